@@ -1,0 +1,81 @@
+// The command line's preparation of the shared state.
+#include "CommandSession.h"
+
+#include "component/SharedState.h"
+#include "database/ConnectionText.h"
+#include "hostlib/HostTools.h"
+#include "survey/Survey.h"
+
+namespace tolva {
+
+CommandSession::CommandSession() {
+    SharedState& g = Shared();
+    g.oArchivForm = &form_;
+    g.oTools = CreateHostTools();
+}
+
+CommandSession::~CommandSession() {
+    SharedState& g = Shared();
+    g.oArchivForm = nullptr;
+    g.cnDatenbank.reset();
+    g.oTools.reset();
+}
+
+Status CommandSession::Open(const QString& sDatenbank) {
+    SharedState& g = Shared();
+    g.sDatenbank = sDatenbank;
+    g.cnDatenbank = std::make_unique<Connection>();
+    if (Status s = g.cnDatenbank->Open(BuildConnectionText(sDatenbank), QString(), QString(), -1);
+        !s.ok())
+        return s;
+    if (Status s = form_.LoadAccounts(*g.cnDatenbank); !s.ok()) return s;
+    if (form_.AccountRowCount() == 0)
+        return Status::Fail(QStringLiteral("Sie haben keine Konten eingerichtet."));
+    return Status::Ok();
+}
+
+Status CommandSession::RunSurvey(const QDate& dStichtag,
+                                 const std::optional<std::vector<QString>>& konten) {
+    SharedState& g = Shared();
+    const std::vector<QString> alle = form_.AccountIds();
+    if (konten) {
+        for (const QString& id : *konten)
+            if (std::find(alle.begin(), alle.end(), id) == alle.end())
+                return Status::Fail(QStringLiteral("Das Konto ") + id +
+                                    QStringLiteral(" gibt es in dieser Datenbank nicht."));
+        g.aKontenAuswahl = *konten;
+    } else {
+        g.aKontenAuswahl = alle;
+    }
+    g.lAuswahlAnzahl = static_cast<qint64>(g.aKontenAuswahl.size());
+    g.dStichtag = dStichtag;
+    g.aKontenMitDaten.clear();
+    g.aAnzahlDaten.clear();
+    g.aInstitute.clear();
+    FindAccountsWithData();
+    return CollectBanks();
+}
+
+Result<QDate> ParseIsoDate(const QString& sText) {
+    const QDate d = QDate::fromString(sText, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        return Error{QStringLiteral("Ungültiges Datum \"") + sText +
+                     QStringLiteral("\" (erwartet JJJJ-MM-TT).")};
+    return d;
+}
+
+Result<std::vector<QString>> ParseAccountList(const QString& sText) {
+    std::vector<QString> ids;
+    for (const QString& teil : sText.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const qint64 id = teil.trimmed().toLongLong(&ok);
+        if (!ok)
+            return Error{QStringLiteral("Ungültige Konto-Nummer \"") + teil.trimmed() +
+                         QStringLiteral("\" in --accounts.")};
+        ids.push_back(QString::number(id));
+    }
+    if (ids.empty()) return Error{QStringLiteral("--accounts nennt kein Konto.")};
+    return ids;
+}
+
+}  // namespace tolva

@@ -1,0 +1,19 @@
+// The commands of tolva-archiv besides the wizard; each returns the process exit status.
+#pragma once
+
+#include <QStringList>
+
+namespace tolva {
+
+// survey --db PATH --before YYYY-MM-DD [--accounts ID,...]
+int RunSurveyCommand(const QStringList& args);
+// create --db PATH --before YYYY-MM-DD --out FILE [--accounts ...] [--remove] [--backup FILE]
+//        [--password-mode none|keep|new] [--password TEXT] [--yes]
+int RunCreateCommand(const QStringList& args);
+// list FOLDER
+int RunListCommand(const QStringList& args);
+
+// Prints a German error on stderr and returns the status for it.
+int Fail(const QString& sText, int status = 1);
+
+}  // namespace tolva

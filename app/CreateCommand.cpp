@@ -1,0 +1,88 @@
+// tolva-archiv create: the wizard's start, from the command line.
+#include "Arguments.h"
+#include "CommandSession.h"
+#include "Commands.h"
+#include "TerminalMessageBoxes.h"
+
+#include "archive/StartArchive.h"
+#include "component/SharedState.h"
+#include "hostlib/HostServices.h"
+#include "survey/Survey.h"
+
+#include <QFileInfo>
+
+namespace tolva {
+namespace {
+
+const char* const kAufruf =
+    "Aufruf: tolva-archiv create --db PFAD --before JJJJ-MM-TT --out DATEI [--accounts ID,...] "
+    "[--remove] [--backup DATEI] [--password-mode none|keep|new] [--password TEXT] [--yes]";
+
+}  // namespace
+
+int RunCreateCommand(const QStringList& args) {
+    Result<Arguments> parsed =
+        ParseArguments(args,
+                       {QStringLiteral("db"), QStringLiteral("before"), QStringLiteral("out"),
+                        QStringLiteral("accounts"), QStringLiteral("backup"),
+                        QStringLiteral("password-mode"), QStringLiteral("password")},
+                       {QStringLiteral("remove"), QStringLiteral("yes")});
+    if (!parsed.ok()) return Fail(parsed.error().description, 2);
+    const Arguments& a = parsed.value();
+    if (!a.Has(QStringLiteral("db")) || !a.Has(QStringLiteral("before")) ||
+        !a.Has(QStringLiteral("out")) || !a.positionen.isEmpty())
+        return Fail(QString::fromUtf8(kAufruf), 2);
+
+    Result<QDate> stichtag = ParseIsoDate(a.Value(QStringLiteral("before")));
+    if (!stichtag.ok()) return Fail(stichtag.error().description, 2);
+    std::optional<std::vector<QString>> konten;
+    if (a.Has(QStringLiteral("accounts"))) {
+        Result<std::vector<QString>> ids = ParseAccountList(a.Value(QStringLiteral("accounts")));
+        if (!ids.ok()) return Fail(ids.error().description, 2);
+        konten = ids.value();
+    }
+    const QString modus = a.Has(QStringLiteral("password-mode"))
+                              ? a.Value(QStringLiteral("password-mode"))
+                              : QStringLiteral("keep");
+    long lPasswortModus = 1;
+    if (modus == QStringLiteral("none"))
+        lPasswortModus = 0;
+    else if (modus == QStringLiteral("new"))
+        lPasswortModus = 2;
+    else if (modus != QStringLiteral("keep"))
+        return Fail(QStringLiteral("--password-mode kennt none, keep und new."), 2);
+    const QString sPasswort = a.Value(QStringLiteral("password"));
+    if (lPasswortModus == 2 && sPasswort.trimmed().isEmpty())
+        return Fail(QStringLiteral("Bitte geben Sie das Passwort ein!"), 2);
+
+    InstallMessageBoxPresenter(
+        std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes"))));
+    CommandSession session;
+    if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
+        !s.ok())
+        return Fail(s.description());
+    if (Status s = session.RunSurvey(stichtag.value(), konten); !s.ok())
+        return Fail(s.description());
+    SharedState& g = Shared();
+    if (g.aKontenMitDaten.empty()) {
+        Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true,
+                           0);
+        return 1;
+    }
+
+    g.bEntfernen = a.Flag(QStringLiteral("remove"));
+    g.lPasswortModus = lPasswortModus;
+    session.Form().SetNewPassword(sPasswort);
+
+    ArchivStart start;
+    start.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    start.bSichern = a.Has(QStringLiteral("backup"));
+    if (start.bSichern)
+        start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
+    bool bErfolg = false;
+    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
+    InstallMessageBoxPresenter(nullptr);
+    return ergebnis == StartErgebnis::Gelaufen && bErfolg ? 0 : 1;
+}
+
+}  // namespace tolva

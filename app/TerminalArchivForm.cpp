@@ -1,0 +1,65 @@
+// The terminal's progress display and the account rows of the command line.
+#include "TerminalArchivForm.h"
+
+#include "database/Recordset.h"
+
+#include <unistd.h>
+#include <cstdio>
+
+namespace tolva {
+
+TerminalArchivForm::TerminalArchivForm() : bBalken_(::isatty(STDERR_FILENO) == 1) {}
+
+Status TerminalArchivForm::LoadAccounts(Connection& cn) {
+    konten_.clear();
+    Recordset rs;
+    if (Status s =
+            rs.Open(QStringLiteral("Konten"), cn, adOpenStatic, adLockOptimistic, adCmdUnspecified);
+        !s.ok())
+        return s;
+    const int id = rs.FieldIndex(QStringLiteral("id"));
+    const int bank = rs.FieldIndex(QStringLiteral("bankID"));
+    if (id < 0 || bank < 0)
+        return Status::Fail(QStringLiteral("Die Tabelle Konten hat nicht die erwarteten Felder."));
+    while (!rs.Eof()) {
+        konten_.push_back({rs.Field(id).toLongLong(), rs.Field(bank).toString()});
+        if (Status s = rs.MoveNext(); !s.ok()) return s;
+    }
+    return Status::Ok();
+}
+
+std::vector<QString> TerminalArchivForm::AccountIds() const {
+    std::vector<QString> ids;
+    for (const Konto& k : konten_) ids.push_back(QString::number(k.id));
+    return ids;
+}
+
+void TerminalArchivForm::SetProgressVisible(bool bVis) {
+    if (!bVis) ClearBar();
+}
+
+void TerminalArchivForm::SetProgress(qint64 fortschritt) {
+    if (!bBalken_) return;
+    constexpr int kZeichen = 40;
+    const int voll =
+        static_cast<int>(qBound(qint64{0}, fortschritt * kZeichen / kBreite, qint64{kZeichen}));
+    std::fprintf(stderr, "\r[%.*s%*s] %3d %%", voll, "########################################",
+                 kZeichen - voll, "", static_cast<int>(fortschritt * 100 / kBreite));
+    std::fflush(stderr);
+    bGezeichnet_ = true;
+}
+
+void TerminalArchivForm::AddProgressLine(const QString& sZeile) {
+    ClearBar();
+    std::fprintf(stdout, "%s\n", sZeile.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+void TerminalArchivForm::ClearBar() {
+    if (!bGezeichnet_) return;
+    std::fprintf(stderr, "\r%60s\r", "");
+    std::fflush(stderr);
+    bGezeichnet_ = false;
+}
+
+}  // namespace tolva

@@ -1,0 +1,55 @@
+// The wizard window as a terminal shows it: progress lines on stdout, a bar on stderr.
+#pragma once
+
+#include "common/Result.h"
+#include "component/ArchivForm.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+namespace tolva {
+
+class Connection;
+
+class TerminalArchivForm : public ArchivForm {
+  public:
+    TerminalArchivForm();
+
+    // Reads the account rows (id, bank id) that the wizard's grid would show.
+    Status LoadAccounts(Connection& cn);
+    void SetNewPassword(const QString& sPasswort) { sNeuesPasswort_ = sPasswort; }
+
+    void SetProgressVisible(bool bVis) override;
+    void SetProgress(qint64 fortschritt) override;
+    qint64 ProgressFrameWidth() const override { return kBreite; }
+    void ClearProgressList() override {}
+    void SetProgressListVisible(bool) override {}
+    void AddProgressLine(const QString& sZeile) override;
+    void RepaintProgressList() override {}
+    void RepaintWindow() override {}
+    void SetBusyPointer(bool) override {}
+    QString NewPasswordText() const override { return sNeuesPasswort_; }
+    int AccountRowCount() const override { return static_cast<int>(konten_.size()); }
+    QVariant AccountRowData(int lZeile) const override { return konten_.at(lZeile).id; }
+    QString AccountRowBank(int lZeile) const override { return konten_.at(lZeile).bank; }
+
+    // Ids of every account, in the table's order.
+    std::vector<QString> AccountIds() const;
+
+  private:
+    static constexpr qint64 kBreite = 7200;  // twips of the wizard's progress frame
+    struct Konto {
+        qint64 id;
+        QString bank;
+    };
+    void ClearBar();
+
+    std::vector<Konto> konten_;
+    QString sNeuesPasswort_;
+    bool bBalken_ = false;  // stderr is a terminal: draw the bar there
+    bool bGezeichnet_ = false;
+};
+
+}  // namespace tolva

@@ -1,0 +1,34 @@
+// Message boxes on the terminal.
+#include "TerminalMessageBoxes.h"
+
+#include <QTextStream>
+
+#include <unistd.h>
+#include <cstdio>
+
+namespace tolva {
+
+long TerminalMessageBoxes::Show(const QString& sText, long lStil, const QString& sTitel) {
+    QTextStream err(stderr);
+    const QString text = QString(sText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    err << (sTitel.isEmpty() ? QString() : sTitel + QStringLiteral(": ")) << text;
+    if ((lStil & 7) != vbYesNo) {
+        err << Qt::endl;
+        return vbOK;
+    }
+    if (bJa_) {
+        err << " [j/N] j (--yes)" << Qt::endl;
+        return vbYes;
+    }
+    if (::isatty(STDIN_FILENO) != 1) {
+        err << " [j/N] n (ohne --yes)" << Qt::endl;
+        return vbNo;
+    }
+    err << " [j/N] " << Qt::flush;
+    char zeile[64] = {};
+    if (!std::fgets(zeile, sizeof zeile, stdin)) return vbNo;
+    return (zeile[0] == 'j' || zeile[0] == 'J' || zeile[0] == 'y' || zeile[0] == 'Y') ? vbYes
+                                                                                      : vbNo;
+}
+
+}  // namespace tolva

@@ -1,0 +1,30 @@
+// GetAccountLabel: the name of an account as the user knows it.
+#include "archive/ModArchiv.h"
+
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
+#include "component/SharedState.h"
+#include "database/Recordset.h"
+
+namespace tolva {
+
+void GetAccountLabel(qint64 lKontoID, QString& sLabel) {
+    SharedState& g = Shared();
+    if (!g.cnDatenbank) return;
+    Recordset rs;
+    if (!rs.Open(QStringLiteral("Select * from Konten where ID = ") + QString::number(lKontoID),
+                 *g.cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect)
+             .ok())
+        return;
+    if (!rs.Eof()) {
+        const Result<QVariant> name = rs.Field(QStringLiteral("KontoName"));
+        sLabel = name.ok() ? PlainText(Decrypt(name.value().toByteArray(), false)) : QString();
+        if (sLabel.isEmpty()) {
+            const Result<QVariant> nummer = rs.Field(QStringLiteral("KontoNummer"));
+            if (nummer.ok()) sLabel = PlainText(Decrypt(nummer.value().toByteArray(), false));
+        }
+    }
+    rs.Close();
+}
+
+}  // namespace tolva

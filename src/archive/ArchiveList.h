@@ -1,0 +1,36 @@
+// The archives of a folder as the archive page lists them, and their descriptions.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace tolva {
+
+// "name vom 05.07.2013 14:03:22" (the time left out when it is exactly midnight).
+QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert);
+
+// The file name of an entry: the text before the first " vom ". Empty when there is none.
+QString ArchiveEntryName(const QString& sEintrag);
+
+// The entries of the ordinary, not hidden files "<sArchivPfad>*.aba" (folders are left out),
+// sorted by name. sArchivPfad ends with "/".
+QStringList ListArchiveEntries(const QString& sArchivPfad);
+
+// What the archive page shows for one archive file.
+struct ArchiveDescription {
+    bool bGeoeffnet = false;  // false: the file is no archive (message, empty list)
+    QStringList aZeilen;      // the description's non-empty lines, or the no-description line
+};
+
+// Opens the file with the fixed key, checks for Optionen and reads every Daten row of Typ 99.
+// Never changes the file.
+ArchiveDescription ReadArchiveDescription(const QString& sPfad);
+
+// Texts of the archive page.
+inline constexpr const char* kOeffnenFehlerText =
+    "Fehler beim Öffnen der Datenbank. Eventuell ist es keine Tolva-Backup-Datei";
+inline constexpr const char* kKeineBeschreibungText =
+    "Es konnte keine Archiv Beschriebung gefunden werden!";
+
+}  // namespace tolva

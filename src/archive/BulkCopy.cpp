@@ -1,0 +1,212 @@
+// Set-based copying with a row counter and checksum evaluated inside the copying statement.
+#include "archive/BulkCopy.h"
+
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/SqlDialect.h"
+#include "database/SqlValue.h"
+
+#include <sqlite3.h>
+
+namespace tolva {
+namespace {
+
+// What the row function of one copying statement accumulates.
+struct RowTally {
+    Pruefsumme summe;
+    const std::function<void(qint64)>* onRow = nullptr;
+};
+
+quint64 Mix(quint64 x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    return x;
+}
+
+// FNV-1a over the type and bytes of every value, finished by a mixer: one row's hash.
+quint64 RowHash(int argc, sqlite3_value** argv) {
+    quint64 h = 0xcbf29ce484222325ULL;
+    auto feed = [&h](const unsigned char* p, int n) {
+        for (int i = 0; i < n; ++i) {
+            h ^= p[i];
+            h *= 0x100000001b3ULL;
+        }
+    };
+    for (int i = 0; i < argc; ++i) {
+        const unsigned char typ = static_cast<unsigned char>(sqlite3_value_type(argv[i]));
+        feed(&typ, 1);
+        switch (typ) {
+            case SQLITE_INTEGER: {
+                const sqlite3_int64 v = sqlite3_value_int64(argv[i]);
+                feed(reinterpret_cast<const unsigned char*>(&v), sizeof v);
+                break;
+            }
+            case SQLITE_FLOAT: {
+                const double v = sqlite3_value_double(argv[i]);
+                feed(reinterpret_cast<const unsigned char*>(&v), sizeof v);
+                break;
+            }
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                const void* p = typ == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(argv[i]))
+                                                   : sqlite3_value_blob(argv[i]);
+                const int n = sqlite3_value_bytes(argv[i]);
+                feed(reinterpret_cast<const unsigned char*>(&n), sizeof n);
+                if (p) feed(static_cast<const unsigned char*>(p), n);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return Mix(h);
+}
+
+// tolva_erfasse(first field, fields...): counts and sums the row, tells the caller, and
+// returns the first field unchanged. It stands in the select list, so it runs exactly once
+// for every row that is stored.
+void TallyRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    auto* tally = static_cast<RowTally*>(sqlite3_user_data(ctx));
+    if (tally && argc > 1) {
+        ++tally->summe.lAnzahl;
+        tally->summe.lSumme += RowHash(argc - 1, argv + 1);
+        if (tally->onRow && *tally->onRow) (*tally->onRow)(tally->summe.lAnzahl);
+    }
+    if (argc > 0) sqlite3_result_value(ctx, argv[0]);
+}
+
+// tolva_pruefsumme(fields...): the aggregate form, for reading back what was stored.
+void ChecksumStep(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    auto* summe = static_cast<quint64*>(sqlite3_aggregate_context(ctx, sizeof(quint64)));
+    if (summe) *summe += RowHash(argc, argv);
+}
+
+void ChecksumFinal(sqlite3_context* ctx) {
+    auto* summe = static_cast<quint64*>(sqlite3_aggregate_context(ctx, 0));
+    sqlite3_result_int64(ctx, summe ? static_cast<sqlite3_int64>(*summe) : 0);
+}
+
+int RegisterChecksum(sqlite3* db) {
+    return sqlite3_create_function_v2(db, "tolva_pruefsumme", -1, SQLITE_UTF8, nullptr, nullptr,
+                                      ChecksumStep, ChecksumFinal, nullptr);
+}
+
+Result<QStringList> ColumnsOf(sqlite3* db, const QString& sSchema, const QString& sTabelle) {
+    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
+                               .arg(QuoteIdentifier(sSchema), QuoteIdentifier(sTabelle))
+                               .toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
+    QStringList spalten;
+    if (rc == SQLITE_OK)
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            spalten << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc);
+    if (spalten.isEmpty())
+        return Error{QStringLiteral("Die Tabelle ") + sTabelle +
+                     QStringLiteral(" fehlt in der Datenbank.")};
+    return spalten;
+}
+
+QString QuotedList(const QStringList& spalten) {
+    QStringList teile;
+    for (const QString& s : spalten) teile << QuoteIdentifier(s);
+    return teile.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
+    sqlite3* db = cnArchiv.Handle();
+    if (!db) return Status::Fail(QStringLiteral("Das Archiv ist nicht geöffnet."));
+    if (SourceAttached(cnArchiv)) return Status::Ok();
+    QString pfad = sDatenbank;
+    pfad.replace(QLatin1Char('\''), QStringLiteral("''"));
+    // The attached file is keyed like every file of the component.
+    const QString sql = QStringLiteral(
+                            "PRAGMA cipher_default_page_size = 4096; "
+                            "PRAGMA cipher_default_kdf_iter = 4000; "
+                            "ATTACH DATABASE '%1' AS %2 KEY '%3'; "
+                            "PRAGMA %2.locking_mode = NORMAL; "
+                            "PRAGMA %2.cache_size = -4096;")
+                            .arg(pfad, QString::fromUtf8(kQuellSchema),
+                                 QString::fromUtf8(kDatenbankPasswort));
+    if (Status s = cnArchiv.Execute(sql); !s.ok()) return s;
+    // A file the key does not open attaches without complaint; reading shows it.
+    if (Status s = cnArchiv.Execute(QStringLiteral("SELECT count(*) FROM quelle.sqlite_master"));
+        !s.ok()) {
+        (void)DetachSource(cnArchiv);
+        return s;
+    }
+    if (const int rc = RegisterChecksum(db); rc != SQLITE_OK) return DatabaseError(db, rc);
+    return Status::Ok();
+}
+
+Status DetachSource(Connection& cnArchiv) {
+    if (!cnArchiv.Handle() || !SourceAttached(cnArchiv)) return Status::Ok();
+    return cnArchiv.Execute(QStringLiteral("DETACH DATABASE quelle"));
+}
+
+bool SourceAttached(Connection& cnArchiv) {
+    return cnArchiv.Handle() &&
+           sqlite3_db_filename(cnArchiv.Handle(), kQuellSchema) != nullptr;
+}
+
+Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle,
+                                 const QString& sRest, const QString& sZiel,
+                                 const std::function<void(qint64)>& onRow) {
+    sqlite3* db = cnArchiv.Handle();
+    Result<QStringList> spalten = ColumnsOf(db, QString::fromUtf8(kQuellSchema), sQuelle);
+    if (!spalten.ok()) return spalten.error();
+    RowTally tally;
+    tally.onRow = &onRow;
+    int rc = sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, &tally, TallyRow,
+                                        nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return DatabaseError(db, rc);
+    // The user's selection as it stands, its first field passed through the row counter.
+    const QStringList& felder = spalten.value();
+    const QString sql =
+        QStringLiteral("INSERT INTO main.%1 SELECT tolva_erfasse(%2,%3)%4 FROM quelle.%5%6")
+            .arg(QuoteIdentifier(sZiel), QuoteIdentifier(felder.front()), QuotedList(felder),
+                 felder.size() > 1 ? QLatin1Char(',') + QuotedList(felder.mid(1)) : QString(),
+                 QuoteIdentifier(sQuelle), MapSqlDialect(sRest));
+    const Status s = cnArchiv.Execute(sql);
+    const int geaendert = sqlite3_changes(db);
+    sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, nullptr, TallyRow, nullptr,
+                               nullptr, nullptr);
+    if (!s.ok()) return s.error();
+    if (geaendert != tally.summe.lAnzahl)
+        return Error{QStringLiteral("Es wurden %1 Einträge ausgewählt, aber %2 gespeichert.")
+                         .arg(tally.summe.lAnzahl)
+                         .arg(geaendert)};
+    return tally.summe;
+}
+
+Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle) {
+    sqlite3* db = cnArchiv.Handle();
+    Result<QStringList> spalten = ColumnsOf(db, QStringLiteral("main"), sTabelle);
+    if (!spalten.ok()) return spalten.error();
+    const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) FROM main.%2")
+                               .arg(QuotedList(spalten.value()), QuoteIdentifier(sTabelle))
+                               .toUtf8();
+    int rc = RegisterChecksum(db);
+    if (rc != SQLITE_OK) return DatabaseError(db, rc);
+    sqlite3_stmt* stmt = nullptr;
+    rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
+    Pruefsumme p;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        p.lAnzahl = sqlite3_column_int64(stmt, 0);
+        p.lSumme = static_cast<quint64>(sqlite3_column_int64(stmt, 1));
+        rc = SQLITE_DONE;
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc);
+    return p;
+}
+
+}  // namespace tolva

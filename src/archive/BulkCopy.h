@@ -1,0 +1,50 @@
+// Set-based copying from the user database (attached as "quelle") into the archive, with a
+// running row count and a content checksum of every row copied.
+#pragma once
+
+#include "common/Result.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace tolva {
+
+class Connection;
+
+// Row count and order-independent content checksum of a set of rows.
+struct Pruefsumme {
+    qint64 lAnzahl = 0;
+    quint64 lSumme = 0;  // sum of the rows' 64-bit hashes, modulo 2^64
+
+    void Add(const Pruefsumme& p) {
+        lAnzahl += p.lAnzahl;
+        lSumme += p.lSumme;
+    }
+    bool operator==(const Pruefsumme&) const = default;
+};
+
+// The schema name under which the user database is attached to the archive connection.
+inline constexpr const char* kQuellSchema = "quelle";
+
+// Attaches the user database file read-only-in-use to the archive connection as "quelle", with
+// its own normal locking (so the user connection can take its write lock later), and
+// registers the row functions. Precondition: cnArchiv open and not in a transaction.
+Status AttachSource(Connection& cnArchiv, const QString& sDatenbank);
+// Detaches it again, releasing every lock on the user database. Safe when not attached.
+Status DetachSource(Connection& cnArchiv);
+bool SourceAttached(Connection& cnArchiv);
+
+// Copies the rows of "SELECT * FROM <sQuelle><sRest>" (sRest: an optional where text, Jet date
+// literals allowed) from quelle into main.<sZiel> in one statement. onRow is called with the
+// number of rows selected so far, as each row is selected. Returns what was copied.
+// Precondition: AttachSource ran on cnArchiv.
+Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle,
+                                 const QString& sRest, const QString& sZiel,
+                                 const std::function<void(qint64)>& onRow);
+
+// Count and checksum of every row of main.<sTabelle> of the archive connection.
+Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle);
+
+}  // namespace tolva

@@ -1,0 +1,49 @@
+// The run's ledger of copied rows: verification of the archive and the deferred deletions.
+#include "archive/CopyLedger.h"
+
+#include "database/Connection.h"
+
+#include <sqlite3.h>
+
+namespace tolva {
+
+CopyLedger& CurrentLedger() {
+    static CopyLedger ledger;
+    return ledger;
+}
+
+Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger) {
+    for (const auto& [sTabelle, erwartet] : ledger.tabellen) {
+        Result<Pruefsumme> gespeichert = TableChecksum(cnArchiv, sTabelle);
+        if (!gespeichert.ok()) return gespeichert.status();
+        if (gespeichert.value().lAnzahl != erwartet.lAnzahl)
+            return Status::Fail(QStringLiteral("Die Prüfung des Archivs ist fehlgeschlagen: Die "
+                                               "Tabelle %1 enthält %2 statt %3 Einträge.")
+                                    .arg(sTabelle)
+                                    .arg(gespeichert.value().lAnzahl)
+                                    .arg(erwartet.lAnzahl));
+        if (gespeichert.value().lSumme != erwartet.lSumme)
+            return Status::Fail(QStringLiteral("Die Prüfung des Archivs ist fehlgeschlagen: Der "
+                                               "Inhalt der Tabelle %1 weicht von der "
+                                               "Benutzer-Datenbank ab.")
+                                    .arg(sTabelle));
+    }
+    return Status::Ok();
+}
+
+Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger) {
+    for (const CopyLedger::Loeschung& l : ledger.loeschungen) {
+        if (Status s = cnDatenbank.Execute(l.sSql); !s.ok()) return s;
+        const qint64 entfernt = sqlite3_changes(cnDatenbank.Handle());
+        if (entfernt != l.lAnzahl)
+            return Status::Fail(QStringLiteral("Beim Entfernen aus der Benutzer-Datenbank hätte "
+                                               "\"%1\" %2 statt %3 Einträge gelöscht.")
+                                    .arg(l.sSql)
+                                    .arg(entfernt)
+                                    .arg(l.lAnzahl));
+    }
+    ledger.loeschungen.clear();
+    return Status::Ok();
+}
+
+}  // namespace tolva

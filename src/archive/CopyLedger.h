@@ -1,0 +1,37 @@
+// CopyLedger: what the table copies of one run stored, and the deletions they leave for the
+// end of the run.
+#pragma once
+
+#include "archive/BulkCopy.h"
+#include "common/Result.h"
+
+#include <QString>
+
+#include <map>
+#include <vector>
+
+namespace tolva {
+
+class Connection;
+
+struct CopyLedger {
+    // A deletion from the user database and the number of rows it must remove.
+    struct Loeschung {
+        QString sSql;
+        qint64 lAnzahl = 0;
+    };
+    std::map<QString, Pruefsumme> tabellen;  // per archive table: what was stored
+    std::vector<Loeschung> loeschungen;      // in the order of the copies
+};
+
+// The ledger of the current run: CopyTable writes it, CreateArchive resets and reads it.
+CopyLedger& CurrentLedger();
+
+// Checks that every archive table holds exactly the rows recorded for it (count and content).
+Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger);
+
+// Runs the recorded deletions on the user database (inside its transaction) and checks that
+// each removes exactly as many rows as were stored; clears them from the ledger.
+Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger);
+
+}  // namespace tolva

@@ -1,0 +1,29 @@
+// The create branch of the archive start: target checks, backup, archive folder, run.
+#pragma once
+
+#include <QString>
+
+namespace tolva {
+
+// What the create pages hand to the start.
+struct ArchivStart {
+    QString sZielDatei;        // text of the target file field, taken unchanged
+    bool bSichern = false;     // write a backup copy of the user database first
+    QString sSicherungsDatei;  // full path of the backup copy
+};
+
+enum class StartErgebnis {
+    Abgebrochen,  // the user answered No (overwrite or folder question); nothing changed
+    Fehler,       // the start's error exit ran (message "Archiv:Fertig" shown)
+    Gelaufen,     // CreateArchive ran; it reported its own outcome
+};
+
+// Asks before overwriting, creates a missing folder when the user agrees, writes the backup
+// with the connection closed, stores the archive folder as setting 601 and runs
+// CreateArchive. Sets bArchivOK to false, sArchivDatei and sArchivPfad. When it returns
+// Gelaufen, *bErfolg (if given) tells whether the archive was made and committed.
+// Preconditions: the survey ran (aKontenMitDaten etc.), cnDatenbank open, oTools and
+// oArchivForm set.
+StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg = nullptr);
+
+}  // namespace tolva

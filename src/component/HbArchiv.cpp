@@ -1,0 +1,93 @@
+// HbArchiv: the entry of the component -- settings, the wizard window, the result.
+#include "component/HbArchiv.h"
+
+#include "component/SharedState.h"
+#include "database/Connection.h"
+#include "hostlib/HostServices.h"
+#include "hostlib/MessageBox.h"
+#include "hostlib/widgets/QtMessageBoxPresenter.h"
+#include "wizard/FrmArchiv.h"
+#include "wizard/GuiApplication.h"
+#include "wizard/OleColour.h"
+
+#include <memory>
+#include <string_view>
+#include <typeinfo>
+
+namespace tolva {
+namespace {
+
+// Whether the boxes still go to the host library's terminal presenter (no host installed one).
+bool TerminalBoxes() {
+    const std::string_view name = typeid(CurrentMessageBoxPresenter()).name();
+    return name.find("TerminalPresenter") != std::string_view::npos;
+}
+
+// Qt's message boxes for the length of a call, when the host left the terminal ones in place
+// and the window appears on a real screen.
+class ScopedScreenBoxes {
+  public:
+    ScopedScreenBoxes() {
+        if (ScopedGuiApplication::RealScreen() && TerminalBoxes()) {
+            InstallMessageBoxPresenter(std::make_shared<QtMessageBoxPresenter>());
+            installed_ = true;
+        }
+    }
+    ~ScopedScreenBoxes() {
+        if (installed_) InstallMessageBoxPresenter(nullptr);
+    }
+
+  private:
+    bool installed_ = false;
+};
+
+void ReleaseCall() {
+    SharedState& g = Shared();
+    g.oArchivForm = nullptr;
+    g.cnDatenbank.reset();
+    g.oTools.reset();
+}
+
+}  // namespace
+
+void HbArchiv::LadeEinstellungen() {
+    SharedState& g = Shared();
+    HostServices& host = Host();
+    g.sSkinPfad = host.GetSetting(kSettingSkinPfad);
+    ParseOleColour(host.GetSetting(kSettingHintergrundFarbe), g.lHintergrundFarbe);
+    ParseOleColour(host.GetSetting(kSettingTextFarbe), g.lTextFarbe);
+}
+
+bool HbArchiv::Archiv(QString& sDateiname) {
+    SharedState& g = Shared();
+    try {
+        // Every call starts without a result of an earlier one.
+        g.bArchivOK = false;
+        g.sArchivDatei.clear();
+        g.sDatenbank = sDateiname;
+        LadeEinstellungen();
+
+        ScopedGuiApplication anwendung(GuiPlatform::Screen);
+        if (!anwendung.ok()) {
+            MsgBox(anwendung.Fehler(), 16, QStringLiteral("Archivierungs-Assistent"));
+            ReleaseCall();
+            return false;
+        }
+        ScopedScreenBoxes boxen;
+        {
+            auto form = std::make_unique<FrmArchiv>();
+            g.oArchivForm = form.get();
+            form->ShowModal();
+            if (g.bArchivOK) sDateiname = g.sArchivDatei;
+            g.oArchivForm = nullptr;
+        }
+        ReleaseCall();
+        return g.bArchivOK;
+    } catch (...) {
+        // Nothing reaches the host; the call simply has no result.
+    }
+    ReleaseCall();
+    return false;
+}
+
+}  // namespace tolva

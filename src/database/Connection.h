@@ -1,0 +1,70 @@
+// Connection: the ADO-like connection to one keyed SQLCipher database file.
+#pragma once
+
+#include "common/Result.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace tolva {
+
+// Owns one sqlite3 handle while open. Not copyable. Closing (or destroying) a connection
+// with an open transaction rolls that transaction back. Not thread-safe: one thread uses it.
+class Connection {
+public:
+    static constexpr int adStateClosed = 0;
+    static constexpr int adStateOpen = 1;
+    static constexpr int adModeUnknown = 0;
+    static constexpr int adModeShareExclusive = 12;
+
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Share mode for the next Open: adModeShareExclusive keeps every other connection out
+    // of the file until this one closes.
+    void SetMode(int lMode) { mode_ = lMode; }
+    int Mode() const { return mode_; }
+
+    // Opens the file named by the connection text (see ConnectionText.h) and keys it with
+    // the text's password. Never creates a file. Fails with a German description when the
+    // file is missing, is not a database, is not opened by the key, or is locked.
+    // Precondition: State() == adStateClosed. User, password and options are accepted as
+    // ADO takes them and have no further meaning.
+    Status Open(const QString& connectionText, const QString& user = QString(),
+                const QString& password = QString(), long options = -1);
+
+    int State() const { return db_ ? adStateOpen : adStateClosed; }
+
+    // One transaction at a time; BeginTrans takes the write lock at once.
+    Status BeginTrans();
+    Status CommitTrans();
+    Status RollbackTrans();
+    bool InTransaction() const { return inTransaction_; }
+
+    // Runs one SQL text (after dialect mapping). No result rows are returned.
+    Status Execute(const QString& sql);
+
+    // Rolls back an open transaction and closes the file. Safe to call when closed.
+    void Close();
+
+    // The path of the open file (empty when closed).
+    const QString& DataSource() const { return dataSource_; }
+
+    // The raw handle for the recordsets and bulk routines of the engine; null when closed.
+    // The connection keeps ownership.
+    sqlite3* Handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    int mode_ = adModeUnknown;
+    bool inTransaction_ = false;
+    QString dataSource_;
+};
+
+// Turns the last error of a handle into a German description, naming the file where useful.
+Error DatabaseError(sqlite3* db, int rc, const QString& sDatei = QString());
+
+}  // namespace tolva

@@ -1,0 +1,23 @@
+// The host's schema of user databases, the template and archives, made by one routine.
+#pragma once
+
+#include "common/Result.h"
+
+#include <QString>
+
+struct sqlite3;
+
+namespace tolva {
+
+inline constexpr int kSchemaVersion = 5;
+inline constexpr const char* kTemplateFileName = "HbLeer.dat";
+
+// Creates every table and index of the schema on an open, keyed, empty database, and the one
+// Optionen row with the given version and a Null password record.
+Status CreateSchema(sqlite3* db, int lVersion = kSchemaVersion);
+
+// Makes a new keyed database file with the schema (see CreateSchema). Refuses to touch an
+// existing file.
+Status CreateDatabaseFile(const QString& sPfad, int lVersion = kSchemaVersion);
+
+}  // namespace tolva

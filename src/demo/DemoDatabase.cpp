@@ -1,0 +1,127 @@
+// DemoDatabase: makes a keyed banking database full of realistic, reproducible demo data.
+#include "demo/DemoDatabase.h"
+
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/Keying.h"
+#include "database/Schema.h"
+#include "demo/DemoWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <sqlite3.h>
+
+namespace tolva {
+
+namespace {
+
+QString CheckOptions(const DemoOptions& options) {
+    if (options.sPfad.isEmpty())
+        return QStringLiteral("Es ist keine Datei für die Demo-Datenbank angegeben.");
+    if (options.lKonten < 1 || options.lKonten > 10000)
+        return QStringLiteral("Die Zahl der Konten muss zwischen 1 und 10000 liegen.");
+    if (options.lBanken < 1 || options.lBanken > 1000)
+        return QStringLiteral("Die Zahl der Banken muss zwischen 1 und 1000 liegen.");
+    if (options.lBuchungen < 0 || options.lBuchungen > 100000000)
+        return QStringLiteral("Die Zahl der Umsätze muss zwischen 0 und 100000000 liegen.");
+    if (options.lJahre < 1 || options.lJahre > 100)
+        return QStringLiteral("Die Zahl der Jahre muss zwischen 1 und 100 liegen.");
+    if (!options.dBis.isValid() || options.dBis.year() > 9999 ||
+        options.dBis.addYears(-options.lJahre).year() < 1)
+        return QStringLiteral("Das Enddatum der Umsätze ist ungültig.");
+    return QString();
+}
+
+Status Exec(sqlite3* db, const char* sSql, const QString& sPfad) {
+    const int rc = sqlite3_exec(db, sSql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return Status(DatabaseError(db, rc, sPfad));
+    return Status::Ok();
+}
+
+// Opens the new file, writes everything in one transaction and closes it again.
+Status FillDatabase(const DemoOptions& options, DemoSummary& summary) {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(options.sPfad).constData(), &db,
+                             SQLITE_OPEN_READWRITE, nullptr);
+    Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, options.sPfad));
+    if (st) st = ApplyKey(db, QString::fromLatin1(kDatenbankPasswort));
+    // No journal and no syncing while filling: a failed run removes the whole file.
+    if (st) st = Exec(db, "PRAGMA journal_mode = OFF", options.sPfad);
+    if (st) st = Exec(db, "PRAGMA synchronous = OFF", options.sPfad);
+    if (st) st = Exec(db, "PRAGMA cache_size = -16384", options.sPfad);
+    if (st) st = Exec(db, "BEGIN", options.sPfad);
+    if (st) {
+        demo::DemoWriter writer(db, options);
+        st = writer.WriteAll(summary);
+    }
+    if (st) st = Exec(db, "COMMIT", options.sPfad);
+    rc = sqlite3_close_v2(db);  // every statement is finalized by now
+    if (st && rc != SQLITE_OK)
+        st = Status::Fail(QStringLiteral("Die Datei „%1“ konnte nicht geschlossen werden.")
+                              .arg(QDir::toNativeSeparators(options.sPfad)),
+                          rc);
+    return st;
+}
+
+}  // namespace
+
+QString DemoSummary::Text() const {
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    auto zeile = [&](const QString& sName, qint64 lAnzahl, const QString& sZusatz = QString()) {
+        QString sZeile =
+            QStringLiteral("  %1 %2").arg(sName, -16).arg(deutsch.toString(lAnzahl), 10);
+        if (!sZusatz.isEmpty()) sZeile += QStringLiteral("   ") + sZusatz;
+        return sZeile + '\n';
+    };
+    QString sZeitraum;
+    if (dErsteBuchung.isValid())
+        sZeitraum = QStringLiteral("vom %1 bis %2")
+                        .arg(dErsteBuchung.toString(QStringLiteral("dd.MM.yyyy")),
+                             dLetzteBuchung.toString(QStringLiteral("dd.MM.yyyy")));
+
+    QString sText =
+        QStringLiteral("Demo-Datenbank angelegt: %1\n").arg(QDir::toNativeSeparators(sPfad));
+    sText += QStringLiteral("Schema-Version %1, Startwert %2, Passwort „%3“\n")
+                 .arg(lVersion)
+                 .arg(lSeed)
+                 .arg(QString::fromLatin1(kDemoPasswort));
+    sText += zeile(QStringLiteral("Banken"), lBankDaten);
+    sText += zeile(QStringLiteral("Konten"), lKonten);
+    sText += zeile(QStringLiteral("Umsätze"), lUmsaetze, sZeitraum);
+    sText += zeile(QStringLiteral("Umsatz-Zusätze"), lUmsZusatz);
+    sText += zeile(QStringLiteral("Offene Umsätze"), lOffeneUmsaetze);
+    sText += zeile(QStringLiteral("Aufträge"), lAuftraege);
+    sText += zeile(QStringLiteral("Sammelaufträge"), lSammelAuftraege,
+                   QStringLiteral("mit %1 Einzelaufträgen").arg(deutsch.toString(lSammelEinzel)));
+    sText += zeile(QStringLiteral("Kategorien"), lKategorien);
+    sText += zeile(QStringLiteral("Empfänger"), lEmpfaenger);
+    return sText;
+}
+
+Result<DemoSummary> MakeDemoDatabase(const DemoOptions& options) {
+    const QString sFehler = CheckOptions(options);
+    if (!sFehler.isEmpty()) return Error{sFehler};
+    if (QFileInfo::exists(options.sPfad))
+        return Error{QStringLiteral("Die Datei „%1“ gibt es bereits; eine Demo-Datenbank wird "
+                                    "nur als neue Datei angelegt.")
+                         .arg(QDir::toNativeSeparators(options.sPfad))};
+
+    Status st = CreateDatabaseFile(options.sPfad, options.lVersion);
+    if (!st) return st;
+
+    DemoSummary summary;
+    summary.sPfad = options.sPfad;
+    summary.lVersion = options.lVersion;
+    summary.lSeed = options.lSeed;
+    st = FillDatabase(options, summary);
+    if (!st) {
+        QFile::remove(options.sPfad);
+        return st;
+    }
+    return summary;
+}
+
+}  // namespace tolva

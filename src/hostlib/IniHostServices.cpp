@@ -1,0 +1,93 @@
+// The default host: settings in an INI file with a host's defaults, boxes through the seam.
+#include "hostlib/IniHostServices.h"
+
+#include "hostlib/MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <dlfcn.h>
+
+namespace tolva {
+namespace {
+
+const QString kGroup = QStringLiteral("Einstellungen");
+
+QString OleColour(int r, int g, int b) { return QString::number(r | (g << 8) | (b << 16)); }
+
+QString WithSlash(QString folder) {
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder;
+}
+
+}  // namespace
+
+IniHostServices::IniHostServices(QString iniPath) : iniPath_(std::move(iniPath)) {}
+
+long IniHostServices::ShowMessage(const QString& sText, long lStil, const QString& sTitel,
+                                  bool /*bFlag*/, long /*lWert*/) {
+    return MsgBox(sText, lStil, sTitel);
+}
+
+QString IniHostServices::GetSetting(long lNummer) {
+    QSettings settings(iniPath_, QSettings::IniFormat);
+    const QString key = kGroup + QLatin1Char('/') + QString::number(lNummer);
+    if (settings.contains(key)) return settings.value(key).toString();
+    return DefaultSetting(lNummer);
+}
+
+void IniHostServices::SetSetting(long lNummer, const QString& sWert) {
+    QDir().mkpath(QFileInfo(iniPath_).absolutePath());
+    QSettings settings(iniPath_, QSettings::IniFormat);
+    settings.setValue(kGroup + QLatin1Char('/') + QString::number(lNummer), sWert);
+    settings.sync();
+}
+
+QString IniHostServices::DefaultIniPath() {
+    const QString fromEnv = qEnvironmentVariable("TOLVA_SETTINGS");
+    if (!fromEnv.isEmpty()) return fromEnv;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/tolva/archiv.ini");
+}
+
+QString IniHostServices::DataFolder() {
+    const QString fromEnv = qEnvironmentVariable("TOLVA_DATA_DIR");
+    if (!fromEnv.isEmpty()) return WithSlash(fromEnv);
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&IniHostServices::DataFolder), &info) && info.dli_fname)
+        return WithSlash(QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath());
+    return QString();
+}
+
+QString IniHostServices::DefaultSetting(long lNummer) {
+    switch (lNummer) {
+        case 2:
+            return DataFolder() + QStringLiteral("skin/");
+        case 3:
+            return DataFolder();
+        case 4:
+            return WithSlash(
+                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/tolva"));
+        case 10:
+            return OleColour(240, 243, 247);  // pale blue-grey background
+        case 11:
+            return OleColour(46, 110, 180);  // progress bar blue
+        case 17:
+            return OleColour(32, 45, 64);  // dark slate button text
+        case 58:
+            return QStringLiteral("Tolva");
+        case 1001:
+            return DataFolder() + QStringLiteral("skin/hintergrund.png");
+        case 1002:
+            return DataFolder() + QStringLiteral("skin/tabs.png");
+        case 1003:
+            return DataFolder() + QStringLiteral("skin/fokus.png");
+        default:
+            return QString();
+    }
+}
+
+}  // namespace tolva

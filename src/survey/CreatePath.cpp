@@ -1,0 +1,27 @@
+// CreatePath: one mkdir per level, from the root down.
+#include "survey/CreatePath.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <sys/stat.h>
+
+namespace tolva {
+
+Status CreatePath(const QString& sPfad) {
+    if (!sPfad.startsWith(QLatin1Char('/')))
+        return Status::Fail(QStringLiteral("Ungültiger Pfad: \"") + sPfad +
+                            QStringLiteral("\" beginnt nicht beim Wurzelverzeichnis."));
+    const QStringList teil = sPfad.mid(1).split(QLatin1Char('/'));
+    QString pfad;
+    for (const QString& name : teil) {
+        if (name.isEmpty()) break;
+        pfad += QLatin1Char('/') + name;
+        // The outcome is not looked at: an existing level is fine, a failing one shows up
+        // when the caller uses the folder.
+        ::mkdir(QFile::encodeName(pfad).constData(), 0777);
+    }
+    return Status::Ok();
+}
+
+}  // namespace tolva

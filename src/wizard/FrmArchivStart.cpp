@@ -1,0 +1,84 @@
+// frmArchiv: the start of the job of the last page -- the archive run or the hand-back.
+#include "wizard/FrmArchiv.h"
+
+#include "archive/StartArchive.h"
+#include "component/SharedState.h"
+#include "hostlib/HostServices.h"
+#include "hostlib/MessageBox.h"
+#include "wizard/CaptionLabel.h"
+#include "wizard/SuiButtons.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace tolva {
+namespace {
+
+// An ordinary file: a regular file that is not hidden.
+bool OrdinaryFileExists(const QString& sPfad) {
+    const QFileInfo info(sPfad);
+    return !sPfad.isEmpty() && info.isFile() && !info.isHidden();
+}
+
+}  // namespace
+
+void FrmArchiv::ErrorExit(const QString& sBeschreibung) {
+    MsgBox(sBeschreibung, 0, QStringLiteral("Archiv:Fertig"));
+}
+
+void FrmArchiv::StartArchive() {
+    SharedState& g = Shared();
+    g.bArchivOK = false;
+    if (g.lModus != kModusErstellen) {
+        ViewHandBack();
+        return;
+    }
+
+    ArchivStart start;
+    start.sZielDatei = txtDatei_[0]->text();
+    start.bSichern = CheckValue(chkSichern_) == 1;
+    start.sSicherungsDatei = lblSich_->Caption();
+
+    // The run blocks the window; its buttons rest until it is over.
+    const QString keys[] = {QStringLiteral("zurück"), QStringLiteral("weiter"),
+                            QStringLiteral("cancel")};
+    bool bVorher[3];
+    for (int i = 0; i < 3; ++i) {
+        bVorher[i] = suiButtons_->IsItemEnabled(keys[i]);
+        suiButtons_->SetItemEnabled(keys[i], false);
+    }
+    bLaeuft_ = true;
+    const StartErgebnis ergebnis = StartCreateArchive(start);
+    bLaeuft_ = false;
+    for (int i = 0; i < 3; ++i) suiButtons_->SetItemEnabled(keys[i], bVorher[i]);
+    SetBusyPointer(false);
+
+    if (ergebnis == StartErgebnis::Gelaufen) Unload();
+}
+
+void FrmArchiv::ViewHandBack() {
+    SharedState& g = Shared();
+    const QListWidgetItem* eintrag = lstArchiv_->currentItem();
+    const QString pfad = txtDatei_[1]->text() + (eintrag ? eintrag->text() : QString());
+    const qsizetype vom = pfad.indexOf(QStringLiteral(" vom "));
+    if (vom < 0) {
+        // No entry chosen: the path cannot be cut.
+        ErrorExit(QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
+        return;
+    }
+    g.sArchivDatei = pfad.left(vom);
+    if (OrdinaryFileExists(g.sArchivDatei)) {
+        g.bArchivOK = true;
+        Host().SetSetting(kSettingArchivPfad, g.sArchivPfad);
+        Unload();
+        return;
+    }
+    Host().ShowMessage(QStringLiteral("Die Datei ") + g.sArchivDatei +
+                           QStringLiteral(" existiert nicht!\r\nBitte eine existierende Datei "
+                                          "auswählen."),
+                       0, QStringLiteral("Archivierungs-Assistent"), true, 0);
+}
+
+}  // namespace tolva

@@ -1,0 +1,43 @@
+// ScopedGuiApplication: a QApplication for the length of one call when the host has none.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QApplication;
+
+namespace tolva {
+
+// Where a QApplication made by the guard shows its windows.
+enum class GuiPlatform {
+    Screen,               // the process's display; the guard fails when there is none
+    OffscreenIfHeadless,  // the display, or Qt's offscreen platform when there is none
+    Offscreen,            // always Qt's offscreen platform (pictures of windows)
+};
+
+// When no application object exists, makes a QApplication and destroys it again at the end of
+// the scope. Without a display Qt would end the process, so the guard fails instead unless it
+// may go offscreen. A host that made a QCoreApplication without widgets cannot show windows:
+// the guard fails then, too.
+class ScopedGuiApplication {
+  public:
+    explicit ScopedGuiApplication(GuiPlatform platform);
+    ~ScopedGuiApplication();
+    ScopedGuiApplication(const ScopedGuiApplication&) = delete;
+    ScopedGuiApplication& operator=(const ScopedGuiApplication&) = delete;
+
+    // Whether a QApplication is there for the scope.
+    bool ok() const { return ok_; }
+    // Why not (German, for a message).
+    const QString& Fehler() const { return fehler_; }
+    // Whether windows appear on a real screen (not the offscreen or minimal platform).
+    static bool RealScreen();
+
+  private:
+    std::unique_ptr<QApplication> own_;
+    bool ok_ = false;
+    QString fehler_;
+};
+
+}  // namespace tolva

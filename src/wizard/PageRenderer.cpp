@@ -1,0 +1,176 @@
+// Pictures of the wizard's pages: both jobs driven offscreen on a copy of the database.
+#include "wizard/PageRenderer.h"
+
+#include "component/HbArchiv.h"
+#include "component/SharedState.h"
+#include "hostlib/HostServices.h"
+#include "hostlib/IniHostServices.h"
+#include "hostlib/MessageBox.h"
+#include "wizard/FileDialogs.h"
+#include "wizard/FrmArchiv.h"
+#include "wizard/GuiApplication.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace tolva {
+namespace {
+
+// Answers every box with its default button and lets the pilot look at the window then.
+class PilotBoxes : public MessageBoxPresenter {
+  public:
+    long Show(const QString& sText, long lStil, const QString& sTitel) override {
+        shown << (sTitel.isEmpty() ? sText : sTitel + QStringLiteral(": ") + sText);
+        if (onShow) onShow(sTitel);
+        return DefaultAnswer(lStil);
+    }
+    QStringList shown;
+    std::function<void(const QString&)> onShow;
+};
+
+FrmArchiv* CurrentForm() {
+    return dynamic_cast<FrmArchiv*>(Shared().oArchivForm);
+}
+
+// Runs one call of Archiv on sDatenbank and calls drive with the window once it is shown.
+void RunWithPilot(const QString& sDatenbank, const std::function<void(FrmArchiv&)>& drive) {
+    QTimer pilot;
+    pilot.setSingleShot(true);
+    int versuche = 0;
+    QObject::connect(&pilot, &QTimer::timeout, [&] {
+        FrmArchiv* form = CurrentForm();
+        if (!form || !form->isVisible()) {
+            if (++versuche < 500) pilot.start(10);
+            return;
+        }
+        drive(*form);
+        if (!form->IsUnloaded()) form->Unload();
+    });
+    pilot.start(0);
+    HbArchiv objekt;
+    QString pfad = sDatenbank;
+    objekt.Archiv(pfad);
+}
+
+class Renderer {
+  public:
+    explicit Renderer(QString ordner) : ordner_(std::move(ordner)) {}
+
+    void Save(QWidget& form, const QString& name) {
+        QCoreApplication::processEvents();
+        const QString datei = ordner_ + QLatin1Char('/') + name;
+        if (!form.grab().save(datei, "PNG"))
+            fehler_ << QStringLiteral("Das Bild %1 konnte nicht geschrieben werden.").arg(datei);
+        else
+            geschrieben_ << name;
+    }
+
+    void Expect(const FrmArchiv& form, int lSeite) {
+        if (form.CurrentPage() != lSeite)
+            fehler_ << QStringLiteral("Der Assistent steht auf Seite %1 statt auf Seite %2.")
+                           .arg(form.CurrentPage())
+                           .arg(lSeite);
+    }
+
+    QStringList fehler_;
+    QStringList geschrieben_;
+
+  private:
+    QString ordner_;
+};
+
+void Forward(FrmArchiv& form) {
+    form.suiButtons_ItemClick(QStringLiteral("weiter"));
+}
+
+}  // namespace
+
+Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
+    ScopedGuiApplication anwendung(GuiPlatform::Offscreen);
+    if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
+    if (!QFileInfo(sDatenbank).isFile())
+        return Status::Fail(QStringLiteral("Die Datenbank %1 gibt es nicht.").arg(sDatenbank));
+    if (!QDir().mkpath(sOrdner))
+        return Status::Fail(
+            QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(sOrdner));
+
+    QTemporaryDir arbeit;
+    if (!arbeit.isValid())
+        return Status::Fail(QStringLiteral("Es kann kein Arbeitsordner angelegt werden."));
+    const QString kopie = arbeit.filePath(QFileInfo(sDatenbank).fileName());
+    const QString archivOrdner = arbeit.filePath(QStringLiteral("Archive")) + QLatin1Char('/');
+    if (!QFile::copy(sDatenbank, kopie) || !QDir().mkpath(archivOrdner))
+        return Status::Fail(QStringLiteral("Die Datenbank kann nicht kopiert werden."));
+
+    auto host = std::make_shared<IniHostServices>(arbeit.filePath(QStringLiteral("host.ini")));
+    host->SetSetting(kSettingArchivPfad, archivOrdner);
+    host->SetSetting(kSettingBasisPfad, arbeit.path() + QLatin1Char('/'));
+    InstallHostServices(host);
+    auto boxen = std::make_shared<PilotBoxes>();
+    InstallMessageBoxPresenter(boxen);
+    InstallFileDialogs(nullptr);
+
+    Renderer renderer(sOrdner);
+    // The create job, page by page, and the run on the copy.
+    RunWithPilot(kopie, [&](FrmArchiv& form) {
+        renderer.Save(form, QStringLiteral("page-1.png"));
+        Forward(form);
+        renderer.Expect(form, 2);
+        if (auto* datum = form.findChild<QDateEdit*>(QStringLiteral("dtVon")))
+            datum->setDate(QDate(QDate::currentDate().year(), 1, 1));
+        renderer.Save(form, QStringLiteral("page-2.png"));
+        Forward(form);
+        renderer.Expect(form, 3);
+        if (auto* neu = form.findChild<QRadioButton*>(QStringLiteral("optPasswort_2")))
+            neu->click();
+        for (const char* name : {"txtPasswort_0", "txtPasswort_1"})
+            if (auto* feld = form.findChild<QLineEdit*>(QString::fromLatin1(name)))
+                feld->setText(QStringLiteral("Sommer2026"));
+        renderer.Save(form, QStringLiteral("page-3.png"));
+        Forward(form);
+        renderer.Expect(form, 4);
+        renderer.Save(form, QStringLiteral("page-4.png"));
+        Forward(form);
+        renderer.Expect(form, 5);
+        renderer.Save(form, QStringLiteral("page-5.png"));
+        boxen->onShow = [&](const QString&) {
+            if (form.IsRunning()) renderer.Save(form, QStringLiteral("page-5-done.png"));
+        };
+        Forward(form);
+        boxen->onShow = nullptr;
+    });
+    // The view job: the archive just made is listed on page 6.
+    RunWithPilot(kopie, [&](FrmArchiv& form) {
+        if (auto* anzeigen = form.findChild<QRadioButton*>(QStringLiteral("optDaten_1")))
+            anzeigen->click();
+        Forward(form);
+        renderer.Expect(form, 6);
+        renderer.Save(form, QStringLiteral("page-6.png"));
+    });
+
+    InstallMessageBoxPresenter(nullptr);
+    InstallHostServices(nullptr);
+
+    for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
+                             "page-5-done.png", "page-6.png"})
+        if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
+            renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
+    if (!renderer.fehler_.isEmpty()) {
+        return Status::Fail(renderer.fehler_.join(QLatin1Char('\n')) +
+                            QStringLiteral("\nMeldungen: ") +
+                            boxen->shown.join(QStringLiteral(" | ")));
+    }
+    return Status::Ok();
+}
+
+}  // namespace tolva

@@ -1,0 +1,160 @@
+// Archive runs that must be refused: each ends with a German message and changes nothing.
+#include "BadInputFixture.h"
+
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/Schema.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <sys/resource.h>
+#include <csignal>
+
+namespace tolva::test {
+namespace {
+
+const QString kFehlerImLauf = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:");
+constexpr rlim_t kDateiGrenze = 256 * 1024;
+
+// Runs in the child before exec: no file of the process may grow beyond 256 KiB, and a write
+// beyond it fails with an error instead of ending the process.
+void LimitFileSize() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit grenze { kDateiGrenze, kDateiGrenze };
+    ::setrlimit(RLIMIT_FSIZE, &grenze);
+}
+
+TEST_F(BadInputTest, TargetFolderThatCannotBeWritten) {
+    const QString sOrdner = MakeFolder(QStringLiteral("schreibgeschuetzt"));
+    QString sGrund;
+    if (IsRoot()) {
+        // Root writes into folders whatever their mode; a read-only mount stops it.
+        ASSERT_TRUE(MountTmpfs(sOrdner, QStringLiteral("ro,size=1m")));
+        sGrund = QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    } else {
+        MakeReadOnly(sOrdner);
+        sGrund = QStringLiteral("Zugriff verweigert.");
+    }
+    const QString sZiel = sOrdner + QStringLiteral("/archiv.aba");
+    RememberState(UserDb(), sZiel);
+    ExpectRefusedUnchanged(Create(UserDb(), sZiel), {kFehlerImLauf, sGrund});
+}
+
+TEST_F(BadInputTest, TargetOnAFullFileSystem) {
+    const QString sOrdner = MakeFolder(QStringLiteral("voll"));
+    const QString sZiel = sOrdner + QStringLiteral("/archiv.aba");
+    std::function<void()> grenze;
+    QStringList aMeldungen;
+    if (IsRoot()) {
+        // The archive of 5,000 bookings needs about three times the room.
+        ASSERT_TRUE(MountTmpfs(sOrdner, QStringLiteral("size=256k")));
+        aMeldungen = {QStringLiteral("Der Datenträger ist voll.")};
+    } else {
+        grenze = LimitFileSize;
+        aMeldungen = {QStringLiteral("Ein-/Ausgabefehler")};
+    }
+    RememberState(UserDb(), sZiel);
+    ExpectRefusedUnchanged(Create(UserDb(), sZiel, {}, grenze), aMeldungen);
+}
+
+// The same with a limit of the process instead of the disk: every file it writes, the user
+// database's journal included, stops at 256 KiB.
+TEST_F(BadInputTest, FileSizeLimitOfTheProcess) {
+    RememberState(UserDb(), Target());
+    ExpectRefusedUnchanged(Create(UserDb(), Target(), {}, LimitFileSize),
+                           {QStringLiteral("Ein-/Ausgabefehler")});
+}
+
+TEST_F(BadInputTest, UserDatabaseLockedByAnotherConnection) {
+    RememberState(UserDb(), Target());
+    Connection cnAndere;
+    ASSERT_TRUE(cnAndere.Open(BuildConnectionText(UserDb())).ok());
+    ASSERT_TRUE(cnAndere.BeginTrans().ok());
+    ASSERT_TRUE(cnAndere.Execute(QStringLiteral("UPDATE Konten SET Nr = Nr + 1000")).ok());
+    const Lauf lauf = Create(UserDb(), Target());
+    cnAndere.Close();  // rolls the other transaction back; its journal goes with it
+    ExpectRefusedUnchanged(
+        lauf, {kFehlerImLauf, QStringLiteral("wird gerade von einem anderen Programm benutzt.")});
+}
+
+TEST_F(BadInputTest, UserDatabaseThatIsATextFile) {
+    {
+        QFile datei(UserDb());
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        datei.write(QStringLiteral("Kontoauszug Nr. 7\nAlter Saldo 1.234,56 EUR\n").toUtf8());
+    }
+    RememberState(UserDb(), Target());
+    ExpectRefusedUnchanged(Create(UserDb(), Target()),
+                           {QStringLiteral("ist keine Datenbank dieses Programms")});
+}
+
+TEST_F(BadInputTest, UserDatabaseWithAnotherKey) {
+    ASSERT_TRUE(QFile::remove(UserDb()));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(UserDb()).constData(), &db,
+                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "PRAGMA key = 'anderes'; PRAGMA cipher_page_size = 4096; "
+                           "PRAGMA kdf_iter = 4000;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const Status schema = CreateSchema(db);
+    sqlite3_close(db);
+    ASSERT_TRUE(schema.ok()) << schema.description().toStdString();
+
+    RememberState(UserDb(), Target());
+    ExpectRefusedUnchanged(Create(UserDb(), Target()),
+                           {QStringLiteral("ist keine Datenbank dieses Programms, oder der "
+                                           "Datenbankschlüssel passt nicht.")});
+}
+
+TEST_F(BadInputTest, TemplateMissing) {
+    const QString sLeer = MakeFolder(QStringLiteral("ohne-vorlage"));
+    WriteSetting(3, sLeer + QStringLiteral("/"));
+    RememberState(UserDb(), Target());
+    ExpectRefusedUnchanged(
+        Create(UserDb(), Target()),
+        {kFehlerImLauf, QStringLiteral("Die Archivvorlage \"") + sLeer +
+                            QStringLiteral("/HbLeer.dat\" wurde nicht gefunden.")});
+}
+
+TEST_F(BadInputTest, TemplateOfAnotherVersion) {
+    const QString sOrdner = MakeFolder(QStringLiteral("vorlage-4"));
+    const Status vorlage = CreateDatabaseFile(sOrdner + QStringLiteral("/HbLeer.dat"), 4);
+    ASSERT_TRUE(vorlage.ok()) << vorlage.description().toStdString();
+    WriteSetting(3, sOrdner + QStringLiteral("/"));
+    RememberState(UserDb(), Target());
+    ExpectRefusedUnchanged(
+        Create(UserDb(), Target()),
+        {QStringLiteral("Die Datenbank ist in einer alten Version. Bitte konvertieren Sie die "
+                        "Datenbank zuvor in das neueste Format oder führen Sie ein "
+                        "Online-Update aus!")});
+}
+
+TEST_F(BadInputTest, NewPasswordOfSeventeenCharacters) {
+    RememberState(UserDb(), Target());
+    const QString sPasswort = QStringLiteral("siebzehnZeichen!!");
+    ASSERT_EQ(sPasswort.size(), 17);
+    ExpectRefusedUnchanged(
+        Create(UserDb(), Target(),
+               {QStringLiteral("--password-mode"), QStringLiteral("new"),
+                QStringLiteral("--password"), sPasswort}),
+        {kFehlerImLauf, QStringLiteral("Das Passwort darf höchstens 16 Zeichen lang sein.")});
+}
+
+TEST_F(BadInputTest, CutOffBeforeAllData) {
+    RememberState(UserDb(), Target());
+    const Lauf lauf =
+        RunTool({QStringLiteral("create"), QStringLiteral("--db"), UserDb(),
+                 QStringLiteral("--before"), QStringLiteral("1990-01-01"), QStringLiteral("--out"),
+                 Target(), QStringLiteral("--remove"), QStringLiteral("--yes")});
+    EXPECT_EQ(lauf.lExitCode, 1);
+    ExpectRefusedUnchanged(lauf,
+                           {QStringLiteral("Es wurden keine Daten vor dem 01.01.1990 gefunden.")});
+}
+
+}  // namespace
+}  // namespace tolva::test

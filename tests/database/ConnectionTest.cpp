@@ -1,0 +1,269 @@
+// Connection: opening real keyed files, bad files, transactions and locking between connections.
+#include "DatabaseFiles.h"
+
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace tolva {
+namespace {
+
+using test::OpenDatabase;
+using test::QueryRows;
+using test::ScratchFolder;
+
+const QString kInUse = QStringLiteral("wird gerade von einem anderen Programm benutzt");
+
+// Fills Kategorien with n rows in one statement.
+void fillKategorien(Connection& cn, int n) {
+    ASSERT_TRUE(cn.Execute(QStringLiteral("WITH RECURSIVE z(i) AS (SELECT 1 UNION ALL SELECT i+1 "
+                                          "FROM z WHERE i < %1) INSERT INTO Kategorien "
+                                          "SELECT i, 'Kategorie ' || i, NULL FROM z")
+                               .arg(n))
+                    .ok());
+}
+
+// Each bad file fails with a German text naming the file, leaves the connection closed and
+// the file as it was.
+void expectOpenFails(const QString& sPfad, const QString& sConnectionText, int lCode,
+                     const QString& sTeil) {
+    const qint64 lGroesse = QFileInfo(sPfad).size();
+    Connection cn;
+    const Status st = cn.Open(sConnectionText);
+    ASSERT_FALSE(st.ok());
+    EXPECT_EQ(st.error().code & 0xff, lCode) << st.description().toStdString();
+    EXPECT_TRUE(st.description().contains(sTeil)) << st.description().toStdString();
+    EXPECT_TRUE(st.description().contains(sPfad)) << st.description().toStdString();
+    EXPECT_EQ(cn.State(), Connection::adStateClosed);
+    EXPECT_EQ(cn.Handle(), nullptr);
+    EXPECT_EQ(QFileInfo(sPfad).size(), lGroesse);
+}
+
+TEST(ConnectionOpen, OpensAKeyedDatabaseAndNamesIt) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    Connection cn;
+    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+    EXPECT_EQ(cn.State(), Connection::adStateOpen);
+    EXPECT_EQ(cn.DataSource(), sPfad);
+    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT Version FROM Optionen")),
+              QStringList{QStringLiteral("5")});
+    EXPECT_FALSE(cn.Open(BuildConnectionText(sPfad)).ok());  // already open
+    cn.Close();
+    EXPECT_EQ(cn.State(), Connection::adStateClosed);
+    EXPECT_TRUE(cn.DataSource().isEmpty());
+    cn.Close();  // closing twice is harmless
+}
+
+TEST(ConnectionOpen, RefusesFilesItCannotUse) {
+    ScratchFolder folder;
+    const QString sBank = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    // Another key does not open the file.
+    QString sFremderSchluessel = BuildConnectionText(sBank);
+    sFremderSchluessel.replace(QStringLiteral("kiwi+banane"), QStringLiteral("apfel+birne"));
+    expectOpenFails(sBank, sFremderSchluessel, SQLITE_NOTADB, QStringLiteral("Datenbankschlüssel"));
+
+    // A text file named like a database.
+    const QString sText = folder.Path(QStringLiteral("Notizen.dat"));
+    QFile text(sText);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray("Dies ist keine Datenbank, nur ein Text.\n").repeated(300));
+    text.close();
+    expectOpenFails(sText, BuildConnectionText(sText), SQLITE_NOTADB,
+                    QStringLiteral("keine Datenbank"));
+
+    // An empty file is no database either (and is not turned into one).
+    const QString sLeer = folder.Path(QStringLiteral("Leer.dat"));
+    ASSERT_TRUE(QFile(sLeer).open(QIODevice::WriteOnly));
+    expectOpenFails(sLeer, BuildConnectionText(sLeer), SQLITE_NOTADB, QStringLiteral("leer"));
+    EXPECT_EQ(QFileInfo(sLeer).size(), 0);
+
+    // A folder.
+    expectOpenFails(folder.Path(QString()), BuildConnectionText(folder.Path(QString())),
+                    SQLITE_CANTOPEN, QStringLiteral("keine Datei"));
+}
+
+TEST(ConnectionOpen, RefusesATruncatedDatabase) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    {
+        Connection cn;
+        ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+        fillKategorien(cn, 5000);
+    }
+    const qint64 lGroesse = QFileInfo(sPfad).size();
+    ASSERT_GT(lGroesse, 20 * 4096);
+    for (const qint64 lNeu : {lGroesse / 2 / 4096 * 4096, lGroesse - 100}) {
+        ASSERT_TRUE(QFile::resize(sPfad, lNeu));
+        expectOpenFails(sPfad, BuildConnectionText(sPfad), SQLITE_CORRUPT,
+                        QStringLiteral("beschädigt"));
+    }
+}
+
+TEST(ConnectionOpen, MissingFileIsReportedAndNotCreated) {
+    ScratchFolder folder;
+    const QString sPfad = folder.Path(QStringLiteral("Fehlt.dat"));
+    Connection cn;
+    const Status st = OpenDatabase(cn, sPfad);
+    ASSERT_FALSE(st.ok());
+    EXPECT_EQ(st.description(),
+              QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sPfad));
+    EXPECT_EQ(cn.State(), Connection::adStateClosed);
+    EXPECT_FALSE(QFileInfo::exists(sPfad));
+    EXPECT_FALSE(QFileInfo::exists(sPfad + QStringLiteral("-journal")));
+    // A missing folder on the way is not made either.
+    const QString sTief = folder.Path(QStringLiteral("neu/Bank.dat"));
+    EXPECT_FALSE(OpenDatabase(cn, sTief).ok());
+    EXPECT_FALSE(QFileInfo::exists(folder.Path(QStringLiteral("neu"))));
+    EXPECT_FALSE(cn.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;")).ok());
+}
+
+TEST(ConnectionTransaction, RollbackRestoresDeletedChangedAndAddedRows) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    Connection cn;
+    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+    fillKategorien(cn, 3);
+    const QString sAbfrage = QStringLiteral("SELECT * FROM Kategorien ORDER BY id");
+    const QStringList vorher = QueryRows(cn.Handle(), sAbfrage);
+    ASSERT_EQ(vorher.size(), 3);
+
+    ASSERT_TRUE(cn.BeginTrans().ok());
+    EXPECT_TRUE(cn.InTransaction());
+    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien WHERE id = 2; "
+                                          "UPDATE Kategorien SET Name = 'neu' WHERE id = 3; "
+                                          "INSERT INTO Kategorien VALUES (9, 'dazu', 1)"))
+                    .ok());
+    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage).size(), 3);
+    EXPECT_NE(QueryRows(cn.Handle(), sAbfrage), vorher);
+    ASSERT_TRUE(cn.RollbackTrans().ok());
+    EXPECT_FALSE(cn.InTransaction());
+    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher);
+
+    // Closing with an open transaction rolls it back as well.
+    ASSERT_TRUE(cn.BeginTrans().ok());
+    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
+    cn.Close();
+    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher);
+
+    // A commit stays.
+    ASSERT_TRUE(cn.BeginTrans().ok());
+    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien WHERE id = 1")).ok());
+    ASSERT_TRUE(cn.CommitTrans().ok());
+    cn.Close();
+    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher.mid(1));
+}
+
+TEST(ConnectionTransaction, OneTransactionAtATime) {
+    ScratchFolder folder;
+    Connection cn;
+    EXPECT_FALSE(cn.BeginTrans().ok());  // closed
+    ASSERT_TRUE(OpenDatabase(cn, folder.NewDatabase(QStringLiteral("Bank.dat"))).ok());
+    EXPECT_FALSE(cn.CommitTrans().ok());
+    EXPECT_FALSE(cn.RollbackTrans().ok());
+    ASSERT_TRUE(cn.BeginTrans().ok());
+    EXPECT_FALSE(cn.BeginTrans().ok());
+    EXPECT_TRUE(cn.InTransaction());
+    ASSERT_TRUE(cn.CommitTrans().ok());
+    EXPECT_FALSE(cn.InTransaction());
+}
+
+TEST(ConnectionExecute, RunsSeveralStatementsWithDateLiteralsAndReportsErrors) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    Connection cn;
+    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
+    ASSERT_TRUE(cn.Execute(QStringLiteral(
+                               "INSERT INTO Aufträge (id, Status, Datum) VALUES (1, 4, #2013/7/4#);"
+                               "INSERT INTO Aufträge (id, Status, Datum) VALUES (2, 4, #2013/7/5#);"
+                               "DELETE FROM Aufträge WHERE Status = 4 and Datum < #2013/7/5#;"))
+                    .ok());
+    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT id, Datum FROM Aufträge")),
+              QStringList{QStringLiteral("2|2013-07-05")});
+
+    const Status fehlt = cn.Execute(QStringLiteral("DELETE FROM Unbekannt"));
+    ASSERT_FALSE(fehlt.ok());
+    EXPECT_TRUE(
+        fehlt.description().startsWith(QStringLiteral("Fehler in der Datenbank „%1“").arg(sPfad)));
+    EXPECT_TRUE(fehlt.description().contains(QStringLiteral("Unbekannt")));
+
+    const Status doppelt =
+        cn.Execute(QStringLiteral("INSERT INTO Aufträge (id, Status) VALUES (2, 1)"));
+    ASSERT_FALSE(doppelt.ok());
+    EXPECT_EQ(doppelt.error().code & 0xff, SQLITE_CONSTRAINT);
+    EXPECT_TRUE(doppelt.description().contains(QStringLiteral("verletzt eine Regel")));
+    cn.Close();
+    EXPECT_FALSE(cn.Execute(QStringLiteral("SELECT 1")).ok());
+}
+
+TEST(ConnectionLocking, ExclusiveModeKeepsOtherConnectionsAndProcessesOut) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Archiv.aba"));
+    Connection exklusiv;
+    ASSERT_TRUE(OpenDatabase(exklusiv, sPfad, Connection::adModeShareExclusive).ok());
+    EXPECT_EQ(exklusiv.Mode(), Connection::adModeShareExclusive);
+
+    Connection zweite;
+    const Status st = OpenDatabase(zweite, sPfad);
+    ASSERT_FALSE(st.ok());
+    EXPECT_EQ(st.description(), QStringLiteral("Die Datenbank „%1“ %2.").arg(sPfad, kInUse));
+    EXPECT_EQ(zweite.State(), Connection::adStateClosed);
+
+    // Another process neither reads nor writes.
+    const auto shell =
+        test::RunSqlcipherShell(sPfad, QStringLiteral("SELECT Version FROM Optionen;"));
+    EXPECT_TRUE(shell.sAusgabe.contains(QStringLiteral("locked"))) << shell.sAusgabe.toStdString();
+    EXPECT_FALSE(shell.sAusgabe.contains(u'5'));
+
+    // The exclusive connection itself works normally, in and out of transactions.
+    ASSERT_TRUE(
+        exklusiv.Execute(QStringLiteral("INSERT INTO Kategorien VALUES (1, 'a', NULL)")).ok());
+    ASSERT_TRUE(exklusiv.BeginTrans().ok());
+    ASSERT_TRUE(
+        exklusiv.Execute(QStringLiteral("INSERT INTO Kategorien VALUES (2, 'b', NULL)")).ok());
+    ASSERT_TRUE(exklusiv.CommitTrans().ok());
+    EXPECT_FALSE(OpenDatabase(zweite, sPfad).ok());
+
+    exklusiv.Close();
+    EXPECT_FALSE(QFileInfo::exists(sPfad + QStringLiteral("-journal")));
+    ASSERT_TRUE(OpenDatabase(zweite, sPfad).ok());
+    EXPECT_EQ(QueryRows(zweite.Handle(), QStringLiteral("SELECT count(*) FROM Kategorien")),
+              QStringList{QStringLiteral("2")});
+    zweite.Close();
+    EXPECT_EQ(test::RunSqlcipherShell(sPfad, QStringLiteral("SELECT Version FROM Optionen;"))
+                  .sAusgabe.trimmed(),
+              QStringLiteral("5"));
+}
+
+TEST(ConnectionLocking, BeginTransFailsWhileAnotherConnectionWrites) {
+    ScratchFolder folder;
+    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
+    Connection schreiber, zweite;
+    ASSERT_TRUE(OpenDatabase(schreiber, sPfad).ok());
+    ASSERT_TRUE(schreiber.BeginTrans().ok());
+    ASSERT_TRUE(
+        schreiber.Execute(QStringLiteral("INSERT INTO Kategorien VALUES (1, 'a', NULL)")).ok());
+
+    ASSERT_TRUE(OpenDatabase(zweite, sPfad).ok());  // reading is still allowed
+    const Status st = zweite.BeginTrans();
+    ASSERT_FALSE(st.ok());
+    EXPECT_EQ(st.error().code & 0xff, SQLITE_BUSY);
+    EXPECT_EQ(st.description(), QStringLiteral("Die Datenbank „%1“ %2.").arg(sPfad, kInUse));
+    EXPECT_FALSE(zweite.InTransaction());
+
+    ASSERT_TRUE(schreiber.CommitTrans().ok());
+    ASSERT_TRUE(zweite.BeginTrans().ok());
+    ASSERT_TRUE(zweite.Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
+    ASSERT_TRUE(zweite.CommitTrans().ok());
+}
+
+}  // namespace
+}  // namespace tolva

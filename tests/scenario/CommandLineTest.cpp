@@ -1,0 +1,128 @@
+// End-to-end runs of the tolva-archiv binary of this build: create and list.
+#include "ArchiveScenario.h"
+
+#include "demo/DemoDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace tolva::test {
+namespace {
+
+struct Ausgabe {
+    int lExitCode = -1;
+    QString sOut;
+    QString sErr;
+};
+
+class CommandLineTest : public testing::Test {
+protected:
+    void SetUp() override {
+        sProgramm_ = IniHostServices::DataFolder() + QStringLiteral("../bin/tolva-archiv");
+        ASSERT_TRUE(QFileInfo(sProgramm_).isExecutable()) << sProgramm_.toStdString();
+        sBank_ = dir_.filePath(QStringLiteral("bank.dat"));
+        ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("archiv")));
+        sZiel_ = dir_.filePath(QStringLiteral("archiv/x.aba"));
+    }
+
+    void MakeDemo() {
+        DemoOptions options;
+        options.sPfad = sBank_;
+        options.lBuchungen = 1500;
+        const Result<DemoSummary> demo = MakeDemoDatabase(options);
+        ASSERT_TRUE(demo.ok()) << demo.status().description().toStdString();
+    }
+
+    Ausgabe Run(const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TOLVA_SETTINGS"), dir_.filePath(QStringLiteral("host.ini")));
+        p.setProcessEnvironment(env);
+        p.start(sProgramm_, args);
+        Ausgabe a;
+        if (!p.waitForStarted(10000) || !p.waitForFinished(60000)) {
+            ADD_FAILURE() << "tolva-archiv did not run: " << p.errorString().toStdString();
+            p.kill();
+            p.waitForFinished();
+            return a;
+        }
+        a.lExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        a.sOut = QString::fromUtf8(p.readAllStandardOutput());
+        a.sErr = QString::fromUtf8(p.readAllStandardError());
+        return a;
+    }
+
+    Ausgabe Create(const QStringList& weitere = {}) {
+        return Run(QStringList{QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                               QStringLiteral("--before"), QStringLiteral("2023-11-30"),
+                               QStringLiteral("--out"), sZiel_} +
+                   weitere);
+    }
+
+    QTemporaryDir dir_;
+    QString sProgramm_;
+    QString sBank_;
+    QString sZiel_;
+};
+
+TEST_F(CommandLineTest, ADatabaseThatIsATextFileIsRefused) {
+    {
+        QFile f(sBank_);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Kontoauszug Mai\nkeine Datenbank\n");
+    }
+    const Ausgabe a = Create({QStringLiteral("--remove")});
+    EXPECT_EQ(a.lExitCode, 1) << a.sErr.toStdString();
+    EXPECT_TRUE(a.sErr.contains(QStringLiteral("Datenbank"))) << a.sErr.toStdString();
+    EXPECT_EQ(FileBytes(sBank_), QByteArray("Kontoauszug Mai\nkeine Datenbank\n"));
+    EXPECT_EQ(QDir(dir_.filePath(QStringLiteral("archiv"))).entryList(QDir::NoDotAndDotDot |
+                                                                       QDir::AllEntries |
+                                                                       QDir::Hidden),
+              QStringList());
+}
+
+TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
+    MakeDemo();
+    {
+        QFile f(sZiel_);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("altes Archiv");
+    }
+    const QStringList vorher = DumpAll(sBank_);
+    const Ausgabe a = Create({QStringLiteral("--remove")});
+    EXPECT_EQ(a.lExitCode, 1);
+    EXPECT_TRUE(a.sErr.contains(QStringLiteral("existiert bereits"))) << a.sErr.toStdString();
+    EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
+    EXPECT_EQ(DumpAll(sBank_), vorher);
+}
+
+TEST_F(CommandLineTest, CreateWithRemovalThenListShowsTheDescription) {
+    MakeDemo();
+    const Ausgabe a = Create({QStringLiteral("--remove")});
+    ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
+    EXPECT_TRUE(a.sErr.contains(QStringLiteral("Die Daten wurden erfolgreich archiviert.")) ||
+                a.sOut.contains(QStringLiteral("Die Daten wurden erfolgreich archiviert.")));
+    {
+        RawDatabase db(sBank_);
+        EXPECT_EQ(db.Number(QStringLiteral(
+                      "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '2023-11-30'")),
+                  0);
+        EXPECT_GT(db.Number(QStringLiteral("SELECT count(*) FROM Umsätze")), 0);
+    }
+    EXPECT_EQ(IntegrityCheck(sBank_), QStringLiteral("ok"));
+
+    const Ausgabe l = Run({QStringLiteral("list"), dir_.filePath(QStringLiteral("archiv"))});
+    EXPECT_EQ(l.lExitCode, 0) << l.sErr.toStdString();
+    const QStringList zeilen = l.sOut.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 2) << l.sOut.toStdString();
+    EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("x.aba vom "))) << l.sOut.toStdString();
+    EXPECT_TRUE(zeilen[1].trimmed().startsWith(
+        QStringLiteral("Alle Daten älter als 30.11.2023, erstellt am ")))
+        << l.sOut.toStdString();
+}
+
+}  // namespace
+}  // namespace tolva::test

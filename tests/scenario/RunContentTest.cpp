@@ -1,0 +1,317 @@
+// What a whole run writes: the archive's rows, the user database afterwards, the account
+// numbers, the password record, the progress lines and the description.
+#include "ArchiveScenario.h"
+
+#include "archive/ArchiveList.h"
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
+#include "component/SharedState.h"
+
+#include <QDir>
+
+namespace tolva::test {
+namespace {
+
+const QStringList kAccountFields = {QStringLiteral("id"),     QStringLiteral("KontoName"),
+                                    QStringLiteral("KontoNummer"), QStringLiteral("bankID"),
+                                    QStringLiteral("IBAN"),   QStringLiteral("Waehrung")};
+
+QStringList Table(const QString& sPfad, const QString& sTabelle,
+                  const QString& sFelder = QStringLiteral("*"), const QString& sWhere = QString()) {
+    RawDatabase db(sPfad);
+    return db.Rows(QStringLiteral("SELECT ") + sFelder + QStringLiteral(" FROM ") + sTabelle +
+                   (sWhere.isEmpty() ? QString() : QStringLiteral(" WHERE ") + sWhere) +
+                   QStringLiteral(" ORDER BY id"));
+}
+
+QString Joined(const std::vector<QString>& aListe) {
+    QStringList l;
+    for (const QString& s : aListe) l << s;
+    return l.join(u',');
+}
+
+// The plain password record of a file's Optionen row.
+QString PasswordRecord(const QString& sPfad) {
+    RawDatabase db(sPfad);
+    return Decrypt(db.Bytes(QStringLiteral("SELECT Paßwort FROM Optionen")), true);
+}
+
+// A new record keeps every filler character of the old one and carries the password,
+// blank-padded to 16, at every third place up to 48.
+void ExpectRecord(const QString& sNeu, const QString& sAlt, const QString& sPasswort) {
+    ASSERT_EQ(sAlt.size(), 52);
+    ASSERT_EQ(sNeu.size(), 52);
+    const QString sGepolstert = sPasswort.leftJustified(16, u' ');
+    for (int p = 1; p <= 52; ++p) {
+        if (p <= 48 && p % 3 == 0)
+            EXPECT_EQ(sNeu[p - 1], sGepolstert[p / 3 - 1]) << "position " << p;
+        else
+            EXPECT_EQ(sNeu[p - 1], sAlt[p - 1]) << "filler position " << p;
+    }
+}
+
+class RunContentTest : public ArchiveScenario {};
+
+TEST_F(RunContentTest, RemovalMovesTheOldRowsOfTheTickedAccountsIntoTheArchive) {
+    Prepare();
+    const Expectation e(sVorher_, kAuswahl, kStichtag);
+    const SharedState& g = Shared();
+    // Account 6 has nothing before the cut-off.
+    EXPECT_EQ(Joined(g.aKontenMitDaten), QStringLiteral("12,8,5,4,3,1"));
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ExpectRunEnded();
+
+    for (const char* t : kBewegungsTabellen) {
+        const QString sTabelle = QString::fromUtf8(t);
+        SCOPED_TRACE(t);
+        ASSERT_FALSE(e.Selected(sTabelle).isEmpty());
+        ASSERT_FALSE(e.Remaining(sTabelle).isEmpty());
+        EXPECT_EQ(Table(sZiel_, sTabelle), e.Selected(sTabelle));
+        EXPECT_EQ(Table(sUser_, sTabelle), e.Remaining(sTabelle));
+    }
+    // Categories and payees are copied whole and never deleted.
+    for (const QString& sTabelle : {QStringLiteral("Kategorien"), QStringLiteral("Empfänger")}) {
+        ASSERT_FALSE(e.All(sTabelle).isEmpty());
+        EXPECT_EQ(Table(sZiel_, sTabelle), e.All(sTabelle));
+        EXPECT_EQ(Table(sUser_, sTabelle), e.All(sTabelle));
+    }
+    // Banks and accounts of the accounts taken, once each; the user keeps all of them.
+    const QString sGenommen = QStringLiteral("1,3,4,5,8,12");
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("BankDaten")),
+              Table(sVorher_, QStringLiteral("BankDaten"), QStringLiteral("*"),
+                    QStringLiteral("id IN (SELECT bankID FROM Konten WHERE id IN (%1))")
+                        .arg(sGenommen)));
+    EXPECT_EQ(g.aInstitute.size(),
+              static_cast<size_t>(Table(sZiel_, QStringLiteral("BankDaten")).size()));
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("Konten"), kAccountFields.join(u',')),
+              Table(sVorher_, QStringLiteral("Konten"), kAccountFields.join(u','),
+                    QStringLiteral("id IN (%1)").arg(sGenommen)));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("BankDaten")), e.All(QStringLiteral("BankDaten")));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("Konten"), kAccountFields.join(u',')),
+              Table(sVorher_, QStringLiteral("Konten"), kAccountFields.join(u',')));
+
+    // The description record, and the archive page's view of it.
+    RawDatabase archiv(sZiel_);
+    EXPECT_EQ(archiv.Rows(QStringLiteral("SELECT Flag, Typ, Datum FROM Daten")),
+              QStringList{QStringLiteral("1|99|2024-07-05")});
+    const QString sBeschreibung =
+        QStringLiteral("Alle Daten älter als 30.11.2023, erstellt am 05.07.2024 14:03:22");
+    EXPECT_EQ(PlainText(Decrypt(archiv.Bytes(QStringLiteral("SELECT Daten FROM Daten")), false)),
+              sBeschreibung);
+    EXPECT_EQ(archiv.Number(QStringLiteral("SELECT Version FROM Optionen")), 5);
+    EXPECT_EQ(archiv.Number(QStringLiteral("SELECT count(*) FROM Optionen")), 1);
+    const ArchiveDescription b = ReadArchiveDescription(sZiel_);
+    EXPECT_TRUE(b.bGeoeffnet);
+    EXPECT_EQ(b.aZeilen, QStringList{sBeschreibung});
+    const QStringList eintraege = ListArchiveEntries(dir_.filePath(QStringLiteral("archiv/")));
+    ASSERT_EQ(eintraege.size(), 1);
+    EXPECT_EQ(ArchiveEntryName(eintraege[0]), QStringLiteral("Archiv 2023.aba"));
+
+    EXPECT_EQ(host_->GetSetting(601), dir_.filePath(QStringLiteral("archiv/")));
+    EXPECT_FALSE(g.bEntfernen);
+    EXPECT_FALSE(g.bArchivOK);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sText, QStringLiteral("Die Daten wurden erfolgreich archiviert."));
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archivierung beendet"));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 0);
+}
+
+TEST_F(RunContentTest, WithoutRemovalTheUserDatabaseKeepsEveryRow) {
+    Lauf lauf;
+    lauf.bEntfernen = false;
+    Prepare(lauf);
+    const Expectation e(sVorher_, kAuswahl, kStichtag);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ExpectRunEnded();
+    for (const char* t : kBewegungsTabellen) {
+        const QString sTabelle = QString::fromUtf8(t);
+        SCOPED_TRACE(t);
+        EXPECT_EQ(Table(sZiel_, sTabelle), e.Selected(sTabelle));
+        EXPECT_EQ(Table(sUser_, sTabelle), e.All(sTabelle));
+    }
+    // Only the unnumbered account 8 (Nr -3) is touched at home: it ends with -1.
+    QStringList konten = Table(sVorher_, QStringLiteral("Konten"));
+    for (QString& zeile : konten)
+        if (zeile.startsWith(QStringLiteral("8|-3|"))) zeile.replace(0, 5, QStringLiteral("8|-1|"));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("Konten")), konten);
+}
+
+TEST_F(RunContentTest, UnnumberedAccountsGetFreshNumbersInTheArchiveAndMinusOneAtHome) {
+    // Account 7 is unnumbered too, but not ticked: it keeps its -5.
+    ChangeUserDatabase(QStringLiteral("UPDATE Konten SET Nr = -5 WHERE id = 7"));
+    ASSERT_EQ(Table(sVorher_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
+              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-3", "9|7",
+                           "10|8", "11|9", "12|10"}));
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    // In the order taken (12, 8, 5, 4, 3, 1): 8 gets 11, 3 gets 12.
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
+              (QStringList{"1|1", "3|12", "4|3", "5|4", "8|11", "12|10"}));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
+              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-1", "9|7",
+                           "10|8", "11|9", "12|10"}));
+}
+
+TEST_F(RunContentTest, KeepingThePasswordCopiesTheStoredRecordByteForByte) {
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    RawDatabase vorher(sVorher_);
+    RawDatabase archiv(sZiel_);
+    const QByteArray satz = vorher.Bytes(QStringLiteral("SELECT Paßwort FROM Optionen"));
+    ASSERT_EQ(satz.size(), 52);
+    EXPECT_EQ(archiv.Bytes(QStringLiteral("SELECT Paßwort FROM Optionen")), satz);
+}
+
+TEST_F(RunContentTest, NoPasswordBlanksThePasswordAndKeepsEveryFillerCharacter) {
+    Lauf lauf;
+    lauf.lPasswortModus = 0;
+    Prepare(lauf);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    const QString sAlt = PasswordRecord(sVorher_);
+    ExpectRecord(sAlt, sAlt, QStringLiteral("geheim"));  // the demo's own record
+    ExpectRecord(PasswordRecord(sZiel_), sAlt, QString());
+}
+
+TEST_F(RunContentTest, ANewPasswordIsCarriedBlankPaddedWithEveryFillerCharacter) {
+    Lauf lauf;
+    lauf.lPasswortModus = 2;
+    lauf.sNeuesPasswort = QStringLiteral("Neu#1ä");
+    Prepare(lauf);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    ExpectRecord(PasswordRecord(sZiel_), PasswordRecord(sVorher_), QStringLiteral("Neu#1ä"));
+    // The user database keeps its own record.
+    EXPECT_EQ(PasswordRecord(sUser_), PasswordRecord(sVorher_));
+}
+
+TEST_F(RunContentTest, NullScrambledFieldsCountAsEmptyTexts) {
+    // No password record at all, and order 1 (sent, account 5, dated 2020) without an
+    // execution date.
+    ChangeUserDatabase(QStringLiteral("UPDATE Optionen SET Paßwort = NULL; "
+                                      "UPDATE SammelAufträge SET AusfDatum = NULL WHERE id = 1"));
+    const QStringList posten = Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                                     QStringLiteral("SammelID = 1"));
+    ASSERT_FALSE(posten.isEmpty());
+    Lauf lauf;
+    lauf.lPasswortModus = 0;
+    Prepare(lauf);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archivierung beendet"));
+    // A record without filler carries only the blank password.
+    EXPECT_EQ(PasswordRecord(sZiel_), QString(16, u' '));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                    QStringLiteral("SammelID = 1")),
+              posten);
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("SammelAufträge"), QStringLiteral("id"),
+                    QStringLiteral("id = 1")),
+              QStringList{QStringLiteral("1")});
+}
+
+TEST_F(RunContentTest, ACollectiveOrderWithoutExecutionDateKeepsItsItems) {
+    // Order 2 of the demo: sent (1), account 4, dated 2021, never executed.
+    ASSERT_EQ(Table(sVorher_, QStringLiteral("SammelAufträge"),
+                    QStringLiteral("id, KontoID, Status, length(AusfDatum)"), QStringLiteral("id = 2")),
+              QStringList{QStringLiteral("2|4|1|0")});
+    const QStringList posten = Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                                     QStringLiteral("SammelID = 2"));
+    ASSERT_FALSE(posten.isEmpty());
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    // The order itself goes by its date; its items stay at home and are not archived.
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("SammelAufträge"), QStringLiteral("id"),
+                    QStringLiteral("id = 2")),
+              QStringList{QStringLiteral("2")});
+    EXPECT_TRUE(Table(sUser_, QStringLiteral("SammelAufträge"), QStringLiteral("id"),
+                      QStringLiteral("id = 2"))
+                    .isEmpty());
+    EXPECT_EQ(Table(sUser_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                    QStringLiteral("SammelID = 2")),
+              posten);
+    EXPECT_TRUE(Table(sZiel_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                      QStringLiteral("SammelID = 2"))
+                    .isEmpty());
+}
+
+// The label of an account as the host shows it: its name, else its number.
+QString Label(const QString& sPfad, const QString& sId) {
+    RawDatabase db(sPfad);
+    const QString name = PlainText(Decrypt(
+        db.Bytes(QStringLiteral("SELECT KontoName FROM Konten WHERE id = ") + sId), false));
+    if (!name.isEmpty()) return name;
+    return PlainText(Decrypt(
+        db.Bytes(QStringLiteral("SELECT KontoNummer FROM Konten WHERE id = ") + sId), false));
+}
+
+TEST_F(RunContentTest, TheProgressListReportsEveryStep) {
+    Prepare();
+    const Expectation e(sVorher_, kAuswahl, kStichtag);
+    const SharedState& g = Shared();
+    QStringList erwartet{QStringLiteral("Umsätze archivieren")};
+    RawDatabase vorher(sVorher_);
+    for (const QString& sId : g.aKontenMitDaten) {
+        const qint64 n = vorher.Number(
+            QStringLiteral("SELECT count(*) FROM Umsätze WHERE KontoID = %1 AND Buchungsdatum < "
+                           "'2023-11-30'")
+                .arg(sId));
+        const QString sLabel = Label(sVorher_, sId);
+        ASSERT_FALSE(sLabel.isEmpty());
+        erwartet << QStringLiteral("%1 Umsätze des Kontos %2 archiviert").arg(n).arg(sLabel);
+    }
+    erwartet << QStringLiteral("%1 gesendete Aufträge archiviert")
+                    .arg(e.Selected(QStringLiteral("Aufträge")).size());
+    erwartet << QStringLiteral("%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert")
+                    .arg(e.Selected(QStringLiteral("SammelAufträge")).size())
+                    .arg(e.Selected(QStringLiteral("SammelEinzel")).size());
+    erwartet << QStringLiteral("%1 Kategorien archiviert").arg(e.All(QStringLiteral("Kategorien")).size());
+    erwartet << QStringLiteral("%1 Empfänger archiviert").arg(e.All(QStringLiteral("Empfänger")).size());
+
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    EXPECT_EQ(form_.lines, erwartet);
+    EXPECT_TRUE(form_.listVisible);
+    // Every line but the first is repainted.
+    EXPECT_EQ(form_.listRepaints, erwartet.size() - 1);
+    ASSERT_FALSE(form_.progress.empty());
+    EXPECT_EQ(form_.progress.back(), 0);
+    EXPECT_EQ(*std::max_element(form_.progress.begin(), form_.progress.end()), form_.frameWidth);
+}
+
+TEST_F(RunContentTest, AnAccountWithoutItsRowRepeatsThePreviousLabel) {
+    // Account 1 has bookings but no Konten row any more.
+    ChangeUserDatabase(QStringLiteral("DELETE FROM Konten WHERE id = 1"));
+    Prepare();
+    const SharedState& g = Shared();
+    ASSERT_EQ(Joined(g.aKontenMitDaten), QStringLiteral("12,8,5,4,3,1"));
+    const Expectation e(sVorher_, kAuswahl, kStichtag);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    ASSERT_GE(form_.lines.size(), 7);
+    EXPECT_EQ(form_.lines[6], QStringLiteral("%1 Umsätze des Kontos %2 archiviert")
+                                  .arg(g.aAnzahlDaten[5])
+                                  .arg(Label(sVorher_, QStringLiteral("3"))));
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("Konten"), QStringLiteral("id")),
+              (QStringList{"3", "4", "5", "8", "12"}));
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("Umsätze")), e.Selected(QStringLiteral("Umsätze")));
+    EXPECT_EQ(Table(sUser_, QStringLiteral("Umsätze")), e.Remaining(QStringLiteral("Umsätze")));
+}
+
+}  // namespace
+}  // namespace tolva::test

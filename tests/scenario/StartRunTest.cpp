@@ -1,0 +1,325 @@
+// The start of a run and the ways a run can fail: questions before overwriting and creating
+// folders, the backup, a target that cannot be written, a missing template, a password that
+// is too long, an old database and a row that the archive refuses.
+#include "ArchiveScenario.h"
+
+#include "archive/ArchiveList.h"
+#include "component/SharedState.h"
+#include "hostlib/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace tolva::test {
+namespace {
+
+const QString kFehlerAnfang = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:\r\n");
+
+QStringList Table(const QString& sPfad, const QString& sTabelle, const QString& sWhere) {
+    RawDatabase db(sPfad);
+    return db.Rows(QStringLiteral("SELECT * FROM ") + sTabelle + QStringLiteral(" WHERE ") +
+                   sWhere + QStringLiteral(" ORDER BY id"));
+}
+
+void WriteFile(const QString& sPfad, const QByteArray& inhalt) {
+    QFile f(sPfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << sPfad.toStdString();
+    f.write(inhalt);
+}
+
+class StartRunTest : public ArchiveScenario {
+protected:
+    // The one message of a failed run: style 16, title "Export", the reason after the head.
+    void ExpectRunError(const QString& sGrundTeil = QString()) {
+        ASSERT_EQ(boxes_->Shown().size(), 1u);
+        const ShownMessage& m = boxes_->Shown()[0];
+        EXPECT_TRUE(m.sText.startsWith(kFehlerAnfang)) << m.sText.toStdString();
+        EXPECT_GT(m.sText.size(), kFehlerAnfang.size());
+        if (!sGrundTeil.isEmpty()) {
+            EXPECT_TRUE(m.sText.contains(sGrundTeil)) << m.sText.toStdString();
+        }
+        EXPECT_EQ(m.lStil, 16);
+        EXPECT_EQ(m.sTitel, QStringLiteral("Export"));
+    }
+};
+
+TEST_F(StartRunTest, AnExistingTargetAndTheAnswerNoChangeNothing) {
+    WriteFile(sZiel_, "altes Archiv");
+    Prepare();
+    const QString s601 = host_->GetSetting(601);
+    boxes_->QueueAnswer(vbNo);
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Abgebrochen);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sText, QStringLiteral("Die Datei ") + sZiel_ +
+                                            QStringLiteral(" existiert bereits!\r\nSoll Sie "
+                                                           "überschrieben werden?"));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 324);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archivierungs-Assistent"));
+    EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
+    EXPECT_EQ(host_->GetSetting(601), s601);
+    // The wizard stays on its page with the user database open and untouched.
+    ASSERT_TRUE(Shared().cnDatenbank);
+    EXPECT_EQ(Shared().cnDatenbank->State(), Connection::adStateOpen);
+    EXPECT_FALSE(Shared().cnDatenbank->InTransaction());
+    EXPECT_TRUE(form_.lines.isEmpty());
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
+TEST_F(StartRunTest, AnExistingTargetAndTheAnswerYesIsReplaced) {
+    WriteFile(sZiel_, "altes Archiv");
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    bool bErfolg = false;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ExpectRunEnded();
+    const ArchiveDescription b = ReadArchiveDescription(sZiel_);
+    EXPECT_TRUE(b.bGeoeffnet);
+    EXPECT_EQ(b.aZeilen.size(), 1);
+    ASSERT_EQ(boxes_->Shown().size(), 2u);
+    EXPECT_EQ(boxes_->Shown()[1].sTitel, QStringLiteral("Archivierung beendet"));
+}
+
+TEST_F(StartRunTest, AMissingFolderAndTheAnswerNoChangeNothing) {
+    const QString sZiel = dir_.filePath(QStringLiteral("neu/a/b/Archiv.aba"));
+    Prepare();
+    boxes_->QueueAnswer(vbNo);
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Abgebrochen);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sText,
+              QStringLiteral("Der Archiv-Pfad ") + dir_.filePath(QStringLiteral("neu/a/b/")) +
+                  QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?"));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 36);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QString());
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("neu"))));
+    EXPECT_EQ(Shared().cnDatenbank->State(), Connection::adStateOpen);
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
+TEST_F(StartRunTest, AMissingFolderAndTheAnswerYesIsCreatedLevelByLevel) {
+    const QString sZiel = dir_.filePath(QStringLiteral("neu/a/b/Archiv.aba"));
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    bool bErfolg = false;
+    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ExpectRunEnded();
+    EXPECT_TRUE(ReadArchiveDescription(sZiel).bGeoeffnet);
+    EXPECT_EQ(host_->GetSetting(601), dir_.filePath(QStringLiteral("neu/a/b/")));
+    EXPECT_EQ(Shared().sArchivPfad, dir_.filePath(QStringLiteral("neu/a/b/")));
+}
+
+TEST_F(StartRunTest, ATargetWithoutFolderEndsInTheStartsErrorExit) {
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, QStringLiteral("Archiv.aba")), StartErgebnis::Fehler);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 0);
+    EXPECT_FALSE(boxes_->Shown()[0].sText.isEmpty());
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
+// The user database may carry any name, also the one under which an archive or a backup is
+// written until it is complete.
+TEST_F(StartRunTest, ATargetWhoseTemporaryNameIsTheUserDatabaseIsRefused) {
+    MoveUserDatabase(sZiel_ + QStringLiteral(".tmp"));
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Fehler);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+    EXPECT_FALSE(QFileInfo::exists(sZiel_));
+}
+
+TEST_F(StartRunTest, ABackupWhoseTemporaryNameIsTheUserDatabaseIsRefused) {
+    MoveUserDatabase(dir_.filePath(QStringLiteral("bank.BKA.tmp")));
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, QString(), dir_.filePath(QStringLiteral("bank.BKA"))),
+              StartErgebnis::Fehler);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("bank.BKA"))));
+}
+
+TEST_F(StartRunTest, TheBackupIsAByteCopyOfTheUserDatabase) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sicherung")));
+    const QString sSicherung = dir_.filePath(QStringLiteral("sicherung/bank.BKA"));
+    WriteFile(sSicherung, "alte Sicherung");
+    Prepare();
+    bool bErfolg = false;
+    EXPECT_EQ(Start(&bErfolg, QString(), sSicherung), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    ExpectRunEnded();
+    EXPECT_EQ(FileBytes(sSicherung), FileBytes(sVorher_));
+    // The run itself went on with the reopened connection and removed the old rows.
+    EXPECT_NE(FileBytes(sUser_), FileBytes(sVorher_));
+    EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
+}
+
+TEST_F(StartRunTest, AnUnwritableTargetFolderFailsTheRunAndChangesNothing) {
+    // As root a read-only folder can still be written; /proc takes no new files for anyone.
+    QString sZiel = QStringLiteral("/proc/tolva-etest.aba");
+    const QString sOrdner = dir_.filePath(QStringLiteral("nur-lesen"));
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("nur-lesen")));
+        ASSERT_TRUE(QFile::setPermissions(sOrdner, QFile::ReadOwner | QFile::ExeOwner));
+        sZiel = sOrdner + QStringLiteral("/x.aba");
+    }
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ExpectRunError();
+    ExpectNothingChanged(sZiel);
+    QFile::setPermissions(sOrdner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(StartRunTest, AMissingTemplateFailsTheRunAndChangesNothing) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("leer")));
+    host_->SetSetting(3, dir_.filePath(QStringLiteral("leer/")));
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ExpectRunError(QStringLiteral("HbLeer.dat"));
+    ExpectNothingChanged();
+}
+
+TEST_F(StartRunTest, ANewPasswordOfSeventeenCharactersFailsTheRunAndChangesNothing) {
+    Lauf lauf;
+    lauf.lPasswortModus = 2;
+    lauf.sNeuesPasswort = QStringLiteral("abcdefghijklmnopq");
+    Prepare(lauf);
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ExpectRunError(QStringLiteral("16"));
+    ExpectNothingChanged();
+}
+
+TEST_F(StartRunTest, ADatabaseOfAnotherVersionIsNotArchived) {
+    UseDemo(4);
+    Prepare();
+    ASSERT_FALSE(Shared().aKontenMitDaten.empty());
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sText,
+              QStringLiteral("Die Datenbank ist in einer alten Version. Bitte konvertieren Sie die "
+                             "Datenbank zuvor in das neueste Format oder führen Sie ein "
+                             "Online-Update aus!"));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 48);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archivierungs-Assistent"));
+    ExpectNothingChanged();
+}
+
+// Runs on a template whose table refuses one chosen row.
+class RefusedRowTest : public StartRunTest {
+protected:
+    // Makes the template refuse the row of sTabelle whose id is sId.
+    void RefuseRow(const QString& sTabelle, const QString& sId) {
+        ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
+        const QString sVorlage = dir_.filePath(QStringLiteral("vorlage/HbLeer.dat"));
+        CopyFileForTest(IniHostServices::DataFolder() + QStringLiteral("HbLeer.dat"), sVorlage);
+        RawDatabase db(sVorlage);
+        db.Exec(QStringLiteral("CREATE TRIGGER sperre BEFORE INSERT ON %1 WHEN NEW.id = %2 "
+                               "BEGIN SELECT RAISE(ABORT, 'Zeile gesperrt'); END")
+                    .arg(sTabelle, sId));
+        host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage/")));
+    }
+    // Refuses the middle one of the bookings that the run selects.
+    void RefuseABooking() {
+        const Expectation e(sVorher_, kAuswahl, kStichtag);
+        const QStringList auswahl = e.Selected(QStringLiteral("Umsätze"));
+        ASSERT_GT(auswahl.size(), 100);
+        lAnzahl_ = auswahl.size();
+        RefuseRow(QStringLiteral("Umsätze"), auswahl[auswahl.size() / 2].section(u'|', 0, 0));
+    }
+
+    // The copier's message, for a copy of lAnzahl_ rows.
+    void ExpectCopyFailure(const ShownMessage& m) const {
+        EXPECT_TRUE(m.sText.startsWith(QStringLiteral("Es wurde nur "))) << m.sText.toStdString();
+        EXPECT_TRUE(m.sText.contains(
+            QStringLiteral(" von insgesammt %1 Einträge archiviert werden!\r\nEs werden keine "
+                           "Änderungen an der Benutzer-Datenbank vorgenommen.\r\nFEHLER: ")
+                .arg(lAnzahl_)))
+            << m.sText.toStdString();
+        EXPECT_EQ(m.sTitel, QStringLiteral("Archivierungs-Assistent"));
+        EXPECT_EQ(m.lStil, 0);
+    }
+
+    qsizetype lAnzahl_ = 0;
+};
+
+TEST_F(RefusedRowTest, WithRemovalNothingIsRemovedAndNoArchiveIsLeft) {
+    RefuseABooking();
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    ExpectCopyFailure(boxes_->Shown()[0]);
+    EXPECT_FALSE(form_.listVisible);
+    ExpectNothingChanged();
+}
+
+TEST_F(RefusedRowTest, AnArchiveTheUserAgreedToOverwriteStaysInPlace) {
+    RefuseABooking();
+    WriteFile(sZiel_, "altes Archiv");
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 2u);
+    ExpectCopyFailure(boxes_->Shown()[1]);
+    EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
+TEST_F(RefusedRowTest, ARefusedItemUndoesEveryRemovalBeforeIt) {
+    // The item copy fails while the collective orders are being walked, after the bookings
+    // and orders have been removed inside the transaction.
+    const Expectation e(sVorher_, kAuswahl, kStichtag);
+    const QStringList posten = e.Selected(QStringLiteral("SammelEinzel"));
+    ASSERT_FALSE(posten.isEmpty());
+    const QString sSammelID = posten.last().section(u'|', 1, 1);
+    const QString sId = posten.last().section(u'|', 0, 0);
+    lAnzahl_ = Table(sVorher_, QStringLiteral("SammelEinzel"),
+                     QStringLiteral("SammelID = ") + sSammelID)
+                   .size();
+    RefuseRow(QStringLiteral("SammelEinzel"), sId);
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    ExpectCopyFailure(boxes_->Shown()[0]);
+    ExpectNothingChanged();
+}
+
+}  // namespace
+}  // namespace tolva::test

@@ -1,0 +1,143 @@
+// The archive page's list entries and the descriptions read out of archive files.
+#include "EngineFiles.h"
+
+#include "archive/ArchiveList.h"
+#include "archive/ModCrypt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tolva {
+namespace {
+
+using test::RawDatabase;
+
+TEST(ArchiveEntryTest, NameDateAndTimeWithoutTheTimeAtMidnight) {
+    EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"),
+                               QDateTime(QDate(2013, 7, 5), QTime(14, 3, 22))),
+              QStringLiteral("a.aba vom 05.07.2013 14:03:22"));
+    EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"), QDateTime(QDate(2013, 7, 5), QTime(0, 0))),
+              QStringLiteral("a.aba vom 05.07.2013"));
+    EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"),
+                               QDateTime(QDate(2013, 7, 5), QTime(0, 0, 1))),
+              QStringLiteral("a.aba vom 05.07.2013 00:00:01"));
+}
+
+TEST(ArchiveEntryTest, TheNameEndsBeforeTheFirstVom) {
+    const QString sEintrag = ArchiveEntryText(QStringLiteral("Konto vom Mai.aba"),
+                                              QDateTime(QDate(2013, 7, 5), QTime(9, 0)));
+    EXPECT_EQ(ArchiveEntryName(sEintrag), QStringLiteral("Konto"));
+    EXPECT_EQ(ArchiveEntryName(QStringLiteral("Konto VOM Mai.aba vom 05.07.2013")),
+              QStringLiteral("Konto VOM Mai.aba"));
+    EXPECT_EQ(ArchiveEntryName(QStringLiteral("ohne.aba")), QString());
+    EXPECT_EQ(ArchiveEntryName(QString()), QString());
+}
+
+void Touch(const QString& sPfad, const QDateTime& dZeit) {
+    QFile f(sPfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.write("x");
+    ASSERT_TRUE(f.flush());
+    ASSERT_TRUE(f.setFileTime(dZeit, QFileDevice::FileModificationTime));
+}
+
+TEST(ListArchiveEntriesTest, ListsOnlyOrdinaryAbaFiles) {
+    QTemporaryDir dir;
+    const QString sOrdner = dir.path() + QLatin1Char('/');
+    const QDateTime t1(QDate(2020, 1, 2), QTime(3, 4, 5));
+    const QDateTime t2(QDate(2021, 12, 31), QTime(0, 0));
+    Touch(sOrdner + QStringLiteral("b.aba"), t1);
+    Touch(sOrdner + QStringLiteral("a.aba"), t2);
+    Touch(sOrdner + QStringLiteral("c.txt"), t1);
+    Touch(sOrdner + QStringLiteral("d.aba.tmp"), t1);
+    Touch(sOrdner + QStringLiteral("aba"), t1);
+    Touch(sOrdner + QStringLiteral(".versteckt.aba"), t1);
+    ASSERT_TRUE(QDir(sOrdner).mkdir(QStringLiteral("ordner.aba")));
+
+    EXPECT_EQ(ListArchiveEntries(sOrdner),
+              (QStringList{QStringLiteral("a.aba vom 31.12.2021"),
+                           QStringLiteral("b.aba vom 02.01.2020 03:04:05")}));
+    EXPECT_TRUE(ListArchiveEntries(sOrdner + QStringLiteral("fehlt/")).isEmpty());
+    EXPECT_TRUE(ListArchiveEntries(sOrdner + QStringLiteral("ordner.aba/")).isEmpty());
+}
+
+class DescriptionTest : public testing::Test {
+protected:
+    QString Archive(const QString& sName) {
+        return test::NewSchemaFile(dir_.filePath(sName));
+    }
+    static QString Row(int id, const QString& sText, int lTyp) {
+        const Result<QByteArray> daten = Encrypt(sText, false);
+        EXPECT_TRUE(daten.ok());
+        return QStringLiteral("INSERT INTO Daten (id, Daten, Flag, Typ, Datum) VALUES "
+                              "(%1, x'%2', 1, %3, '2013-07-05');")
+            .arg(id)
+            .arg(QString::fromLatin1(daten.ok() ? daten.value().toHex() : QByteArray()))
+            .arg(lTyp);
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(DescriptionTest, AFileThatIsNoArchiveIsNotOpened) {
+    const QString sText = dir_.filePath(QStringLiteral("text.aba"));
+    {
+        QFile f(sText);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Dies ist keine Datenbank, sondern ein Brief.\n");
+    }
+    const QString sLeer = dir_.filePath(QStringLiteral("leer.aba"));
+    {
+        QFile f(sLeer);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    for (const QString& sPfad : {sText, sLeer, dir_.filePath(QStringLiteral("fehlt.aba")),
+                                 dir_.path()}) {
+        const ArchiveDescription b = ReadArchiveDescription(sPfad);
+        EXPECT_FALSE(b.bGeoeffnet) << sPfad.toStdString();
+        EXPECT_TRUE(b.aZeilen.isEmpty());
+    }
+    EXPECT_EQ(test::FileBytes(sLeer), QByteArray());
+}
+
+TEST_F(DescriptionTest, AKeyedFileWithoutOptionenIsNotOpened) {
+    const QString sPfad = Archive(QStringLiteral("ohne.aba"));
+    {
+        RawDatabase db(sPfad);
+        db.Exec(QStringLiteral("DROP TABLE Optionen"));
+    }
+    EXPECT_FALSE(ReadArchiveDescription(sPfad).bGeoeffnet);
+}
+
+TEST_F(DescriptionTest, AnArchiveWithoutDescriptionRowSaysSo) {
+    const QString sPfad = Archive(QStringLiteral("a.aba"));
+    {
+        RawDatabase db(sPfad);
+        db.Exec(Row(1, QStringLiteral("Andere Daten"), 98));
+    }
+    const ArchiveDescription b = ReadArchiveDescription(sPfad);
+    EXPECT_TRUE(b.bGeoeffnet);
+    EXPECT_EQ(b.aZeilen, QStringList{QString::fromUtf8(kKeineBeschreibungText)});
+}
+
+TEST_F(DescriptionTest, ShowsTheNonEmptyLinesOfEveryDescriptionRowAndChangesNothing) {
+    const QString sPfad = Archive(QStringLiteral("a.aba"));
+    {
+        RawDatabase db(sPfad);
+        db.Exec(Row(1, QStringLiteral("Alle Daten älter als 05.07.2013\r\n\r\nZweite Zeile"), 99) +
+                Row(2, QStringLiteral("Nicht gezeigt"), 1) +
+                Row(3, QStringLiteral("\r\nDritte Zeile\r\n"), 99));
+    }
+    const QByteArray vorher = test::FileBytes(sPfad);
+    const ArchiveDescription b = ReadArchiveDescription(sPfad);
+    EXPECT_TRUE(b.bGeoeffnet);
+    EXPECT_EQ(b.aZeilen, (QStringList{QStringLiteral("Alle Daten älter als 05.07.2013"),
+                                      QStringLiteral("Zweite Zeile"),
+                                      QStringLiteral("Dritte Zeile")}));
+    EXPECT_EQ(test::FileBytes(sPfad), vorher);
+}
+
+}  // namespace
+}  // namespace tolva

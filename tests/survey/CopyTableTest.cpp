@@ -1,0 +1,276 @@
+// The row copier on small keyed files: rows, progress, removal inside the transaction, and
+// its one message when a copy fails.
+#include "EngineFiles.h"
+#include "RecordingArchivForm.h"
+#include "ScriptedMessageBoxes.h"
+
+#include "archive/BulkCopy.h"
+#include "archive/CopyLedger.h"
+#include "archive/ModArchiv.h"
+#include "component/SharedState.h"
+#include "database/ConnectionText.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace tolva {
+namespace {
+
+using test::RawDatabase;
+
+TEST(ProgressArithmeticTest, StepIsAFortiethRoundedHalfToEvenAndAtLeastOne) {
+    EXPECT_EQ(ProgressStep(0), 1);
+    EXPECT_EQ(ProgressStep(10), 1);
+    EXPECT_EQ(ProgressStep(60), 2);   // 1.5
+    EXPECT_EQ(ProgressStep(100), 2);  // 2.5
+    EXPECT_EQ(ProgressStep(140), 4);  // 3.5
+    EXPECT_EQ(ProgressStep(1000), 25);
+}
+
+TEST(ProgressArithmeticTest, WidthIsRoundedHalfToEvenInSixtyFourBits) {
+    EXPECT_EQ(ProgressWidth(5, 1, 2), 2);  // 2.5
+    EXPECT_EQ(ProgressWidth(7, 1, 2), 4);  // 3.5
+    EXPECT_EQ(ProgressWidth(4000, 1, 3), 1333);
+    EXPECT_EQ(ProgressWidth(4000, 2, 3), 2667);
+    // 9000 * 600000 does not fit in 32 bits.
+    EXPECT_EQ(ProgressWidth(9000, 600000, 1000000), 5400);
+    EXPECT_EQ(ProgressWidth(9000, 999999, 1000000), 9000);  // 8999.991
+    EXPECT_EQ(ProgressWidth(9000, 999900, 1000000), 8999);  // 8999.1
+    EXPECT_EQ(ProgressWidth(9001, 500000, 1000000), 4500);  // 4500.5
+    EXPECT_EQ(ProgressWidth(9003, 500000, 1000000), 4502);  // 4501.5
+}
+
+// Number of the first field of the first row, asked on a handle that the engine holds.
+qint64 CountOn(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db);
+        return -1;
+    }
+    const qint64 n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return n;
+}
+
+class CopyTableTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        CurrentLedger() = CopyLedger();
+        quelle_ = test::NewSchemaFile(dir_.filePath(QStringLiteral("bank.dat")));
+        ziel_ = test::NewSchemaFile(dir_.filePath(QStringLiteral("archiv.aba")));
+    }
+    void TearDown() override {
+        cnZiel_.Close();
+        ResetSharedState();
+    }
+
+    // n bookings, one a day from 2 January 2012 on, on accounts 1 to 3.
+    void FillBookings(int n) {
+        RawDatabase db(quelle_);
+        db.Exec(QStringLiteral(
+                    "WITH RECURSIVE z(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM z WHERE i < %1) "
+                    "INSERT INTO Umsätze (id, KontoID, Buchungsdatum, Valuta, BuchungsID, Betrag, "
+                    "Empfaenger, Verwendungszweck, KategorieID) "
+                    "SELECT i, i % 3 + 1, date('2012-01-01', '+' || i || ' days'), "
+                    "date('2012-01-01', '+' || i || ' days'), "
+                    "date('2012-01-01', '+' || i || ' days') || '-' || printf('%06d', i), "
+                    "i * 7 - 3000, 'Empfänger ' || i, 'Zweck ' || i, i % 9 FROM z")
+                    .arg(n));
+        db.Exec(QStringLiteral("INSERT INTO Kategorien (id, Name, ParentID) VALUES "
+                               "(1, 'Haushalt', 0), (2, 'Miete', 1)"));
+    }
+
+    // Opens the user side in a transaction and the target, as the run has them.
+    void OpenBoth() {
+        SharedState& g = Shared();
+        g.cnDatenbank = std::make_unique<Connection>();
+        ASSERT_TRUE(g.cnDatenbank->Open(BuildConnectionText(quelle_)).ok());
+        ASSERT_TRUE(g.cnDatenbank->BeginTrans().ok());
+        cnZiel_.SetMode(Connection::adModeShareExclusive);
+        ASSERT_TRUE(cnZiel_.Open(BuildConnectionText(ziel_)).ok());
+        g.oArchivForm = &form_;
+    }
+
+    QStringList SourceRows(const QString& sWhere = QString()) {
+        RawDatabase db(quelle_);
+        return db.Rows(QStringLiteral("SELECT * FROM Umsätze") + sWhere +
+                       QStringLiteral(" ORDER BY id"));
+    }
+    QStringList TargetRows(const QString& sTabelle) {
+        cnZiel_.Close();
+        RawDatabase db(ziel_);
+        return db.Rows(QStringLiteral("SELECT * FROM ") + sTabelle + QStringLiteral(" ORDER BY id"));
+    }
+
+    QTemporaryDir dir_;
+    QString quelle_;
+    QString ziel_;
+    Connection cnZiel_;
+    test::RecordingArchivForm form_;
+};
+
+TEST_F(CopyTableTest, CopiesEveryRowAndMovesTheBarAboutFortyTimes) {
+    FillBookings(1000);
+    const QStringList vorher = SourceRows();
+    ASSERT_EQ(vorher.size(), 1000);
+    OpenBoth();
+    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
+                                          QStringLiteral("Umsätze"), QString());
+    EXPECT_FALSE(e.bFehler);
+    EXPECT_EQ(e.n, 1000);
+
+    // 0 at the start, every 25th row one step, 0 at the end.
+    const std::vector<qint64>& p = form_.progress;
+    ASSERT_EQ(p.size(), 42u);
+    EXPECT_EQ(p.front(), 0);
+    EXPECT_EQ(p.back(), 0);
+    EXPECT_EQ(p[1], 100);
+    EXPECT_EQ(p[40], 4000);
+    EXPECT_TRUE(std::is_sorted(p.begin() + 1, p.end() - 1));
+    EXPECT_GE(form_.windowRepaints, 40);
+
+    Shared().cnDatenbank->Close();
+    EXPECT_EQ(TargetRows(QStringLiteral("Umsätze")), vorher);
+    EXPECT_EQ(SourceRows(), vorher);
+}
+
+TEST_F(CopyTableTest, TheBarRoundsHalvesToEven) {
+    FillBookings(2);
+    OpenBoth();
+    form_.frameWidth = 5;
+    CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
+              QString());
+    EXPECT_EQ(form_.progress, (std::vector<qint64>{0, 2, 5, 0}));
+    form_.progress.clear();
+    form_.frameWidth = 7;
+    Shared().bEntfernen = false;
+    CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Kategorien"), QStringLiteral("Kategorien"),
+              QString());
+    EXPECT_EQ(form_.progress, (std::vector<qint64>{0, 4, 7, 0}));
+}
+
+TEST_F(CopyTableTest, RemovalHappensOnlyInsideTheTransaction) {
+    FillBookings(1000);
+    const QString sWhere = QStringLiteral(" WHERE Buchungsdatum < '2013-01-01'");
+    const QStringList auswahl = SourceRows(sWhere);
+    ASSERT_EQ(auswahl.size(), 365);
+    OpenBoth();
+    Shared().bEntfernen = true;
+    const CopyTableErgebnis e =
+        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"), sWhere);
+    EXPECT_FALSE(e.bFehler);
+    EXPECT_EQ(e.n, 365);
+    sqlite3* db = Shared().cnDatenbank->Handle();
+    // Nothing leaves the user database before the run has checked the archive.
+    EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze"), 1000);
+    ASSERT_EQ(CurrentLedger().loeschungen.size(), 1u);
+    EXPECT_EQ(CurrentLedger().tabellen[QStringLiteral("Umsätze")].lAnzahl, 365);
+    ASSERT_TRUE(DetachSource(cnZiel_).ok());
+    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, CurrentLedger()).ok());
+    EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze"), 635);
+    EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '2013-01-01'"), 0);
+    // Nobody else sees the removal before the commit.
+    EXPECT_EQ(SourceRows().size(), 1000);
+    ASSERT_TRUE(Shared().cnDatenbank->RollbackTrans().ok());
+    EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze"), 1000);
+    Shared().cnDatenbank->Close();
+    EXPECT_EQ(TargetRows(QStringLiteral("Umsätze")), auswahl);
+}
+
+TEST_F(CopyTableTest, TheDeleteKeepsTheSelectsOwnWhere) {
+    {
+        RawDatabase db(quelle_);
+        db.Exec(QStringLiteral("INSERT INTO SammelEinzel (id, SammelID, Betrag) VALUES "
+                               "(1, 1, 10), (2, 2, 20), (3, 2, 30), (4, 3, 40), (5, 2, 50)"));
+    }
+    OpenBoth();
+    Shared().bEntfernen = true;
+    const CopyTableErgebnis e =
+        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = 2"),
+                  QStringLiteral("SammelEinzel"), QString());
+    EXPECT_EQ(e.n, 3);
+    ASSERT_EQ(CurrentLedger().loeschungen.size(), 1u);
+    EXPECT_EQ(CurrentLedger().loeschungen[0].sSql,
+              QStringLiteral("DELETE FROM SammelEinzel WHERE SammelID = 2"));
+    ASSERT_TRUE(DetachSource(cnZiel_).ok());
+    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, CurrentLedger()).ok());
+    ASSERT_TRUE(Shared().cnDatenbank->CommitTrans().ok());
+    Shared().cnDatenbank->Close();
+    RawDatabase db(quelle_);
+    EXPECT_EQ(db.Rows(QStringLiteral("SELECT id FROM SammelEinzel ORDER BY id")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("4")}));
+    EXPECT_EQ(TargetRows(QStringLiteral("SammelEinzel")),
+              (QStringList{QStringLiteral("2|2|20|NULL|NULL"), QStringLiteral("3|2|30|NULL|NULL"),
+                           QStringLiteral("5|2|50|NULL|NULL")}));
+}
+
+TEST_F(CopyTableTest, AnEmptySelectionCopiesNothingAndIsNoFailure) {
+    FillBookings(5);
+    OpenBoth();
+    Shared().bEntfernen = true;
+    test::ScopedMessageBoxes boxes;
+    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
+                                          QStringLiteral("Umsätze"),
+                                          QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"));
+    EXPECT_FALSE(e.bFehler);
+    EXPECT_EQ(e.n, 0);
+    EXPECT_TRUE(boxes->Shown().empty());
+    EXPECT_TRUE(Shared().cnDatenbank->InTransaction());
+    EXPECT_EQ(form_.progress, (std::vector<qint64>{0, 0}));
+}
+
+TEST_F(CopyTableTest, AFailingSelectShowsItsMessageAndRollsBack) {
+    FillBookings(20);
+    OpenBoth();
+    // A change made earlier in the run's transaction must be undone by the failure.
+    ASSERT_TRUE(Shared().cnDatenbank->Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
+    Shared().bEntfernen = true;
+    test::ScopedMessageBoxes boxes;
+    const CopyTableErgebnis e =
+        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
+                  QStringLiteral(" WHERE KeinFeld < 3"));
+    EXPECT_TRUE(e.bFehler);
+    EXPECT_EQ(e.n, 0);
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    const test::ShownMessage& m = boxes->Shown().front();
+    const QString sAnfang = QStringLiteral(
+        "Es wurde nur 0 von insgesammt 0 Einträge archiviert werden!\r\n"
+        "Es werden keine Änderungen an der Benutzer-Datenbank vorgenommen.\r\nFEHLER: ");
+    EXPECT_TRUE(m.sText.startsWith(sAnfang)) << m.sText.toStdString();
+    EXPECT_GT(m.sText.size(), sAnfang.size());
+    EXPECT_EQ(m.sTitel, QStringLiteral("Archivierungs-Assistent"));
+    EXPECT_EQ(m.lStil, 0);
+    EXPECT_FALSE(Shared().cnDatenbank->InTransaction());
+    EXPECT_EQ(CountOn(Shared().cnDatenbank->Handle(), "SELECT count(*) FROM Kategorien"), 2);
+    EXPECT_EQ(CountOn(Shared().cnDatenbank->Handle(), "SELECT count(*) FROM Umsätze"), 20);
+}
+
+TEST_F(CopyTableTest, ARowThatCannotBeStoredFailsTheCopyAndNothingIsRemoved) {
+    FillBookings(10);
+    {
+        RawDatabase db(ziel_);
+        db.Exec(QStringLiteral("INSERT INTO Umsätze (id, KontoID) VALUES (5, 99)"));
+    }
+    OpenBoth();
+    Shared().bEntfernen = true;
+    test::ScopedMessageBoxes boxes;
+    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
+                                          QStringLiteral("Umsätze"), QString());
+    EXPECT_TRUE(e.bFehler);
+    EXPECT_EQ(e.n, 4);
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_TRUE(boxes->Shown().front().sText.startsWith(
+        QStringLiteral("Es wurde nur 4 von insgesammt 10 Einträge archiviert werden!\r\n")))
+        << boxes->Shown().front().sText.toStdString();
+    EXPECT_FALSE(Shared().cnDatenbank->InTransaction());
+    Shared().cnDatenbank->Close();
+    EXPECT_EQ(SourceRows().size(), 10);
+}
+
+}  // namespace
+}  // namespace tolva

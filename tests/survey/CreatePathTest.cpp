@@ -1,0 +1,64 @@
+// CreatePath: the walk from the root down, one level at a time, in a temporary folder.
+#include "survey/CreatePath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tolva {
+namespace {
+
+class CreatePathTest : public testing::Test {
+protected:
+    bool IsDir(const QString& sRelativ) const {
+        return QFileInfo(dir_.filePath(sRelativ)).isDir();
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(CreatePathTest, MakesEveryMissingLevel) {
+    ASSERT_TRUE(CreatePath(dir_.filePath(QStringLiteral("a/b/c"))).ok());
+    EXPECT_TRUE(IsDir(QStringLiteral("a")));
+    EXPECT_TRUE(IsDir(QStringLiteral("a/b")));
+    EXPECT_TRUE(IsDir(QStringLiteral("a/b/c")));
+
+    ASSERT_TRUE(CreatePath(dir_.filePath(QStringLiteral("d/e/f/"))).ok());
+    EXPECT_TRUE(IsDir(QStringLiteral("d/e/f")));
+}
+
+TEST_F(CreatePathTest, ExistingLevelsAreFine) {
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("a/b")));
+    ASSERT_TRUE(CreatePath(dir_.filePath(QStringLiteral("a/b/"))).ok());
+    ASSERT_TRUE(CreatePath(dir_.filePath(QStringLiteral("a/b/c/"))).ok());
+    EXPECT_TRUE(IsDir(QStringLiteral("a/b/c")));
+}
+
+TEST_F(CreatePathTest, ADoubledSeparatorEndsTheWalk) {
+    ASSERT_TRUE(CreatePath(dir_.filePath(QStringLiteral("x//y/z"))).ok());
+    EXPECT_TRUE(IsDir(QStringLiteral("x")));
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("x/y"))));
+}
+
+TEST_F(CreatePathTest, ALevelThatCannotBeMadeDoesNotFailTheWalk) {
+    QFile datei(dir_.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    EXPECT_TRUE(CreatePath(dir_.filePath(QStringLiteral("datei/unter/"))).ok());
+    EXPECT_TRUE(QFileInfo(datei.fileName()).isFile());
+}
+
+TEST_F(CreatePathTest, ARelativePathFailsAndMakesNothing) {
+    const QString sName = QStringLiteral("etest-relativ-%1").arg(QCoreApplication::applicationPid());
+    const Status st = CreatePath(sName + QStringLiteral("/a/"));
+    EXPECT_FALSE(st.ok());
+    EXPECT_FALSE(st.description().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(sName));
+    EXPECT_FALSE(CreatePath(QString()).ok());
+}
+
+}  // namespace
+}  // namespace tolva

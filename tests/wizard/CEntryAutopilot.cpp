@@ -1,0 +1,46 @@
+// A test library that a C host loads beside the component: once armed, it drives the next
+// wizard window that opens (the C host itself cannot click).
+#include "component/SharedState.h"
+#include "wizard/FrmArchiv.h"
+
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string g_modus;
+
+void Drive(int versuche) {
+    auto* form = dynamic_cast<tolva::FrmArchiv*>(tolva::Shared().oArchivForm);
+    if (!form || !form->isVisible()) {
+        if (versuche < 500) QTimer::singleShot(10, [versuche] { Drive(versuche + 1); });
+        return;
+    }
+    if (g_modus == "view") {
+        if (auto* anzeigen = form->findChild<QRadioButton*>(QStringLiteral("optDaten_1")))
+            anzeigen->click();
+        form->suiButtons_ItemClick(QStringLiteral("weiter"));
+        form->suiButtons_ItemClick(QStringLiteral("weiter"));
+    }
+    if (!form->IsUnloaded()) form->suiButtons_ItemClick(QStringLiteral("cancel"));
+}
+
+// Runs whenever the component makes its application object.
+void OnApplication() {
+    if (g_modus.empty()) return;
+    QTimer::singleShot(0, [] { Drive(0); });
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(OnApplication)
+
+// "view": choose the view job and hand back the first archive; "cancel": cancel at once;
+// "": leave the window alone.
+extern "C" __attribute__((visibility("default"))) void tolva_autopilot_arm(const char* modus) {
+    g_modus = modus ? modus : "";
+}

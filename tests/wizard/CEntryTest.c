@@ -1,0 +1,95 @@
+/* The component's C entry, loaded the way a host in another language loads it: dlopen by its
+   soname, the four entry points by dlsym. Usage: wizard_c_entry_test <fixture folder>. */
+#include <dlfcn.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+typedef struct hbarchiv hbarchiv;
+typedef hbarchiv* (*create_fn)(void);
+typedef int (*icon_fn)(hbarchiv*, const char*);
+typedef int (*archiv_fn)(hbarchiv*, char*, size_t);
+typedef void (*release_fn)(hbarchiv*);
+typedef void (*arm_fn)(const char*);
+
+static int passed = 0;
+static int failed = 0;
+
+static void check(int ok, const char* what) {
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        fprintf(stderr, "FAILED: %s\n", what);
+    }
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const char* folder = argv[1];
+    void* lib = dlopen(ORVHBARCHIV_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (!lib) {
+        fprintf(stderr, "dlopen: %s\n", dlerror());
+        return 1;
+    }
+    void* pilot = dlopen(AUTOPILOT_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!pilot) {
+        fprintf(stderr, "dlopen: %s\n", dlerror());
+        return 1;
+    }
+    create_fn create = (create_fn)dlsym(lib, "hbarchiv_create");
+    icon_fn icon = (icon_fn)dlsym(lib, "hbarchiv_icon");
+    archiv_fn archiv = (archiv_fn)dlsym(lib, "hbarchiv_archiv");
+    release_fn release = (release_fn)dlsym(lib, "hbarchiv_release");
+    arm_fn arm = (arm_fn)dlsym(pilot, "tolva_autopilot_arm");
+    check(create && icon && archiv && release, "the four entry points are exported");
+    if (!create || !icon || !archiv || !release || !arm) return 1;
+
+    hbarchiv* objekt = create();
+    check(objekt != NULL, "hbarchiv_create makes an object");
+
+    char pfad[1024];
+    snprintf(pfad, sizeof pfad, "%s/skin/fokus.png", getenv("TOLVA_DATA_DIR"));
+    check(icon(objekt, pfad) == 1, "a picture file is taken");
+    check(icon(objekt, "/nicht/da.png") == 0, "a missing picture is refused");
+    check(icon(NULL, pfad) == 0, "no object, no picture");
+
+    /* A database without accounts: one message, the window closes, nothing is handed back. */
+    char puffer[1024];
+    arm("");
+    snprintf(puffer, sizeof puffer, "%s/Leer.dat", folder);
+    char vorher[1024];
+    strcpy(vorher, puffer);
+    check(archiv(objekt, puffer, sizeof puffer) == 0, "no accounts: result 0");
+    check(strcmp(puffer, vorher) == 0, "no accounts: the name is unchanged");
+
+    /* Cancelled on page 1. */
+    arm("cancel");
+    snprintf(puffer, sizeof puffer, "%s/Bank.dat", folder);
+    strcpy(vorher, puffer);
+    check(archiv(objekt, puffer, sizeof puffer) == 0, "cancelled: result 0");
+    check(strcmp(puffer, vorher) == 0, "cancelled: the name is unchanged");
+
+    /* The view job hands the listed archive back through the caller's buffer. */
+    arm("view");
+    char erwartet[1024];
+    snprintf(erwartet, sizeof erwartet, "%s/Archive/alt.aba", folder);
+    check(archiv(objekt, puffer, sizeof puffer) == 1, "archive chosen: result 1");
+    check(strcmp(puffer, erwartet) == 0, "archive chosen: its path is written back");
+
+    /* A buffer too small for the chosen path: result 0, buffer untouched. */
+    char klein[1024];
+    snprintf(klein, sizeof klein, "%s/Bank.dat", folder);
+    strcpy(vorher, klein);
+    arm("view");
+    check(archiv(objekt, klein, strlen(klein) + 1) == 0, "small buffer: result 0");
+    check(strcmp(klein, vorher) == 0, "small buffer: the name is unchanged");
+
+    check(archiv(NULL, puffer, sizeof puffer) == 0, "no object: result 0");
+    check(archiv(objekt, NULL, 10) == 0, "no buffer: result 0");
+    release(objekt);
+    release(NULL);
+
+    printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

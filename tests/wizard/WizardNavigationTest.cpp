@@ -1,0 +1,527 @@
+// The wizard's start-up, its pages and the moves between them, on real demo databases.
+#include "WizardFixture.h"
+
+#include "component/SharedState.h"
+#include "database/Connection.h"
+#include "hostlib/HostServices.h"
+#include "skin/FocusLabel.h"
+#include "skin/ModBackground.h"
+#include "skin/SkinGeometry.h"
+#include "skin/Twips.h"
+#include "survey/Survey.h"
+#include "wizard/CaptionLabel.h"
+#include "wizard/FrmArchiv.h"
+#include "wizard/KontenGrid.h"
+#include "wizard/SuiButtons.h"
+#include "wizard/SuiTabs.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tolva;
+using namespace tolva::test;
+
+namespace {
+
+int VisiblePanel(FrmArchiv& form) {
+    int sichtbar = 0;
+    for (int n = 1; n <= 6; ++n) {
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pictab_%1").arg(n));
+        if (panel && panel->isVisible()) {
+            if (sichtbar != 0) return -1;  // more than one
+            sichtbar = n;
+        }
+    }
+    return sichtbar;
+}
+
+// The page invariant: its tab shown, enabled and selected, its panel the only one visible,
+// no tab after it enabled, the focus marker on its tab.
+void CheckOnPage(FrmArchiv& form, int p) {
+    auto* tabs = Find<SuiTabs>(form, "suiTabs");
+    QCOMPARE(form.CurrentPage(), p);
+    QCOMPARE(VisiblePanel(form), p);
+    QVERIFY(tabs->IsShown(p));
+    QVERIFY(tabs->IsItemEnabled(p));
+    QCOMPARE(tabs->SelectedItem(), p);
+    for (int i = p + 1; i <= 6; ++i)
+        QVERIFY2(!tabs->IsItemEnabled(i), qPrintable(QString::number(i)));
+    auto* label = Find<FocusLabel>(form, "lblFocus");
+    QCOMPARE(label->Caption(), tabs->ItemCaption(p));
+    auto* picture = Find<QWidget>(form, "imFocus");
+    QCOMPARE(Top(picture), FocusMarker(dSkalierung(), tabs->ItemTop(p)).pictureTop);
+    auto* bar = Find<SuiButtons>(form, "suiButtons");
+    QCOMPARE(bar->IsItemEnabled(QStringLiteral("zurück")), p != 1);
+}
+
+QString Weiter(FrmArchiv& form) {
+    return Find<SuiButtons>(form, "suiButtons")->Caption(QStringLiteral("weiter"));
+}
+
+// Moves a window of the create job from page 1 to page p (1 to 5).
+void GoToCreatePage(FrmArchiv& form, int p) {
+    for (int i = 1; i < p; ++i) ClickButton(form, QStringLiteral("weiter"));
+    QCOMPARE(form.CurrentPage(), p);
+}
+
+}  // namespace
+
+class WizardNavigationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsOnPageOneWithEveryPagePrepared();
+    void archiveFolderFallsBackToTheDatabaseFolder();
+    void backupFileNameFollowsTheSettings_data();
+    void backupFileNameFollowsTheSettings();
+    void databaseBaseName_data();
+    void databaseBaseName();
+    void createJobWalksForwardAndBack();
+    void viewJobSkipsTheCreatePages();
+    void backOnPageOneOnlyEnablesNext();
+    void tabClickJumpsBackAndDisablesLaterTabs();
+    void cancelClosesTheWindowOnEveryPage_data();
+    void cancelClosesTheWindowOnEveryPage();
+    void escapeActsAsCancel();
+    void passwordPageChecks_data();
+    void passwordPageChecks();
+    void passwordOptionsEnableTheFields();
+    void noDataBeforeTheDateKeepsPageFour();
+    void summaryCountsTheTickedAccounts();
+    void gridRowZeroStandsForAllAccounts();
+    void removeBoxFollowsItsValue();
+    void missingTemplateClosesWithOneMessage();
+    void databaseWithoutAccountsClosesWithOneMessage();
+    void unreadableDatabaseReportsAndStaysOpen();
+};
+
+void WizardNavigationTest::startsOnPageOneWithEveryPagePrepared() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"));
+    auto form = OpenWizard(db);
+    QVERIFY(!form->IsUnloaded());
+    QVERIFY(env.ShownBoxes().isEmpty());
+    CheckOnPage(*form, 1);
+
+    auto* tabs = Find<SuiTabs>(*form, "suiTabs");
+    for (int n = 2; n <= 5; ++n) QVERIFY(tabs->IsShown(n));
+    QVERIFY(!tabs->IsShown(6));
+    QCOMPARE(Weiter(*form), QStringLiteral(" &Weiter"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Tolva - Archivierung von Daten"));
+    QCOMPARE(Shared().lModus, kModusErstellen);
+    QCOMPARE(Shared().lPasswortModus, 1L);
+    QVERIFY(!Shared().bEntfernen);
+    QCOMPARE(Shared().cnDatenbank->State(), Connection::adStateOpen);
+
+    // The default archive name carries today's date; the archive page the folder.
+    const QString heute = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(Find<QLineEdit>(*form, "txtDatei_0")->text(),
+             env.ArchiveFolder() + QStringLiteral("Bank_Archiv_") + heute + QStringLiteral(".aba"));
+    QCOMPARE(Find<QLineEdit>(*form, "txtDatei_1")->text(), env.ArchiveFolder());
+    QCOMPARE(Find<QDateEdit>(*form, "dtVon")->date(), QDate::currentDate());
+    QCOMPARE(Find<CaptionLabel>(*form, "lblWarnung")->Caption(),
+             QStringLiteral("Ist diese Option aktiviert werden alle Ihre Umsätze, gesendete "
+                            "Aufträge und Sammelaufträge vor diesem Datum aus der aktuellen "
+                            "Datenbank unwiderruflich gelöscht!"));
+
+    // Every account listed and ticked, with its bank in column 1 and its id as row data.
+    auto* grid = Find<KontenGrid>(*form, "grdKonten");
+    QCOMPARE(grid->Rows(), 3);
+    QCOMPARE(grid->Cols(), 2);
+    QStringList ids;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        QCOMPARE(grid->CellChecked(r, 0), KontenGrid::flexChecked);
+        QVERIFY(!grid->TextMatrix(r, 1).isEmpty());
+        ids << grid->RowData(r).toString();
+    }
+    QCOMPARE(QStringList(Shared().aKontenAuswahl.begin(), Shared().aKontenAuswahl.end()), ids);
+    QCOMPARE(Shared().lAuswahlAnzahl, 3);
+}
+
+void WizardNavigationTest::archiveFolderFallsBackToTheDatabaseFolder() {
+    WizardEnvironment env;
+    env.Settings().SetSetting(kSettingArchivPfad, QString());
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"));
+    auto form = OpenWizard(db);
+    QCOMPARE(Shared().sArchivPfad, env.Path(QString()) + QLatin1Char('/'));
+    QVERIFY(Shared().sArchivPfad.endsWith(QLatin1Char('/')));
+}
+
+void WizardNavigationTest::backupFileNameFollowsTheSettings_data() {
+    QTest::addColumn<QString>("letzte");       // setting 111
+    QTest::addColumn<bool>("backupHatDatei");  // base/backup/ holds a file
+    QTest::addColumn<QString>("erwartet");     // relative to the test folder, {db} = database
+    QTest::newRow("last backup file names the folder")
+        << QStringLiteral("{dir}Sich/alt.BKA") << false << QStringLiteral("{dir}Sich/Bank.dat.BKA");
+    QTest::newRow("backup folder with files")
+        << QString() << true << QStringLiteral("{dir}backup/Bank.dat.BKA");
+    QTest::newRow("empty backup folder gives the base")
+        << QString() << false << QStringLiteral("{dir}Bank.dat.BKA");
+    QTest::newRow("last backup without folder")
+        << QStringLiteral("alt.BKA") << false << QStringLiteral("{db}.BKA");
+}
+
+void WizardNavigationTest::backupFileNameFollowsTheSettings() {
+    QFETCH(QString, letzte);
+    QFETCH(bool, backupHatDatei);
+    QFETCH(QString, erwartet);
+    WizardEnvironment env;
+    const QString dir = env.Path(QString()) + QLatin1Char('/');
+    const QString db = env.MakeDatabase(QStringLiteral("Daten/Bank.dat"));
+    QDir().mkpath(dir + QStringLiteral("backup"));
+    if (backupHatDatei) {
+        QFile datei(dir + QStringLiteral("backup/alt.BKA"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+    }
+    env.Settings().SetSetting(kSettingLetzteSicherung, QString(letzte).replace("{dir}", dir));
+    auto form = OpenWizard(db);
+    erwartet.replace(QStringLiteral("{dir}"), dir).replace(QStringLiteral("{db}"), db);
+    QCOMPARE(Find<CaptionLabel>(*form, "lblSich")->Caption(), erwartet);
+}
+
+void WizardNavigationTest::databaseBaseName_data() {
+    QTest::addColumn<QString>("datenbank");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("path") << QStringLiteral("/Daten/Bank.mdb") << QStringLiteral("Bank");
+    QTest::newRow("name only") << QStringLiteral("Bank.mdb") << QStringLiteral("Bank");
+    QTest::newRow("dot in folder") << QStringLiteral("/Da.ten/Bank") << QStringLiteral("Tolva3");
+    QTest::newRow("extension only") << QStringLiteral("/Daten/.mdb") << QString();
+    QTest::newRow("two dots") << QStringLiteral("/a/Bank.alt.dat") << QStringLiteral("Bank.alt");
+}
+
+void WizardNavigationTest::databaseBaseName() {
+    QFETCH(QString, datenbank);
+    QFETCH(QString, name);
+    WizardEnvironment env;
+    FrmArchiv form;
+    Shared().sDatenbank = datenbank;
+    QCOMPARE(form.GetDatabaseBaseName(), name);
+}
+
+void WizardNavigationTest::createJobWalksForwardAndBack() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    for (int p = 2; p <= 5; ++p) {
+        ClickButton(*form, QStringLiteral("weiter"));
+        CheckOnPage(*form, p);
+        QCOMPARE(Weiter(*form), p == 5 ? QStringLiteral(" Starten") : QStringLiteral(" &Weiter"));
+    }
+    // Back to page 4 rebuilds the default name over a typed one.
+    auto* datei = Find<QLineEdit>(*form, "txtDatei_0");
+    const QString standard = datei->text();
+    ClickButton(*form, QStringLiteral("zurück"));
+    CheckOnPage(*form, 4);
+    datei->setText(QStringLiteral("/tmp/anders.aba"));
+    ClickButton(*form, QStringLiteral("zurück"));
+    CheckOnPage(*form, 3);
+    ClickButton(*form, QStringLiteral("weiter"));
+    CheckOnPage(*form, 4);
+    QCOMPARE(datei->text(), standard);
+    for (int p = 3; p >= 1; --p) {
+        ClickButton(*form, QStringLiteral("zurück"));
+        CheckOnPage(*form, p);
+    }
+    QVERIFY(env.ShownBoxes().isEmpty());
+}
+
+void WizardNavigationTest::viewJobSkipsTheCreatePages() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    auto* tabs = Find<SuiTabs>(*form, "suiTabs");
+    auto* background = Find<QWidget>(*form, "imButtons");
+    QCOMPARE(Height(background), *TabBackgroundHeight(dSkalierung(), Top(tabs), 5));
+    Find<QRadioButton>(*form, "optDaten_1")->click();
+    QCOMPARE(Shared().lModus, kModusAnzeigen);
+    for (int n = 2; n <= 5; ++n) QVERIFY(!tabs->IsShown(n));
+    QVERIFY(tabs->IsShown(6));
+    QCOMPARE(Height(background), *TabBackgroundHeight(dSkalierung(), Top(tabs), 2));
+
+    ClickButton(*form, QStringLiteral("weiter"));
+    CheckOnPage(*form, 6);
+    QCOMPARE(Weiter(*form), QStringLiteral(" &Anzeigen"));
+    // Tab 6 follows tab 1 directly, and so does the focus marker.
+    QCOMPARE(tabs->ItemTop(6), tabs->ItemHeight(1));
+    ClickButton(*form, QStringLiteral("zurück"));
+    CheckOnPage(*form, 1);
+    QVERIFY(tabs->IsShown(6));
+    QVERIFY(!tabs->IsShown(2));
+
+    // Back to creating: the create tabs return.
+    Find<QRadioButton>(*form, "optDaten_0")->click();
+    ClickButton(*form, QStringLiteral("weiter"));
+    CheckOnPage(*form, 2);
+}
+
+void WizardNavigationTest::backOnPageOneOnlyEnablesNext() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    auto* bar = Find<SuiButtons>(*form, "suiButtons");
+    bar->SetItemEnabled(QStringLiteral("weiter"), false);
+    form->suiButtons_ItemClick(QStringLiteral("zurück"));  // arrives although disabled
+    QCOMPARE(form->CurrentPage(), 1);
+    QVERIFY(bar->IsItemEnabled(QStringLiteral("weiter")));
+    form->suiButtons_ItemClick(QStringLiteral("Weiter"));  // keys are compared exactly
+    QCOMPARE(form->CurrentPage(), 1);
+}
+
+void WizardNavigationTest::tabClickJumpsBackAndDisablesLaterTabs() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    GoToCreatePage(*form, 4);
+    ClickTab(*form, 5);  // a later tab is not enabled: nothing happens
+    CheckOnPage(*form, 4);
+    ClickTab(*form, 2);
+    CheckOnPage(*form, 2);
+    auto* tabs = Find<SuiTabs>(*form, "suiTabs");
+    QVERIFY(!tabs->IsItemEnabled(3));
+    QVERIFY(!tabs->IsItemEnabled(4));
+    ClickTab(*form, 1);
+    CheckOnPage(*form, 1);
+    QVERIFY(env.ShownBoxes().isEmpty());
+}
+
+void WizardNavigationTest::cancelClosesTheWindowOnEveryPage_data() {
+    QTest::addColumn<int>("seite");
+    for (int p = 1; p <= 6; ++p) QTest::newRow(qPrintable(QStringLiteral("page %1").arg(p))) << p;
+}
+
+void WizardNavigationTest::cancelClosesTheWindowOnEveryPage() {
+    QFETCH(int, seite);
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    if (seite == 6) {
+        Find<QRadioButton>(*form, "optDaten_1")->click();
+        ClickButton(*form, QStringLiteral("weiter"));
+    } else {
+        GoToCreatePage(*form, seite);
+    }
+    QCOMPARE(form->CurrentPage(), seite);
+    ClickButton(*form, QStringLiteral("cancel"));
+    QVERIFY(form->IsUnloaded());
+    QVERIFY(!form->isVisible());
+    QVERIFY(!Shared().bArchivOK);
+    QVERIFY(env.ShownBoxes().isEmpty());
+    // Nothing was written: no archive, no folder setting changed.
+    QVERIFY(QDir(env.ArchiveFolder()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(env.Settings().GetSetting(kSettingArchivPfad), env.ArchiveFolder());
+}
+
+void WizardNavigationTest::escapeActsAsCancel() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    GoToCreatePage(*form, 3);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QVERIFY(form->IsUnloaded());
+}
+
+void WizardNavigationTest::passwordPageChecks_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("neu");
+    QTest::addColumn<QString>("kontrolle");
+    QTest::addColumn<QString>("meldung");  // empty: page 4 is reached
+    const QString leer = QStringLiteral("Bitte geben Sie das Passwort ein!");
+    const QString anders = QStringLiteral("Die beide Passwörte stimmen nicht überein!");
+    QTest::newRow("both empty") << 2 << QString() << QString() << leer;
+    QTest::newRow("repetition empty") << 2 << QStringLiteral("abc") << QString() << leer;
+    QTest::newRow("only blanks") << 2 << QStringLiteral("   ") << QStringLiteral("   ") << leer;
+    QTest::newRow("trailing blank")
+        << 2 << QStringLiteral("abc ") << QStringLiteral("abc") << anders;
+    QTest::newRow("case differs") << 2 << QStringLiteral("Abc") << QStringLiteral("abc") << anders;
+    QTest::newRow("equal") << 2 << QStringLiteral("Geheim 1") << QStringLiteral("Geheim 1")
+                           << QString();
+    QTest::newRow("no password, fields ignored")
+        << 0 << QStringLiteral("x") << QString() << QString();
+    QTest::newRow("keep password, fields ignored")
+        << 1 << QString() << QStringLiteral("y") << QString();
+}
+
+void WizardNavigationTest::passwordPageChecks() {
+    QFETCH(int, option);
+    QFETCH(QString, neu);
+    QFETCH(QString, kontrolle);
+    QFETCH(QString, meldung);
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    GoToCreatePage(*form, 3);
+    // Typed while option 2 allows it; the texts stay when another option is chosen.
+    Find<QRadioButton>(*form, "optPasswort_2")->click();
+    QTest::keyClicks(Find<QLineEdit>(*form, "txtPasswort_0"), neu);
+    QTest::keyClicks(Find<QLineEdit>(*form, "txtPasswort_1"), kontrolle);
+    Find<QRadioButton>(*form, qPrintable(QStringLiteral("optPasswort_%1").arg(option)))->click();
+    QCOMPARE(Shared().lPasswortModus, static_cast<long>(option));
+    ClickButton(*form, QStringLiteral("weiter"));
+    if (meldung.isEmpty()) {
+        CheckOnPage(*form, 4);
+        QVERIFY(env.ShownBoxes().isEmpty());
+    } else {
+        QCOMPARE(form->CurrentPage(), 3);
+        QCOMPARE(VisiblePanel(*form), 3);
+        QCOMPARE(env.Boxes().Shown().size(), size_t{1});
+        const ShownMessage& box = env.Boxes().Shown().front();
+        QCOMPARE(box.sText, meldung);
+        QCOMPARE(box.lStil, 48L);
+        QCOMPARE(box.sTitel, QStringLiteral("Datenbank Passwort"));
+    }
+    QCOMPARE(form->NewPasswordText(), neu);
+}
+
+void WizardNavigationTest::passwordOptionsEnableTheFields() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    auto* neu = Find<QLineEdit>(*form, "txtPasswort_0");
+    auto* kontrolle = Find<QLineEdit>(*form, "txtPasswort_1");
+    QCOMPARE(neu->echoMode(), QLineEdit::Password);
+    QVERIFY(!neu->isEnabled());
+    form->optPasswort_Click(2);
+    QVERIFY(neu->isEnabled() && kontrolle->isEnabled());
+    QVERIFY(Find<QWidget>(*form, "lblPasswort")->isEnabled());
+    form->optPasswort_Click(7);  // an unknown index changes nothing
+    QCOMPARE(Shared().lPasswortModus, 2L);
+    QVERIFY(neu->isEnabled());
+    form->optPasswort_Click(0);
+    QCOMPARE(Shared().lPasswortModus, 0L);
+    QVERIFY(!neu->isEnabled() && !kontrolle->isEnabled());
+}
+
+void WizardNavigationTest::noDataBeforeTheDateKeepsPageFour() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    GoToCreatePage(*form, 2);
+    Find<QDateEdit>(*form, "dtVon")->setDate(QDate(2001, 3, 5));
+    ClickButton(*form, QStringLiteral("weiter"));
+    ClickButton(*form, QStringLiteral("weiter"));
+    QCOMPARE(form->CurrentPage(), 4);
+    ClickButton(*form, QStringLiteral("weiter"));
+    QCOMPARE(form->CurrentPage(), 4);
+    QCOMPARE(VisiblePanel(*form), 4);
+    QCOMPARE(Weiter(*form), QStringLiteral(" &Weiter"));
+    QCOMPARE(env.ShownBoxes(), QStringList{QStringLiteral(
+                                   "Daten archivieren|Es wurden keine Daten vor dem 05.03.2001 "
+                                   "gefunden.")});
+    QCOMPARE(Shared().dStichtag, QDate(2001, 3, 5));
+    QVERIFY(Shared().aKontenMitDaten.empty());
+
+    // With the date back at today but no account ticked, the survey finds nothing either.
+    ClickTab(*form, 2);
+    Find<QDateEdit>(*form, "dtVon")->setDate(QDate::currentDate());
+    auto* grid = Find<KontenGrid>(*form, "grdKonten");
+    grid->item(0, 0)->setCheckState(Qt::Unchecked);  // the user unticks "all"
+    ClickButton(*form, QStringLiteral("weiter"));
+    ClickButton(*form, QStringLiteral("weiter"));
+    ClickButton(*form, QStringLiteral("weiter"));
+    QCOMPARE(form->CurrentPage(), 4);
+    QCOMPARE(env.Boxes().Shown().size(), size_t{2});
+    QVERIFY(Shared().aKontenAuswahl.empty());
+}
+
+void WizardNavigationTest::summaryCountsTheTickedAccounts() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2));
+    auto* grid = Find<KontenGrid>(*form, "grdKonten");
+    GoToCreatePage(*form, 5);
+    const SharedState& g = Shared();
+    QCOMPARE(g.aKontenMitDaten.size(), size_t{3});
+    QCOMPARE(g.aAnzahlDaten.size(), g.aKontenMitDaten.size());
+    QVERIFY(!g.aInstitute.empty() && g.aInstitute.size() <= 2);
+    const QString summe = SummaryText(static_cast<qint64>(g.aInstitute.size()), 3);
+    QCOMPARE(Find<CaptionLabel>(*form, "lblEx_0")->Caption(), summe);
+    QVERIFY(summe.startsWith(QStringLiteral("Es wurden Daten für ")));
+    QVERIFY(summe.contains(QStringLiteral(" Konten gefunden.\r\nUm die Daten zu archivieren")));
+
+    // Only the second account ticked: the survey and the summary follow the ticks of now.
+    ClickTab(*form, 2);
+    grid->item(0, 0)->setCheckState(Qt::Unchecked);
+    grid->item(1, 0)->setCheckState(Qt::Checked);
+    QCOMPARE(grid->CellChecked(0, 0), KontenGrid::flexUnchecked);
+    for (int i = 0; i < 3; ++i) ClickButton(*form, QStringLiteral("weiter"));
+    CheckOnPage(*form, 5);
+    QCOMPARE(g.aKontenAuswahl, std::vector<QString>{grid->RowData(1).toString()});
+    QCOMPARE(g.aKontenMitDaten, std::vector<QString>{grid->RowData(1).toString()});
+    QCOMPARE(g.aInstitute, std::vector<QString>{grid->TextMatrix(1, 1)});
+    QCOMPARE(Find<CaptionLabel>(*form, "lblEx_0")->Caption(),
+             QStringLiteral("Es wurden Daten für 1 Institut(e) und 1 Konto( gefunden.\r\n"
+                            "Um die Daten zu archivieren, klicken Sie auf 'Starten'"));
+}
+
+void WizardNavigationTest::gridRowZeroStandsForAllAccounts() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat"), 4, 2));
+    auto* grid = Find<KontenGrid>(*form, "grdKonten");
+    QCOMPARE(grid->Rows(), 4);
+    grid->item(0, 0)->setCheckState(Qt::Unchecked);
+    for (int r = 0; r < 4; ++r) QCOMPARE(grid->CellChecked(r, 0), KontenGrid::flexUnchecked);
+    grid->item(0, 0)->setCheckState(Qt::Checked);
+    for (int r = 0; r < 4; ++r) QCOMPARE(grid->CellChecked(r, 0), KontenGrid::flexChecked);
+    grid->item(2, 0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(grid->CellChecked(0, 0), KontenGrid::flexUnchecked);
+    QCOMPARE(grid->CellChecked(1, 0), KontenGrid::flexChecked);
+    QCOMPARE(grid->CellChecked(3, 0), KontenGrid::flexChecked);
+    grid->item(2, 0)->setCheckState(Qt::Checked);  // any other row clears row 0 again
+    QCOMPARE(grid->CellChecked(0, 0), KontenGrid::flexUnchecked);
+    grid->item(1, 1)->setText(QStringLiteral("9"));  // column 1 has no box: nothing happens
+    QCOMPARE(grid->CellChecked(3, 0), KontenGrid::flexChecked);
+    QVERIFY(form->GetChecked());
+    QCOMPARE(Shared().lAuswahlAnzahl, 3);
+}
+
+void WizardNavigationTest::removeBoxFollowsItsValue() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    auto* box = Find<QCheckBox>(*form, "chkEntfern");
+    GoToCreatePage(*form, 2);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+    QVERIFY(box->isChecked());
+    QVERIFY(Shared().bEntfernen);
+    box->setTristate(true);
+    box->setCheckState(Qt::PartiallyChecked);  // greyed counts as not ticked
+    form->chkEntfern_Click();
+    QVERIFY(!Shared().bEntfernen);
+}
+
+void WizardNavigationTest::missingTemplateClosesWithOneMessage() {
+    WizardEnvironment env;
+    const QString leer = env.Path(QStringLiteral("leer/"));
+    QDir().mkpath(leer);
+    env.Settings().SetSetting(kSettingSkinPfad, leer);
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    QVERIFY(form->IsUnloaded());
+    QCOMPARE(env.ShownBoxes(), QStringList{QStringLiteral("Archivierungs-Assistent|") + leer +
+                                           QStringLiteral("Assistent.atp nicht gefunden!")});
+    QCOMPARE(env.Boxes().Shown().front().lStil, 0L);
+    QVERIFY(Shared().cnDatenbank);
+    QCOMPARE(Shared().cnDatenbank->State(), Connection::adStateClosed);
+}
+
+void WizardNavigationTest::databaseWithoutAccountsClosesWithOneMessage() {
+    WizardEnvironment env;
+    auto form = OpenWizard(env.MakeEmptyDatabase(QStringLiteral("Leer.dat")));
+    QVERIFY(form->IsUnloaded());
+    QCOMPARE(env.ShownBoxes(),
+             QStringList{QStringLiteral("|Sie haben keine Konten eingerichtet.")});
+}
+
+void WizardNavigationTest::unreadableDatabaseReportsAndStaysOpen() {
+    WizardEnvironment env;
+    const QString kaputt = env.Path(QStringLiteral("kaputt.dat"));
+    QFile datei(kaputt);
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    datei.write(QByteArray(8192, 'x'));
+    datei.close();
+    auto form = OpenWizard(kaputt);
+    QVERIFY(!form->IsUnloaded());
+    QCOMPARE(env.Boxes().Shown().size(), size_t{1});
+    const ShownMessage& box = env.Boxes().Shown().front();
+    QCOMPARE(box.sTitel, QStringLiteral("Archiv:FormLoad"));
+    QVERIFY(box.sText.startsWith(QStringLiteral("Ein Fehler ist aufgetreten:\r\n")));
+    QVERIFY(box.sText.size() > QStringLiteral("Ein Fehler ist aufgetreten:\r\n").size());
+    // The steps after the failure stayed undone: no accounts were listed.
+    QCOMPARE(Find<KontenGrid>(*form, "grdKonten")->Rows(), 0);
+}
+
+QTEST_MAIN(WizardNavigationTest)
+#include "WizardNavigationTest.moc"
