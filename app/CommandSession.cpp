@@ -56,6 +56,18 @@ Status CommandSession::RunSurvey(const QDate& dStichtag,
     return CollectBanks();
 }
 
+Result<SurveyChoice> ParseSurveyChoice(const Arguments& a) {
+    Result<QDate> stichtag = ParseIsoDate(a.Value(QStringLiteral("before")));
+    if (!stichtag.ok()) return stichtag.error();
+    SurveyChoice auswahl{stichtag.value(), std::nullopt};
+    if (a.Has(QStringLiteral("accounts"))) {
+        Result<std::vector<QString>> ids = ParseAccountList(a.Value(QStringLiteral("accounts")));
+        if (!ids.ok()) return ids.error();
+        auswahl.konten = ids.value();
+    }
+    return auswahl;
+}
+
 Result<QDate> ParseIsoDate(const QString& sText) {
     const QDate d = QDate::fromString(sText, QStringLiteral("yyyy-MM-dd"));
     if (!d.isValid())

@@ -2,6 +2,7 @@
 // open, the account rows, the ticks, the cut-off date and the survey.
 #pragma once
 
+#include "Arguments.h"
 #include "TerminalArchivForm.h"
 #include "common/Result.h"
 
@@ -32,6 +33,13 @@ class CommandSession {
   private:
     TerminalArchivForm form_;
 };
+
+// The cut-off date (--before) and the ticked accounts (--accounts; all when not given).
+struct SurveyChoice {
+    QDate dStichtag;
+    std::optional<std::vector<QString>> konten;
+};
+Result<SurveyChoice> ParseSurveyChoice(const Arguments& a);
 
 // Parses "2013-07-05"; fails with a German message.
 Result<QDate> ParseIsoDate(const QString& sText);

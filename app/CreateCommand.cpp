@@ -33,14 +33,8 @@ int RunCreateCommand(const QStringList& args) {
         !a.Has(QStringLiteral("out")) || !a.positionen.isEmpty())
         return Fail(QString::fromUtf8(kAufruf), 2);
 
-    Result<QDate> stichtag = ParseIsoDate(a.Value(QStringLiteral("before")));
-    if (!stichtag.ok()) return Fail(stichtag.error().description, 2);
-    std::optional<std::vector<QString>> konten;
-    if (a.Has(QStringLiteral("accounts"))) {
-        Result<std::vector<QString>> ids = ParseAccountList(a.Value(QStringLiteral("accounts")));
-        if (!ids.ok()) return Fail(ids.error().description, 2);
-        konten = ids.value();
-    }
+    Result<SurveyChoice> auswahl = ParseSurveyChoice(a);
+    if (!auswahl.ok()) return Fail(auswahl.error().description, 2);
     const QString modus = a.Has(QStringLiteral("password-mode"))
                               ? a.Value(QStringLiteral("password-mode"))
                               : QStringLiteral("keep");
@@ -61,7 +55,7 @@ int RunCreateCommand(const QStringList& args) {
     if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
         !s.ok())
         return Fail(s.description());
-    if (Status s = session.RunSurvey(stichtag.value(), konten); !s.ok())
+    if (Status s = session.RunSurvey(auswahl.value().dStichtag, auswahl.value().konten); !s.ok())
         return Fail(s.description());
     SharedState& g = Shared();
     if (g.aKontenMitDaten.empty()) {

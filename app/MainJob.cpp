@@ -3,7 +3,11 @@
 
 #include "Commands.h"
 
+#include "Arguments.h"
+
 #include "demo/DemoDatabase.h"
+#include "wizard/PageRenderer.h"
+#include "wizard/WizardHost.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,17 +20,31 @@ int RunMainJob() {
     const QString ordner =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tolva";
     const QString sPfad = ordner + QStringLiteral("/Demobank.db");
-    QTextStream out(stdout);
-    if (QFileInfo::exists(sPfad)) {
-        out << "Demo-Datenbank: " << sPfad << " (vorhanden)" << Qt::endl;
-        return 0;
+    if (!QFileInfo::exists(sPfad)) {
+        QDir().mkpath(ordner);
+        DemoOptions options;
+        options.sPfad = sPfad;
+        Result<DemoSummary> summary = MakeDemoDatabase(options);
+        if (!summary.ok()) return Fail(summary.error().description);
+        QTextStream(stdout) << summary.value().Text() << Qt::endl;
     }
-    QDir().mkpath(ordner);
-    DemoOptions options;
-    options.sPfad = sPfad;
-    Result<DemoSummary> summary = MakeDemoDatabase(options);
-    if (!summary.ok()) return Fail(summary.error().description);
-    out << summary.value().Text() << Qt::endl;
+    return RunWizardHost(sPfad);
+}
+
+int RunWindowCommand(const QStringList& args) {
+    const bool bBilder = args.value(0) == QLatin1String("pages");
+    Result<Arguments> parsed = ParseArguments(bBilder ? args.mid(1) : args,
+                                              {QStringLiteral("db"), QStringLiteral("out")}, {});
+    if (!parsed.ok()) return Fail(parsed.error().description, 2);
+    const Arguments& a = parsed.value();
+    const QString sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
+    if (!a.Has(QStringLiteral("db")) || !a.positionen.isEmpty() ||
+        bBilder != a.Has(QStringLiteral("out")))
+        return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD] | pages --db PFAD --out ORDNER"),
+                    2);
+    if (!bBilder) return RunWizardHost(sDatenbank);
+    if (Status s = RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
+        return Fail(s.description());
     return 0;
 }
 

@@ -1,9 +1,15 @@
-// The main job of tolva-archiv: the demo database in the user's data folder.
+// The main job of tolva-archiv: the wizard, on the demo database or a given one.
 #pragma once
+
+#include <QStringList>
 
 namespace tolva {
 
-// Makes the demo database on first use and prints what it holds.
+// Opens the wizard on the demo database in the user's data folder, made on first use.
 int RunMainJob();
+
+// "--db PATH": the wizard on PATH as a small host (prints the chosen archive, exit 0; else 1).
+// "pages --db PATH --out DIR": pictures of every page of both jobs.
+int RunWindowCommand(const QStringList& args);
 
 }  // namespace tolva

@@ -20,19 +20,13 @@ int RunSurveyCommand(const QStringList& args) {
         return Fail(QStringLiteral("Aufruf: tolva-archiv survey --db PFAD --before JJJJ-MM-TT "
                                    "[--accounts ID,ID,...]"),
                     2);
-    Result<QDate> stichtag = ParseIsoDate(a.Value(QStringLiteral("before")));
-    if (!stichtag.ok()) return Fail(stichtag.error().description, 2);
-    std::optional<std::vector<QString>> konten;
-    if (a.Has(QStringLiteral("accounts"))) {
-        Result<std::vector<QString>> ids = ParseAccountList(a.Value(QStringLiteral("accounts")));
-        if (!ids.ok()) return Fail(ids.error().description, 2);
-        konten = ids.value();
-    }
+    Result<SurveyChoice> auswahl = ParseSurveyChoice(a);
+    if (!auswahl.ok()) return Fail(auswahl.error().description, 2);
 
     CommandSession session;
     if (Status s = session.Open(a.Value(QStringLiteral("db"))); !s.ok())
         return Fail(s.description());
-    if (Status s = session.RunSurvey(stichtag.value(), konten); !s.ok())
+    if (Status s = session.RunSurvey(auswahl.value().dStichtag, auswahl.value().konten); !s.ok())
         return Fail(s.description());
 
     const SharedState& g = Shared();

@@ -33,9 +33,15 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The wizard makes its own QApplication; only the other commands get a core application.
+    QStringList roh;
+    for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
+    if (roh.size() < 2) return tolva::RunMainJob();
+    if (roh[1] == QLatin1String("--db") || roh[1] == QLatin1String("pages"))
+        return tolva::RunWindowCommand(roh.mid(1));
+
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 2) return tolva::RunMainJob();
     if (args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h")) return Usage();
     for (const Command& befehl : kCommands)
         if (args[1] == QLatin1String(befehl.sName)) return befehl.run(args.mid(2));

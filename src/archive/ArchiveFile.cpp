@@ -4,15 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tolva {
 namespace {
 
-QByteArray Native(const QString& sPfad) { return QFile::encodeName(sPfad); }
+QByteArray Native(const QString& sPfad) {
+    return QFile::encodeName(sPfad);
+}
 
 // Closes a descriptor when it goes out of scope.
 struct FileDescriptor {
@@ -23,9 +26,9 @@ struct FileDescriptor {
 };
 
 Status FileFailure(const QString& sWas, const QString& sPfad, int errorNumber) {
-    return Status::Fail(sWas + QStringLiteral(" \"") + sPfad + QStringLiteral("\": ") +
-                            FileErrorText(errorNumber),
-                        errorNumber);
+    return Status::Fail(
+        sWas + QStringLiteral(" \"") + sPfad + QStringLiteral("\": ") + FileErrorText(errorNumber),
+        errorNumber);
 }
 
 }  // namespace
@@ -36,16 +39,24 @@ QString TemporaryArchivePath(const QString& sArchivDatei) {
 
 QString FileErrorText(int errorNumber) {
     switch (errorNumber) {
-        case ENOENT: return QStringLiteral("Die Datei oder der Ordner existiert nicht.");
+        case ENOENT:
+            return QStringLiteral("Die Datei oder der Ordner existiert nicht.");
         case EACCES:
-        case EPERM: return QStringLiteral("Zugriff verweigert.");
-        case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+        case EPERM:
+            return QStringLiteral("Zugriff verweigert.");
+        case EROFS:
+            return QStringLiteral("Der Datenträger ist schreibgeschützt.");
         case ENOSPC:
-        case EDQUOT: return QStringLiteral("Der Datenträger ist voll.");
-        case EISDIR: return QStringLiteral("Der Name gehört zu einem Ordner.");
-        case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
-        case ENAMETOOLONG: return QStringLiteral("Der Pfad ist zu lang.");
-        case EIO: return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
+        case EDQUOT:
+            return QStringLiteral("Der Datenträger ist voll.");
+        case EISDIR:
+            return QStringLiteral("Der Name gehört zu einem Ordner.");
+        case ENOTDIR:
+            return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+        case ENAMETOOLONG:
+            return QStringLiteral("Der Pfad ist zu lang.");
+        case EIO:
+            return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
         default:
             return QStringLiteral("Systemfehler %1 (%2).")
                 .arg(errorNumber)
@@ -55,10 +66,16 @@ QString FileErrorText(int errorNumber) {
 
 Status CopyFileReplacing(const QString& sQuelle, const QString& sZiel) {
     FileDescriptor in{::open(Native(sQuelle).constData(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0) return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"),
-                                      sQuelle, errno);
-    FileDescriptor out{::open(Native(sZiel).constData(),
-                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+    if (in.fd < 0)
+        return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
+    // The copy is no easier to read for others than its source (a backup of a private
+    // database stays private), and its owner may always write it (an archive made from a
+    // read-only template).
+    struct stat quelle {};
+    if (::fstat(in.fd, &quelle) != 0)
+        return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
+    FileDescriptor out{::open(Native(sZiel).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                              (quelle.st_mode & 0777) | S_IRUSR | S_IWUSR)};
     if (out.fd < 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sZiel, errno);
     static constexpr size_t kBlock = 1 << 20;
@@ -94,15 +111,13 @@ Status CopyFileReplacing(const QString& sQuelle, const QString& sZiel) {
 Status FlushFile(const QString& sPfad) {
     FileDescriptor f{::open(Native(sPfad).constData(), O_RDONLY | O_CLOEXEC)};
     if (f.fd < 0 || ::fsync(f.fd) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht gesichert werden:"), sPfad,
-                           errno);
+        return FileFailure(QStringLiteral("Die Datei kann nicht gesichert werden:"), sPfad, errno);
     return Status::Ok();
 }
 
 Status ReplaceFile(const QString& sQuelle, const QString& sZiel) {
     if (::rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel,
-                           errno);
+        return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel, errno);
     // The new name is durable only once the folder itself is on the disk.
     const QString ordner = QFileInfo(sZiel).absolutePath();
     FileDescriptor dir{::open(Native(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};

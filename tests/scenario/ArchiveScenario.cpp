@@ -84,8 +84,8 @@ QStringList Expectation::Remaining(const QString& sTabelle) const {
 QStringList DumpAll(const QString& sPfad) {
     RawDatabase db(sPfad);
     QStringList dump;
-    for (const QString& sTabelle : db.Rows(QStringLiteral(
-             "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
+    for (const QString& sTabelle : db.Rows(
+             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
         dump << QStringLiteral("== ") + sTabelle;
         dump << db.Rows(QStringLiteral("SELECT * FROM \"") + sTabelle +
                         QStringLiteral("\" ORDER BY rowid"));
@@ -95,7 +95,9 @@ QStringList DumpAll(const QString& sPfad) {
 
 QTemporaryDir* ArchiveScenario::suiteDir_ = nullptr;
 
-void ArchiveScenario::SetUpTestSuite() { suiteDir_ = new QTemporaryDir(); }
+void ArchiveScenario::SetUpTestSuite() {
+    suiteDir_ = new QTemporaryDir();
+}
 
 void ArchiveScenario::TearDownTestSuite() {
     delete suiteDir_;
@@ -159,8 +161,8 @@ void ArchiveScenario::Prepare(const Lauf& lauf) {
         RawDatabase db(sUser_);
         for (const QString& zeile :
              db.Rows(QStringLiteral("SELECT id, bankID FROM Konten ORDER BY id")))
-            form_.rows.push_back({QVariant(zeile.section(u'|', 0, 0).toLongLong()),
-                                  zeile.section(u'|', 1, 1)});
+            form_.rows.push_back(
+                {QVariant(zeile.section(u'|', 0, 0).toLongLong()), zeile.section(u'|', 1, 1)});
     }
     g.oArchivForm = &form_;
     g.aKontenAuswahl = lauf.aAuswahl;

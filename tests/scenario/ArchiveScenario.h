@@ -33,20 +33,20 @@ inline const std::vector<QString> kAuswahl = {
     QStringLiteral("4"),  QStringLiteral("3"), QStringLiteral("1")};
 
 // The tables whose old rows a run moves; their rows are selected by date and account.
-inline const char* const kBewegungsTabellen[] = {"Umsätze",       "UmsZusatz",      "OffeneUmsätze",
-                                                "Aufträge",      "SammelAufträge", "SammelEinzel"};
+inline const char* const kBewegungsTabellen[] = {"Umsätze",  "UmsZusatz",      "OffeneUmsätze",
+                                                 "Aufträge", "SammelAufträge", "SammelEinzel"};
 
 // The rows of a database before a run, and which of them a run of the given ticks and
 // cut-off selects. Rows are whole rows as RawDatabase::Rows gives them, in id order.
 class Expectation {
-public:
+  public:
     Expectation(const QString& sPfad, const std::vector<QString>& aAuswahl, const QDate& dStichtag);
 
     QStringList All(const QString& sTabelle) const;
     QStringList Selected(const QString& sTabelle) const;
     QStringList Remaining(const QString& sTabelle) const;
 
-private:
+  private:
     QString sPfad_;
     QString sKonten_;  // "12,8,6"
     QString sStichtag_;
@@ -57,7 +57,7 @@ private:
 QStringList DumpAll(const QString& sPfad);
 
 class ArchiveScenario : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     // The demo database of the suite (schema version 5, or 4 for the mismatch cases).
@@ -94,14 +94,14 @@ protected:
     void ExpectNothingChanged(const QString& sZiel = QString()) const;
 
     QTemporaryDir dir_;
-    QString sUser_;     // the user database of this test (a copy of the demo)
-    QString sVorher_;   // the state the expectations are read from
-    QString sZiel_;     // the default archive file
+    QString sUser_;    // the user database of this test (a copy of the demo)
+    QString sVorher_;  // the state the expectations are read from
+    QString sZiel_;    // the default archive file
     RecordingArchivForm form_;
     ScopedMessageBoxes boxes_;
     std::shared_ptr<IniHostServices> host_;
 
-private:
+  private:
     static QTemporaryDir* suiteDir_;
     bool bGelaufen_ = false;  // a run was started: the user database must be closed
 };

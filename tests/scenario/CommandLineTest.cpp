@@ -19,7 +19,7 @@ struct Ausgabe {
 };
 
 class CommandLineTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sProgramm_ = IniHostServices::DataFolder() + QStringLiteral("../bin/tolva-archiv");
         ASSERT_TRUE(QFileInfo(sProgramm_).isExecutable()) << sProgramm_.toStdString();
@@ -78,9 +78,8 @@ TEST_F(CommandLineTest, ADatabaseThatIsATextFileIsRefused) {
     EXPECT_EQ(a.lExitCode, 1) << a.sErr.toStdString();
     EXPECT_TRUE(a.sErr.contains(QStringLiteral("Datenbank"))) << a.sErr.toStdString();
     EXPECT_EQ(FileBytes(sBank_), QByteArray("Kontoauszug Mai\nkeine Datenbank\n"));
-    EXPECT_EQ(QDir(dir_.filePath(QStringLiteral("archiv"))).entryList(QDir::NoDotAndDotDot |
-                                                                       QDir::AllEntries |
-                                                                       QDir::Hidden),
+    EXPECT_EQ(QDir(dir_.filePath(QStringLiteral("archiv")))
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
               QStringList());
 }
 

@@ -6,15 +6,20 @@
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
 #include "component/SharedState.h"
+#include "database/ConnectionText.h"
+#include "hostlib/MessageBox.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <functional>
 
 namespace tolva::test {
 namespace {
 
-const QStringList kAccountFields = {QStringLiteral("id"),     QStringLiteral("KontoName"),
+const QStringList kAccountFields = {QStringLiteral("id"),          QStringLiteral("KontoName"),
                                     QStringLiteral("KontoNummer"), QStringLiteral("bankID"),
-                                    QStringLiteral("IBAN"),   QStringLiteral("Waehrung")};
+                                    QStringLiteral("IBAN"),        QStringLiteral("Waehrung")};
 
 QStringList Table(const QString& sPfad, const QString& sTabelle,
                   const QString& sFelder = QStringLiteral("*"), const QString& sWhere = QString()) {
@@ -79,10 +84,10 @@ TEST_F(RunContentTest, RemovalMovesTheOldRowsOfTheTickedAccountsIntoTheArchive) 
     }
     // Banks and accounts of the accounts taken, once each; the user keeps all of them.
     const QString sGenommen = QStringLiteral("1,3,4,5,8,12");
-    EXPECT_EQ(Table(sZiel_, QStringLiteral("BankDaten")),
-              Table(sVorher_, QStringLiteral("BankDaten"), QStringLiteral("*"),
-                    QStringLiteral("id IN (SELECT bankID FROM Konten WHERE id IN (%1))")
-                        .arg(sGenommen)));
+    EXPECT_EQ(
+        Table(sZiel_, QStringLiteral("BankDaten")),
+        Table(sVorher_, QStringLiteral("BankDaten"), QStringLiteral("*"),
+              QStringLiteral("id IN (SELECT bankID FROM Konten WHERE id IN (%1))").arg(sGenommen)));
     EXPECT_EQ(g.aInstitute.size(),
               static_cast<size_t>(Table(sZiel_, QStringLiteral("BankDaten")).size()));
     EXPECT_EQ(Table(sZiel_, QStringLiteral("Konten"), kAccountFields.join(u',')),
@@ -118,6 +123,62 @@ TEST_F(RunContentTest, RemovalMovesTheOldRowsOfTheTickedAccountsIntoTheArchive) 
     EXPECT_EQ(boxes_->Shown()[0].lStil, 0);
 }
 
+// Looks at the files while the run is under way.
+class WatchingForm : public RecordingArchivForm {
+  public:
+    std::function<void(const QString&)> onLine;
+    void AddProgressLine(const QString& sZeile) override {
+        RecordingArchivForm::AddProgressLine(sZeile);
+        if (onLine) onLine(sZeile);
+    }
+};
+class WatchingBoxes : public ScriptedMessageBoxes {
+  public:
+    std::function<void(const QString&)> onShow;
+    long Show(const QString& sText, long lStil, const QString& sTitel) override {
+        if (onShow) onShow(sText);
+        return ScriptedMessageBoxes::Show(sText, lStil, sTitel);
+    }
+};
+
+TEST_F(RunContentTest, TheArchiveGetsItsNameWhenCompleteAndBeforeTheUserDatabaseIsCommitted) {
+    Prepare();
+    WatchingForm form;
+    form.rows = form_.rows;
+    Shared().oArchivForm = &form;
+    const qint64 lVorher =
+        RawDatabase(sVorher_).Number(QStringLiteral("SELECT count(*) FROM Umsätze"));
+    const QString sTemp = sZiel_ + QStringLiteral(".tmp");
+    bool bUnterwegs = false;
+    form.onLine = [&](const QString& sZeile) {
+        if (sZeile != QStringLiteral("Umsätze archivieren")) return;
+        bUnterwegs = true;
+        // Written under its temporary name, and held exclusively.
+        EXPECT_FALSE(QFileInfo::exists(sZiel_));
+        EXPECT_TRUE(QFileInfo::exists(sTemp));
+        Connection fremd;
+        EXPECT_FALSE(fremd.Open(BuildConnectionText(sTemp)).ok());
+    };
+    auto boxes = std::make_shared<WatchingBoxes>();
+    bool bGemeldet = false;
+    boxes->onShow = [&](const QString& sText) {
+        if (sText != QStringLiteral("Die Daten wurden erfolgreich archiviert.")) return;
+        bGemeldet = true;
+        // The archive stands complete under its name; the removal is not committed yet.
+        EXPECT_FALSE(QFileInfo::exists(sTemp));
+        EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
+        EXPECT_EQ(RawDatabase(sUser_).Number(QStringLiteral("SELECT count(*) FROM Umsätze")),
+                  lVorher);
+    };
+    InstallMessageBoxPresenter(boxes);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    EXPECT_TRUE(bUnterwegs);
+    EXPECT_TRUE(bGemeldet);
+    EXPECT_LT(RawDatabase(sUser_).Number(QStringLiteral("SELECT count(*) FROM Umsätze")), lVorher);
+}
+
 TEST_F(RunContentTest, WithoutRemovalTheUserDatabaseKeepsEveryRow) {
     Lauf lauf;
     lauf.bEntfernen = false;
@@ -140,12 +201,33 @@ TEST_F(RunContentTest, WithoutRemovalTheUserDatabaseKeepsEveryRow) {
     EXPECT_EQ(Table(sUser_, QStringLiteral("Konten")), konten);
 }
 
+TEST_F(RunContentTest, ACutOffWithOneDigitMonthAndDaySelectsByTheSameDate) {
+    // The order filters go through the date literal #2022/7/5#.
+    Lauf lauf;
+    lauf.dStichtag = QDate(2022, 7, 5);
+    Prepare(lauf);
+    const Expectation e(sVorher_, kAuswahl, lauf.dStichtag);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    for (const char* t : kBewegungsTabellen) {
+        const QString sTabelle = QString::fromUtf8(t);
+        SCOPED_TRACE(t);
+        ASSERT_FALSE(e.Selected(sTabelle).isEmpty());
+        EXPECT_EQ(Table(sZiel_, sTabelle), e.Selected(sTabelle));
+        EXPECT_EQ(Table(sUser_, sTabelle), e.Remaining(sTabelle));
+    }
+    EXPECT_EQ(ReadArchiveDescription(sZiel_).aZeilen,
+              QStringList{QStringLiteral(
+                  "Alle Daten älter als 05.07.2022, erstellt am 05.07.2024 14:03:22")});
+}
+
 TEST_F(RunContentTest, UnnumberedAccountsGetFreshNumbersInTheArchiveAndMinusOneAtHome) {
     // Account 7 is unnumbered too, but not ticked: it keeps its -5.
     ChangeUserDatabase(QStringLiteral("UPDATE Konten SET Nr = -5 WHERE id = 7"));
     ASSERT_EQ(Table(sVorher_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
-              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-3", "9|7",
-                           "10|8", "11|9", "12|10"}));
+              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-3", "9|7", "10|8",
+                           "11|9", "12|10"}));
     Prepare();
     bool bErfolg = false;
     ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
@@ -154,8 +236,8 @@ TEST_F(RunContentTest, UnnumberedAccountsGetFreshNumbersInTheArchiveAndMinusOneA
     EXPECT_EQ(Table(sZiel_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
               (QStringList{"1|1", "3|12", "4|3", "5|4", "8|11", "12|10"}));
     EXPECT_EQ(Table(sUser_, QStringLiteral("Konten"), QStringLiteral("id, Nr")),
-              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-1", "9|7",
-                           "10|8", "11|9", "12|10"}));
+              (QStringList{"1|1", "2|2", "3|-1", "4|3", "5|4", "6|5", "7|-5", "8|-1", "9|7", "10|8",
+                           "11|9", "12|10"}));
 }
 
 TEST_F(RunContentTest, KeepingThePasswordCopiesTheStoredRecordByteForByte) {
@@ -198,8 +280,9 @@ TEST_F(RunContentTest, ANewPasswordIsCarriedBlankPaddedWithEveryFillerCharacter)
 TEST_F(RunContentTest, NullScrambledFieldsCountAsEmptyTexts) {
     // No password record at all, and order 1 (sent, account 5, dated 2020) without an
     // execution date.
-    ChangeUserDatabase(QStringLiteral("UPDATE Optionen SET Paßwort = NULL; "
-                                      "UPDATE SammelAufträge SET AusfDatum = NULL WHERE id = 1"));
+    ChangeUserDatabase(
+        QStringLiteral("UPDATE Optionen SET Paßwort = NULL; "
+                       "UPDATE SammelAufträge SET AusfDatum = NULL WHERE id = 1"));
     const QStringList posten = Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
                                      QStringLiteral("SammelID = 1"));
     ASSERT_FALSE(posten.isEmpty());
@@ -223,9 +306,10 @@ TEST_F(RunContentTest, NullScrambledFieldsCountAsEmptyTexts) {
 
 TEST_F(RunContentTest, ACollectiveOrderWithoutExecutionDateKeepsItsItems) {
     // Order 2 of the demo: sent (1), account 4, dated 2021, never executed.
-    ASSERT_EQ(Table(sVorher_, QStringLiteral("SammelAufträge"),
-                    QStringLiteral("id, KontoID, Status, length(AusfDatum)"), QStringLiteral("id = 2")),
-              QStringList{QStringLiteral("2|4|1|0")});
+    ASSERT_EQ(
+        Table(sVorher_, QStringLiteral("SammelAufträge"),
+              QStringLiteral("id, KontoID, Status, length(AusfDatum)"), QStringLiteral("id = 2")),
+        QStringList{QStringLiteral("2|4|1|0")});
     const QStringList posten = Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
                                      QStringLiteral("SammelID = 2"));
     ASSERT_FALSE(posten.isEmpty());
@@ -251,8 +335,8 @@ TEST_F(RunContentTest, ACollectiveOrderWithoutExecutionDateKeepsItsItems) {
 // The label of an account as the host shows it: its name, else its number.
 QString Label(const QString& sPfad, const QString& sId) {
     RawDatabase db(sPfad);
-    const QString name = PlainText(Decrypt(
-        db.Bytes(QStringLiteral("SELECT KontoName FROM Konten WHERE id = ") + sId), false));
+    const QString name = PlainText(
+        Decrypt(db.Bytes(QStringLiteral("SELECT KontoName FROM Konten WHERE id = ") + sId), false));
     if (!name.isEmpty()) return name;
     return PlainText(Decrypt(
         db.Bytes(QStringLiteral("SELECT KontoNummer FROM Konten WHERE id = ") + sId), false));
@@ -278,8 +362,10 @@ TEST_F(RunContentTest, TheProgressListReportsEveryStep) {
     erwartet << QStringLiteral("%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert")
                     .arg(e.Selected(QStringLiteral("SammelAufträge")).size())
                     .arg(e.Selected(QStringLiteral("SammelEinzel")).size());
-    erwartet << QStringLiteral("%1 Kategorien archiviert").arg(e.All(QStringLiteral("Kategorien")).size());
-    erwartet << QStringLiteral("%1 Empfänger archiviert").arg(e.All(QStringLiteral("Empfänger")).size());
+    erwartet << QStringLiteral("%1 Kategorien archiviert")
+                    .arg(e.All(QStringLiteral("Kategorien")).size());
+    erwartet
+        << QStringLiteral("%1 Empfänger archiviert").arg(e.All(QStringLiteral("Empfänger")).size());
 
     bool bErfolg = false;
     ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);

@@ -17,7 +17,8 @@
 namespace tolva::test {
 namespace {
 
-const QString kFehlerAnfang = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:\r\n");
+const QString kFehlerAnfang =
+    QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:\r\n");
 
 QStringList Table(const QString& sPfad, const QString& sTabelle, const QString& sWhere) {
     RawDatabase db(sPfad);
@@ -32,7 +33,7 @@ void WriteFile(const QString& sPfad, const QByteArray& inhalt) {
 }
 
 class StartRunTest : public ArchiveScenario {
-protected:
+  protected:
     // The one message of a failed run: style 16, title "Export", the reason after the head.
     void ExpectRunError(const QString& sGrundTeil = QString()) {
         ASSERT_EQ(boxes_->Shown().size(), 1u);
@@ -105,16 +106,22 @@ TEST_F(StartRunTest, AMissingFolderAndTheAnswerNoChangeNothing) {
 }
 
 TEST_F(StartRunTest, AMissingFolderAndTheAnswerYesIsCreatedLevelByLevel) {
-    const QString sZiel = dir_.filePath(QStringLiteral("neu/a/b/Archiv.aba"));
+    const QString sOrdner = dir_.filePath(QStringLiteral("neu/Ältere Archive/2023/"));
+    const QString sZiel = sOrdner + QStringLiteral("Archiv für Mai.aba");
     Prepare();
     boxes_->QueueAnswer(vbYes);
     bool bErfolg = false;
     EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Gelaufen);
     EXPECT_TRUE(bErfolg);
     ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 2u);
+    EXPECT_EQ(boxes_->Shown()[0].sText,
+              QStringLiteral("Der Archiv-Pfad ") + sOrdner +
+                  QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?"));
     EXPECT_TRUE(ReadArchiveDescription(sZiel).bGeoeffnet);
-    EXPECT_EQ(host_->GetSetting(601), dir_.filePath(QStringLiteral("neu/a/b/")));
-    EXPECT_EQ(Shared().sArchivPfad, dir_.filePath(QStringLiteral("neu/a/b/")));
+    EXPECT_EQ(ListArchiveEntries(sOrdner).size(), 1);
+    EXPECT_EQ(host_->GetSetting(601), sOrdner);
+    EXPECT_EQ(Shared().sArchivPfad, sOrdner);
 }
 
 TEST_F(StartRunTest, ATargetWithoutFolderEndsInTheStartsErrorExit) {
@@ -166,6 +173,9 @@ TEST_F(StartRunTest, TheBackupIsAByteCopyOfTheUserDatabase) {
     EXPECT_TRUE(bErfolg);
     ExpectRunEnded();
     EXPECT_EQ(FileBytes(sSicherung), FileBytes(sVorher_));
+    // The backup is no easier to read for others than the user database (mode 0600).
+    ASSERT_EQ(QFileInfo(sUser_).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+    EXPECT_EQ(QFileInfo(sSicherung).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
     // The run itself went on with the reopened connection and removed the old rows.
     EXPECT_NE(FileBytes(sUser_), FileBytes(sVorher_));
     EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
@@ -188,6 +198,22 @@ TEST_F(StartRunTest, AnUnwritableTargetFolderFailsTheRunAndChangesNothing) {
     ExpectRunError();
     ExpectNothingChanged(sZiel);
     QFile::setPermissions(sOrdner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(StartRunTest, AReadOnlyTemplateGivesAnArchiveItsOwnerCanWrite) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
+    const QString sVorlage = dir_.filePath(QStringLiteral("vorlage/HbLeer.dat"));
+    CopyFileForTest(IniHostServices::DataFolder() + QStringLiteral("HbLeer.dat"), sVorlage);
+    ASSERT_TRUE(
+        QFile::setPermissions(sVorlage, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage/")));
+    Prepare();
+    bool bErfolg = false;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    EXPECT_TRUE(QFileInfo(sZiel_).permissions() & QFile::WriteOwner);
+    EXPECT_TRUE(QFileInfo(sZiel_).permissions() & QFile::ReadOther);
+    QFile::setPermissions(sVorlage, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(StartRunTest, AMissingTemplateFailsTheRunAndChangesNothing) {
@@ -235,7 +261,7 @@ TEST_F(StartRunTest, ADatabaseOfAnotherVersionIsNotArchived) {
 
 // Runs on a template whose table refuses one chosen row.
 class RefusedRowTest : public StartRunTest {
-protected:
+  protected:
     // Makes the template refuse the row of sTabelle whose id is sId.
     void RefuseRow(const QString& sTabelle, const QString& sId) {
         ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
@@ -307,9 +333,9 @@ TEST_F(RefusedRowTest, ARefusedItemUndoesEveryRemovalBeforeIt) {
     ASSERT_FALSE(posten.isEmpty());
     const QString sSammelID = posten.last().section(u'|', 1, 1);
     const QString sId = posten.last().section(u'|', 0, 0);
-    lAnzahl_ = Table(sVorher_, QStringLiteral("SammelEinzel"),
-                     QStringLiteral("SammelID = ") + sSammelID)
-                   .size();
+    lAnzahl_ =
+        Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("SammelID = ") + sSammelID)
+            .size();
     RefuseRow(QStringLiteral("SammelEinzel"), sId);
     Prepare();
     bool bErfolg = true;

@@ -16,14 +16,14 @@ namespace {
 using test::RawDatabase;
 
 TEST(ArchiveEntryTest, NameDateAndTimeWithoutTheTimeAtMidnight) {
-    EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"),
-                               QDateTime(QDate(2013, 7, 5), QTime(14, 3, 22))),
-              QStringLiteral("a.aba vom 05.07.2013 14:03:22"));
+    EXPECT_EQ(
+        ArchiveEntryText(QStringLiteral("a.aba"), QDateTime(QDate(2013, 7, 5), QTime(14, 3, 22))),
+        QStringLiteral("a.aba vom 05.07.2013 14:03:22"));
     EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"), QDateTime(QDate(2013, 7, 5), QTime(0, 0))),
               QStringLiteral("a.aba vom 05.07.2013"));
-    EXPECT_EQ(ArchiveEntryText(QStringLiteral("a.aba"),
-                               QDateTime(QDate(2013, 7, 5), QTime(0, 0, 1))),
-              QStringLiteral("a.aba vom 05.07.2013 00:00:01"));
+    EXPECT_EQ(
+        ArchiveEntryText(QStringLiteral("a.aba"), QDateTime(QDate(2013, 7, 5), QTime(0, 0, 1))),
+        QStringLiteral("a.aba vom 05.07.2013 00:00:01"));
 }
 
 TEST(ArchiveEntryTest, TheNameEndsBeforeTheFirstVom) {
@@ -65,15 +65,14 @@ TEST(ListArchiveEntriesTest, ListsOnlyOrdinaryAbaFiles) {
 }
 
 class DescriptionTest : public testing::Test {
-protected:
-    QString Archive(const QString& sName) {
-        return test::NewSchemaFile(dir_.filePath(sName));
-    }
+  protected:
+    QString Archive(const QString& sName) { return test::NewSchemaFile(dir_.filePath(sName)); }
     static QString Row(int id, const QString& sText, int lTyp) {
         const Result<QByteArray> daten = Encrypt(sText, false);
         EXPECT_TRUE(daten.ok());
-        return QStringLiteral("INSERT INTO Daten (id, Daten, Flag, Typ, Datum) VALUES "
-                              "(%1, x'%2', 1, %3, '2013-07-05');")
+        return QStringLiteral(
+                   "INSERT INTO Daten (id, Daten, Flag, Typ, Datum) VALUES "
+                   "(%1, x'%2', 1, %3, '2013-07-05');")
             .arg(id)
             .arg(QString::fromLatin1(daten.ok() ? daten.value().toHex() : QByteArray()))
             .arg(lTyp);
@@ -93,8 +92,8 @@ TEST_F(DescriptionTest, AFileThatIsNoArchiveIsNotOpened) {
         QFile f(sLeer);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    for (const QString& sPfad : {sText, sLeer, dir_.filePath(QStringLiteral("fehlt.aba")),
-                                 dir_.path()}) {
+    for (const QString& sPfad :
+         {sText, sLeer, dir_.filePath(QStringLiteral("fehlt.aba")), dir_.path()}) {
         const ArchiveDescription b = ReadArchiveDescription(sPfad);
         EXPECT_FALSE(b.bGeoeffnet) << sPfad.toStdString();
         EXPECT_TRUE(b.aZeilen.isEmpty());
@@ -133,9 +132,9 @@ TEST_F(DescriptionTest, ShowsTheNonEmptyLinesOfEveryDescriptionRowAndChangesNoth
     const QByteArray vorher = test::FileBytes(sPfad);
     const ArchiveDescription b = ReadArchiveDescription(sPfad);
     EXPECT_TRUE(b.bGeoeffnet);
-    EXPECT_EQ(b.aZeilen, (QStringList{QStringLiteral("Alle Daten älter als 05.07.2013"),
-                                      QStringLiteral("Zweite Zeile"),
-                                      QStringLiteral("Dritte Zeile")}));
+    EXPECT_EQ(b.aZeilen,
+              (QStringList{QStringLiteral("Alle Daten älter als 05.07.2013"),
+                           QStringLiteral("Zweite Zeile"), QStringLiteral("Dritte Zeile")}));
     EXPECT_EQ(test::FileBytes(sPfad), vorher);
 }
 

@@ -57,7 +57,7 @@ qint64 CountOn(sqlite3* db, const char* sql) {
 }
 
 class CopyTableTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSharedState();
         CurrentLedger() = CopyLedger();
@@ -81,8 +81,9 @@ protected:
                     "date('2012-01-01', '+' || i || ' days') || '-' || printf('%06d', i), "
                     "i * 7 - 3000, 'Empfänger ' || i, 'Zweck ' || i, i % 9 FROM z")
                     .arg(n));
-        db.Exec(QStringLiteral("INSERT INTO Kategorien (id, Name, ParentID) VALUES "
-                               "(1, 'Haushalt', 0), (2, 'Miete', 1)"));
+        db.Exec(
+            QStringLiteral("INSERT INTO Kategorien (id, Name, ParentID) VALUES "
+                           "(1, 'Haushalt', 0), (2, 'Miete', 1)"));
     }
 
     // Opens the user side in a transaction and the target, as the run has them.
@@ -104,7 +105,8 @@ protected:
     QStringList TargetRows(const QString& sTabelle) {
         cnZiel_.Close();
         RawDatabase db(ziel_);
-        return db.Rows(QStringLiteral("SELECT * FROM ") + sTabelle + QStringLiteral(" ORDER BY id"));
+        return db.Rows(QStringLiteral("SELECT * FROM ") + sTabelle +
+                       QStringLiteral(" ORDER BY id"));
     }
 
     QTemporaryDir dir_;
@@ -161,8 +163,8 @@ TEST_F(CopyTableTest, RemovalHappensOnlyInsideTheTransaction) {
     ASSERT_EQ(auswahl.size(), 365);
     OpenBoth();
     Shared().bEntfernen = true;
-    const CopyTableErgebnis e =
-        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"), sWhere);
+    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
+                                          QStringLiteral("Umsätze"), sWhere);
     EXPECT_FALSE(e.bFehler);
     EXPECT_EQ(e.n, 365);
     sqlite3* db = Shared().cnDatenbank->Handle();
@@ -185,8 +187,9 @@ TEST_F(CopyTableTest, RemovalHappensOnlyInsideTheTransaction) {
 TEST_F(CopyTableTest, TheDeleteKeepsTheSelectsOwnWhere) {
     {
         RawDatabase db(quelle_);
-        db.Exec(QStringLiteral("INSERT INTO SammelEinzel (id, SammelID, Betrag) VALUES "
-                               "(1, 1, 10), (2, 2, 20), (3, 2, 30), (4, 3, 40), (5, 2, 50)"));
+        db.Exec(
+            QStringLiteral("INSERT INTO SammelEinzel (id, SammelID, Betrag) VALUES "
+                           "(1, 1, 10), (2, 2, 20), (3, 2, 30), (4, 3, 40), (5, 2, 50)"));
     }
     OpenBoth();
     Shared().bEntfernen = true;
@@ -214,9 +217,9 @@ TEST_F(CopyTableTest, AnEmptySelectionCopiesNothingAndIsNoFailure) {
     OpenBoth();
     Shared().bEntfernen = true;
     test::ScopedMessageBoxes boxes;
-    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
-                                          QStringLiteral("Umsätze"),
-                                          QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"));
+    const CopyTableErgebnis e =
+        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
+                  QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"));
     EXPECT_FALSE(e.bFehler);
     EXPECT_EQ(e.n, 0);
     EXPECT_TRUE(boxes->Shown().empty());

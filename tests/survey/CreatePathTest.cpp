@@ -13,10 +13,8 @@ namespace tolva {
 namespace {
 
 class CreatePathTest : public testing::Test {
-protected:
-    bool IsDir(const QString& sRelativ) const {
-        return QFileInfo(dir_.filePath(sRelativ)).isDir();
-    }
+  protected:
+    bool IsDir(const QString& sRelativ) const { return QFileInfo(dir_.filePath(sRelativ)).isDir(); }
     QTemporaryDir dir_;
 };
 
@@ -52,7 +50,8 @@ TEST_F(CreatePathTest, ALevelThatCannotBeMadeDoesNotFailTheWalk) {
 }
 
 TEST_F(CreatePathTest, ARelativePathFailsAndMakesNothing) {
-    const QString sName = QStringLiteral("etest-relativ-%1").arg(QCoreApplication::applicationPid());
+    const QString sName =
+        QStringLiteral("etest-relativ-%1").arg(QCoreApplication::applicationPid());
     const Status st = CreatePath(sName + QStringLiteral("/a/"));
     EXPECT_FALSE(st.ok());
     EXPECT_FALSE(st.description().isEmpty());

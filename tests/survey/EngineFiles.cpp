@@ -14,13 +14,13 @@ namespace tolva::test {
 
 RawDatabase::RawDatabase(const QString& sPfad) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READWRITE,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
         const Status keyed = ApplyKey(db, QString::fromLatin1(kDatenbankPasswort));
-        rc = keyed.ok() ? sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr,
-                                       nullptr, nullptr)
-                        : SQLITE_ERROR;
+        rc = keyed.ok()
+                 ? sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
+                 : SQLITE_ERROR;
     }
     if (rc != SQLITE_OK) {
         ADD_FAILURE() << "cannot open " << sPfad.toStdString() << ": " << sqlite3_errmsg(db);
@@ -55,11 +55,12 @@ QStringList RawDatabase::Rows(const QString& sql) {
         QStringList fields;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
             switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_NULL: fields << QStringLiteral("NULL"); break;
+                case SQLITE_NULL:
+                    fields << QStringLiteral("NULL");
+                    break;
                 case SQLITE_BLOB: {
-                    const QByteArray blob(
-                        static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                        sqlite3_column_bytes(stmt, i));
+                    const QByteArray blob(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                                          sqlite3_column_bytes(stmt, i));
                     fields << QStringLiteral("x'") + QString::fromLatin1(blob.toHex()) +
                                   QLatin1Char('\'');
                     break;
@@ -116,8 +117,8 @@ QByteArray FileBytes(const QString& sPfad) {
 
 void CopyFileForTest(const QString& sQuelle, const QString& sZiel) {
     QFile::remove(sZiel);
-    ASSERT_TRUE(QFile::copy(sQuelle, sZiel)) << sQuelle.toStdString() << " -> "
-                                             << sZiel.toStdString();
+    ASSERT_TRUE(QFile::copy(sQuelle, sZiel))
+        << sQuelle.toStdString() << " -> " << sZiel.toStdString();
     QFile::setPermissions(sZiel, QFile::ReadOwner | QFile::WriteOwner);
 }
 

@@ -15,7 +15,7 @@ namespace tolva::test {
 // A keyed database file opened with the raw API and the fixed key. Any failure fails the
 // running test; the object then holds no handle and every query returns nothing.
 class RawDatabase {
-public:
+  public:
     explicit RawDatabase(const QString& sPfad);
     ~RawDatabase();
     RawDatabase(const RawDatabase&) = delete;
@@ -31,7 +31,7 @@ public:
     // The first field of the first row as bytes (a BLOB's bytes, a text's UTF-8).
     QByteArray Bytes(const QString& sql);
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 
@@ -50,4 +50,6 @@ QString IntegrityCheck(const QString& sPfad);
 }  // namespace tolva::test
 
 // Readable QString values in test failure messages.
-inline void PrintTo(const QString& sText, std::ostream* os) { *os << '"' << sText.toStdString() << '"'; }
+inline void PrintTo(const QString& sText, std::ostream* os) {
+    *os << '"' << sText.toStdString() << '"';
+}

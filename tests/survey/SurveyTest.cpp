@@ -19,29 +19,32 @@ using test::RawDatabase;
 
 // Bookings (Umsätze), booking extras and open bookings of one account on one day.
 QString Umsatz(int id, int konto, const char* datum) {
-    return QStringLiteral("INSERT INTO Umsätze (id, KontoID, Buchungsdatum, BuchungsID, Betrag) "
-                          "VALUES (%1, %2, '%3', '%3-%1', 100);")
+    return QStringLiteral(
+               "INSERT INTO Umsätze (id, KontoID, Buchungsdatum, BuchungsID, Betrag) "
+               "VALUES (%1, %2, '%3', '%3-%1', 100);")
         .arg(id)
         .arg(konto)
         .arg(QString::fromLatin1(datum));
 }
 QString Zusatz(int id, int konto, const char* datum) {
-    return QStringLiteral("INSERT INTO UmsZusatz (id, KontoID, Buchungsdatum, BuchungsID) "
-                          "VALUES (%1, %2, '%3', '%3-%1');")
+    return QStringLiteral(
+               "INSERT INTO UmsZusatz (id, KontoID, Buchungsdatum, BuchungsID) "
+               "VALUES (%1, %2, '%3', '%3-%1');")
         .arg(id)
         .arg(konto)
         .arg(QString::fromLatin1(datum));
 }
 QString Offen(int id, int konto, const char* datum) {
-    return QStringLiteral("INSERT INTO OffeneUmsätze (id, KontoID, Buchungsdatum, Betrag) "
-                          "VALUES (%1, %2, '%3', 5);")
+    return QStringLiteral(
+               "INSERT INTO OffeneUmsätze (id, KontoID, Buchungsdatum, Betrag) "
+               "VALUES (%1, %2, '%3', 5);")
         .arg(id)
         .arg(konto)
         .arg(QString::fromLatin1(datum));
 }
 
 class SurveyTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSharedState();
         path_ = test::NewSchemaFile(dir_.filePath(QStringLiteral("bank.dat")));
@@ -53,8 +56,7 @@ protected:
         sql += Zusatz(1, 1, "2013-07-04") + Zusatz(2, 1, "2013-02-01");
         sql += Offen(1, 1, "2013-03-03");
         // Account 2: only booking extras before the date (its booking is newer).
-        sql += Umsatz(5, 2, "2013-08-01") + Zusatz(3, 2, "2013-06-01") +
-               Zusatz(4, 2, "2011-06-01");
+        sql += Umsatz(5, 2, "2013-08-01") + Zusatz(3, 2, "2013-06-01") + Zusatz(4, 2, "2011-06-01");
         // Account 3: only open bookings before the date.
         sql += Offen(2, 3, "2010-01-01") + Offen(3, 3, "2013-07-01") + Offen(4, 3, "2013-07-02") +
                Offen(5, 3, "2013-07-03");
@@ -86,13 +88,13 @@ protected:
 };
 
 TEST_F(SurveyTest, TakesAccountsWithTheCountOfTheFirstTableInTheOrderTicked) {
-    RunSurvey({QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
-               QStringLiteral("2"), QStringLiteral("1")});
+    RunSurvey({QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2"),
+               QStringLiteral("1")});
     const SharedState& g = Shared();
     // Account 1 counts its 3 bookings, not bookings + extras + open bookings; account 2 its
     // 2 extras, account 3 its 4 open bookings; account 4 has nothing before the date.
     EXPECT_EQ(g.aKontenMitDaten, (std::vector<QString>{QStringLiteral("5"), QStringLiteral("3"),
-                                                        QStringLiteral("2"), QStringLiteral("1")}));
+                                                       QStringLiteral("2"), QStringLiteral("1")}));
     EXPECT_EQ(g.aAnzahlDaten, (std::vector<qint64>{1, 4, 2, 3}));
 }
 
@@ -117,7 +119,7 @@ TEST_F(SurveyTest, AQueryThatCannotRunLeavesTheAccountOut) {
 }
 
 class BankTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSharedState();
         form_.rows = {{QVariant(qint64(7)), QStringLiteral("15")},
