@@ -235,7 +235,12 @@ Status ArchiveRun::MakeArchiveFile() {
                             QStringLiteral("\" wurde nicht gefunden."));
     const QString sTemp = TemporaryArchivePath(g_.sArchivDatei);
     sZuLoeschen_ = sTemp;
-    return CopyFileReplacing(sVorlage, sTemp);
+    if (Status s = CopyFileReplacing(sVorlage, sTemp); !s.ok()) return s;
+    // The archive holds the same banking data: nobody may read it who may not read the
+    // user database.
+    QFile::setPermissions(sTemp, QFile::permissions(g_.sDatenbank) | QFile::ReadOwner |
+                                     QFile::WriteOwner);
+    return Status::Ok();
 }
 
 Status ArchiveRun::OpenArchive() {

@@ -200,19 +200,20 @@ TEST_F(StartRunTest, AnUnwritableTargetFolderFailsTheRunAndChangesNothing) {
     QFile::setPermissions(sOrdner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST_F(StartRunTest, AReadOnlyTemplateGivesAnArchiveItsOwnerCanWrite) {
+TEST_F(StartRunTest, TheArchiveIsReadableByNoOneWhoCannotReadTheUserDatabase) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
     const QString sVorlage = dir_.filePath(QStringLiteral("vorlage/HbLeer.dat"));
     CopyFileForTest(IniHostServices::DataFolder() + QStringLiteral("HbLeer.dat"), sVorlage);
     ASSERT_TRUE(
         QFile::setPermissions(sVorlage, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(sUser_, QFile::ReadOwner | QFile::WriteOwner));
     host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage/")));
     Prepare();
     bool bErfolg = false;
     EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
     EXPECT_TRUE(bErfolg);
     EXPECT_TRUE(QFileInfo(sZiel_).permissions() & QFile::WriteOwner);
-    EXPECT_TRUE(QFileInfo(sZiel_).permissions() & QFile::ReadOther);
+    EXPECT_FALSE(QFileInfo(sZiel_).permissions() & (QFile::ReadOther | QFile::ReadGroup));
     QFile::setPermissions(sVorlage, QFile::ReadOwner | QFile::WriteOwner);
 }
 
