@@ -133,7 +133,7 @@ Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
                             "PRAGMA cipher_default_kdf_iter = 4000; "
                             "ATTACH DATABASE '%1' AS %2 KEY '%3'; "
                             "PRAGMA %2.locking_mode = NORMAL; "
-                            "PRAGMA %2.cache_size = -4096;")
+                            "PRAGMA %2.cache_size = -2048;")
                             .arg(pfad, QString::fromUtf8(kQuellSchema),
                                  QString::fromUtf8(kDatenbankPasswort));
     if (Status s = cnArchiv.Execute(sql); !s.ok()) return s;

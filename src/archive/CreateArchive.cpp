@@ -249,7 +249,8 @@ Status ArchiveRun::OpenArchive() {
     // The file is not the archive until it is complete and renamed; a crash leaves only a
     // temporary file behind, so it needs no journal, and it is flushed once at the end.
     if (Status s = cnArchiv_.Execute(QStringLiteral("PRAGMA journal_mode = OFF; "
-                                                    "PRAGMA synchronous = OFF")); !s.ok())
+                                                    "PRAGMA synchronous = OFF; "
+                                                    "PRAGMA main.cache_size = -8192")); !s.ok())
         return s;
     // The table copies read the user database through the archive connection. The write
     // lock stays with cnDatenbank, so no other program can change the rows in between, and
