@@ -48,9 +48,4 @@ int RunWindowCommand(const QStringList& args) {
     return 0;
 }
 
-int Fail(const QString& sText, int status) {
-    QTextStream(stderr) << sText << Qt::endl;
-    return status;
-}
-
 }  // namespace tolva
