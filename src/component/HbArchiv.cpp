@@ -11,24 +11,16 @@
 #include "wizard/OleColour.h"
 
 #include <memory>
-#include <string_view>
-#include <typeinfo>
 
 namespace tolva {
 namespace {
-
-// Whether the boxes still go to the host library's terminal presenter (no host installed one).
-bool TerminalBoxes() {
-    const std::string_view name = typeid(CurrentMessageBoxPresenter()).name();
-    return name.find("TerminalPresenter") != std::string_view::npos;
-}
 
 // Qt's message boxes for the length of a call, when the host left the terminal ones in place
 // and the window appears on a real screen.
 class ScopedScreenBoxes {
   public:
     ScopedScreenBoxes() {
-        if (ScopedGuiApplication::RealScreen() && TerminalBoxes()) {
+        if (ScopedGuiApplication::RealScreen() && !MessageBoxPresenterInstalled()) {
             InstallMessageBoxPresenter(std::make_shared<QtMessageBoxPresenter>());
             installed_ = true;
         }

@@ -10,7 +10,7 @@ namespace {
 
 // Writes the box to stderr and gives the default answer: for a process without a window.
 class TerminalPresenter : public MessageBoxPresenter {
-public:
+  public:
     long Show(const QString& sText, long lStil, const QString& sTitel) override {
         QTextStream err(stderr);
         if (!sTitel.isEmpty()) err << sTitel << ": ";
@@ -34,6 +34,10 @@ MessageBoxPresenter& CurrentMessageBoxPresenter() {
     static TerminalPresenter terminal;
     auto& installed = Installed();
     return installed ? *installed : terminal;
+}
+
+bool MessageBoxPresenterInstalled() {
+    return Installed() != nullptr;
 }
 
 long MsgBox(const QString& sText, long lStil, const QString& sTitel) {

@@ -23,7 +23,7 @@ inline constexpr long vbNo = 7;
 // Implementations: a terminal one (stderr, default answers), a Qt one (QMessageBox) and the
 // scripted ones of the tests.
 class MessageBoxPresenter {
-public:
+  public:
     virtual ~MessageBoxPresenter() = default;
     virtual long Show(const QString& sText, long lStil, const QString& sTitel) = 0;
 };
@@ -32,6 +32,8 @@ public:
 // restores the terminal presenter. The caller may keep its own reference.
 void InstallMessageBoxPresenter(std::shared_ptr<MessageBoxPresenter> presenter);
 MessageBoxPresenter& CurrentMessageBoxPresenter();
+// Whether a presenter is installed (false while the terminal presenter answers).
+bool MessageBoxPresenterInstalled();
 
 // The platform's own message box (used where the component does not go through the host).
 long MsgBox(const QString& sText, long lStil, const QString& sTitel);

@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -49,8 +50,14 @@ bool FrmArchiv::FillAccountGrid(KontenGrid* grid) {
     int r = 0;
     while (!rs.Eof()) {
         grid->SetRows(r + 1);
-        if (auto name = rs.Field(QStringLiteral("KontoName")))
-            grid->SetTextMatrix(r, 0, PlainText(Decrypt(ScrambledBytes(name.value()), false)));
+        if (auto name = rs.Field(QStringLiteral("KontoName"))) {
+            const QString sName = PlainText(Decrypt(ScrambledBytes(name.value()), false));
+            grid->SetTextMatrix(r, 0, sName);
+            // An account without a name shows its number, as the account label does.
+            auto nummer = rs.Field(QStringLiteral("KontoNummer"));
+            if (sName.isEmpty() && nummer)
+                grid->SetShownText(r, 0, PlainText(Decrypt(ScrambledBytes(nummer.value()), false)));
+        }
         if (auto bank = rs.Field(QStringLiteral("bankID")))
             grid->SetTextMatrix(r, 1, bank.value().toString());
         if (auto id = rs.Field(QStringLiteral("id")))
@@ -61,6 +68,27 @@ bool FrmArchiv::FillAccountGrid(KontenGrid* grid) {
     }
     rs.Close();
     return r > 0;
+}
+
+void FrmArchiv::ShowBankNames(KontenGrid* grid) {
+    SharedState& g = Shared();
+    if (!grid || !g.cnDatenbank) return;
+    Recordset rs;
+    if (!rs.Open(QStringLiteral("BankDaten"), *g.cnDatenbank, adOpenStatic, adLockOptimistic, -1)
+             .ok())
+        return;
+    QHash<QString, QString> aNamen;
+    while (!rs.Eof()) {
+        auto id = rs.Field(QStringLiteral("id"));
+        auto name = rs.Field(QStringLiteral("Name"));
+        if (id && name) aNamen.insert(id.value().toString(), name.value().toString().trimmed());
+        if (!rs.MoveNext().ok()) break;
+    }
+    rs.Close();
+    for (int r = 0; r < grid->Rows(); ++r) {
+        const QString sName = aNamen.value(grid->TextMatrix(r, 1));
+        if (!sName.isEmpty()) grid->SetShownText(r, 1, sName);
+    }
 }
 
 void FrmArchiv::grdKonten_AfterEdit(int lZeile, int lSpalte) {

@@ -94,6 +94,7 @@ Status FrmArchiv::LoadHandlerSteps() {
         Unload();
         return Status::Ok();
     }
+    ShowBankNames(grdKonten_);
 
     ShowPage();
     GetChecked();

@@ -4,11 +4,16 @@
 #include "skin/Twips.h"
 
 #include <QHeaderView>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
 
 namespace tolva {
 namespace {
 
 constexpr int kRowDataRole = Qt::UserRole + 1;
+constexpr int kTextRole = Qt::UserRole + 2;
+constexpr int kShownRole = Qt::UserRole + 3;
 
 // Counts programmatic changes so that only the user's edits are reported.
 struct Quiet {
@@ -28,10 +33,11 @@ KontenGrid::KontenGrid(QWidget* parent) : QTableWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setShowGrid(false);
     setAlternatingRowColors(true);
-    // Names longer than the first column wrap onto a second line instead of being cut.
-    setWordWrap(true);
-    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (programmatic_ == 0 && item && (item->flags() & Qt::ItemIsUserCheckable))
             emit AfterEdit(item->row(), item->column());
@@ -49,7 +55,54 @@ void KontenGrid::SetCols(int n) {
 }
 
 void KontenGrid::SetColWidth(int lSpalte, double twips) {
-    setColumnWidth(lSpalte, ToPixels(this, twips));
+    if (lSpalte == 0) {
+        leastFirstWidth_ = ToPixels(this, twips);
+        FitFirstColumn();
+    } else {
+        setColumnWidth(lSpalte, ToPixels(this, twips));
+    }
+}
+
+void KontenGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    FitFirstColumn();
+}
+
+void KontenGrid::FitFirstColumn() {
+    if (columnCount() == 0) return;
+    int breite = std::max(leastFirstWidth_, widestFirst_);
+    // The last column keeps at least a third of the grid; beyond that the names are elided
+    // (their tooltip carries them whole).
+    if (columnCount() > 1) {
+        const int rest = viewport()->width() / 3;
+        breite = std::min(breite, std::max(leastFirstWidth_, viewport()->width() - rest));
+    }
+    setColumnWidth(0, breite);
+}
+
+void KontenGrid::Refresh(QTableWidgetItem* cell) {
+    const QString sText = cell->data(kTextRole).toString();
+    const QString sShown = cell->data(kShownRole).toString();
+    cell->setText(sShown.isEmpty() ? sText : sShown);
+    cell->setToolTip(cell->text());
+    // Shown texts of the later columns are secondary information and read as such; in the
+    // first column a muted text would make the check box look disabled.
+    if (sShown.isEmpty() || cell->column() == 0)
+        cell->setData(Qt::ForegroundRole, QVariant());
+    else
+        cell->setForeground(palette().color(QPalette::PlaceholderText));
+    Measure(cell);
+}
+
+void KontenGrid::Measure(QTableWidgetItem* cell) {
+    if (cell->column() != 0) return;
+    // Widths only grow: cells are filled once, and a column that narrowed as texts change
+    // would make the grid jump.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QSize hint = itemDelegate()->sizeHint(option, indexFromItem(cell));
+    widestFirst_ = std::max(widestFirst_, hint.width() + 8);
+    FitFirstColumn();
 }
 
 void KontenGrid::SetExtendLastCol(bool bExtend) {
@@ -69,15 +122,27 @@ QTableWidgetItem* KontenGrid::Cell(int r, int c) {
 
 QString KontenGrid::TextMatrix(int r, int c) const {
     const QTableWidgetItem* cell = item(r, c);
-    return cell ? cell->text() : QString();
+    return cell ? cell->data(kTextRole).toString() : QString();
 }
 
 void KontenGrid::SetTextMatrix(int r, int c, const QString& sText) {
     Quiet q(programmatic_);
     if (QTableWidgetItem* cell = Cell(r, c)) {
-        cell->setText(sText);
-        cell->setToolTip(sText);
-        resizeRowToContents(r);
+        cell->setData(kTextRole, sText);
+        Refresh(cell);
+    }
+}
+
+QString KontenGrid::ShownText(int r, int c) const {
+    const QTableWidgetItem* cell = item(r, c);
+    return cell ? cell->text() : QString();
+}
+
+void KontenGrid::SetShownText(int r, int c, const QString& sShown) {
+    Quiet q(programmatic_);
+    if (QTableWidgetItem* cell = Cell(r, c)) {
+        cell->setData(kShownRole, sShown);
+        Refresh(cell);
     }
 }
 
@@ -101,8 +166,10 @@ void KontenGrid::SetCellChecked(int r, int c, int lWert) {
     Quiet q(programmatic_);
     QTableWidgetItem* cell = Cell(r, c);
     if (!cell) return;
+    const bool bNeu = !(cell->flags() & Qt::ItemIsUserCheckable);
     cell->setFlags(cell->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     cell->setCheckState(lWert == flexChecked ? Qt::Checked : Qt::Unchecked);
+    if (bNeu) Measure(cell);  // the box widens the cell
 }
 
 }  // namespace tolva

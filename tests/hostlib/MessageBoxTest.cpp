@@ -16,14 +16,16 @@ TEST(MessageBox, DefaultAnswerFollowsTheButtonsAndTheDefaultButton) {
     EXPECT_EQ(DefaultAnswer(0), vbOK);
     EXPECT_EQ(DefaultAnswer(16), vbOK);
     EXPECT_EQ(DefaultAnswer(48), vbOK);
-    EXPECT_EQ(DefaultAnswer(36), vbYes);   // Yes/No with question icon
-    EXPECT_EQ(DefaultAnswer(324), vbNo);   // Yes/No, No as default
+    EXPECT_EQ(DefaultAnswer(36), vbYes);  // Yes/No with question icon
+    EXPECT_EQ(DefaultAnswer(324), vbNo);  // Yes/No, No as default
 }
 
 TEST(MessageBox, HostBoxesAndPlatformBoxesReachTheInstalledPresenter) {
     QTemporaryDir dir;
     IniHostServices host(dir.filePath("host.ini"));
+    EXPECT_FALSE(MessageBoxPresenterInstalled());
     test::ScopedMessageBoxes boxes;
+    EXPECT_TRUE(MessageBoxPresenterInstalled());
     boxes->QueueAnswer(vbNo);
     EXPECT_EQ(host.ShowMessage("Soll Sie überschrieben werden?", 324, "Archivierungs-Assistent"),
               vbNo);

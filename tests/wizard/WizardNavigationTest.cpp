@@ -1,8 +1,12 @@
 // The wizard's start-up, its pages and the moves between them, on real demo databases.
 #include "WizardFixture.h"
 
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
 #include "component/SharedState.h"
 #include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/Recordset.h"
 #include "hostlib/HostServices.h"
 #include "skin/FocusLabel.h"
 #include "skin/ModBackground.h"
@@ -21,6 +25,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 using namespace tolva;
@@ -94,6 +99,7 @@ class WizardNavigationTest : public QObject {
     void noDataBeforeTheDateKeepsPageFour();
     void summaryCountsTheTickedAccounts();
     void gridRowZeroStandsForAllAccounts();
+    void gridShowsWhatTheUserKnowsTheAccountsBy();
     void removeBoxFollowsItsValue();
     void missingTemplateClosesWithOneMessage();
     void databaseWithoutAccountsClosesWithOneMessage();
@@ -521,6 +527,70 @@ void WizardNavigationTest::unreadableDatabaseReportsAndStaysOpen() {
     QVERIFY(box.sText.size() > QStringLiteral("Ein Fehler ist aufgetreten:\r\n").size());
     // The steps after the failure stayed undone: no accounts were listed.
     QCOMPARE(Find<KontenGrid>(*form, "grdKonten")->Rows(), 0);
+}
+
+void WizardNavigationTest::gridShowsWhatTheUserKnowsTheAccountsBy() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 8, 3);
+    // One account gets a name far wider than the grid.
+    const QString sLang = QStringLiteral("Gemeinschaftskonto ") + QString(60, QChar(u'\u00e4'));
+    {
+        Connection cn;
+        QVERIFY(cn.Open(BuildConnectionText(db)).ok());
+        const QByteArray name = Encrypt(sLang, false).value();
+        QVERIFY(cn.Execute(QStringLiteral("UPDATE Konten SET KontoName = X'%1' WHERE id = 2")
+                               .arg(QString::fromLatin1(name.toHex())))
+                    .ok());
+    }
+    auto form = OpenWizard(db);
+    auto* grid = Find<KontenGrid>(*form, "grdKonten");
+    QCOMPARE(grid->Rows(), 8);
+
+    // What the wizard reads back stays the stored name and bank key; what the user sees is the
+    // name, or the account number for an account without one, and the bank's name.
+    Connection& cn = *Shared().cnDatenbank;
+    int lOhneNamen = 0;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        Recordset konto;
+        QVERIFY(konto
+                    .Open(QStringLiteral("SELECT * FROM Konten WHERE id = ") +
+                              grid->RowData(r).toString(),
+                          cn, adOpenStatic, adLockOptimistic, -1)
+                    .ok());
+        QVERIFY(!konto.Eof());
+        const QString sName = PlainText(
+            Decrypt(konto.Field(QStringLiteral("KontoName")).value().toByteArray(), false));
+        const QString sNummer = PlainText(
+            Decrypt(konto.Field(QStringLiteral("KontoNummer")).value().toByteArray(), false));
+        const QString sBank = konto.Field(QStringLiteral("bankID")).value().toString();
+        QCOMPARE(grid->TextMatrix(r, 0), sName);
+        QCOMPARE(grid->ShownText(r, 0), sName.isEmpty() ? sNummer : sName);
+        if (sName.isEmpty()) ++lOhneNamen;
+        QCOMPARE(grid->TextMatrix(r, 1), sBank);
+        Recordset bank;
+        QVERIFY(bank.Open(QStringLiteral("SELECT Name FROM BankDaten WHERE id = ") + sBank, cn,
+                          adOpenStatic, adLockOptimistic, -1)
+                    .ok());
+        QCOMPARE(grid->ShownText(r, 1), bank.Field(QStringLiteral("Name")).value().toString());
+        QVERIFY(!grid->ShownText(r, 1).isEmpty());
+    }
+    QVERIFY(lOhneNamen > 0);  // the demo leaves some accounts unnamed
+
+    // The first column is at least 1800 twips and fits every ordinary name on one line; the
+    // overlong one is cut there, so that the banks keep a third of the grid.
+    ClickButton(*form, QStringLiteral("weiter"));
+    QCoreApplication::processEvents();
+    const int lErste = grid->columnWidth(0);
+    QVERIFY(lErste >= ToPixels(grid, 1800));
+    const int lBox = grid->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    for (int r = 0; r < grid->Rows(); ++r) {
+        if (grid->TextMatrix(r, 0) == sLang) continue;
+        QVERIFY2(lBox + grid->fontMetrics().horizontalAdvance(grid->ShownText(r, 0)) < lErste,
+                 qPrintable(grid->ShownText(r, 0)));
+        QCOMPARE(grid->rowHeight(r), grid->rowHeight(0));
+    }
+    QVERIFY(grid->viewport()->width() - lErste >= grid->viewport()->width() / 3);
+    QVERIFY(grid->columnViewportPosition(1) + grid->columnWidth(1) >= grid->viewport()->width());
 }
 
 QTEST_MAIN(WizardNavigationTest)

@@ -10,6 +10,7 @@
 #include "skin/SkinLine.h"
 #include "skin/Twips.h"
 #include "wizard/FrmArchiv.h"
+#include "wizard/KontenGrid.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include <cmath>
@@ -58,6 +60,15 @@ QStringList ClippedTexts(QWidget* page) {
                 fehler << name + QStringLiteral(": caption wider than the button");
             if (button->fontMetrics().height() > button->height())
                 fehler << name + QStringLiteral(": caption taller than the button");
+        } else if (auto* grid = qobject_cast<KontenGrid*>(w)) {
+            const int lBox = grid->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+            for (int r = 0; r < grid->Rows(); ++r) {
+                const QString sText = grid->ShownText(r, 0);
+                if (lBox + grid->fontMetrics().horizontalAdvance(sText) >= grid->columnWidth(0))
+                    fehler << name + QStringLiteral(": account wider than its column: ") + sText;
+                if (grid->fontMetrics().height() > grid->rowHeight(r))
+                    fehler << name + QStringLiteral(": row lower than its text: ") + sText;
+            }
         } else if (auto* datum = qobject_cast<QDateEdit*>(w)) {
             if (datum->sizeHint().width() > datum->width())
                 fehler << name + QStringLiteral(": date wider than the field");
