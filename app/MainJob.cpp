@@ -40,8 +40,8 @@ int RunWindowCommand(const QStringList& args) {
     const QString sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
     if (!a.Has(QStringLiteral("db")) || !a.positionen.isEmpty() ||
         bBilder != a.Has(QStringLiteral("out")))
-        return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD] | pages --db PFAD --out ORDNER"),
-                    2);
+        return Fail(
+            QStringLiteral("Aufruf: tolva-archiv [--db PFAD] | pages --db PFAD --out ORDNER"), 2);
     if (!bBilder) return RunWizardHost(sDatenbank);
     if (Status s = RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
         return Fail(s.description());

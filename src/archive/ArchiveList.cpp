@@ -13,8 +13,8 @@
 namespace tolva {
 
 QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert) {
-    QString text = sName + QStringLiteral(" vom ") +
-                   dGeaendert.date().toString(QStringLiteral("dd.MM.yyyy"));
+    QString text =
+        sName + QStringLiteral(" vom ") + dGeaendert.date().toString(QStringLiteral("dd.MM.yyyy"));
     if (dGeaendert.time() != QTime(0, 0))
         text += QLatin1Char(' ') + dGeaendert.time().toString(QStringLiteral("HH:mm:ss"));
     return text;

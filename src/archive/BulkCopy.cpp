@@ -51,8 +51,9 @@ quint64 RowHash(int argc, sqlite3_value** argv) {
             }
             case SQLITE_TEXT:
             case SQLITE_BLOB: {
-                const void* p = typ == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(argv[i]))
-                                                   : sqlite3_value_blob(argv[i]);
+                const void* p = typ == SQLITE_TEXT
+                                    ? static_cast<const void*>(sqlite3_value_text(argv[i]))
+                                    : sqlite3_value_blob(argv[i]);
                 const int n = sqlite3_value_bytes(argv[i]);
                 feed(reinterpret_cast<const unsigned char*>(&n), sizeof n);
                 if (p) feed(static_cast<const unsigned char*>(p), n);
@@ -128,14 +129,14 @@ Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
     QString pfad = sDatenbank;
     pfad.replace(QLatin1Char('\''), QStringLiteral("''"));
     // The attached file is keyed like every file of the component.
-    const QString sql = QStringLiteral(
-                            "PRAGMA cipher_default_page_size = 4096; "
-                            "PRAGMA cipher_default_kdf_iter = 4000; "
-                            "ATTACH DATABASE '%1' AS %2 KEY '%3'; "
-                            "PRAGMA %2.locking_mode = NORMAL; "
-                            "PRAGMA %2.cache_size = -2048;")
-                            .arg(pfad, QString::fromUtf8(kQuellSchema),
-                                 QString::fromUtf8(kDatenbankPasswort));
+    const QString sql =
+        QStringLiteral(
+            "PRAGMA cipher_default_page_size = 4096; "
+            "PRAGMA cipher_default_kdf_iter = 4000; "
+            "ATTACH DATABASE '%1' AS %2 KEY '%3'; "
+            "PRAGMA %2.locking_mode = NORMAL; "
+            "PRAGMA %2.cache_size = -2048;")
+            .arg(pfad, QString::fromUtf8(kQuellSchema), QString::fromUtf8(kDatenbankPasswort));
     if (Status s = cnArchiv.Execute(sql); !s.ok()) return s;
     // A file the key does not open attaches without complaint; reading shows it.
     if (Status s = cnArchiv.Execute(QStringLiteral("SELECT count(*) FROM quelle.sqlite_master"));
@@ -153,13 +154,11 @@ Status DetachSource(Connection& cnArchiv) {
 }
 
 bool SourceAttached(Connection& cnArchiv) {
-    return cnArchiv.Handle() &&
-           sqlite3_db_filename(cnArchiv.Handle(), kQuellSchema) != nullptr;
+    return cnArchiv.Handle() && sqlite3_db_filename(cnArchiv.Handle(), kQuellSchema) != nullptr;
 }
 
-Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle,
-                                 const QString& sRest, const QString& sZiel,
-                                 const std::function<void(qint64)>& onRow) {
+Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
+                                 const QString& sZiel, const std::function<void(qint64)>& onRow) {
     sqlite3* db = cnArchiv.Handle();
     Result<QStringList> spalten = ColumnsOf(db, QString::fromUtf8(kQuellSchema), sQuelle);
     if (!spalten.ok()) return spalten.error();

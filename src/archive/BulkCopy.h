@@ -40,9 +40,8 @@ bool SourceAttached(Connection& cnArchiv);
 // literals allowed) from quelle into main.<sZiel> in one statement. onRow is called with the
 // number of rows selected so far, as each row is selected. Returns what was copied.
 // Precondition: AttachSource ran on cnArchiv.
-Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle,
-                                 const QString& sRest, const QString& sZiel,
-                                 const std::function<void(qint64)>& onRow);
+Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
+                                 const QString& sZiel, const std::function<void(qint64)>& onRow);
 
 // Count and checksum of every row of main.<sTabelle> of the archive connection.
 Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle);

@@ -42,7 +42,9 @@ qint64 ProgressWidth(qint64 lBreite, qint64 n, qint64 lAnzahl) {
     return RoundHalfEven(lBreite * n, lAnzahl);
 }
 
-Status CopyRecord(Recordset& rsQuelle, Recordset& rsZiel) { return rsZiel.AppendCopyOf(rsQuelle); }
+Status CopyRecord(Recordset& rsQuelle, Recordset& rsZiel) {
+    return rsZiel.AppendCopyOf(rsQuelle);
+}
 
 CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
                             const QString& sWhere) {
@@ -72,11 +74,11 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
     {
         Recordset rsAnzahl;
         // Counting is cheapest through the account index, whatever the copy itself uses.
-        const QString sZaehlen = QString(sql).replace(QStringLiteral("+KontoID"),
-                                                      QStringLiteral("KontoID"));
-        if (Status s = rsAnzahl.Open(QStringLiteral("SELECT count(*) FROM (") + sZaehlen +
-                                         QStringLiteral(")"),
-                                     cnDatenbank, adOpenStatic, adLockOptimistic, adCmdUnspecified);
+        const QString sZaehlen =
+            QString(sql).replace(QStringLiteral("+KontoID"), QStringLiteral("KontoID"));
+        if (Status s = rsAnzahl.Open(
+                QStringLiteral("SELECT count(*) FROM (") + sZaehlen + QStringLiteral(")"),
+                cnDatenbank, adOpenStatic, adLockOptimistic, adCmdUnspecified);
             !s.ok())
             return fehler(s);
         lAnzahl = rsAnzahl.Eof() ? 0 : rsAnzahl.Field(0).toLongLong();

@@ -33,7 +33,8 @@ QString TickedAccountsCondition(const std::vector<QString>& aKontenAuswahl, int 
         if (ok) ids << QString::number(id);
     }
     const bool bDurchlauf = 2 * static_cast<qint64>(ids.size()) >= lKontenGesamt;
-    return (bDurchlauf ? QStringLiteral(" AND +KontoID IN (") : QStringLiteral(" AND KontoID IN (")) +
+    return (bDurchlauf ? QStringLiteral(" AND +KontoID IN (")
+                       : QStringLiteral(" AND KontoID IN (")) +
            ids.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
@@ -44,12 +45,12 @@ QString JetDateLiteral(const QDate& d) {
 
 // The state of one run and its steps; CreateArchive drives it.
 class ArchiveRun {
-public:
+  public:
     ArchiveRun() : g_(Shared()), form_(*g_.oArchivForm), cnDatenbank_(*g_.cnDatenbank) {}
 
     bool Run();
 
-private:
+  private:
     // The run's error exit: its message, then everything undone.
     bool Fail(const Status& status);
     // Undoes the run without a message: user database rolled back and closed, archive gone.
@@ -152,15 +153,16 @@ bool ArchiveRun::Run() {
         const int ausf = rsQuelle.FieldIndex(QStringLiteral("AusfDatum"));
         const int id = rsQuelle.FieldIndex(QStringLiteral("id"));
         if (ausf < 0 || id < 0)
-            return Fail(Status::Fail(QStringLiteral("Die Tabelle SammelAufträge ist unvollständig.")));
+            return Fail(
+                Status::Fail(QStringLiteral("Die Tabelle SammelAufträge ist unvollständig.")));
         while (!rsQuelle.Eof()) {
             const QByteArray sAusf = rsQuelle.Field(ausf).toByteArray();
             if (!sAusf.isEmpty() && Decrypt(sAusf, false) < sStichtag) {
-                CopyTableErgebnis einzel = CopyTable(
-                    cnArchiv_,
-                    QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
-                        QString::number(rsQuelle.Field(id).toLongLong()),
-                    QStringLiteral("SammelEinzel"), QString());
+                CopyTableErgebnis einzel =
+                    CopyTable(cnArchiv_,
+                              QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
+                                  QString::number(rsQuelle.Field(id).toLongLong()),
+                              QStringLiteral("SammelEinzel"), QString());
                 if (einzel.bFehler) return CleanUp();
                 lEinzelAnzahl += einzel.n;
             }
@@ -229,7 +231,8 @@ void ArchiveRun::AddLine(const QString& sZeile, bool bNeuZeichnen) {
 }
 
 Status ArchiveRun::MakeArchiveFile() {
-    const QString sVorlage = Host().GetSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+    const QString sVorlage =
+        Host().GetSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
     if (!QFile::exists(sVorlage))
         return Status::Fail(QStringLiteral("Die Archivvorlage \"") + sVorlage +
                             QStringLiteral("\" wurde nicht gefunden."));
@@ -238,8 +241,8 @@ Status ArchiveRun::MakeArchiveFile() {
     if (Status s = CopyFileReplacing(sVorlage, sTemp); !s.ok()) return s;
     // The archive holds the same banking data: nobody may read it who may not read the
     // user database.
-    QFile::setPermissions(sTemp, QFile::permissions(g_.sDatenbank) | QFile::ReadOwner |
-                                     QFile::WriteOwner);
+    QFile::setPermissions(sTemp,
+                          QFile::permissions(g_.sDatenbank) | QFile::ReadOwner | QFile::WriteOwner);
     return Status::Ok();
 }
 
@@ -250,7 +253,8 @@ Status ArchiveRun::OpenArchive() {
     // temporary file behind, so it needs no journal, and it is flushed once at the end.
     if (Status s = cnArchiv_.Execute(QStringLiteral("PRAGMA journal_mode = OFF; "
                                                     "PRAGMA synchronous = OFF; "
-                                                    "PRAGMA main.cache_size = -8192")); !s.ok())
+                                                    "PRAGMA main.cache_size = -8192"));
+        !s.ok())
         return s;
     // The table copies read the user database through the archive connection. The write
     // lock stays with cnDatenbank, so no other program can change the rows in between, and
@@ -262,7 +266,8 @@ Status ArchiveRun::OpenArchive() {
 Result<bool> ArchiveRun::VersionsMatch() {
     Recordset rsQuelle;
     Recordset rsZiel;
-    if (Status s = rsQuelle.Open(QStringLiteral("Optionen"), cnDatenbank_); !s.ok()) return s.error();
+    if (Status s = rsQuelle.Open(QStringLiteral("Optionen"), cnDatenbank_); !s.ok())
+        return s.error();
     if (Status s = rsZiel.Open(QStringLiteral("Optionen"), cnArchiv_); !s.ok()) return s.error();
     if (rsQuelle.Eof() || rsZiel.Eof())
         return Error{QStringLiteral("Die Tabelle Optionen enthält keine Zeile.")};
@@ -284,8 +289,7 @@ Status ArchiveRun::StorePassword() {
     if (g_.lPasswortModus != 1) {
         const QString sNeu = g_.lPasswortModus == 2 ? form_.NewPasswordText() : QString();
         // A Null record counts as the empty text.
-        Result<QString> satz =
-            ReplacePassword(Decrypt(wert.toByteArray(), true), sNeu);
+        Result<QString> satz = ReplacePassword(Decrypt(wert.toByteArray(), true), sNeu);
         if (!satz.ok()) return satz.status();
         Result<QByteArray> verschluesselt = Encrypt(satz.value(), true);
         if (!verschluesselt.ok()) return verschluesselt.status();
@@ -323,9 +327,9 @@ Status ArchiveRun::CopyAccounts() {
     for (const QString& sKonto : g_.aKontenMitDaten) {
         const qint64 id = sKonto.trimmed().toLongLong();
         Recordset rsQuelle;
-        if (Status s = rsQuelle.Open(QStringLiteral("Select * from Konten where ID = ") +
-                                         QString::number(id),
-                                     cnDatenbank_);
+        if (Status s = rsQuelle.Open(
+                QStringLiteral("Select * from Konten where ID = ") + QString::number(id),
+                cnDatenbank_);
             !s.ok())
             return s;
         if (rsQuelle.Eof()) continue;
@@ -340,8 +344,8 @@ Status ArchiveRun::CopyAccounts() {
             if (Status s = rsZiel.SetField(nr, ++lMaxNr); !s.ok()) return s;
         if (Status s = rsZiel.Update(); !s.ok()) return s;
         if (bNegativ)
-            if (Status s = cnDatenbank_.Execute(QStringLiteral("UPDATE Konten SET Nr = -1 WHERE id = ") +
-                                                QString::number(id));
+            if (Status s = cnDatenbank_.Execute(
+                    QStringLiteral("UPDATE Konten SET Nr = -1 WHERE id = ") + QString::number(id));
                 !s.ok())
                 return s;
     }

@@ -17,7 +17,7 @@ struct Error {
 
 // Outcome of an operation without a value: either success or an Error.
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
     Status(Error error) : error_(std::move(error)) {}  // NOLINT: implicit on purpose
 
@@ -32,16 +32,16 @@ public:
     const Error& error() const { return *error_; }
     QString description() const { return error_ ? error_->description : QString(); }
 
-private:
+  private:
     std::optional<Error> error_;
 };
 
 // Outcome of an operation that yields a T on success.
 template <typename T>
 class [[nodiscard]] Result {
-public:
-    Result(T value) : data_(std::move(value)) {}        // NOLINT: implicit on purpose
-    Result(Error error) : data_(std::move(error)) {}    // NOLINT: implicit on purpose
+  public:
+    Result(T value) : data_(std::move(value)) {}             // NOLINT: implicit on purpose
+    Result(Error error) : data_(std::move(error)) {}         // NOLINT: implicit on purpose
     Result(const Status& status) : data_(status.error()) {}  // precondition: !status.ok()
 
     bool ok() const { return std::holds_alternative<T>(data_); }
@@ -53,7 +53,7 @@ public:
     const Error& error() const { return std::get<Error>(data_); }
     Status status() const { return ok() ? Status() : Status(error()); }
 
-private:
+  private:
     std::variant<T, Error> data_;
 };
 

@@ -9,7 +9,7 @@ namespace tolva {
 // Implemented by the wizard window (widgets), the command line (terminal) and the tests
 // (recorder). The engine holds it through the shared state's oArchivForm and never owns it.
 class ArchivForm {
-public:
+  public:
     virtual ~ArchivForm() = default;
 
     // Progress frame fraProgress and its bar ProgressBar (widths in twips).

@@ -7,6 +7,8 @@ SharedState& Shared() {
     return state;
 }
 
-void ResetSharedState() { Shared() = SharedState(); }
+void ResetSharedState() {
+    Shared() = SharedState();
+}
 
 }  // namespace tolva

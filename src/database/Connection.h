@@ -12,7 +12,7 @@ namespace tolva {
 // Owns one sqlite3 handle while open. Not copyable. Closing (or destroying) a connection
 // with an open transaction rolls that transaction back. Not thread-safe: one thread uses it.
 class Connection {
-public:
+  public:
     static constexpr int adStateClosed = 0;
     static constexpr int adStateOpen = 1;
     static constexpr int adModeUnknown = 0;
@@ -57,7 +57,7 @@ public:
     // The connection keeps ownership.
     sqlite3* Handle() const { return db_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     int mode_ = adModeUnknown;
     bool inTransaction_ = false;

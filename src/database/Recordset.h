@@ -35,7 +35,7 @@ inline constexpr int adStateOpen = 1;
 // Ownership: the recordset owns its statements; the Connection must stay open while the
 // recordset is open. Not copyable.
 class Recordset {
-public:
+  public:
     Recordset();
     ~Recordset();
     Recordset(const Recordset&) = delete;
@@ -82,7 +82,7 @@ public:
     // more fields than this one.
     Status AppendCopyOf(const Recordset& quelle);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -15,6 +15,8 @@ QDateTime CurrentDateTime() {
     return Installed() ? Installed()() : QDateTime::currentDateTime();
 }
 
-void InstallClock(std::function<QDateTime()> clock) { Installed() = std::move(clock); }
+void InstallClock(std::function<QDateTime()> clock) {
+    Installed() = std::move(clock);
+}
 
 }  // namespace tolva

@@ -8,12 +8,12 @@
 namespace tolva {
 
 // Host settings the component reads or writes.
-inline constexpr long kSettingSkinPfad = 2;          // folder of "Assistent.atp", trailing "/"
-inline constexpr long kSettingVorlagenPfad = 3;      // folder of HbLeer.dat, trailing "/"
-inline constexpr long kSettingBasisPfad = 4;         // host base folder; "backup/" below it
-inline constexpr long kSettingHintergrundFarbe = 10; // OLE colour, decimal text
-inline constexpr long kSettingFortschrittFarbe = 11; // OLE colour, decimal text
-inline constexpr long kSettingTextFarbe = 17;        // OLE colour, decimal text
+inline constexpr long kSettingSkinPfad = 2;           // folder of "Assistent.atp", trailing "/"
+inline constexpr long kSettingVorlagenPfad = 3;       // folder of HbLeer.dat, trailing "/"
+inline constexpr long kSettingBasisPfad = 4;          // host base folder; "backup/" below it
+inline constexpr long kSettingHintergrundFarbe = 10;  // OLE colour, decimal text
+inline constexpr long kSettingFortschrittFarbe = 11;  // OLE colour, decimal text
+inline constexpr long kSettingTextFarbe = 17;         // OLE colour, decimal text
 inline constexpr long kSettingProduktTitel = 58;
 inline constexpr long kSettingLetzteSicherung = 111;
 inline constexpr long kSettingArchivPfad = 601;
@@ -24,7 +24,7 @@ inline constexpr long kSettingBildFokus = 1003;
 // The operations of the host library's global-functions object. A host installs its own
 // implementation with InstallHostServices; otherwise the default one (IniHostServices) serves.
 class HostServices {
-public:
+  public:
     virtual ~HostServices() = default;
     // Modal message box; returns the pressed button (6 = Yes, 7 = No, 1 = OK).
     virtual long ShowMessage(const QString& sText, long lStil, const QString& sTitel,

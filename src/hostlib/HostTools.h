@@ -10,7 +10,7 @@
 namespace tolva {
 
 class HostTools {
-public:
+  public:
     virtual ~HostTools() = default;
     // "yyyy-MM-dd": the stored form of Buchungsdatum; orders like the dates as text.
     virtual QString FormatSqlDatum(const QDate& dDatum) = 0;
@@ -23,7 +23,7 @@ public:
 
 // The host library's own implementation.
 class StandardHostTools : public HostTools {
-public:
+  public:
     QString FormatSqlDatum(const QDate& dDatum) override;
     QString FormatDatum(const QDate& dDatum) override;
     QString FormatDateiDatum(const QString& sDatum) override;

@@ -15,7 +15,9 @@ namespace {
 
 const QString kGroup = QStringLiteral("Einstellungen");
 
-QString OleColour(int r, int g, int b) { return QString::number(r | (g << 8) | (b << 16)); }
+QString OleColour(int r, int g, int b) {
+    return QString::number(r | (g << 8) | (b << 16));
+}
 
 QString WithSlash(QString folder) {
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
@@ -68,9 +70,8 @@ QString IniHostServices::DefaultSetting(long lNummer) {
         case 3:
             return DataFolder();
         case 4:
-            return WithSlash(
-                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                QStringLiteral("/tolva"));
+            return WithSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                             QStringLiteral("/tolva"));
         case 10:
             return OleColour(240, 243, 247);  // pale blue-grey background
         case 11:

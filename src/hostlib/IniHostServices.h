@@ -13,7 +13,7 @@ namespace tolva {
 // 10/11/17 = readable colours, 58 = "Tolva". Message boxes go through the installed
 // MessageBoxPresenter.
 class IniHostServices : public HostServices {
-public:
+  public:
     explicit IniHostServices(QString iniPath);
 
     long ShowMessage(const QString& sText, long lStil, const QString& sTitel, bool bFlag = true,
@@ -32,7 +32,7 @@ public:
     // folder of the installed libraries. Ends with "/".
     static QString DataFolder();
 
-private:
+  private:
     QString iniPath_;
 };
 

@@ -30,8 +30,8 @@ void FindAccountsWithData() {
             const QString sql = kopf + QString::number(konto) +
                                 QStringLiteral(" AND Buchungsdatum < '") + datum +
                                 QStringLiteral("'");
-            const Status opened = rs.Open(sql, *g.cnDatenbank, adOpenKeyset, adLockOptimistic,
-                                          adCmdTableDirect);
+            const Status opened =
+                rs.Open(sql, *g.cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
             if (!opened.ok() || rs.State() != adStateOpen || rs.Eof()) {
                 rs.Close();
                 break;  // the remaining queries of this account are not asked
@@ -75,8 +75,8 @@ qint64 GetAccountBank(const QString& sId) {
 }
 
 QString SummaryText(qint64 n, qint64 m) {
-    const QString konten = m == 1 ? QStringLiteral("1 Konto(")
-                                  : QString::number(m) + QStringLiteral(" Konten");
+    const QString konten =
+        m == 1 ? QStringLiteral("1 Konto(") : QString::number(m) + QStringLiteral(" Konten");
     return QStringLiteral("Es wurden Daten für ") + QString::number(n) +
            QStringLiteral(" Institut(e) und ") + konten + QStringLiteral(" gefunden.") +
            QStringLiteral("\r\n") +

@@ -51,7 +51,7 @@ TEST(HostSettings, DefaultsPointAtTheShippedFilesAndGiveReadableColours) {
 }
 
 class RecordingHost : public HostServices {
-public:
+  public:
     long ShowMessage(const QString&, long, const QString&, bool, long) override { return 7; }
     QString GetSetting(long lNummer) override { return QString::number(lNummer * 2); }
     void SetSetting(long, const QString&) override {}

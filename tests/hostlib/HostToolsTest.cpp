@@ -11,7 +11,7 @@ TEST(HostTools, SqlDatesCompareAsTextLikeTheDates) {
     EXPECT_EQ(tools.FormatSqlDatum(QDate(2013, 7, 5)), QStringLiteral("2013-07-05"));
     EXPECT_EQ(tools.FormatDatum(QDate(2013, 7, 5)), QStringLiteral("05.07.2013"));
     const QDate dates[] = {QDate(999, 12, 31), QDate(2009, 12, 31), QDate(2010, 1, 1),
-                           QDate(2010, 1, 10), QDate(2010, 2, 1), QDate(2026, 12, 6)};
+                           QDate(2010, 1, 10), QDate(2010, 2, 1),   QDate(2026, 12, 6)};
     for (size_t i = 1; i < std::size(dates); ++i)
         EXPECT_LT(tools.FormatSqlDatum(dates[i - 1]).compare(tools.FormatSqlDatum(dates[i])), 0)
             << i;
@@ -28,7 +28,7 @@ TEST(HostTools, FileDatesAreIsoAndNeverCarryPathCharacters) {
 }
 
 class FixedTools : public StandardHostTools {
-public:
+  public:
     QString FormatDatum(const QDate&) override { return QStringLiteral("heute"); }
 };
 

@@ -12,7 +12,7 @@
 namespace tolva::test {
 
 class RecordingArchivForm : public ArchivForm {
-public:
+  public:
     struct Row {
         QVariant id;
         QString bank;

@@ -14,6 +14,8 @@ ScopedMessageBoxes::ScopedMessageBoxes() : boxes_(std::make_shared<ScriptedMessa
     InstallMessageBoxPresenter(boxes_);
 }
 
-ScopedMessageBoxes::~ScopedMessageBoxes() { InstallMessageBoxPresenter(nullptr); }
+ScopedMessageBoxes::~ScopedMessageBoxes() {
+    InstallMessageBoxPresenter(nullptr);
+}
 
 }  // namespace tolva::test

@@ -19,26 +19,29 @@ struct ShownMessage {
 
 // Answers boxes in the order queued; with the queue empty, a box gets DefaultAnswer(style).
 class ScriptedMessageBoxes : public MessageBoxPresenter {
-public:
+  public:
     long Show(const QString& sText, long lStil, const QString& sTitel) override;
     void QueueAnswer(long lAntwort) { answers_.push_back(lAntwort); }
     const std::vector<ShownMessage>& Shown() const { return shown_; }
-    void Clear() { shown_.clear(); answers_.clear(); }
+    void Clear() {
+        shown_.clear();
+        answers_.clear();
+    }
 
-private:
+  private:
     std::deque<long> answers_;
     std::vector<ShownMessage> shown_;
 };
 
 // Installs a fresh ScriptedMessageBoxes for the lifetime of the guard.
 class ScopedMessageBoxes {
-public:
+  public:
     ScopedMessageBoxes();
     ~ScopedMessageBoxes();
     ScriptedMessageBoxes& operator*() { return *boxes_; }
     ScriptedMessageBoxes* operator->() { return boxes_.get(); }
 
-private:
+  private:
     std::shared_ptr<ScriptedMessageBoxes> boxes_;
 };
 

@@ -11,11 +11,21 @@ long QtMessageBoxPresenter::Show(const QString& sText, long lStil, const QString
     box.setWindowTitle(sTitel.isEmpty() ? QApplication::applicationDisplayName() : sTitel);
     box.setText(QString(sText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (lStil & 0x70) {
-        case vbCritical: box.setIcon(QMessageBox::Critical); break;
-        case vbQuestion: box.setIcon(QMessageBox::Question); break;
-        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-        case vbInformation: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case vbCritical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vbQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vbExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vbInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     if ((lStil & 7) == vbYesNo) {
         QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);

@@ -9,7 +9,7 @@ namespace tolva {
 // (0 OK, 4 Yes/No, 256 second button default); the answer is 1, 6 or 7.
 // Precondition: a QApplication exists and Show runs on its thread.
 class QtMessageBoxPresenter : public MessageBoxPresenter {
-public:
+  public:
     long Show(const QString& sText, long lStil, const QString& sTitel) override;
 };
 
