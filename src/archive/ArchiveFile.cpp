@@ -108,6 +108,32 @@ Status CopyFileReplacing(const QString& sQuelle, const QString& sZiel) {
     return Status::Ok();
 }
 
+Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
+    const QFileInfo info(sArchivDatei);
+    const QString sEndung = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString sStamm = sArchivDatei.left(sArchivDatei.size() - sEndung.size());
+    for (int n = 1; n <= 100; ++n) {
+        const QString sName = sStamm + QStringLiteral(" (ersetzt") +
+                              (n == 1 ? QString() : QLatin1Char(' ') + QString::number(n)) +
+                              QStringLiteral(")") + sEndung;
+        if (::link(Native(sArchivDatei).constData(), Native(sName).constData()) == 0) return sName;
+        if (errno == EEXIST) continue;
+        // No hard links here (a FAT stick, some network shares): a copy keeps it as well.
+        if (QFileInfo::exists(sName)) continue;
+        if (Status s = CopyFileReplacing(sArchivDatei, sName); !s.ok()) {
+            QFile::remove(sName);
+            return s;
+        }
+        if (Status s = FlushFile(sName); !s.ok()) {
+            QFile::remove(sName);
+            return s;
+        }
+        return sName;
+    }
+    return Status::Fail(QStringLiteral("Für das bisherige Archiv \"") + sArchivDatei +
+                        QStringLiteral("\" ist kein freier Name zum Aufbewahren zu finden."));
+}
+
 Status FlushFile(const QString& sPfad) {
     FileDescriptor f{::open(Native(sPfad).constData(), O_RDONLY | O_CLOEXEC)};
     if (f.fd < 0 || ::fsync(f.fd) != 0)

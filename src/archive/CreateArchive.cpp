@@ -16,6 +16,7 @@
 #include "hostlib/MessageBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tolva {
 namespace {
@@ -72,6 +73,7 @@ class ArchiveRun {
     Connection cnArchiv_;
     QString sBeschreibung_;
     QString sZuLoeschen_;  // the archive file that a failure removes
+    QString sErsetzt_;     // the archive that this run replaces, kept until the run has ended
 };
 
 bool ArchiveRun::Run() {
@@ -202,6 +204,8 @@ bool ArchiveRun::Run() {
                        QStringLiteral("Archivierung beendet"), true, 0);
     if (Status s = cnDatenbank_.CommitTrans(); !s.ok()) return Fail(s);
     cnDatenbank_.Close();
+    // The removal is committed: the archive that was replaced is no longer needed.
+    if (!sErsetzt_.isEmpty()) QFile::remove(sErsetzt_);
     return true;
 }
 
@@ -219,6 +223,16 @@ bool ArchiveRun::CleanUp() {
     if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();
     cnDatenbank_.Close();
     cnArchiv_.Close();
+    if (!sErsetzt_.isEmpty()) {
+        if (sZuLoeschen_ == g_.sArchivDatei) {
+            // The new archive already stands in the old one's place, but the user database
+            // kept its rows: the old archive goes back, since it may hold rows that an
+            // earlier run removed.
+            if (ReplaceFile(sErsetzt_, g_.sArchivDatei).ok()) sZuLoeschen_.clear();
+        } else {
+            QFile::remove(sErsetzt_);  // the old archive was never touched
+        }
+    }
     if (!sZuLoeschen_.isEmpty()) QFile::remove(sZuLoeschen_);
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
@@ -377,6 +391,11 @@ Status ArchiveRun::FinishArchiveFile() {
     if (Status s = ApplyPendingDeletes(cnDatenbank_, ledger); !s.ok()) return s;
     cnArchiv_.Close();
     if (Status s = FlushFile(sZuLoeschen_); !s.ok()) return s;
+    if (QFileInfo(g_.sArchivDatei).isFile()) {
+        Result<QString> ersetzt = KeepReplacedArchive(g_.sArchivDatei);
+        if (!ersetzt) return ersetzt.status();
+        sErsetzt_ = ersetzt.value();
+    }
     if (Status s = ReplaceFile(sZuLoeschen_, g_.sArchivDatei); !s.ok()) return s;
     sZuLoeschen_ = g_.sArchivDatei;
     return Status::Ok();

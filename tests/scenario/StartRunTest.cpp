@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+
 #include <unistd.h>
 
 namespace tolva::test {
@@ -30,6 +32,12 @@ void WriteFile(const QString& sPfad, const QByteArray& inhalt) {
     QFile f(sPfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << sPfad.toStdString();
     f.write(inhalt);
+}
+
+// The name under which a run keeps the archive that it replaces.
+QString KeptName(const QString& sZiel, const QString& sZusatz = QString()) {
+    return sZiel.left(sZiel.size() - 4) + QStringLiteral(" (ersetzt") + sZusatz +
+           QStringLiteral(").aba");
 }
 
 class StartRunTest : public ArchiveScenario {
@@ -85,6 +93,58 @@ TEST_F(StartRunTest, AnExistingTargetAndTheAnswerYesIsReplaced) {
     EXPECT_EQ(b.aZeilen.size(), 1);
     ASSERT_EQ(boxes_->Shown().size(), 2u);
     EXPECT_EQ(boxes_->Shown()[1].sTitel, QStringLiteral("Archivierung beendet"));
+    EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_)));
+}
+
+TEST_F(StartRunTest, AReplacedArchiveComesBackWhenTheUserDatabaseCannotCommit) {
+    WriteFile(sZiel_, "altes Archiv");
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    // While the success message is up, another program starts reading the user database, so
+    // that the removal cannot be committed.
+    std::unique_ptr<RawDatabase> leser;
+    bool bNeuesArchivDa = false;
+    boxes_->onShow = [&](const ShownMessage& m) {
+        if (m.sTitel != QStringLiteral("Archivierung beendet")) return;
+        bNeuesArchivDa = ReadArchiveDescription(sZiel_).bGeoeffnet;
+        EXPECT_EQ(FileBytes(KeptName(sZiel_)), QByteArray("altes Archiv"));
+        leser = std::make_unique<RawDatabase>(sUser_);
+        leser->Exec(QStringLiteral("BEGIN; SELECT count(*) FROM Konten;"));
+    };
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    leser.reset();
+    EXPECT_FALSE(bErfolg);
+    EXPECT_TRUE(bNeuesArchivDa);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 3u);
+    EXPECT_EQ(boxes_->Shown()[2].sTitel, QStringLiteral("Export"));
+    EXPECT_TRUE(boxes_->Shown()[2].sText.contains(QStringLiteral("anderen Programm benutzt")))
+        << boxes_->Shown()[2].sText.toStdString();
+    // The old archive is back under its name, with no second name left over, and the user
+    // database still holds every row.
+    EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
+    EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_)));
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
+TEST_F(StartRunTest, AFileWithTheKeptNameIsLeftAlone) {
+    WriteFile(sZiel_, "altes Archiv");
+    WriteFile(KeptName(sZiel_), "fremde Datei");
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    QStringList aBehalten;
+    boxes_->onShow = [&](const ShownMessage& m) {
+        if (m.sTitel == QStringLiteral("Archivierung beendet"))
+            aBehalten << QString::fromLatin1(FileBytes(KeptName(sZiel_, QStringLiteral(" 2"))));
+    };
+    bool bErfolg = false;
+    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    EXPECT_EQ(aBehalten, QStringList{QStringLiteral("altes Archiv")});
+    EXPECT_EQ(FileBytes(KeptName(sZiel_)), QByteArray("fremde Datei"));
+    EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_, QStringLiteral(" 2"))));
+    EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
 }
 
 TEST_F(StartRunTest, AMissingFolderAndTheAnswerNoChangeNothing) {

@@ -4,6 +4,7 @@ namespace tolva::test {
 
 long ScriptedMessageBoxes::Show(const QString& sText, long lStil, const QString& sTitel) {
     shown_.push_back({sText, lStil, sTitel});
+    if (onShow) onShow(shown_.back());
     if (answers_.empty()) return DefaultAnswer(lStil);
     long answer = answers_.front();
     answers_.pop_front();

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,9 @@ class ScriptedMessageBoxes : public MessageBoxPresenter {
     long Show(const QString& sText, long lStil, const QString& sTitel) override;
     void QueueAnswer(long lAntwort) { answers_.push_back(lAntwort); }
     const std::vector<ShownMessage>& Shown() const { return shown_; }
+    // Called with each box while it is shown, before it is answered: a test acts there as a
+    // user or another program would while the box is up.
+    std::function<void(const ShownMessage&)> onShow;
     void Clear() {
         shown_.clear();
         answers_.clear();
