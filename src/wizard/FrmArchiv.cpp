@@ -157,7 +157,7 @@ void FrmArchiv::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
 }
 
-void FrmArchiv::ApplyColours() {
+Status FrmArchiv::ApplyColours() {
     for (int n = 1; n <= 6; ++n) pictab_[n]->setStyleSheet(QString::fromLatin1(kSeitenStil));
     const SharedState& g = Shared();
     const QColor hintergrund = OleColour(g.lHintergrundFarbe);
@@ -167,7 +167,8 @@ void FrmArchiv::ApplyColours() {
         Paint(w, hintergrund, farben.text);
     // The progress bar takes the host's progress colour and starts empty.
     qint64 lFortschrittFarbe = 0;
-    ParseOleColour(Host().GetSetting(kSettingFortschrittFarbe), lFortschrittFarbe);
+    if (!ParseOleColour(Host().GetSetting(kSettingFortschrittFarbe), lFortschrittFarbe))
+        return Status::Fail(QStringLiteral("Typen unverträglich"));
     Paint(ProgressBar_, OleColour(lFortschrittFarbe), farben.text);
     SetWidth(ProgressBar_, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{chkEntfern_, optPasswort_[0], optPasswort_[1],
@@ -214,6 +215,7 @@ void FrmArchiv::ApplyColours() {
         QStringLiteral("QFrame#fraProgress { background: %1; border: 1px "
                        "solid %2; }")
             .arg(hintergrund.lighter(103).name(), hintergrund.darker(125).name()));
+    return Status::Ok();
 }
 
 void FrmArchiv::PlacePanels() {

@@ -127,7 +127,9 @@ class FrmArchiv : public QDialog, public ArchivForm {
     QWidget* BuildPage6();
     QWidget* NewPage(int n, const QString& sTitel, QVBoxLayout*& layout);
     void ConnectControls();
-    void ApplyColours();
+    // Colours of the window and its controls; fails when the progress colour (host setting 11)
+    // is no number, leaving the controls after the bar unpainted.
+    Status ApplyColours();
     void PlacePanels();
     Status LoadHandlerSteps();
     void ViewHandBack();

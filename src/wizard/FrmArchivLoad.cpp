@@ -59,7 +59,7 @@ Status FrmArchiv::LoadHandlerSteps() {
     g.oTools = CreateHostTools();
     g.cnDatenbank = std::make_unique<Connection>();
 
-    ApplyColours();
+    if (Status s = ApplyColours(); !s.ok()) return s;
     PlacePanels();
 
     if (!suiButtons_->LoadTemplate(g.sSkinPfad + QStringLiteral("Assistent.atp"))) {

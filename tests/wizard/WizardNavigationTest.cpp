@@ -104,6 +104,7 @@ class WizardNavigationTest : public QObject {
     void missingTemplateClosesWithOneMessage();
     void databaseWithoutAccountsClosesWithOneMessage();
     void unreadableDatabaseReportsAndStaysOpen();
+    void progressColourThatIsNoNumberReportsAndStaysOpen();
 };
 
 void WizardNavigationTest::startsOnPageOneWithEveryPagePrepared() {
@@ -526,6 +527,19 @@ void WizardNavigationTest::unreadableDatabaseReportsAndStaysOpen() {
     QVERIFY(box.sText.startsWith(QStringLiteral("Ein Fehler ist aufgetreten:\r\n")));
     QVERIFY(box.sText.size() > QStringLiteral("Ein Fehler ist aufgetreten:\r\n").size());
     // The steps after the failure stayed undone: no accounts were listed.
+    QCOMPARE(Find<KontenGrid>(*form, "grdKonten")->Rows(), 0);
+}
+
+void WizardNavigationTest::progressColourThatIsNoNumberReportsAndStaysOpen() {
+    WizardEnvironment env;
+    env.Settings().SetSetting(kSettingFortschrittFarbe, QStringLiteral("blau"));
+    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
+    QVERIFY(!form->IsUnloaded());
+    QCOMPARE(env.ShownBoxes(),
+             QStringList{QStringLiteral("Archiv:FormLoad|Ein Fehler ist aufgetreten:\r\n"
+                                        "Typen unverträglich")});
+    // The load stopped at the colours: no database opened, no account listed.
+    QCOMPARE(Shared().cnDatenbank->State(), Connection::adStateClosed);
     QCOMPARE(Find<KontenGrid>(*form, "grdKonten")->Rows(), 0);
 }
 
