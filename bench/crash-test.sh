@@ -2,7 +2,9 @@
 # crash-test.sh: kills archive runs with removal at random moments and checks that no row is
 # lost: every selected row is in the user database or in a complete archive under the target
 # name, never in neither, and the user database is either untouched or has exactly the
-# archived rows removed.
+# archived rows removed. Every fourth run replaces an older archive under the target name:
+# until the removal is committed, that archive must still be on the disk, under the target
+# name or kept as "archiv (ersetzt).aba".
 #
 # Usage: bench/crash-test.sh [KILLS] [BOOKINGS] [PATH-OF-tolva-archiv]
 #        KILLS 50, BOOKINGS 200000; the binary from the third argument, else $TOLVA_BIN,
@@ -28,6 +30,7 @@ export TOLVA_SETTINGS=$WORK/settings.ini
 TARGET_DIR="$WORK/Archiv Ordner"
 mkdir -p "$TARGET_DIR"
 TARGET=$TARGET_DIR/archiv.aba
+KEPT_OLD=$TARGET_DIR/"archiv (ersetzt).aba"
 
 KEY_SQL="PRAGMA key='kiwi+banane'; PRAGMA cipher_page_size=4096; PRAGMA kdf_iter=4000;"
 # Attached files take their cipher settings from the defaults (SQLCipher 3).
@@ -55,6 +58,7 @@ for t in "${MOVED[@]}" "${KEPT[@]}"; do
     ORIGINAL[$t]=$(sql "$WORK/demo.db" "SELECT count(*) FROM \"$t\";")
 done
 cp "$TOLVA_DATA_DIR/HbLeer.dat" "$WORK/leer.aba"  # stands in for a missing target
+IGNORE_TARGET=0  # 1 while the target is still the older archive that a run was to replace
 
 # The run's selections as SQL can state them (the items of collective orders follow a
 # scrambled date and are taken from the reference archive alone).
@@ -118,7 +122,7 @@ check_reference ref-teil "$SUBSET_IDS"
 # database not yet committed); prints the faults on stderr and returns 1 on any.
 check_state() {
     local ref=$1 user=$WORK/user.db target=$WORK/leer.aba have_target=0 out q="" t
-    if [[ -e $TARGET ]]; then
+    if [[ -e $TARGET && $IGNORE_TARGET == 0 ]]; then
         have_target=1
         [[ -f $TARGET ]] || { echo "target is not a file" >&2; return 1; }
         out=$(sql "$TARGET" "PRAGMA integrity_check; SELECT count(*) FROM Daten WHERE Typ = 99;" 2>&1) ||
@@ -189,7 +193,10 @@ for (( i = 1; KILLED < KILLS && i <= 3 * KILLS; i++ )); do
     fi
     DURATION_MS=${DURATION[$wahl]}
     cp "$WORK/demo.db" "$WORK/user.db"
-    rm -f "$WORK/user.db-journal" "$TARGET"  # a .tmp left by an earlier kill stays
+    rm -f "$WORK/user.db-journal" "$TARGET" "$TARGET_DIR"/archiv\ \(ersetzt*.aba
+    # (a .tmp left by an earlier kill stays)
+    replacing=$(( i % 4 == 0 ))
+    (( replacing )) && cp "$WORK/ref-teil.aba" "$TARGET"
     # Every third attempt aims at the end of the run (flush, rename, commit).
     span=$(( RANDOM * 32768 + RANDOM ))
     if (( i % 3 == 0 )); then
@@ -213,7 +220,15 @@ for (( i = 1; KILLED < KILLS && i <= 3 * KILLS; i++ )); do
         *) how="exit $rc"; cat "$WORK/kill.log" >&2 ;;
     esac
     rm -f "$WORK/lost"
+    IGNORE_TARGET=0
+    (( replacing )) && cmp -s "$TARGET" "$WORK/ref-teil.aba" && IGNORE_TARGET=1
     if state=$(check_state "$ref"); then :; else state=FAULT; FAULTS=$(( FAULTS + 1 )); fi
+    if (( replacing && ! IGNORE_TARGET )) && [[ $state != archived ]] &&
+        ! cmp -s "$KEPT_OLD" "$WORK/ref-teil.aba"; then
+        echo "  the replaced archive is gone before the removal was committed" >&2
+        state=FAULT; FAULTS=$(( FAULTS + 1 ))
+    fi
+    (( replacing )) && state+=" (replacing)"
     n=$(cat "$WORK/lost" 2>/dev/null || echo 0)
     LOST=$(( LOST + ${n:-0} ))
     [[ $how == killed || $how == finished ]] || { state=FAULT; FAULTS=$(( FAULTS + 1 )); }
@@ -228,6 +243,8 @@ done
 # archive under the target name that the run has to replace.
 [[ -e $TARGET.tmp ]] || echo "kein Archiv" >"$TARGET.tmp"
 [[ -e $TARGET ]] || cp "$WORK/ref-teil.aba" "$TARGET"
+rm -f "$TARGET_DIR"/archiv\ \(ersetzt*.aba
+IGNORE_TARGET=0
 cp "$WORK/demo.db" "$WORK/user.db"
 rm -f "$WORK/user.db-journal"
 if "$BIN" create --db "$WORK/user.db" --before "$CUTOFF" --out "$TARGET" --remove --yes \
@@ -244,12 +261,16 @@ else
     echo "  complete run afterwards: failed" >&2
     FAULTS=$(( FAULTS + 1 ))
 fi
+if [[ -e $KEPT_OLD ]]; then
+    echo "  the replaced archive remains after a complete run: $KEPT_OLD" >&2
+    FAULTS=$(( FAULTS + 1 ))
+fi
 if [[ -e $TARGET.tmp ]]; then
     echo "  a temporary file remains: $TARGET.tmp" >&2
     FAULTS=$(( FAULTS + 1 ))
 fi
 
-for k in "${!OUTCOMES[@]}"; do printf '  %-22s %d\n' "$k" "${OUTCOMES[$k]}"; done | sort
+for k in "${!OUTCOMES[@]}"; do printf '  %-30s %d\n' "$k" "${OUTCOMES[$k]}"; done | sort
 if (( KILLED < KILLS )); then
     echo "only $KILLED of $KILLS runs were still going when killed" >&2
     FAULTS=$(( FAULTS + 1 ))
