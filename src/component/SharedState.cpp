@@ -1,3 +1,4 @@
+// SharedState: the one instance of the state shared by the component, the window and the engine.
 #include "component/SharedState.h"
 
 namespace tolva {

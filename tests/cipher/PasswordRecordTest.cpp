@@ -63,17 +63,5 @@ TEST(PasswordRecord, MergePadsTheCallersPassword) {
     EXPECT_EQ(satz.value(), QStringLiteral("01a23b45c67 89            6789"));
 }
 
-TEST(PasswordRecord, SurvivesTheArchiveRunsRoundTrip) {
-    const Result<QByteArray> gespeichert = Encrypt(kAlterSatz, true);
-    ASSERT_TRUE(gespeichert.ok());
-    const QString sAlt = Decrypt(gespeichert.value(), true);
-    ASSERT_EQ(sAlt, kAlterSatz);
-    const Result<QString> satz = ReplacePassword(sAlt, QStringLiteral("neu"));
-    ASSERT_TRUE(satz.ok());
-    const Result<QByteArray> neu = Encrypt(satz.value(), true);
-    ASSERT_TRUE(neu.ok());
-    ExpectRecord(Decrypt(neu.value(), true), QStringLiteral("neu             "));
-}
-
 }  // namespace
 }  // namespace tolva

@@ -1,8 +1,7 @@
-// Settings of the default host: persistence across instances, defaults, installation.
+// Settings of the default host: persistence across instances and defaults.
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -48,23 +47,6 @@ TEST(HostSettings, DefaultsPointAtTheShippedFilesAndGiveReadableColours) {
     EXPECT_LT(brightness(host.GetSetting(17)), 250);
     EXPECT_GT(brightness(host.GetSetting(10)) - brightness(host.GetSetting(11)), 150);
     EXPECT_EQ(host.GetSetting(9999), QString());
-}
-
-class RecordingHost : public HostServices {
-  public:
-    long ShowMessage(const QString&, long, const QString&, bool, long) override { return 7; }
-    QString GetSetting(long lNummer) override { return QString::number(lNummer * 2); }
-    void SetSetting(long, const QString&) override {}
-};
-
-TEST(HostSettings, AnInstalledHostReplacesTheDefaultUntilRemoved) {
-    auto mine = std::make_shared<RecordingHost>();
-    InstallHostServices(mine);
-    EXPECT_EQ(&Host(), mine.get());
-    EXPECT_EQ(Host().GetSetting(21), QStringLiteral("42"));
-    InstallHostServices(nullptr);
-    EXPECT_NE(&Host(), mine.get());
-    EXPECT_EQ(Host().GetSetting(58), QStringLiteral("Tolva"));
 }
 
 }  // namespace

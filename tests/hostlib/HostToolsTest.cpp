@@ -1,4 +1,4 @@
-// The host's date texts: SQL form orders like the dates, file-name form, factory.
+// The host's date texts: SQL form orders like the dates, and the file-name form.
 #include "hostlib/HostTools.h"
 
 #include <gtest/gtest.h>
@@ -25,19 +25,6 @@ TEST(HostTools, FileDatesAreIsoAndNeverCarryPathCharacters) {
     EXPECT_FALSE(odd.contains('/'));
     EXPECT_FALSE(odd.contains(':'));
     EXPECT_FALSE(odd.contains(' '));
-}
-
-class FixedTools : public StandardHostTools {
-  public:
-    QString FormatDatum(const QDate&) override { return QStringLiteral("heute"); }
-};
-
-TEST(HostTools, TheInstalledFactoryMakesTheObjects) {
-    EXPECT_EQ(CreateHostTools()->FormatDatum(QDate(2020, 1, 2)), QStringLiteral("02.01.2020"));
-    InstallHostToolsFactory([] { return std::make_unique<FixedTools>(); });
-    EXPECT_EQ(CreateHostTools()->FormatDatum(QDate(2020, 1, 2)), QStringLiteral("heute"));
-    InstallHostToolsFactory(nullptr);
-    EXPECT_EQ(CreateHostTools()->FormatDatum(QDate(2020, 1, 2)), QStringLiteral("02.01.2020"));
 }
 
 }  // namespace

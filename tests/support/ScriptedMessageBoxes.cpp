@@ -1,3 +1,4 @@
+// ScriptedMessageBoxes: message boxes recorded and answered from a script, for tests.
 #include "ScriptedMessageBoxes.h"
 
 namespace tolva::test {

@@ -103,8 +103,8 @@ QByteArray RawDatabase::Bytes(const QString& sql) {
     return wert;
 }
 
-QString NewSchemaFile(const QString& sPfad, int lVersion) {
-    const Status st = CreateDatabaseFile(sPfad, lVersion);
+QString NewSchemaFile(const QString& sPfad) {
+    const Status st = CreateDatabaseFile(sPfad);
     EXPECT_TRUE(st.ok()) << st.description().toStdString();
     return sPfad;
 }

@@ -21,7 +21,6 @@ class RawDatabase {
     RawDatabase(const RawDatabase&) = delete;
     RawDatabase& operator=(const RawDatabase&) = delete;
 
-    bool IsOpen() const { return db_ != nullptr; }
     // Runs one or more statements; fails the test on an error.
     void Exec(const QString& sql);
     // Every row of a query, its fields joined by '|': NULL as "NULL", BLOBs as x'hex'.
@@ -35,8 +34,8 @@ class RawDatabase {
     sqlite3* db_ = nullptr;
 };
 
-// Makes a new keyed database with the host's schema (Optionen at the given version).
-QString NewSchemaFile(const QString& sPfad, int lVersion = 5);
+// Makes a new keyed database with the host's schema.
+QString NewSchemaFile(const QString& sPfad);
 
 // The whole content of a file (empty when it cannot be read).
 QByteArray FileBytes(const QString& sPfad);

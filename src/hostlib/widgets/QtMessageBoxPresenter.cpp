@@ -1,3 +1,4 @@
+// QtMessageBoxPresenter: the message boxes as Qt windows, with German buttons.
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
 
 #include <QApplication>
