@@ -1,4 +1,4 @@
-// The host's date texts and the factory of HostTools objects.
+// The host's date texts.
 #include "hostlib/HostTools.h"
 
 #include <QRegularExpression>
@@ -21,22 +21,8 @@ QString StandardHostTools::FormatDateiDatum(const QString& sDatum) {
     return QString(sDatum.trimmed()).replace(unsafe, QStringLiteral("-"));
 }
 
-namespace {
-
-std::function<std::unique_ptr<HostTools>()>& Factory() {
-    static std::function<std::unique_ptr<HostTools>()> factory;
-    return factory;
-}
-
-}  // namespace
-
 std::unique_ptr<HostTools> CreateHostTools() {
-    if (Factory()) return Factory()();
     return std::make_unique<StandardHostTools>();
-}
-
-void InstallHostToolsFactory(std::function<std::unique_ptr<HostTools>()> factory) {
-    Factory() = std::move(factory);
 }
 
 }  // namespace tolva

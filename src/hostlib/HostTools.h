@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace tolva {
@@ -29,9 +28,7 @@ class StandardHostTools : public HostTools {
     QString FormatDateiDatum(const QString& sDatum) override;
 };
 
-// Makes a new HostTools object (what the load handler stores in oTools): the installed
-// factory's product, else a StandardHostTools.
+// Makes a new HostTools object (what the load handler stores in oTools).
 std::unique_ptr<HostTools> CreateHostTools();
-void InstallHostToolsFactory(std::function<std::unique_ptr<HostTools>()> factory);
 
 }  // namespace tolva
