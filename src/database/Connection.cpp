@@ -1,6 +1,7 @@
 // Connection: opens, keys, locks and closes one SQLCipher database file; transactions and SQL.
 #include "database/Connection.h"
 
+#include "database/Cancel.h"
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
 #include "database/SqlDialect.h"
@@ -45,6 +46,13 @@ bool isTruncated(sqlite3* db, const QString& sDatei, int& rc) {
     return lSeiten * lSeitenGroesse > QFileInfo(sDatei).size();
 }
 
+// Asked by SQLite every kProgressSteps virtual-machine steps: a non-zero answer ends the
+// statement with SQLITE_INTERRUPT.
+constexpr int kProgressSteps = 4096;
+int CancelCheck(void*) {
+    return CancelRequested() ? 1 : 0;
+}
+
 }  // namespace
 
 Connection::~Connection() {
@@ -62,15 +70,17 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
         return Status::Fail(QStringLiteral("Die Verbindungsangabe nennt keine Datenbankdatei."),
                             SQLITE_MISUSE);
     const QString sDatei = teile->dataSource;
+    // What the messages call the file.
+    const QString sName = displayName_.isEmpty() ? sDatei : displayName_;
     const QFileInfo info(sDatei);
     if (!info.exists())
-        return Status::Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sDatei),
+        return Status::Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sName),
                             SQLITE_CANTOPEN);
     if (!info.isFile())
-        return Status::Fail(QStringLiteral("„%1“ ist keine Datei.").arg(sDatei), SQLITE_CANTOPEN);
+        return Status::Fail(QStringLiteral("„%1“ ist keine Datei.").arg(sName), SQLITE_CANTOPEN);
     if (info.size() == 0)
         return Status::Fail(
-            QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sDatei),
+            QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sName),
             SQLITE_NOTADB);
 
     sqlite3* db = nullptr;
@@ -80,26 +90,28 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
     };
     int rc =
         sqlite3_open_v2(QFile::encodeName(sDatei).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sDatei));
+    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     if (Status st = ApplyKey(db, teile->password); !st)
-        return fail(DatabaseError(db, st.error().code, sDatei));
+        return fail(DatabaseError(db, st.error().code, sName));
     // The first read: a wrong key or a foreign file fails here.
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sDatei));
+    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     if (isTruncated(db, sDatei, rc))
         return fail(
             Error{QStringLiteral("Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
-                      .arg(sDatei),
+                      .arg(sName),
                   SQLITE_CORRUPT});
-    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sDatei));
+    if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     if (mode_ == adModeShareExclusive) {
-        // Takes the exclusive lock now and keeps it until the handle closes.
-        rc = sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;", nullptr,
-                          nullptr, nullptr);
-        if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sDatei));
+        // Takes the exclusive lock now and keeps it until the handle closes. "main." keeps
+        // files attached later (a user database in WAL mode among them) in normal locking.
+        rc = sqlite3_exec(db, "PRAGMA main.locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;",
+                          nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     }
     sqlite3_exec(db, kCacheSizeSql, nullptr, nullptr, nullptr);
+    sqlite3_progress_handler(db, kProgressSteps, CancelCheck, nullptr);
     db_ = db;
     dataSource_ = sDatei;
     inTransaction_ = false;
@@ -140,7 +152,14 @@ Status Connection::Execute(const QString& sql) {
     const int rc = sqlite3_exec(db_, text.constData(), nullptr, nullptr, nullptr);
     // A statement may open or end a transaction, and a failure may end one.
     inTransaction_ = !sqlite3_get_autocommit(db_);
-    if (rc != SQLITE_OK) return DatabaseError(db_, rc, dataSource_);
+    if (rc != SQLITE_OK) return DatabaseError(db_, rc, MessageName());
+    return Status::Ok();
+}
+
+Status Connection::FlushCache() {
+    if (!db_) return notOpen();
+    const int rc = sqlite3_db_cacheflush(db_);
+    if (rc != SQLITE_OK) return DatabaseError(db_, rc, MessageName());
     return Status::Ok();
 }
 
@@ -151,6 +170,10 @@ void Connection::Close() {
     db_ = nullptr;
     inTransaction_ = false;
     dataSource_.clear();
+}
+
+QString Connection::MessageName() const {
+    return displayName_.isEmpty() ? dataSource_ : displayName_;
 }
 
 }  // namespace tolva

@@ -28,9 +28,18 @@ class Connection {
     void SetMode(int lMode) { mode_ = lMode; }
     int Mode() const { return mode_; }
 
+    // The name that messages give the file, when it is not the file's own: a run writes the
+    // archive under a temporary name, but the user knows only the target. Kept across Close.
+    void SetDisplayName(const QString& sName) { displayName_ = sName; }
+    // The display name when set, else the open file's path.
+    QString MessageName() const;
+
     // Opens the file named by the connection text (see ConnectionText.h) and keys it with
     // the text's password. Never creates a file. Fails with a German description when the
-    // file is missing, is not a database, is not opened by the key, or is locked.
+    // file is missing, is not a database, is not opened by the key, or is locked. In
+    // adModeShareExclusive the exclusive lock covers this file only, not files attached
+    // later. Every statement on the connection ends early when a cancellation is requested
+    // (database/Cancel.h).
     // Precondition: State() == adStateClosed. User, password and options are accepted as
     // ADO takes them and have no further meaning.
     Status Open(const QString& connectionText, const QString& user = QString(),
@@ -47,6 +56,12 @@ class Connection {
     // Runs one SQL text (after dialect mapping). No result rows are returned.
     Status Execute(const QString& sql);
 
+    // Writes the open transaction's changed pages to the file now, taking the lock that the
+    // commit needs (waiting for readers up to the busy timeout), so that a following
+    // CommitTrans cannot be refused because other programs read the file. Fails with the
+    // in-use message naming the file when the readers stay; the transaction stays open then.
+    Status FlushCache();
+
     // Rolls back an open transaction and closes the file. Safe to call when closed.
     void Close();
 
@@ -62,6 +77,7 @@ class Connection {
     int mode_ = adModeUnknown;
     bool inTransaction_ = false;
     QString dataSource_;
+    QString displayName_;
 };
 
 // Turns the last error of a handle into a German description, naming the file where useful.

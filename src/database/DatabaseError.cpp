@@ -56,6 +56,9 @@ Error DatabaseError(sqlite3* db, int rc, const QString& sDatei) {
                     "gespeichert (%2).")
                     .arg(sName, sMeldung);
             break;
+        case SQLITE_INTERRUPT:
+            s = QStringLiteral("Der Vorgang wurde abgebrochen.");
+            break;
         case SQLITE_NOMEM:
             s = QStringLiteral("Für die Datenbank%1 ist nicht genügend Arbeitsspeicher frei.")
                     .arg(sName);

@@ -96,7 +96,7 @@ Status Recordset::Open(const QString& source, Connection& connection, int, int, 
         return usage(QStringLiteral("Die Verbindung zur Datenbank ist nicht geöffnet."));
     Impl& d = *d_;
     d.db = connection.Handle();
-    d.sDatei = connection.DataSource();
+    d.sDatei = connection.MessageName();
     d.source = source.trimmed();
     if (isTableName(d.source)) {
         d.table = tableNameOf(d.source);
