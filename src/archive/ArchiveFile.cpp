@@ -1,6 +1,9 @@
 // File steps of an archive run, on POSIX calls so that every failure has its reason.
 #include "archive/ArchiveFile.h"
 
+#include "database/Cancel.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,16 +28,51 @@ struct FileDescriptor {
     }
 };
 
-Status FileFailure(const QString& sWas, const QString& sPfad, int errorNumber) {
-    return Status::Fail(
-        sWas + QStringLiteral(" \"") + sPfad + QStringLiteral("\": ") + FileErrorText(errorNumber),
-        errorNumber);
+Status WriteAll(int fd, const char* p, ssize_t n, const QString& sAnzeige) {
+    for (ssize_t geschrieben = 0; geschrieben < n;) {
+        const ssize_t w = ::write(fd, p + geschrieben, static_cast<size_t>(n - geschrieben));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
+                               errno);
+        }
+        geschrieben += w;
+    }
+    return Status::Ok();
+}
+
+Status CopyContents(const BlockReader& lesen, int out, const QString& sAnzeige) {
+    static constexpr qint64 kBlock = 1 << 20;
+    QByteArray puffer(kBlock, Qt::Uninitialized);
+    for (;;) {
+        if (Status s = CheckCancel(); !s.ok()) return s;
+        const Result<qint64> gelesen = lesen(puffer.data(), kBlock);
+        if (!gelesen.ok()) return gelesen.status();
+        if (gelesen.value() == 0) return Status::Ok();
+        if (Status s = WriteAll(out, puffer.constData(), gelesen.value(), sAnzeige); !s.ok())
+            return s;
+    }
+}
+
+// A copy of the symbolic link sLink under the new name sName (EEXIST when taken).
+Status CopyLink(const QString& sLink, const QString& sName) {
+    QByteArray ziel(4096, Qt::Uninitialized);
+    const ssize_t n = ::readlink(Native(sLink).constData(), ziel.data(), ziel.size());
+    if (n < 0 || n >= ziel.size())
+        return FileFailure(QStringLiteral("Die Verknüpfung kann nicht gelesen werden:"), sLink,
+                           n < 0 ? errno : ENAMETOOLONG);
+    ziel.truncate(n);
+    if (::symlink(ziel.constData(), Native(sName).constData()) != 0)
+        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sName, errno);
+    return Status::Ok();
 }
 
 }  // namespace
 
-QString TemporaryArchivePath(const QString& sArchivDatei) {
-    return sArchivDatei + QStringLiteral(".tmp");
+Status FileFailure(const QString& sWas, const QString& sPfad, int errorNumber) {
+    return Status::Fail(
+        sWas + QStringLiteral(" „") + sPfad + QStringLiteral("“: ") + FileErrorText(errorNumber),
+        errorNumber);
 }
 
 QString FileErrorText(int errorNumber) {
@@ -55,6 +93,10 @@ QString FileErrorText(int errorNumber) {
             return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
         case ENAMETOOLONG:
             return QStringLiteral("Der Pfad ist zu lang.");
+        case EEXIST:
+            return QStringLiteral("Eine Datei dieses Namens existiert bereits.");
+        case ELOOP:
+            return QStringLiteral("Der Name ist eine symbolische Verknüpfung.");
         case EIO:
             return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
         default:
@@ -64,54 +106,107 @@ QString FileErrorText(int errorNumber) {
     }
 }
 
-Status CopyFileReplacing(const QString& sQuelle, const QString& sZiel) {
+mode_t PrivateCopyMode(const QString& sDatenbank) {
+    struct stat info {};
+    if (::stat(Native(sDatenbank).constData(), &info) != 0) return S_IRUSR | S_IWUSR;
+    return (info.st_mode & 0777) | S_IRUSR | S_IWUSR;
+}
+
+Status CopyToNewFile(const QString& sQuelle, const QString& sZiel, mode_t lModus,
+                     const QString& sAnzeige) {
     FileDescriptor in{::open(Native(sQuelle).constData(), O_RDONLY | O_CLOEXEC)};
     if (in.fd < 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
-    // The copy is no easier to read for others than its source (a backup of a private
-    // database stays private), and its owner may always write it (an archive made from a
-    // read-only template).
-    struct stat quelle {};
-    if (::fstat(in.fd, &quelle) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
-    FileDescriptor out{::open(Native(sZiel).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                              (quelle.st_mode & 0777) | S_IRUSR | S_IWUSR)};
+    const BlockReader lesen = [&](char* puffer, qint64 lMax) -> Result<qint64> {
+        for (;;) {
+            const ssize_t n = ::read(in.fd, puffer, static_cast<size_t>(lMax));
+            if (n >= 0) return static_cast<qint64>(n);
+            if (errno != EINTR)
+                return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle,
+                                   errno)
+                    .error();
+        }
+    };
+    return CopyToNewFile(lesen, sZiel, lModus, sAnzeige);
+}
+
+Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lModus,
+                     const QString& sAnzeige) {
+    FileDescriptor out{::open(Native(sZiel).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR)};
     if (out.fd < 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sZiel, errno);
-    static constexpr size_t kBlock = 1 << 20;
-    QByteArray puffer(kBlock, Qt::Uninitialized);
-    for (;;) {
-        const ssize_t gelesen = ::read(in.fd, puffer.data(), kBlock);
-        if (gelesen == 0) break;
-        if (gelesen < 0) {
-            if (errno == EINTR) continue;
-            return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle,
-                               errno);
-        }
-        for (ssize_t geschrieben = 0; geschrieben < gelesen;) {
-            const ssize_t w = ::write(out.fd, puffer.constData() + geschrieben,
-                                      static_cast<size_t>(gelesen - geschrieben));
-            if (w < 0) {
-                if (errno == EINTR) continue;
-                return FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"),
-                                   sZiel, errno);
-            }
-            geschrieben += w;
-        }
-    }
-    if (::close(out.fd) != 0) {
-        out.fd = -1;
-        return FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sZiel,
+        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sAnzeige,
                            errno);
-    }
+    // From here on the name is this call's own: a failure removes it.
+    Status s;
+    if (::fchmod(out.fd, lModus) != 0)
+        s = FileFailure(QStringLiteral("Die Rechte der Datei können nicht gesetzt werden:"),
+                        sAnzeige, errno);
+    if (s.ok()) s = CopyContents(lesen, out.fd, sAnzeige);
+    const int fd = out.fd;
     out.fd = -1;
+    if (::close(fd) != 0 && s.ok())
+        s = FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
+                        errno);
+    if (!s.ok()) ::unlink(Native(sZiel).constData());
+    return s;
+}
+
+Status FlushFile(const QString& sPfad, const QString& sAnzeige) {
+    FileDescriptor f{::open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
+    if (f.fd < 0 || ::fsync(f.fd) != 0)
+        return FileFailure(QStringLiteral("Die Datei kann nicht auf den Datenträger geschrieben "
+                                          "werden:"),
+                           sAnzeige, errno);
     return Status::Ok();
+}
+
+Status RenameFile(const QString& sQuelle, const QString& sZiel) {
+    if (::rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
+        return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel, errno);
+    return Status::Ok();
+}
+
+Status SyncFolder(const QString& sOrdner) {
+    FileDescriptor dir{::open(Native(sOrdner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0 || ::fsync(dir.fd) != 0)
+        return FileFailure(QStringLiteral("Der Ordner kann nicht auf den Datenträger geschrieben "
+                                          "werden:"),
+                           sOrdner, errno);
+    return Status::Ok();
+}
+
+QString CanonicalName(const QString& sPfad) {
+    // Links are resolved before "..", as the system resolves them; only a part of the folder
+    // that does not exist yet is kept as written (without "." and doubled "/").
+    const QString sAbsolut = QFileInfo(sPfad).absoluteFilePath();
+    QString sVorne = sAbsolut.left(qMax<qsizetype>(0, sAbsolut.lastIndexOf(QLatin1Char('/'))));
+    QString sHinten = sAbsolut.mid(sVorne.size());
+    while (!sVorne.isEmpty()) {
+        const QString sEcht = QFileInfo(sVorne).canonicalFilePath();
+        if (!sEcht.isEmpty())
+            return QDir::cleanPath((sEcht == QLatin1String("/") ? QString() : sEcht) + sHinten);
+        const qsizetype p = sVorne.lastIndexOf(QLatin1Char('/'));
+        sHinten = sVorne.mid(p) + sHinten;
+        sVorne = sVorne.left(p);
+    }
+    return QDir::cleanPath(sHinten);
+}
+
+bool EntryExists(const QString& sPfad) {
+    struct stat info {};
+    return !sPfad.isEmpty() && ::lstat(Native(sPfad).constData(), &info) == 0;
 }
 
 Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
     const QFileInfo info(sArchivDatei);
     const QString sEndung = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     const QString sStamm = sArchivDatei.left(sArchivDatei.size() - sEndung.size());
+    struct stat alt {};
+    if (::lstat(Native(sArchivDatei).constData(), &alt) != 0)
+        return FileFailure(QStringLiteral("Das bisherige Archiv kann nicht gelesen werden:"),
+                           sArchivDatei, errno);
     for (int n = 1; n <= 100; ++n) {
         const QString sName = sStamm + QStringLiteral(" (ersetzt") +
                               (n == 1 ? QString() : QLatin1Char(' ') + QString::number(n)) +
@@ -119,36 +214,20 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
         if (::link(Native(sArchivDatei).constData(), Native(sName).constData()) == 0) return sName;
         if (errno == EEXIST) continue;
         // No hard links here (a FAT stick, some network shares): a copy keeps it as well.
-        if (QFileInfo::exists(sName)) continue;
-        if (Status s = CopyFileReplacing(sArchivDatei, sName); !s.ok()) {
-            QFile::remove(sName);
-            return s;
-        }
-        if (Status s = FlushFile(sName); !s.ok()) {
-            QFile::remove(sName);
-            return s;
-        }
+        Status s = S_ISLNK(alt.st_mode)
+                       ? CopyLink(sArchivDatei, sName)
+                       : CopyToNewFile(sArchivDatei, sName, alt.st_mode & 07777, sName);
+        if (!s.ok() && s.error().code == EEXIST) continue;
+        if (!s.ok()) return s;  // nothing was made under sName
+        if (!S_ISLNK(alt.st_mode))
+            if (Status f = FlushFile(sName, sName); !f.ok()) {
+                ::unlink(Native(sName).constData());
+                return f;
+            }
         return sName;
     }
-    return Status::Fail(QStringLiteral("Für das bisherige Archiv \"") + sArchivDatei +
-                        QStringLiteral("\" ist kein freier Name zum Aufbewahren zu finden."));
-}
-
-Status FlushFile(const QString& sPfad) {
-    FileDescriptor f{::open(Native(sPfad).constData(), O_RDONLY | O_CLOEXEC)};
-    if (f.fd < 0 || ::fsync(f.fd) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht gesichert werden:"), sPfad, errno);
-    return Status::Ok();
-}
-
-Status ReplaceFile(const QString& sQuelle, const QString& sZiel) {
-    if (::rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel, errno);
-    // The new name is durable only once the folder itself is on the disk.
-    const QString ordner = QFileInfo(sZiel).absolutePath();
-    FileDescriptor dir{::open(Native(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd >= 0) ::fsync(dir.fd);
-    return Status::Ok();
+    return Status::Fail(QStringLiteral("Für das bisherige Archiv „") + sArchivDatei +
+                        QStringLiteral("“ ist kein freier Name zum Aufbewahren zu finden."));
 }
 
 }  // namespace tolva

@@ -31,16 +31,22 @@ Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger) {
     return Status::Ok();
 }
 
-Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger) {
+Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger,
+                           CopyLedger::Loeschung* abgelehnt) {
     for (const CopyLedger::Loeschung& l : ledger.loeschungen) {
-        if (Status s = cnDatenbank.Execute(l.sSql); !s.ok()) return s;
-        const qint64 entfernt = sqlite3_changes(cnDatenbank.Handle());
-        if (entfernt != l.lAnzahl)
-            return Status::Fail(QStringLiteral("Beim Entfernen aus der Benutzer-Datenbank hätte "
-                                               "\"%1\" %2 statt %3 Einträge gelöscht.")
-                                    .arg(l.sSql)
-                                    .arg(entfernt)
-                                    .arg(l.lAnzahl));
+        const qint64 vorher = sqlite3_total_changes(cnDatenbank.Handle());
+        Status s = cnDatenbank.Execute(l.sSql);
+        const qint64 entfernt = sqlite3_total_changes(cnDatenbank.Handle()) - vorher;
+        if (s.ok() && entfernt != l.lAnzahl)
+            s = Status::Fail(QStringLiteral("Beim Entfernen aus der Benutzer-Datenbank hätte "
+                                            "\"%1\" %2 statt %3 Einträge geändert.")
+                                 .arg(l.sSql)
+                                 .arg(entfernt)
+                                 .arg(l.lAnzahl));
+        if (!s.ok()) {
+            if (abgelehnt) *abgelehnt = l;
+            return s;
+        }
     }
     ledger.loeschungen.clear();
     return Status::Ok();

@@ -31,7 +31,10 @@ CopyLedger& CurrentLedger();
 Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger);
 
 // Runs the recorded deletions on the user database (inside its transaction) and checks that
-// each removes exactly as many rows as were stored; clears them from the ledger.
-Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger);
+// each removes exactly as many rows as were stored, counting rows that triggers or foreign
+// keys change as well; clears them from the ledger. On failure the transaction is left open
+// for the caller to roll back, and *abgelehnt (when given) is the deletion that failed.
+Status ApplyPendingDeletes(Connection& cnDatenbank, CopyLedger& ledger,
+                           CopyLedger::Loeschung* abgelehnt = nullptr);
 
 }  // namespace tolva

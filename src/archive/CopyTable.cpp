@@ -32,6 +32,13 @@ QString CopyFailureText(qint64 n, qint64 lAnzahl, const QString& sFehler) {
 
 }  // namespace
 
+void ShowCopyFailure(qint64 n, qint64 lAnzahl, const Status& fehler) {
+    MsgBox(CopyFailureText(n, lAnzahl, fehler.description()), vbOKOnly,
+           QStringLiteral("Archivierungs-Assistent"));
+    Connection& cnDatenbank = *Shared().cnDatenbank;
+    if (cnDatenbank.InTransaction()) (void)cnDatenbank.RollbackTrans();  // already failing
+}
+
 qint64 ProgressStep(qint64 lAnzahl) {
     const qint64 k = RoundHalfEven(lAnzahl, 40);
     return k == 0 ? 1 : k;
@@ -56,9 +63,7 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
 
     // The error exit: the only message of a failed copy; the user database is left as it was.
     auto fehler = [&](const Status& status) {
-        MsgBox(CopyFailureText(ergebnis.n, lAnzahl, status.description()), vbOKOnly,
-               QStringLiteral("Archivierungs-Assistent"));
-        (void)cnDatenbank.RollbackTrans();
+        ShowCopyFailure(ergebnis.n, lAnzahl, status);
         ergebnis.bFehler = true;
         return ergebnis;
     };

@@ -6,8 +6,10 @@
 #include "archive/CopyLedger.h"
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
+#include "archive/RunFolder.h"
 #include "component/ArchivForm.h"
 #include "component/SharedState.h"
+#include "database/Cancel.h"
 #include "database/ConnectionText.h"
 #include "database/Recordset.h"
 #include "database/Schema.h"
@@ -17,6 +19,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace tolva {
 namespace {
@@ -47,7 +51,12 @@ QString JetDateLiteral(const QDate& d) {
 // The state of one run and its steps; CreateArchive drives it.
 class ArchiveRun {
   public:
-    ArchiveRun() : g_(Shared()), form_(*g_.oArchivForm), cnDatenbank_(*g_.cnDatenbank) {}
+    explicit ArchiveRun(RunFolder ordner)
+        : g_(Shared()),
+          form_(*g_.oArchivForm),
+          cnDatenbank_(*g_.cnDatenbank),
+          ordner_(std::move(ordner)),
+          sTemp_(ordner_.PathOf(RunFolder::kArchivDatei)) {}
 
     bool Run();
 
@@ -66,14 +75,22 @@ class ArchiveRun {
     Status CopyAccounts();
     Status WriteDescription();
     Status FinishArchiveFile();
+    // Removes the archived rows from the user database; a refusal shows the copier's message
+    // and rolls back, and the run then only cleans up.
+    bool RemoveArchivedRows();
+    Status PutArchiveInPlace();
 
     SharedState& g_;
     ArchivForm& form_;
     Connection& cnDatenbank_;
+    RunFolder ordner_;     // the run's private folder; holds the lock on the target's name
+    const QString sTemp_;  // the archive while it is written, inside ordner_
     Connection cnArchiv_;
     QString sBeschreibung_;
-    QString sZuLoeschen_;  // the archive file that a failure removes
-    QString sErsetzt_;     // the archive that this run replaces, kept until the run has ended
+    bool bAmZiel_ = false;  // the new archive stands under the target name
+    QString sErsetzt_;      // the archive that this run replaces, kept until the run has ended
+    // From the rename to the commit the run finishes even when cancellation is requested.
+    std::optional<CancelHold> halten_;
 };
 
 bool ArchiveRun::Run() {
@@ -199,11 +216,14 @@ bool ArchiveRun::Run() {
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
     if (Status s = FinishArchiveFile(); !s.ok()) return Fail(s);
+    if (!RemoveArchivedRows()) return CleanUp();
+    if (Status s = PutArchiveInPlace(); !s.ok()) return Fail(s);
 
     Host().ShowMessage(QStringLiteral("Die Daten wurden erfolgreich archiviert."), vbOKOnly,
                        QStringLiteral("Archivierung beendet"), true, 0);
     if (Status s = cnDatenbank_.CommitTrans(); !s.ok()) return Fail(s);
     cnDatenbank_.Close();
+    halten_.reset();
     // The removal is committed: the archive that was replaced is no longer needed.
     if (!sErsetzt_.isEmpty()) QFile::remove(sErsetzt_);
     return true;
@@ -218,22 +238,26 @@ bool ArchiveRun::Fail(const Status& status) {
 }
 
 bool ArchiveRun::CleanUp() {
+    const CancelHold halten;  // the clean-up itself is never cut short
     form_.SetBusyPointer(false);
     form_.SetProgressListVisible(false);
-    if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();
+    if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();  // already failing
     cnDatenbank_.Close();
     cnArchiv_.Close();
-    if (!sErsetzt_.isEmpty()) {
-        if (sZuLoeschen_ == g_.sArchivDatei) {
-            // The new archive already stands in the old one's place, but the user database
-            // kept its rows: the old archive goes back, since it may hold rows that an
-            // earlier run removed.
-            if (ReplaceFile(sErsetzt_, g_.sArchivDatei).ok()) sZuLoeschen_.clear();
+    // The user database kept its rows. A new archive that already stands under the target
+    // name goes; the archive it replaced comes back, since it may hold rows that an earlier
+    // run removed.
+    if (bAmZiel_) {
+        if (!sErsetzt_.isEmpty()) {
+            if (RenameFile(sErsetzt_, g_.sArchivDatei).ok()) sErsetzt_.clear();
         } else {
-            QFile::remove(sErsetzt_);  // the old archive was never touched
+            QFile::remove(g_.sArchivDatei);
         }
+    } else if (!sErsetzt_.isEmpty()) {
+        QFile::remove(sErsetzt_);  // the old archive was never touched
     }
-    if (!sZuLoeschen_.isEmpty()) QFile::remove(sZuLoeschen_);
+    (void)ordner_.Remove();  // what cannot go now is removed by the next run into the folder
+    halten_.reset();
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
     return false;
@@ -250,23 +274,20 @@ Status ArchiveRun::MakeArchiveFile() {
     if (!QFile::exists(sVorlage))
         return Status::Fail(QStringLiteral("Die Archivvorlage \"") + sVorlage +
                             QStringLiteral("\" wurde nicht gefunden."));
-    const QString sTemp = TemporaryArchivePath(g_.sArchivDatei);
-    sZuLoeschen_ = sTemp;
-    if (Status s = CopyFileReplacing(sVorlage, sTemp); !s.ok()) return s;
     // The archive holds the same banking data: nobody may read it who may not read the
     // user database.
-    QFile::setPermissions(sTemp,
-                          QFile::permissions(g_.sDatenbank) | QFile::ReadOwner | QFile::WriteOwner);
-    return Status::Ok();
+    return CopyToNewFile(sVorlage, sTemp_, PrivateCopyMode(g_.sDatenbank), g_.sArchivDatei);
 }
 
 Status ArchiveRun::OpenArchive() {
     cnArchiv_.SetMode(Connection::adModeShareExclusive);
-    if (Status s = cnArchiv_.Open(BuildConnectionText(sZuLoeschen_)); !s.ok()) return s;
+    cnArchiv_.SetDisplayName(g_.sArchivDatei);
+    if (Status s = cnArchiv_.Open(BuildConnectionText(sTemp_)); !s.ok()) return s;
     // The file is not the archive until it is complete and renamed; a crash leaves only a
-    // temporary file behind, so it needs no journal, and it is flushed once at the end.
-    if (Status s = cnArchiv_.Execute(QStringLiteral("PRAGMA journal_mode = OFF; "
-                                                    "PRAGMA synchronous = OFF; "
+    // file in the run's private folder behind, so it needs no journal, and it is flushed once
+    // at the end.
+    if (Status s = cnArchiv_.Execute(QStringLiteral("PRAGMA main.journal_mode = OFF; "
+                                                    "PRAGMA main.synchronous = OFF; "
                                                     "PRAGMA main.cache_size = -8192"));
         !s.ok())
         return s;
@@ -333,8 +354,10 @@ Status ArchiveRun::CopyAccounts() {
     qint64 lMaxNr = 0;
     {
         Recordset rs;
-        if (rs.Open(QStringLiteral("SELECT MAX (Nr) from Konten"), cnDatenbank_).ok() && !rs.Eof())
-            lMaxNr = rs.Field(0).toLongLong();
+        if (Status s = rs.Open(QStringLiteral("SELECT MAX (Nr) from Konten"), cnDatenbank_);
+            !s.ok())
+            return s;
+        if (!rs.Eof()) lMaxNr = rs.Field(0).toLongLong();
     }
     Recordset rsZiel;
     if (Status s = rsZiel.Open(QStringLiteral("Konten"), cnArchiv_); !s.ok()) return s;
@@ -384,28 +407,44 @@ Status ArchiveRun::WriteDescription() {
 
 Status ArchiveRun::FinishArchiveFile() {
     if (Status s = cnArchiv_.CommitTrans(); !s.ok()) return s;
-    CopyLedger& ledger = CurrentLedger();
-    if (Status s = VerifyArchive(cnArchiv_, ledger); !s.ok()) return s;
+    if (Status s = VerifyArchive(cnArchiv_, CurrentLedger()); !s.ok()) return s;
     if (Status s = DetachSource(cnArchiv_); !s.ok()) return s;
-    // Only rows that the archive verifiably holds leave the user database.
-    if (Status s = ApplyPendingDeletes(cnDatenbank_, ledger); !s.ok()) return s;
     cnArchiv_.Close();
-    if (Status s = FlushFile(sZuLoeschen_); !s.ok()) return s;
-    if (QFileInfo(g_.sArchivDatei).isFile()) {
+    return FlushFile(sTemp_, g_.sArchivDatei);
+}
+
+bool ArchiveRun::RemoveArchivedRows() {
+    // Only rows that the archive verifiably holds leave the user database.
+    CopyLedger::Loeschung abgelehnt;
+    const Status s = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
+    if (s.ok()) return true;
+    // As a copy whose delete is refused: every row was visited, none stays archived.
+    ShowCopyFailure(abgelehnt.lAnzahl, abgelehnt.lAnzahl, s);
+    return false;
+}
+
+Status ArchiveRun::PutArchiveInPlace() {
+    if (Status s = CheckCancel(); !s.ok()) return s;
+    // The commit after the success message must not meet a reader: the changed pages are
+    // written now, under the lock the commit needs. If readers stay, the run fails here,
+    // before anything is renamed.
+    if (Status s = cnDatenbank_.FlushCache(); !s.ok()) return s;
+    halten_.emplace();
+    if (EntryExists(g_.sArchivDatei)) {
         Result<QString> ersetzt = KeepReplacedArchive(g_.sArchivDatei);
         if (!ersetzt) return ersetzt.status();
         sErsetzt_ = ersetzt.value();
     }
-    if (Status s = ReplaceFile(sZuLoeschen_, g_.sArchivDatei); !s.ok()) return s;
-    sZuLoeschen_ = g_.sArchivDatei;
-    return Status::Ok();
+    if (Status s = RenameFile(sTemp_, g_.sArchivDatei); !s.ok()) return s;
+    bAmZiel_ = true;
+    return SyncFolder(ordner_.TargetFolder());
 }
 
 }  // namespace
 
-bool CreateArchive() {
+bool CreateArchive(RunFolder ordner) {
     if (!Shared().oArchivForm || !Shared().cnDatenbank || !Shared().oTools) return false;
-    return ArchiveRun().Run();
+    return ArchiveRun(std::move(ordner)).Run();
 }
 
 }  // namespace tolva

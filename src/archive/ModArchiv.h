@@ -9,6 +9,7 @@ namespace tolva {
 
 class Connection;
 class Recordset;
+class RunFolder;
 
 // Adds the current row of rsQuelle to rsZiel field by field by position and stores it.
 // A row that cannot be stored is reported, so that the table copy fails.
@@ -30,6 +31,11 @@ struct CopyTableErgebnis {
 CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
                             const QString& sWhere);
 
+// The copier's error exit: its message box ("Es wurde nur n von insgesammt lAnzahl ...",
+// the failure's description after "FEHLER: ") and the rollback of the user database's
+// transaction. Precondition: cnDatenbank set.
+void ShowCopyFailure(qint64 n, qint64 lAnzahl, const Status& fehler);
+
 // The progress step of a table of lAnzahl rows: lAnzahl / 40 rounded half to even, at least 1.
 qint64 ProgressStep(qint64 lAnzahl);
 // The bar width after n of lAnzahl rows on a frame of lBreite: (lBreite * n) / lAnzahl
@@ -42,9 +48,15 @@ void GetAccountLabel(qint64 lKontoID, QString& sLabel);
 
 // Runs one archive job from the shared state (sArchivDatei, dStichtag, bEntfernen,
 // lPasswortModus, aKontenMitDaten, aAnzahlDaten, aInstitute, cnDatenbank) and reports to the
-// user through oArchivForm and message boxes. Returns true only when the archive stands
-// complete under sArchivDatei and the user database was committed; cnDatenbank is closed
-// afterwards in every case. Preconditions: cnDatenbank open, oTools and oArchivForm set.
-bool CreateArchive();
+// user through oArchivForm and message boxes. The archive is made in the private folder
+// `ordner`, checked, flushed and renamed to sArchivDatei before the removal is committed; an
+// existing sArchivDatei is kept under a second name until then and put back when the run
+// fails after the rename. Returns true only when the archive stands complete under
+// sArchivDatei and the user database was committed; cnDatenbank is closed, the private
+// folder removed and the lock released afterwards in every case. A requested cancellation
+// (database/Cancel.h) ends the run like a failure, except between the rename and the commit.
+// Preconditions: cnDatenbank open, oTools and oArchivForm set; `ordner` beside sArchivDatei,
+// holding the lock on its name.
+bool CreateArchive(RunFolder ordner);
 
 }  // namespace tolva

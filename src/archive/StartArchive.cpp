@@ -2,9 +2,15 @@
 #include "archive/StartArchive.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/Backup.h"
 #include "archive/ModArchiv.h"
+#include "archive/RunChecks.h"
+#include "archive/RunFolder.h"
+#include "archive/RunNames.h"
 #include "component/SharedState.h"
+#include "database/Cancel.h"
 #include "database/ConnectionText.h"
+#include "database/Schema.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "survey/CreatePath.h"
@@ -12,36 +18,82 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
 namespace tolva {
 namespace {
-
-// Whether two paths name the same existing file (also through links or other spellings).
-bool SameFile(const QString& a, const QString& b) {
-    const QFileInfo fa(a);
-    const QFileInfo fb(b);
-    if (!fa.exists() || !fb.exists()) return false;
-    return fa.canonicalFilePath() == fb.canonicalFilePath();
-}
-
-// The name under which the backup is written until it is complete.
-QString TemporaryBackupPath(const QString& sSicherung) {
-    return sSicherung + QStringLiteral(".tmp");
-}
-
-// Writes the backup next to its final name first, so that an existing backup survives a
-// copy that fails halfway.
-Status WriteBackup(const QString& sDatenbank, const QString& sSicherung) {
-    const QString sTemp = TemporaryBackupPath(sSicherung);
-    Status s = CopyFileReplacing(sDatenbank, sTemp);
-    if (s.ok()) s = FlushFile(sTemp);
-    if (s.ok()) s = ReplaceFile(sTemp, sSicherung);
-    if (!s.ok()) QFile::remove(sTemp);
-    return s;
-}
 
 StartErgebnis ErrorExit(const QString& sBeschreibung) {
     MsgBox(sBeschreibung, vbOKOnly, QStringLiteral("Archiv:Fertig"));
     return StartErgebnis::Fehler;
+}
+
+// The folder levels that this start made; removed again (when empty) unless the run
+// succeeded.
+struct MadeFolders {
+    QStringList aEbenen;
+    bool bBehalten = false;
+    ~MadeFolders() {
+        if (bBehalten) return;
+        for (auto it = aEbenen.crbegin(); it != aEbenen.crend(); ++it)
+            ::rmdir(QFile::encodeName(*it).constData());  // a level that is not empty stays
+    }
+};
+
+bool AskOverwrite(const QString& sArchivDatei) {
+    return Host().ShowMessage(QStringLiteral("Die Datei ") + sArchivDatei +
+                                  QStringLiteral(" existiert bereits!") + QStringLiteral("\r\n") +
+                                  QStringLiteral("Soll Sie überschrieben werden?"),
+                              vbYesNo + vbInformation + vbDefaultButton2,
+                              QStringLiteral("Archivierungs-Assistent"), true, 0) != vbNo;
+}
+
+bool AskCreateFolder(const QString& sArchivPfad) {
+    return Host().ShowMessage(
+               QStringLiteral("Der Archiv-Pfad ") + sArchivPfad +
+                   QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?"),
+               vbYesNo + vbQuestion, QString(), true, 0) == vbYes;
+}
+
+// Makes the missing target folder; fails with the reason when it is not there afterwards.
+Status MakeFolder(const QString& sArchivPfad, MadeFolders& angelegt) {
+    if (Status s = CreatePath(sArchivPfad, &angelegt.aEbenen); !s.ok()) return s;
+    if (QFileInfo(sArchivPfad).isDir()) return Status::Ok();
+    // CreatePath does not tell why a level failed; the deepest one tells it again.
+    QString sOrdner = sArchivPfad;
+    while (sOrdner.size() > 1 && sOrdner.endsWith(QLatin1Char('/'))) sOrdner.chop(1);
+    const int fehler = ::mkdir(QFile::encodeName(sOrdner).constData(), 0777) == 0 ? 0 : errno;
+    if (fehler == 0) {
+        angelegt.aEbenen << sOrdner;
+        return Status::Ok();
+    }
+    return FileFailure(QStringLiteral("Der Archiv-Pfad kann nicht angelegt werden:"), sArchivPfad,
+                       fehler);
+}
+
+// Writes the backup under its own lock, with the user database's connection closed while the
+// file is copied, and opens the connection again.
+Status Backup(const QString& sSicherung) {
+    SharedState& g = Shared();
+    Result<NameLock> sperre = NameLock::Acquire(sSicherung);
+    if (!sperre.ok()) return sperre.status();
+    // Leftovers of killed runs that cannot be removed now stay for a later run; they hold no
+    // name that this run needs.
+    (void)RemoveStaleRunFolders(sperre.value());
+    Result<RunFolder> ordner = RunFolder::Create(std::move(sperre).value());
+    if (!ordner.ok()) return ordner.status();
+    if (g.cnDatenbank) g.cnDatenbank->Close();
+    RunFolder arbeit = std::move(ordner).value();
+    if (Status s = WriteBackup(g.sDatenbank, arbeit, sSicherung); !s.ok()) return s;
+    if (!g.cnDatenbank) g.cnDatenbank = std::make_unique<Connection>();
+    return g.cnDatenbank->Open(BuildConnectionText(g.sDatenbank), QString(), QString(), -1);
+}
+
+RunChoice ChoiceOf(const SharedState& g) {
+    return RunChoice{g.oTools ? g.oTools->FormatSqlDatum(g.dStichtag) : QString(), g.aKontenAuswahl,
+                     g.aKontenMitDaten, g.bEntfernen};
 }
 
 }  // namespace
@@ -52,63 +104,51 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
     if (bErfolg) *bErfolg = false;
     g.sArchivDatei = start.sZielDatei;
 
-    const QFileInfo ziel(g.sArchivDatei);
-    if (ziel.isFile() && !ziel.isHidden()) {
-        const long antwort = Host().ShowMessage(
-            QStringLiteral("Die Datei ") + g.sArchivDatei + QStringLiteral(" existiert bereits!") +
-                QStringLiteral("\r\n") + QStringLiteral("Soll Sie überschrieben werden?"),
-            vbYesNo + vbInformation + vbDefaultButton2, QStringLiteral("Archivierungs-Assistent"),
-            true, 0);
-        if (antwort == vbNo) return StartErgebnis::Abgebrochen;
-    }
-
     const qsizetype p = g.sArchivDatei.lastIndexOf(QLatin1Char('/'));
     if (p < 0)
         return ErrorExit(QStringLiteral("Der Dateiname \"") + g.sArchivDatei +
                          QStringLiteral("\" enthält keinen Ordner."));
     g.sArchivPfad = g.sArchivDatei.left(p + 1);
-    if (ziel.isDir())
+    if (QFileInfo(g.sArchivDatei).isDir())
         return ErrorExit(QStringLiteral("\"") + g.sArchivDatei +
                          QStringLiteral("\" ist ein Ordner und kann kein Archiv aufnehmen."));
-    if (SameFile(g.sArchivDatei, g.sDatenbank) ||
-        (start.bSichern && SameFile(g.sArchivDatei, start.sSicherungsDatei)))
-        return ErrorExit(QStringLiteral("Die Archivdatei \"") + g.sArchivDatei +
-                         QStringLiteral("\" ist die Benutzer-Datenbank oder ihre Sicherung. "
-                                        "Bitte wählen Sie einen anderen Dateinamen."));
-    // The archive is written under a temporary name first; that name must not be the user
-    // database's own.
-    if (SameFile(TemporaryArchivePath(g.sArchivDatei), g.sDatenbank))
-        return ErrorExit(QStringLiteral("Die Benutzer-Datenbank \"") + g.sDatenbank +
-                         QStringLiteral("\" trägt den Namen, unter dem das Archiv angelegt wird. "
-                                        "Bitte wählen Sie einen anderen Dateinamen."));
 
+    // Before anything is written: the names, then what the copying assumes.
+    const QString sVorlage =
+        Host().GetSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+    const QString sSicherung = start.bSichern ? start.sSicherungsDatei : QString();
+    if (Status s = CheckRunNames({g.sDatenbank, sVorlage, g.sArchivDatei, sSicherung}); !s.ok())
+        return ErrorExit(s.description());
+    if (g.cnDatenbank && g.cnDatenbank->State() == Connection::adStateOpen)
+        if (Status s = CheckUserDatabase(*g.cnDatenbank, sVorlage, ChoiceOf(g)); !s.ok())
+            return ErrorExit(s.description());
+
+    // The target's name is locked before it is looked at, and stays locked to the end.
+    MadeFolders angelegt;
+    NameLock sperre;
     if (!QFileInfo(g.sArchivPfad).isDir()) {
-        const long antwort = Host().ShowMessage(
-            QStringLiteral("Der Archiv-Pfad ") + g.sArchivPfad +
-                QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?"),
-            vbYesNo + vbQuestion, QString(), true, 0);
-        if (antwort != vbYes) return StartErgebnis::Abgebrochen;
-        if (Status s = CreatePath(g.sArchivPfad); !s.ok()) return ErrorExit(s.description());
+        if (!AskCreateFolder(g.sArchivPfad)) return StartErgebnis::Abgebrochen;
+        if (Status s = MakeFolder(g.sArchivPfad, angelegt); !s.ok())
+            return ErrorExit(s.description());
     }
+    {
+        Result<NameLock> l = NameLock::Acquire(g.sArchivDatei);
+        if (!l.ok()) return ErrorExit(l.error().description);
+        sperre = std::move(l).value();
+    }
+    if (EntryExists(g.sArchivDatei) && !AskOverwrite(g.sArchivDatei))
+        return StartErgebnis::Abgebrochen;
+    (void)RemoveStaleRunFolders(sperre);  // what cannot go now stays for a later run
 
-    if (start.bSichern) {
-        if (SameFile(start.sSicherungsDatei, g.sDatenbank) ||
-            SameFile(TemporaryBackupPath(start.sSicherungsDatei), g.sDatenbank))
-            return ErrorExit(
-                QStringLiteral("Die Sicherungsdatei darf nicht die "
-                               "Benutzer-Datenbank selbst sein."));
-        if (g.cnDatenbank) g.cnDatenbank->Close();
-        if (Status s = WriteBackup(g.sDatenbank, start.sSicherungsDatei); !s.ok())
-            return ErrorExit(s.description());
-        if (!g.cnDatenbank) g.cnDatenbank = std::make_unique<Connection>();
-        if (Status s =
-                g.cnDatenbank->Open(BuildConnectionText(g.sDatenbank), QString(), QString(), -1);
-            !s.ok())
-            return ErrorExit(s.description());
-    }
+    if (Status s = CheckCancel(); !s.ok()) return ErrorExit(s.description());
+    if (start.bSichern)
+        if (Status s = Backup(sSicherung); !s.ok()) return ErrorExit(s.description());
 
     Host().SetSetting(kSettingArchivPfad, g.sArchivPfad);
-    const bool ok = CreateArchive();
+    Result<RunFolder> ordner = RunFolder::Create(std::move(sperre));
+    if (!ordner.ok()) return ErrorExit(ordner.error().description);
+    const bool ok = CreateArchive(std::move(ordner).value());
+    angelegt.bBehalten = ok;
     if (bErfolg) *bErfolg = ok;
     return StartErgebnis::Gelaufen;
 }

@@ -2,13 +2,12 @@
 #include "survey/CreatePath.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <sys/stat.h>
 
 namespace tolva {
 
-Status CreatePath(const QString& sPfad) {
+Status CreatePath(const QString& sPfad, QStringList* aAngelegt) {
     if (!sPfad.startsWith(QLatin1Char('/')))
         return Status::Fail(QStringLiteral("Ungültiger Pfad: \"") + sPfad +
                             QStringLiteral("\" beginnt nicht beim Wurzelverzeichnis."));
@@ -19,7 +18,8 @@ Status CreatePath(const QString& sPfad) {
         pfad += QLatin1Char('/') + name;
         // The outcome is not looked at: an existing level is fine, a failing one shows up
         // when the caller uses the folder.
-        ::mkdir(QFile::encodeName(pfad).constData(), 0777);
+        if (::mkdir(QFile::encodeName(pfad).constData(), 0777) == 0 && aAngelegt)
+            *aAngelegt << pfad;
     }
     return Status::Ok();
 }

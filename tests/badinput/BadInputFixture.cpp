@@ -153,7 +153,6 @@ void BadInputTest::ExpectRefusedUnchanged(const Lauf& lauf, const QStringList& a
     EXPECT_EQ(FolderEntries(QFileInfo(rememberedDb_).path()), dbEntries_);
     EXPECT_EQ(FolderEntries(QFileInfo(rememberedZiel_).path()), zielEntries_);
     EXPECT_FALSE(QFileInfo::exists(rememberedZiel_));
-    EXPECT_FALSE(QFileInfo::exists(rememberedZiel_ + QStringLiteral(".tmp")));
 }
 
 }  // namespace tolva::test

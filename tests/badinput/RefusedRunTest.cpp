@@ -39,7 +39,7 @@ TEST_F(BadInputTest, TargetFolderThatCannotBeWritten) {
     }
     const QString sZiel = sOrdner + QStringLiteral("/archiv.aba");
     RememberState(UserDb(), sZiel);
-    ExpectRefusedUnchanged(Create(UserDb(), sZiel), {kFehlerImLauf, sGrund});
+    ExpectRefusedUnchanged(Create(UserDb(), sZiel), {sOrdner, sGrund});
 }
 
 TEST_F(BadInputTest, TargetOnAFullFileSystem) {

@@ -96,18 +96,15 @@ TEST_F(StartRunTest, AnExistingTargetAndTheAnswerYesIsReplaced) {
     EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_)));
 }
 
-TEST_F(StartRunTest, AReplacedArchiveComesBackWhenTheUserDatabaseCannotCommit) {
+TEST_F(StartRunTest, AReaderThatStaysFailsTheRunBeforeTheOldArchiveIsReplaced) {
     WriteFile(sZiel_, "altes Archiv");
     Prepare();
     boxes_->QueueAnswer(vbYes);
-    // While the success message is up, another program starts reading the user database, so
-    // that the removal cannot be committed.
+    // While the overwrite question is up, another program starts reading the user database
+    // and keeps reading: the run cannot take the lock its commit needs.
     std::unique_ptr<RawDatabase> leser;
-    bool bNeuesArchivDa = false;
-    boxes_->onShow = [&](const ShownMessage& m) {
-        if (m.sTitel != QStringLiteral("Archivierung beendet")) return;
-        bNeuesArchivDa = ReadArchiveDescription(sZiel_).bGeoeffnet;
-        EXPECT_EQ(FileBytes(KeptName(sZiel_)), QByteArray("altes Archiv"));
+    boxes_->onShow = [&](const ShownMessage&) {
+        if (leser) return;
         leser = std::make_unique<RawDatabase>(sUser_);
         leser->Exec(QStringLiteral("BEGIN; SELECT count(*) FROM Konten;"));
     };
@@ -115,14 +112,13 @@ TEST_F(StartRunTest, AReplacedArchiveComesBackWhenTheUserDatabaseCannotCommit) {
     EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
     leser.reset();
     EXPECT_FALSE(bErfolg);
-    EXPECT_TRUE(bNeuesArchivDa);
     ExpectRunEnded();
-    ASSERT_EQ(boxes_->Shown().size(), 3u);
-    EXPECT_EQ(boxes_->Shown()[2].sTitel, QStringLiteral("Export"));
-    EXPECT_TRUE(boxes_->Shown()[2].sText.contains(QStringLiteral("anderen Programm benutzt")))
-        << boxes_->Shown()[2].sText.toStdString();
-    // The old archive is back under its name, with no second name left over, and the user
-    // database still holds every row.
+    ASSERT_EQ(boxes_->Shown().size(), 2u);
+    EXPECT_EQ(boxes_->Shown()[1].sText,
+              kFehlerAnfang + QStringLiteral("Die Datenbank „") + sUser_ +
+                  QStringLiteral("“ wird gerade von einem anderen Programm benutzt."));
+    EXPECT_EQ(boxes_->Shown()[1].sTitel, QStringLiteral("Export"));
+    // No success was shown, the old archive never left its name, and no row left home.
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_)));
     EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
@@ -196,31 +192,40 @@ TEST_F(StartRunTest, ATargetWithoutFolderEndsInTheStartsErrorExit) {
     EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
 }
 
-// The user database may carry any name, also the one under which an archive or a backup is
-// written until it is complete.
-TEST_F(StartRunTest, ATargetWhoseTemporaryNameIsTheUserDatabaseIsRefused) {
-    MoveUserDatabase(sZiel_ + QStringLiteral(".tmp"));
+// Archive and backup names that would destroy the user database, its journal or each other
+// are refused before anything is written, under any spelling of the path.
+TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesAreRefused) {
+    ASSERT_TRUE(QFile::link(dir_.path(), dir_.filePath(QStringLiteral("verknuepft"))));
+    const QString sAnders = dir_.filePath(QStringLiteral("verknuepft/./archiv/../bank.dat"));
+    const QString sBackup = dir_.filePath(QStringLiteral("bank.BKA"));
+    const struct {
+        QString sZiel;
+        QString sSicherung;
+    } faelle[] = {
+        {sAnders, QString()},
+        {sUser_ + QStringLiteral("-journal"), QString()},
+        {dir_.filePath(QStringLiteral("verknuepft/bank.dat-wal")), QString()},
+        {sZiel_, sUser_ + QStringLiteral("-journal")},
+        {sZiel_, dir_.filePath(QStringLiteral("archiv/./Archiv 2023.aba"))},
+        {sBackup, sBackup},
+    };
     Prepare();
-    bool bErfolg = true;
-    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Fehler);
-    EXPECT_FALSE(bErfolg);
-    ASSERT_EQ(boxes_->Shown().size(), 1u);
-    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.sZiel.toStdString() + " / " + fall.sSicherung.toStdString());
+        boxes_->QueueAnswer(vbYes);  // also with "Ja" to an overwrite question
+        bool bErfolg = true;
+        EXPECT_EQ(Start(&bErfolg, fall.sZiel, fall.sSicherung), StartErgebnis::Fehler);
+        EXPECT_FALSE(bErfolg);
+        ASSERT_EQ(boxes_->Shown().size(), 1u);
+        EXPECT_EQ(boxes_->Shown().back().sTitel, QStringLiteral("Archiv:Fertig"));
+        EXPECT_TRUE(boxes_->Shown().back().sText.contains(QStringLiteral("Bitte wählen Sie")))
+            << boxes_->Shown().back().sText.toStdString();
+        boxes_->Clear();
+    }
     EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
     EXPECT_FALSE(QFileInfo::exists(sZiel_));
-}
-
-TEST_F(StartRunTest, ABackupWhoseTemporaryNameIsTheUserDatabaseIsRefused) {
-    MoveUserDatabase(dir_.filePath(QStringLiteral("bank.BKA.tmp")));
-    Prepare();
-    bool bErfolg = true;
-    EXPECT_EQ(Start(&bErfolg, QString(), dir_.filePath(QStringLiteral("bank.BKA"))),
-              StartErgebnis::Fehler);
-    EXPECT_FALSE(bErfolg);
-    ASSERT_EQ(boxes_->Shown().size(), 1u);
-    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
-    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
-    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("bank.BKA"))));
+    EXPECT_FALSE(QFileInfo::exists(sBackup));
+    EXPECT_FALSE(QFileInfo::exists(sUser_ + QStringLiteral("-wal")));
 }
 
 TEST_F(StartRunTest, TheBackupIsAByteCopyOfTheUserDatabase) {
@@ -241,7 +246,7 @@ TEST_F(StartRunTest, TheBackupIsAByteCopyOfTheUserDatabase) {
     EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
 }
 
-TEST_F(StartRunTest, AnUnwritableTargetFolderFailsTheRunAndChangesNothing) {
+TEST_F(StartRunTest, AnUnwritableTargetFolderEndsTheStartAndChangesNothing) {
     // As root a read-only folder can still be written; /proc takes no new files for anyone.
     QString sZiel = QStringLiteral("/proc/tolva-etest.aba");
     const QString sOrdner = dir_.filePath(QStringLiteral("nur-lesen"));
@@ -252,10 +257,14 @@ TEST_F(StartRunTest, AnUnwritableTargetFolderFailsTheRunAndChangesNothing) {
     }
     Prepare();
     bool bErfolg = true;
-    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Gelaufen);
+    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Fehler);
     EXPECT_FALSE(bErfolg);
-    ExpectRunEnded();
-    ExpectRunError();
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archiv:Fertig"));
+    EXPECT_TRUE(
+        boxes_->Shown()[0].sText.startsWith(QStringLiteral("Im Ordner kann keine Datei "
+                                                           "angelegt werden:")))
+        << boxes_->Shown()[0].sText.toStdString();
     ExpectNothingChanged(sZiel);
     QFile::setPermissions(sOrdner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

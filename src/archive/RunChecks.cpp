@@ -1,0 +1,230 @@
+// The checks before a run: columns, triggers, date forms and a writable database folder.
+#include "archive/RunChecks.h"
+
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/SqlValue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace tolva {
+namespace {
+
+// The tables a run copies row by row by position.
+const char* const kKopierteTabellen[] = {
+    "BankDaten", "Konten",         "Umsätze",      "UmsZusatz",  "OffeneUmsätze",
+    "Aufträge",  "SammelAufträge", "SammelEinzel", "Kategorien", "Empfänger"};
+// The tables a run deletes archived rows from.
+const char* const kEntfernteTabellen[] = {"Umsätze",  "UmsZusatz",      "OffeneUmsätze",
+                                          "Aufträge", "SammelAufträge", "SammelEinzel"};
+
+const QString kDatumsForm = QStringLiteral("[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]");
+
+// The rows of a query as lists of texts (NULL as an empty text).
+Result<std::vector<QStringList>> Rows(Connection& cn, const QString& sql) {
+    sqlite3* db = cn.Handle();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);
+    std::vector<QStringList> zeilen;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            QStringList zeile;
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+                zeile << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                    sqlite3_column_bytes(stmt, i));
+            zeilen.push_back(zeile);
+        }
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, cn.MessageName());
+    return zeilen;
+}
+
+Result<QStringList> Columns(Connection& cn, const char* sTabelle) {
+    Result<std::vector<QStringList>> zeilen = Rows(
+        cn,
+        QStringLiteral("PRAGMA table_info(%1)").arg(QuoteIdentifier(QString::fromUtf8(sTabelle))));
+    if (!zeilen.ok()) return zeilen.error();
+    QStringList spalten;
+    for (const QStringList& z : zeilen.value()) spalten << z.value(1);
+    return spalten;
+}
+
+Result<QString> Version(Connection& cn) {
+    Result<std::vector<QStringList>> zeilen =
+        Rows(cn, QStringLiteral("SELECT Version FROM Optionen LIMIT 1"));
+    if (!zeilen.ok()) return zeilen.error();
+    return zeilen.value().empty() ? QString() : zeilen.value().front().value(0);
+}
+
+Status CheckColumns(Connection& cnDatenbank, Connection& cnVorlage) {
+    for (const char* sTabelle : kKopierteTabellen) {
+        const QString sName = QString::fromUtf8(sTabelle);
+        Result<QStringList> soll = Columns(cnVorlage, sTabelle);
+        if (!soll.ok()) return soll.status();
+        Result<QStringList> ist = Columns(cnDatenbank, sTabelle);
+        if (!ist.ok()) return ist.status();
+        if (ist.value().isEmpty())
+            return Status::Fail(
+                QStringLiteral("Die Tabelle %1 fehlt in der Benutzer-Datenbank.").arg(sName));
+        if (ist.value().join(u',').toLower() == soll.value().join(u',').toLower()) continue;
+        return Status::Fail(QStringLiteral("Die Tabelle %1 der Benutzer-Datenbank hat andere "
+                                           "Spalten als die Archivvorlage: „%2“ statt „%3“. "
+                                           "Ihre Zeilen würden im Archiv an falscher Stelle "
+                                           "stehen.")
+                                .arg(sName, ist.value().join(QStringLiteral(", ")),
+                                     soll.value().join(QStringLiteral(", "))));
+    }
+    return Status::Ok();
+}
+
+QString IdList(const std::vector<QString>& ids) {
+    QStringList zahlen;
+    for (const QString& s : ids) zahlen << QString::number(s.trimmed().toLongLong());
+    return zahlen.isEmpty() ? QStringLiteral("NULL") : zahlen.join(u',');
+}
+
+// Whether the run gives an account of the user database a new number (and back -1).
+Result<bool> RenumbersAccounts(Connection& cn, const RunChoice& wahl) {
+    Result<std::vector<QStringList>> negativ =
+        Rows(cn, QStringLiteral("SELECT count(*) FROM Konten WHERE Nr < 0 AND id IN (%1)")
+                     .arg(IdList(wahl.aKontenMitDaten)));
+    if (!negativ.ok()) return negativ.error();
+    return negativ.value().front().value(0).toLongLong() > 0;
+}
+
+Status CheckTriggers(Connection& cn, const RunChoice& wahl, bool bNummern) {
+    QStringList tabellen;
+    if (wahl.bEntfernen)
+        for (const char* t : kEntfernteTabellen) tabellen << QString::fromUtf8(t).toLower();
+    if (bNummern) tabellen << QStringLiteral("konten");
+    Result<std::vector<QStringList>> trigger = Rows(
+        cn, QStringLiteral(
+                "SELECT name, tbl_name FROM sqlite_master WHERE type = 'trigger' ORDER BY name"));
+    if (!trigger.ok()) return trigger.status();
+    for (const QStringList& t : trigger.value())
+        if (tabellen.contains(t.value(1).toLower()))
+            return Status::Fail(
+                QStringLiteral("Auf der Tabelle %1 der Benutzer-Datenbank liegt der Trigger „%2“. "
+                               "Er würde beim Archivieren Zeilen ändern oder löschen, die nicht "
+                               "ins Archiv kommen. Bitte entfernen Sie ihn zuvor.")
+                    .arg(t.value(1), t.value(0)));
+    return Status::Ok();
+}
+
+Status DateFormFailure(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
+    return Status::Fail(QStringLiteral("In der Tabelle %1 der Benutzer-Datenbank steht im Feld "
+                                       "%2 der Wert „%3“ statt eines Datums der Form "
+                                       "JJJJ-MM-TT. Solche Zeilen würden falsch ausgewählt.")
+                            .arg(sTabelle, sFeld, sWert));
+}
+
+Status CheckDates(Connection& cn, const RunChoice& wahl) {
+    const QString sKonten =
+        QStringLiteral(" AND KontoID IN (") + IdList(wahl.aKontenAuswahl) + QLatin1Char(')');
+    const QString sStichtag = QLatin1Char('\'') +
+                              QString(wahl.sStichtag).replace(u'\'', QStringLiteral("''")) +
+                              QLatin1Char('\'');
+    struct Auswahl {
+        const char* tabelle;
+        const char* feld;
+        const char* bedingung;  // besides the date
+        bool bPraefix;          // the date begins the field
+    };
+    const Auswahl auswahl[] = {{"Umsätze", "Buchungsdatum", "", false},
+                               {"UmsZusatz", "BuchungsID", "", true},
+                               {"OffeneUmsätze", "Buchungsdatum", "", false},
+                               {"Aufträge", "Datum", " AND Status = 4", false},
+                               {"SammelAufträge", "Datum", " AND Status IN (1, 4)", false}};
+    for (const Auswahl& a : auswahl) {
+        const QString sFeld = QString::fromUtf8(a.feld);
+        const QString sTabelle = QString::fromUtf8(a.tabelle);
+        // Runs on the index that the selection uses; rows of an empty or Null date are not
+        // selected by "<" and need no look.
+        Result<std::vector<QStringList>> falsch = Rows(
+            cn,
+            QStringLiteral("SELECT %1 FROM %2 WHERE %1 < %3%4%5 AND NOT (%1 GLOB '%6%7') LIMIT 1")
+                .arg(QuoteIdentifier(sFeld), QuoteIdentifier(sTabelle), sStichtag, sKonten,
+                     QString::fromUtf8(a.bedingung), kDatumsForm,
+                     a.bPraefix ? QStringLiteral("*") : QString()));
+        if (!falsch.ok()) return falsch.status();
+        if (!falsch.value().empty())
+            return DateFormFailure(sTabelle, sFeld, falsch.value().front().value(0));
+    }
+    // The execution dates of collective orders are scrambled; the run compares them one by one.
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray sql =
+        (QStringLiteral("SELECT AusfDatum FROM SammelAufträge WHERE Status IN (1, 4)") + sKonten)
+            .toUtf8();
+    int rc = sqlite3_prepare_v2(cn.Handle(), sql.constData(), -1, &stmt, nullptr);
+    const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}")));
+    QString sFalsch;
+    bool bFalsch = false;
+    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+        if ((rc = sqlite3_step(stmt)) != SQLITE_ROW) break;
+        const QByteArray roh(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
+                             sqlite3_column_bytes(stmt, 0));
+        if (roh.isEmpty()) continue;
+        const QString sDatum = Decrypt(roh, false);
+        if (sDatum < wahl.sStichtag && !form.match(PlainText(sDatum)).hasMatch()) {
+            sFalsch = PlainText(sDatum);
+            bFalsch = true;
+            break;
+        }
+    }
+    sqlite3_finalize(stmt);
+    if (bFalsch)
+        return DateFormFailure(QStringLiteral("SammelAufträge"), QStringLiteral("AusfDatum"),
+                               sFalsch);
+    if (rc != SQLITE_DONE) return DatabaseError(cn.Handle(), rc, cn.MessageName());
+    return Status::Ok();
+}
+
+// SQLite writes its journal beside the database: the folder must take new files.
+Status CheckWritable(const QString& sDatenbank) {
+    const QFileInfo info(sDatenbank);
+    const QString sOrdner = info.absolutePath();
+    if (::access(QFile::encodeName(sOrdner).constData(), W_OK) != 0)
+        return Status::Fail(QStringLiteral("Der Ordner „%1/“ der Benutzer-Datenbank ist "
+                                           "schreibgeschützt. Die archivierten Daten könnten "
+                                           "nicht aus der Benutzer-Datenbank entfernt werden.")
+                                .arg(sOrdner));
+    if (::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0)
+        return Status::Fail(QStringLiteral("Die Benutzer-Datenbank „%1“ ist schreibgeschützt. "
+                                           "Die archivierten Daten könnten nicht aus ihr "
+                                           "entfernt werden.")
+                                .arg(sDatenbank));
+    return Status::Ok();
+}
+
+}  // namespace
+
+Status CheckUserDatabase(Connection& cnDatenbank, const QString& sVorlage, const RunChoice& wahl) {
+    if (!QFileInfo(sVorlage).isFile()) return Status::Ok();
+    Connection cnVorlage;
+    if (Status s = cnVorlage.Open(BuildConnectionText(sVorlage)); !s.ok()) return s;
+    Result<QString> alt = Version(cnDatenbank);
+    if (!alt.ok()) return alt.status();
+    Result<QString> neu = Version(cnVorlage);
+    if (!neu.ok()) return neu.status();
+    if (alt.value() != neu.value()) return Status::Ok();
+    if (Status s = CheckColumns(cnDatenbank, cnVorlage); !s.ok()) return s;
+    Result<bool> nummern = RenumbersAccounts(cnDatenbank, wahl);
+    if (!nummern.ok()) return nummern.status();
+    if (Status s = CheckTriggers(cnDatenbank, wahl, nummern.value()); !s.ok()) return s;
+    if (Status s = CheckDates(cnDatenbank, wahl); !s.ok()) return s;
+    if (wahl.bEntfernen || nummern.value()) return CheckWritable(cnDatenbank.DataSource());
+    return Status::Ok();
+}
+
+}  // namespace tolva

@@ -1,0 +1,245 @@
+// Name locks, the run's private folders, and the removal of what killed runs left behind.
+#include "archive/RunFolder.h"
+
+#include "archive/ArchiveFile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <map>
+#include <vector>
+
+namespace tolva {
+namespace {
+
+const QString kPrefix = QStringLiteral(".tolva-");
+
+QByteArray Native(const QString& sPfad) {
+    return QFile::encodeName(sPfad);
+}
+
+QString KeyOf(const QString& sName) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(sName.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+}
+
+QString LockPath(const QString& sOrdner, const QString& sKey) {
+    return sOrdner + QLatin1Char('/') + kPrefix + sKey + QStringLiteral(".lock");
+}
+
+bool SameInode(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether sName is a file that a run makes in its private folder.
+bool IsRunFileName(const QString& sName) {
+    for (const char* stamm : {RunFolder::kArchivDatei, RunFolder::kSicherungsDatei})
+        for (const char* zusatz : {"", "-journal", "-wal", "-shm"})
+            if (sName == QLatin1String(stamm) + QLatin1String(zusatz)) return true;
+    return false;
+}
+
+// Removes the private folder sPfad and the run's files in it; a folder holding anything else
+// is left as it is.
+Status RemovePrivateFolder(const QString& sPfad) {
+    DIR* dir = ::opendir(Native(sPfad).constData());
+    if (!dir) {
+        if (errno == ENOENT) return Status::Ok();
+        return FileFailure(QStringLiteral("Ein Arbeitsordner kann nicht gelesen werden:"), sPfad,
+                           errno);
+    }
+    QStringList dateien;
+    bool bFremd = false;
+    while (const dirent* e = ::readdir(dir)) {
+        const QString sName = QFile::decodeName(e->d_name);
+        if (sName == QLatin1String(".") || sName == QLatin1String("..")) continue;
+        struct stat info {};
+        const QString sDatei = sPfad + QLatin1Char('/') + sName;
+        if (!IsRunFileName(sName) || ::lstat(Native(sDatei).constData(), &info) != 0 ||
+            !(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)))
+            bFremd = true;
+        dateien << sDatei;
+    }
+    ::closedir(dir);
+    if (bFremd) return Status::Ok();
+    Status ergebnis;
+    for (const QString& sDatei : dateien)
+        if (::unlink(Native(sDatei).constData()) != 0 && errno != ENOENT && ergebnis.ok())
+            ergebnis = FileFailure(QStringLiteral("Eine Arbeitsdatei kann nicht entfernt werden:"),
+                                   sDatei, errno);
+    if (::rmdir(Native(sPfad).constData()) != 0 && errno != ENOENT && ergebnis.ok())
+        ergebnis = FileFailure(QStringLiteral("Ein Arbeitsordner kann nicht entfernt werden:"),
+                               sPfad, errno);
+    return ergebnis;
+}
+
+}  // namespace
+
+NameLock::NameLock(NameLock&& other) noexcept
+    : fd_(other.fd_), sOrdner_(std::move(other.sOrdner_)), sKey_(std::move(other.sKey_)) {
+    other.fd_ = -1;
+}
+
+NameLock& NameLock::operator=(NameLock&& other) noexcept {
+    if (this != &other) {
+        Release();
+        fd_ = other.fd_;
+        sOrdner_ = std::move(other.sOrdner_);
+        sKey_ = std::move(other.sKey_);
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+QString LockFileOf(const QString& sPfad) {
+    const QString sName = CanonicalName(sPfad);
+    const qsizetype p = sName.lastIndexOf(QLatin1Char('/'));
+    return LockPath(sName.left(p), KeyOf(sName.mid(p + 1)));
+}
+
+Result<NameLock> NameLock::Acquire(const QString& sPfad) {
+    const QString sName = CanonicalName(sPfad);
+    const qsizetype p = sName.lastIndexOf(QLatin1Char('/'));
+    const QString sOrdner = sName.left(p);
+    if (!QFileInfo(sOrdner.isEmpty() ? QStringLiteral("/") : sOrdner).isDir())
+        return FileFailure(QStringLiteral("Der Ordner existiert nicht:"), sOrdner, ENOENT);
+    return AcquireKey(sOrdner, KeyOf(sName.mid(p + 1)), sPfad);
+}
+
+Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKey,
+                                      const QString& sAnzeige) {
+    const QString sSperre = LockPath(sOrdner, sKey);
+    const QByteArray pfad = Native(sSperre);
+    // A run that held the name may remove the lock file between our open and our lock; the
+    // lock then sits on a name that is gone, so the name is tried again.
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        const int fd =
+            ::open(pfad.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd < 0)
+            return FileFailure(QStringLiteral("Im Ordner kann keine Datei angelegt werden:"),
+                               sOrdner + QLatin1Char('/'), errno);
+        NameLock lock;
+        lock.fd_ = fd;
+        lock.sOrdner_ = sOrdner;
+        lock.sKey_ = sKey;
+        struct stat offen {};
+        if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode)) {
+            ::close(fd);
+            lock.fd_ = -1;
+            return Status::Fail(QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; "
+                                               "bitte entfernen Sie sie.")
+                                    .arg(sSperre));
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int fehler = errno;
+            ::close(fd);
+            lock.fd_ = -1;
+            if (fehler == EWOULDBLOCK)
+                return Status::Fail(QStringLiteral("Die Datei „%1“ wird gerade von einem anderen "
+                                                   "Archivierungslauf geschrieben. Bitte warten "
+                                                   "Sie, bis er beendet ist, oder wählen Sie "
+                                                   "einen anderen Namen.")
+                                        .arg(sAnzeige),
+                                    kCodeNameGesperrt);
+            return Status::Fail(QStringLiteral("Der Ordner „%1/“ liegt auf einem Datenträger "
+                                               "ohne Dateisperren (%2). Dort kann nicht sicher "
+                                               "archiviert werden; bitte wählen Sie einen "
+                                               "anderen Ordner.")
+                                    .arg(sOrdner, FileErrorText(fehler)),
+                                fehler);
+        }
+        struct stat benannt {};
+        if (::lstat(pfad.constData(), &benannt) == 0 && SameInode(benannt, offen)) return lock;
+        ::close(fd);
+        lock.fd_ = -1;
+    }
+    return Status::Fail(QStringLiteral("Die Datei „%1“ kann nicht gesperrt werden.").arg(sAnzeige));
+}
+
+void NameLock::Release() {
+    if (fd_ < 0) return;
+    const QByteArray pfad = Native(LockPath(sOrdner_, sKey_));
+    struct stat offen {};
+    struct stat benannt {};
+    // Only the lock file this lock sits on is removed, never one that another run made since.
+    if (::fstat(fd_, &offen) == 0 && ::lstat(pfad.constData(), &benannt) == 0 &&
+        SameInode(offen, benannt))
+        ::unlink(pfad.constData());
+    ::close(fd_);
+    fd_ = -1;
+}
+
+RunFolder& RunFolder::operator=(RunFolder&& other) noexcept {
+    if (this != &other) {
+        (void)Remove();  // the folder being given up; a later run removes what is left
+        lock_ = std::move(other.lock_);
+        sPfad_ = std::move(other.sPfad_);
+        other.sPfad_.clear();
+    }
+    return *this;
+}
+
+Result<RunFolder> RunFolder::Create(NameLock lock) {
+    if (!lock.Held()) return Status::Fail(QStringLiteral("Der Name ist nicht gesperrt."));
+    QByteArray muster =
+        Native(lock.Folder() + QLatin1Char('/') + kPrefix + lock.Key() + QStringLiteral(".XXXXXX"));
+    if (!::mkdtemp(muster.data()))
+        return FileFailure(QStringLiteral("Im Ordner kann kein Arbeitsordner angelegt werden:"),
+                           lock.Folder() + QLatin1Char('/'), errno);
+    RunFolder ordner;
+    ordner.lock_ = std::move(lock);
+    ordner.sPfad_ = QFile::decodeName(muster);
+    return ordner;
+}
+
+QString RunFolder::PathOf(const char* sName) const {
+    return sPfad_ + QLatin1Char('/') + QLatin1String(sName);
+}
+
+Status RunFolder::Remove() {
+    Status s;
+    if (!sPfad_.isEmpty()) s = RemovePrivateFolder(sPfad_);
+    sPfad_.clear();
+    lock_.Release();
+    return s;
+}
+
+Status RemoveStaleRunFolders(const NameLock& eigene) {
+    if (!eigene.Held()) return Status::Ok();
+    static const QRegularExpression kMuster(
+        QStringLiteral("^\\.tolva-([0-9a-f]{16})\\.(lock|[A-Za-z0-9]{6})$"));
+    std::map<QString, std::vector<QString>> ordnerJeSchluessel;  // key -> private folders
+    const QDir dir(eigene.Folder());
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch m = kMuster.match(info.fileName());
+        if (!m.hasMatch()) continue;
+        auto& liste = ordnerJeSchluessel[m.captured(1)];
+        if (m.captured(2) != QLatin1String("lock") && info.isDir() && !info.isSymLink())
+            liste.push_back(info.absoluteFilePath());
+    }
+    Status ergebnis;
+    for (const auto& [sKey, ordner] : ordnerJeSchluessel) {
+        NameLock fremde;
+        if (sKey != eigene.Key()) {
+            // Only a name that no live run holds is free; its lock file goes with the lock.
+            Result<NameLock> lock = NameLock::AcquireKey(eigene.Folder(), sKey, sKey);
+            if (!lock.ok()) continue;
+            fremde = std::move(lock).value();
+        }
+        for (const QString& sOrdner : ordner)
+            if (Status s = RemovePrivateFolder(sOrdner); !s.ok() && ergebnis.ok()) ergebnis = s;
+    }
+    return ergebnis;
+}
+
+}  // namespace tolva

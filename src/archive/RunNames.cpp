@@ -1,0 +1,81 @@
+// The name check of an archive start.
+#include "archive/RunNames.h"
+
+#include "archive/ArchiveFile.h"
+#include "archive/RunFolder.h"
+
+#include <QFileInfo>
+
+#include <utility>
+#include <vector>
+
+namespace tolva {
+namespace {
+
+using Geschuetzt = std::vector<std::pair<QString, QString>>;  // canonical path, what it is
+
+// The spellings under which a file may be reached: its name in its resolved folder and, when
+// it exists, the file that its links lead to.
+QStringList Spellings(const QString& sPfad) {
+    QStringList namen{CanonicalName(sPfad)};
+    const QString sEcht = QFileInfo(sPfad).canonicalFilePath();
+    if (!sEcht.isEmpty() && sEcht != namen.front()) namen << sEcht;
+    return namen;
+}
+
+void Protect(Geschuetzt& liste, const QString& sPfad, const QString& sWas) {
+    if (sPfad.isEmpty()) return;
+    for (const QString& s : Spellings(sPfad)) liste.emplace_back(s, sWas);
+}
+
+Status CheckOne(const QString& sPfad, const Geschuetzt& geschuetzt, const QString& sRolle,
+                const QString& sBitte) {
+    for (const QString& s : Spellings(sPfad))
+        for (const auto& [sName, sWas] : geschuetzt)
+            if (s == sName)
+                return Status::Fail(sRolle + QStringLiteral(" „") + sPfad +
+                                    QStringLiteral("“ ist ") + sWas + QStringLiteral(". ") +
+                                    sBitte);
+    return Status::Ok();
+}
+
+}  // namespace
+
+Status CheckRunNames(const RunNames& namen) {
+    Geschuetzt geschuetzt;
+    const QString sDb =
+        QStringLiteral(" der Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“");
+    Protect(geschuetzt, namen.sDatenbank,
+            QStringLiteral("die Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“"));
+    // SQLite names its side files after the path as it was opened and after the real file.
+    const QStringList basen = Spellings(namen.sDatenbank) << namen.sDatenbank;
+    for (const QString& sBasis : basen) {
+        Protect(geschuetzt, sBasis + QStringLiteral("-journal"),
+                QStringLiteral("das Änderungsprotokoll") + sDb);
+        Protect(geschuetzt, sBasis + QStringLiteral("-wal"),
+                QStringLiteral("das Schreibprotokoll") + sDb);
+        Protect(geschuetzt, sBasis + QStringLiteral("-shm"),
+                QStringLiteral("der gemeinsame Speicher") + sDb);
+    }
+    Protect(geschuetzt, namen.sVorlage, QStringLiteral("die Archivvorlage"));
+
+    Geschuetzt fuerZiel = geschuetzt;
+    Geschuetzt fuerSicherung = geschuetzt;
+    if (!namen.sSicherung.isEmpty()) {
+        Protect(fuerZiel, namen.sSicherung, QStringLiteral("die Sicherungsdatei"));
+        Protect(fuerZiel, LockFileOf(namen.sSicherung),
+                QStringLiteral("die Sperrdatei der Sicherung"));
+        Protect(fuerSicherung, namen.sZiel, QStringLiteral("die Archivdatei"));
+        Protect(fuerSicherung, LockFileOf(namen.sZiel),
+                QStringLiteral("die Sperrdatei des Archivs"));
+    }
+    if (Status s = CheckOne(namen.sZiel, fuerZiel, QStringLiteral("Die Archivdatei"),
+                            QStringLiteral("Bitte wählen Sie einen anderen Dateinamen."));
+        !s.ok())
+        return s;
+    if (namen.sSicherung.isEmpty()) return Status::Ok();
+    return CheckOne(namen.sSicherung, fuerSicherung, QStringLiteral("Die Sicherungsdatei"),
+                    QStringLiteral("Bitte wählen Sie einen anderen Namen für die Sicherung."));
+}
+
+}  // namespace tolva
