@@ -6,6 +6,8 @@
 #include "hostlib/HostTools.h"
 #include "survey/Survey.h"
 
+#include <algorithm>
+
 namespace tolva {
 
 CommandSession::CommandSession() {
@@ -84,7 +86,9 @@ Result<std::vector<QString>> ParseAccountList(const QString& sText) {
         if (!ok)
             return Error{QStringLiteral("Ungültige Konto-Nummer \"") + teil.trimmed() +
                          QStringLiteral("\" in --accounts.")};
-        ids.push_back(QString::number(id));
+        // An account named twice is ticked once.
+        const QString sId = QString::number(id);
+        if (std::find(ids.begin(), ids.end(), sId) == ids.end()) ids.push_back(sId);
     }
     if (ids.empty()) return Error{QStringLiteral("--accounts nennt kein Konto.")};
     return ids;

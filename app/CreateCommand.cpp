@@ -1,11 +1,13 @@
 // tolva-archiv create: the wizard's start, from the command line.
 #include "Arguments.h"
+#include "CancelOnSignals.h"
 #include "CommandSession.h"
 #include "Commands.h"
 #include "TerminalMessageBoxes.h"
 
 #include "archive/StartArchive.h"
 #include "component/SharedState.h"
+#include "database/Cancel.h"
 #include "hostlib/HostServices.h"
 #include "survey/Survey.h"
 
@@ -17,6 +19,36 @@ namespace {
 const char* const kAufruf =
     "Aufruf: tolva-archiv create --db PFAD --before JJJJ-MM-TT --out DATEI [--accounts ID,...] "
     "[--remove] [--backup DATEI] [--password-mode none|keep|new] [--password TEXT] [--yes]";
+
+// Opens the database, runs the survey and the start; the exit status of the job.
+int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
+    CommandSession session;
+    if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
+        !s.ok())
+        return CancelSignal() ? ReportSignal(false) : Fail(s.description());
+    if (Status s = session.RunSurvey(auswahl.dStichtag, auswahl.konten); !s.ok())
+        return CancelSignal() ? ReportSignal(false) : Fail(s.description());
+    SharedState& g = Shared();
+    if (g.aKontenMitDaten.empty()) {
+        Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true,
+                           0);
+        return 1;
+    }
+
+    g.bEntfernen = a.Flag(QStringLiteral("remove"));
+    g.lPasswortModus = lPasswortModus;
+    session.Form().SetNewPassword(a.Value(QStringLiteral("password")));
+
+    ArchivStart start;
+    start.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    start.bSichern = a.Has(QStringLiteral("backup"));
+    if (start.bSichern)
+        start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
+    bool bErfolg = false;
+    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
+    if (CancelSignal()) return ReportSignal(ergebnis == StartErgebnis::Gelaufen && bErfolg);
+    return ergebnis == StartErgebnis::Gelaufen && bErfolg ? 0 : 1;
+}
 
 }  // namespace
 
@@ -45,38 +77,15 @@ int RunCreateCommand(const QStringList& args) {
         lPasswortModus = 2;
     else if (modus != QStringLiteral("keep"))
         return Fail(QStringLiteral("--password-mode kennt none, keep und new."), 2);
-    const QString sPasswort = a.Value(QStringLiteral("password"));
-    if (lPasswortModus == 2 && sPasswort.trimmed().isEmpty())
+    if (lPasswortModus == 2 && a.Value(QStringLiteral("password")).trimmed().isEmpty())
         return Fail(QStringLiteral("Bitte geben Sie das Passwort ein!"), 2);
 
     InstallMessageBoxPresenter(
         std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes"))));
-    CommandSession session;
-    if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
-        !s.ok())
-        return Fail(s.description());
-    if (Status s = session.RunSurvey(auswahl.value().dStichtag, auswahl.value().konten); !s.ok())
-        return Fail(s.description());
-    SharedState& g = Shared();
-    if (g.aKontenMitDaten.empty()) {
-        Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true,
-                           0);
-        return 1;
-    }
-
-    g.bEntfernen = a.Flag(QStringLiteral("remove"));
-    g.lPasswortModus = lPasswortModus;
-    session.Form().SetNewPassword(sPasswort);
-
-    ArchivStart start;
-    start.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
-    start.bSichern = a.Has(QStringLiteral("backup"));
-    if (start.bSichern)
-        start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
-    bool bErfolg = false;
-    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
+    const CancelOnSignals signale;
+    const int lStatus = CreateArchiveFor(a, auswahl.value(), lPasswortModus);
     InstallMessageBoxPresenter(nullptr);
-    return ergebnis == StartErgebnis::Gelaufen && bErfolg ? 0 : 1;
+    return lStatus;
 }
 
 }  // namespace tolva

@@ -1,0 +1,56 @@
+// Signals that cancel a command's job.
+#include "CancelOnSignals.h"
+
+#include "database/Cancel.h"
+
+#include <QTextStream>
+
+namespace tolva {
+namespace {
+
+constexpr int kSignale[3] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void OnSignal(int lSignal) {
+    RequestCancel(lSignal);
+}
+
+QString SignalName(int lSignal) {
+    switch (lSignal) {
+        case SIGINT:
+            return QStringLiteral("SIGINT");
+        case SIGTERM:
+            return QStringLiteral("SIGTERM");
+        case SIGHUP:
+            return QStringLiteral("SIGHUP");
+        default:
+            return QStringLiteral("Signal %1").arg(lSignal);
+    }
+}
+
+}  // namespace
+
+CancelOnSignals::CancelOnSignals() {
+    struct sigaction neu {};
+    neu.sa_handler = OnSignal;
+    sigemptyset(&neu.sa_mask);
+    neu.sa_flags = 0;  // no SA_RESTART: a waiting read returns, and the job looks again
+    for (int i = 0; i < 3; ++i) ::sigaction(kSignale[i], &neu, &alt_[i]);
+}
+
+CancelOnSignals::~CancelOnSignals() {
+    for (int i = 0; i < 3; ++i) ::sigaction(kSignale[i], &alt_[i], nullptr);
+}
+
+int ReportSignal(bool bFertig) {
+    const int lSignal = CancelSignal();
+    if (lSignal == 0) return 0;
+    QTextStream(stderr) << "tolva-archiv: " << SignalName(lSignal)
+                        << (bFertig ? QStringLiteral(" kam, als das Archiv schon an seinem Platz "
+                                                     "stand; der Lauf wurde zu Ende geführt.")
+                                    : QStringLiteral(": Der Lauf wurde abgebrochen. Die "
+                                                     "Benutzer-Datenbank ist unverändert."))
+                        << Qt::endl;
+    return 128 + lSignal;
+}
+
+}  // namespace tolva
