@@ -1,5 +1,6 @@
 // What a whole run writes: the archive's rows, the user database afterwards, the account
-// numbers, the password record, the progress lines and the description.
+// numbers, the password record, the progress lines and the description; and the check that
+// stops a run whose archive does not hold what was copied.
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
@@ -148,13 +149,25 @@ TEST_F(RunContentTest, TheArchiveGetsItsNameWhenCompleteAndBeforeTheUserDatabase
     Shared().oArchivForm = &form;
     const qint64 lVorher =
         RawDatabase(sVorher_).Number(QStringLiteral("SELECT count(*) FROM Umsätze"));
-    const QString sTemp = sZiel_ + QStringLiteral(".tmp");
+    const QDir ordner = QFileInfo(sZiel_).dir();
+    const auto arbeitsordner = [&] {
+        return ordner.entryInfoList({QStringLiteral(".tolva-*")},
+                                    QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
     bool bUnterwegs = false;
     form.onLine = [&](const QString& sZeile) {
         if (sZeile != QStringLiteral("Umsätze archivieren")) return;
         bUnterwegs = true;
-        // Written under its temporary name, and held exclusively.
+        // Written in a folder of the run's own that no one else may enter, and held
+        // exclusively.
         EXPECT_FALSE(QFileInfo::exists(sZiel_));
+        const QFileInfoList privat = arbeitsordner();
+        ASSERT_EQ(privat.size(), 1);
+        EXPECT_EQ(
+            privat[0].permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+            0);
+        const QString sTemp = privat[0].filePath() + QStringLiteral("/archiv");
         EXPECT_TRUE(QFileInfo::exists(sTemp));
         Connection fremd;
         EXPECT_FALSE(fremd.Open(BuildConnectionText(sTemp)).ok());
@@ -164,11 +177,16 @@ TEST_F(RunContentTest, TheArchiveGetsItsNameWhenCompleteAndBeforeTheUserDatabase
     boxes->onShow = [&](const QString& sText) {
         if (sText != QStringLiteral("Die Daten wurden erfolgreich archiviert.")) return;
         bGemeldet = true;
-        // The archive stands complete under its name; the removal is not committed yet.
-        EXPECT_FALSE(QFileInfo::exists(sTemp));
+        // The archive stands complete under its name. The removal is not committed yet, and
+        // the run holds the lock that its commit needs: no other program gets in to stop it.
+        for (const QFileInfo& privat : arbeitsordner())
+            EXPECT_FALSE(QFileInfo::exists(privat.filePath() + QStringLiteral("/archiv")));
         EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
-        EXPECT_EQ(RawDatabase(sUser_).Number(QStringLiteral("SELECT count(*) FROM Umsätze")),
-                  lVorher);
+        EXPECT_TRUE(QFileInfo::exists(sUser_ + QStringLiteral("-journal")));
+        Connection leser;
+        const Status offen = leser.Open(BuildConnectionText(sUser_));
+        EXPECT_TRUE(offen.description().contains(QStringLiteral("anderen Programm benutzt")))
+            << offen.description().toStdString();
     };
     InstallMessageBoxPresenter(boxes);
     bool bErfolg = false;
@@ -330,6 +348,97 @@ TEST_F(RunContentTest, ACollectiveOrderWithoutExecutionDateKeepsItsItems) {
     EXPECT_TRUE(Table(sZiel_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
                       QStringLiteral("SammelID = 2"))
                     .isEmpty());
+}
+
+// A date as the SQL literal of its scrambled form, the way execution dates are stored.
+QString ScrambledDate(const QString& sDatum) {
+    const Result<QByteArray> scrambled = Encrypt(sDatum, false);
+    EXPECT_TRUE(scrambled.ok());
+    return QStringLiteral("x'") + QString::fromLatin1(scrambled.value().toHex()) +
+           QLatin1Char('\'');
+}
+
+TEST_F(RunContentTest, ItemsOfCollectiveOrdersOfUntickedAccountsStayAtHome) {
+    // Order 1 goes to account 2, which is not ticked: sent, dated and executed long ago.
+    ChangeUserDatabase(QStringLiteral("UPDATE SammelAufträge SET KontoID = 2, Status = 4, "
+                                      "Datum = '2020-03-02', AusfDatum = %1 WHERE id = 1")
+                           .arg(ScrambledDate(QStringLiteral("2020-03-04"))));
+    const QStringList ids =
+        Table(sVorher_, QStringLiteral("SammelAufträge"), QStringLiteral("id"),
+              QStringLiteral("KontoID IN (2, 7, 9, 10, 11) AND Status IN (1, 4)"));
+    ASSERT_TRUE(ids.contains(QStringLiteral("1")));
+    const QString sUngewaehlt = QStringLiteral("SammelID IN (%1)").arg(ids.join(u','));
+    const QStringList posten =
+        Table(sVorher_, QStringLiteral("SammelEinzel"), QStringLiteral("*"), sUngewaehlt);
+    ASSERT_FALSE(posten.isEmpty());
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    EXPECT_EQ(Table(sUser_, QStringLiteral("SammelEinzel"), QStringLiteral("*"), sUngewaehlt),
+              posten);
+    EXPECT_TRUE(
+        Table(sZiel_, QStringLiteral("SammelEinzel"), QStringLiteral("*"), sUngewaehlt).isEmpty());
+    // The items of the ticked accounts did move.
+    EXPECT_FALSE(Table(sZiel_, QStringLiteral("SammelEinzel")).isEmpty());
+}
+
+TEST_F(RunContentTest, ItemsExecutedOnTheCutOffDayStayAtHomeAndADayEarlierAreArchived) {
+    // Orders 1 (account 5) and 2 (account 4) are sent and dated years before the cut-off.
+    ChangeUserDatabase(QStringLiteral("UPDATE SammelAufträge SET AusfDatum = %1 WHERE id = 1; "
+                                      "UPDATE SammelAufträge SET AusfDatum = %2 WHERE id = 2")
+                           .arg(ScrambledDate(QStringLiteral("2023-11-30")),
+                                ScrambledDate(QStringLiteral("2023-11-29"))));
+    ASSERT_EQ(
+        Table(sVorher_, QStringLiteral("SammelAufträge"), QStringLiteral("id, KontoID, Status"),
+              QStringLiteral("id IN (1, 2) AND Datum < '2023-01-01'")),
+        (QStringList{"1|5|4", "2|4|1"}));
+    const QStringList amStichtag = Table(sVorher_, QStringLiteral("SammelEinzel"),
+                                         QStringLiteral("*"), QStringLiteral("SammelID = 1"));
+    const QStringList amVortag = Table(sVorher_, QStringLiteral("SammelEinzel"),
+                                       QStringLiteral("*"), QStringLiteral("SammelID = 2"));
+    ASSERT_FALSE(amStichtag.isEmpty());
+    ASSERT_FALSE(amVortag.isEmpty());
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    EXPECT_EQ(Table(sUser_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                    QStringLiteral("SammelID = 1")),
+              amStichtag);
+    EXPECT_TRUE(Table(sZiel_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                      QStringLiteral("SammelID = 1"))
+                    .isEmpty());
+    EXPECT_EQ(Table(sZiel_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                    QStringLiteral("SammelID = 2")),
+              amVortag);
+    EXPECT_TRUE(Table(sUser_, QStringLiteral("SammelEinzel"), QStringLiteral("*"),
+                      QStringLiteral("SammelID = 2"))
+                    .isEmpty());
+}
+
+TEST_F(RunContentTest, AnArchiveThatDiffersFromTheCopiedRowsFailsTheCheckAndChangesNothing) {
+    // The template alters every booking right after it is stored.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
+    const QString sVorlage = dir_.filePath(QStringLiteral("vorlage/HbLeer.dat"));
+    CopyFileForTest(IniHostServices::DataFolder() + QStringLiteral("HbLeer.dat"), sVorlage);
+    RawDatabase(sVorlage).Exec(
+        QStringLiteral("CREATE TRIGGER verfaelschen AFTER INSERT ON Umsätze BEGIN "
+                       "UPDATE Umsätze SET Betrag = Betrag + 1 WHERE id = NEW.id; END"));
+    host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage/")));
+    Prepare();
+    bool bErfolg = true;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ExpectRunEnded();
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].sText,
+              QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:\r\nDie Prüfung "
+                             "des Archivs ist fehlgeschlagen: Der Inhalt der Tabelle Umsätze "
+                             "weicht von der Benutzer-Datenbank ab."));
+    EXPECT_EQ(boxes_->Shown()[0].lStil, 16);
+    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Export"));
+    ExpectNothingChanged();
 }
 
 // The label of an account as the host shows it: its name, else its number.

@@ -77,13 +77,22 @@ int main(int argc, char** argv) {
     check(archiv(objekt, puffer, sizeof puffer) == 1, "archive chosen: result 1");
     check(strcmp(puffer, erwartet) == 0, "archive chosen: its path is written back");
 
-    /* A buffer too small for the chosen path: result 0, buffer untouched. */
-    char klein[1024];
-    snprintf(klein, sizeof klein, "%s/Bank.dat", folder);
-    strcpy(vorher, klein);
+    /* The chosen path needs strlen + 1 bytes. One byte less: result 0, and neither the buffer
+       nor the byte after the size given is touched. Exactly enough: result 1 and the path. */
+    const size_t laenge = strlen(erwartet);
+    char grenze[1024];
+    char grenzeVorher[1024];
+    memset(grenze, '#', sizeof grenze);
+    snprintf(grenze, sizeof grenze, "%s/Bank.dat", folder);
+    memcpy(grenzeVorher, grenze, sizeof grenze);
     arm("view");
-    check(archiv(objekt, klein, strlen(klein) + 1) == 0, "small buffer: result 0");
-    check(strcmp(klein, vorher) == 0, "small buffer: the name is unchanged");
+    check(archiv(objekt, grenze, laenge) == 0, "buffer one byte short: result 0");
+    check(memcmp(grenze, grenzeVorher, sizeof grenze) == 0,
+          "buffer one byte short: the buffer and the byte after it are unchanged");
+    arm("view");
+    check(archiv(objekt, grenze, laenge + 1) == 1, "buffer just large enough: result 1");
+    check(strcmp(grenze, erwartet) == 0, "buffer just large enough: it holds the path");
+    check(grenze[laenge + 1] == '#', "buffer just large enough: the byte after it is unchanged");
 
     check(archiv(NULL, puffer, sizeof puffer) == 0, "no object: result 0");
     check(archiv(objekt, NULL, 10) == 0, "no buffer: result 0");
