@@ -6,6 +6,7 @@
 #include "database/Schema.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <sqlite3.h>
 
@@ -40,6 +41,26 @@ TEST_F(BadInputTest, TargetFolderThatCannotBeWritten) {
     const QString sZiel = sOrdner + QStringLiteral("/archiv.aba");
     RememberState(UserDb(), sZiel);
     ExpectRefusedUnchanged(Create(UserDb(), sZiel), {sOrdner, sGrund});
+}
+
+// SQLite writes its journal beside the database: without that the removal cannot be made.
+TEST_F(BadInputTest, UserDatabaseInAFolderThatCannotBeWritten) {
+    const QString sOrdner = MakeFolder(QStringLiteral("nur-lesen"));
+    const QString sDb = sOrdner + QStringLiteral("/bank.db");
+    if (IsRoot()) {
+        ASSERT_TRUE(MountTmpfs(sOrdner, QStringLiteral("size=16m")));
+        ASSERT_TRUE(QFile::copy(UserDb(), sDb));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("mount"),
+                                    {QStringLiteral("-o"), QStringLiteral("remount,ro"), sOrdner}),
+                  0);
+    } else {
+        ASSERT_TRUE(QFile::copy(UserDb(), sDb));
+        MakeReadOnly(sOrdner);
+    }
+    RememberState(sDb, Target());
+    ExpectRefusedUnchanged(Create(sDb, Target()),
+                           {QStringLiteral("Der Ordner „") + sOrdner +
+                            QStringLiteral("/“ der Benutzer-Datenbank ist schreibgeschützt.")});
 }
 
 TEST_F(BadInputTest, TargetOnAFullFileSystem) {

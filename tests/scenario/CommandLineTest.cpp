@@ -36,10 +36,11 @@ class CommandLineTest : public testing::Test {
         ASSERT_TRUE(demo.ok()) << demo.status().description().toStdString();
     }
 
-    Ausgabe Run(const QStringList& args) {
+    Ausgabe Run(const QStringList& args, const QStringList& aUmgebung = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TOLVA_SETTINGS"), dir_.filePath(QStringLiteral("host.ini")));
+        for (const QString& s : aUmgebung) env.insert(s.section(u'=', 0, 0), s.section(u'=', 1));
         p.setProcessEnvironment(env);
         p.start(sProgramm_, args);
         Ausgabe a;
@@ -55,11 +56,12 @@ class CommandLineTest : public testing::Test {
         return a;
     }
 
-    Ausgabe Create(const QStringList& weitere = {}) {
+    Ausgabe Create(const QStringList& weitere = {}, const QStringList& aUmgebung = {}) {
         return Run(QStringList{QStringLiteral("create"), QStringLiteral("--db"), sBank_,
                                QStringLiteral("--before"), QStringLiteral("2023-11-30"),
                                QStringLiteral("--out"), sZiel_} +
-                   weitere);
+                       weitere,
+                   aUmgebung);
     }
 
     QTemporaryDir dir_;
@@ -121,6 +123,42 @@ TEST_F(CommandLineTest, CreateWithRemovalThenListShowsTheDescription) {
     EXPECT_TRUE(zeilen[1].trimmed().startsWith(
         QStringLiteral("Alle Daten älter als 30.11.2023, erstellt am ")))
         << l.sOut.toStdString();
+}
+
+// The order of the file steps as the system calls see it: the archive and the backup reach the
+// disk before they take their names, and the folder entry after it.
+TEST_F(CommandLineTest, ArchiveAndBackupAreFlushedBeforeTheyAreRenamed) {
+    MakeDemo();
+    const QString sLog = dir_.filePath(QStringLiteral("schritte.log"));
+    const QString sSicherung = dir_.filePath(QStringLiteral("bank.BKA"));
+    const Ausgabe a = Create({QStringLiteral("--remove"), QStringLiteral("--accounts"),
+                              QStringLiteral("1,1"), QStringLiteral("--backup"), sSicherung},
+                             {QStringLiteral("LD_PRELOAD=") + QStringLiteral(TOLVA_FILE_STEP_SHIM),
+                              QStringLiteral("TOLVA_FILE_STEPS=") + sLog});
+    ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
+    QStringList schritte = QString::fromUtf8(FileBytes(sLog)).split(u'\n', Qt::SkipEmptyParts);
+    const auto rename = [&](const QString& sZiel) -> qsizetype {
+        for (qsizetype i = 0; i < schritte.size(); ++i)
+            if (schritte[i].startsWith(QStringLiteral("rename\t")) &&
+                schritte[i].endsWith(QLatin1Char('\t') + sZiel))
+                return i;
+        return -1;
+    };
+    for (const QString& sZiel : {sZiel_, sSicherung}) {
+        SCOPED_TRACE(sZiel.toStdString());
+        const qsizetype lUmbenannt = rename(sZiel);
+        ASSERT_GE(lUmbenannt, 0) << schritte.join(u'\n').toStdString();
+        const QString sTemp = schritte[lUmbenannt].section(u'\t', 1, 1);
+        EXPECT_TRUE(sTemp.contains(QStringLiteral("/.tolva-"))) << sTemp.toStdString();
+        const qsizetype lGesichert =
+            schritte.lastIndexOf(QStringLiteral("fsync\t") + sTemp + QLatin1Char('\t'), lUmbenannt);
+        EXPECT_GE(lGesichert, 0) << schritte.join(u'\n').toStdString();
+        const QString sOrdner = QFileInfo(sZiel).absolutePath();
+        EXPECT_GT(
+            schritte.indexOf(QStringLiteral("fsync\t") + sOrdner + QLatin1Char('\t'), lUmbenannt),
+            lUmbenannt)
+            << schritte.join(u'\n').toStdString();
+    }
 }
 
 }  // namespace
