@@ -126,7 +126,8 @@ TEST_F(CommandLineTest, CreateWithRemovalThenListShowsTheDescription) {
 }
 
 // The order of the file steps as the system calls see it: the archive and the backup reach the
-// disk before they take their names, and the folder entry after it.
+// disk before they take their names, and the folder entry after it. (Account 1 is named twice
+// on purpose: it is ticked once.)
 TEST_F(CommandLineTest, ArchiveAndBackupAreFlushedBeforeTheyAreRenamed) {
     MakeDemo();
     const QString sLog = dir_.filePath(QStringLiteral("schritte.log"));

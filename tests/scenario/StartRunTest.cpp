@@ -380,6 +380,20 @@ TEST_F(RefusedRowTest, WithRemovalNothingIsRemovedAndNoArchiveIsLeft) {
     ExpectNothingChanged();
 }
 
+TEST_F(RefusedRowTest, AFolderThatTheStartMadeGoesAgain) {
+    RefuseABooking();
+    Prepare();
+    boxes_->QueueAnswer(vbYes);
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, dir_.filePath(QStringLiteral("neu/2023/Archiv.aba"))),
+              StartErgebnis::Gelaufen);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 2u);
+    ExpectCopyFailure(boxes_->Shown()[1]);
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("neu"))));
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+}
+
 TEST_F(RefusedRowTest, AnArchiveTheUserAgreedToOverwriteStaysInPlace) {
     RefuseABooking();
     WriteFile(sZiel_, "altes Archiv");
