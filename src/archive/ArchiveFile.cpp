@@ -140,7 +140,9 @@ Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lMod
                            errno);
     // From here on the name is this call's own: a failure removes it.
     Status s;
-    if (::fchmod(out.fd, lModus) != 0)
+    // A file system without permissions (a FAT stick) refuses the call for a file of our own;
+    // who may read there is set when it is mounted.
+    if (::fchmod(out.fd, lModus) != 0 && errno != EPERM && errno != EOPNOTSUPP)
         s = FileFailure(QStringLiteral("Die Rechte der Datei können nicht gesetzt werden:"),
                         sAnzeige, errno);
     if (s.ok()) s = CopyContents(lesen, out.fd, sAnzeige);
