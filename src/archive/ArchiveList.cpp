@@ -30,7 +30,7 @@ QStringList ListArchiveEntries(const QString& sArchivPfad) {
     if (sArchivPfad.isEmpty()) return eintraege;
     const QDir ordner(sArchivPfad);
     const QFileInfoList dateien =
-        ordner.entryInfoList({QStringLiteral("*.aba")}, QDir::Files, QDir::Name);
+        ordner.entryInfoList({QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo& datei : dateien)
         eintraege << ArchiveEntryText(datei.fileName(), datei.lastModified());
     return eintraege;

@@ -13,7 +13,7 @@ QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert);
 // The file name of an entry: the text before the first " vom ". Empty when there is none.
 QString ArchiveEntryName(const QString& sEintrag);
 
-// The entries of the ordinary, not hidden files "<sArchivPfad>*.aba" (folders are left out),
+// The entries of the files "<sArchivPfad>*.aba", dot-names included (folders are left out),
 // sorted by name. sArchivPfad ends with "/".
 QStringList ListArchiveEntries(const QString& sArchivPfad);
 

@@ -270,7 +270,7 @@ void ArchiveRun::AddLine(const QString& sZeile, bool bNeuZeichnen) {
 
 Status ArchiveRun::MakeArchiveFile() {
     const QString sVorlage =
-        Host().GetSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+        FolderSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
     if (!QFile::exists(sVorlage))
         return Status::Fail(QStringLiteral("Die Archivvorlage \"") + sVorlage +
                             QStringLiteral("\" wurde nicht gefunden."));

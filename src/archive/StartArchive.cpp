@@ -115,7 +115,7 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
 
     // Before anything is written: the names, then what the copying assumes.
     const QString sVorlage =
-        Host().GetSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+        FolderSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
     const QString sSicherung = start.bSichern ? start.sSicherungsDatei : QString();
     if (Status s = CheckRunNames({g.sDatenbank, sVorlage, g.sArchivDatei, sSicherung}); !s.ok())
         return ErrorExit(s.description());

@@ -45,7 +45,7 @@ void ReleaseCall() {
 void HbArchiv::LadeEinstellungen() {
     SharedState& g = Shared();
     HostServices& host = Host();
-    g.sSkinPfad = host.GetSetting(kSettingSkinPfad);
+    g.sSkinPfad = FolderSetting(kSettingSkinPfad);
     ParseOleColour(host.GetSetting(kSettingHintergrundFarbe), g.lHintergrundFarbe);
     ParseOleColour(host.GetSetting(kSettingTextFarbe), g.lTextFarbe);
 }

@@ -28,7 +28,7 @@ struct SharedState {
     QString sSkinPfad;                        // setting 2: folder of "Assistent.atp"
     qint64 lHintergrundFarbe = 0;             // setting 10: OLE colour of the background
     qint64 lTextFarbe = 0;                    // setting 17: OLE colour of the buttons
-    QString sArchivPfad;                      // folder where archives are made and listed
+    QString sArchivPfad;                      // folder of the archives made and listed, ends in "/"
     QString sArchivDatei;                     // archive being made, or chosen for viewing
     bool bArchivOK = false;                   // result of Archiv: an archive was chosen
     long lModus = kModusErstellen;            // 1 = create, 3 = view

@@ -23,4 +23,10 @@ void InstallHostServices(std::shared_ptr<HostServices> services) {
     Instance() = std::move(services);
 }
 
+QString FolderSetting(long lNummer) {
+    QString sOrdner = Host().GetSetting(lNummer);
+    if (!sOrdner.isEmpty() && !sOrdner.endsWith(QLatin1Char('/'))) sOrdner += QLatin1Char('/');
+    return sOrdner;
+}
+
 }  // namespace tolva

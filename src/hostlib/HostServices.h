@@ -8,15 +8,16 @@
 namespace tolva {
 
 // Host settings the component reads or writes.
-inline constexpr long kSettingSkinPfad = 2;           // folder of "Assistent.atp", trailing "/"
-inline constexpr long kSettingVorlagenPfad = 3;       // folder of HbLeer.dat, trailing "/"
+// Settings that name a folder are read with FolderSetting: the trailing "/" may be missing.
+inline constexpr long kSettingSkinPfad = 2;           // folder of "Assistent.atp"
+inline constexpr long kSettingVorlagenPfad = 3;       // folder of HbLeer.dat
 inline constexpr long kSettingBasisPfad = 4;          // host base folder; "backup/" below it
 inline constexpr long kSettingHintergrundFarbe = 10;  // OLE colour, decimal text
 inline constexpr long kSettingFortschrittFarbe = 11;  // OLE colour, decimal text
 inline constexpr long kSettingTextFarbe = 17;         // OLE colour, decimal text
 inline constexpr long kSettingProduktTitel = 58;
 inline constexpr long kSettingLetzteSicherung = 111;
-inline constexpr long kSettingArchivPfad = 601;
+inline constexpr long kSettingArchivPfad = 601;  // archive folder
 inline constexpr long kSettingBildHintergrund = 1001;
 inline constexpr long kSettingBildTabs = 1002;
 inline constexpr long kSettingBildFokus = 1003;
@@ -39,5 +40,9 @@ class HostServices {
 // use. Passing null to InstallHostServices returns to the default.
 HostServices& Host();
 void InstallHostServices(std::shared_ptr<HostServices> services);
+
+// A setting that names a folder, ending with "/" (a value without one is read as that
+// folder); empty when the setting is not set.
+QString FolderSetting(long lNummer);
 
 }  // namespace tolva

@@ -52,7 +52,9 @@ Status FrmArchiv::LoadHandlerSteps() {
     setWindowTitle(host.GetSetting(kSettingProduktTitel) +
                    QStringLiteral(" - Archivierung von Daten"));
 
-    g.sArchivPfad = host.GetSetting(kSettingArchivPfad);
+    // Setting 601 names the archive folder, with or without its trailing "/"; without the
+    // setting the database's folder serves. Either way sArchivPfad ends with "/".
+    g.sArchivPfad = FolderSetting(kSettingArchivPfad);
     if (g.sArchivPfad.isEmpty() && g.sDatenbank.contains(QLatin1Char('/')))
         g.sArchivPfad = g.sDatenbank.left(g.sDatenbank.lastIndexOf(QLatin1Char('/')) + 1);
 

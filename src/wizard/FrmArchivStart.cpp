@@ -16,10 +16,9 @@
 namespace tolva {
 namespace {
 
-// An ordinary file: a regular file that is not hidden.
+// An ordinary file: a regular file, a dot-name like any other.
 bool OrdinaryFileExists(const QString& sPfad) {
-    const QFileInfo info(sPfad);
-    return !sPfad.isEmpty() && info.isFile() && !info.isHidden();
+    return !sPfad.isEmpty() && QFileInfo(sPfad).isFile();
 }
 
 }  // namespace

@@ -276,7 +276,7 @@ TEST_F(StartRunTest, TheArchiveIsReadableByNoOneWhoCannotReadTheUserDatabase) {
     ASSERT_TRUE(
         QFile::setPermissions(sVorlage, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(QFile::setPermissions(sUser_, QFile::ReadOwner | QFile::WriteOwner));
-    host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage/")));
+    host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage")));  // a folder without its "/"
     Prepare();
     bool bErfolg = false;
     EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);

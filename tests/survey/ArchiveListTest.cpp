@@ -44,7 +44,7 @@ void Touch(const QString& sPfad, const QDateTime& dZeit) {
     ASSERT_TRUE(f.setFileTime(dZeit, QFileDevice::FileModificationTime));
 }
 
-TEST(ListArchiveEntriesTest, ListsOnlyOrdinaryAbaFiles) {
+TEST(ListArchiveEntriesTest, ListsTheAbaFilesDotNamesIncludedAndNothingElse) {
     QTemporaryDir dir;
     const QString sOrdner = dir.path() + QLatin1Char('/');
     const QDateTime t1(QDate(2020, 1, 2), QTime(3, 4, 5));
@@ -54,11 +54,12 @@ TEST(ListArchiveEntriesTest, ListsOnlyOrdinaryAbaFiles) {
     Touch(sOrdner + QStringLiteral("c.txt"), t1);
     Touch(sOrdner + QStringLiteral("d.aba.tmp"), t1);
     Touch(sOrdner + QStringLiteral("aba"), t1);
-    Touch(sOrdner + QStringLiteral(".versteckt.aba"), t1);
+    Touch(sOrdner + QStringLiteral(".alt.aba"), t2);
     ASSERT_TRUE(QDir(sOrdner).mkdir(QStringLiteral("ordner.aba")));
 
     EXPECT_EQ(ListArchiveEntries(sOrdner),
-              (QStringList{QStringLiteral("a.aba vom 31.12.2021"),
+              (QStringList{QStringLiteral(".alt.aba vom 31.12.2021"),
+                           QStringLiteral("a.aba vom 31.12.2021"),
                            QStringLiteral("b.aba vom 02.01.2020 03:04:05")}));
     EXPECT_TRUE(ListArchiveEntries(sOrdner + QStringLiteral("fehlt/")).isEmpty());
     EXPECT_TRUE(ListArchiveEntries(sOrdner + QStringLiteral("ordner.aba/")).isEmpty());
