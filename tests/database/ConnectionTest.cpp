@@ -162,20 +162,6 @@ TEST(ConnectionTransaction, RollbackRestoresDeletedChangedAndAddedRows) {
     EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher.mid(1));
 }
 
-TEST(ConnectionTransaction, OneTransactionAtATime) {
-    ScratchFolder folder;
-    Connection cn;
-    EXPECT_FALSE(cn.BeginTrans().ok());  // closed
-    ASSERT_TRUE(OpenDatabase(cn, folder.NewDatabase(QStringLiteral("Bank.dat"))).ok());
-    EXPECT_FALSE(cn.CommitTrans().ok());
-    EXPECT_FALSE(cn.RollbackTrans().ok());
-    ASSERT_TRUE(cn.BeginTrans().ok());
-    EXPECT_FALSE(cn.BeginTrans().ok());
-    EXPECT_TRUE(cn.InTransaction());
-    ASSERT_TRUE(cn.CommitTrans().ok());
-    EXPECT_FALSE(cn.InTransaction());
-}
-
 TEST(ConnectionExecute, RunsSeveralStatementsWithDateLiteralsAndReportsErrors) {
     ScratchFolder folder;
     const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));

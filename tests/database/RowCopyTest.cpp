@@ -1,10 +1,8 @@
-// Copying rows between two database files through AppendCopyOf, and walks of large tables.
+// Copying rows between two database files through AppendCopyOf.
 #include "DatabaseFiles.h"
 
 #include "database/Connection.h"
 #include "database/Recordset.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -12,16 +10,6 @@ namespace tolva {
 namespace {
 
 using test::QueryRows;
-
-// Resident memory of this process in KiB.
-qint64 residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
 
 class RowCopyTest : public testing::Test {
   protected:
@@ -131,29 +119,6 @@ TEST_F(RowCopyTest, RefusesSourcesWiderThanTheTargetAndReadOnlyTargets) {
     EXPECT_FALSE(rsAbfrage.AppendCopyOf(rsKategorie).ok());
     EXPECT_EQ(QueryRows(ziel.Handle(), QStringLiteral("SELECT count(*) FROM Kategorien")),
               QStringList{"0"});
-}
-
-TEST_F(RowCopyTest, WalkingHalfAMillionRowsKeepsMemoryFlat) {
-    fillUmsaetze(500000);
-    // A connection of its own whose page cache is small, so that only the recordset counts.
-    Connection leser;
-    ASSERT_TRUE(test::OpenDatabase(leser, quelle.DataSource()).ok());
-    ASSERT_TRUE(leser.Execute(QStringLiteral("PRAGMA cache_size = -1024")).ok());
-    Recordset rs;
-    ASSERT_TRUE(rs.Open(QStringLiteral("Umsätze"), leser).ok());
-    const qint64 lVorher = residentKiB();
-    ASSERT_GT(lVorher, 0);
-    qint64 n = 0, lSumme = 0;
-    while (!rs.Eof()) {
-        lSumme += rs.Field(5).toLongLong();
-        ASSERT_FALSE(rs.Field(6).toString().isEmpty());
-        ASSERT_TRUE(rs.MoveNext().ok());
-        ++n;
-    }
-    EXPECT_EQ(n, 500000);
-    EXPECT_EQ(lSumme, 500000LL * 500001 / 2 * 100 - 5000LL * 500000);
-    // The rows hold some 40 MiB; a walk that kept them would grow by that much.
-    EXPECT_LT(residentKiB() - lVorher, 8 * 1024);
 }
 
 }  // namespace

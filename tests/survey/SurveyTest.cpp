@@ -153,13 +153,5 @@ TEST_F(BankTest, CollectBanksKeepsTheFirstSeenOrderWithoutRepeats) {
     EXPECT_EQ(g.aInstitute, (std::vector<QString>{QStringLiteral("5"), QStringLiteral("15")}));
 }
 
-TEST_F(BankTest, CollectBanksLeavesTheBanksAloneWhenNoAccountWasFound) {
-    SharedState& g = Shared();
-    g.aInstitute = {QStringLiteral("42")};
-    g.aKontenMitDaten.clear();
-    ASSERT_TRUE(CollectBanks().ok());
-    EXPECT_EQ(g.aInstitute, std::vector<QString>{QStringLiteral("42")});
-}
-
 }  // namespace
 }  // namespace tolva
