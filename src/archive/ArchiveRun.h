@@ -1,0 +1,81 @@
+// ArchiveRun: the state of one archive run and its steps; CreateArchive drives it. Private to
+// the archive room.
+#pragma once
+
+#include "archive/ModArchiv.h"
+#include "archive/RunFolder.h"
+#include "database/Cancel.h"
+#include "database/Connection.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tolva {
+
+class ArchivForm;
+struct SharedState;
+
+// The code of a failed step whose message has been shown already (the copier's, the version
+// warning): the run then only cleans up.
+inline constexpr int kCodeGemeldet = -4;
+
+class ArchiveRun {
+  public:
+    // Takes the run's private folder, which holds the lock on the target's name.
+    explicit ArchiveRun(RunFolder ordner);
+
+    // The whole run: true when the archive stands under sArchivDatei and the user database
+    // is committed.
+    bool Run();
+
+  private:
+    // Every step up to the success message, in order; stops at the first failure.
+    Status RunSteps();
+    // The run's error exit: its message, then everything undone.
+    bool Fail(const Status& status);
+    // Undoes the run without a message: user database rolled back and closed, archive gone.
+    bool CleanUp();
+    void AddLine(const QString& sZeile, bool bNeuZeichnen = true);
+
+    // File steps (CreateArchive.cpp).
+    Status MakeArchiveFile();
+    Status OpenArchive();
+    Status FinishArchiveFile();
+    // Removes the archived rows from the user database; a refusal shows the copier's message.
+    Status RemoveArchivedRows();
+    Status PutArchiveInPlace();
+
+    // Copy steps (ArchiveRunCopies.cpp), each reporting its progress lines.
+    Status CheckVersions();
+    Status StorePassword();
+    Status CopyBanks();
+    Status CopyAccounts();
+    Status CopyBookings();
+    void ReportAccounts();
+    Status CopyOrders();
+    Status CopyCollectiveOrders();
+    Status WriteDescription();
+    Status CopyMasterData();
+
+    SharedState& g_;
+    ArchivForm& form_;
+    Connection& cnDatenbank_;
+    RunFolder ordner_;     // the run's private folder; holds the lock on the target's name
+    const QString sTemp_;  // the archive while it is written, inside ordner_
+    Connection cnArchiv_;
+    QString sBeschreibung_;
+    QString sKonten_;       // " AND KontoID IN (...)": the ticked accounts
+    bool bAmZiel_ = false;  // the new archive stands under the target name
+    QString sErsetzt_;      // the archive that this run replaces, kept until the run has ended
+    // From the rename to the commit the run finishes even when cancellation is requested.
+    std::optional<CancelHold> halten_;
+};
+
+// A table copy as a step: its failure has been reported by the copier.
+inline Status Copied(const CopyTableErgebnis& ergebnis) {
+    return ergebnis.bFehler ? Status::Fail(QString(), kCodeGemeldet) : Status::Ok();
+}
+
+}  // namespace tolva

@@ -1,0 +1,249 @@
+// The copy steps of an archive run: versions, password record, banks, accounts, bookings,
+// orders, collective orders, the description record, categories and payees.
+#include "archive/ArchiveRun.h"
+
+#include "archive/ModCrypt.h"
+#include "component/ArchivForm.h"
+#include "component/SharedState.h"
+#include "database/Recordset.h"
+#include "hostlib/Clock.h"
+#include "hostlib/HostServices.h"
+#include "hostlib/MessageBox.h"
+
+namespace tolva {
+namespace {
+
+// " AND KontoID IN (1,2,3)": the selections of a run are narrowed to the ticked accounts.
+// When most accounts are ticked, a plain pass over the table beats a lookup per row through
+// the account index; "+KontoID" tells the database not to use that index.
+QString TickedAccountsCondition(const std::vector<QString>& aKontenAuswahl, int lKontenGesamt) {
+    QStringList ids;
+    for (const QString& s : aKontenAuswahl) {
+        bool ok = false;
+        const qint64 id = s.trimmed().toLongLong(&ok);
+        if (ok) ids << QString::number(id);
+    }
+    const bool bDurchlauf = 2 * static_cast<qint64>(ids.size()) >= lKontenGesamt;
+    return (bDurchlauf ? QStringLiteral(" AND +KontoID IN (")
+                       : QStringLiteral(" AND KontoID IN (")) +
+           ids.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+// The Jet date literal of a date: #2013/7/5#.
+QString JetDateLiteral(const QDate& d) {
+    return QStringLiteral("#%1/%2/%3#").arg(d.year()).arg(d.month()).arg(d.day());
+}
+
+}  // namespace
+
+Status ArchiveRun::CheckVersions() {
+    Recordset rsQuelle;
+    Recordset rsZiel;
+    if (Status s = rsQuelle.Open(QStringLiteral("Optionen"), cnDatenbank_); !s.ok()) return s;
+    if (Status s = rsZiel.Open(QStringLiteral("Optionen"), cnArchiv_); !s.ok()) return s;
+    if (rsQuelle.Eof() || rsZiel.Eof())
+        return Status::Fail(QStringLiteral("Die Tabelle Optionen enthält keine Zeile."));
+    const Result<QVariant> alt = rsQuelle.Field(QStringLiteral("Version"));
+    const Result<QVariant> neu = rsZiel.Field(QStringLiteral("Version"));
+    if (!alt.ok()) return alt.status();
+    if (!neu.ok()) return neu.status();
+    if (alt.value() == neu.value()) return Status::Ok();
+    Host().ShowMessage(QStringLiteral("Die Datenbank ist in einer alten Version. Bitte "
+                                      "konvertieren Sie die Datenbank zuvor in das neueste "
+                                      "Format oder führen Sie ein Online-Update aus!"),
+                       vbExclamation, QStringLiteral("Archivierungs-Assistent"), true, 0);
+    return Status::Fail(QString(), kCodeGemeldet);
+}
+
+Status ArchiveRun::StorePassword() {
+    Recordset rsQuelle;
+    Recordset rsZiel;
+    if (Status s = rsQuelle.Open(QStringLiteral("Optionen"), cnDatenbank_); !s.ok()) return s;
+    if (Status s = rsZiel.Open(QStringLiteral("Optionen"), cnArchiv_); !s.ok()) return s;
+    Result<QVariant> gespeichert = rsQuelle.Field(QStringLiteral("Paßwort"));
+    if (!gespeichert.ok()) return gespeichert.status();
+    QVariant wert = gespeichert.value();
+    if (g_.lPasswortModus != 1) {
+        const QString sNeu = g_.lPasswortModus == 2 ? form_.NewPasswordText() : QString();
+        // A Null record counts as the empty text.
+        Result<QString> satz = ReplacePassword(Decrypt(wert.toByteArray(), true), sNeu);
+        if (!satz.ok()) return satz.status();
+        Result<QByteArray> verschluesselt = Encrypt(satz.value(), true);
+        if (!verschluesselt.ok()) return verschluesselt.status();
+        wert = verschluesselt.value();
+    }
+    if (Status s = rsZiel.SetField(QStringLiteral("Paßwort"), wert); !s.ok()) return s;
+    return rsZiel.Update();
+}
+
+Status ArchiveRun::CopyBanks() {
+    Recordset rsZiel;
+    if (Status s = rsZiel.Open(QStringLiteral("BankDaten"), cnArchiv_); !s.ok()) return s;
+    for (const QString& sBank : g_.aInstitute) {
+        Recordset rsQuelle;
+        if (Status s = rsQuelle.Open(QStringLiteral("SELECT * FROM BankDaten WHERE id = ") +
+                                         QString::number(sBank.trimmed().toLongLong()),
+                                     cnDatenbank_);
+            !s.ok())
+            return s;
+        if (rsQuelle.Eof()) continue;  // a bank without its row copies nothing
+        if (Status s = CopyRecord(rsQuelle, rsZiel); !s.ok()) return s;
+    }
+    return Status::Ok();
+}
+
+Status ArchiveRun::CopyAccounts() {
+    qint64 lMaxNr = 0;
+    {
+        Recordset rs;
+        if (Status s = rs.Open(QStringLiteral("SELECT MAX (Nr) from Konten"), cnDatenbank_);
+            !s.ok())
+            return s;
+        if (!rs.Eof()) lMaxNr = rs.Field(0).toLongLong();
+    }
+    Recordset rsZiel;
+    if (Status s = rsZiel.Open(QStringLiteral("Konten"), cnArchiv_); !s.ok()) return s;
+    for (const QString& sKonto : g_.aKontenMitDaten) {
+        const qint64 id = sKonto.trimmed().toLongLong();
+        Recordset rsQuelle;
+        if (Status s = rsQuelle.Open(
+                QStringLiteral("Select * from Konten where ID = ") + QString::number(id),
+                cnDatenbank_);
+            !s.ok())
+            return s;
+        if (rsQuelle.Eof()) continue;
+        const int nr = rsQuelle.FieldIndex(QStringLiteral("Nr"));
+        if (nr < 0) return Status::Fail(QStringLiteral("Die Tabelle Konten hat kein Feld Nr."));
+        const bool bNegativ = rsQuelle.Field(nr).toLongLong() < 0;
+        if (Status s = rsZiel.AddNew(); !s.ok()) return s;
+        for (int i = 0; i < rsQuelle.FieldCount(); ++i)
+            if (Status s = rsZiel.SetField(i, rsQuelle.Field(i)); !s.ok()) return s;
+        // A negative number gets a fresh one above all others in the archive, and -1 at home.
+        if (bNegativ)
+            if (Status s = rsZiel.SetField(nr, ++lMaxNr); !s.ok()) return s;
+        if (Status s = rsZiel.Update(); !s.ok()) return s;
+        if (bNegativ)
+            if (Status s = cnDatenbank_.Execute(
+                    QStringLiteral("UPDATE Konten SET Nr = -1 WHERE id = ") + QString::number(id));
+                !s.ok())
+                return s;
+    }
+    return Status::Ok();
+}
+
+Status ArchiveRun::CopyBookings() {
+    sKonten_ = TickedAccountsCondition(g_.aKontenAuswahl, form_.AccountRowCount());
+    AddLine(QStringLiteral("Umsätze archivieren"), false);
+    const struct {
+        const char* tabelle;
+        const char* feld;
+    } buchungen[] = {{"Umsätze", "Buchungsdatum"},
+                     {"UmsZusatz", "BuchungsID"},
+                     {"OffeneUmsätze", "Buchungsdatum"}};
+    for (const auto& b : buchungen) {
+        const QString sTabelle = QString::fromUtf8(b.tabelle);
+        const QString sWhere = QStringLiteral(" WHERE ") + QString::fromUtf8(b.feld) +
+                               QStringLiteral(" < '") + g_.oTools->FormatSqlDatum(g_.dStichtag) +
+                               QStringLiteral("'") + sKonten_;
+        if (Status s = Copied(CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle,
+                                        sTabelle, sWhere));
+            !s.ok())
+            return s;
+    }
+    return Status::Ok();
+}
+
+void ArchiveRun::ReportAccounts() {
+    QString sLabel;  // an account that is not found repeats the label before it
+    for (size_t i = 0; i < g_.aKontenMitDaten.size(); ++i) {
+        GetAccountLabel(g_.aKontenMitDaten[i].trimmed().toLongLong(), sLabel);
+        const qint64 anzahl = i < g_.aAnzahlDaten.size() ? g_.aAnzahlDaten[i] : 0;
+        AddLine(QString::number(anzahl) + QStringLiteral(" Umsätze des Kontos ") + sLabel +
+                QStringLiteral(" archiviert"));
+    }
+}
+
+Status ArchiveRun::CopyOrders() {
+    const CopyTableErgebnis auftraege = CopyTable(
+        cnArchiv_, QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
+        QStringLiteral(" WHERE Status = 4 and Datum < ") + JetDateLiteral(g_.dStichtag) + sKonten_);
+    if (Status s = Copied(auftraege); !s.ok()) return s;
+    if (auftraege.n != 0)
+        AddLine(QString::number(auftraege.n) + QStringLiteral(" gesendete Aufträge archiviert"));
+    return Status::Ok();
+}
+
+// Items follow their order's execution date, the orders their own date.
+Status ArchiveRun::CopyCollectiveOrders() {
+    qint64 lEinzelAnzahl = 0;
+    {
+        Recordset rsQuelle;
+        if (Status s = rsQuelle.Open(
+                QStringLiteral("SELECT * FROM SammelAufträge WHERE (Status = 1 OR Status = 4)") +
+                    sKonten_,
+                cnDatenbank_, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
+            !s.ok())
+            return s;
+        const QString sStichtag = g_.oTools->FormatSqlDatum(g_.dStichtag);
+        const int ausf = rsQuelle.FieldIndex(QStringLiteral("AusfDatum"));
+        const int id = rsQuelle.FieldIndex(QStringLiteral("id"));
+        if (ausf < 0 || id < 0)
+            return Status::Fail(QStringLiteral("Die Tabelle SammelAufträge ist unvollständig."));
+        while (!rsQuelle.Eof()) {
+            const QByteArray sAusf = rsQuelle.Field(ausf).toByteArray();
+            if (!sAusf.isEmpty() && Decrypt(sAusf, false) < sStichtag) {
+                const CopyTableErgebnis einzel =
+                    CopyTable(cnArchiv_,
+                              QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
+                                  QString::number(rsQuelle.Field(id).toLongLong()),
+                              QStringLiteral("SammelEinzel"), QString());
+                if (Status s = Copied(einzel); !s.ok()) return s;
+                lEinzelAnzahl += einzel.n;
+            }
+            if (Status s = rsQuelle.MoveNext(); !s.ok()) return s;
+        }
+    }
+    const CopyTableErgebnis sammel = CopyTable(
+        cnArchiv_, QStringLiteral("SELECT * FROM SammelAufträge"), QStringLiteral("SammelAufträge"),
+        QStringLiteral(" WHERE (Status = 1 OR Status = 4) AND Datum < ") +
+            JetDateLiteral(g_.dStichtag) + sKonten_);
+    if (Status s = Copied(sammel); !s.ok()) return s;
+    if (sammel.n != 0)
+        AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +
+                QString::number(lEinzelAnzahl) + QStringLiteral(" Einzelaufträge archiviert"));
+    return Status::Ok();
+}
+
+Status ArchiveRun::WriteDescription() {
+    Result<QByteArray> daten = Encrypt(sBeschreibung_, false);
+    if (!daten.ok()) return daten.status();
+    Recordset rsZiel;
+    if (Status s = rsZiel.Open(QStringLiteral("Daten"), cnArchiv_); !s.ok()) return s;
+    if (Status s = rsZiel.AddNew(); !s.ok()) return s;
+    if (Status s = rsZiel.SetField(QStringLiteral("Daten"), daten.value()); !s.ok()) return s;
+    if (Status s = rsZiel.SetField(QStringLiteral("Flag"), 1); !s.ok()) return s;
+    if (Status s = rsZiel.SetField(QStringLiteral("Typ"), 99); !s.ok()) return s;
+    if (Status s = rsZiel.SetField(QStringLiteral("Datum"),
+                                   g_.oTools->FormatSqlDatum(CurrentDateTime().date()));
+        !s.ok())
+        return s;
+    return rsZiel.Update();
+}
+
+Status ArchiveRun::CopyMasterData() {
+    const struct {
+        const char* tabelle;
+        const char* zeile;
+    } stammdaten[] = {{"Kategorien", " Kategorien archiviert"},
+                      {"Empfänger", " Empfänger archiviert"}};
+    for (const auto& t : stammdaten) {
+        const QString sTabelle = QString::fromUtf8(t.tabelle);
+        const CopyTableErgebnis e =
+            CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, QString());
+        if (Status s = Copied(e); !s.ok()) return s;
+        if (e.n != 0) AddLine(QString::number(e.n) + QString::fromUtf8(t.zeile));
+    }
+    return Status::Ok();
+}
+
+}  // namespace tolva
