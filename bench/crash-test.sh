@@ -1,22 +1,45 @@
 #!/usr/bin/env bash
-# crash-test.sh: kills archive runs with removal at random moments and checks that no row is
-# lost: every selected row is in the user database or in a complete archive under the target
-# name, never in neither, and the user database is either untouched or has exactly the
-# archived rows removed. Every fourth run replaces an older archive under the target name:
-# until the removal is committed, that archive must still be on the disk, under the target
-# name or kept as "archiv (ersetzt).aba".
+# crash-test.sh: disturbs archive runs with removal and checks that no row is lost: every
+# selected row is in the user database or in a complete archive under the target name, never
+# in neither, and the user database is either untouched or has exactly the archived rows
+# removed. Three ways of disturbing a run:
 #
-# Usage: bench/crash-test.sh [KILLS] [BOOKINGS] [PATH-OF-tolva-archiv]
-#        KILLS 50, BOOKINGS 200000; the binary from the third argument, else $TOLVA_BIN,
-#        else build/bin/tolva-archiv. The data folder with HbLeer.dat is $TOLVA_DATA_DIR,
-#        else the lib/ folder beside the binary's bin/. Needs the sqlcipher shell.
-# Prints "<KILLS> kills, <n> rows lost" and exits non-zero on any loss or broken state.
+#   (default)  SIGKILL at a random moment. A killed run leaves its lock file and private folder
+#              (".tolva-*" in the target's folder); a complete run afterwards must remove them.
+#              Every fourth run replaces an older archive under the target name: until the
+#              removal is committed, that archive must still be on the disk, under the target
+#              name or kept as "archiv (ersetzt).aba".
+#   --signals  SIGINT, SIGTERM or SIGHUP at a random moment. The run must end cleanly: exit
+#              128 + the signal's number with a "tolva-archiv: SIG..." line on stderr, nothing of
+#              its own left in the folder, no journal beside the user database, and the user
+#              database unchanged (an older archive back under the target name) or fully
+#              archived; never archive and rows both (the signal waits for the commit).
+#   --race     two runs from two different user databases to the same target, the second
+#              started at a random moment of the first. One of them holds the target's name;
+#              the other must be refused at once and change nothing.
+#
+# A file "archiv.aba.tmp" of the user's lies beside the target all the time; no run may touch it.
+#
+# Usage: bench/crash-test.sh [--signals|--race] [COUNT] [BOOKINGS] [PATH-OF-tolva-archiv]
+#        COUNT 50 (kills, signals or races), BOOKINGS 200000; the binary from the third
+#        argument, else $TOLVA_BIN, else build/bin/tolva-archiv. The data folder with
+#        HbLeer.dat is $TOLVA_DATA_DIR, else the lib/ folder beside the binary's bin/. Needs the
+#        sqlcipher shell.
+# Prints "<n> kills|signals|races, <m> rows lost" (n: the runs disturbed while still going)
+# and exits non-zero on any loss, broken state, wrong exit code or leftover file, or when fewer
+# than COUNT runs could be disturbed.
 set -euo pipefail
 
-KILLS=${1:-50}
+MODE=kill
+case ${1:-} in
+    --signals) MODE=signals; shift ;;
+    --race) MODE=race; shift ;;
+esac
+COUNT=${1:-50}
 BOOKINGS=${2:-200000}
-[[ $KILLS =~ ^[0-9]+$ && $BOOKINGS =~ ^[0-9]+$ && $BOOKINGS -ge 100 ]] ||
-    { echo "usage: crash-test.sh [KILLS] [BOOKINGS>=100] [tolva-archiv]" >&2; exit 2; }
+[[ $COUNT =~ ^[0-9]+$ && $BOOKINGS =~ ^[0-9]+$ && $BOOKINGS -ge 100 ]] ||
+    { echo "usage: crash-test.sh [--signals|--race] [COUNT] [BOOKINGS>=100] [tolva-archiv]" >&2
+      exit 2; }
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 BIN=${3:-${TOLVA_BIN:-$HERE/../build/bin/tolva-archiv}}
 [[ -x $BIN ]] || { echo "tolva-archiv not found at $BIN" >&2; exit 2; }
@@ -31,6 +54,9 @@ TARGET_DIR="$WORK/Archiv Ordner"
 mkdir -p "$TARGET_DIR"
 TARGET=$TARGET_DIR/archiv.aba
 KEPT_OLD=$TARGET_DIR/"archiv (ersetzt).aba"
+USER_TMP=$TARGET.tmp  # the user's own file; runs leave it alone
+echo "Notizen des Benutzers, $(date)" >"$USER_TMP"
+cp "$USER_TMP" "$WORK/user-tmp.orig"
 
 KEY_SQL="PRAGMA key='kiwi+banane'; PRAGMA cipher_page_size=4096; PRAGMA kdf_iter=4000;"
 # Attached files take their cipher settings from the defaults (SQLCipher 3).
@@ -38,25 +64,55 @@ ATTACH_DEFAULTS="PRAGMA cipher_default_page_size=4096; PRAGMA cipher_default_kdf
 # Tables the run removes rows from, and tables it must leave whole.
 MOVED=(Umsätze UmsZusatz OffeneUmsätze Aufträge SammelAufträge SammelEinzel)
 KEPT=(Kategorien Empfänger Konten BankDaten)
+SIGNALS=(INT TERM HUP)
+LOCK_MESSAGE="wird gerade von einem anderen Archivierungslauf geschrieben"
+REPLACE_QUESTION="existiert bereits"  # asked (and answered by --yes) before a file is replaced
 
 sql() {  # sql FILE SQL... : runs SQL on a keyed file, prints the rows ('|' between fields)
     local f=$1; shift
     sqlcipher -bail -batch -noheader "$f" "$KEY_SQL $*"
 }
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# Time and waits without starting processes, which costs milliseconds on a busy machine.
+exec {NAP_FD}<> <(:)  # a pipe that nobody writes to: reading it with a timeout sleeps
+stamp() { printf -v "$1" '%d' $(( ${EPOCHREALTIME/./} / 1000 )); }  # stamp VAR: now in ms
+sleep_ms() {
+    local s
+    printf -v s '%d.%03d' $(( $1 / 1000 )) $(( $1 % 1000 ))
+    read -r -t "$s" -u "$NAP_FD" _ || true
+}
 die() { echo "FEHLER: $*" >&2; exit 1; }
 
-# --- the database and the reference runs ----------------------------------------------------
-"$BIN" demo-db "$WORK/demo.db" --bookings "$BOOKINGS" >/dev/null
+LOST=0
+FAULTS=0
+fault() {  # fault TEXT: reports one fault of the run being checked
+    echo "  $*" >&2
+    FAULTS=$(( FAULTS + 1 ))
+}
+show_log() {  # show_log FILE...: the output of a faulty run, for its reproduction
+    local f
+    for f in "$@"; do [[ -s $f ]] && sed "s/^/    ${f##*/}: /" "$f" >&2; done
+    return 0
+}
+
+# --- the databases and the reference runs ---------------------------------------------------
+declare -A ORIGINAL  # SOURCE/TABLE -> rows before any run
+make_source() {  # make_source NAME DEMO-DB-OPTIONS...: $WORK/NAME.db, its row counts noted
+    local name=$1 t; shift
+    "$BIN" demo-db "$WORK/$name.db" "$@" >/dev/null
+    for t in "${MOVED[@]}" "${KEPT[@]}"; do
+        ORIGINAL[$name/$t]=$(sql "$WORK/$name.db" "SELECT count(*) FROM \"$t\";")
+    done
+}
+account_ids() {  # account_ids SOURCE [CONDITION] -> the accounts' ids, comma-separated
+    sql "$WORK/$1.db" "SELECT group_concat(id) FROM (SELECT id FROM Konten
+                       WHERE ${2:-1} ORDER BY id);"
+}
+
+make_source demo --bookings "$BOOKINGS"
 CUTOFF=$(sql "$WORK/demo.db" "SELECT Buchungsdatum FROM Umsätze ORDER BY Buchungsdatum
                               LIMIT 1 OFFSET (SELECT count(*) / 2 FROM Umsätze);")
-ALL_IDS=$(sql "$WORK/demo.db" "SELECT group_concat(id) FROM (SELECT id FROM Konten ORDER BY id);")
-SUBSET_IDS=$(sql "$WORK/demo.db" "SELECT group_concat(id) FROM (SELECT id FROM Konten
-                                  WHERE id % 2 = 1 ORDER BY id);")
-declare -A ORIGINAL
-for t in "${MOVED[@]}" "${KEPT[@]}"; do
-    ORIGINAL[$t]=$(sql "$WORK/demo.db" "SELECT count(*) FROM \"$t\";")
-done
+ALL_IDS=$(account_ids demo)
+SUBSET_IDS=$(account_ids demo "id % 2 = 1")
 cp "$TOLVA_DATA_DIR/HbLeer.dat" "$WORK/leer.aba"  # stands in for a missing target
 IGNORE_TARGET=0  # 1 while the target is still the older archive that a run was to replace
 
@@ -72,24 +128,23 @@ selection() {  # selection TABLE IDS -> WHERE text
     esac
 }
 
-# One undisturbed run per account choice: its archive is the reference of what a run selects.
-reference_run() {  # reference_run NAME [--accounts IDS]
-    local name=$1; shift
-    cp "$WORK/demo.db" "$WORK/$name.db"
+# One undisturbed run per database and account choice: its archive is the reference of what a
+# run selects.
+reference_run() {  # reference_run NAME SOURCE [--accounts IDS] -> its duration in ms
+    local name=$1 source=$2; shift 2
+    cp "$WORK/$source.db" "$WORK/$name.db"
     local t0 t1
-    t0=$(now_ms)
+    stamp t0
     "$BIN" create --db "$WORK/$name.db" --before "$CUTOFF" --out "$WORK/$name.aba" --remove \
         --yes "$@" >"$WORK/$name.log" 2>&1 || { cat "$WORK/$name.log" >&2; die "reference run $name failed"; }
-    t1=$(now_ms)
+    stamp t1
     echo $(( t1 - t0 ))
 }
-DURATION_ALL_MS=$(reference_run ref-alle)
-DURATION_SUBSET_MS=$(reference_run ref-teil --accounts "$SUBSET_IDS")
 
 # The reference archives must hold exactly the SQL selection, and the reference runs must have
 # removed it, or the comparison below would prove nothing.
-check_reference() {  # check_reference NAME IDS
-    local name=$1 ids=$2 t where q="" out
+check_reference() {  # check_reference NAME IDS SOURCE
+    local name=$1 ids=$2 source=$3 t where q="" out
     for t in "${MOVED[@]}"; do
         where=$(selection "$t" "$ids")
         if [[ -n $where ]]; then
@@ -103,7 +158,7 @@ check_reference() {  # check_reference NAME IDS
                 (SELECT count(*) FROM d.\"$t\" WHERE id IN (SELECT id FROM r.\"$t\"));"
         fi
     done
-    out=$(sql "$WORK/demo.db" "$ATTACH_DEFAULTS
+    out=$(sql "$WORK/$source.db" "$ATTACH_DEFAULTS
         ATTACH '$WORK/$name.aba' AS r KEY 'kiwi+banane';
         ATTACH '$WORK/$name.db' AS d KEY 'kiwi+banane'; $q")
     # fields: table | selected | in archive | selected and in archive | still in the user db
@@ -114,14 +169,30 @@ check_reference() {  # check_reference NAME IDS
     [[ $(sql "$WORK/$name.aba" "SELECT count(*) FROM Daten WHERE Typ = 99;") == 1 ]] ||
         die "reference archive $name has no description"
 }
-check_reference ref-alle "$ALL_IDS"
-check_reference ref-teil "$SUBSET_IDS"
+
+declare -A DURATION  # account choice -> the estimated length of an undisturbed run in ms
+DURATION[alle]=$(reference_run ref-alle demo)
+check_reference ref-alle "$ALL_IDS" demo
+if [[ $MODE != race ]]; then
+    DURATION[teil]=$(reference_run ref-teil demo --accounts "$SUBSET_IDS")
+    check_reference ref-teil "$SUBSET_IDS" demo
+else
+    # The second user database: other accounts, other rows, half the size; it has rows before
+    # the same cut-off as well (check_reference fails on an empty selection).
+    make_source demo2 --bookings $(( BOOKINGS / 2 )) --accounts 7 --seed 20240517
+    ALL2_IDS=$(account_ids demo2)
+    DURATION[zweite]=$(reference_run ref2-alle demo2)
+    check_reference ref2-alle "$ALL2_IDS" demo2
+fi
 
 # --- the state after one run ----------------------------------------------------------------
-# check_state REFERENCE -> prints "unchanged", "archived" or "both" (archive renamed, user
-# database not yet committed); prints the faults on stderr and returns 1 on any.
+# check_state REFERENCE [USER-DB SOURCE] -> prints "unchanged", "archived" or "both" (archive
+# renamed, user database not yet committed); prints the faults on stderr and returns 1 on any.
+# The user database is $WORK/user.db made from demo unless given; the target is $TARGET unless
+# IGNORE_TARGET is 1. Its lost rows go to $WORK/lost.
 check_state() {
-    local ref=$1 user=$WORK/user.db target=$WORK/leer.aba have_target=0 out q="" t
+    local ref=$1 user=${2:-$WORK/user.db} source=${3:-demo}
+    local target=$WORK/leer.aba have_target=0 out q="" t
     if [[ -e $TARGET && $IGNORE_TARGET == 0 ]]; then
         have_target=1
         [[ -f $TARGET ]] || { echo "target is not a file" >&2; return 1; }
@@ -142,10 +213,10 @@ check_state() {
             (SELECT count(*) FROM r.\"$t\" WHERE id IN (SELECT id FROM t.\"$t\")),
             (SELECT count(*) FROM r.\"$t\" WHERE id NOT IN (SELECT id FROM main.\"$t\")
                                              AND id NOT IN (SELECT id FROM t.\"$t\")),
-            (SELECT count(*) FROM main.\"$t\"), (SELECT count(*) FROM t.\"$t\"), ${ORIGINAL[$t]};"
+            (SELECT count(*) FROM main.\"$t\"), (SELECT count(*) FROM t.\"$t\"), ${ORIGINAL[$source/$t]};"
     done
     for t in "${KEPT[@]}"; do
-        q+="SELECT 'K', '$t', (SELECT count(*) FROM main.\"$t\"), ${ORIGINAL[$t]};"
+        q+="SELECT 'K', '$t', (SELECT count(*) FROM main.\"$t\"), ${ORIGINAL[$source/$t]};"
     done
     out=$(sql "$user" "$ATTACH_DEFAULTS
         ATTACH '$ref' AS r KEY 'kiwi+banane';
@@ -174,108 +245,424 @@ check_state() {
         }' 3>"$WORK/lost"
 }
 
-# --- the kills ------------------------------------------------------------------------------
-echo "$BOOKINGS bookings, cut-off $CUTOFF; undisturbed runs: ${DURATION_ALL_MS} ms (all accounts)," \
-    "${DURATION_SUBSET_MS} ms (accounts $SUBSET_IDS); $KILLS kills"
-LOST=0
-FAULTS=0
-KILLED=0
-declare -A OUTCOMES=()
-declare -A DURATION=([alle]=$DURATION_ALL_MS [teil]=$DURATION_SUBSET_MS)
-# A run that ends before its kill is checked as well but does not count; its time becomes the
-# new estimate of that choice's duration, so the next kills land inside the run.
-for (( i = 1; KILLED < KILLS && i <= 3 * KILLS; i++ )); do
-    # Odd attempts archive every account, even ones every other account.
-    if (( i % 2 )); then
-        wahl=alle; ref=$WORK/ref-alle.aba; accounts=()
-    else
-        wahl=teil; ref=$WORK/ref-teil.aba; accounts=(--accounts "$SUBSET_IDS")
-    fi
-    DURATION_MS=${DURATION[$wahl]}
-    cp "$WORK/demo.db" "$WORK/user.db"
-    rm -f "$WORK/user.db-journal" "$TARGET" "$TARGET_DIR"/archiv\ \(ersetzt*.aba
-    # (a .tmp left by an earlier kill stays)
-    replacing=$(( i % 4 == 0 ))
-    (( replacing )) && cp "$WORK/ref-teil.aba" "$TARGET"
-    # Every third attempt aims at the end of the run (flush, rename, commit).
-    span=$(( RANDOM * 32768 + RANDOM ))
-    if (( i % 3 == 0 )); then
-        delay=$(( DURATION_MS * 80 / 100 + span % (DURATION_MS * 20 / 100 + 1) ))
-    else
-        delay=$(( span % (DURATION_MS + 1) ))
-    fi
-    t0=$(now_ms)
-    "$BIN" create --db "$WORK/user.db" --before "$CUTOFF" --out "$TARGET" --remove --yes \
-        "${accounts[@]}" >"$WORK/kill.log" 2>&1 &
-    pid=$!
-    sleep "$(printf '%d.%03d' $(( delay / 1000 )) $(( delay % 1000 )))"
-    kill -KILL "$pid" 2>/dev/null || true
-    rc=0
-    { wait "$pid" || rc=$?; } 2>/dev/null  # no "Killed" notice from the shell
-    case $rc in
-        137) how=killed; KILLED=$(( KILLED + 1 )) ;;
-        0) how=finished
-           elapsed=$(( $(now_ms) - t0 ))
-           (( elapsed < DURATION[$wahl] )) && DURATION[$wahl]=$elapsed ;;
-        *) how="exit $rc"; cat "$WORK/kill.log" >&2 ;;
-    esac
+# judge ARGS of check_state: sets STATE to its verdict, or to FAULT (counted); adds the lost
+# rows to LOST.
+judge() {
+    local n
     rm -f "$WORK/lost"
-    IGNORE_TARGET=0
-    (( replacing )) && cmp -s "$TARGET" "$WORK/ref-teil.aba" && IGNORE_TARGET=1
-    if state=$(check_state "$ref"); then :; else state=FAULT; FAULTS=$(( FAULTS + 1 )); fi
-    if (( replacing && ! IGNORE_TARGET )) && [[ $state != archived ]] &&
-        ! cmp -s "$KEPT_OLD" "$WORK/ref-teil.aba"; then
-        echo "  the replaced archive is gone before the removal was committed" >&2
-        state=FAULT; FAULTS=$(( FAULTS + 1 ))
-    fi
-    (( replacing )) && state+=" (replacing)"
+    if STATE=$(check_state "$@"); then :; else STATE=FAULT; FAULTS=$(( FAULTS + 1 )); fi
     n=$(cat "$WORK/lost" 2>/dev/null || echo 0)
     LOST=$(( LOST + ${n:-0} ))
-    [[ $how == killed || $how == finished ]] || { state=FAULT; FAULTS=$(( FAULTS + 1 )); }
-    OUTCOMES[$how/$state]=$(( ${OUTCOMES[$how/$state]:-0} + 1 ))
-    printf '  %3d: at %5d ms (%s): %s, %s%s\n' "$i" "$delay" \
-        "$([[ $wahl == alle ]] && echo "all accounts" || echo "accounts $SUBSET_IDS")" \
-        "$how" "$state" "$([[ -e $TARGET.tmp ]] && echo ", .tmp left" || true)"
-done
+}
 
-# --- one complete run on the same target ----------------------------------------------------
-# Whatever the kills left: a stale temporary file (garbage when none is left) and an older
-# archive under the target name that the run has to replace.
-[[ -e $TARGET.tmp ]] || echo "kein Archiv" >"$TARGET.tmp"
-[[ -e $TARGET ]] || cp "$WORK/ref-teil.aba" "$TARGET"
-rm -f "$TARGET_DIR"/archiv\ \(ersetzt*.aba
-IGNORE_TARGET=0
-cp "$WORK/demo.db" "$WORK/user.db"
-rm -f "$WORK/user.db-journal"
-if "$BIN" create --db "$WORK/user.db" --before "$CUTOFF" --out "$TARGET" --remove --yes \
-        >"$WORK/final.log" 2>&1; then
-    if final=$(check_state "$WORK/ref-alle.aba") && [[ $final == archived ]]; then
-        echo "  complete run afterwards: archived"
-    else
-        echo "  complete run afterwards: wrong state (${final:-FAULT})" >&2
-        FAULTS=$(( FAULTS + 1 ))
+# What runs leave in the target's folder: their lock files and private folders.
+leftovers() { find "$TARGET_DIR" -mindepth 1 -maxdepth 1 -name '.tolva-*' -printf '%f\n' | sort; }
+left_note() {  # for the line of a run: ", private folder left" and the like, or nothing
+    local dirs locks
+    dirs=$(find "$TARGET_DIR" -mindepth 1 -maxdepth 1 -name '.tolva-*' -type d | wc -l)
+    locks=$(find "$TARGET_DIR" -mindepth 1 -maxdepth 1 -name '.tolva-*.lock' | wc -l)
+    if (( dirs > 0 )); then echo ", private folder left"
+    elif (( locks > 0 )); then echo ", lock file left"
     fi
-    LOST=$(( LOST + $(cat "$WORK/lost" 2>/dev/null || echo 0) ))
-else
-    cat "$WORK/final.log" >&2
-    echo "  complete run afterwards: failed" >&2
-    FAULTS=$(( FAULTS + 1 ))
-fi
-if [[ -e $KEPT_OLD ]]; then
-    echo "  the replaced archive remains after a complete run: $KEPT_OLD" >&2
-    FAULTS=$(( FAULTS + 1 ))
-fi
-if [[ -e $TARGET.tmp ]]; then
-    echo "  a temporary file remains: $TARGET.tmp" >&2
-    FAULTS=$(( FAULTS + 1 ))
-fi
+    return 0
+}
 
-for k in "${!OUTCOMES[@]}"; do printf '  %-30s %d\n' "$k" "${OUTCOMES[$k]}"; done | sort
-if (( KILLED < KILLS )); then
-    echo "only $KILLED of $KILLS runs were still going when killed" >&2
+# After a run that ended by itself (success, refusal, or a handled signal): nothing of its own in
+# the target's folder, no replaced archive kept, the user's file untouched. What is found is
+# removed, so the next run is judged on its own.
+check_folder_clean() {
+    local left
+    left=$(leftovers)
+    if [[ -n $left ]]; then
+        fault "left in the target's folder after a clean ending: $(echo $left)"
+        find "$TARGET_DIR" -mindepth 1 -maxdepth 1 -name '.tolva-*' -exec rm -rf {} +
+    fi
+    if [[ -e $KEPT_OLD ]]; then
+        fault "the replaced archive remains after a clean ending: $KEPT_OLD"
+        rm -f "$KEPT_OLD"
+    fi
+    check_user_tmp
+}
+check_user_tmp() {
+    cmp -s "$USER_TMP" "$WORK/user-tmp.orig" ||
+        { fault "the user's file $USER_TMP was changed or removed"; cp "$WORK/user-tmp.orig" "$USER_TMP"; }
+}
+
+# --- one disturbed run ----------------------------------------------------------------------
+# Odd attempts archive every account, even ones every other account.
+choose_accounts() {  # choose_accounts ATTEMPT -> sets WAHL, REF, ACCOUNTS
+    if (( $1 % 2 )); then
+        WAHL=alle; REF=$WORK/ref-alle.aba; ACCOUNTS=()
+    else
+        WAHL=teil; REF=$WORK/ref-teil.aba; ACCOUNTS=(--accounts "$SUBSET_IDS")
+    fi
+}
+describe_accounts() { [[ $WAHL == alle ]] && echo "all accounts" || echo "accounts $SUBSET_IDS"; }
+
+# A fresh user database and target for the next attempt; every fourth attempt finds an older
+# archive (a copy of the reference archive of every other account) under the target name.
+# Sets REPLACING.
+prepare_attempt() {  # prepare_attempt ATTEMPT
+    cp "$WORK/demo.db" "$WORK/user.db"
+    rm -f "$WORK/user.db-journal" "$TARGET" "$TARGET_DIR"/archiv\ \(ersetzt*.aba
+    REPLACING=$(( $1 % 4 == 0 ))
+    (( REPLACING )) && cp "$WORK/ref-teil.aba" "$TARGET"
+    return 0
+}
+
+# When to disturb: anywhere in the run, but every third attempt aims at its end (flush, rename,
+# commit).
+aim() {  # aim ATTEMPT DURATION-MS -> delay in ms
+    local span=$(( RANDOM * 32768 + RANDOM ))
+    if (( $1 % 3 == 0 )); then
+        echo $(( $2 * 80 / 100 + span % ($2 * 20 / 100 + 1) ))
+    else
+        echo $(( span % ($2 + 1) ))
+    fi
+}
+
+# start_run NAME USER-DB [ARGS...]: a run with removal into $TARGET, in the background. Sets
+# PID (the program's) and WRAPPER (the shell that waits for it and notes "<end in ms> <exit
+# code>" in $WORK/NAME.end, so that its end is known to the millisecond). Its output goes to
+# $WORK/NAME.out and NAME.err.
+start_run() {
+    local name=$1 user=$2; shift 2
+    rm -f "$WORK/$name.pid" "$WORK/$name.end"
+    ( "$BIN" create --db "$user" --before "$CUTOFF" --out "$TARGET" --remove --yes "$@" \
+          >"$WORK/$name.out" 2>"$WORK/$name.err" {NAP_FD}<&- &
+      echo $! >"$WORK/$name.pid"
+      rc=0
+      wait $! || rc=$?
+      stamp end
+      echo "$end $rc" >"$WORK/$name.end.new"
+      mv "$WORK/$name.end.new" "$WORK/$name.end" ) 2>/dev/null &  # no "Killed" notice
+    WRAPPER=$!
+    while [[ ! -s $WORK/$name.pid ]]; do sleep_ms 1; done
+    PID=$(<"$WORK/$name.pid")
+}
+finish_run() {  # finish_run NAME: waits for the run; sets END (ms) and RC
+    wait "$WRAPPER" || true
+    read -r END RC <"$WORK/$1.end"
+}
+
+# A run that ends before it is disturbed is checked as well but does not count; its time
+# becomes the new estimate of that choice's duration, so the next attempts land inside the run.
+shorten_estimate() {  # shorten_estimate CHOICE ELAPSED-MS
+    (( $2 < DURATION[$1] )) && DURATION[$1]=$2
+    return 0
+}
+
+declare -A OUTCOMES=()
+tally() { OUTCOMES[$1]=$(( ${OUTCOMES[$1]:-0} + 1 )); }
+
+# After a run left the older archive it was to replace under the target name, the target is
+# not the run's archive.
+note_older_archive() {
+    IGNORE_TARGET=0
+    (( REPLACING )) && cmp -s "$TARGET" "$WORK/ref-teil.aba" && IGNORE_TARGET=1
+    return 0
+}
+
+# --- SIGKILL --------------------------------------------------------------------------------
+kill_runs() {
+    local i delay t0 how killed=0
+    for (( i = 1; killed < COUNT && i <= 3 * COUNT; i++ )); do
+        choose_accounts $i
+        prepare_attempt $i  # (what earlier kills left in the folder stays)
+        delay=$(aim $i "${DURATION[$WAHL]}")
+        stamp t0
+        start_run kill "$WORK/user.db" "${ACCOUNTS[@]}"
+        sleep_ms "$delay"
+        kill -KILL "$PID" 2>/dev/null || true
+        finish_run kill
+        case $RC in
+            137) how=killed; killed=$(( killed + 1 )) ;;
+            0) how=finished; shorten_estimate "$WAHL" $(( END - t0 )) ;;
+            *) how="exit $RC"; show_log "$WORK/kill.out" "$WORK/kill.err" ;;
+        esac
+        note_older_archive
+        judge "$REF"
+        if (( REPLACING && ! IGNORE_TARGET )) && [[ $STATE != archived ]] &&
+            ! cmp -s "$KEPT_OLD" "$WORK/ref-teil.aba"; then
+            fault "the replaced archive is gone before the removal was committed"
+            STATE=FAULT
+        fi
+        if [[ $how == finished && $STATE != archived && $STATE != FAULT ]]; then
+            fault "a run that ended with success left the state $STATE"
+            STATE=FAULT
+        fi
+        [[ $how == killed || $how == finished ]] || { STATE=FAULT; FAULTS=$(( FAULTS + 1 )); }
+        check_user_tmp
+        (( REPLACING )) && STATE+=" (replacing)"
+        tally "$how/$STATE"
+        printf '  %3d: at %5d ms (%s): %s, %s%s\n' "$i" "$delay" "$(describe_accounts)" \
+            "$how" "$STATE" "$(left_note)"
+    done
+    EVENTS=$killed
+}
+
+# Kills a run as soon as it has made its lock file or private folder, so that the folder
+# certainly holds what a killed run leaves.
+leave_stale_folder() {
+    local tries
+    for (( tries = 0; tries < 3; tries++ )); do
+        cp "$WORK/demo.db" "$WORK/user.db"
+        start_run stale "$WORK/user.db"
+        while [[ -z $(leftovers) && ! -e $WORK/stale.end ]]; do sleep_ms 1; done
+        kill -KILL "$PID" 2>/dev/null || true
+        finish_run stale
+        [[ -n $(leftovers) ]] && return 0
+    done
+    echo "  (no run could be killed with its private folder made)" >&2
+}
+
+# One complete run on the same target after the kills: it has to replace the older archive
+# under the target name and remove what the killed runs left.
+complete_run() {
+    [[ -n $(leftovers) ]] || leave_stale_folder
+    echo "  left by killed runs before the complete run: $(leftovers | wc -l) entries"
+    [[ -e $TARGET ]] || cp "$WORK/ref-teil.aba" "$TARGET"
+    rm -f "$TARGET_DIR"/archiv\ \(ersetzt*.aba
+    IGNORE_TARGET=0
+    cp "$WORK/demo.db" "$WORK/user.db"
+    rm -f "$WORK/user.db-journal"
+    if "$BIN" create --db "$WORK/user.db" --before "$CUTOFF" --out "$TARGET" --remove --yes \
+            >"$WORK/final.log" 2>&1; then
+        judge "$WORK/ref-alle.aba"
+        if [[ $STATE == archived ]]; then
+            echo "  complete run afterwards: archived"
+        else
+            fault "complete run afterwards: wrong state ($STATE)"
+        fi
+    else
+        show_log "$WORK/final.log"
+        fault "complete run afterwards: failed"
+    fi
+    check_folder_clean
+}
+
+# --- SIGINT, SIGTERM, SIGHUP ----------------------------------------------------------------
+# has_handler PID SIGNAL-NUMBER: 0 when the run catches the signal, 1 when not (yet or any
+# more), 2 when the run is gone.
+has_handler() {
+    local key value state="" mask=""
+    { while read -r key value _; do
+          case $key in
+              State:) state=$value ;;
+              SigCgt:) mask=$value ;;
+          esac
+      done <"/proc/$1/status"; } 2>/dev/null || return 2
+    [[ -n $mask && $state != Z ]] || return 2
+    (( (16#${mask: -4} >> ($2 - 1)) & 1 )) || return 1
+}
+
+# wait_for_handler PID SIGNAL-NUMBER: returns once the run has its handler in place (a signal
+# before the program got that far is not one it could act on); fails when the run ended first.
+wait_for_handler() {
+    local r
+    while :; do
+        r=0
+        has_handler "$1" "$2" || r=$?
+        (( r == 0 )) && return 0
+        (( r == 2 )) && return 1
+        sleep_ms 2
+    done
+}
+
+signal_runs() {
+    local i delay t0 ready at how sig num signalled=0 left
+    for (( i = 1; signalled < COUNT && i <= 3 * COUNT; i++ )); do
+        choose_accounts $i
+        prepare_attempt $i
+        sig=${SIGNALS[(i / 3) % 3]}
+        num=$(kill -l "$sig")
+        # The delay counts from the moment the run catches the signal; DURATION estimates the
+        # time from then to its end.
+        delay=$(aim $i "${DURATION[$WAHL]}")
+        stamp t0
+        start_run sig "$WORK/user.db" "${ACCOUNTS[@]}"
+        ready=-1 at=-1
+        if wait_for_handler "$PID" "$num"; then
+            stamp ready
+            ready=$(( ready - t0 ))
+            sleep_ms "$delay"
+            if has_handler "$PID" "$num"; then
+                kill -s "$sig" "$PID" 2>/dev/null && { stamp at; at=$(( at - t0 )); }
+            fi
+        fi
+        finish_run sig
+        if (( RC == 0 )); then
+            how=finished
+            (( ready >= 0 )) && shorten_estimate "$WAHL" $(( END - t0 - ready ))
+        elif (( at >= 0 && RC == 128 + num )) && grep -q "^tolva-archiv: SIG$sig" "$WORK/sig.err"; then
+            how=signalled
+            signalled=$(( signalled + 1 ))
+        elif (( at >= 0 && RC == 128 + num )); then
+            # No word of the signal: it came after the run had put back the handlers it found,
+            # on its way out, and the process ended by the signal itself. The run must have
+            # finished all the same (checked below); it does not count.
+            how="ended by SIG$sig after the run"
+        else
+            how="exit $RC"
+            fault "SIG$sig at $at ms: exit $RC, expected $(( 128 + num )) (or 0 when finished)"
+            show_log "$WORK/sig.out" "$WORK/sig.err"
+        fi
+        [[ -e $WORK/user.db-journal ]] && fault "a journal remains beside the user database"
+        note_older_archive
+        judge "$REF"
+        case $how/$STATE in
+            */FAULT) ;;
+            signalled/unchanged | signalled/archived | finished/archived | ended*/archived) ;;
+            *) fault "SIG$sig at $at ms: state $STATE after \"$how\""
+               show_log "$WORK/sig.out" "$WORK/sig.err"
+               STATE=FAULT ;;
+        esac
+        # A run that gave up puts the older archive back under the target name.
+        if (( REPLACING )) && [[ $STATE == unchanged ]] && ! cmp -s "$TARGET" "$WORK/ref-teil.aba"; then
+            fault "the older archive is not back under the target name"
+            STATE=FAULT
+        fi
+        left=$(left_note)
+        check_folder_clean
+        (( REPLACING )) && STATE+=" (replacing)"
+        tally "$how/$STATE"
+        printf '  %3d: SIG%-4s at %5d ms (%5d ms after the handlers at %4d ms, %s): %s (exit %d), %s%s\n' \
+            "$i" "$sig" "$at" "$delay" "$ready" "$(describe_accounts)" "$how" "$RC" "$STATE" "$left"
+    done
+    EVENTS=$signalled
+}
+
+# --- two runs to one target -----------------------------------------------------------------
+refused() {  # refused NAME RC: the run ended at once because the other one held the name
+    [[ $2 == 1 ]] && grep -q "$LOCK_MESSAGE" "$WORK/$1.err"
+}
+
+# check_loser NAME USER-DB SOURCE REF: the refused run changed nothing in its database.
+check_loser() {
+    local name=$1 user=$2 source=$3 ref=$4
+    if ! cmp -s "$user" "$WORK/$source.db"; then
+        fault "the refused run $name changed its database"
+        IGNORE_TARGET=1 judge "$ref" "$user" "$source"
+    fi
+    return 0
+}
+
+race_runs() {
+    local i offset span grow t0 tb wrapper_a a_ended end_a rc_a end_b rc_b how later races=0 f
+    # The second run (from the second database) starts within a span of the first run's
+    # duration. When both succeed, the second came too late to meet the first one's lock, and
+    # the span shrinks to that offset; after each race it grows a little again, up to the
+    # first run's duration (longer than undisturbed while two runs share the machine). So the
+    # span stays near the last moment at which the second run still meets the lock, and every
+    # third offset, aimed at the span's end, makes the second run ask for the name just as the
+    # first run renames, commits and lets go of it.
+    span=${DURATION[alle]}
+    for (( i = 1; races < COUNT && i <= 3 * COUNT; i++ )); do
+        cp "$WORK/demo.db" "$WORK/user.db"
+        cp "$WORK/demo2.db" "$WORK/user2.db"
+        rm -f "$WORK/user.db-journal" "$WORK/user2.db-journal" "$TARGET" \
+            "$TARGET_DIR"/archiv\ \(ersetzt*.aba
+        offset=$(aim $i "$span")
+        stamp t0
+        start_run a "$WORK/user.db"
+        wrapper_a=$WRAPPER
+        sleep_ms "$offset"
+        a_ended=0
+        [[ -e $WORK/a.end ]] && a_ended=1
+        stamp tb
+        tb=$(( tb - t0 ))
+        start_run b "$WORK/user2.db"
+        finish_run b
+        end_b=$END rc_b=$RC
+        WRAPPER=$wrapper_a
+        finish_run a
+        end_a=$END rc_a=$RC
+        IGNORE_TARGET=0
+        STATE=""
+        # (before anything opens the databases, which would roll a journal back and remove it)
+        for f in "$WORK/user.db-journal" "$WORK/user2.db-journal"; do
+            [[ -e $f ]] && fault "a journal remains: $f"
+        done
+        if [[ $rc_a == 0 ]] && refused b "$rc_b"; then
+            how="race, first held the name"
+            races=$(( races + 1 ))
+            grow=$(( span * 105 / 100 + 1 ))
+            (( grow > end_a - t0 )) && grow=$(( end_a - t0 ))
+            (( grow > span )) && span=$grow
+            judge "$WORK/ref-alle.aba" "$WORK/user.db" demo
+            check_loser b "$WORK/user2.db" demo2 "$WORK/ref2-alle.aba"
+        elif refused a "$rc_a" && [[ $rc_b == 0 ]]; then
+            how="race, second held the name"
+            races=$(( races + 1 ))
+            judge "$WORK/ref2-alle.aba" "$WORK/user2.db" demo2
+            check_loser a "$WORK/user.db" demo "$WORK/ref-alle.aba"
+        elif [[ $rc_a == 0 && $rc_b == 0 ]]; then
+            # One after the other: the later run replaced the earlier one's archive, as the user
+            # allowed with --yes. Only the later run's rows are checked. It held the name from
+            # before it looked for an existing file, so it found the earlier archive there and
+            # asked; without that question the two runs overlapped.
+            how="one after the other"
+            if (( end_b >= end_a )); then
+                later=b
+                judge "$WORK/ref2-alle.aba" "$WORK/user2.db" demo2
+            else
+                later=a
+                judge "$WORK/ref-alle.aba" "$WORK/user.db" demo
+            fi
+            if ! cat "$WORK/$later.out" "$WORK/$later.err" | grep -q "$REPLACE_QUESTION"; then
+                fault "second run at $tb ms: both runs succeeded, and the later one replaced" \
+                    "the earlier one's archive without finding it"
+                STATE=FAULT
+            fi
+            if (( a_ended )); then
+                (( end_a - t0 < span )) && span=$(( end_a - t0 ))
+            else
+                (( offset < span )) && span=$offset
+            fi
+        else
+            how="exit $rc_a and $rc_b"
+            fault "second run at $tb ms: exit codes $rc_a and $rc_b"
+            STATE=FAULT
+        fi
+        if [[ -n $STATE && $STATE != archived && $STATE != FAULT ]]; then
+            fault "the run that held the name left the state $STATE"
+            STATE=FAULT
+        fi
+        check_folder_clean
+        [[ $STATE == FAULT ]] && show_log "$WORK/a.out" "$WORK/a.err" "$WORK/b.out" "$WORK/b.err"
+        tally "$how/$STATE"
+        printf '  %3d: second run at %5d ms (aimed %5d, first ran %5d ms): %s, exit %s/%s, %s\n' \
+            "$i" "$tb" "$offset" $(( end_a - t0 )) "$how" "$rc_a" "$rc_b" "$STATE"
+    done
+    EVENTS=$races
+}
+
+# --- the runs -------------------------------------------------------------------------------
+case $MODE in
+    kill)
+        WHAT=kills
+        echo "$BOOKINGS bookings, cut-off $CUTOFF; undisturbed runs: ${DURATION[alle]} ms (all" \
+            "accounts), ${DURATION[teil]} ms (accounts $SUBSET_IDS); $COUNT kills"
+        kill_runs
+        complete_run ;;
+    signals)
+        WHAT=signals
+        echo "$BOOKINGS bookings, cut-off $CUTOFF; undisturbed runs: ${DURATION[alle]} ms (all" \
+            "accounts), ${DURATION[teil]} ms (accounts $SUBSET_IDS); $COUNT signals"
+        signal_runs ;;
+    race)
+        WHAT=races
+        echo "$BOOKINGS and $(( BOOKINGS / 2 )) bookings, cut-off $CUTOFF; undisturbed runs:" \
+            "${DURATION[alle]} ms and ${DURATION[zweite]} ms; $COUNT races"
+        race_runs ;;
+esac
+
+for k in "${!OUTCOMES[@]}"; do printf '  %-40s %d\n' "$k" "${OUTCOMES[$k]}"; done | sort
+if (( EVENTS < COUNT )); then
+    echo "only $EVENTS of $COUNT runs were still going when disturbed" >&2
     FAULTS=$(( FAULTS + 1 ))
 fi
-echo "$KILLED kills, $LOST rows lost"
+echo "$EVENTS $WHAT, $LOST rows lost"
 if (( LOST > 0 || FAULTS > 0 )); then
     echo "$FAULTS faults" >&2
     exit 1
