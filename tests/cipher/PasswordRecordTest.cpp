@@ -36,12 +36,6 @@ TEST(PasswordRecord, ReplaceKeepsTheFillerAndPlacesThePassword) {
     ExpectRecord(satz.value(), QString(16, QLatin1Char(' ')));
 }
 
-TEST(PasswordRecord, AnEmptyOldRecordGivesJustThePassword) {
-    const Result<QString> satz = ReplacePassword(QString(), QStringLiteral("Kennwort"));
-    ASSERT_TRUE(satz.ok());
-    EXPECT_EQ(satz.value(), QStringLiteral("Kennwort        "));
-}
-
 TEST(PasswordRecord, RefusesPasswordsLongerThanSixteen) {
     const QString sLang = QStringLiteral("0123456789ABCDEFG");
     const Result<QString> satz = ReplacePassword(kAlterSatz, sLang);

@@ -104,16 +104,15 @@ void ArchiveScenario::TearDownTestSuite() {
     suiteDir_ = nullptr;
 }
 
-QString ArchiveScenario::DemoFile(int lVersion) {
-    const QString sPfad = suiteDir_->filePath(QStringLiteral("demo-v%1.dat").arg(lVersion));
+QString ArchiveScenario::DemoFile() {
+    const QString sPfad = suiteDir_->filePath(QStringLiteral("demo.dat"));
     if (!QFileInfo::exists(sPfad)) {
         DemoOptions options;
         options.sPfad = sPfad;
         options.lKonten = 12;
         options.lBanken = 4;
-        options.lBuchungen = lVersion == 5 ? 4000 : 500;
+        options.lBuchungen = 4000;
         options.lJahre = 6;
-        options.lVersion = lVersion;
         const Result<DemoSummary> demo = MakeDemoDatabase(options);
         EXPECT_TRUE(demo.ok()) << demo.status().description().toStdString();
     }
@@ -122,7 +121,7 @@ QString ArchiveScenario::DemoFile(int lVersion) {
 
 void ArchiveScenario::SetUp() {
     ResetSharedState();
-    sVorher_ = DemoFile(5);
+    sVorher_ = DemoFile();
     sUser_ = dir_.filePath(QStringLiteral("bank.dat"));
     CopyFileForTest(sVorher_, sUser_);
     host_ = std::make_shared<IniHostServices>(dir_.filePath(QStringLiteral("host.ini")));
@@ -185,14 +184,13 @@ void ArchiveScenario::ChangeUserDatabase(const QString& sql) {
     CopyFileForTest(sUser_, sVorher_);
 }
 
-void ArchiveScenario::MoveUserDatabase(const QString& sPfad) {
-    ASSERT_TRUE(QFile::rename(sUser_, sPfad));
-    sUser_ = sPfad;
-}
-
-void ArchiveScenario::UseDemo(int lVersion) {
-    sVorher_ = DemoFile(lVersion);
-    CopyFileForTest(sVorher_, sUser_);
+QString ArchiveScenario::UseTemplate(const QString& sql) {
+    EXPECT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("vorlage")));
+    const QString sVorlage = dir_.filePath(QStringLiteral("vorlage/HbLeer.dat"));
+    CopyFileForTest(IniHostServices::DataFolder() + QStringLiteral("HbLeer.dat"), sVorlage);
+    if (!sql.isEmpty()) RawDatabase(sVorlage).Exec(sql);
+    host_->SetSetting(3, dir_.filePath(QStringLiteral("vorlage")));
+    return sVorlage;
 }
 
 StartErgebnis ArchiveScenario::Start(bool* bErfolg, const QString& sZiel,

@@ -60,8 +60,8 @@ class ArchiveScenario : public testing::Test {
   protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
-    // The demo database of the suite (schema version 5, or 4 for the mismatch cases).
-    static QString DemoFile(int lVersion = 5);
+    // The demo database of the suite.
+    static QString DemoFile();
 
     void SetUp() override;
     void TearDown() override;
@@ -78,10 +78,9 @@ class ArchiveScenario : public testing::Test {
     void Prepare() { Prepare(Lauf()); }
     // Changes the user database before the run; the expectations then start from there.
     void ChangeUserDatabase(const QString& sql);
-    // Gives the user database another name (sUser_ follows).
-    void MoveUserDatabase(const QString& sPfad);
-    // Uses the suite's demo of another schema version as the user database.
-    void UseDemo(int lVersion);
+    // Points the template setting at a copy of the shipped template in vorlage (written
+    // without the trailing '/'), after running sql on it; returns the copy's path.
+    QString UseTemplate(const QString& sql = QString());
     // Presses "Starten" for the target file (default: sZiel_).
     StartErgebnis Start(bool* bErfolg, const QString& sZiel = QString(),
                         const QString& sSicherung = QString());

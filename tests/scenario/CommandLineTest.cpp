@@ -1,4 +1,5 @@
-// End-to-end runs of the tolva-archiv binary of this build: create and list.
+// End-to-end runs of the tolva-archiv binary of this build: the question without --yes, and
+// the order of the file steps.
 #include "ArchiveScenario.h"
 
 #include "demo/DemoDatabase.h"
@@ -70,21 +71,6 @@ class CommandLineTest : public testing::Test {
     QString sZiel_;
 };
 
-TEST_F(CommandLineTest, ADatabaseThatIsATextFileIsRefused) {
-    {
-        QFile f(sBank_);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Kontoauszug Mai\nkeine Datenbank\n");
-    }
-    const Ausgabe a = Create({QStringLiteral("--remove")});
-    EXPECT_EQ(a.lExitCode, 1) << a.sErr.toStdString();
-    EXPECT_TRUE(a.sErr.contains(QStringLiteral("Datenbank"))) << a.sErr.toStdString();
-    EXPECT_EQ(FileBytes(sBank_), QByteArray("Kontoauszug Mai\nkeine Datenbank\n"));
-    EXPECT_EQ(QDir(dir_.filePath(QStringLiteral("archiv")))
-                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-              QStringList());
-}
-
 TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
     MakeDemo();
     {
@@ -98,31 +84,6 @@ TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
     EXPECT_TRUE(a.sErr.contains(QStringLiteral("existiert bereits"))) << a.sErr.toStdString();
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_EQ(DumpAll(sBank_), vorher);
-}
-
-TEST_F(CommandLineTest, CreateWithRemovalThenListShowsTheDescription) {
-    MakeDemo();
-    const Ausgabe a = Create({QStringLiteral("--remove")});
-    ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
-    EXPECT_TRUE(a.sErr.contains(QStringLiteral("Die Daten wurden erfolgreich archiviert.")) ||
-                a.sOut.contains(QStringLiteral("Die Daten wurden erfolgreich archiviert.")));
-    {
-        RawDatabase db(sBank_);
-        EXPECT_EQ(db.Number(QStringLiteral(
-                      "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '2023-11-30'")),
-                  0);
-        EXPECT_GT(db.Number(QStringLiteral("SELECT count(*) FROM Umsätze")), 0);
-    }
-    EXPECT_EQ(IntegrityCheck(sBank_), QStringLiteral("ok"));
-
-    const Ausgabe l = Run({QStringLiteral("list"), dir_.filePath(QStringLiteral("archiv"))});
-    EXPECT_EQ(l.lExitCode, 0) << l.sErr.toStdString();
-    const QStringList zeilen = l.sOut.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(zeilen.size(), 2) << l.sOut.toStdString();
-    EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("x.aba vom "))) << l.sOut.toStdString();
-    EXPECT_TRUE(zeilen[1].trimmed().startsWith(
-        QStringLiteral("Alle Daten älter als 30.11.2023, erstellt am ")))
-        << l.sOut.toStdString();
 }
 
 // The order of the file steps as the system calls see it: the archive and the backup reach the

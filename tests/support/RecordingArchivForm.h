@@ -25,7 +25,7 @@ class RecordingArchivForm : public ArchivForm {
     void SetProgressListVisible(bool bVis) override { listVisible = bVis; }
     void AddProgressLine(const QString& sZeile) override { lines << sZeile; }
     void RepaintProgressList() override { ++listRepaints; }
-    void RepaintWindow() override { ++windowRepaints; }
+    void RepaintWindow() override {}
     void SetBusyPointer(bool bBusy) override { busy = bBusy; }
     QString NewPasswordText() const override { return newPassword; }
     int AccountRowCount() const override { return static_cast<int>(rows.size()); }
@@ -37,7 +37,6 @@ class RecordingArchivForm : public ArchivForm {
     bool listVisible = false;
     bool busy = false;
     int listRepaints = 0;
-    int windowRepaints = 0;
     std::vector<qint64> progress;
     QStringList lines;
     QString newPassword;
