@@ -1,6 +1,8 @@
-// File steps of an archive run, on POSIX calls so that every failure has its reason.
+// File steps of an archive run, through the FileSystem seam so that every failure has its
+// reason and a test can cause any of them.
 #include "archive/ArchiveFile.h"
 
+#include "archive/FileSystem.h"
 #include "database/Cancel.h"
 
 #include <QDir>
@@ -24,13 +26,13 @@ QByteArray Native(const QString& sPfad) {
 struct FileDescriptor {
     int fd = -1;
     ~FileDescriptor() {
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0) Files().Close(fd);
     }
 };
 
 Status WriteAll(int fd, const char* p, ssize_t n, const QString& sAnzeige) {
     for (ssize_t geschrieben = 0; geschrieben < n;) {
-        const ssize_t w = ::write(fd, p + geschrieben, static_cast<size_t>(n - geschrieben));
+        const ssize_t w = Files().Write(fd, p + geschrieben, static_cast<size_t>(n - geschrieben));
         if (w < 0) {
             if (errno == EINTR) continue;
             return FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
@@ -62,7 +64,7 @@ Status CopyLink(const QString& sLink, const QString& sName) {
         return FileFailure(QStringLiteral("Die Verknüpfung kann nicht gelesen werden:"), sLink,
                            n < 0 ? errno : ENAMETOOLONG);
     ziel.truncate(n);
-    if (::symlink(ziel.constData(), Native(sName).constData()) != 0)
+    if (Files().Symlink(ziel.constData(), Native(sName).constData()) != 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sName, errno);
     return Status::Ok();
 }
@@ -114,12 +116,12 @@ mode_t PrivateCopyMode(const QString& sDatenbank) {
 
 Status CopyToNewFile(const QString& sQuelle, const QString& sZiel, mode_t lModus,
                      const QString& sAnzeige) {
-    FileDescriptor in{::open(Native(sQuelle).constData(), O_RDONLY | O_CLOEXEC)};
+    FileDescriptor in{Files().Open(Native(sQuelle).constData(), O_RDONLY | O_CLOEXEC, 0)};
     if (in.fd < 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
     const BlockReader lesen = [&](char* puffer, qint64 lMax) -> Result<qint64> {
         for (;;) {
-            const ssize_t n = ::read(in.fd, puffer, static_cast<size_t>(lMax));
+            const ssize_t n = Files().Read(in.fd, puffer, static_cast<size_t>(lMax));
             if (n >= 0) return static_cast<qint64>(n);
             if (errno != EINTR)
                 return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle,
@@ -132,9 +134,9 @@ Status CopyToNewFile(const QString& sQuelle, const QString& sZiel, mode_t lModus
 
 Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lModus,
                      const QString& sAnzeige) {
-    FileDescriptor out{::open(Native(sZiel).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              S_IRUSR | S_IWUSR)};
+    FileDescriptor out{Files().Open(Native(sZiel).constData(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                    S_IRUSR | S_IWUSR)};
     if (out.fd < 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sAnzeige,
                            errno);
@@ -142,22 +144,22 @@ Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lMod
     Status s;
     // A file system without permissions (a FAT stick) refuses the call for a file of our own;
     // who may read there is set when it is mounted.
-    if (::fchmod(out.fd, lModus) != 0 && errno != EPERM && errno != EOPNOTSUPP)
+    if (Files().SetMode(out.fd, lModus) != 0 && errno != EPERM && errno != EOPNOTSUPP)
         s = FileFailure(QStringLiteral("Die Rechte der Datei können nicht gesetzt werden:"),
                         sAnzeige, errno);
     if (s.ok()) s = CopyContents(lesen, out.fd, sAnzeige);
     const int fd = out.fd;
     out.fd = -1;
-    if (::close(fd) != 0 && s.ok())
+    if (Files().Close(fd) != 0 && s.ok())
         s = FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
                         errno);
-    if (!s.ok()) ::unlink(Native(sZiel).constData());
+    if (!s.ok()) Files().Remove(Native(sZiel).constData());
     return s;
 }
 
 Status FlushFile(const QString& sPfad, const QString& sAnzeige) {
-    FileDescriptor f{::open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
-    if (f.fd < 0 || ::fsync(f.fd) != 0)
+    FileDescriptor f{Files().Open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0)};
+    if (f.fd < 0 || Files().Flush(f.fd) != 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht auf den Datenträger geschrieben "
                                           "werden:"),
                            sAnzeige, errno);
@@ -165,14 +167,15 @@ Status FlushFile(const QString& sPfad, const QString& sAnzeige) {
 }
 
 Status RenameFile(const QString& sQuelle, const QString& sZiel) {
-    if (::rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
+    if (Files().Rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel, errno);
     return Status::Ok();
 }
 
 Status SyncFolder(const QString& sOrdner) {
-    FileDescriptor dir{::open(Native(sOrdner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd < 0 || ::fsync(dir.fd) != 0)
+    FileDescriptor dir{
+        Files().Open(Native(sOrdner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0)};
+    if (dir.fd < 0 || Files().SyncFolder(dir.fd) != 0)
         return FileFailure(QStringLiteral("Der Ordner kann nicht auf den Datenträger geschrieben "
                                           "werden:"),
                            sOrdner, errno);
@@ -196,6 +199,11 @@ QString CanonicalName(const QString& sPfad) {
     return QDir::cleanPath(sHinten);
 }
 
+Status RemoveFile(const QString& sPfad, const QString& sWas) {
+    if (Files().Remove(Native(sPfad).constData()) == 0 || errno == ENOENT) return Status::Ok();
+    return FileFailure(sWas, sPfad, errno);
+}
+
 bool EntryExists(const QString& sPfad) {
     struct stat info {};
     return !sPfad.isEmpty() && ::lstat(Native(sPfad).constData(), &info) == 0;
@@ -213,7 +221,8 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
         const QString sName = sStamm + QStringLiteral(" (ersetzt") +
                               (n == 1 ? QString() : QLatin1Char(' ') + QString::number(n)) +
                               QStringLiteral(")") + sEndung;
-        if (::link(Native(sArchivDatei).constData(), Native(sName).constData()) == 0) return sName;
+        if (Files().Link(Native(sArchivDatei).constData(), Native(sName).constData()) == 0)
+            return sName;
         if (errno == EEXIST) continue;
         // No hard links here (a FAT stick, some network shares): a copy keeps it as well.
         Status s = S_ISLNK(alt.st_mode)
@@ -223,7 +232,7 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
         if (!s.ok()) return s;  // nothing was made under sName
         if (!S_ISLNK(alt.st_mode))
             if (Status f = FlushFile(sName, sName); !f.ok()) {
-                ::unlink(Native(sName).constData());
+                Files().Remove(Native(sName).constData());
                 return f;
             }
         return sName;

@@ -56,6 +56,10 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei);
 // folder that does not exist yet is resolved as far as it exists.
 QString CanonicalName(const QString& sPfad);
 
+// Removes the file sPfad (an entry that is gone already counts as removed); on failure
+// "<sWas> „<sPfad>“: <reason>".
+Status RemoveFile(const QString& sPfad, const QString& sWas);
+
 // Whether a directory entry of that name exists, of any kind (a dangling link too).
 bool EntryExists(const QString& sPfad);
 

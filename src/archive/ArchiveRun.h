@@ -33,10 +33,15 @@ class ArchiveRun {
   private:
     // Every step up to the success message, in order; stops at the first failure.
     Status RunSteps();
-    // The run's error exit: its message, then everything undone.
+    // The run's error exit: everything undone, then its one message, which also tells what
+    // could not be removed or put back.
     bool Fail(const Status& status);
-    // Undoes the run without a message: user database rolled back and closed, archive gone.
+    // Undoes the run after a message that was shown already; only what could not be removed
+    // or put back gets a message of its own.
     bool CleanUp();
+    // User database rolled back and closed, the new archive gone, the replaced one back, the
+    // private folder removed and the lock released. Returns the first thing that stayed.
+    Status Undo();
     void AddLine(const QString& sZeile, bool bNeuZeichnen = true);
 
     // File steps (CreateArchive.cpp).

@@ -5,6 +5,7 @@
 #include "archive/ArchiveFile.h"
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
+#include "archive/FileSystem.h"
 #include "component/ArchivForm.h"
 #include "component/SharedState.h"
 #include "database/ConnectionText.h"
@@ -37,8 +38,16 @@ bool ArchiveRun::Run() {
     if (Status s = cnDatenbank_.CommitTrans(); !s.ok()) return Fail(s);
     cnDatenbank_.Close();
     halten_.reset();
-    // The removal is committed: the archive that was replaced is no longer needed.
-    if (!sErsetzt_.isEmpty()) QFile::remove(sErsetzt_);
+    // The removal is committed: the archive that was replaced is no longer needed. What cannot
+    // be removed is said; the archive is complete all the same.
+    Status s;
+    if (!sErsetzt_.isEmpty())
+        s = RemoveFile(sErsetzt_, QStringLiteral("Das bisherige Archiv wurde ersetzt, seine "
+                                                 "zweite Kopie kann aber nicht entfernt werden:"));
+    if (Status r = ordner_.Remove(); s.ok()) s = r;
+    if (!s.ok())
+        Host().ShowMessage(s.description(), vbExclamation, QStringLiteral("Archivierung beendet"),
+                           true, 0);
     return true;
 }
 
@@ -75,36 +84,52 @@ Status ArchiveRun::RunSteps() {
 
 bool ArchiveRun::Fail(const Status& status) {
     form_.SetBusyPointer(false);
-    Host().ShowMessage(QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:") +
-                           QStringLiteral("\r\n") + status.description(),
-                       vbCritical, QStringLiteral("Export"), true, 0);
-    return CleanUp();
+    // Everything is undone first, so that the one message can also tell what had to stay.
+    const Status aufgeraeumt = Undo();
+    QString sText = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:") +
+                    QStringLiteral("\r\n") + status.description();
+    if (!aufgeraeumt.ok()) sText += QStringLiteral("\r\n") + aufgeraeumt.description();
+    Host().ShowMessage(sText, vbCritical, QStringLiteral("Export"), true, 0);
+    return false;
 }
 
 bool ArchiveRun::CleanUp() {
+    if (Status s = Undo(); !s.ok())
+        Host().ShowMessage(s.description(), vbExclamation, QStringLiteral("Export"), true, 0);
+    return false;
+}
+
+Status ArchiveRun::Undo() {
     const CancelHold halten;  // the clean-up itself is never cut short
     form_.SetBusyPointer(false);
     form_.SetProgressListVisible(false);
-    if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();  // already failing
+    // A rollback that fails leaves the journal, which rolls the transaction back on the next
+    // open; closing rolls it back as well.
+    if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();
     cnDatenbank_.Close();
     cnArchiv_.Close();
     // The user database kept its rows. A new archive that already stands under the target
     // name goes; the archive it replaced comes back, since it may hold rows that an earlier
     // run removed.
-    if (bAmZiel_) {
-        if (!sErsetzt_.isEmpty()) {
-            if (RenameFile(sErsetzt_, g_.sArchivDatei).ok()) sErsetzt_.clear();
-        } else {
-            QFile::remove(g_.sArchivDatei);
-        }
+    Status s;
+    if (bAmZiel_ && !sErsetzt_.isEmpty()) {
+        if (Status r = RenameFile(sErsetzt_, g_.sArchivDatei); !r.ok())
+            s = Status::Fail(QStringLiteral("Das bisherige Archiv liegt weiter unter „%1“: %2")
+                                 .arg(sErsetzt_, r.description()));
+    } else if (bAmZiel_) {
+        s = RemoveFile(g_.sArchivDatei, QStringLiteral("Das neue Archiv kann nicht entfernt "
+                                                       "werden:"));
     } else if (!sErsetzt_.isEmpty()) {
-        QFile::remove(sErsetzt_);  // the old archive was never touched
+        // The old archive was never touched; its second name goes.
+        s = RemoveFile(sErsetzt_, QStringLiteral("Die zweite Kopie des bisherigen Archivs kann "
+                                                 "nicht entfernt werden:"));
     }
-    (void)ordner_.Remove();  // what cannot go now is removed by the next run into the folder
+    sErsetzt_.clear();
+    if (Status r = ordner_.Remove(); s.ok()) s = r;
     halten_.reset();
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
-    return false;
+    return s;
 }
 
 void ArchiveRun::AddLine(const QString& sZeile, bool bNeuZeichnen) {
@@ -165,7 +190,7 @@ Status ArchiveRun::PutArchiveInPlace() {
     // The commit after the success message must not meet a reader: the changed pages are
     // written now, under the lock the commit needs. If readers stay, the run fails here,
     // before anything is renamed.
-    if (Status s = cnDatenbank_.FlushCache(); !s.ok()) return s;
+    if (Status s = cnDatenbank_.PrepareCommit(); !s.ok()) return s;
     halten_.emplace();
     if (EntryExists(g_.sArchivDatei)) {
         Result<QString> ersetzt = KeepReplacedArchive(g_.sArchivDatei);

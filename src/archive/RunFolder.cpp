@@ -2,6 +2,7 @@
 #include "archive/RunFolder.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/FileSystem.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -48,15 +49,21 @@ bool IsRunFileName(const QString& sName) {
     return false;
 }
 
+// A failed removal, told by the folder that the user knows; the run's own names stay out.
+Status LeftBehind(const QString& sPfad, int errorNumber) {
+    const QString sOrdner = QFileInfo(sPfad).absolutePath();
+    return Status::Fail(QStringLiteral("Im Ordner „%1/“ konnte eine Arbeitsdatei des Laufs nicht "
+                                       "entfernt werden: %2 Der nächste Lauf in diesen Ordner "
+                                       "entfernt sie.")
+                            .arg(sOrdner, FileErrorText(errorNumber)),
+                        errorNumber);
+}
+
 // Removes the private folder sPfad and the run's files in it; a folder holding anything else
 // is left as it is.
 Status RemovePrivateFolder(const QString& sPfad) {
     DIR* dir = ::opendir(Native(sPfad).constData());
-    if (!dir) {
-        if (errno == ENOENT) return Status::Ok();
-        return FileFailure(QStringLiteral("Ein Arbeitsordner kann nicht gelesen werden:"), sPfad,
-                           errno);
-    }
+    if (!dir) return errno == ENOENT ? Status::Ok() : LeftBehind(sPfad, errno);
     QStringList dateien;
     bool bFremd = false;
     while (const dirent* e = ::readdir(dir)) {
@@ -73,12 +80,10 @@ Status RemovePrivateFolder(const QString& sPfad) {
     if (bFremd) return Status::Ok();
     Status ergebnis;
     for (const QString& sDatei : dateien)
-        if (::unlink(Native(sDatei).constData()) != 0 && errno != ENOENT && ergebnis.ok())
-            ergebnis = FileFailure(QStringLiteral("Eine Arbeitsdatei kann nicht entfernt werden:"),
-                                   sDatei, errno);
-    if (::rmdir(Native(sPfad).constData()) != 0 && errno != ENOENT && ergebnis.ok())
-        ergebnis = FileFailure(QStringLiteral("Ein Arbeitsordner kann nicht entfernt werden:"),
-                               sPfad, errno);
+        if (Files().Remove(Native(sDatei).constData()) != 0 && errno != ENOENT && ergebnis.ok())
+            ergebnis = LeftBehind(sPfad, errno);
+    if (Files().RemoveFolder(Native(sPfad).constData()) != 0 && errno != ENOENT && ergebnis.ok())
+        ergebnis = LeftBehind(sPfad, errno);
     return ergebnis;
 }
 
@@ -91,7 +96,7 @@ NameLock::NameLock(NameLock&& other) noexcept
 
 NameLock& NameLock::operator=(NameLock&& other) noexcept {
     if (this != &other) {
-        Release();
+        (void)Release();  // a lock file left here is reused or removed by a later run
         fd_ = other.fd_;
         sOrdner_ = std::move(other.sOrdner_);
         sKey_ = std::move(other.sKey_);
@@ -122,8 +127,8 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
     // A run that held the name may remove the lock file between our open and our lock; the
     // lock then sits on a name that is gone, so the name is tried again.
     for (int versuch = 0; versuch < 100; ++versuch) {
-        const int fd =
-            ::open(pfad.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        const int fd = Files().Open(pfad.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                                    S_IRUSR | S_IWUSR);
         if (fd < 0)
             return FileFailure(QStringLiteral("Im Ordner kann keine Datei angelegt werden:"),
                                sOrdner + QLatin1Char('/'), errno);
@@ -133,15 +138,15 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
         lock.sKey_ = sKey;
         struct stat offen {};
         if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode)) {
-            ::close(fd);
+            Files().Close(fd);
             lock.fd_ = -1;
             return Status::Fail(QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; "
                                                "bitte entfernen Sie sie.")
                                     .arg(sSperre));
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (Files().Lock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int fehler = errno;
-            ::close(fd);
+            Files().Close(fd);
             lock.fd_ = -1;
             if (fehler == EWOULDBLOCK)
                 return Status::Fail(QStringLiteral("Die Datei „%1“ wird gerade von einem anderen "
@@ -159,23 +164,25 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
         }
         struct stat benannt {};
         if (::lstat(pfad.constData(), &benannt) == 0 && SameInode(benannt, offen)) return lock;
-        ::close(fd);
+        Files().Close(fd);
         lock.fd_ = -1;
     }
     return Status::Fail(QStringLiteral("Die Datei „%1“ kann nicht gesperrt werden.").arg(sAnzeige));
 }
 
-void NameLock::Release() {
-    if (fd_ < 0) return;
+Status NameLock::Release() {
+    if (fd_ < 0) return Status::Ok();
     const QByteArray pfad = Native(LockPath(sOrdner_, sKey_));
     struct stat offen {};
     struct stat benannt {};
+    Status s;
     // Only the lock file this lock sits on is removed, never one that another run made since.
     if (::fstat(fd_, &offen) == 0 && ::lstat(pfad.constData(), &benannt) == 0 &&
-        SameInode(offen, benannt))
-        ::unlink(pfad.constData());
-    ::close(fd_);
+        SameInode(offen, benannt) && Files().Remove(pfad.constData()) != 0)
+        s = LeftBehind(QFile::decodeName(pfad), errno);
+    Files().Close(fd_);  // a descriptor that was only read: nothing to lose
     fd_ = -1;
+    return s;
 }
 
 RunFolder& RunFolder::operator=(RunFolder&& other) noexcept {
@@ -192,7 +199,7 @@ Result<RunFolder> RunFolder::Create(NameLock lock) {
     if (!lock.Held()) return Status::Fail(QStringLiteral("Der Name ist nicht gesperrt."));
     QByteArray muster =
         Native(lock.Folder() + QLatin1Char('/') + kPrefix + lock.Key() + QStringLiteral(".XXXXXX"));
-    if (!::mkdtemp(muster.data()))
+    if (!Files().MakePrivateFolder(muster.data()))
         return FileFailure(QStringLiteral("Im Ordner kann kein Arbeitsordner angelegt werden:"),
                            lock.Folder() + QLatin1Char('/'), errno);
     RunFolder ordner;
@@ -209,7 +216,7 @@ Status RunFolder::Remove() {
     Status s;
     if (!sPfad_.isEmpty()) s = RemovePrivateFolder(sPfad_);
     sPfad_.clear();
-    lock_.Release();
+    if (Status l = lock_.Release(); s.ok()) s = l;
     return s;
 }
 

@@ -23,7 +23,7 @@ class NameLock {
     NameLock& operator=(NameLock&& other) noexcept;
     NameLock(const NameLock&) = delete;
     NameLock& operator=(const NameLock&) = delete;
-    ~NameLock() { Release(); }
+    ~NameLock() { (void)Release(); }  // a lock file left here is reused by a later run
 
     // Locks the name sPfad (existing or not) against every other run. Fails at once with
     // kCodeNameGesperrt and a message naming sPfad when another run holds it; with the reason
@@ -37,8 +37,9 @@ class NameLock {
     const QString& Key() const { return sKey_; }
 
     // Removes the lock file (while still holding it, so no other run can be misled) and
-    // releases the lock. Safe when nothing is held.
-    void Release();
+    // releases the lock. Safe when nothing is held. A lock file that cannot be removed is
+    // reported (naming its folder) and stays; the lock is released all the same.
+    Status Release();
 
   private:
     static Result<NameLock> AcquireKey(const QString& sOrdner, const QString& sKey,
@@ -76,7 +77,8 @@ class RunFolder {
     const QString& TargetFolder() const { return lock_.Folder(); }
 
     // Removes the run's files and the private folder, then releases the lock. Returns the first
-    // failure to remove; an unknown entry in the folder is left, and so is the folder then.
+    // failure to remove, naming the user's folder, never the run's own names; an unknown entry
+    // in the folder is left, and so is the folder then.
     Status Remove();
 
     static constexpr const char* kArchivDatei = "archiv";

@@ -3,6 +3,7 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/Backup.h"
+#include "archive/FileSystem.h"
 #include "archive/ModArchiv.h"
 #include "archive/RunChecks.h"
 #include "archive/RunFolder.h"
@@ -37,8 +38,9 @@ struct MadeFolders {
     bool bBehalten = false;
     ~MadeFolders() {
         if (bBehalten) return;
+        // A level that holds anything stays; one that cannot go holds nothing of the run.
         for (auto it = aEbenen.crbegin(); it != aEbenen.crend(); ++it)
-            ::rmdir(QFile::encodeName(*it).constData());  // a level that is not empty stays
+            Files().RemoveFolder(QFile::encodeName(*it).constData());
     }
 };
 
@@ -88,7 +90,11 @@ Status Backup(const QString& sSicherung) {
     RunFolder arbeit = std::move(ordner).value();
     if (Status s = WriteBackup(g.sDatenbank, arbeit, sSicherung); !s.ok()) return s;
     if (!g.cnDatenbank) g.cnDatenbank = std::make_unique<Connection>();
-    return g.cnDatenbank->Open(BuildConnectionText(g.sDatenbank), QString(), QString(), -1);
+    if (Status s = g.cnDatenbank->Open(BuildConnectionText(g.sDatenbank), QString(), QString(), -1);
+        !s.ok())
+        return s;
+    // The backup is complete; what of its private folder cannot be removed ends the start.
+    return arbeit.Remove();
 }
 
 RunChoice ChoiceOf(const SharedState& g) {

@@ -156,9 +156,14 @@ Status Connection::Execute(const QString& sql) {
     return Status::Ok();
 }
 
-Status Connection::FlushCache() {
+Status Connection::PrepareCommit() {
     if (!db_) return notOpen();
-    const int rc = sqlite3_db_cacheflush(db_);
+    int rc = sqlite3_db_cacheflush(db_);
+    // The journal went to the disk before the first page was written; now the pages follow.
+    sqlite3_file* datei = nullptr;
+    if (rc == SQLITE_OK) rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &datei);
+    if (rc == SQLITE_OK && datei && datei->pMethods)
+        rc = datei->pMethods->xSync(datei, SQLITE_SYNC_FULL);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, MessageName());
     return Status::Ok();
 }

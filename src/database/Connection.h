@@ -56,11 +56,14 @@ class Connection {
     // Runs one SQL text (after dialect mapping). No result rows are returned.
     Status Execute(const QString& sql);
 
-    // Writes the open transaction's changed pages to the file now, taking the lock that the
-    // commit needs (waiting for readers up to the busy timeout), so that a following
-    // CommitTrans cannot be refused because other programs read the file. Fails with the
-    // in-use message naming the file when the readers stay; the transaction stays open then.
-    Status FlushCache();
+    // Does what of the open transaction's commit can be done before it: writes the changed
+    // pages to the file now, taking the lock that the commit needs (waiting for readers up to
+    // the busy timeout), and forces the file to the disk. A following CommitTrans can then not
+    // be refused by readers, and with a rollback journal only forces the file once more (with
+    // nothing new in it) and removes the journal; in WAL mode it writes its commit record.
+    // Fails with the in-use message naming the file when readers stay, or with the reason of a
+    // failed write; the transaction stays open then, for the caller to roll back.
+    Status PrepareCommit();
 
     // Rolls back an open transaction and closes the file. Safe to call when closed.
     void Close();
