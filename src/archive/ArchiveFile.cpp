@@ -56,6 +56,12 @@ Status CopyContents(const BlockReader& lesen, int out, const QString& sAnzeige) 
     }
 }
 
+// Whether a failed link() says only that the file system has no hard links.
+bool NoHardLinks(int errorNumber) {
+    return errorNumber == EPERM || errorNumber == EOPNOTSUPP || errorNumber == EXDEV ||
+           errorNumber == EMLINK || errorNumber == ENOSYS;
+}
+
 // A copy of the symbolic link sLink under the new name sName (EEXIST when taken).
 Status CopyLink(const QString& sLink, const QString& sName) {
     QByteArray ziel(4096, Qt::Uninitialized);
@@ -224,6 +230,9 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
         if (Files().Link(Native(sArchivDatei).constData(), Native(sName).constData()) == 0)
             return sName;
         if (errno == EEXIST) continue;
+        if (!NoHardLinks(errno))
+            return FileFailure(QStringLiteral("Das bisherige Archiv kann nicht aufbewahrt werden:"),
+                               sName, errno);
         // No hard links here (a FAT stick, some network shares): a copy keeps it as well.
         Status s = S_ISLNK(alt.st_mode)
                        ? CopyLink(sArchivDatei, sName)

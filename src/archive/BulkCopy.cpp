@@ -95,7 +95,15 @@ int RegisterChecksum(sqlite3* db) {
                                       ChecksumStep, ChecksumFinal, nullptr);
 }
 
-Result<QStringList> ColumnsOf(sqlite3* db, const QString& sSchema, const QString& sTabelle) {
+// The schema's file as messages name it: the user database for "quelle", else the archive.
+QString FileOf(Connection& cnArchiv, const QString& sSchema) {
+    if (sSchema != QLatin1String(kQuellSchema)) return cnArchiv.MessageName();
+    const char* sDatei = sqlite3_db_filename(cnArchiv.Handle(), kQuellSchema);
+    return sDatei ? QString::fromUtf8(sDatei) : QString();
+}
+
+Result<QStringList> ColumnsOf(Connection& cn, const QString& sSchema, const QString& sTabelle) {
+    sqlite3* db = cn.Handle();
     const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
                                .arg(QuoteIdentifier(sSchema), QuoteIdentifier(sTabelle))
                                .toUtf8();
@@ -107,7 +115,7 @@ Result<QStringList> ColumnsOf(sqlite3* db, const QString& sSchema, const QString
             spalten << QString::fromUtf8(
                 reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
     sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, FileOf(cn, sSchema));
     if (spalten.isEmpty())
         return Error{QStringLiteral("Die Tabelle ") + sTabelle +
                      QStringLiteral(" fehlt in der Datenbank.")};
@@ -144,7 +152,8 @@ Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
         (void)DetachSource(cnArchiv);
         return s;
     }
-    if (const int rc = RegisterChecksum(db); rc != SQLITE_OK) return DatabaseError(db, rc);
+    if (const int rc = RegisterChecksum(db); rc != SQLITE_OK)
+        return DatabaseError(db, rc, cnArchiv.MessageName());
     return Status::Ok();
 }
 
@@ -160,13 +169,13 @@ bool SourceAttached(Connection& cnArchiv) {
 Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
                                  const QString& sZiel, const std::function<void(qint64)>& onRow) {
     sqlite3* db = cnArchiv.Handle();
-    Result<QStringList> spalten = ColumnsOf(db, QString::fromUtf8(kQuellSchema), sQuelle);
+    Result<QStringList> spalten = ColumnsOf(cnArchiv, QString::fromUtf8(kQuellSchema), sQuelle);
     if (!spalten.ok()) return spalten.error();
     RowTally tally;
     tally.onRow = &onRow;
     int rc = sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, &tally, TallyRow,
                                         nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) return DatabaseError(db, rc);
+    if (rc != SQLITE_OK) return DatabaseError(db, rc, cnArchiv.MessageName());
     // The user's selection as it stands, its first field passed through the row counter.
     const QStringList& felder = spalten.value();
     const QString sql =
@@ -188,13 +197,13 @@ Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, c
 
 Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle) {
     sqlite3* db = cnArchiv.Handle();
-    Result<QStringList> spalten = ColumnsOf(db, QStringLiteral("main"), sTabelle);
+    Result<QStringList> spalten = ColumnsOf(cnArchiv, QStringLiteral("main"), sTabelle);
     if (!spalten.ok()) return spalten.error();
     const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) FROM main.%2")
                                .arg(QuotedList(spalten.value()), QuoteIdentifier(sTabelle))
                                .toUtf8();
     int rc = RegisterChecksum(db);
-    if (rc != SQLITE_OK) return DatabaseError(db, rc);
+    if (rc != SQLITE_OK) return DatabaseError(db, rc, cnArchiv.MessageName());
     sqlite3_stmt* stmt = nullptr;
     rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
     Pruefsumme p;
@@ -204,7 +213,7 @@ Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle) 
         rc = SQLITE_DONE;
     }
     sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, cnArchiv.MessageName());
     return p;
 }
 

@@ -107,6 +107,12 @@ Status ArchiveRun::Undo() {
     // open; closing rolls it back as well.
     if (cnDatenbank_.InTransaction()) (void)cnDatenbank_.RollbackTrans();
     cnDatenbank_.Close();
+    // After a failed write SQLite may leave the journal for the next opener to roll back; the
+    // run does that itself, so the database is whole again when it ends.
+    if (EntryExists(g_.sDatenbank + QStringLiteral("-journal"))) {
+        Connection cnWieder;
+        (void)cnWieder.Open(BuildConnectionText(g_.sDatenbank));  // opening rolls it back
+    }
     cnArchiv_.Close();
     // The user database kept its rows. A new archive that already stands under the target
     // name goes; the archive it replaced comes back, since it may hold rows that an earlier

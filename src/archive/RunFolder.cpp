@@ -127,8 +127,16 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
     // A run that held the name may remove the lock file between our open and our lock; the
     // lock then sits on a name that is gone, so the name is tried again.
     for (int versuch = 0; versuch < 100; ++versuch) {
-        const int fd = Files().Open(pfad.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                                    S_IRUSR | S_IWUSR);
+        // Made here (O_EXCL) or there already; one made here goes again when it cannot lock.
+        bool bNeu = true;
+        int fd =
+            Files().Open(pfad.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                         S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno == EEXIST) {
+            bNeu = false;
+            fd = Files().Open(pfad.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+            if (fd < 0 && errno == ENOENT) continue;  // removed in between: make it anew
+        }
         if (fd < 0)
             return FileFailure(QStringLiteral("Im Ordner kann keine Datei angelegt werden:"),
                                sOrdner + QLatin1Char('/'), errno);
@@ -146,6 +154,8 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
         }
         if (Files().Lock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int fehler = errno;
+            // Nobody holds a lock file that was just made and could not be locked.
+            if (bNeu && fehler != EWOULDBLOCK) Files().Remove(pfad.constData());
             Files().Close(fd);
             lock.fd_ = -1;
             if (fehler == EWOULDBLOCK)
