@@ -23,7 +23,8 @@ class ArchivForm {
     virtual void AddProgressLine(const QString& sZeile) = 0;
     virtual void RepaintProgressList() = 0;
 
-    // Repaint of the whole window (lets it paint while a run works).
+    // Repaint of the whole window (lets it paint while a run works); the window may skip calls
+    // that come sooner than a person could see.
     virtual void RepaintWindow() = 0;
     // Mouse pointer: busy (11) or default (0).
     virtual void SetBusyPointer(bool bBusy) = 0;

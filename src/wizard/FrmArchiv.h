@@ -5,6 +5,7 @@
 #include "component/ArchivForm.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QString>
 
@@ -179,6 +180,7 @@ class FrmArchiv : public QDialog, public ArchivForm {
     bool bUnloaded_ = false;
     bool bLaeuft_ = false;
     bool bBusy_ = false;
+    QElapsedTimer letzteMalung_;  // when RepaintWindow last painted
     QPoint dragStart_;
     bool bDragging_ = false;
 };
