@@ -145,7 +145,8 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
         lock.sOrdner_ = sOrdner;
         lock.sKey_ = sKey;
         struct stat offen {};
-        if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode)) {
+        // A lock file is empty; a file of that name with content is somebody else's.
+        if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || offen.st_size != 0) {
             Files().Close(fd);
             lock.fd_ = -1;
             return Status::Fail(QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; "
@@ -188,7 +189,7 @@ Status NameLock::Release() {
     Status s;
     // Only the lock file this lock sits on is removed, never one that another run made since.
     if (::fstat(fd_, &offen) == 0 && ::lstat(pfad.constData(), &benannt) == 0 &&
-        SameInode(offen, benannt) && Files().Remove(pfad.constData()) != 0)
+        SameInode(offen, benannt) && offen.st_size == 0 && Files().Remove(pfad.constData()) != 0)
         s = LeftBehind(QFile::decodeName(pfad), errno);
     Files().Close(fd_);  // a descriptor that was only read: nothing to lose
     fd_ = -1;
