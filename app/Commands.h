@@ -8,7 +8,9 @@ namespace tolva {
 // survey --db PATH --before YYYY-MM-DD [--accounts ID,...]
 int RunSurveyCommand(const QStringList& args);
 // create --db PATH --before YYYY-MM-DD --out FILE [--accounts ...] [--remove] [--backup FILE]
-//        [--password-mode none|keep|new] [--password TEXT] [--yes]
+//        [--password-mode none|keep|new] [--password TEXT] [--yes] [--wizard]
+// With --wizard the same job runs through the wizard's window (on the display, or offscreen
+// with QT_QPA_PLATFORM=offscreen), its pages filled in as a person would.
 int RunCreateCommand(const QStringList& args);
 // list FOLDER
 int RunListCommand(const QStringList& args);

@@ -10,6 +10,7 @@
 #include "database/Cancel.h"
 #include "hostlib/HostServices.h"
 #include "survey/Survey.h"
+#include "wizard/WizardPilot.h"
 
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ namespace {
 
 const char* const kAufruf =
     "Aufruf: tolva-archiv create --db PFAD --before JJJJ-MM-TT --out DATEI [--accounts ID,...] "
-    "[--remove] [--backup DATEI] [--password-mode none|keep|new] [--password TEXT] [--yes]";
+    "[--remove] [--backup DATEI] [--password-mode none|keep|new] [--password TEXT] [--yes] "
+    "[--wizard]";
 
 // Opens the database, runs the survey and the start; the exit status of the job.
 int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
@@ -50,6 +52,23 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
     return ergebnis == StartErgebnis::Gelaufen && bErfolg ? 0 : 1;
 }
 
+// The same job through the wizard's window, its pages filled in as a person would fill them.
+int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
+    CreateChoice wahl;
+    wahl.dStichtag = auswahl.dStichtag;
+    wahl.konten = auswahl.konten;
+    wahl.bEntfernen = a.Flag(QStringLiteral("remove"));
+    wahl.lPasswortModus = lPasswortModus;
+    wahl.sNeuesPasswort = a.Value(QStringLiteral("password"));
+    wahl.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    if (a.Has(QStringLiteral("backup")))
+        wahl.sSicherung = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
+    const Status gefahren =
+        RunCreateJob(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
+    if (!gefahren.ok()) return Fail(gefahren.description());
+    return QFileInfo::exists(wahl.sZielDatei) ? 0 : 1;
+}
+
 }  // namespace
 
 int RunCreateCommand(const QStringList& args) {
@@ -58,7 +77,7 @@ int RunCreateCommand(const QStringList& args) {
                        {QStringLiteral("db"), QStringLiteral("before"), QStringLiteral("out"),
                         QStringLiteral("accounts"), QStringLiteral("backup"),
                         QStringLiteral("password-mode"), QStringLiteral("password")},
-                       {QStringLiteral("remove"), QStringLiteral("yes")});
+                       {QStringLiteral("remove"), QStringLiteral("yes"), QStringLiteral("wizard")});
     if (!parsed.ok()) return Fail(parsed.error().description, 2);
     const Arguments& a = parsed.value();
     if (!a.Has(QStringLiteral("db")) || !a.Has(QStringLiteral("before")) ||
@@ -83,7 +102,9 @@ int RunCreateCommand(const QStringList& args) {
     InstallMessageBoxPresenter(
         std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes"))));
     const CancelOnSignals signale;
-    const int lStatus = CreateArchiveFor(a, auswahl.value(), lPasswortModus);
+    const int lStatus = a.Flag(QStringLiteral("wizard"))
+                            ? DriveWizardFor(a, auswahl.value(), lPasswortModus)
+                            : CreateArchiveFor(a, auswahl.value(), lPasswortModus);
     InstallMessageBoxPresenter(nullptr);
     return lStatus;
 }

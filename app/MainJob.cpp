@@ -8,6 +8,7 @@
 #include "demo/DemoDatabase.h"
 #include "wizard/PageRenderer.h"
 #include "wizard/WizardHost.h"
+#include "wizard/WizardPilot.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,15 +34,21 @@ int RunMainJob() {
 
 int RunWindowCommand(const QStringList& args) {
     const bool bBilder = args.value(0) == QLatin1String("pages");
-    Result<Arguments> parsed = ParseArguments(bBilder ? args.mid(1) : args,
-                                              {QStringLiteral("db"), QStringLiteral("out")}, {});
+    Result<Arguments> parsed =
+        ParseArguments(bBilder ? args.mid(1) : args, {QStringLiteral("db"), QStringLiteral("out")},
+                       {QStringLiteral("first-page")});
     if (!parsed.ok()) return Fail(parsed.error().description, 2);
     const Arguments& a = parsed.value();
     const QString sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
     if (!a.Has(QStringLiteral("db")) || !a.positionen.isEmpty() ||
-        bBilder != a.Has(QStringLiteral("out")))
-        return Fail(
-            QStringLiteral("Aufruf: tolva-archiv [--db PFAD] | pages --db PFAD --out ORDNER"), 2);
+        bBilder != a.Has(QStringLiteral("out")) || (bBilder && a.Flag(QStringLiteral("first-page"))))
+        return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD [--first-page]] | pages --db "
+                                   "PFAD --out ORDNER"),
+                    2);
+    if (a.Flag(QStringLiteral("first-page"))) {
+        const Status s = ShowFirstPage(sDatenbank);
+        return s.ok() ? 0 : Fail(s.description());
+    }
     if (!bBilder) return RunWizardHost(sDatenbank);
     if (Status s = RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
         return Fail(s.description());

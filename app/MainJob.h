@@ -8,7 +8,8 @@ namespace tolva {
 // Opens the wizard on the demo database in the user's data folder, made on first use.
 int RunMainJob();
 
-// "--db PATH": the wizard on PATH as a small host (prints the chosen archive, exit 0; else 1).
+// "--db PATH": the wizard on PATH as a small host (prints the chosen archive, exit 0; else 1);
+// with --first-page it closes as soon as its first page is painted (start-up, for timing).
 // "pages --db PATH --out DIR": pictures of every page of both jobs.
 int RunWindowCommand(const QStringList& args);
 

@@ -39,6 +39,9 @@ int main(int argc, char** argv) {
     if (roh.size() < 2) return tolva::RunMainJob();
     if (roh[1] == QLatin1String("--db") || roh[1] == QLatin1String("pages"))
         return tolva::RunWindowCommand(roh.mid(1));
+    // The create job through the window: the wizard makes its own application object.
+    if (roh[1] == QLatin1String("create") && roh.contains(QLatin1String("--wizard")))
+        return tolva::RunCreateCommand(roh.mid(2));
 
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();

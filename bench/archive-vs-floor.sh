@@ -1,29 +1,54 @@
 #!/usr/bin/env bash
-# archive-vs-floor.sh: times a whole archive run with removal against the raw SQLCipher floor.
+# archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
+# and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [N]        N = bookings of the demo database (1000000)
+# Usage: bench/archive-vs-floor.sh [--big] [--quick] [N]
+#   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
+#            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs.
 #
-# Builds nothing: it expects a built tree (cmake --build build), that is build/bin/tolva-archiv
-# and build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the
-# binary and the data folder one by one with TOLVA_BIN and TOLVA_DATA_DIR.
+# Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
+# build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
+# and the data folder one by one with TOLVA_BIN and TOLVA_DATA_DIR.
 # Further settings: TOLVA_BENCH_RUNS (alternating runs of each side, 3),
 # TOLVA_BENCH_CACHE (where the demo databases are kept, ${TMPDIR:-/tmp}/tolva-bench),
 # TOLVA_BENCH_FRESH=1 (make the demo databases anew; they are also made anew when the
 # generator library is newer than the cached file).
 #
-# What is compared, on identical fresh copies of one demo database:
-#   (a) tolva-archiv create --remove --yes for all accounts, cut-off at the median booking date;
-#   (b) the floor: the sqlcipher shell with the same key, one ATTACH of a copy of the template
-#       and, in one transaction, INSERT INTO a.T SELECT ... and DELETE per table with the
-#       selections of the run.
-# Both sides get the same page cache size and the archive the same journal-free writing as
-# the run, so the floor is the cheapest way the database itself can do the same work.
-# The pair is repeated at N/10 to show how the cost grows. Then: the survey over 50 accounts
-# (demo database of N bookings and 50 accounts) and the cost of opening a keyed database.
+# Every size is timed twice: with every account ticked, and with a subset of accounts that
+# holds about 40 % of the rows before the cut-off (the cut-off is the median booking date).
+#
+# The run: tolva-archiv create --remove --yes (--accounts for the subset) on a fresh copy.
+# The floor: the sqlcipher shell on another fresh copy, doing exactly the same work in the
+# cheapest way it can: the same key and page cache sizes, the user database with its rollback
+# journal, synchronous=FULL and an exclusive lock, the archive made from a copy of the template,
+# written without journal and synced once at commit; in one transaction it copies and deletes
+# the same rows. Which rows: the accounts, banks and collective-order items that the run's own
+# archive holds (the items follow a scrambled date that SQL cannot read; the scenario tests
+# prove the run's selection), accounts with a negative number renumbered as the run does. For
+# each of the five dated tables the floor first tries every way to select (through the account
+# index, a scan with "+KontoID", the account index's row ids in row order, and without any
+# account condition when every account is ticked) and keeps the fastest, table by table.
+# After every pair, every table of both archives and of both user databases must hold the same
+# rows (count and a hash of the rows in id order; the archive's description text and date
+# excepted), or the script fails: a ratio of two different jobs means nothing.
+#
+# Then, at N: the same job through the wizard's window (create --wizard), offscreen and on an
+# X server (Xvfb), against the command line; their archives are compared the same way. Then
+# the fixed costs: the command line's whole run on a 100-booking database, the wizard's first
+# page on N bookings on the X server, the survey over 50 accounts and opening a keyed database.
 set -euo pipefail
 
+BIG=0 QUICK=0
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+        --big) BIG=1 ;;
+        --quick) QUICK=1 ;;
+        *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+    shift
+done
 N=${1:-1000000}
-[[ $N =~ ^[0-9]+$ && $N -ge 100 ]] || { echo "N must be a number of bookings >= 100" >&2; exit 2; }
+[[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
 RUNS=${TOLVA_BENCH_RUNS:-3}
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -37,22 +62,23 @@ GNU_TIME=/usr/bin/time
 [[ -x $BIN ]] || { echo "tolva-archiv not found at $BIN (build first or set TOLVA_BIN)" >&2; exit 2; }
 [[ -f $TEMPLATE ]] || { echo "template not found at $TEMPLATE (build target hbleer_template)" >&2; exit 2; }
 command -v sqlcipher >/dev/null || { echo "the sqlcipher shell is needed" >&2; exit 2; }
+"$GNU_TIME" -f %M -o /dev/null true 2>/dev/null || { echo "GNU time is needed ($GNU_TIME)" >&2; exit 2; }
 
 mkdir -p "$CACHE"
 WORK=$(mktemp -d "$CACHE/run.XXXXXX")
-trap 'rm -rf "$WORK"' EXIT
+XVFB_PID=
+cleanup() {
+    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
 export TOLVA_SETTINGS=$WORK/settings.ini
+export XDG_RUNTIME_DIR=$WORK/xdg
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
 KEY_SQL="PRAGMA key='kiwi+banane'; PRAGMA cipher_page_size=4096; PRAGMA kdf_iter=4000;"
-# An attached file is read at ATTACH already; SQLCipher 3 takes the cipher settings of an
-# attached file from the defaults, so they have to be set before the ATTACH (setting
-# a.cipher_page_size afterwards is too late: the ATTACH itself fails to read the file).
+# SQLCipher 3 reads an attached file at ATTACH already, with the default cipher settings.
 ATTACH_DEFAULTS="PRAGMA cipher_default_page_size=4096; PRAGMA cipher_default_kdf_iter=4000;"
-# The engine's connections use a 16 MiB page cache; the floor gets the same.
-CACHE_SQL="PRAGMA cache_size=-16384;"
-
-have_gnu_time=0
-if "$GNU_TIME" -f %M -o /dev/null true 2>/dev/null; then have_gnu_time=1; fi
 
 now_ns() { date +%s%N; }
 
@@ -62,9 +88,10 @@ sql() {  # sql FILE SQL... : runs SQL on a keyed file, prints the rows
 }
 
 median() { sort -g | awk '{a[NR]=$1} END {if (NR==0) print "nan"; else print a[int((NR+1)/2)]}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
 # demo_db BOOKINGS ACCOUNTS -> path of a cached demo database (made once, or again when the
-# generator library is newer than the cached file).
+# generator library is newer than the cached file), with its cut-off beside it.
 demo_db() {
     local n=$1 konten=$2
     local f=$CACHE/demo-$n-k$konten.db
@@ -76,225 +103,347 @@ demo_db() {
         mv "$f.part" "$f"
     fi
     if [[ ! -s $f.cutoff ]]; then
-        # The median booking date: about half of the bookings lie before it.
         sql "$f" "SELECT Buchungsdatum FROM Umsätze ORDER BY Buchungsdatum
                   LIMIT 1 OFFSET (SELECT count(*) / 2 FROM Umsätze);" >"$f.cutoff"
     fi
     echo "$f"
 }
 
-# The floor's SQL for a cut-off and a list of account ids; the selections are the run's.
-floor_sql() {
-    local c=$1 ids=$2 archiv=$3
-    local k=" AND KontoID IN ($ids)"
-    local auftraege="Status = 4 and Datum < '$c'$k"
-    local sammel="(Status = 1 OR Status = 4) AND Datum < '$c'$k"
-    cat <<EOF
-$KEY_SQL
-$CACHE_SQL
-$ATTACH_DEFAULTS
-ATTACH '$archiv' AS a KEY 'kiwi+banane';
-PRAGMA a.cache_size=-16384;
-PRAGMA a.journal_mode=OFF;
-BEGIN IMMEDIATE;
-INSERT INTO a.BankDaten SELECT * FROM BankDaten WHERE id IN (SELECT bankID FROM Konten WHERE id IN ($ids));
-INSERT INTO a.Konten SELECT * FROM Konten WHERE id IN ($ids);
-INSERT INTO a."Umsätze" SELECT * FROM "Umsätze" WHERE Buchungsdatum < '$c'$k;
-DELETE FROM "Umsätze" WHERE Buchungsdatum < '$c'$k;
-INSERT INTO a.UmsZusatz SELECT * FROM UmsZusatz WHERE BuchungsID < '$c'$k;
-DELETE FROM UmsZusatz WHERE BuchungsID < '$c'$k;
-INSERT INTO a."OffeneUmsätze" SELECT * FROM "OffeneUmsätze" WHERE Buchungsdatum < '$c'$k;
-DELETE FROM "OffeneUmsätze" WHERE Buchungsdatum < '$c'$k;
-INSERT INTO a."Aufträge" SELECT * FROM "Aufträge" WHERE $auftraege;
-DELETE FROM "Aufträge" WHERE $auftraege;
--- The run takes the items of every sent collective order whose scrambled execution date
--- lies before the cut-off. SQL cannot unscramble that date, so the floor takes the items of
--- the orders that the order date selects: a set of the same kind and about the same size.
-INSERT INTO a.SammelEinzel SELECT * FROM SammelEinzel WHERE SammelID IN (SELECT id FROM "SammelAufträge" WHERE $sammel);
-DELETE FROM SammelEinzel WHERE SammelID IN (SELECT id FROM "SammelAufträge" WHERE $sammel);
-INSERT INTO a."SammelAufträge" SELECT * FROM "SammelAufträge" WHERE $sammel;
-DELETE FROM "SammelAufträge" WHERE $sammel;
-INSERT INTO a.Kategorien SELECT * FROM Kategorien;
-INSERT INTO a."Empfänger" SELECT * FROM "Empfänger";
-INSERT INTO a.Daten (Daten, Flag, Typ, Datum) VALUES (x'00', 1, 99, date('now'));
-COMMIT;
-EOF
+# subset_of DB CUTOFF -> accounts holding about 40 % of the bookings before the cut-off, taken
+# from the end of the account list (the wizard ticks its first row only together with all).
+subset_of() {
+    sql "$1" "SELECT KontoID, count(*) FROM Umsätze WHERE Buchungsdatum < '$2'
+              GROUP BY KontoID ORDER BY KontoID DESC;" |
+        awk -F'|' '{id[NR] = $1; n[NR] = $2; total += $2}
+            END {for (i = 1; i <= NR && sum < 0.4 * total; i++) {sum += n[i]; out = out (out ? "," : "") id[i]}
+                 print out}'
 }
 
-# Peak resident set of a process, for when GNU time is missing: polls VmHWM until it ends.
-watch_peak() {
-    local pid=$1 out=$2 peak=0 v
-    while kill -0 "$pid" 2>/dev/null; do
-        v=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
-        [[ -n $v && $v -gt $peak ]] && peak=$v
-        sleep 0.01
-    done
-    echo "$peak" >"$out"
-}
-
-# timed OUT_PREFIX CMD... : runs CMD, writes wall seconds, cpu seconds and peak KiB.
+# timed OUT_PREFIX CMD... : runs CMD, writes "wall-seconds cpu-seconds peak-KiB" to OUT_PREFIX.time
 timed() {
     local pre=$1; shift
     local t0 t1 rc=0
     t0=$(now_ns)
-    if [[ $have_gnu_time == 1 ]]; then
-        "$GNU_TIME" -f '%U %S %M' -o "$pre.rusage" "$@" >"$pre.out" 2>"$pre.err" || rc=$?
-    else
-        "$@" >"$pre.out" 2>"$pre.err" &
-        local pid=$!
-        watch_peak "$pid" "$pre.peak" &
-        local watcher=$!
-        wait "$pid" || rc=$?
-        wait "$watcher" || true
-        echo "nan nan $(cat "$pre.peak")" >"$pre.rusage"
-    fi
+    "$GNU_TIME" -f '%U %S %M' -o "$pre.rusage" "$@" >"$pre.out" 2>"$pre.err" || rc=$?
     t1=$(now_ns)
     if [[ $rc != 0 ]]; then
         echo "failed ($rc): $*" >&2
-        cat "$pre.err" >&2
+        cat "$pre.out" "$pre.err" >&2
         exit 1
     fi
     awk -v w=$(( t1 - t0 )) '{printf "%.3f %.2f %d\n", w / 1e9, $1 + $2, $3}' "$pre.rusage" \
         >"$pre.time"
 }
 
-run_archive() {  # (a) the archive run on a fresh copy
-    local db=$1 c=$2 i=$3
-    cp "$db" "$WORK/user.db"
-    rm -f "$WORK/archiv.aba" "$WORK/archiv.aba.tmp"
-    sync -f "$WORK/user.db" 2>/dev/null || true
-    timed "$WORK/a$i" "$BIN" create --db "$WORK/user.db" --before "$c" --out "$WORK/archiv.aba" \
-        --remove --yes
-    [[ -f $WORK/archiv.aba ]] || { echo "the archive run left no archive" >&2; exit 1; }
+fresh_copy() {  # fresh_copy DB NAME : a copy of DB in WORK, written to the disk
+    rm -f "$WORK/$2" "$WORK/$2-journal"
+    cp "$1" "$WORK/$2"
+    sync -f "$WORK/$2" 2>/dev/null || sync
 }
 
-run_floor() {  # (b) the floor on a fresh copy
-    local db=$1 c=$2 ids=$3 i=$4
-    cp "$db" "$WORK/floor.db"
+# run_side KIND DB CUTOFF ACCOUNTS PREFIX : one archive run (KIND cli, offscreen or x11) on a
+# fresh copy; leaves $WORK/KIND.db and $WORK/KIND.aba.
+run_side() {
+    local kind=$1 db=$2 c=$3 konten=$4 pre=$5
+    local args=(create --db "$WORK/$kind.db" --before "$c" --out "$WORK/$kind.aba" --remove --yes)
+    [[ -n $konten ]] && args+=(--accounts "$konten")
+    fresh_copy "$db" "$kind.db"
+    rm -f "$WORK/$kind.aba"
+    case $kind in
+        cli) timed "$pre" "$BIN" "${args[@]}" ;;
+        offscreen) timed "$pre" env QT_QPA_PLATFORM=offscreen "$BIN" "${args[@]}" --wizard ;;
+        x11) timed "$pre" env -u QT_QPA_PLATFORM DISPLAY="$XDISPLAY" "$BIN" "${args[@]}" --wizard ;;
+    esac
+    [[ -f $WORK/$kind.aba ]] || { echo "the $kind run left no archive" >&2; cat "$pre.out" >&2; exit 1; }
+}
+
+# --- the floor -----------------------------------------------------------------------------
+
+DATED_TABLES=(Umsätze UmsZusatz OffeneUmsätze Aufträge SammelAufträge)
+declare -A BASE=(
+    [Umsätze]="Buchungsdatum < '%c'"
+    [UmsZusatz]="BuchungsID < '%c'"
+    [OffeneUmsätze]="Buchungsdatum < '%c'"
+    [Aufträge]="Status = 4 AND Datum < '%c'"
+    [SammelAufträge]="(Status = 1 OR Status = 4) AND Datum < '%c'"
+)
+declare -A FORM  # per dated table: the way the floor selects (index, scan, rowids, none)
+
+# where_of TABLE FORM CUTOFF ACCOUNTS -> the floor's where text
+where_of() {
+    local t=$1 form=$2 c=$3 konten=$4
+    local base=${BASE[$t]//%c/$c}
+    case $form in
+        index) echo "$base AND KontoID IN ($konten)" ;;
+        scan) echo "$base AND +KontoID IN ($konten)" ;;
+        rowids) echo "rowid IN (SELECT rowid FROM \"$t\" WHERE $base AND KontoID IN ($konten))" ;;
+        none) echo "$base" ;;
+    esac
+}
+
+# floor_sql ARCHIVE CUTOFF ACCOUNTS TIMER : the floor's script, with the forms in FORM. What it
+# needs of the run's archive is in KONTEN_IDS, BANK_IDS and EINZEL_IDS.
+floor_sql() {
+    local archiv=$1 c=$2 konten=$3 timer=$4 t w
+    cat <<EOF
+$KEY_SQL
+PRAGMA cache_size=-16384;
+PRAGMA journal_mode=DELETE;
+PRAGMA synchronous=FULL;
+PRAGMA locking_mode=EXCLUSIVE;
+$ATTACH_DEFAULTS
+ATTACH '$archiv' AS a KEY 'kiwi+banane';
+PRAGMA a.cache_size=-8192;
+PRAGMA a.journal_mode=OFF;
+PRAGMA a.synchronous=FULL;
+BEGIN IMMEDIATE;
+UPDATE a.Optionen SET "Paßwort" = (SELECT "Paßwort" FROM main.Optionen LIMIT 1);
+INSERT INTO a.BankDaten SELECT * FROM BankDaten WHERE id IN ($BANK_IDS);
+INSERT INTO a.Konten SELECT * FROM Konten WHERE id IN ($KONTEN_IDS);
+UPDATE a.Konten SET Nr = (SELECT max(Nr) FROM main.Konten) + (SELECT count(*) FROM main.Konten k
+    WHERE k.Nr < 0 AND k.id IN ($KONTEN_IDS) AND k.id <= Konten.id) WHERE Nr < 0;
+UPDATE main.Konten SET Nr = -1 WHERE Nr < 0 AND id IN ($KONTEN_IDS);
+$timer
+EOF
+    for t in "${DATED_TABLES[@]}"; do
+        w=$(where_of "$t" "${FORM[$t]}" "$c" "$konten")
+        echo ".print T:$t"
+        echo "INSERT INTO a.\"$t\" SELECT * FROM \"$t\" WHERE $w;"
+        echo "DELETE FROM \"$t\" WHERE $w;"
+    done
+    cat <<EOF
+.print T:SammelEinzel
+INSERT INTO a.SammelEinzel SELECT * FROM SammelEinzel WHERE id IN ($EINZEL_IDS);
+DELETE FROM SammelEinzel WHERE id IN ($EINZEL_IDS);
+.print T:rest
+INSERT INTO a.Daten (Daten, Flag, Typ, Datum) VALUES (x'00', 1, 99, date('now'));
+INSERT INTO a.Kategorien SELECT * FROM Kategorien;
+INSERT INTO a."Empfänger" SELECT * FROM "Empfänger";
+COMMIT;
+EOF
+}
+
+run_floor() {  # run_floor DB CUTOFF ACCOUNTS PREFIX : the floor on a fresh copy
+    local db=$1 c=$2 konten=$3 pre=$4
+    fresh_copy "$db" floor.db
     rm -f "$WORK/floor.aba"
-    floor_sql "$c" "$ids" "$WORK/floor.aba" >"$WORK/floor.sql"
-    sync -f "$WORK/floor.db" 2>/dev/null || true
+    floor_sql "$WORK/floor.aba" "$c" "$konten" "" >"$WORK/floor.sql"
     # The template copy belongs to the work, as it does in the run.
-    timed "$WORK/b$i" bash -c 'cp "$1" "$2" && sqlcipher -bail -batch "$3" <"$4" >/dev/null' _ \
+    timed "$pre" bash -c 'cp "$1" "$2" && sqlcipher -bail -batch "$3" <"$4" >/dev/null' _ \
         "$TEMPLATE" "$WORK/floor.aba" "$WORK/floor.db" "$WORK/floor.sql"
 }
 
-TABLES=(Umsätze UmsZusatz OffeneUmsätze Aufträge SammelAufträge SammelEinzel Kategorien Empfänger)
-
-# Row counts per table of both archives and of both user databases after the runs, so that
-# the two sides are seen to do the same work.
-compare_work() {
-    local t q="" line
-    for t in "${TABLES[@]}"; do
-        q+="SELECT '$t', (SELECT count(*) FROM \"$t\");"
+# choose_forms DB CUTOFF ACCOUNTS ALL : runs the floor once per form with the statement timer on
+# and keeps, table by table, the form that copied and deleted fastest.
+choose_forms() {
+    local db=$1 c=$2 konten=$3 all=$4 form t
+    local forms=(index scan rowids)
+    [[ $all == 1 ]] && forms+=(none)
+    declare -A best_time=()
+    for form in "${forms[@]}"; do
+        for t in "${DATED_TABLES[@]}"; do FORM[$t]=$form; done
+        fresh_copy "$db" floor.db
+        cp "$TEMPLATE" "$WORK/floor.aba"
+        floor_sql "$WORK/floor.aba" "$c" "$konten" ".timer on" |
+            sqlcipher -bail -batch "$WORK/floor.db" >"$WORK/timer.out"
+        while read -r t secs; do
+            if [[ -z ${best_time[$t]:-} ]] || awk -v a="$secs" -v b="${best_time[$t]}" 'BEGIN {exit !(a < b)}'; then
+                best_time[$t]=$secs
+                BEST_FORM[$t]=$form
+            fi
+        done < <(awk '/^T:/ {t = substr($0, 3)} /^Run Time:/ && t != "" {s[t] += $4}
+                      END {for (t in s) print t, s[t]}' "$WORK/timer.out")
     done
-    printf '  %-15s %12s %12s %12s %12s\n' table "run archive" "floor arch." "run user db" "floor user"
-    paste -d'|' <(sql "$WORK/archiv.aba" "$q") <(sql "$WORK/floor.aba" "$q") \
-        <(sql "$WORK/user.db" "$q") <(sql "$WORK/floor.db" "$q") |
-        awk -F'|' '{printf "  %-15s %12s %12s %12s %12s\n", $1, $2, $4, $6, $8}'
+    for t in "${DATED_TABLES[@]}"; do FORM[$t]=${BEST_FORM[$t]}; done
 }
 
-# bench_pair N -> prints the medians; sets PAIR_A, PAIR_B (wall seconds)
+# --- the comparison of two sides --------------------------------------------------------------
+
+# fingerprint FILE KIND -> per table "name count hash" (KIND archive: the description record's
+# text and date left out, they hold the moment of the run)
+fingerprint() {
+    local f=$1 kind=$2 t cols n h
+    for t in $(sql "$f" "SELECT name FROM sqlite_master WHERE type = 'table'
+                         AND name NOT LIKE 'sqlite_%' ORDER BY name;"); do
+        cols='*'
+        if [[ $kind == archive && $t == Daten ]]; then
+            cols=$(sql "$f" "PRAGMA table_info(Daten);" | awk -F'|' '$2 != "Daten" && $2 != "Datum" {printf "%s%s", s, $2; s = ","}')
+        fi
+        n=$(sql "$f" "SELECT count(*) FROM \"$t\";")
+        h=$(printf '%s\n.mode insert x\nSELECT %s FROM "%s" ORDER BY rowid;\n' "$KEY_SQL" "$cols" "$t" |
+            sqlcipher -bail -batch "$f" | md5sum | cut -c1-12)
+        echo "$t $n $h"
+    done
+}
+
+# same_rows LABEL-A FILE-A LABEL-B FILE-B KIND : fails the script when the two files differ
+same_rows() {
+    fingerprint "$2" "$5" >"$WORK/fp.a"
+    fingerprint "$4" "$5" >"$WORK/fp.b"
+    if ! cmp -s "$WORK/fp.a" "$WORK/fp.b"; then
+        echo "VOID: $1 and $3 hold different rows ($5):" >&2
+        paste -d' ' "$WORK/fp.a" "$WORK/fp.b" | awk '$2 != $5 || $3 != $6' >&2
+        exit 1
+    fi
+}
+
+rows_line() {  # rows_line ARCHIVE -> "Umsätze n, UmsZusatz n, ..." of the tables the run selects
+    awk '$2 > 0 && $1 != "Daten" && $1 != "Optionen" && $1 != "Version" {printf "%s%s %s", s, $1, $2; s = ", "}' \
+        <(fingerprint "$1" archive)
+}
+
+# --- run against floor -------------------------------------------------------------------------
+
+declare -A BEST_FORM=()
+SUMMARY=()
+
+# bench_pair N WHICH : WHICH all or subset
 bench_pair() {
-    local n=$1 db c ids i
+    local n=$1 which=$2 db c konten="" all=1 i
     db=$(demo_db "$n" 12)
     c=$(cat "$db.cutoff")
-    ids=$(sql "$db" "SELECT group_concat(id) FROM Konten;")
-    local before
-    before=$(sql "$db" "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '$c';")
-    echo "== $n bookings, cut-off $c ($before bookings before it), $RUNS runs each"
+    if [[ $which == subset ]]; then
+        konten=$(subset_of "$db" "$c")
+        all=0
+    fi
+    local auswahl=${konten:-$(sql "$db" "SELECT group_concat(id) FROM Konten;")}
+    echo "== $n bookings, cut-off $c, ${which} (accounts $auswahl), $RUNS runs each"
+    # One run first: it warms the caches and tells the floor the rows that are not plain SQL.
+    run_side cli "$db" "$c" "$konten" "$WORK/warm"
+    KONTEN_IDS=$(sql "$WORK/cli.aba" "SELECT group_concat(id) FROM Konten;")
+    BANK_IDS=$(sql "$WORK/cli.aba" "SELECT group_concat(id) FROM BankDaten;")
+    EINZEL_IDS=$(sql "$WORK/cli.aba" "SELECT group_concat(id) FROM SammelEinzel;")
+    choose_forms "$db" "$c" "$auswahl" "$all"
+    local t wahl=""
+    for t in "${DATED_TABLES[@]}"; do wahl+="$t ${FORM[$t]}, "; done
+    echo "  floor's fastest ways: ${wahl%, }"
+    rm -f "$WORK"/a*.time "$WORK"/b*.time
     for (( i = 1; i <= RUNS; i++ )); do
         # Alternating order, so that neither side always runs on a warmer machine.
         if (( i % 2 )); then
-            run_archive "$db" "$c" "$i"; run_floor "$db" "$c" "$ids" "$i"
+            run_side cli "$db" "$c" "$konten" "$WORK/a$i"; run_floor "$db" "$c" "$auswahl" "$WORK/b$i"
         else
-            run_floor "$db" "$c" "$ids" "$i"; run_archive "$db" "$c" "$i"
+            run_floor "$db" "$c" "$auswahl" "$WORK/b$i"; run_side cli "$db" "$c" "$konten" "$WORK/a$i"
         fi
-        printf '  run %d: archive run %ss (cpu %ss), floor %ss (cpu %ss)\n' "$i" \
+        same_rows "run archive" "$WORK/cli.aba" "floor archive" "$WORK/floor.aba" archive
+        same_rows "run user database" "$WORK/cli.db" "floor user database" "$WORK/floor.db" user
+        printf '  run %d: archive run %ss (cpu %ss), floor %ss (cpu %ss); same rows\n' "$i" \
             "$(cut -d' ' -f1 "$WORK/a$i.time")" "$(cut -d' ' -f2 "$WORK/a$i.time")" \
             "$(cut -d' ' -f1 "$WORK/b$i.time")" "$(cut -d' ' -f2 "$WORK/b$i.time")"
     done
-    compare_work
+    echo "  archived: $(rows_line "$WORK/cli.aba")"
     local aw ac am bw bc
-    aw=$(cat "$WORK"/a*.time | cut -d' ' -f1 | median)
-    ac=$(cat "$WORK"/a*.time | cut -d' ' -f2 | median)
-    am=$(cat "$WORK"/a*.time | cut -d' ' -f3 | sort -n | tail -1)
-    bw=$(cat "$WORK"/b*.time | cut -d' ' -f1 | median)
-    bc=$(cat "$WORK"/b*.time | cut -d' ' -f2 | median)
-    printf '  archive run (a): median %.3f s wall, %.2f s cpu\n' "$aw" "$ac"
-    printf '  floor       (b): median %.3f s wall, %.2f s cpu\n' "$bw" "$bc"
-    printf '  ratio (a)/(b): %.2f wall, %.2f cpu (bar: 1.5)\n' \
-        "$(echo "$aw / $bw" | bc -l)" "$(echo "$ac / $bc" | bc -l)"
-    printf '  peak resident memory of (a): %.1f MiB (bar: 64 MiB; %s)\n' \
-        "$(echo "$am / 1024" | bc -l)" \
-        "$([[ $have_gnu_time == 1 ]] && echo "GNU time %M" || echo "VmHWM polled every 10 ms")"
-    rm -f "$WORK"/a*.time "$WORK"/b*.time
-    PAIR_A=$aw
-    PAIR_B=$bw
+    aw=$(cut -d' ' -f1 "$WORK"/a*.time | median)
+    ac=$(cut -d' ' -f2 "$WORK"/a*.time | median)
+    am=$(cut -d' ' -f3 "$WORK"/a*.time | sort -n | tail -1)
+    bw=$(cut -d' ' -f1 "$WORK"/b*.time | median)
+    bc=$(cut -d' ' -f2 "$WORK"/b*.time | median)
+    printf '  archive run: median %.3f s wall, %.2f s cpu; peak %.1f MiB\n' "$aw" "$ac" "$(echo "$am / 1024" | bc -l)"
+    printf '  floor:       median %.3f s wall, %.2f s cpu\n' "$bw" "$bc"
+    printf '  ratio run/floor: %s wall, %s cpu (bar: 1.20)\n' "$(ratio "$aw" "$bw")" "$(ratio "$ac" "$bc")"
+    SUMMARY+=("$(printf '%9d %-7s run %7.3f s  floor %7.3f s  ratio %s  peak %5.1f MiB' "$n" "$which" \
+        "$aw" "$bw" "$(ratio "$aw" "$bw")" "$(echo "$am / 1024" | bc -l)")")
 }
 
-bench_pair "$N"
-A1=$PAIR_A B1=$PAIR_B
-N10=$(( N / 10 ))
-bench_pair "$N10"
-A2=$PAIR_A B2=$PAIR_B
-echo "== growth from $N10 to $N bookings (10x the data)"
-printf '  archive run: x%.1f   floor: x%.1f\n' "$(echo "$A1 / $A2" | bc -l)" "$(echo "$B1 / $B2" | bc -l)"
+SIZES=($N)
+(( QUICK )) || SIZES=($(( N / 10 )) $N)
+(( BIG )) && SIZES+=($(( 3 * N )))
+for n in "${SIZES[@]}"; do
+    bench_pair "$n" all
+    bench_pair "$n" subset
+done
 
-# --- survey over 50 accounts --------------------------------------------------------------
-# The command's time minus the time of a command that starts the same process, loads the same
-# libraries and ends without touching a database ("list" of an empty folder). What is left is
-# the survey itself plus opening the database and reading its accounts.
-SURVEY_RUNS=7
-db50=$(demo_db "$N" 50)
-c50=$(cat "$db50.cutoff")
-mkdir -p "$WORK/leer"
-ms_of() {  # ms_of CMD... : median wall ms of SURVEY_RUNS runs
-    local i t0 t1
-    for (( i = 0; i < SURVEY_RUNS; i++ )); do
+# --- the wizard against the command line --------------------------------------------------------
+
+# start_xvfb : an X server of our own for the wizard's runs on a real display
+start_xvfb() {
+    command -v Xvfb >/dev/null || return 1
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$WORK/xvfb.display" 2>/dev/null &
+    XVFB_PID=$!
+    local i
+    for (( i = 0; i < 100; i++ )); do
+        [[ -s $WORK/xvfb.display ]] && break
+        sleep 0.05
+    done
+    [[ -s $WORK/xvfb.display ]] || return 1
+    XDISPLAY=:$(head -1 "$WORK/xvfb.display")
+}
+
+bench_wizard() {  # bench_wizard WHICH
+    local which=$1 db c konten="" kind i
+    db=$(demo_db "$N" 12)
+    c=$(cat "$db.cutoff")
+    [[ $which == subset ]] && konten=$(subset_of "$db" "$c")
+    local kinds=(cli offscreen)
+    [[ -n ${XDISPLAY:-} ]] && kinds+=(x11)
+    echo "== the wizard against the command line: $N bookings, $which, $RUNS runs each"
+    rm -f "$WORK"/w-*.time
+    for (( i = 1; i <= RUNS; i++ )); do
+        for kind in "${kinds[@]}"; do run_side "$kind" "$db" "$c" "$konten" "$WORK/w-$kind-$i"; done
+        for kind in "${kinds[@]:1}"; do
+            same_rows "command-line archive" "$WORK/cli.aba" "$kind wizard archive" "$WORK/$kind.aba" archive
+            same_rows "command-line user database" "$WORK/cli.db" "$kind wizard user database" "$WORK/$kind.db" user
+        done
+    done
+    local cw w m
+    cw=$(cut -d' ' -f1 "$WORK"/w-cli-*.time | median)
+    for kind in "${kinds[@]}"; do
+        w=$(cut -d' ' -f1 "$WORK"/w-$kind-*.time | median)
+        m=$(cut -d' ' -f3 "$WORK"/w-$kind-*.time | sort -n | tail -1)
+        printf '  %-9s median %.3f s wall, ratio to the command line %s (bar: 1.10), peak %.1f MiB (bar: 64)\n' \
+            "$kind" "$w" "$(ratio "$w" "$cw")" "$(echo "$m / 1024" | bc -l)"
+        [[ $kind != cli ]] && SUMMARY+=("$(printf '%9d %-7s wizard %-9s / command line %s  peak %5.1f MiB' \
+            "$N" "$which" "$kind" "$(ratio "$w" "$cw")" "$(echo "$m / 1024" | bc -l)")")
+    done
+}
+
+ms_of() {  # ms_of RUNS CMD... : median wall ms of RUNS runs
+    local runs=$1 i t0 t1; shift
+    for (( i = 0; i < runs; i++ )); do
         t0=$(now_ns); "$@" >/dev/null 2>&1; t1=$(now_ns)
         echo "$(( (t1 - t0) / 1000 ))"
     done | median | awk '{printf "%.1f", $1 / 1000}'
 }
-"$BIN" survey --db "$db50" --before "$c50" >"$WORK/survey.out"
-konten=$(awk -F'\t' 'NF >= 3' "$WORK/survey.out" | wc -l)
-t_survey=$(ms_of "$BIN" survey --db "$db50" --before "$c50")
-t_start=$(ms_of "$BIN" list "$WORK/leer")
-echo "== survey over 50 accounts ($N bookings, cut-off $c50, $konten accounts with data)"
-printf '  tolva-archiv survey: %s ms; process start-up (list of an empty folder): %s ms\n' \
-    "$t_survey" "$t_start"
-printf '  survey incl. opening the database: %.1f ms (difference of the medians of %d runs)\n' \
-    "$(echo "$t_survey - $t_start" | bc -l)" "$SURVEY_RUNS"
-if command -v strace >/dev/null && strace --seccomp-bpf -f -o /dev/null true 2>/dev/null; then
-    # Inside the process: from the open of the database file to the last line written. Only
-    # these two calls are traced (the filter lets every other call pass untouched).
-    for (( i = 0; i < SURVEY_RUNS; i++ )); do
-        strace --seccomp-bpf -f -ttt -e trace=openat,write -o "$WORK/survey.trace" \
-            "$BIN" survey --db "$db50" --before "$c50" >/dev/null
-        awk -v db="$db50" '
-            /openat\(/ && index($0, "\"" db "\"") && !start { start = $2 }
-            / write\(1,/ { last = $2 }
-            END { if (start && last) printf "%.0f\n", (last - start) * 1e6 }' \
-            "$WORK/survey.trace"
-    done | median | awk '{printf "  measured inside (strace timestamps, open of the file to the last output line): %.1f ms\n", $1 / 1000}'
+
+if (( ! QUICK )); then
+    start_xvfb || echo "(no Xvfb: the wizard runs offscreen only)"
+    bench_wizard all
+    bench_wizard subset
+
+    echo "== fixed costs"
+    # The command line's whole job on a database with 100 bookings: what every run pays.
+    klein=$(demo_db 1000 12)
+    kc=$(cat "$klein.cutoff")
+    for (( i = 0; i < 7; i++ )); do
+        run_side cli "$klein" "$kc" "" "$WORK/f$i"
+        cut -d' ' -f1 "$WORK/f$i.time"
+    done | median | awk '{printf "  command line, whole run with removal on 1,000 bookings: %.1f ms (bar: 80)\n", $1 * 1000}'
+    if [[ -n ${XDISPLAY:-} ]]; then
+        # Process start to the first page painted: the wizard closes itself as soon as its first
+        # page has been painted on the X server (and the time to close is counted too).
+        db=$(demo_db "$N" 12)
+        t=$(ms_of 7 env -u QT_QPA_PLATFORM DISPLAY="$XDISPLAY" "$BIN" --db "$db" --first-page)
+        echo "  wizard on $N bookings, process start to the first page painted (and closed): $t ms (bar: 250)"
+    fi
+    db50=$(demo_db "$N" 50)
+    c50=$(cat "$db50.cutoff")
+    mkdir -p "$WORK/leer"
+    t_survey=$(ms_of 7 "$BIN" survey --db "$db50" --before "$c50")
+    t_start=$(ms_of 7 "$BIN" list "$WORK/leer")
+    printf '  survey over 50 accounts (%d bookings): %s ms; process start-up alone (list of an empty folder): %s ms\n' \
+        "$N" "$t_survey" "$t_start"
+    # One sqlcipher shell opens the same small database 100 times; the same shell without the
+    # opens is subtracted.
+    cp "$TEMPLATE" "$WORK/klein.db"
+    : >"$WORK/opens0.sql"
+    : >"$WORK/opensN.sql"
+    for (( i = 0; i < 100; i++ )); do
+        printf '.open %s\n%s\nSELECT count(*) FROM sqlite_master;\n' "$WORK/klein.db" "$KEY_SQL" >>"$WORK/opensN.sql"
+    done
+    t_leer=$(ms_of 7 bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opens0.sql")
+    t_voll=$(ms_of 7 bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opensN.sql")
+    printf '  opening a keyed database: %.2f ms (bar: 10)\n' "$(echo "($t_voll - $t_leer) / 100" | bc -l)"
 fi
 
-# --- opening a keyed database -------------------------------------------------------------
-# One sqlcipher shell opens the same small database OPENS times (.open, the three key
-# pragmas, the first read of the schema, as the engine's Connection does); the same shell
-# without the opens is subtracted and the rest divided by OPENS.
-OPENS=100
-cp "$TEMPLATE" "$WORK/klein.db"
-: >"$WORK/opens0.sql"
-: >"$WORK/opensN.sql"
-for (( i = 0; i < OPENS; i++ )); do
-    printf '.open %s\n%s\nSELECT count(*) FROM sqlite_master;\n' "$WORK/klein.db" "$KEY_SQL" \
-        >>"$WORK/opensN.sql"
-done
-t_leer=$(ms_of bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opens0.sql")
-t_voll=$(ms_of bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opensN.sql")
-# Check once that the script really opened and read the file every time.
-gelesen=$(sqlcipher -batch :memory: <"$WORK/opensN.sql" | grep -c '^[0-9]' || true)
-echo "== opening a keyed database ($gelesen of $OPENS opens read the schema)"
-printf '  %.2f ms per open (shell with %d opens %s ms, without %s ms; bar: 10 ms)\n' \
-    "$(echo "($t_voll - $t_leer) / $OPENS" | bc -l)" "$OPENS" "$t_voll" "$t_leer"
+echo "== summary (wall-clock medians of $RUNS runs)"
+printf '  %s\n' "${SUMMARY[@]}"

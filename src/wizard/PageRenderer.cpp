@@ -1,14 +1,13 @@
 // Pictures of the wizard's pages: both jobs driven offscreen on a copy of the database.
 #include "wizard/PageRenderer.h"
 
-#include "component/HbArchiv.h"
-#include "component/SharedState.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 #include "hostlib/MessageBox.h"
 #include "wizard/FileDialogs.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"
+#include "wizard/WizardPilot.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -19,7 +18,6 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 
@@ -37,30 +35,6 @@ class PilotBoxes : public MessageBoxPresenter {
     QStringList shown;
     std::function<void(const QString&)> onShow;
 };
-
-FrmArchiv* CurrentForm() {
-    return dynamic_cast<FrmArchiv*>(Shared().oArchivForm);
-}
-
-// Runs one call of Archiv on sDatenbank and calls drive with the window once it is shown.
-void RunWithPilot(const QString& sDatenbank, const std::function<void(FrmArchiv&)>& drive) {
-    QTimer pilot;
-    pilot.setSingleShot(true);
-    int versuche = 0;
-    QObject::connect(&pilot, &QTimer::timeout, [&] {
-        FrmArchiv* form = CurrentForm();
-        if (!form || !form->isVisible()) {
-            if (++versuche < 500) pilot.start(10);
-            return;
-        }
-        drive(*form);
-        if (!form->IsUnloaded()) form->Unload();
-    });
-    pilot.start(0);
-    HbArchiv objekt;
-    QString pfad = sDatenbank;
-    objekt.Archiv(pfad);
-}
 
 class Renderer {
   public:
