@@ -41,7 +41,8 @@ int RunWindowCommand(const QStringList& args) {
     const Arguments& a = parsed.value();
     const QString sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
     if (!a.Has(QStringLiteral("db")) || !a.positionen.isEmpty() ||
-        bBilder != a.Has(QStringLiteral("out")) || (bBilder && a.Flag(QStringLiteral("first-page"))))
+        bBilder != a.Has(QStringLiteral("out")) ||
+        (bBilder && a.Flag(QStringLiteral("first-page"))))
         return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD [--first-page]] | pages --db "
                                    "PFAD --out ORDNER"),
                     2);

@@ -47,9 +47,10 @@ class ArchiveRun {
     // File steps (CreateArchive.cpp).
     Status MakeArchiveFile();
     Status OpenArchive();
+    // Ends the archive's writing, verifies it and forces it to the disk while the archived
+    // rows are removed from the user database (uncommitted); a refused removal shows the
+    // copier's message.
     Status FinishArchiveFile();
-    // Removes the archived rows from the user database; a refusal shows the copier's message.
-    Status RemoveArchivedRows();
     Status PutArchiveInPlace();
 
     // Copy steps (ArchiveRunCopies.cpp), each reporting its progress lines.
@@ -57,6 +58,7 @@ class ArchiveRun {
     Status StorePassword();
     Status CopyBanks();
     Status CopyAccounts();
+    Result<bool> FewBookingsSelected();
     Status CopyBookings();
     void ReportAccounts();
     Status CopyOrders();
@@ -71,7 +73,7 @@ class ArchiveRun {
     const QString sTemp_;  // the archive while it is written, inside ordner_
     Connection cnArchiv_;
     QString sBeschreibung_;
-    QString sKonten_;       // " AND KontoID IN (...)": the ticked accounts
+    QString sKontenIds_;    // "1,2,3": the ticked accounts
     bool bAmZiel_ = false;  // the new archive stands under the target name
     QString sErsetzt_;      // the archive that this run replaces, kept until the run has ended
     // From the rename to the commit the run finishes even when cancellation is requested.

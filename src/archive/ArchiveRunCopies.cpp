@@ -13,20 +13,33 @@
 namespace tolva {
 namespace {
 
-// " AND KontoID IN (1,2,3)": the selections of a run are narrowed to the ticked accounts.
-// When most accounts are ticked, a plain pass over the table beats a lookup per row through
-// the account index; "+KontoID" tells the database not to use that index.
-QString TickedAccountsCondition(const std::vector<QString>& aKontenAuswahl, int lKontenGesamt) {
+// The ticked accounts' ids, as a list for "KontoID IN (...)".
+QString TickedAccountIds(const std::vector<QString>& aKontenAuswahl) {
     QStringList ids;
     for (const QString& s : aKontenAuswahl) {
         bool ok = false;
         const qint64 id = s.trimmed().toLongLong(&ok);
         if (ok) ids << QString::number(id);
     }
-    const bool bDurchlauf = 2 * static_cast<qint64>(ids.size()) >= lKontenGesamt;
-    return (bDurchlauf ? QStringLiteral(" AND +KontoID IN (")
-                       : QStringLiteral(" AND KontoID IN (")) +
-           ids.join(QLatin1Char(',')) + QLatin1Char(')');
+    return ids.isEmpty() ? QStringLiteral("NULL") : ids.join(QLatin1Char(','));
+}
+
+// The selection of a table's rows dated before the cut-off for the ticked accounts: a where
+// text for copying and deleting, and one that counts the same rows through the account index.
+// Copying takes one of two ways: when the accounts hold a large share of the table, one pass
+// over it ("+KontoID" keeps the database from walking the account index account by account,
+// reading each page once per account); else the account index gives the row ids first and the
+// rows are then read in the order they are stored, each page once.
+CopyHints DatedSelection(const QString& sTabelle, const QString& sDatum, const QString& sIds,
+                         bool bZeilennummern, QString* sWhere) {
+    CopyHints hinweise;
+    hinweise.sZaehlWhere = QStringLiteral(" WHERE ") + sDatum +
+                           QStringLiteral(" AND KontoID IN (") + sIds + QLatin1Char(')');
+    *sWhere = bZeilennummern ? QStringLiteral(" WHERE rowid IN (SELECT rowid FROM ") + sTabelle +
+                                   hinweise.sZaehlWhere + QLatin1Char(')')
+                             : QStringLiteral(" WHERE ") + sDatum +
+                                   QStringLiteral(" AND +KontoID IN (") + sIds + QLatin1Char(')');
+    return hinweise;
 }
 
 // The Jet date literal of a date: #2013/7/5#.
@@ -131,22 +144,44 @@ Status ArchiveRun::CopyAccounts() {
     return Status::Ok();
 }
 
+// Whether the ticked accounts hold less than about a third of all bookings: the survey's
+// counts against the table's size (its highest id, found without reading the table).
+Result<bool> ArchiveRun::FewBookingsSelected() {
+    qint64 lAusgewaehlt = 0;
+    for (const qint64 n : g_.aAnzahlDaten) lAusgewaehlt += n;
+    Recordset rs;
+    if (Status s = rs.Open(QStringLiteral("SELECT max(id) FROM Umsätze"), cnDatenbank_); !s.ok())
+        return s.error();
+    const qint64 lGroesse = rs.Eof() ? 0 : rs.Field(0).toLongLong();
+    return 10 * lAusgewaehlt < 3 * lGroesse;
+}
+
 Status ArchiveRun::CopyBookings() {
-    sKonten_ = TickedAccountsCondition(g_.aKontenAuswahl, form_.AccountRowCount());
+    sKontenIds_ = TickedAccountIds(g_.aKontenAuswahl);
+    Result<bool> bWenige = FewBookingsSelected();
+    if (!bWenige.ok()) return bWenige.status();
     AddLine(QStringLiteral("Umsätze archivieren"), false);
     const struct {
         const char* tabelle;
         const char* feld;
-    } buchungen[] = {{"Umsätze", "Buchungsdatum"},
-                     {"UmsZusatz", "BuchungsID"},
-                     {"OffeneUmsätze", "Buchungsdatum"}};
+        bool bPraefix;  // the field begins with the date
+        bool bImIndex;  // the account index holds the date: it can give the row ids alone
+    } buchungen[] = {{"Umsätze", "Buchungsdatum", false, true},
+                     {"UmsZusatz", "BuchungsID", true, false},
+                     {"OffeneUmsätze", "Buchungsdatum", false, true}};
     for (const auto& b : buchungen) {
         const QString sTabelle = QString::fromUtf8(b.tabelle);
-        const QString sWhere = QStringLiteral(" WHERE ") + QString::fromUtf8(b.feld) +
-                               QStringLiteral(" < '") + g_.oTools->FormatSqlDatum(g_.dStichtag) +
-                               QStringLiteral("'") + sKonten_;
+        const QString sFeld = QString::fromUtf8(b.feld);
+        QString sWhere;
+        CopyHints hinweise =
+            DatedSelection(sTabelle,
+                           sFeld + QStringLiteral(" < '") +
+                               g_.oTools->FormatSqlDatum(g_.dStichtag) + QLatin1Char('\''),
+                           sKontenIds_, b.bImIndex && bWenige.value(), &sWhere);
+        hinweise.sDatumsFeld = sFeld;
+        hinweise.bDatumPraefix = b.bPraefix;
         if (Status s = Copied(CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle,
-                                        sTabelle, sWhere));
+                                        sTabelle, sWhere, hinweise));
             !s.ok())
             return s;
     }
@@ -164,9 +199,15 @@ void ArchiveRun::ReportAccounts() {
 }
 
 Status ArchiveRun::CopyOrders() {
-    const CopyTableErgebnis auftraege = CopyTable(
-        cnArchiv_, QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
-        QStringLiteral(" WHERE Status = 4 and Datum < ") + JetDateLiteral(g_.dStichtag) + sKonten_);
+    // No account index: the order index narrows by status and date, the account is checked
+    // row by row.
+    CopyHints hinweise;
+    hinweise.sDatumsFeld = QStringLiteral("Datum");
+    const CopyTableErgebnis auftraege =
+        CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
+                  QStringLiteral(" WHERE Status = 4 and Datum < ") + JetDateLiteral(g_.dStichtag) +
+                      QStringLiteral(" AND KontoID IN (") + sKontenIds_ + QLatin1Char(')'),
+                  hinweise);
     if (Status s = Copied(auftraege); !s.ok()) return s;
     if (auftraege.n != 0)
         AddLine(QString::number(auftraege.n) + QStringLiteral(" gesendete Aufträge archiviert"));
@@ -179,8 +220,9 @@ Status ArchiveRun::CopyCollectiveOrders() {
     {
         Recordset rsQuelle;
         if (Status s = rsQuelle.Open(
-                QStringLiteral("SELECT * FROM SammelAufträge WHERE (Status = 1 OR Status = 4)") +
-                    sKonten_,
+                QStringLiteral("SELECT * FROM SammelAufträge WHERE (Status = 1 OR Status = 4) AND "
+                               "KontoID IN (") +
+                    sKontenIds_ + QLatin1Char(')'),
                 cnDatenbank_, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
             !s.ok())
             return s;
@@ -203,10 +245,14 @@ Status ArchiveRun::CopyCollectiveOrders() {
             if (Status s = rsQuelle.MoveNext(); !s.ok()) return s;
         }
     }
+    CopyHints hinweise;
+    hinweise.sDatumsFeld = QStringLiteral("Datum");
     const CopyTableErgebnis sammel = CopyTable(
         cnArchiv_, QStringLiteral("SELECT * FROM SammelAufträge"), QStringLiteral("SammelAufträge"),
         QStringLiteral(" WHERE (Status = 1 OR Status = 4) AND Datum < ") +
-            JetDateLiteral(g_.dStichtag) + sKonten_);
+            JetDateLiteral(g_.dStichtag) + QStringLiteral(" AND KontoID IN (") + sKontenIds_ +
+            QLatin1Char(')'),
+        hinweise);
     if (Status s = Copied(sammel); !s.ok()) return s;
     if (sammel.n != 0)
         AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +

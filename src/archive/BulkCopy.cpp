@@ -6,7 +6,11 @@
 #include "database/SqlDialect.h"
 #include "database/SqlValue.h"
 
+#include <QRegularExpression>
+
 #include <sqlite3.h>
+
+#include <cstring>
 
 namespace tolva {
 namespace {
@@ -15,7 +19,21 @@ namespace {
 struct RowTally {
     Pruefsumme summe;
     const std::function<void(qint64)>* onRow = nullptr;
+    int lDatum = -1;  // the date field's position among the row's values; -1: none
+    bool bPraefix = false;
+    bool bFalsch = false;  // a date of another form was selected
+    QString sFalsch;       // the first one
 };
+
+// Whether the text is a date of the form YYYY-MM-DD (bPraefix: begins with one).
+bool IsIsoDate(const unsigned char* p, int n, bool bPraefix) {
+    if (!p || n < 10 || (!bPraefix && n != 10)) return false;
+    for (int i = 0; i < 10; ++i) {
+        const bool strich = i == 4 || i == 7;
+        if (strich ? p[i] != '-' : (p[i] < '0' || p[i] > '9')) return false;
+    }
+    return true;
+}
 
 quint64 Mix(quint64 x) {
     x ^= x >> 30;
@@ -26,40 +44,53 @@ quint64 Mix(quint64 x) {
     return x;
 }
 
-// FNV-1a over the type and bytes of every value, finished by a mixer: one row's hash.
+// One step of the row hash: a word folded in and spread over all bits.
+quint64 Fold(quint64 h, quint64 v) {
+    h = (h ^ v) * 0x9e3779b97f4a7c15ULL;
+    return h ^ (h >> 32);
+}
+
+// The hash of one row: every value's type, its length and its bytes, eight at a time, so that
+// a changed, moved or missing byte changes it.
 quint64 RowHash(int argc, sqlite3_value** argv) {
     quint64 h = 0xcbf29ce484222325ULL;
-    auto feed = [&h](const unsigned char* p, int n) {
-        for (int i = 0; i < n; ++i) {
-            h ^= p[i];
-            h *= 0x100000001b3ULL;
-        }
-    };
     for (int i = 0; i < argc; ++i) {
-        const unsigned char typ = static_cast<unsigned char>(sqlite3_value_type(argv[i]));
-        feed(&typ, 1);
+        const int typ = sqlite3_value_type(argv[i]);
         switch (typ) {
-            case SQLITE_INTEGER: {
-                const sqlite3_int64 v = sqlite3_value_int64(argv[i]);
-                feed(reinterpret_cast<const unsigned char*>(&v), sizeof v);
+            case SQLITE_INTEGER:
+                h = Fold(h, SQLITE_INTEGER);
+                h = Fold(h, static_cast<quint64>(sqlite3_value_int64(argv[i])));
                 break;
-            }
             case SQLITE_FLOAT: {
                 const double v = sqlite3_value_double(argv[i]);
-                feed(reinterpret_cast<const unsigned char*>(&v), sizeof v);
+                quint64 bits;
+                std::memcpy(&bits, &v, sizeof bits);
+                h = Fold(h, SQLITE_FLOAT);
+                h = Fold(h, bits);
                 break;
             }
             case SQLITE_TEXT:
             case SQLITE_BLOB: {
-                const void* p = typ == SQLITE_TEXT
-                                    ? static_cast<const void*>(sqlite3_value_text(argv[i]))
-                                    : sqlite3_value_blob(argv[i]);
+                const auto* p = static_cast<const unsigned char*>(
+                    typ == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(argv[i]))
+                                       : sqlite3_value_blob(argv[i]));
                 const int n = sqlite3_value_bytes(argv[i]);
-                feed(reinterpret_cast<const unsigned char*>(&n), sizeof n);
-                if (p) feed(static_cast<const unsigned char*>(p), n);
+                h = Fold(h, (static_cast<quint64>(n) << 8) | static_cast<quint64>(typ));
+                int k = 0;
+                for (; p && k + 8 <= n; k += 8) {
+                    quint64 wort;
+                    std::memcpy(&wort, p + k, 8);
+                    h = Fold(h, wort);
+                }
+                if (p && k < n) {
+                    quint64 rest = 0;
+                    std::memcpy(&rest, p + k, static_cast<size_t>(n - k));
+                    h = Fold(h, rest);
+                }
                 break;
             }
             default:
+                h = Fold(h, static_cast<quint64>(typ));
                 break;
         }
     }
@@ -71,6 +102,17 @@ quint64 RowHash(int argc, sqlite3_value** argv) {
 // for every row that is stored.
 void TallyRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     auto* tally = static_cast<RowTally*>(sqlite3_user_data(ctx));
+    if (tally && tally->lDatum >= 0 && tally->lDatum + 1 < argc) {
+        sqlite3_value* v = argv[tally->lDatum + 1];
+        const auto* p = sqlite3_value_text(v);
+        const int n = sqlite3_value_bytes(v);
+        if (!IsIsoDate(p, n, tally->bPraefix)) {
+            tally->bFalsch = true;
+            tally->sFalsch = QString::fromUtf8(reinterpret_cast<const char*>(p), n);
+            sqlite3_result_error(ctx, "date form", -1);
+            return;
+        }
+    }
     if (tally && argc > 1) {
         ++tally->summe.lAnzahl;
         tally->summe.lSumme += RowHash(argc - 1, argv + 1);
@@ -128,7 +170,27 @@ QString QuotedList(const QStringList& spalten) {
     return teile.join(QLatin1Char(','));
 }
 
+// The where text as the archive connection must read it: a subquery on a table of the user
+// database ("... rowid IN (SELECT rowid FROM Umsätze ...)") names it without a schema, and
+// the archive's table of the same name would answer it.
+QString SourceWhere(const QString& sRest) {
+    static const QRegularExpression kFrom(
+        QStringLiteral("\\bFROM\\s+(?![\\w\"]+\\.)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QString sWhere = MapSqlDialect(sRest);
+    sWhere.replace(kFrom, QStringLiteral("FROM %1.").arg(QString::fromUtf8(kQuellSchema)));
+    return sWhere;
+}
+
 }  // namespace
+
+QString DateFormText(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
+    return QStringLiteral(
+               "In der Tabelle %1 der Benutzer-Datenbank steht im Feld %2 der Wert "
+               "„%3“ statt eines Datums der Form JJJJ-MM-TT. Solche Zeilen würden "
+               "falsch ausgewählt.")
+        .arg(sTabelle, sFeld, sWert);
+}
 
 Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
     sqlite3* db = cnArchiv.Handle();
@@ -167,26 +229,36 @@ bool SourceAttached(Connection& cnArchiv) {
 }
 
 Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
-                                 const QString& sZiel, const std::function<void(qint64)>& onRow) {
+                                 const QString& sZiel, const std::function<void(qint64)>& onRow,
+                                 const DateForm& datum) {
     sqlite3* db = cnArchiv.Handle();
     Result<QStringList> spalten = ColumnsOf(cnArchiv, QString::fromUtf8(kQuellSchema), sQuelle);
     if (!spalten.ok()) return spalten.error();
     RowTally tally;
     tally.onRow = &onRow;
+    const QStringList& felder = spalten.value();
+    if (!datum.sFeld.isEmpty()) {
+        for (int i = 0; i < felder.size() && tally.lDatum < 0; ++i)
+            if (felder[i].compare(datum.sFeld, Qt::CaseInsensitive) == 0) tally.lDatum = i;
+        if (tally.lDatum < 0)
+            return Error{
+                QStringLiteral("Die Tabelle %1 hat kein Feld %2.").arg(sQuelle, datum.sFeld)};
+        tally.bPraefix = datum.bPraefix;
+    }
     int rc = sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, &tally, TallyRow,
                                         nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return DatabaseError(db, rc, cnArchiv.MessageName());
     // The user's selection as it stands, its first field passed through the row counter.
-    const QStringList& felder = spalten.value();
     const QString sql =
         QStringLiteral("INSERT INTO main.%1 SELECT tolva_erfasse(%2,%3)%4 FROM quelle.%5%6")
             .arg(QuoteIdentifier(sZiel), QuoteIdentifier(felder.front()), QuotedList(felder),
                  felder.size() > 1 ? QLatin1Char(',') + QuotedList(felder.mid(1)) : QString(),
-                 QuoteIdentifier(sQuelle), MapSqlDialect(sRest));
+                 QuoteIdentifier(sQuelle), SourceWhere(sRest));
     const Status s = cnArchiv.Execute(sql);
     const int geaendert = sqlite3_changes(db);
     sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, nullptr, TallyRow, nullptr,
                                nullptr, nullptr);
+    if (tally.bFalsch) return Error{DateFormText(sQuelle, felder[tally.lDatum], tally.sFalsch)};
     if (!s.ok()) return s.error();
     if (geaendert != tally.summe.lAnzahl)
         return Error{QStringLiteral("Es wurden %1 Einträge ausgewählt, aber %2 gespeichert.")

@@ -36,12 +36,24 @@ Status AttachSource(Connection& cnArchiv, const QString& sDatenbank);
 Status DetachSource(Connection& cnArchiv);
 bool SourceAttached(Connection& cnArchiv);
 
+// The message about a selected date of another form than JJJJ-MM-TT.
+QString DateFormText(const QString& sTabelle, const QString& sFeld, const QString& sWert);
+
+// A date field whose every selected value must have the form YYYY-MM-DD (bPraefix: begin with
+// it); no field named: no check.
+struct DateForm {
+    QString sFeld;
+    bool bPraefix = false;
+};
+
 // Copies the rows of "SELECT * FROM <sQuelle><sRest>" (sRest: an optional where text, Jet date
 // literals allowed) from quelle into main.<sZiel> in one statement. onRow is called with the
-// number of rows selected so far, as each row is selected. Returns what was copied.
+// number of rows selected so far, as each row is selected. A selected row whose datum has
+// another form ends the statement with a message that names it. Returns what was copied.
 // Precondition: AttachSource ran on cnArchiv.
 Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
-                                 const QString& sZiel, const std::function<void(qint64)>& onRow);
+                                 const QString& sZiel, const std::function<void(qint64)>& onRow,
+                                 const DateForm& datum = {});
 
 // Count and checksum of every row of main.<sTabelle> of the archive connection.
 Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle);

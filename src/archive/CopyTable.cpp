@@ -54,7 +54,7 @@ Status CopyRecord(Recordset& rsQuelle, Recordset& rsZiel) {
 }
 
 CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
-                            const QString& sWhere) {
+                            const QString& sWhere, const CopyHints& hinweise) {
     SharedState& g = Shared();
     ArchivForm& form = *g.oArchivForm;
     Connection& cnDatenbank = *g.cnDatenbank;
@@ -78,9 +78,8 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
 
     {
         Recordset rsAnzahl;
-        // Counting is cheapest through the account index, whatever the copy itself uses.
         const QString sZaehlen =
-            QString(sql).replace(QStringLiteral("+KontoID"), QStringLiteral("KontoID"));
+            hinweise.sZaehlWhere.isEmpty() ? sql : sSelect + hinweise.sZaehlWhere;
         if (Status s = rsAnzahl.Open(
                 QStringLiteral("SELECT count(*) FROM (") + sZaehlen + QStringLiteral(")"),
                 cnDatenbank, adOpenStatic, adLockOptimistic, adCmdUnspecified);
@@ -101,7 +100,9 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
             form.RepaintWindow();
         }
     };
-    Result<Pruefsumme> kopiert = CopySelection(cnZiel, sQuelle, sRest, sTabelle, zeile);
+    Result<Pruefsumme> kopiert =
+        CopySelection(cnZiel, sQuelle, sRest, sTabelle, zeile,
+                      DateForm{hinweise.sDatumsFeld, hinweise.bDatumPraefix});
     if (!kopiert.ok()) {
         // The row being stored when the statement failed is not in the archive.
         ergebnis.n = std::max<qint64>(0, ergebnis.n - 1);

@@ -16,6 +16,9 @@
 
 #include <QFile>
 
+#include <future>
+#include <system_error>
+
 namespace tolva {
 
 ArchiveRun::ArchiveRun(RunFolder ordner)
@@ -78,7 +81,6 @@ Status ArchiveRun::RunSteps() {
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
     if (Status s = FinishArchiveFile(); !s.ok()) return s;
-    if (Status s = RemoveArchivedRows(); !s.ok()) return s;
     return PutArchiveInPlace();
 }
 
@@ -175,19 +177,29 @@ Status ArchiveRun::OpenArchive() {
 
 Status ArchiveRun::FinishArchiveFile() {
     if (Status s = cnArchiv_.CommitTrans(); !s.ok()) return s;
-    if (Status s = VerifyArchive(cnArchiv_, CurrentLedger()); !s.ok()) return s;
     if (Status s = DetachSource(cnArchiv_); !s.ok()) return s;
-    cnArchiv_.Close();
-    return FlushFile(sTemp_, g_.sArchivDatei);
-}
-
-Status ArchiveRun::RemoveArchivedRows() {
-    // Only rows that the archive verifiably holds leave the user database.
+    // The archive is read back, checked against what was copied and forced to the disk on a
+    // second thread, while the archived rows are removed inside the user database's
+    // transaction: that transaction is committed only when both have succeeded, so nothing
+    // leaves the user database that the archive does not verifiably hold. The archive's
+    // connection belongs to that thread until it has ended.
+    const auto pruefen = [this] {
+        if (Status s = VerifyArchive(cnArchiv_, CurrentLedger()); !s.ok()) return s;
+        cnArchiv_.Close();
+        return FlushFile(sTemp_, g_.sArchivDatei);
+    };
+    std::future<Status> geprueft;
+    try {
+        geprueft = std::async(std::launch::async, pruefen);
+    } catch (const std::system_error&) {
+        geprueft = std::async(std::launch::deferred, pruefen);  // no thread: one after the other
+    }
     CopyLedger::Loeschung abgelehnt;
-    const Status s = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
-    if (s.ok()) return s;
+    const Status entfernt = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
+    if (Status s = geprueft.get(); !s.ok()) return s;
+    if (entfernt.ok()) return entfernt;
     // As a copy whose delete is refused: every row was visited, none stays archived.
-    ShowCopyFailure(abgelehnt.lAnzahl, abgelehnt.lAnzahl, s);
+    ShowCopyFailure(abgelehnt.lAnzahl, abgelehnt.lAnzahl, entfernt);
     return Status::Fail(QString(), kCodeGemeldet);
 }
 

@@ -22,6 +22,18 @@ struct CopyTableErgebnis {
     bool bFehler = false;
 };
 
+// What a caller knows of a selection that makes its copy cheaper or safer.
+struct CopyHints {
+    // A where text that selects the same rows as the copy's and counts them faster (through
+    // an index the copy itself does not use); empty: the copy's own.
+    QString sZaehlWhere;
+    // The date field that the selection compares with the cut-off: every selected row must
+    // hold a date of the form YYYY-MM-DD there (with bDatumPraefix, at its beginning), or the
+    // copy fails before any row is deleted.
+    QString sDatumsFeld;
+    bool bDatumPraefix = false;
+};
+
 // Copies every row of sSelect + sWhere ("SELECT * FROM <table>..." ) of the user database into
 // sTabelle of cnZiel in one statement, moving the progress bar about 40 times, and records the
 // rows' count and checksum in CurrentLedger(). When bEntfernen is set it records the deleting
@@ -29,7 +41,7 @@ struct CopyTableErgebnis {
 // The user database is read through cnZiel (attached as "quelle"; attached here when it is
 // not yet). Preconditions: cnDatenbank open in a transaction; oArchivForm set.
 CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
-                            const QString& sWhere);
+                            const QString& sWhere, const CopyHints& hinweise = {});
 
 // The copier's error exit: its message box ("Es wurde nur n von insgesammt lAnzahl ...",
 // the failure's description after "FEHLER: ") and the rollback of the user database's

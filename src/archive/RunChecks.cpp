@@ -1,6 +1,7 @@
-// The checks before a run: columns, triggers, date forms and a writable database folder.
+// The checks before a run: columns, triggers, execution dates and a writable database folder.
 #include "archive/RunChecks.h"
 
+#include "archive/BulkCopy.h"
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
 #include "database/Connection.h"
@@ -25,8 +26,6 @@ const char* const kKopierteTabellen[] = {
 // The tables a run deletes archived rows from.
 const char* const kEntfernteTabellen[] = {"Umsätze",  "UmsZusatz",      "OffeneUmsätze",
                                           "Aufträge", "SammelAufträge", "SammelEinzel"};
-
-const QString kDatumsForm = QStringLiteral("[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]");
 
 // The rows of a query as lists of texts (NULL as an empty text).
 Result<std::vector<QStringList>> Rows(Connection& cn, const QString& sql) {
@@ -121,46 +120,12 @@ Status CheckTriggers(Connection& cn, const RunChoice& wahl, bool bNummern) {
     return Status::Ok();
 }
 
-Status DateFormFailure(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
-    return Status::Fail(QStringLiteral("In der Tabelle %1 der Benutzer-Datenbank steht im Feld "
-                                       "%2 der Wert „%3“ statt eines Datums der Form "
-                                       "JJJJ-MM-TT. Solche Zeilen würden falsch ausgewählt.")
-                            .arg(sTabelle, sFeld, sWert));
-}
-
 Status CheckDates(Connection& cn, const RunChoice& wahl) {
     const QString sKonten =
         QStringLiteral(" AND KontoID IN (") + IdList(wahl.aKontenAuswahl) + QLatin1Char(')');
-    const QString sStichtag = QLatin1Char('\'') +
-                              QString(wahl.sStichtag).replace(u'\'', QStringLiteral("''")) +
-                              QLatin1Char('\'');
-    struct Auswahl {
-        const char* tabelle;
-        const char* feld;
-        const char* bedingung;  // besides the date
-        bool bPraefix;          // the date begins the field
-    };
-    const Auswahl auswahl[] = {{"Umsätze", "Buchungsdatum", "", false},
-                               {"UmsZusatz", "BuchungsID", "", true},
-                               {"OffeneUmsätze", "Buchungsdatum", "", false},
-                               {"Aufträge", "Datum", " AND Status = 4", false},
-                               {"SammelAufträge", "Datum", " AND Status IN (1, 4)", false}};
-    for (const Auswahl& a : auswahl) {
-        const QString sFeld = QString::fromUtf8(a.feld);
-        const QString sTabelle = QString::fromUtf8(a.tabelle);
-        // Runs on the index that the selection uses; rows of an empty or Null date are not
-        // selected by "<" and need no look.
-        Result<std::vector<QStringList>> falsch = Rows(
-            cn,
-            QStringLiteral("SELECT %1 FROM %2 WHERE %1 < %3%4%5 AND NOT (%1 GLOB '%6%7') LIMIT 1")
-                .arg(QuoteIdentifier(sFeld), QuoteIdentifier(sTabelle), sStichtag, sKonten,
-                     QString::fromUtf8(a.bedingung), kDatumsForm,
-                     a.bPraefix ? QStringLiteral("*") : QString()));
-        if (!falsch.ok()) return falsch.status();
-        if (!falsch.value().empty())
-            return DateFormFailure(sTabelle, sFeld, falsch.value().front().value(0));
-    }
-    // The execution dates of collective orders are scrambled; the run compares them one by one.
+    // The dates of the selected rows are checked by the copying statements as they pass; the
+    // execution dates of collective orders are scrambled and compared one by one by the run,
+    // so they are checked here.
     sqlite3_stmt* stmt = nullptr;
     const QByteArray sql =
         (QStringLiteral("SELECT AusfDatum FROM SammelAufträge WHERE Status IN (1, 4)") + sKonten)
@@ -184,8 +149,8 @@ Status CheckDates(Connection& cn, const RunChoice& wahl) {
     }
     sqlite3_finalize(stmt);
     if (bFalsch)
-        return DateFormFailure(QStringLiteral("SammelAufträge"), QStringLiteral("AusfDatum"),
-                               sFalsch);
+        return Status::Fail(
+            DateFormText(QStringLiteral("SammelAufträge"), QStringLiteral("AusfDatum"), sFalsch));
     if (rc != SQLITE_DONE) return DatabaseError(cn.Handle(), rc, cn.MessageName());
     return Status::Ok();
 }

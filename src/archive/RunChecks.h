@@ -26,8 +26,9 @@ struct RunChoice {
 // - no trigger sits on a table the run deletes from (with bEntfernen) or changes (Konten,
 //   when an account to be copied has a negative number): it would change rows that are
 //   never archived;
-// - every date the run selects by (Buchungsdatum, the start of BuchungsID, Datum, the
-//   unscrambled AusfDatum) is in the stored form JJJJ-MM-TT for the rows it selects;
+// - the unscrambled execution date (AusfDatum) of every collective order it looks at is in
+//   the stored form JJJJ-MM-TT (the dates the copying statements select by are checked by
+//   them, row by row, before anything is removed);
 // - the user database and its folder can be written when the run changes the database.
 // A missing template and a template of another schema version pass: the run itself reports
 // those as it always has. Reads only; changes nothing.

@@ -12,10 +12,10 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -42,8 +42,7 @@ Status NotOnPage(const FrmArchiv& form, int lSeite) {
 // all accounts as well, so the first account can only be ticked together with all of them.
 Status TickAccounts(KontenGrid& grid, const std::vector<QString>& konten) {
     auto gewaehlt = [&](int r) {
-        return std::find(konten.begin(), konten.end(), grid.RowData(r).toString()) !=
-               konten.end();
+        return std::find(konten.begin(), konten.end(), grid.RowData(r).toString()) != konten.end();
     };
     bool bAlle = true;
     for (int r = 0; r < grid.Rows(); ++r) bAlle = bAlle && gewaehlt(r);
@@ -53,7 +52,8 @@ Status TickAccounts(KontenGrid& grid, const std::vector<QString>& konten) {
             "Das erste Konto der Liste lässt sich im Assistenten nur mit allen Konten ankreuzen."));
     grid.SetCellChecked(0, 0, KontenGrid::flexUnchecked);
     for (int r = 1; r < grid.Rows(); ++r)
-        grid.SetCellChecked(r, 0, gewaehlt(r) ? KontenGrid::flexChecked : KontenGrid::flexUnchecked);
+        grid.SetCellChecked(r, 0,
+                            gewaehlt(r) ? KontenGrid::flexChecked : KontenGrid::flexUnchecked);
     return Status::Ok();
 }
 

@@ -145,9 +145,6 @@ TEST_F(RunSafetyTest, WhatTheCopyingAssumesIsCheckedBeforeAnythingIsWritten) {
          "Verwendungszweck, Empfaenger, KategorieID FROM Umsätze; "
          "DROP TABLE Umsätze; ALTER TABLE neu RENAME TO Umsätze",
          {QStringLiteral("Umsätze"), QStringLiteral("Verwendungszweck, Empfaenger")}},
-        {"UPDATE Umsätze SET Buchungsdatum = '05.07.2024' WHERE id = "
-         "(SELECT max(id) FROM Umsätze WHERE KontoID = 1)",
-         {QStringLiteral("Umsätze"), QStringLiteral("„05.07.2024“")}},
     };
     const QString sSicherung = dir_.filePath(QStringLiteral("bank.BKA"));
     for (const auto& fall : faelle) {
@@ -162,6 +159,38 @@ TEST_F(RunSafetyTest, WhatTheCopyingAssumesIsCheckedBeforeAnythingIsWritten) {
         ExpectNothingChanged();
         EXPECT_FALSE(QFileInfo::exists(sSicherung));
         EXPECT_TRUE(TargetFolderEntries().isEmpty());
+    }
+}
+
+// A date of another form sorts before the cut-off as text and would be archived and removed
+// by mistake; the copying statement sees every selected date and ends the run.
+TEST_F(RunSafetyTest, ASelectedDateOfAnotherFormEndsTheRunBeforeAnyRowIsRemoved) {
+    const struct {
+        const char* sql;
+        const char* sWert;
+    } faelle[] = {
+        {"UPDATE Umsätze SET Buchungsdatum = '05.07.2024' WHERE id = "
+         "(SELECT max(id) FROM Umsätze WHERE KontoID = 1)",
+         "„05.07.2024“"},
+        {"UPDATE UmsZusatz SET BuchungsID = '12.01.2019-000016' WHERE id = "
+         "(SELECT max(id) FROM UmsZusatz)",
+         "„12.01.2019-000016“"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.sql);
+        CopyFileForTest(DemoFile(), sUser_);
+        ChangeUserDatabase(QString::fromUtf8(fall.sql));
+        Prepare();
+        boxes_->Clear();
+        bool bErfolg = true;
+        EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+        EXPECT_FALSE(bErfolg);
+        ExpectNothingChanged();
+        EXPECT_TRUE(TargetFolderEntries().isEmpty());
+        ASSERT_EQ(boxes_->Shown().size(), 1u);
+        const ShownMessage& m = boxes_->Shown()[0];
+        EXPECT_TRUE(m.sText.startsWith(QStringLiteral("Es wurde nur "))) << m.sText.toStdString();
+        EXPECT_TRUE(m.sText.contains(QString::fromUtf8(fall.sWert))) << m.sText.toStdString();
     }
 }
 
