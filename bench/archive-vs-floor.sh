@@ -187,7 +187,7 @@ floor_sql() {
     local archiv=$1 c=$2 konten=$3 timer=$4 t w
     cat <<EOF
 $KEY_SQL
-PRAGMA cache_size=-16384;
+PRAGMA cache_size=-8192;
 PRAGMA journal_mode=DELETE;
 PRAGMA synchronous=FULL;
 PRAGMA locking_mode=EXCLUSIVE;

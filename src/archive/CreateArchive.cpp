@@ -181,11 +181,19 @@ Status ArchiveRun::FinishArchiveFile() {
     // The archive is read back, checked against what was copied and forced to the disk on a
     // second thread, while the archived rows are removed inside the user database's
     // transaction: that transaction is committed only when both have succeeded, so nothing
-    // leaves the user database that the archive does not verifiably hold. The archive's
-    // connection belongs to that thread until it has ended.
+    // leaves the user database that the archive does not verifiably hold.
+    // It reads the file afresh through a connection of its own with a small page cache (one
+    // pass needs no more), so the writer's cache is given back before the removal fills the
+    // user database's.
+    cnArchiv_.Close();
     const auto pruefen = [this] {
-        if (Status s = VerifyArchive(cnArchiv_, CurrentLedger()); !s.ok()) return s;
-        cnArchiv_.Close();
+        Connection cnPruefung;
+        cnPruefung.SetDisplayName(g_.sArchivDatei);
+        if (Status s = cnPruefung.Open(BuildConnectionText(sTemp_)); !s.ok()) return s;
+        if (Status s = cnPruefung.Execute(QStringLiteral("PRAGMA cache_size = -512")); !s.ok())
+            return s;
+        if (Status s = VerifyArchive(cnPruefung, CurrentLedger()); !s.ok()) return s;
+        cnPruefung.Close();
         return FlushFile(sTemp_, g_.sArchivDatei);
     };
     std::future<Status> geprueft;
