@@ -2,9 +2,11 @@
 # archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
 # and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [--big] [--quick] [N]
+# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|wizard|fixed] [N]
 #   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
-#            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs.
+#            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
+#            --part runs one part only (run against floor, wizard against command line, fixed
+#            costs).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -38,15 +40,18 @@
 # page on N bookings on the X server, the survey over 50 accounts and opening a keyed database.
 set -euo pipefail
 
-BIG=0 QUICK=0
+BIG=0 QUICK=0 PART=all
 while [[ ${1:-} == --* ]]; do
     case $1 in
         --big) BIG=1 ;;
         --quick) QUICK=1 ;;
+        --part) PART=${2:-}; shift ;;
         *) echo "unknown option $1" >&2; exit 2 ;;
     esac
     shift
 done
+[[ $PART =~ ^(all|pairs|wizard|fixed)$ ]] || { echo "--part takes pairs, wizard or fixed" >&2; exit 2; }
+part() { [[ $PART == all || $PART == "$1" ]]; }
 N=${1:-1000000}
 [[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
 RUNS=${TOLVA_BENCH_RUNS:-3}
@@ -348,10 +353,12 @@ bench_pair() {
 SIZES=($N)
 (( QUICK )) || SIZES=($(( N / 10 )) $N)
 (( BIG )) && SIZES+=($(( 3 * N )))
-for n in "${SIZES[@]}"; do
-    bench_pair "$n" all
-    bench_pair "$n" subset
-done
+if part pairs; then
+    for n in "${SIZES[@]}"; do
+        bench_pair "$n" all
+        bench_pair "$n" subset
+    done
+fi
 
 # --- the wizard against the command line --------------------------------------------------------
 
@@ -378,12 +385,20 @@ bench_wizard() {  # bench_wizard WHICH
     [[ -n ${XDISPLAY:-} ]] && kinds+=(x11)
     echo "== the wizard against the command line: $N bookings, $which, $RUNS runs each"
     rm -f "$WORK"/w-*.time
+    local n=${#kinds[@]} j line
     for (( i = 1; i <= RUNS; i++ )); do
-        for kind in "${kinds[@]}"; do run_side "$kind" "$db" "$c" "$konten" "$WORK/w-$kind-$i"; done
+        # Each run starts with another side, so that none always follows the same one.
+        line="  run $i:"
+        for (( j = 0; j < n; j++ )); do
+            kind=${kinds[$(( (i - 1 + j) % n ))]}
+            run_side "$kind" "$db" "$c" "$konten" "$WORK/w-$kind-$i"
+            line+=" $kind $(cut -d' ' -f1 "$WORK/w-$kind-$i.time")s"
+        done
         for kind in "${kinds[@]:1}"; do
             same_rows "command-line archive" "$WORK/cli.aba" "$kind wizard archive" "$WORK/$kind.aba" archive
             same_rows "command-line user database" "$WORK/cli.db" "$kind wizard user database" "$WORK/$kind.db" user
         done
+        echo "$line; same rows"
     done
     local cw w m
     cw=$(cut -d' ' -f1 "$WORK"/w-cli-*.time | median)
@@ -405,11 +420,14 @@ ms_of() {  # ms_of RUNS CMD... : median wall ms of RUNS runs
     done | median | awk '{printf "%.1f", $1 / 1000}'
 }
 
-if (( ! QUICK )); then
+if (( ! QUICK )) && part wizard; then
     start_xvfb || echo "(no Xvfb: the wizard runs offscreen only)"
     bench_wizard all
     bench_wizard subset
+fi
 
+if (( ! QUICK )) && part fixed; then
+    [[ -z ${XDISPLAY:-} ]] && { start_xvfb || true; }
     echo "== fixed costs"
     # The command line's whole job on a database with 100 bookings: what every run pays.
     klein=$(demo_db 1000 12)

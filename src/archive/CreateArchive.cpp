@@ -55,6 +55,10 @@ bool ArchiveRun::Run() {
 }
 
 Status ArchiveRun::RunSteps() {
+    // While the archive is written the user database is only read through it; the counts
+    // before each copy read in one pass. The pages the survey left are given back to the
+    // archive's cache, and the removal at the end gets the full cache again.
+    if (Status s = cnDatenbank_.SetCacheKiB(1024); !s.ok()) return s;
     if (Status s = MakeArchiveFile(); !s.ok()) return s;
     const QDateTime jetzt = CurrentDateTime();
     sBeschreibung_ = QStringLiteral("Alle Daten älter als ") +
@@ -203,7 +207,8 @@ Status ArchiveRun::FinishArchiveFile() {
         geprueft = std::async(std::launch::deferred, pruefen);  // no thread: one after the other
     }
     CopyLedger::Loeschung abgelehnt;
-    const Status entfernt = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
+    Status entfernt = cnDatenbank_.SetCacheKiB(Connection::kCacheKiB);
+    if (entfernt.ok()) entfernt = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
     if (Status s = geprueft.get(); !s.ok()) return s;
     if (entfernt.ok()) return entfernt;
     // As a copy whose delete is refused: every row was visited, none stays archived.

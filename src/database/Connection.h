@@ -55,6 +55,10 @@ class Connection {
 
     // Runs one SQL text (after dialect mapping). No result rows are returned.
     Status Execute(const QString& sql);
+    // The page cache of the main database in KiB; every connection opens with kCacheKiB.
+    // A smaller one gives its pages' memory back at once.
+    static constexpr int kCacheKiB = 8192;
+    Status SetCacheKiB(int lKiB);
 
     // Does what of the open transaction's commit can be done before it: writes the changed
     // pages to the file now, taking the lock that the commit needs (waiting for readers up to

@@ -266,11 +266,11 @@ void FrmArchiv::RepaintProgressList() {
 
 void FrmArchiv::RepaintWindow() {
     // The copier asks after every K-th row, which for small tables is every row; a person
-    // sees no more than about ten pictures a second, and each costs a whole window.
+    // sees no more than about ten pictures a second. What changed since the last picture
+    // (the bar, new progress lines) is painted, not the whole skinned window.
     constexpr qint64 kAbstandMs = 100;
     if (letzteMalung_.isValid() && letzteMalung_.elapsed() < kAbstandMs) return;
     letzteMalung_.start();
-    repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
