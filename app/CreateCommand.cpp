@@ -4,13 +4,13 @@
 #include "CommandSession.h"
 #include "Commands.h"
 #include "TerminalMessageBoxes.h"
+#include "WindowLibrary.h"
 
 #include "archive/StartArchive.h"
 #include "component/SharedState.h"
 #include "database/Cancel.h"
 #include "hostlib/HostServices.h"
 #include "survey/Survey.h"
-#include "wizard/WizardPilot.h"
 
 #include <QFileInfo>
 
@@ -63,8 +63,10 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
     wahl.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
     if (a.Has(QStringLiteral("backup")))
         wahl.sSicherung = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
-    const Status gefahren =
-        RunCreateJob(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
+    Result<const WindowApi*> fenster = LoadWindowApi();
+    if (!fenster.ok()) return Fail(fenster.error().description);
+    const Status gefahren = fenster.value()->RunCreateJob(
+        QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
     if (!gefahren.ok()) return Fail(gefahren.description());
     return QFileInfo::exists(wahl.sZielDatei) ? 0 : 1;
 }

@@ -5,10 +5,8 @@
 
 #include "Arguments.h"
 
+#include "WindowLibrary.h"
 #include "demo/DemoDatabase.h"
-#include "wizard/PageRenderer.h"
-#include "wizard/WizardHost.h"
-#include "wizard/WizardPilot.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +27,9 @@ int RunMainJob() {
         if (!summary.ok()) return Fail(summary.error().description);
         QTextStream(stdout) << summary.value().Text() << Qt::endl;
     }
-    return RunWizardHost(sPfad);
+    Result<const WindowApi*> fenster = LoadWindowApi();
+    if (!fenster.ok()) return Fail(fenster.error().description);
+    return fenster.value()->RunWizardHost(sPfad);
 }
 
 int RunWindowCommand(const QStringList& args) {
@@ -46,12 +46,15 @@ int RunWindowCommand(const QStringList& args) {
         return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD [--first-page]] | pages --db "
                                    "PFAD --out ORDNER"),
                     2);
+    Result<const WindowApi*> fenster = LoadWindowApi();
+    if (!fenster.ok()) return Fail(fenster.error().description);
+    const WindowApi& api = *fenster.value();
     if (a.Flag(QStringLiteral("first-page"))) {
-        const Status s = ShowFirstPage(sDatenbank);
+        const Status s = api.ShowFirstPage(sDatenbank);
         return s.ok() ? 0 : Fail(s.description());
     }
-    if (!bBilder) return RunWizardHost(sDatenbank);
-    if (Status s = RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
+    if (!bBilder) return api.RunWizardHost(sDatenbank);
+    if (Status s = api.RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
         return Fail(s.description());
     return 0;
 }

@@ -1,0 +1,24 @@
+// The window commands of the demo program, reached at run time: the command line loads the
+// window library (and with it Qt's widgets) only when it shows a window.
+#pragma once
+
+#include "common/Result.h"
+#include "wizard/WizardPilot.h"
+
+#include <QString>
+
+namespace tolva {
+
+// What libtolva_wizard_host.so offers through tolva_window_api(). Every function makes the
+// application object it needs when none exists.
+struct WindowApi {
+    int (*RunWizardHost)(const QString& sDatenbank);
+    Status (*RenderPages)(const QString& sDatenbank, const QString& sOrdner);
+    Status (*RunCreateJob)(const QString& sDatenbank, const CreateChoice& auswahl);
+    Status (*ShowFirstPage)(const QString& sDatenbank);
+};
+
+}  // namespace tolva
+
+// The library's one entry for the program; the table lives as long as the library.
+extern "C" const tolva::WindowApi* tolva_window_api();
