@@ -25,20 +25,23 @@ QString TickedAccountIds(const std::vector<QString>& aKontenAuswahl) {
 }
 
 // The selection of a table's rows dated before the cut-off for the ticked accounts: a where
-// text for copying and deleting, and one that counts the same rows through the account index.
-// Copying takes one of two ways: when the accounts hold a large share of the table, one pass
-// over it ("+KontoID" keeps the database from walking the account index account by account,
-// reading each page once per account); else the account index gives the row ids first and the
-// rows are then read in the order they are stored, each page once.
+// text for copying and deleting, and one that counts the same rows cheaply. Copying takes one
+// of two ways: when the accounts hold a large share of the table, one pass over it ("+KontoID"
+// keeps the database from walking the account index account by account, reading each page
+// once per account); else, when the account index holds the date (bImIndex), it gives the row
+// ids first and the rows are then read in the order they are stored, each page once. Counting
+// goes through the account index alone when it holds the date, else it takes the copy's way.
 CopyHints DatedSelection(const QString& sTabelle, const QString& sDatum, const QString& sIds,
-                         bool bZeilennummern, QString* sWhere) {
-    CopyHints hinweise;
-    hinweise.sZaehlWhere = QStringLiteral(" WHERE ") + sDatum +
+                         bool bImIndex, bool bWenige, QString* sWhere) {
+    const QString sIndex = QStringLiteral(" WHERE ") + sDatum +
                            QStringLiteral(" AND KontoID IN (") + sIds + QLatin1Char(')');
-    *sWhere = bZeilennummern ? QStringLiteral(" WHERE rowid IN (SELECT rowid FROM ") + sTabelle +
-                                   hinweise.sZaehlWhere + QLatin1Char(')')
-                             : QStringLiteral(" WHERE ") + sDatum +
-                                   QStringLiteral(" AND +KontoID IN (") + sIds + QLatin1Char(')');
+    const QString sDurchlauf = QStringLiteral(" WHERE ") + sDatum +
+                               QStringLiteral(" AND +KontoID IN (") + sIds + QLatin1Char(')');
+    *sWhere = bImIndex && bWenige ? QStringLiteral(" WHERE rowid IN (SELECT rowid FROM ") +
+                                        sTabelle + sIndex + QLatin1Char(')')
+                                  : sDurchlauf;
+    CopyHints hinweise;
+    hinweise.sZaehlWhere = bImIndex ? sIndex : sDurchlauf;
     return hinweise;
 }
 
@@ -165,7 +168,7 @@ Status ArchiveRun::CopyBookings() {
         const char* tabelle;
         const char* feld;
         bool bPraefix;  // the field begins with the date
-        bool bImIndex;  // the account index holds the date: it can give the row ids alone
+        bool bImIndex;  // the account index holds the date: it gives row ids and counts alone
     } buchungen[] = {{"Umsätze", "Buchungsdatum", false, true},
                      {"UmsZusatz", "BuchungsID", true, false},
                      {"OffeneUmsätze", "Buchungsdatum", false, true}};
@@ -177,7 +180,7 @@ Status ArchiveRun::CopyBookings() {
             DatedSelection(sTabelle,
                            sFeld + QStringLiteral(" < '") +
                                g_.oTools->FormatSqlDatum(g_.dStichtag) + QLatin1Char('\''),
-                           sKontenIds_, b.bImIndex && bWenige.value(), &sWhere);
+                           sKontenIds_, b.bImIndex, bWenige.value(), &sWhere);
         hinweise.sDatumsFeld = sFeld;
         hinweise.bDatumPraefix = b.bPraefix;
         if (Status s = Copied(CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle,
