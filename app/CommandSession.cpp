@@ -1,9 +1,9 @@
 // The command line's preparation of the shared state.
 #include "CommandSession.h"
 
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
 #include "hostlib/HostTools.h"
+#include "state/SharedState.h"
 #include "survey/Survey.h"
 
 #include <algorithm>

@@ -7,9 +7,9 @@
 #include "WindowLibrary.h"
 
 #include "archive/StartArchive.h"
-#include "component/SharedState.h"
 #include "database/Cancel.h"
 #include "hostlib/HostServices.h"
+#include "state/SharedState.h"
 #include "survey/Survey.h"
 
 #include <QFileInfo>

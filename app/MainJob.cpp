@@ -6,6 +6,8 @@
 #include "Arguments.h"
 
 #include "WindowLibrary.h"
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
 #include "demo/DemoDatabase.h"
 
 #include <QDir>
@@ -32,6 +34,22 @@ int RunMainJob() {
     return fenster.value()->RunWizardHost(sPfad);
 }
 
+namespace {
+
+// The demo host's look at the database before it calls the component: a missing file, a file
+// that is no database or that the key does not open ends with the German message, instead of
+// a wizard without accounts.
+Status CheckDatabase(const QString& sDatenbank) {
+    if (!QFileInfo(sDatenbank).isFile())
+        return Status::Fail(QStringLiteral("Die Datenbank „%1“ gibt es nicht.").arg(sDatenbank));
+    Connection cn;
+    if (Status s = cn.Open(BuildConnectionText(sDatenbank)); !s.ok()) return s;
+    cn.Close();
+    return Status::Ok();
+}
+
+}  // namespace
+
 int RunWindowCommand(const QStringList& args) {
     const bool bBilder = args.value(0) == QLatin1String("pages");
     Result<Arguments> parsed =
@@ -46,6 +64,7 @@ int RunWindowCommand(const QStringList& args) {
         return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD [--first-page]] | pages --db "
                                    "PFAD --out ORDNER"),
                     2);
+    if (Status s = CheckDatabase(sDatenbank); !s.ok()) return Fail(s.description());
     Result<const WindowApi*> fenster = LoadWindowApi();
     if (!fenster.ok()) return Fail(fenster.error().description);
     const WindowApi& api = *fenster.value();

@@ -4,7 +4,7 @@
 #include "Commands.h"
 
 #include "archive/ModArchiv.h"
-#include "component/SharedState.h"
+#include "state/SharedState.h"
 #include "survey/Survey.h"
 
 #include <QTextStream>

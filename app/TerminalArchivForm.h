@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "component/ArchivForm.h"
+#include "state/ArchivForm.h"
 
 #include <QString>
 #include <QVariant>

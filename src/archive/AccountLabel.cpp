@@ -3,8 +3,8 @@
 
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
-#include "component/SharedState.h"
 #include "database/Recordset.h"
+#include "state/SharedState.h"
 
 namespace tolva {
 

@@ -3,12 +3,12 @@
 #include "archive/ArchiveRun.h"
 
 #include "archive/ModCrypt.h"
-#include "component/ArchivForm.h"
-#include "component/SharedState.h"
 #include "database/Recordset.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "state/ArchivForm.h"
+#include "state/SharedState.h"
 
 namespace tolva {
 namespace {

@@ -3,11 +3,11 @@
 
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
-#include "component/ArchivForm.h"
-#include "component/SharedState.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
 #include "hostlib/MessageBox.h"
+#include "state/ArchivForm.h"
+#include "state/SharedState.h"
 
 #include <algorithm>
 

@@ -6,13 +6,13 @@
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
 #include "archive/FileSystem.h"
-#include "component/ArchivForm.h"
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "state/ArchivForm.h"
+#include "state/SharedState.h"
 
 #include <QFile>
 

@@ -8,12 +8,12 @@
 #include "archive/RunChecks.h"
 #include "archive/RunFolder.h"
 #include "archive/RunNames.h"
-#include "component/SharedState.h"
 #include "database/Cancel.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 #include "survey/CreatePath.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 // HbArchiv: the entry of the component -- settings, the wizard window, the result.
 #include "component/HbArchiv.h"
 
-#include "component/SharedState.h"
 #include "database/Connection.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
+#include "state/SharedState.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/OleColour.h"

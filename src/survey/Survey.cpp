@@ -1,9 +1,9 @@
 // The candidate survey over the ticked accounts, and the banks of the accounts it finds.
 #include "survey/Survey.h"
 
-#include "component/ArchivForm.h"
-#include "component/SharedState.h"
 #include "database/Recordset.h"
+#include "state/ArchivForm.h"
+#include "state/SharedState.h"
 
 #include <QLocale>
 

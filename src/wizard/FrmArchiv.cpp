@@ -1,11 +1,11 @@
 // frmArchiv: construction, the window's life, its progress display and its colours.
 #include "wizard/FrmArchiv.h"
 
-#include "component/SharedState.h"
 #include "hostlib/HostServices.h"
 #include "skin/FocusLabel.h"
 #include "skin/SkinLine.h"
 #include "skin/Twips.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/OleColour.h"

@@ -1,13 +1,13 @@
 // frmArchiv: the load handler, the remove check box and the backup file name.
 #include "wizard/FrmArchiv.h"
 
-#include "component/SharedState.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/HostTools.h"
 #include "skin/ModBackground.h"
 #include "skin/Twips.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/OleColour.h"

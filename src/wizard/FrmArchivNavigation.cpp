@@ -1,8 +1,8 @@
 // frmArchiv: the current page and the moves between the pages.
 #include "wizard/FrmArchiv.h"
 
-#include "component/SharedState.h"
 #include "skin/ModBackground.h"
+#include "state/SharedState.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 

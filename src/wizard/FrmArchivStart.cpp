@@ -2,9 +2,9 @@
 #include "wizard/FrmArchiv.h"
 
 #include "archive/StartArchive.h"
-#include "component/SharedState.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/SuiButtons.h"
 

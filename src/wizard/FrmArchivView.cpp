@@ -2,9 +2,9 @@
 #include "wizard/FrmArchiv.h"
 
 #include "archive/ArchiveList.h"
-#include "component/SharedState.h"
 #include "hostlib/HostServices.h"
 #include "skin/ModBackground.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FileDialogs.h"
 #include "wizard/SuiButtons.h"

@@ -2,7 +2,7 @@
 #include "wizard/WizardPilot.h"
 
 #include "component/HbArchiv.h"
-#include "component/SharedState.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"

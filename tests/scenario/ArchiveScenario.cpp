@@ -3,11 +3,11 @@
 
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostTools.h"
+#include "state/SharedState.h"
 #include "survey/Survey.h"
 
 #include <QDir>

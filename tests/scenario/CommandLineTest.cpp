@@ -86,6 +86,31 @@ TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
     EXPECT_EQ(DumpAll(sBank_), vorher);
 }
 
+// The demo host looks at the database before it calls the component: a wizard without
+// accounts would only wait for a click.
+TEST_F(CommandLineTest, TheDemoHostEndsWithAMessageOnADatabaseItCannotOpen) {
+    const QString sText = dir_.filePath(QStringLiteral("notiz.db"));
+    {
+        QFile f(sText);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    }
+    const struct {
+        QString sPfad;
+        QString sTeil;
+    } faelle[] = {{dir_.filePath(QStringLiteral("fehlt.db")), QStringLiteral("gibt es nicht")},
+                  {sText, QStringLiteral("notiz.db")}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.sPfad.toStdString());
+        const Ausgabe a = Run({QStringLiteral("--db"), fall.sPfad},
+                              {QStringLiteral("QT_QPA_PLATFORM=offscreen")});
+        EXPECT_EQ(a.lExitCode, 1);
+        EXPECT_TRUE(a.sErr.contains(fall.sTeil)) << a.sErr.toStdString();
+        EXPECT_TRUE(a.sOut.isEmpty()) << a.sOut.toStdString();
+    }
+    EXPECT_EQ(FileBytes(sText), QByteArray(4096, 'x'));
+}
+
 // The order of the file steps as the system calls see it: the archive and the backup reach the
 // disk before they take their names, and the folder entry after it. (Account 1 is named twice
 // on purpose: it is ticked once.)

@@ -7,9 +7,9 @@
 #include "FailingVfs.h"
 
 #include "archive/ArchiveList.h"
-#include "component/SharedState.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 
 #include <QDir>
 #include <QDirIterator>

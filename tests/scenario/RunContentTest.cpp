@@ -6,9 +6,9 @@
 #include "archive/ArchiveList.h"
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 
 #include <QDir>
 #include <QFileInfo>

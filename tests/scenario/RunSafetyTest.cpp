@@ -5,8 +5,8 @@
 
 #include "archive/ArchiveList.h"
 #include "archive/RunFolder.h"
-#include "component/SharedState.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
-#include "component/SharedState.h"
 #include "hostlib/MessageBox.h"
+#include "state/SharedState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // An ArchivForm that records what the engine shows, for tests.
 #pragma once
 
-#include "component/ArchivForm.h"
+#include "state/ArchivForm.h"
 
 #include <QString>
 #include <QStringList>

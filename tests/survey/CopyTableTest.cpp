@@ -7,8 +7,8 @@
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
 #include "archive/ModArchiv.h"
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
+#include "state/SharedState.h"
 
 #include <QTemporaryDir>
 

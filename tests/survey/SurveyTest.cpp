@@ -3,9 +3,9 @@
 #include "EngineFiles.h"
 #include "RecordingArchivForm.h"
 
-#include "component/SharedState.h"
 #include "database/ConnectionText.h"
 #include "hostlib/HostTools.h"
+#include "state/SharedState.h"
 #include "survey/Survey.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // A test library that a C host loads beside the component: once armed, it drives the next
 // wizard window that opens (the C host itself cannot click).
-#include "component/SharedState.h"
+#include "state/SharedState.h"
 #include "wizard/FrmArchiv.h"
 
 #include <QCoreApplication>

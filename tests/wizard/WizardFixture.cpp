@@ -2,10 +2,10 @@
 #include "WizardFixture.h"
 
 #include "component/HbArchiv.h"
-#include "component/SharedState.h"
 #include "database/Schema.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/HostServices.h"
+#include "state/SharedState.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 

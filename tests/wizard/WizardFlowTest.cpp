@@ -2,8 +2,8 @@
 #include "WizardFixture.h"
 
 #include "archive/ArchiveList.h"
-#include "component/SharedState.h"
 #include "hostlib/HostServices.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/PageRenderer.h"

@@ -2,12 +2,12 @@
 #include "WizardFixture.h"
 
 #include "archive/ModCrypt.h"
-#include "component/SharedState.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "hostlib/HostServices.h"
 #include "skin/FocusLabel.h"
 #include "skin/Twips.h"
+#include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"

@@ -2,12 +2,12 @@
 // and no control covers another. The suite runs once per resolution (see CMakeLists.txt).
 #include "WizardFixture.h"
 
-#include "component/SharedState.h"
 #include "skin/FocusLabel.h"
 #include "skin/ModBackground.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinLine.h"
 #include "skin/Twips.h"
+#include "state/SharedState.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/SuiButtons.h"

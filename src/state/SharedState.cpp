@@ -1,5 +1,5 @@
 // SharedState: the one instance of the state shared by the component, the window and the engine.
-#include "component/SharedState.h"
+#include "state/SharedState.h"
 
 namespace tolva {
 
