@@ -1,40 +1,113 @@
-// Parsing of the command line's options.
+// Parsing of one command's options with QCommandLineParser, in German.
 #include "Arguments.h"
 
-namespace tolva {
+#include <QRegularExpression>
+#include <QTextStream>
 
-Result<Arguments> ParseArguments(const QStringList& args, const QStringList& mitWert,
-                                 const QStringList& schalter) {
-    Arguments a;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QStringLiteral("--")) || arg == QStringLiteral("--")) {
-            a.positionen << arg;
-            continue;
-        }
-        QString name = arg.mid(2);
-        QString wert;
-        bool hatWert = false;
-        if (const qsizetype gleich = name.indexOf(QLatin1Char('=')); gleich >= 0) {
-            wert = name.mid(gleich + 1);
-            name = name.left(gleich);
-            hatWert = true;
-        }
-        if (mitWert.contains(name)) {
-            if (!hatWert) {
-                if (i + 1 >= args.size())
-                    return Error{QStringLiteral("Die Option --") + name +
-                                 QStringLiteral(" braucht einen Wert.")};
-                wert = args[++i];
-            }
-            a.werte.insert(name, wert);
-        } else if (schalter.contains(name) && !hatWert) {
-            a.schalter.insert(name);
-        } else {
-            return Error{QStringLiteral("Unbekannte Option: ") + arg};
-        }
+namespace tolva {
+namespace {
+
+QString Usage(const CommandSpec& befehl) {
+    QString s = QStringLiteral("Aufruf: tolva-archiv");
+    if (!befehl.sBefehl.isEmpty()) s += QLatin1Char(' ') + befehl.sBefehl;
+    for (const OptionSpec& o : befehl.optionen) {
+        QString teil = QStringLiteral("--") + o.sName;
+        if (!o.sWert.isEmpty()) teil += QLatin1Char(' ') + o.sWert;
+        s += o.bPflicht ? QLatin1Char(' ') + teil : QStringLiteral(" [") + teil + QLatin1Char(']');
     }
+    if (!befehl.sPositionen.isEmpty()) s += QLatin1Char(' ') + befehl.sPositionen;
+    return s;
+}
+
+}  // namespace
+
+int RefuseArguments(const CommandSpec& befehl, const QString& sFehler) {
+    QTextStream(stderr) << sFehler << '\n' << Usage(befehl) << '\n';
+    return 2;
+}
+
+bool Arguments::Has(const QString& sName) const {
+    return parser_ && parser_->isSet(sName);
+}
+
+QString Arguments::Value(const QString& sName) const {
+    return parser_ ? parser_->value(sName) : QString();
+}
+
+QString HelpText(const CommandSpec& befehl) {
+    QString s = Usage(befehl) + QStringLiteral("\n\n") + befehl.sZweck + QStringLiteral("\n");
+    if (!befehl.optionen.empty()) s += QStringLiteral("\nOptionen:\n");
+    for (const OptionSpec& o : befehl.optionen) {
+        QString links = QStringLiteral("  --") + o.sName;
+        if (!o.sWert.isEmpty()) links += QLatin1Char(' ') + o.sWert;
+        s += links.leftJustified(32) + QLatin1Char(' ') + o.sHilfe + QLatin1Char('\n');
+    }
+    s += QStringLiteral("  --help").leftJustified(32) + QStringLiteral(" zeigt diese Hilfe\n");
+    return s;
+}
+
+std::optional<Arguments> ParseCommand(const CommandSpec& befehl, const QStringList& args,
+                                      int* lStatus) {
+    auto parser = std::make_shared<QCommandLineParser>();
+    parser->setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const OptionSpec& o : befehl.optionen)
+        parser->addOption(o.sWert.isEmpty() ? QCommandLineOption(o.sName, o.sHilfe)
+                                            : QCommandLineOption(o.sName, o.sHilfe, o.sWert));
+    parser->addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                         QStringLiteral("zeigt diese Hilfe")));
+    *lStatus = 0;
+    if (!parser->parse(QStringList{QStringLiteral("tolva-archiv")} + args)) {
+        const QStringList unbekannt = parser->unknownOptionNames();
+        if (!unbekannt.isEmpty()) {
+            const QString& n = unbekannt.front();
+            *lStatus = RefuseArguments(
+                befehl, QStringLiteral("Unbekannte Option: %1%2")
+                            .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n));
+            return std::nullopt;
+        }
+        // QCommandLineParser names the option whose value is missing in quotes.
+        static const QRegularExpression kName(QStringLiteral("'-*([^']+)'"));
+        const QRegularExpressionMatch m = kName.match(parser->errorText());
+        *lStatus =
+            RefuseArguments(befehl, m.hasMatch() ? QStringLiteral("Die Option --%1 braucht einen "
+                                                                  "Wert.")
+                                                       .arg(m.captured(1))
+                                                 : parser->errorText());
+        return std::nullopt;
+    }
+    if (parser->isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << HelpText(befehl);
+        return std::nullopt;
+    }
+    for (const OptionSpec& o : befehl.optionen)
+        if (o.bPflicht && !parser->isSet(o.sName)) {
+            *lStatus =
+                RefuseArguments(befehl, QStringLiteral("Die Option --%1 fehlt.").arg(o.sName));
+            return std::nullopt;
+        }
+    const QStringList positionen = parser->positionalArguments();
+    if (positionen.size() < befehl.lPositionenMin || positionen.size() > befehl.lPositionenMax) {
+        *lStatus = RefuseArguments(
+            befehl, positionen.size() < befehl.lPositionenMin
+                        ? QStringLiteral("Das Argument %1 fehlt.").arg(befehl.sPositionen)
+                        : QStringLiteral("Überzähliges Argument: %1")
+                              .arg(positionen.value(befehl.lPositionenMax)));
+        return std::nullopt;
+    }
+    Arguments a;
+    a.parser_ = std::move(parser);
+    a.positionen_ = positionen;
     return a;
+}
+
+Result<QDate> ParseDate(const QString& sText) {
+    for (const QString& form :
+         {QStringLiteral("dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
+        const QDate d = QDate::fromString(sText.trimmed(), form);
+        if (d.isValid()) return d;
+    }
+    return Error{
+        QStringLiteral("Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).").arg(sText)};
 }
 
 }  // namespace tolva

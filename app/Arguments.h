@@ -1,28 +1,78 @@
-// A small parser for "--name value" options, "--flag" switches and positional arguments.
+// The options of one command of tolva-archiv, parsed with QCommandLineParser; its help text
+// and its errors in German.
 #pragma once
 
 #include "common/Result.h"
 
-#include <QMap>
-#include <QSet>
+#include <QCommandLineParser>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 namespace tolva {
 
-struct Arguments {
-    QMap<QString, QString> werte;  // options with a value, without the leading "--"
-    QSet<QString> schalter;        // switches given
-    QStringList positionen;        // everything else, in order
-
-    bool Has(const QString& name) const { return werte.contains(name); }
-    QString Value(const QString& name) const { return werte.value(name); }
-    bool Flag(const QString& name) const { return schalter.contains(name); }
+// One option: "--name WERT" when sWert is set, else a switch.
+struct OptionSpec {
+    OptionSpec(QString name, QString wert, QString hilfe, bool pflicht = false)
+        : sName(std::move(name)),
+          sWert(std::move(wert)),
+          sHilfe(std::move(hilfe)),
+          bPflicht(pflicht) {}
+    QString sName;
+    QString sWert;  // the value's name in the help ("PFAD"); empty: a switch
+    QString sHilfe;
+    bool bPflicht = false;
 };
 
-// Options named in mitWert take the next argument (or "--name=value"); those in schalter take
-// none. Anything else starting with "--" is refused with a German message.
-Result<Arguments> ParseArguments(const QStringList& args, const QStringList& mitWert,
-                                 const QStringList& schalter);
+// What a command takes: its options and its positional arguments.
+struct CommandSpec {
+    CommandSpec(QString befehl, QString zweck, std::vector<OptionSpec> optionen_,
+                QString positionen = QString(), int min = 0, int max = 0)
+        : sBefehl(std::move(befehl)),
+          sZweck(std::move(zweck)),
+          optionen(std::move(optionen_)),
+          sPositionen(std::move(positionen)),
+          lPositionenMin(min),
+          lPositionenMax(max) {}
+    QString sBefehl;  // "create"; empty for options that follow the program's name itself
+    QString sZweck;   // one line for the help
+    std::vector<OptionSpec> optionen;
+    QString sPositionen;  // "ORDNER" for the help; empty: none
+    int lPositionenMin = 0;
+    int lPositionenMax = 0;
+};
+
+// The parsed arguments of one command.
+class Arguments {
+  public:
+    bool Has(const QString& sName) const;
+    QString Value(const QString& sName) const;
+    bool Flag(const QString& sName) const { return Has(sName); }
+    const QStringList& positionen() const { return positionen_; }
+
+  private:
+    friend std::optional<Arguments> ParseCommand(const CommandSpec&, const QStringList&, int*);
+    std::shared_ptr<QCommandLineParser> parser_;
+    QStringList positionen_;
+};
+
+// Parses args (the arguments after the command's name). When the command is done already, it
+// returns nothing and *lStatus holds the exit status: 0 after --help (the help on stdout), 2
+// after a German message on stderr that names the unknown or missing option or value.
+std::optional<Arguments> ParseCommand(const CommandSpec& befehl, const QStringList& args,
+                                      int* lStatus);
+
+// Prints sFehler and the command's usage line on stderr; returns 2, the exit status for it.
+int RefuseArguments(const CommandSpec& befehl, const QString& sFehler);
+
+// The help of one command, as --help prints it.
+QString HelpText(const CommandSpec& befehl);
+
+// A date as TT.MM.JJJJ or JJJJ-MM-TT.
+Result<QDate> ParseDate(const QString& sText);
 
 }  // namespace tolva

@@ -59,7 +59,7 @@ Status CommandSession::RunSurvey(const QDate& dStichtag,
 }
 
 Result<SurveyChoice> ParseSurveyChoice(const Arguments& a) {
-    Result<QDate> stichtag = ParseIsoDate(a.Value(QStringLiteral("before")));
+    Result<QDate> stichtag = ParseDate(a.Value(QStringLiteral("before")));
     if (!stichtag.ok()) return stichtag.error();
     SurveyChoice auswahl{stichtag.value(), std::nullopt};
     if (a.Has(QStringLiteral("accounts"))) {
@@ -68,14 +68,6 @@ Result<SurveyChoice> ParseSurveyChoice(const Arguments& a) {
         auswahl.konten = ids.value();
     }
     return auswahl;
-}
-
-Result<QDate> ParseIsoDate(const QString& sText) {
-    const QDate d = QDate::fromString(sText, QStringLiteral("yyyy-MM-dd"));
-    if (!d.isValid())
-        return Error{QStringLiteral("Ungültiges Datum \"") + sText +
-                     QStringLiteral("\" (erwartet JJJJ-MM-TT).")};
-    return d;
 }
 
 Result<std::vector<QString>> ParseAccountList(const QString& sText) {

@@ -41,8 +41,6 @@ struct SurveyChoice {
 };
 Result<SurveyChoice> ParseSurveyChoice(const Arguments& a);
 
-// Parses "2013-07-05"; fails with a German message.
-Result<QDate> ParseIsoDate(const QString& sText);
 // Parses "3,7,12" (an id given twice counts once); fails with a German message.
 Result<std::vector<QString>> ParseAccountList(const QString& sText);
 

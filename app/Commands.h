@@ -5,14 +5,17 @@
 
 namespace tolva {
 
-// survey --db PATH --before YYYY-MM-DD [--accounts ID,...]
+// Each takes the arguments after its name; its options are in its CommandSpec (--help shows
+// them). Wrong arguments end with exit 2, --help with 0.
+
+// survey --db PATH --before DATE [--accounts ID,...] [--json]
 int RunSurveyCommand(const QStringList& args);
-// create --db PATH --before YYYY-MM-DD --out FILE [--accounts ...] [--remove] [--backup FILE]
+// create --db PATH --before DATE --out FILE [--accounts ...] [--remove] [--backup FILE]
 //        [--password-mode none|keep|new] [--password TEXT] [--yes] [--wizard]
 // With --wizard the same job runs through the wizard's window (on the display, or offscreen
 // with QT_QPA_PLATFORM=offscreen), its pages filled in as a person would.
 int RunCreateCommand(const QStringList& args);
-// list FOLDER
+// list FOLDER|ARCHIVE [--json]
 int RunListCommand(const QStringList& args);
 
 // Prints a German error on stderr and returns the status for it.

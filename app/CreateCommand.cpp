@@ -17,10 +17,14 @@
 namespace tolva {
 namespace {
 
-const char* const kAufruf =
-    "Aufruf: tolva-archiv create --db PFAD --before JJJJ-MM-TT --out DATEI [--accounts ID,...] "
-    "[--remove] [--backup DATEI] [--password-mode none|keep|new] [--password TEXT] [--yes] "
-    "[--wizard]";
+// The archive's full path; a name without ".aba" gets it, since the archive list and the
+// wizard show only such files (a folder stays a folder, for the start's message).
+QString TargetOf(const Arguments& a) {
+    QString sZiel = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    if (!sZiel.endsWith(QStringLiteral(".aba"), Qt::CaseInsensitive) && !QFileInfo(sZiel).isDir())
+        sZiel += QStringLiteral(".aba");
+    return sZiel;
+}
 
 // Opens the database, runs the survey and the start; the exit status of the job.
 int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
@@ -42,7 +46,7 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
     session.Form().SetNewPassword(a.Value(QStringLiteral("password")));
 
     ArchivStart start;
-    start.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    start.sZielDatei = TargetOf(a);
     start.bSichern = a.Has(QStringLiteral("backup"));
     if (start.bSichern)
         start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
@@ -60,7 +64,7 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
     wahl.bEntfernen = a.Flag(QStringLiteral("remove"));
     wahl.lPasswortModus = lPasswortModus;
     wahl.sNeuesPasswort = a.Value(QStringLiteral("password"));
-    wahl.sZielDatei = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
+    wahl.sZielDatei = TargetOf(a);
     if (a.Has(QStringLiteral("backup")))
         wahl.sSicherung = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
     Result<const WindowApi*> fenster = LoadWindowApi();
@@ -73,18 +77,37 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
 
 }  // namespace
 
+const CommandSpec& CreateSpec() {
+    static const CommandSpec spec{
+        QStringLiteral("create"),
+        QStringLiteral("Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
+        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+          true},
+         {QStringLiteral("before"), QStringLiteral("DATUM"),
+          QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
+         {QStringLiteral("out"), QStringLiteral("DATEI"),
+          QStringLiteral("das Archiv (\".aba\" wird angehängt, wenn es fehlt)"), true},
+         {QStringLiteral("accounts"), QStringLiteral("ID,..."),
+          QStringLiteral("nur diese Konten (sonst alle)")},
+         {QStringLiteral("remove"), QString(),
+          QStringLiteral("entfernt die archivierten Daten aus der Benutzer-Datenbank")},
+         {QStringLiteral("backup"), QStringLiteral("DATEI"),
+          QStringLiteral("sichert die Benutzer-Datenbank zuvor in DATEI")},
+         {QStringLiteral("password-mode"), QStringLiteral("none|keep|new"),
+          QStringLiteral("Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("das neue Passwort (mit --password-mode new)")},
+         {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
+         {QStringLiteral("wizard"), QString(),
+          QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")}}};
+    return spec;
+}
+
 int RunCreateCommand(const QStringList& args) {
-    Result<Arguments> parsed =
-        ParseArguments(args,
-                       {QStringLiteral("db"), QStringLiteral("before"), QStringLiteral("out"),
-                        QStringLiteral("accounts"), QStringLiteral("backup"),
-                        QStringLiteral("password-mode"), QStringLiteral("password")},
-                       {QStringLiteral("remove"), QStringLiteral("yes"), QStringLiteral("wizard")});
-    if (!parsed.ok()) return Fail(parsed.error().description, 2);
-    const Arguments& a = parsed.value();
-    if (!a.Has(QStringLiteral("db")) || !a.Has(QStringLiteral("before")) ||
-        !a.Has(QStringLiteral("out")) || !a.positionen.isEmpty())
-        return Fail(QString::fromUtf8(kAufruf), 2);
+    int lBefehlStatus = 0;
+    const std::optional<Arguments> parsed = ParseCommand(CreateSpec(), args, &lBefehlStatus);
+    if (!parsed) return lBefehlStatus;
+    const Arguments& a = *parsed;
 
     Result<SurveyChoice> auswahl = ParseSurveyChoice(a);
     if (!auswahl.ok()) return Fail(auswahl.error().description, 2);

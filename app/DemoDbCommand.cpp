@@ -1,6 +1,8 @@
 // DemoDbCommand: "tolva-archiv demo-db", which makes a demo banking database.
 #include "DemoDbCommand.h"
 
+#include "Arguments.h"
+
 #include "demo/DemoDatabase.h"
 
 #include <QElapsedTimer>
@@ -11,17 +13,6 @@
 #include <type_traits>
 
 namespace {
-
-const char kUsage[] =
-    "Aufruf: tolva-archiv demo-db PFAD [--accounts N] [--banks N] [--bookings N] [--years N] "
-    "[--seed S] [--schema-version V]\n";
-
-int UsageError(const QString& sFehler) {
-    QTextStream err(stderr);
-    if (!sFehler.isEmpty()) err << "tolva-archiv demo-db: " << sFehler << '\n';
-    err << kUsage;
-    return 2;
-}
 
 // Reads a whole number option; false when the text is not one.
 template <typename T>
@@ -39,53 +30,45 @@ bool ReadNumber(const QString& sText, T& lWert) {
     return bOk;
 }
 
+const tolva::CommandSpec& DemoDbSpec() {
+    static const tolva::CommandSpec spec{
+        QStringLiteral("demo-db"),
+        QStringLiteral("Legt eine Demo-Datenbank mit erfundenen Konten und Umsätzen an."),
+        {{QStringLiteral("accounts"), QStringLiteral("N"), QStringLiteral("Anzahl der Konten")},
+         {QStringLiteral("banks"), QStringLiteral("N"), QStringLiteral("Anzahl der Banken")},
+         {QStringLiteral("bookings"), QStringLiteral("N"), QStringLiteral("Anzahl der Umsätze")},
+         {QStringLiteral("years"), QStringLiteral("N"),
+          QStringLiteral("Jahre, über die sie reichen")},
+         {QStringLiteral("seed"), QStringLiteral("S"), QStringLiteral("Startwert des Zufalls")},
+         {QStringLiteral("schema-version"), QStringLiteral("V"),
+          QStringLiteral("Version in Optionen (für Tests)")}},
+        QStringLiteral("PFAD"),
+        1,
+        1};
+    return spec;
+}
+
 }  // namespace
 
 int RunDemoDbCommand(const QStringList& args) {
+    int lStatus = 0;
+    const std::optional<tolva::Arguments> a = tolva::ParseCommand(DemoDbSpec(), args, &lStatus);
+    if (!a) return lStatus;
     tolva::DemoOptions options;
-    QString sPfad;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString sArg = args[i];
-        if (sArg == QLatin1String("-h") || sArg == QLatin1String("--help")) {
-            QTextStream(stdout) << kUsage;
-            return 0;
-        }
-        if (!sArg.startsWith(QLatin1String("--"))) {
-            if (!sPfad.isEmpty()) return UsageError(QStringLiteral("Nur ein Pfad ist erlaubt."));
-            sPfad = sArg;
-            continue;
-        }
-        QString sWert;
-        const qsizetype lGleich = sArg.indexOf('=');
-        if (lGleich >= 0) {
-            sWert = sArg.mid(lGleich + 1);
-            sArg.truncate(lGleich);
-        } else if (i + 1 < args.size()) {
-            sWert = args[++i];
-        } else {
-            return UsageError(QStringLiteral("Zu %1 fehlt der Wert.").arg(sArg));
-        }
-        bool bOk = false;
-        if (sArg == QLatin1String("--accounts"))
-            bOk = ReadNumber(sWert, options.lKonten);
-        else if (sArg == QLatin1String("--banks"))
-            bOk = ReadNumber(sWert, options.lBanken);
-        else if (sArg == QLatin1String("--bookings"))
-            bOk = ReadNumber(sWert, options.lBuchungen);
-        else if (sArg == QLatin1String("--years"))
-            bOk = ReadNumber(sWert, options.lJahre);
-        else if (sArg == QLatin1String("--seed"))
-            bOk = ReadNumber(sWert, options.lSeed);
-        else if (sArg == QLatin1String("--schema-version"))
-            bOk = ReadNumber(sWert, options.lVersion);
-        else
-            return UsageError(QStringLiteral("Unbekannte Option %1.").arg(sArg));
-        if (!bOk)
-            return UsageError(
-                QStringLiteral("%1 erwartet eine ganze Zahl, nicht „%2“.").arg(sArg, sWert));
-    }
-    if (sPfad.isEmpty()) return UsageError(QStringLiteral("Der Pfad der neuen Datenbank fehlt."));
-    options.sPfad = QFileInfo(sPfad).absoluteFilePath();
+    const auto zahl = [&](const char* sName, auto& lWert) {
+        const QString sOption = QString::fromLatin1(sName);
+        if (!a->Has(sOption)) return true;
+        if (ReadNumber(a->Value(sOption), lWert)) return true;
+        lStatus = tolva::RefuseArguments(
+            DemoDbSpec(), QStringLiteral("Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
+                              .arg(sOption, a->Value(sOption)));
+        return false;
+    };
+    if (!zahl("accounts", options.lKonten) || !zahl("banks", options.lBanken) ||
+        !zahl("bookings", options.lBuchungen) || !zahl("years", options.lJahre) ||
+        !zahl("seed", options.lSeed) || !zahl("schema-version", options.lVersion))
+        return lStatus;
+    options.sPfad = QFileInfo(a->positionen().front()).absoluteFilePath();
 
     QElapsedTimer uhr;
     uhr.start();

@@ -1,24 +1,64 @@
-// tolva-archiv list: the archives of a folder as the archive page lists them.
+// tolva-archiv list: the archives of a folder (or one archive) as the archive page lists them.
+#include "Arguments.h"
 #include "Commands.h"
 
 #include "archive/ArchiveList.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace tolva {
 
+const CommandSpec& ListSpec() {
+    static const CommandSpec spec{
+        QStringLiteral("list"),
+        QStringLiteral("Listet die Archive eines Ordners (oder ein Archiv) mit Beschreibung."),
+        {{QStringLiteral("json"), QString(), QStringLiteral("gibt die Liste als JSON aus")}},
+        QStringLiteral("ORDNER|ARCHIV"),
+        1,
+        1};
+    return spec;
+}
+
 int RunListCommand(const QStringList& args) {
-    if (args.size() != 1) return Fail(QStringLiteral("Aufruf: tolva-archiv list ORDNER"), 2);
-    if (!QFileInfo(args[0]).isDir())
-        return Fail(QStringLiteral("Der Ordner \"") + args[0] +
-                    QStringLiteral("\" existiert nicht."));
-    QString sArchivPfad = QFileInfo(args[0]).absoluteFilePath();
-    if (!sArchivPfad.endsWith(QLatin1Char('/'))) sArchivPfad += QLatin1Char('/');
+    int lStatus = 0;
+    const std::optional<Arguments> a = ParseCommand(ListSpec(), args, &lStatus);
+    if (!a) return lStatus;
+    const QFileInfo ziel(a->positionen().front());
+    QString sArchivPfad;
+    QStringList eintraege;
+    if (ziel.isFile()) {
+        // One archive: its entry as the folder's list would show it.
+        sArchivPfad = ziel.absolutePath() + QLatin1Char('/');
+        eintraege << ArchiveEntryText(ziel.fileName(), ziel.lastModified());
+    } else if (ziel.isDir()) {
+        sArchivPfad = ziel.absoluteFilePath();
+        if (!sArchivPfad.endsWith(QLatin1Char('/'))) sArchivPfad += QLatin1Char('/');
+        eintraege = ListArchiveEntries(sArchivPfad);
+    } else {
+        return Fail(QStringLiteral("Der Ordner oder die Datei „%1“ existiert nicht.")
+                        .arg(a->positionen().front()));
+    }
 
     QTextStream out(stdout);
-    const QStringList eintraege = ListArchiveEntries(sArchivPfad);
+    if (a->Flag(QStringLiteral("json"))) {
+        QJsonArray liste;
+        for (const QString& eintrag : eintraege) {
+            const QString sPfad = sArchivPfad + ArchiveEntryName(eintrag);
+            const ArchiveDescription b = ReadArchiveDescription(sPfad);
+            liste.append(QJsonObject{
+                {QStringLiteral("datei"), sPfad},
+                {QStringLiteral("eintrag"), eintrag},
+                {QStringLiteral("lesbar"), b.bGeoeffnet},
+                {QStringLiteral("beschreibung"), QJsonArray::fromStringList(b.aZeilen)}});
+        }
+        out << QJsonDocument(liste).toJson(QJsonDocument::Indented);
+        return 0;
+    }
     if (eintraege.isEmpty())
         out << "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden." << Qt::endl;
     for (const QString& eintrag : eintraege) {

@@ -50,30 +50,47 @@ Status CheckDatabase(const QString& sDatenbank) {
 
 }  // namespace
 
+const CommandSpec& WindowSpec() {
+    static const CommandSpec spec{
+        QString(),
+        QStringLiteral("Öffnet den Assistenten auf der Datenbank, wie ein Host ihn aufruft; "
+                       "gibt das zum Ansehen gewählte Archiv aus."),
+        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+          true},
+         {QStringLiteral("first-page"), QString(),
+          QStringLiteral("schließt, sobald die erste Seite gezeichnet ist (Startzeit)")}}};
+    return spec;
+}
+
+const CommandSpec& PagesSpec() {
+    static const CommandSpec spec{
+        QStringLiteral("pages"),
+        QStringLiteral("Zeichnet jede Seite beider Aufgaben als PNG, ohne Bildschirm, auf einer "
+                       "Kopie der Datenbank."),
+        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+          true},
+         {QStringLiteral("out"), QStringLiteral("ORDNER"), QStringLiteral("Ordner der Bilder"),
+          true}}};
+    return spec;
+}
+
 int RunWindowCommand(const QStringList& args) {
     const bool bBilder = args.value(0) == QLatin1String("pages");
-    Result<Arguments> parsed =
-        ParseArguments(bBilder ? args.mid(1) : args, {QStringLiteral("db"), QStringLiteral("out")},
-                       {QStringLiteral("first-page")});
-    if (!parsed.ok()) return Fail(parsed.error().description, 2);
-    const Arguments& a = parsed.value();
-    const QString sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
-    if (!a.Has(QStringLiteral("db")) || !a.positionen.isEmpty() ||
-        bBilder != a.Has(QStringLiteral("out")) ||
-        (bBilder && a.Flag(QStringLiteral("first-page"))))
-        return Fail(QStringLiteral("Aufruf: tolva-archiv [--db PFAD [--first-page]] | pages --db "
-                                   "PFAD --out ORDNER"),
-                    2);
+    int lStatus = 0;
+    const std::optional<Arguments> a =
+        ParseCommand(bBilder ? PagesSpec() : WindowSpec(), bBilder ? args.mid(1) : args, &lStatus);
+    if (!a) return lStatus;
+    const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
     if (Status s = CheckDatabase(sDatenbank); !s.ok()) return Fail(s.description());
     Result<const WindowApi*> fenster = LoadWindowApi();
     if (!fenster.ok()) return Fail(fenster.error().description);
     const WindowApi& api = *fenster.value();
-    if (a.Flag(QStringLiteral("first-page"))) {
+    if (a->Flag(QStringLiteral("first-page"))) {
         const Status s = api.ShowFirstPage(sDatenbank);
         return s.ok() ? 0 : Fail(s.description());
     }
     if (!bBilder) return api.RunWizardHost(sDatenbank);
-    if (Status s = api.RenderPages(sDatenbank, a.Value(QStringLiteral("out"))); !s.ok())
+    if (Status s = api.RenderPages(sDatenbank, a->Value(QStringLiteral("out"))); !s.ok())
         return Fail(s.description());
     return 0;
 }

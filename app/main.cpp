@@ -22,12 +22,23 @@ const Command kCommands[] = {
     {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung"},
 };
 
-int Usage() {
-    QTextStream err(stderr);
-    err << "Aufruf: tolva-archiv BEFEHL [ARGUMENTE]\nBefehle:\n";
+QString UsageText() {
+    QString s;
+    QTextStream out(&s);
+    out << "Aufruf: tolva-archiv [BEFEHL] [OPTIONEN]\n\n"
+        << "Ohne Befehl öffnet tolva-archiv den Assistenten auf der Demo-Datenbank\n"
+           "(sie wird beim ersten Mal angelegt).\n\nBefehle:\n";
+    const auto zeile = [&out](const QString& sLinks, const QString& sRechts) {
+        out << "  " << sLinks.leftJustified(26) << ' ' << sRechts << '\n';
+    };
+    zeile(QStringLiteral("--db PFAD"), QStringLiteral("öffnet den Assistenten auf PFAD"));
     for (const Command& befehl : kCommands)
-        err << "  " << befehl.sName << "  " << QString::fromUtf8(befehl.sZweck) << '\n';
-    return 2;
+        zeile(QString::fromUtf8(befehl.sName), QString::fromUtf8(befehl.sZweck));
+    zeile(QStringLiteral("pages"),
+          QStringLiteral("zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm"));
+    zeile(QStringLiteral("--version"), QStringLiteral("zeigt die Version"));
+    out << "\n\"tolva-archiv BEFEHL --help\" zeigt die Optionen eines Befehls.\n";
+    return s;
 }
 
 }  // namespace
@@ -37,17 +48,26 @@ int main(int argc, char** argv) {
     QStringList roh;
     for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
     if (roh.size() < 2) return tolva::RunMainJob();
-    if (roh[1] == QLatin1String("--db") || roh[1] == QLatin1String("pages"))
+    const QString& sBefehl = roh[1];
+    if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h")) {
+        QTextStream(stdout) << UsageText();
+        return 0;
+    }
+    if (sBefehl == QLatin1String("--version")) {
+        QTextStream(stdout) << "tolva-archiv " << TOLVA_VERSION << '\n';
+        return 0;
+    }
+    if (sBefehl == QLatin1String("pages") || sBefehl.startsWith(QLatin1String("--")))
         return tolva::RunWindowCommand(roh.mid(1));
     // The create job through the window: the wizard makes its own application object.
-    if (roh[1] == QLatin1String("create") && roh.contains(QLatin1String("--wizard")))
+    if (sBefehl == QLatin1String("create") && roh.contains(QLatin1String("--wizard")))
         return tolva::RunCreateCommand(roh.mid(2));
 
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h")) return Usage();
     for (const Command& befehl : kCommands)
         if (args[1] == QLatin1String(befehl.sName)) return befehl.run(args.mid(2));
-    QTextStream(stderr) << "tolva-archiv: unbekannter Befehl „" << args[1] << "“\n";
-    return Usage();
+    QTextStream(stderr) << "tolva-archiv: unbekannter Befehl „" << args[1] << "“\n\n"
+                        << UsageText();
+    return 2;
 }

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -84,6 +87,106 @@ TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
     EXPECT_TRUE(a.sErr.contains(QStringLiteral("existiert bereits"))) << a.sErr.toStdString();
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_EQ(DumpAll(sBank_), vorher);
+}
+
+TEST_F(CommandLineTest, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
+    for (const char* befehl : {"", "demo-db", "survey", "create", "list", "pages"}) {
+        SCOPED_TRACE(befehl);
+        QStringList args{QStringLiteral("--help")};
+        if (*befehl) args.prepend(QString::fromLatin1(befehl));
+        const Ausgabe a = Run(args);
+        EXPECT_EQ(a.lExitCode, 0);
+        EXPECT_TRUE(a.sOut.startsWith(QStringLiteral("Aufruf: tolva-archiv")))
+            << a.sOut.toStdString();
+        EXPECT_TRUE(a.sErr.isEmpty()) << a.sErr.toStdString();
+    }
+    const Ausgabe hilfe = Run({QStringLiteral("--help")});
+    for (const char* befehl : {"--db", "demo-db", "survey", "create", "list", "pages", "--version"})
+        EXPECT_TRUE(hilfe.sOut.contains(QString::fromLatin1(befehl))) << befehl;
+    const Ausgabe version = Run({QStringLiteral("--version")});
+    EXPECT_EQ(version.lExitCode, 0);
+    EXPECT_TRUE(version.sOut.startsWith(QStringLiteral("tolva-archiv 5.")))
+        << version.sOut.toStdString();
+
+    const struct {
+        QStringList args;
+        QString sTeil;
+    } fehler[] = {
+        {{QStringLiteral("survey"), QStringLiteral("--db"), sBank_, QStringLiteral("--vor"),
+          QStringLiteral("1.1.2020")},
+         QStringLiteral("Unbekannte Option: --vor")},
+        {{QStringLiteral("survey"), QStringLiteral("--db"), sBank_},
+         QStringLiteral("Die Option --before fehlt.")},
+        {{QStringLiteral("create"), QStringLiteral("--db"), sBank_, QStringLiteral("--before"),
+          QStringLiteral("2020-01-01"), QStringLiteral("--out")},
+         QStringLiteral("Die Option --out braucht einen Wert.")},
+        {{QStringLiteral("survey"), QStringLiteral("--db"), sBank_, QStringLiteral("--before"),
+          QStringLiteral("31.02.2020")},
+         QStringLiteral("Ungültiges Datum „31.02.2020“")},
+        {{QStringLiteral("list")}, QStringLiteral("Das Argument ORDNER|ARCHIV fehlt.")},
+        {{QStringLiteral("umbenennen")}, QStringLiteral("unbekannter Befehl „umbenennen“")},
+    };
+    for (const auto& f : fehler) {
+        SCOPED_TRACE(f.args.join(u' ').toStdString());
+        const Ausgabe a = Run(f.args);
+        EXPECT_EQ(a.lExitCode, 2);
+        EXPECT_TRUE(a.sErr.contains(f.sTeil)) << a.sErr.toStdString();
+    }
+}
+
+TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
+    MakeDemo();
+    const auto survey = [&](const QString& sDatum, bool bJson) {
+        QStringList args{QStringLiteral("survey"), QStringLiteral("--db"), sBank_,
+                         QStringLiteral("--before"), sDatum};
+        if (bJson) args << QStringLiteral("--json");
+        const Ausgabe a = Run(args);
+        EXPECT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
+        return a.sOut;
+    };
+    const QString sIso = survey(QStringLiteral("2023-11-30"), false);
+    EXPECT_EQ(survey(QStringLiteral("30.11.2023"), false), sIso);
+    const QJsonObject json =
+        QJsonDocument::fromJson(survey(QStringLiteral("30.11.2023"), true).toUtf8()).object();
+    EXPECT_EQ(json.value(QStringLiteral("stichtag")).toString(), QStringLiteral("2023-11-30"));
+    const QJsonArray konten = json.value(QStringLiteral("konten")).toArray();
+    // One line per account after the two lines of the summary.
+    ASSERT_EQ(konten.size(), sIso.count(u'\n') - 2) << sIso.toStdString();
+    qint64 lSumme = 0;
+    for (const QJsonValue& k : konten)
+        lSumme += k.toObject().value(QStringLiteral("anzahl")).toInteger();
+    EXPECT_GT(lSumme, 0);
+}
+
+TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingAndListShowsThatOneArchive) {
+    MakeDemo();
+    const QString sOhne = dir_.filePath(QStringLiteral("archiv/ohne"));
+    const Ausgabe a = Run({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                           QStringLiteral("--before"), QStringLiteral("30.11.2023"),
+                           QStringLiteral("--out"), sOhne, QStringLiteral("--yes")});
+    ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sOhne));
+    ASSERT_TRUE(QFileInfo::exists(sOhne + QStringLiteral(".aba")));
+    // A second file in the folder that list of the one archive must not show.
+    ASSERT_TRUE(QFile::copy(sOhne + QStringLiteral(".aba"),
+                            dir_.filePath(QStringLiteral("archiv/zwei.aba"))));
+    const Ausgabe eine = Run({QStringLiteral("list"), sOhne + QStringLiteral(".aba")});
+    EXPECT_EQ(eine.lExitCode, 0);
+    EXPECT_TRUE(eine.sOut.startsWith(QStringLiteral("ohne.aba vom "))) << eine.sOut.toStdString();
+    EXPECT_TRUE(eine.sOut.contains(QStringLiteral("Alle Daten älter als 30.11.2023")));
+    EXPECT_FALSE(eine.sOut.contains(QStringLiteral("zwei.aba")));
+    const QJsonArray liste =
+        QJsonDocument::fromJson(Run({QStringLiteral("list"), QStringLiteral("--json"),
+                                     dir_.filePath(QStringLiteral("archiv"))})
+                                    .sOut.toUtf8())
+            .array();
+    ASSERT_EQ(liste.size(), 2);
+    EXPECT_TRUE(liste[0].toObject().value(QStringLiteral("lesbar")).toBool());
+    EXPECT_TRUE(liste[0]
+                    .toObject()
+                    .value(QStringLiteral("datei"))
+                    .toString()
+                    .endsWith(QStringLiteral("/ohne.aba")));
 }
 
 // The demo host looks at the database before it calls the component: a wizard without
