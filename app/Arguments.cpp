@@ -7,10 +7,10 @@
 namespace tolva {
 namespace {
 
-QString Usage(const CommandSpec& befehl) {
+QString Usage(const CommandDefinition& befehl) {
     QString s = QStringLiteral("Aufruf: tolva-archiv");
     if (!befehl.sBefehl.isEmpty()) s += QLatin1Char(' ') + befehl.sBefehl;
-    for (const OptionSpec& o : befehl.optionen) {
+    for (const OptionDefinition& o : befehl.optionen) {
         QString teil = QStringLiteral("--") + o.sName;
         if (!o.sWert.isEmpty()) teil += QLatin1Char(' ') + o.sWert;
         s += o.bPflicht ? QLatin1Char(' ') + teil : QStringLiteral(" [") + teil + QLatin1Char(']');
@@ -21,7 +21,7 @@ QString Usage(const CommandSpec& befehl) {
 
 }  // namespace
 
-int RefuseArguments(const CommandSpec& befehl, const QString& sFehler) {
+int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler) {
     QTextStream(stderr) << sFehler << '\n' << Usage(befehl) << '\n';
     return 2;
 }
@@ -34,10 +34,10 @@ QString Arguments::Value(const QString& sName) const {
     return parser_ ? parser_->value(sName) : QString();
 }
 
-QString HelpText(const CommandSpec& befehl) {
+QString HelpText(const CommandDefinition& befehl) {
     QString s = Usage(befehl) + QStringLiteral("\n\n") + befehl.sZweck + QStringLiteral("\n");
     if (!befehl.optionen.empty()) s += QStringLiteral("\nOptionen:\n");
-    for (const OptionSpec& o : befehl.optionen) {
+    for (const OptionDefinition& o : befehl.optionen) {
         QString links = QStringLiteral("  --") + o.sName;
         if (!o.sWert.isEmpty()) links += QLatin1Char(' ') + o.sWert;
         s += links.leftJustified(32) + QLatin1Char(' ') + o.sHilfe + QLatin1Char('\n');
@@ -46,11 +46,11 @@ QString HelpText(const CommandSpec& befehl) {
     return s;
 }
 
-std::optional<Arguments> ParseCommand(const CommandSpec& befehl, const QStringList& args,
+std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QStringList& args,
                                       int* lStatus) {
     auto parser = std::make_shared<QCommandLineParser>();
     parser->setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    for (const OptionSpec& o : befehl.optionen)
+    for (const OptionDefinition& o : befehl.optionen)
         parser->addOption(o.sWert.isEmpty() ? QCommandLineOption(o.sName, o.sHilfe)
                                             : QCommandLineOption(o.sName, o.sHilfe, o.sWert));
     parser->addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -79,7 +79,7 @@ std::optional<Arguments> ParseCommand(const CommandSpec& befehl, const QStringLi
         QTextStream(stdout) << HelpText(befehl);
         return std::nullopt;
     }
-    for (const OptionSpec& o : befehl.optionen)
+    for (const OptionDefinition& o : befehl.optionen)
         if (o.bPflicht && !parser->isSet(o.sName)) {
             *lStatus =
                 RefuseArguments(befehl, QStringLiteral("Die Option --%1 fehlt.").arg(o.sName));

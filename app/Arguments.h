@@ -16,8 +16,8 @@
 namespace tolva {
 
 // One option: "--name WERT" when sWert is set, else a switch.
-struct OptionSpec {
-    OptionSpec(QString name, QString wert, QString hilfe, bool pflicht = false)
+struct OptionDefinition {
+    OptionDefinition(QString name, QString wert, QString hilfe, bool pflicht = false)
         : sName(std::move(name)),
           sWert(std::move(wert)),
           sHilfe(std::move(hilfe)),
@@ -29,9 +29,9 @@ struct OptionSpec {
 };
 
 // What a command takes: its options and its positional arguments.
-struct CommandSpec {
-    CommandSpec(QString befehl, QString zweck, std::vector<OptionSpec> optionen_,
-                QString positionen = QString(), int min = 0, int max = 0)
+struct CommandDefinition {
+    CommandDefinition(QString befehl, QString zweck, std::vector<OptionDefinition> optionen_,
+                      QString positionen = QString(), int min = 0, int max = 0)
         : sBefehl(std::move(befehl)),
           sZweck(std::move(zweck)),
           optionen(std::move(optionen_)),
@@ -40,7 +40,7 @@ struct CommandSpec {
           lPositionenMax(max) {}
     QString sBefehl;  // "create"; empty for options that follow the program's name itself
     QString sZweck;   // one line for the help
-    std::vector<OptionSpec> optionen;
+    std::vector<OptionDefinition> optionen;
     QString sPositionen;  // "ORDNER" for the help; empty: none
     int lPositionenMin = 0;
     int lPositionenMax = 0;
@@ -55,7 +55,8 @@ class Arguments {
     const QStringList& positionen() const { return positionen_; }
 
   private:
-    friend std::optional<Arguments> ParseCommand(const CommandSpec&, const QStringList&, int*);
+    friend std::optional<Arguments> ParseCommand(const CommandDefinition&, const QStringList&,
+                                                 int*);
     std::shared_ptr<QCommandLineParser> parser_;
     QStringList positionen_;
 };
@@ -63,14 +64,14 @@ class Arguments {
 // Parses args (the arguments after the command's name). When the command is done already, it
 // returns nothing and *lStatus holds the exit status: 0 after --help (the help on stdout), 2
 // after a German message on stderr that names the unknown or missing option or value.
-std::optional<Arguments> ParseCommand(const CommandSpec& befehl, const QStringList& args,
+std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QStringList& args,
                                       int* lStatus);
 
 // Prints sFehler and the command's usage line on stderr; returns 2, the exit status for it.
-int RefuseArguments(const CommandSpec& befehl, const QString& sFehler);
+int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler);
 
 // The help of one command, as --help prints it.
-QString HelpText(const CommandSpec& befehl);
+QString HelpText(const CommandDefinition& befehl);
 
 // A date as TT.MM.JJJJ or JJJJ-MM-TT.
 Result<QDate> ParseDate(const QString& sText);

@@ -5,7 +5,7 @@
 
 namespace tolva {
 
-// Each takes the arguments after its name; its options are in its CommandSpec (--help shows
+// Each takes the arguments after its name; its options are in its CommandDefinition (--help shows
 // them). Wrong arguments end with exit 2, --help with 0.
 
 // survey --db PATH --before DATE [--accounts ID,...] [--json]

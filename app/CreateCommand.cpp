@@ -77,8 +77,8 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
 
 }  // namespace
 
-const CommandSpec& CreateSpec() {
-    static const CommandSpec spec{
+const CommandDefinition& CreateDefinition() {
+    static const CommandDefinition definition{
         QStringLiteral("create"),
         QStringLiteral("Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
@@ -100,12 +100,12 @@ const CommandSpec& CreateSpec() {
          {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
          {QStringLiteral("wizard"), QString(),
           QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")}}};
-    return spec;
+    return definition;
 }
 
 int RunCreateCommand(const QStringList& args) {
     int lBefehlStatus = 0;
-    const std::optional<Arguments> parsed = ParseCommand(CreateSpec(), args, &lBefehlStatus);
+    const std::optional<Arguments> parsed = ParseCommand(CreateDefinition(), args, &lBefehlStatus);
     if (!parsed) return lBefehlStatus;
     const Arguments& a = *parsed;
 

@@ -30,8 +30,8 @@ bool ReadNumber(const QString& sText, T& lWert) {
     return bOk;
 }
 
-const tolva::CommandSpec& DemoDbSpec() {
-    static const tolva::CommandSpec spec{
+const tolva::CommandDefinition& DemoDbDefinition() {
+    static const tolva::CommandDefinition definition{
         QStringLiteral("demo-db"),
         QStringLiteral("Legt eine Demo-Datenbank mit erfundenen Konten und Umsätzen an."),
         {{QStringLiteral("accounts"), QStringLiteral("N"), QStringLiteral("Anzahl der Konten")},
@@ -45,14 +45,15 @@ const tolva::CommandSpec& DemoDbSpec() {
         QStringLiteral("PFAD"),
         1,
         1};
-    return spec;
+    return definition;
 }
 
 }  // namespace
 
 int RunDemoDbCommand(const QStringList& args) {
     int lStatus = 0;
-    const std::optional<tolva::Arguments> a = tolva::ParseCommand(DemoDbSpec(), args, &lStatus);
+    const std::optional<tolva::Arguments> a =
+        tolva::ParseCommand(DemoDbDefinition(), args, &lStatus);
     if (!a) return lStatus;
     tolva::DemoOptions options;
     const auto zahl = [&](const char* sName, auto& lWert) {
@@ -60,8 +61,9 @@ int RunDemoDbCommand(const QStringList& args) {
         if (!a->Has(sOption)) return true;
         if (ReadNumber(a->Value(sOption), lWert)) return true;
         lStatus = tolva::RefuseArguments(
-            DemoDbSpec(), QStringLiteral("Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
-                              .arg(sOption, a->Value(sOption)));
+            DemoDbDefinition(),
+            QStringLiteral("Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
+                .arg(sOption, a->Value(sOption)));
         return false;
     };
     if (!zahl("accounts", options.lKonten) || !zahl("banks", options.lBanken) ||

@@ -13,20 +13,20 @@
 
 namespace tolva {
 
-const CommandSpec& ListSpec() {
-    static const CommandSpec spec{
+const CommandDefinition& ListDefinition() {
+    static const CommandDefinition definition{
         QStringLiteral("list"),
         QStringLiteral("Listet die Archive eines Ordners (oder ein Archiv) mit Beschreibung."),
         {{QStringLiteral("json"), QString(), QStringLiteral("gibt die Liste als JSON aus")}},
         QStringLiteral("ORDNER|ARCHIV"),
         1,
         1};
-    return spec;
+    return definition;
 }
 
 int RunListCommand(const QStringList& args) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(ListSpec(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(ListDefinition(), args, &lStatus);
     if (!a) return lStatus;
     const QFileInfo ziel(a->positionen().front());
     QString sArchivPfad;

@@ -50,8 +50,8 @@ Status CheckDatabase(const QString& sDatenbank) {
 
 }  // namespace
 
-const CommandSpec& WindowSpec() {
-    static const CommandSpec spec{
+const CommandDefinition& WindowDefinition() {
+    static const CommandDefinition definition{
         QString(),
         QStringLiteral("Öffnet den Assistenten auf der Datenbank, wie ein Host ihn aufruft; "
                        "gibt das zum Ansehen gewählte Archiv aus."),
@@ -59,11 +59,11 @@ const CommandSpec& WindowSpec() {
           true},
          {QStringLiteral("first-page"), QString(),
           QStringLiteral("schließt, sobald die erste Seite gezeichnet ist (Startzeit)")}}};
-    return spec;
+    return definition;
 }
 
-const CommandSpec& PagesSpec() {
-    static const CommandSpec spec{
+const CommandDefinition& PagesDefinition() {
+    static const CommandDefinition definition{
         QStringLiteral("pages"),
         QStringLiteral("Zeichnet jede Seite beider Aufgaben als PNG, ohne Bildschirm, auf einer "
                        "Kopie der Datenbank."),
@@ -71,14 +71,14 @@ const CommandSpec& PagesSpec() {
           true},
          {QStringLiteral("out"), QStringLiteral("ORDNER"), QStringLiteral("Ordner der Bilder"),
           true}}};
-    return spec;
+    return definition;
 }
 
 int RunWindowCommand(const QStringList& args) {
     const bool bBilder = args.value(0) == QLatin1String("pages");
     int lStatus = 0;
-    const std::optional<Arguments> a =
-        ParseCommand(bBilder ? PagesSpec() : WindowSpec(), bBilder ? args.mid(1) : args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(
+        bBilder ? PagesDefinition() : WindowDefinition(), bBilder ? args.mid(1) : args, &lStatus);
     if (!a) return lStatus;
     const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
     if (Status s = CheckDatabase(sDatenbank); !s.ok()) return Fail(s.description());

@@ -14,8 +14,8 @@
 
 namespace tolva {
 
-const CommandSpec& SurveySpec() {
-    static const CommandSpec spec{
+const CommandDefinition& SurveyDefinition() {
+    static const CommandDefinition definition{
         QStringLiteral("survey"),
         QStringLiteral("Zeigt, welche Konten Daten vor dem Stichtag haben (wie Seite 5 des "
                        "Assistenten)."),
@@ -26,12 +26,12 @@ const CommandSpec& SurveySpec() {
          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
           QStringLiteral("nur diese Konten (sonst alle)")},
          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")}}};
-    return spec;
+    return definition;
 }
 
 int RunSurveyCommand(const QStringList& args) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(SurveySpec(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(SurveyDefinition(), args, &lStatus);
     if (!a) return lStatus;
     Result<SurveyChoice> auswahl = ParseSurveyChoice(*a);
     if (!auswahl.ok()) return Fail(auswahl.error().description, 2);

@@ -33,6 +33,13 @@ class RunSafetyTest : public ArchiveScenario {
         for (const QString& sTeil : aTeile)
             EXPECT_TRUE(m.sText.contains(sTeil)) << m.sText.toStdString();
     }
+    // A fresh demo database changed by sql, prepared for a start, no box shown yet.
+    void PrepareChanged(const char* sql) {
+        CopyFileForTest(DemoFile(), sUser_);
+        ChangeUserDatabase(QString::fromUtf8(sql));
+        Prepare();
+        boxes_->Clear();
+    }
     QStringList TargetFolderEntries() const {
         return QFileInfo(sZiel_).dir().entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -149,10 +156,7 @@ TEST_F(RunSafetyTest, WhatTheCopyingAssumesIsCheckedBeforeAnythingIsWritten) {
     const QString sSicherung = dir_.filePath(QStringLiteral("bank.BKA"));
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.sql);
-        CopyFileForTest(DemoFile(), sUser_);
-        ChangeUserDatabase(QString::fromUtf8(fall.sql));
-        Prepare();
-        boxes_->Clear();
+        PrepareChanged(fall.sql);
         bool bErfolg = true;
         const StartErgebnis e = Start(&bErfolg, QString(), sSicherung);
         ExpectRefused(e, bErfolg, fall.aTeile);
@@ -178,10 +182,7 @@ TEST_F(RunSafetyTest, ASelectedDateOfAnotherFormEndsTheRunBeforeAnyRowIsRemoved)
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.sql);
-        CopyFileForTest(DemoFile(), sUser_);
-        ChangeUserDatabase(QString::fromUtf8(fall.sql));
-        Prepare();
-        boxes_->Clear();
+        PrepareChanged(fall.sql);
         bool bErfolg = true;
         EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
         EXPECT_FALSE(bErfolg);
