@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config qt6-base-dev libsqlcipher-dev sqlcipher
+# The component compiles Debian's SQLCipher source itself (tcl makes its amalgamation, libssl-dev
+# gives its cipher); the sqlcipher shell reads our files in tests and benchmarks; libsqlite3-dev
+# builds the test host that keeps a database of its own beside the component.
+packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
           libgtest-dev xvfb xauth fonts-dejavu-core)
 
 missing=()

@@ -2,6 +2,7 @@
 // wizard window that opens (the C host itself cannot click).
 #include "state/SharedState.h"
 #include "wizard/FrmArchiv.h"
+#include "wizard/WizardPilot.h"
 
 #include <QCoreApplication>
 #include <QRadioButton>
@@ -19,6 +20,14 @@ void Drive(int versuche) {
     if (!form || !form->isVisible()) {
         if (versuche < 500) QTimer::singleShot(10, [versuche] { Drive(versuche + 1); });
         return;
+    }
+    // "create:TARGET": every account, every booking, removed, into TARGET.
+    if (g_modus.rfind("create:", 0) == 0) {
+        tolva::CreateChoice auswahl;
+        auswahl.dStichtag = QDate(2100, 1, 1);
+        auswahl.bEntfernen = true;
+        auswahl.sZielDatei = QString::fromStdString(g_modus.substr(7));
+        (void)tolva::DriveCreateJob(*form, auswahl);
     }
     if (g_modus == "view") {
         if (auto* anzeigen = form->findChild<QRadioButton*>(QStringLiteral("optDaten_1")))
@@ -39,8 +48,8 @@ void OnApplication() {
 
 Q_COREAPP_STARTUP_FUNCTION(OnApplication)
 
-// "view": choose the view job and hand back the first archive; "cancel": cancel at once;
-// "": leave the window alone.
+// "view": choose the view job and hand back the first archive; "create:TARGET": archive and
+// remove everything into TARGET; "cancel": cancel at once; "": leave the window alone.
 extern "C" __attribute__((visibility("default"))) void tolva_autopilot_arm(const char* modus) {
     g_modus = modus ? modus : "";
 }

@@ -1,6 +1,7 @@
 /* The component's C entry, loaded the way a host in another language loads it: dlopen by its
    soname, the four entry points by dlsym. Usage: wizard_c_entry_test <fixture folder>. */
 #include <dlfcn.h>
+#include <sqlite3.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -27,6 +28,18 @@ static void check(int ok, const char* what) {
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const char* folder = argv[1];
+
+    /* The host's own database, through the system's SQLite, open before and after the
+       component runs. */
+    char eigene[1024];
+    snprintf(eigene, sizeof eigene, "%s/host.sqlite", folder);
+    remove(eigene);
+    sqlite3* host = NULL;
+    check(sqlite3_open(eigene, &host) == SQLITE_OK &&
+              sqlite3_exec(host, "CREATE TABLE t (x); INSERT INTO t VALUES (42);", NULL, NULL,
+                           NULL) == SQLITE_OK,
+          "the host's own SQLite database is made");
+
     void* lib = dlopen(ORVHBARCHIV_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         fprintf(stderr, "dlopen: %s\n", dlerror());
@@ -93,6 +106,31 @@ int main(int argc, char** argv) {
     check(archiv(objekt, grenze, laenge + 1) == 1, "buffer just large enough: result 1");
     check(strcmp(grenze, erwartet) == 0, "buffer just large enough: it holds the path");
     check(grenze[laenge + 1] == '#', "buffer just large enough: the byte after it is unchanged");
+
+    /* A whole archive run with removal through the C entry, while the host's own SQLite is in
+       the process: the component reads and writes its keyed files with its own. */
+    char ziel[1024];
+    char befehl[1100];
+    snprintf(ziel, sizeof ziel, "%s/Archive/neu.aba", folder);
+    remove(ziel);
+    snprintf(befehl, sizeof befehl, "create:%s", ziel);
+    arm(befehl);
+    snprintf(puffer, sizeof puffer, "%s/Bank.dat", folder);
+    check(archiv(objekt, puffer, sizeof puffer) == 0, "archive made: result 0 (nothing to view)");
+    FILE* f = fopen(ziel, "rb");
+    long groesse = 0;
+    if (f) {
+        fseek(f, 0, SEEK_END);
+        groesse = ftell(f);
+        fclose(f);
+    }
+    check(groesse > 0 && groesse % 4096 == 0, "the archive run through the C entry made the archive");
+    sqlite3_stmt* st = NULL;
+    check(sqlite3_prepare_v2(host, "SELECT x FROM t", -1, &st, NULL) == SQLITE_OK &&
+              sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 42,
+          "the host's own database still answers through the system's SQLite");
+    sqlite3_finalize(st);
+    sqlite3_close(host);
 
     check(archiv(NULL, puffer, sizeof puffer) == 0, "no object: result 0");
     check(archiv(objekt, NULL, 10) == 0, "no buffer: result 0");
