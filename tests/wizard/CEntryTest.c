@@ -124,7 +124,8 @@ int main(int argc, char** argv) {
         groesse = ftell(f);
         fclose(f);
     }
-    check(groesse > 0 && groesse % 4096 == 0, "the archive run through the C entry made the archive");
+    check(groesse > 0 && groesse % 4096 == 0,
+          "the archive run through the C entry made the archive");
     sqlite3_stmt* st = NULL;
     check(sqlite3_prepare_v2(host, "SELECT x FROM t", -1, &st, NULL) == SQLITE_OK &&
               sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 42,
