@@ -33,5 +33,9 @@ while read -r p; do
 done <"$work/deb/debian/patches/series"
 (cd "$work/src" && ./configure -q --enable-threadsafe --enable-tempstore --disable-tcl \
     --enable-load-extension >/dev/null && make -s sqlite3.c >/dev/null)
-mkdir -p "$dest"
-cp "$work/src/sqlite3.c" "$work/src/sqlite3.h" "$work/src/config.h" "$dest/"
+# The folder appears whole or not at all: a copy cut short never passes for the source.
+mkdir -p "$work/out"
+cp "$work/src/sqlite3.c" "$work/src/sqlite3.h" "$work/src/config.h" "$work/out/"
+mkdir -p "$(dirname "$dest")"
+rm -rf "$dest"
+mv "$work/out" "$dest"
