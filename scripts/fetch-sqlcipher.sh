@@ -33,9 +33,10 @@ while read -r p; do
 done <"$work/deb/debian/patches/series"
 (cd "$work/src" && ./configure -q --enable-threadsafe --enable-tempstore --disable-tcl \
     --enable-load-extension >/dev/null && make -s sqlite3.c >/dev/null)
-# The folder appears whole or not at all: a copy cut short never passes for the source.
-mkdir -p "$work/out"
-cp "$work/src/sqlite3.c" "$work/src/sqlite3.h" "$work/src/config.h" "$work/out/"
-mkdir -p "$(dirname "$dest")"
-rm -rf "$dest"
-mv "$work/out" "$dest"
+# Each file is copied beside its place and renamed into it, config.h last: when config.h is
+# there, the others are complete (the test at the top), and a copy cut short never passes.
+mkdir -p "$dest"
+for f in sqlite3.c sqlite3.h config.h; do
+    cp "$work/src/$f" "$dest/.$f.part"
+    mv "$dest/.$f.part" "$dest/$f"
+done
