@@ -85,7 +85,7 @@ int RunWindowCommand(const QStringList& args) {
     Result<const WindowApi*> fenster = LoadWindowApi();
     if (!fenster.ok()) return Fail(fenster.error().description);
     const WindowApi& api = *fenster.value();
-    if (a->Flag(QStringLiteral("first-page"))) {
+    if (!bBilder && a->Flag(QStringLiteral("first-page"))) {
         const Status s = api.ShowFirstPage(sDatenbank);
         return s.ok() ? 0 : Fail(s.description());
     }
