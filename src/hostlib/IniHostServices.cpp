@@ -42,14 +42,11 @@ QString IniHostServices::GetSetting(long lNummer) {
 
 void IniHostServices::SetSetting(long lNummer, const QString& sWert) {
     const QString key = kGroup + QLatin1Char('/') + QString::number(lNummer);
-    // Most runs store the folder that is stored already: the file is then left as it is,
-    // without a rewrite and its flushes to the disk.
-    {
-        const QSettings gespeichert(iniPath_, QSettings::IniFormat);
-        if (gespeichert.contains(key) && gespeichert.value(key).toString() == sWert) return;
-    }
     QDir().mkpath(QFileInfo(iniPath_).absolutePath());
     QSettings settings(iniPath_, QSettings::IniFormat);
+    // Most runs store the folder that is stored already: the file is then left as it is,
+    // without a rewrite and its flushes to the disk.
+    if (settings.contains(key) && settings.value(key).toString() == sWert) return;
     settings.setValue(key, sWert);
     settings.sync();
 }
