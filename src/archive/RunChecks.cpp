@@ -140,6 +140,14 @@ Status CheckDates(Connection& cn, const RunChoice& wahl) {
         const QByteArray roh(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
                              sqlite3_column_bytes(stmt, 0));
         if (roh.isEmpty()) continue;
+        // Without the cipher library a scrambled date reads as noise and compares wrong.
+        if (!CipherLibraryLoaded()) {
+            sqlite3_finalize(stmt);
+            return Status::Fail(QStringLiteral(
+                "Die Bibliothek liborvcbf.so wurde nicht gefunden. Ohne sie können die "
+                "verschlüsselten Ausführungsdaten der Sammelaufträge nicht gelesen werden; "
+                "es wurde nichts archiviert."));
+        }
         const QString sDatum = Decrypt(roh, false);
         if (sDatum < wahl.sStichtag && !form.match(PlainText(sDatum)).hasMatch()) {
             sFalsch = PlainText(sDatum);

@@ -4,6 +4,7 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
+#include "archive/ModCrypt.h"
 #include "archive/RunFolder.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
@@ -193,6 +194,19 @@ TEST_F(RunSafetyTest, ASelectedDateOfAnotherFormEndsTheRunBeforeAnyRowIsRemoved)
         EXPECT_TRUE(m.sText.startsWith(QStringLiteral("Es wurde nur "))) << m.sText.toStdString();
         EXPECT_TRUE(m.sText.contains(QString::fromUtf8(fall.sWert))) << m.sText.toStdString();
     }
+}
+
+TEST_F(RunSafetyTest, AMissingCipherLibraryEndsTheRunBeforeAnythingIsWritten) {
+    Prepare();
+    SetCipherLibraryPath(QStringLiteral("/nicht/da/liborvcbf.so"));
+    bool bErfolg = true;
+    const StartErgebnis ergebnis = Start(&bErfolg);
+    SetCipherLibraryPath(QString());
+    EXPECT_EQ(ergebnis, StartErgebnis::Fehler);
+    ExpectNothingChanged();
+    EXPECT_TRUE(TargetFolderEntries().isEmpty());
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_TRUE(boxes_->Shown()[0].sText.contains(QStringLiteral("liborvcbf.so")));
 }
 
 TEST_F(RunSafetyTest, ARemovalThatWouldChangeOtherRowsShowsTheCopiersMessage) {
