@@ -8,8 +8,8 @@ namespace tolva {
 Result<const WindowApi*> LoadWindowApi() {
     static const WindowApi* api = nullptr;
     if (api) return api;
-    // The program's run path finds the library beside the others; it stays loaded.
-    void* bibliothek = dlopen("libtolva_wizard_host.so", RTLD_NOW | RTLD_LOCAL);
+    // The program's run path finds the public library; it stays loaded.
+    void* bibliothek = dlopen(TOLVA_WINDOW_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     if (!bibliothek)
         return Error{QStringLiteral("Die Fensterbibliothek kann nicht geladen werden: %1")
                          .arg(QString::fromLocal8Bit(dlerror()))};

@@ -6,7 +6,7 @@
 
 namespace tolva {
 
-// Loads libtolva_wizard_host.so (found beside the program's other libraries) once and returns
+// Loads the public library (found through the program's run path) once and returns
 // its commands; fails with a German message that names what is missing.
 Result<const WindowApi*> LoadWindowApi();
 

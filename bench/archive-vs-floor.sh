@@ -100,7 +100,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 demo_db() {
     local n=$1 konten=$2
     local f=$CACHE/demo-$n-k$konten.db
-    local lib=$TOLVA_DATA_DIR/libtolva_demo.so
+    local lib=$TOLVA_DATA_DIR/libtolva-engine.so.5
     if [[ ${TOLVA_BENCH_FRESH:-0} == 1 || ! -f $f || ( -f $lib && $lib -nt $f ) ]]; then
         rm -f "$f" "$f.part" "$f.cutoff"
         echo "making demo database: $n bookings, $konten accounts ..." >&2

@@ -4,6 +4,7 @@
 #include "hostlib/MessageBox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -62,9 +63,13 @@ QString IniHostServices::DataFolder() {
     const QString fromEnv = qEnvironmentVariable("TOLVA_DATA_DIR");
     if (!fromEnv.isEmpty()) return WithSlash(fromEnv);
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&IniHostServices::DataFolder), &info) && info.dli_fname)
-        return WithSlash(QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath());
-    return QString();
+    if (!dladdr(reinterpret_cast<void*>(&IniHostServices::DataFolder), &info) || !info.dli_fname)
+        return QString();
+    // In the build tree the files lie beside the engine; installed, in the data folder.
+    const QDir eigener = QFileInfo(QFile::decodeName(info.dli_fname)).absoluteDir();
+    if (eigener.exists(QStringLiteral("HbLeer.dat"))) return WithSlash(eigener.absolutePath());
+    return WithSlash(
+        QDir::cleanPath(eigener.absoluteFilePath(QStringLiteral(TOLVA_DATA_FROM_ENGINE))));
 }
 
 QString IniHostServices::DefaultSetting(long lNummer) {

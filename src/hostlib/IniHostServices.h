@@ -29,7 +29,8 @@ class IniHostServices : public HostServices {
     // The value a host has for a setting before anyone stored one; empty when none.
     static QString DefaultSetting(long lNummer);
     // The folder with the shipped data files (HbLeer.dat, skin/): $TOLVA_DATA_DIR, else the
-    // folder of the installed libraries. Ends with "/".
+    // engine library's folder when they lie there (the build tree), else the installed data
+    // folder found relative to it (<datadir>/tolva). Ends with "/".
     static QString DataFolder();
 
   private:

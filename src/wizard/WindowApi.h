@@ -9,7 +9,7 @@
 
 namespace tolva {
 
-// What libtolva_wizard_host.so offers through tolva_window_api(). Every function makes the
+// What the public library offers through tolva_window_api(). Every function makes the
 // application object it needs when none exists.
 struct WindowApi {
     int (*RunWizardHost)(const QString& sDatenbank);
