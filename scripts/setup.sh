@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 # gives its cipher); the sqlcipher shell reads our files in tests and benchmarks; libsqlite3-dev
 # builds the test host that keeps a database of its own beside the component.
 packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
-          libgtest-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev xvfb xauth fonts-dejavu-core file)
 
 missing=()
 for p in "${packages[@]}"; do
