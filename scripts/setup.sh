@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 
 # The component compiles Debian's SQLCipher source itself (tcl makes its amalgamation, libssl-dev
 # gives its cipher); the sqlcipher shell reads our files in tests and benchmarks; libsqlite3-dev
-# builds the test host that keeps a database of its own beside the component.
+# builds the test host that keeps a database of its own beside the component; qt6-translations-l10n
+# gives Qt's own dialogs and buttons their German; file lets the Debian packaging find binaries.
 packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
-          libgtest-dev xvfb xauth fonts-dejavu-core file)
+          libgtest-dev xvfb xauth fonts-dejavu-core file qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

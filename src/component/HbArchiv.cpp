@@ -9,6 +9,7 @@
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/OleColour.h"
+#include "wizard/QtGerman.h"
 
 #include <memory>
 
@@ -66,6 +67,7 @@ bool HbArchiv::Archiv(QString& sDateiname) {
             return false;
         }
         ScopedScreenBoxes boxen;
+        ScopedQtGerman deutsch;
         {
             auto form = std::make_unique<FrmArchiv>();
             g.oArchivForm = form.get();

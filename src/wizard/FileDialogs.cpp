@@ -1,6 +1,7 @@
 // The wizard's dialogs: Qt's folder and file dialogs unless a seam is installed.
 #include "wizard/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -31,6 +32,9 @@ std::optional<QString> QtFileDialogs::ChooseFile(QWidget* owner, const QString& 
     QString endung = sEndung;
     if (endung.startsWith(QLatin1Char('.'))) endung.remove(0, 1);
     dialog.setDefaultSuffix(endung);
+    if (!endung.isEmpty())
+        dialog.setNameFilter(
+            QCoreApplication::translate("FileDialogs", "Archive (*.%1)").arg(endung));
     if (!sStartOrdner.isEmpty()) dialog.setDirectory(sStartOrdner);
     if (!sDateiname.isEmpty()) {
         const QFileInfo info(sDateiname);

@@ -13,6 +13,7 @@
 #include "wizard/SuiTabs.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QWindow>
 
 namespace tolva {
@@ -47,6 +49,23 @@ void Paint(QWidget* w, const QColor& hintergrund, const QColor& text) {
     w->setPalette(p);
     w->setBackgroundRole(QPalette::Window);
     w->setAutoFillBackground(true);
+}
+
+// One palette for the window and every control in it: the style's own light palette with the
+// host's background and the text colours that read on it, every role of every group set, so
+// that a dark (or any other) system theme does not reach into the window.
+QPalette WindowPalette(const QStyle& stil, const QColor& hintergrund, const TextColours& farben) {
+    QPalette p = stil.standardPalette();
+    p.setResolveMask(~QPalette::ResolveMask(0));  // every role counts as set
+    for (auto gruppe : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(gruppe, QPalette::Window, hintergrund);
+        p.setColor(gruppe, QPalette::WindowText, farben.text);
+    }
+    QColor gedimmt = farben.text;
+    gedimmt.setAlpha(120);
+    p.setColor(QPalette::Disabled, QPalette::Window, hintergrund);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, gedimmt);
+    return p;
 }
 
 // The look of the controls inside the pages: the browse buttons match the button bar, the
@@ -90,6 +109,8 @@ FrmArchiv::FrmArchiv(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildControls();
+    DescribeControls();
+    OrderTabChain();
     ConnectControls();
 }
 
@@ -162,6 +183,10 @@ Status FrmArchiv::ApplyColours() {
     const SharedState& g = Shared();
     const QColor hintergrund = OleColour(g.lHintergrundFarbe);
     const TextColours farben = ColoursFor(hintergrund);
+    const QPalette palette = WindowPalette(*style(), hintergrund, farben);
+    setPalette(palette);
+    // The calendar opens in a window of its own, which takes no palette from this one.
+    dtVon_->calendarWidget()->setPalette(palette);
     for (QWidget* w : std::initializer_list<QWidget*>{this, picPasswort_, picFrame_, chkSichern_,
                                                       lblWarnung_, fraProgress_})
         Paint(w, hintergrund, farben.text);
@@ -215,6 +240,13 @@ Status FrmArchiv::ApplyColours() {
         QStringLiteral("QFrame#fraProgress { background: %1; border: 1px "
                        "solid %2; }")
             .arg(hintergrund.lighter(103).name(), hintergrund.darker(125).name()));
+    // Every control holds the whole palette, its own colours over the window's: a control
+    // under a style sheet takes the missing roles from the application, not from its parent.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        QPalette eigene = w->palette().resolve(palette);
+        eigene.setResolveMask(~QPalette::ResolveMask(0));
+        w->setPalette(eigene);
+    }
     return Status::Ok();
 }
 

@@ -114,6 +114,9 @@ class FrmArchiv : public QDialog, public ArchivForm {
     void reject() override;
 
   protected:
+    // Return and Enter press "Weiter" or "Anzeigen", or the focused push button; never
+    // "Starten", which needs a click or Space on it.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -128,6 +131,10 @@ class FrmArchiv : public QDialog, public ArchivForm {
     QWidget* BuildPage6();
     QWidget* NewPage(int n, const QString& sTitel, QVBoxLayout*& layout);
     void ConnectControls();
+    // Accessible names and label buddies of the controls, for screen readers.
+    void DescribeControls();
+    // Tab visits the page's own controls first, then the button bar.
+    void OrderTabChain();
     // Colours of the window and its controls; fails when the progress colour (host setting 11)
     // is no number, leaving the controls after the bar unpainted.
     Status ApplyColours();

@@ -29,8 +29,12 @@ namespace tolva {
 namespace {
 
 // Captions of the tab strip, one per page.
-const char* const kTabCaptions[] = {"Aufgabe",     "Datenbereich", "Passwort",
-                                    "Archivdatei", "Archivieren",  "Archiv anzeigen"};
+const char* const kTabCaptions[] = {QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Aufgabe"),
+                                    QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Datenbereich"),
+                                    QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Passwort"),
+                                    QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Archivdatei"),
+                                    QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Archivieren"),
+                                    QT_TRANSLATE_NOOP("tolva::FrmArchiv", "Archiv anzeigen")};
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -65,7 +69,7 @@ void FrmArchiv::BuildControls() {
     imFocus_ = new SkinImage(QStringLiteral("imFocus"), this);
     suiTabs_ = new SuiTabs(this);
     suiTabs_->setFont(Scaled(base, 9.5, false));
-    for (const char* caption : kTabCaptions) suiTabs_->AddItem(QString::fromUtf8(caption));
+    for (const char* caption : kTabCaptions) suiTabs_->AddItem(tr(caption));
     SetHeight(suiTabs_, kTabsDesignHeight);
     lblFocus_ = new FocusLabel(QStringLiteral("lblFocus"), this);
 
@@ -76,9 +80,9 @@ void FrmArchiv::BuildControls() {
     Line1_ = new SkinLine(QStringLiteral("Line1"), picFrame_);
     suiButtons_ = new SuiButtons(picFrame_);
     suiButtons_->setFont(base);
-    suiButtons_->AddItem(QStringLiteral("zurück"), QStringLiteral(" &Zurück"));
-    suiButtons_->AddItem(QStringLiteral("weiter"), QStringLiteral(" &Weiter"));
-    suiButtons_->AddItem(QStringLiteral("cancel"), QStringLiteral(" Abbrechen"));
+    suiButtons_->AddItem(QStringLiteral("zurück"), tr(" &Zurück"));
+    suiButtons_->AddItem(QStringLiteral("weiter"), tr(" &Weiter"));
+    suiButtons_->AddItem(QStringLiteral("cancel"), tr(" Abbrechen"));
     SetWidth(suiButtons_, kButtonsDesignWidth);
     SetHeight(suiButtons_, kButtonsDesignHeight);
 
@@ -113,19 +117,16 @@ QWidget* FrmArchiv::BuildPage1() {
     QWidget* page = NewPage(1, QString(), layout);
     QLabel* willkommen = NewLabel(
         QStringLiteral("lblEx_4"),
-        QStringLiteral("Der Archivierungsassistent unterstützt Sie beim Archivieren Ihrer Daten"),
-        page);
+        tr("Der Archivierungsassistent unterstützt Sie beim Archivieren Ihrer Daten"), page);
     willkommen->setFont(Scaled(font(), 12, true));
     willkommen->setProperty("tolvaRolle", QStringLiteral("titel"));
     layout->addWidget(willkommen);
     layout->addSpacing(Px(30));
     layout->addWidget(NewLabel(
         QStringLiteral("lblEx_6"),
-        QStringLiteral("Hier können Sie ein Archiv erstellen oder Daten aus einem Archiv anzeigen"),
-        page));
+        tr("Hier können Sie ein Archiv erstellen oder Daten aus einem Archiv anzeigen"), page));
     layout->addSpacing(Px(240));
-    QLabel* frage =
-        NewLabel(QStringLiteral("lblEx_7"), QStringLiteral("Was möchten Sie tun?"), page);
+    QLabel* frage = NewLabel(QStringLiteral("lblEx_7"), tr("Was möchten Sie tun?"), page);
     frage->setFont(Scaled(font(), 10, true));
     frage->setProperty("tolvaRolle", QStringLiteral("titel"));
     layout->addWidget(frage);
@@ -134,8 +135,7 @@ QWidget* FrmArchiv::BuildPage1() {
     optionen->setContentsMargins(Px(180), Px(30), 0, 0);
     optionen->setSpacing(Px(120));
     auto* gruppe = new QButtonGroup(page);
-    const QString texte[] = {QStringLiteral("Archiv erstellen"),
-                             QStringLiteral("Daten aus einem Archiv anzeigen")};
+    const QString texte[] = {tr("Archiv erstellen"), tr("Daten aus einem Archiv anzeigen")};
     for (int i = 0; i < 2; ++i) {
         optDaten_[i] = new QRadioButton(texte[i], page);
         optDaten_[i]->setObjectName(QStringLiteral("optDaten_%1").arg(i));
@@ -163,10 +163,10 @@ QWidget* FrmArchiv::BuildPage1() {
 
 QWidget* FrmArchiv::BuildPage2() {
     QVBoxLayout* layout = nullptr;
-    QWidget* page = NewPage(2, QString::fromUtf8(kTabCaptions[1]), layout);
-    layout->addWidget(NewLabel(
-        QStringLiteral("lblEx_2"),
-        QStringLiteral("Bitte geben Sie an, welcher Datenbereich archiviert werden soll."), page));
+    QWidget* page = NewPage(2, tr(kTabCaptions[1]), layout);
+    layout->addWidget(
+        NewLabel(QStringLiteral("lblEx_2"),
+                 tr("Bitte geben Sie an, welcher Datenbereich archiviert werden soll."), page));
 
     // The grid takes the place of the combo box, which is never filled.
     cboKonto_ = new QComboBox(page);
@@ -179,8 +179,7 @@ QWidget* FrmArchiv::BuildPage2() {
 
     auto* zeile = new QHBoxLayout();
     zeile->setSpacing(Px(90));
-    zeile->addWidget(
-        NewLabel(QStringLiteral("lblEx_5"), QStringLiteral("Alle Daten älter als"), page));
+    zeile->addWidget(NewLabel(QStringLiteral("lblEx_5"), tr("Alle Daten älter als"), page));
     dtVon_ = new QDateEdit(page);
     dtVon_->setObjectName(QStringLiteral("dtVon"));
     dtVon_->setCalendarPopup(true);
@@ -192,7 +191,7 @@ QWidget* FrmArchiv::BuildPage2() {
     dtVon_->setMinimumWidth(dtVon_->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) +
                             Px(450));
     zeile->addWidget(dtVon_);
-    zeile->addWidget(NewLabel(QStringLiteral("lblEx_1"), QStringLiteral("archivieren"), page));
+    zeile->addWidget(NewLabel(QStringLiteral("lblEx_1"), tr("archivieren"), page));
     zeile->addStretch(1);
     for (int i = 0; i < zeile->count(); ++i)
         if (auto* l = qobject_cast<QLabel*>(zeile->itemAt(i)->widget())) l->setWordWrap(false);
@@ -201,7 +200,7 @@ QWidget* FrmArchiv::BuildPage2() {
     layout->addSpacing(Px(30));
 
     chkEntfern_ = new QCheckBox(
-        QStringLiteral("Archivierte Daten aus Benutzer-Datenbank unwiderruflich entfernen"), page);
+        tr("Archivierte Daten aus Benutzer-Datenbank unwiderruflich entfernen"), page);
     chkEntfern_->setObjectName(QStringLiteral("chkEntfern"));
     layout->addWidget(chkEntfern_);
 
@@ -211,8 +210,7 @@ QWidget* FrmArchiv::BuildPage2() {
     auto* warnung = new QVBoxLayout(picWarnung_);
     warnung->setContentsMargins(Px(180), Px(60), Px(120), Px(60));
     warnung->setSpacing(Px(15));
-    QLabel* achtung =
-        NewLabel(QStringLiteral("lblAchtung"), QStringLiteral("ACHTUNG:"), picWarnung_);
+    QLabel* achtung = NewLabel(QStringLiteral("lblAchtung"), tr("ACHTUNG:"), picWarnung_);
     achtung->setFont(Scaled(font(), 9, true));
     achtung->setProperty("tolvaRolle", QStringLiteral("achtung"));
     lblWarnung_ = new CaptionLabel(QStringLiteral("lblWarnung"), QString(), picWarnung_);
@@ -224,8 +222,8 @@ QWidget* FrmArchiv::BuildPage2() {
     layout->addLayout(einzug);
     layout->addSpacing(Px(30));
 
-    chkSichern_ = new QCheckBox(
-        QStringLiteral("Datensicherung vor der Archivierung erstellen (empfohlen)"), page);
+    chkSichern_ =
+        new QCheckBox(tr("Datensicherung vor der Archivierung erstellen (empfohlen)"), page);
     chkSichern_->setObjectName(QStringLiteral("chkSichern"));
     layout->addWidget(chkSichern_);
     lblSich_ = new CaptionLabel(QStringLiteral("lblSich"), QString(), page, true);
@@ -237,7 +235,7 @@ QWidget* FrmArchiv::BuildPage2() {
 
 QWidget* FrmArchiv::BuildPage3() {
     QVBoxLayout* layout = nullptr;
-    QWidget* page = NewPage(3, QString::fromUtf8(kTabCaptions[2]), layout);
+    QWidget* page = NewPage(3, tr(kTabCaptions[2]), layout);
     layout->addWidget(
         NewLabel(QStringLiteral("lblEx_3"),
                  QStringLiteral(
@@ -251,9 +249,9 @@ QWidget* FrmArchiv::BuildPage3() {
     optionen->setContentsMargins(Px(180), 0, 0, 0);
     optionen->setSpacing(Px(120));
     auto* gruppe = new QButtonGroup(picPasswort_);
-    const QString texte[] = {QStringLiteral("Datenbank ohne Passwort archivieren"),
-                             QStringLiteral("Datenbank mit bestehendem Passwort archivieren"),
-                             QStringLiteral("Datenbank mit neuem Passwort archivieren")};
+    const QString texte[] = {tr("Datenbank ohne Passwort archivieren"),
+                             tr("Datenbank mit bestehendem Passwort archivieren"),
+                             tr("Datenbank mit neuem Passwort archivieren")};
     for (int i = 0; i < 3; ++i) {
         optPasswort_[i] = new QRadioButton(texte[i], picPasswort_);
         optPasswort_[i]->setObjectName(QStringLiteral("optPasswort_%1").arg(i));
@@ -273,8 +271,7 @@ QWidget* FrmArchiv::BuildPage3() {
         txtPasswort_[i]->setFixedWidth(Px(2700));
         felder->addWidget(txtPasswort_[i], i, 0);
     }
-    lblPasswort_ =
-        NewLabel(QStringLiteral("lblPasswort"), QStringLiteral("zur Kontrolle"), picPasswort_);
+    lblPasswort_ = NewLabel(QStringLiteral("lblPasswort"), tr("zur Kontrolle"), picPasswort_);
     lblPasswort_->setWordWrap(false);
     felder->addWidget(lblPasswort_, 1, 1);
     felder->setColumnStretch(2, 1);
@@ -286,17 +283,16 @@ QWidget* FrmArchiv::BuildPage3() {
 
 QWidget* FrmArchiv::BuildPage4() {
     QVBoxLayout* layout = nullptr;
-    QWidget* page = NewPage(4, QString::fromUtf8(kTabCaptions[3]), layout);
+    QWidget* page = NewPage(4, tr(kTabCaptions[3]), layout);
     lblDatei_[0] = new CaptionLabel(
         QStringLiteral("lblDatei_0"),
-        QStringLiteral("Bitte geben Sie den Namen der Datei an in die archiviert werden soll:"),
-        page);
+        tr("Bitte geben Sie den Namen der Datei an in die archiviert werden soll:"), page);
     layout->addWidget(lblDatei_[0]);
     auto* zeile = new QHBoxLayout();
     zeile->setSpacing(Px(90));
     txtDatei_[0] = new QLineEdit(page);
     txtDatei_[0]->setObjectName(QStringLiteral("txtDatei_0"));
-    cmdDurchsuchen_[0] = new QPushButton(QStringLiteral("Durchsuchen"), page);
+    cmdDurchsuchen_[0] = new QPushButton(tr("Durchsuchen"), page);
     cmdDurchsuchen_[0]->setObjectName(QStringLiteral("cmdDurchsuchen_0"));
     cmdDurchsuchen_[0]->setAutoDefault(false);
     zeile->addWidget(txtDatei_[0], 1);
@@ -309,7 +305,7 @@ QWidget* FrmArchiv::BuildPage4() {
 
 QWidget* FrmArchiv::BuildPage5() {
     QVBoxLayout* layout = nullptr;
-    QWidget* page = NewPage(5, QString::fromUtf8(kTabCaptions[4]), layout);
+    QWidget* page = NewPage(5, tr(kTabCaptions[4]), layout);
     lblEx0_ = new CaptionLabel(QStringLiteral("lblEx_0"), QString(), page);
     layout->addWidget(lblEx0_);
     layout->addSpacing(Px(60));
@@ -343,15 +339,15 @@ QWidget* FrmArchiv::BuildPage5() {
 
 QWidget* FrmArchiv::BuildPage6() {
     QVBoxLayout* layout = nullptr;
-    QWidget* page = NewPage(6, QString::fromUtf8(kTabCaptions[5]), layout);
+    QWidget* page = NewPage(6, tr(kTabCaptions[5]), layout);
     lblDatei_[1] = new CaptionLabel(QStringLiteral("lblDatei_1"),
-                                    QStringLiteral("Bitte wählen Sie den Archiv-Pfad"), page);
+                                    tr("Bitte wählen Sie den Archiv-Pfad"), page);
     layout->addWidget(lblDatei_[1]);
     auto* zeile = new QHBoxLayout();
     zeile->setSpacing(Px(90));
     txtDatei_[1] = new QLineEdit(page);
     txtDatei_[1]->setObjectName(QStringLiteral("txtDatei_1"));
-    cmdDurchsuchen_[1] = new QPushButton(QStringLiteral("Durchsuchen"), page);
+    cmdDurchsuchen_[1] = new QPushButton(tr("Durchsuchen"), page);
     cmdDurchsuchen_[1]->setObjectName(QStringLiteral("cmdDurchsuchen_1"));
     cmdDurchsuchen_[1]->setAutoDefault(false);
     zeile->addWidget(txtDatei_[1], 1);

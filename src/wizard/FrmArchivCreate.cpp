@@ -127,14 +127,13 @@ bool FrmArchiv::CheckPasswordPage() {
     if (!optPasswort_[2]->isChecked()) return true;
     const QString sNeu = txtPasswort_[0]->text();
     const QString sKontrolle = txtPasswort_[1]->text();
-    const QString titel = QStringLiteral("Datenbank Passwort");
+    const QString titel = tr("Datenbank Passwort");
     if (TrimBlanks(sNeu).isEmpty() || TrimBlanks(sKontrolle).isEmpty()) {
-        Host().ShowMessage(QStringLiteral("Bitte geben Sie das Passwort ein!"), 48, titel, true, 0);
+        Host().ShowMessage(tr("Bitte geben Sie das Passwort ein!"), 48, titel, true, 0);
         return false;
     }
     if (sNeu != sKontrolle) {
-        Host().ShowMessage(QStringLiteral("Die beide Passwörte stimmen nicht überein!"), 48, titel,
-                           true, 0);
+        Host().ShowMessage(tr("Die beide Passwörte stimmen nicht überein!"), 48, titel, true, 0);
         return false;
     }
     return true;
@@ -160,7 +159,7 @@ bool FrmArchiv::PrepareSummaryPage() {
         lblEx0_->SetCaption(SummaryText(n, m));
         return true;
     }
-    Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true, 0);
+    Host().ShowMessage(NoDataText(g.dStichtag), 0, tr("Daten archivieren"), true, 0);
     return false;
 }
 

@@ -39,8 +39,8 @@ void FrmArchiv::FormLoad() {
         status = Status::Fail(QString::fromLocal8Bit(fehler.what()));
     }
     if (!status.ok())
-        Host().ShowMessage(QStringLiteral("Ein Fehler ist aufgetreten:\r\n") + status.description(),
-                           0, QStringLiteral("Archiv:FormLoad"), true, 0);
+        Host().ShowMessage(tr("Ein Fehler ist aufgetreten:\r\n") + status.description(), 0,
+                           QStringLiteral("Archiv:FormLoad"), true, 0);
 }
 
 Status FrmArchiv::LoadHandlerSteps() {
@@ -49,8 +49,7 @@ Status FrmArchiv::LoadHandlerSteps() {
 
     lAktuelleSeite_ = 1;
     LayoutWindow(this, 10800, 0, true);
-    setWindowTitle(host.GetSetting(kSettingProduktTitel) +
-                   QStringLiteral(" - Archivierung von Daten"));
+    setWindowTitle(host.GetSetting(kSettingProduktTitel) + tr(" - Archivierung von Daten"));
 
     // Setting 601 names the archive folder, with or without its trailing "/"; without the
     // setting the database's folder serves. Either way sArchivPfad ends with "/".
@@ -65,7 +64,7 @@ Status FrmArchiv::LoadHandlerSteps() {
     PlacePanels();
 
     if (!suiButtons_->LoadTemplate(g.sSkinPfad + QStringLiteral("Assistent.atp"))) {
-        host.ShowMessage(g.sSkinPfad + QStringLiteral("Assistent.atp nicht gefunden!"), 0,
+        host.ShowMessage(g.sSkinPfad + tr("Assistent.atp nicht gefunden!"), 0,
                          QStringLiteral("Archivierungs-Assistent"), true, 0);
         Unload();
         return Status::Ok();
@@ -87,12 +86,13 @@ Status FrmArchiv::LoadHandlerSteps() {
     // the rest.
     grdKonten_->SetRows(cboKonto_->count() + 1);
     grdKonten_->SetCols(2);
+    // Column headers for assistive technology; the grid shows none.
+    grdKonten_->setHorizontalHeaderLabels({tr("Konto"), tr("Bank")});
     grdKonten_->SetColWidth(0, 1800);
     grdKonten_->SetExtendLastCol(true);
 
     if (!FillAccountGrid(grdKonten_)) {
-        host.ShowMessage(QStringLiteral("Sie haben keine Konten eingerichtet."), 0, QString(), true,
-                         0);
+        host.ShowMessage(tr("Sie haben keine Konten eingerichtet."), 0, QString(), true, 0);
         Unload();
         return Status::Ok();
     }

@@ -70,9 +70,9 @@ void FrmArchiv::ShowPage() {
         return;
     }
     if (p != 5) {
-        suiButtons_->SetCaption(kWeiter, QStringLiteral(" &Weiter"));
+        suiButtons_->SetCaption(kWeiter, tr(" &Weiter"));
     } else if (PrepareSummaryPage()) {
-        suiButtons_->SetCaption(kWeiter, QStringLiteral(" Starten"));
+        suiButtons_->SetCaption(kWeiter, tr(" Starten"));
     } else {
         lAktuelleSeite_ = 4;
         pictab_[4]->setVisible(true);

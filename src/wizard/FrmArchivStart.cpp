@@ -74,7 +74,7 @@ void FrmArchiv::ViewHandBack() {
         Unload();
         return;
     }
-    Host().ShowMessage(QStringLiteral("Die Datei ") + g.sArchivDatei +
+    Host().ShowMessage(tr("Die Datei ") + g.sArchivDatei +
                            QStringLiteral(" existiert nicht!\r\nBitte eine existierende Datei "
                                           "auswählen."),
                        0, QStringLiteral("Archivierungs-Assistent"), true, 0);

@@ -42,7 +42,7 @@ void FrmArchiv::cmdDurchsuchen_Click(int lIndex) {
     if (lIndex == 1) {
         QString start = txtDatei_[1]->text();
         if (start.endsWith(QLatin1Char('/'))) start.chop(1);
-        const auto ordner = dialoge.ChooseFolder(this, start, QStringLiteral("Pfad für Archiv"));
+        const auto ordner = dialoge.ChooseFolder(this, start, tr("Pfad für Archiv"));
         if (!ordner) return;
         g.sArchivPfad = *ordner;
         if (!g.sArchivPfad.endsWith(QLatin1Char('/'))) g.sArchivPfad += QLatin1Char('/');
@@ -76,15 +76,14 @@ void FrmArchiv::ListArchives() {
 }
 
 void FrmArchiv::UpdateArchiveHint() {
-    suiButtons_->SetCaption(
-        kWeiter, lAktuelleSeite_ == 6 ? QStringLiteral(" &Anzeigen") : QStringLiteral(" &Weiter"));
+    suiButtons_->SetCaption(kWeiter, lAktuelleSeite_ == 6 ? tr(" &Anzeigen") : tr(" &Weiter"));
     if (lstArchiv_->count() > 0) {
         lblDatei_[1]->SetCaption(
-            QStringLiteral("Wählen Sie das gewünschte Archiv aus und klicken Sie auf 'Anzeigen'."));
+            tr("Wählen Sie das gewünschte Archiv aus und klicken Sie auf 'Anzeigen'."));
         suiButtons_->SetItemEnabled(kWeiter, true);
     } else {
         lblDatei_[1]->SetCaption(
-            QStringLiteral("Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden."));
+            tr("Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden."));
         suiButtons_->SetItemEnabled(kWeiter, false);
     }
 }

@@ -4,6 +4,7 @@
 #include "skin/Twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ KontenGrid::KontenGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(false);  // Tab leaves the grid; the arrow keys move within it
     setShowGrid(false);
     setAlternatingRowColors(true);
     setWordWrap(false);
@@ -170,6 +172,15 @@ void KontenGrid::SetCellChecked(int r, int c, int lWert) {
     cell->setFlags(cell->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     cell->setCheckState(lWert == flexChecked ? Qt::Checked : Qt::Unchecked);
     if (bNeu) Measure(cell);  // the box widens the cell
+}
+
+void KontenGrid::keyPressEvent(QKeyEvent* event) {
+    QTableWidgetItem* box = currentRow() >= 0 ? item(currentRow(), 0) : nullptr;
+    if (event->key() != Qt::Key_Space || !box || !(box->flags() & Qt::ItemIsUserCheckable))
+        return QTableWidget::keyPressEvent(event);
+    // Reported like a click on the box (AfterEdit).
+    box->setCheckState(box->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    event->accept();
 }
 
 }  // namespace tolva

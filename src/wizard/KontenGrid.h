@@ -47,6 +47,8 @@ class KontenGrid : public QTableWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Space ticks or unticks the current row's account, whichever column has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QTableWidgetItem* Cell(int r, int c);

@@ -7,6 +7,14 @@
 #include <QPushButton>
 
 namespace tolva {
+namespace {
+
+// What a screen reader says for a caption: without the mnemonic's "&" and the leading blank.
+QString SpokenCaption(const QString& sCaption) {
+    return QString(sCaption).remove(QLatin1Char('&')).trimmed();
+}
+
+}  // namespace
 
 SuiButtons::SuiButtons(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("suiButtons"));
@@ -16,6 +24,7 @@ SuiButtons::SuiButtons(QWidget* parent) : QWidget(parent) {
 int SuiButtons::AddItem(const QString& sKey, const QString& sCaption) {
     auto* button = new QPushButton(sCaption, this);
     button->setObjectName(sKey);
+    button->setAccessibleName(SpokenCaption(sCaption));
     button->setAutoDefault(false);
     button->setCursor(Qt::PointingHandCursor);
     connect(button, &QPushButton::clicked, this, [this, sKey] { emit ItemClick(sKey); });
@@ -45,7 +54,10 @@ QString SuiButtons::Caption(const QString& sKey) const {
 }
 
 void SuiButtons::SetCaption(const QString& sKey, const QString& sCaption) {
-    if (QPushButton* b = Button(sKey)) b->setText(sCaption);
+    if (QPushButton* b = Button(sKey)) {
+        b->setText(sCaption);
+        b->setAccessibleName(SpokenCaption(sCaption));
+    }
 }
 
 bool SuiButtons::IsItemEnabled(const QString& sKey) const {

@@ -2,7 +2,9 @@
 #include "wizard/SuiTabs.h"
 
 #include "skin/Twips.h"
+#include "wizard/SuiTabsAccessible.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +12,11 @@
 namespace tolva {
 
 SuiTabs::SuiTabs(QWidget* parent) : QWidget(parent) {
+    // Screen readers see the steps through SuiTabsAccessible.
+    static const bool bFabrik = (QAccessible::installFactory(&SuiTabsAccessible::Factory), true);
+    (void)bFabrik;
     setObjectName(QStringLiteral("suiTabs"));
+    setAccessibleName(tr("Schritte"));
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
@@ -50,6 +56,9 @@ void SuiTabs::SetSelected(int n) {
     if (!Valid(n)) return;
     for (int i = 1; i <= ItemCount(); ++i) items_[i - 1].selected = (i == n);
     update();
+    // The step that a screen reader announces changes with the selection.
+    QAccessibleEvent geaendert(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&geaendert);
     emit ItemClick(n);
 }
 

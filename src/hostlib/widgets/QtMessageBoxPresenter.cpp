@@ -1,9 +1,8 @@
-// QtMessageBoxPresenter: the message boxes as Qt windows, with German buttons.
+// QtMessageBoxPresenter: the message boxes as Qt windows, with Qt's own (translated) buttons.
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace tolva {
 
@@ -28,15 +27,14 @@ long QtMessageBoxPresenter::Show(const QString& sText, long lStil, const QString
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+    // Qt's standard buttons: their texts come from Qt's translation ("&Ja", "&Nein").
     if ((lStil & 7) == vbYesNo) {
-        QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setDefaultButton((lStil & vbDefaultButton2) ? nein : ja);
-        box.setEscapeButton(nein);
-        box.exec();
-        return box.clickedButton() == ja ? vbYes : vbNo;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton((lStil & vbDefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? vbYes : vbNo;
     }
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return vbOK;
 }
