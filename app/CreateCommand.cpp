@@ -13,6 +13,7 @@
 #include "survey/Survey.h"
 
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace tolva {
 namespace {
@@ -27,6 +28,14 @@ QString TargetOf(const Arguments& a) {
 }
 
 // Opens the database, runs the survey and the start; the exit status of the job.
+// Where the run put its files: the archive's full path and the backup's, if one was written.
+void ReportPaths(const QString& sArchiv, const QString& sSicherung) {
+    QTextStream out(stdout);
+    out << "Archiv: " << QFileInfo(sArchiv).absoluteFilePath() << Qt::endl;
+    if (!sSicherung.isEmpty())
+        out << "Sicherung: " << QFileInfo(sSicherung).absoluteFilePath() << Qt::endl;
+}
+
 int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
     CommandSession session;
     if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
@@ -53,7 +62,9 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
     bool bErfolg = false;
     const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
     if (CancelSignal()) return ReportSignal(ergebnis == StartErgebnis::Gelaufen && bErfolg);
-    return ergebnis == StartErgebnis::Gelaufen && bErfolg ? 0 : 1;
+    if (ergebnis != StartErgebnis::Gelaufen || !bErfolg) return 1;
+    ReportPaths(g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
+    return 0;
 }
 
 // The same job through the wizard's window, its pages filled in as a person would fill them.
@@ -72,7 +83,9 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
     const Status gefahren = fenster.value()->RunCreateJob(
         QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
     if (!gefahren.ok()) return Fail(gefahren.description());
-    return QFileInfo::exists(wahl.sZielDatei) ? 0 : 1;
+    if (!QFileInfo::exists(wahl.sZielDatei)) return 1;
+    ReportPaths(wahl.sZielDatei, wahl.sSicherung);
+    return 0;
 }
 
 }  // namespace

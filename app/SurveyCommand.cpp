@@ -4,15 +4,47 @@
 #include "Commands.h"
 
 #include "archive/ModArchiv.h"
+#include "archive/RunPlan.h"
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 #include <QTextStream>
 
 namespace tolva {
+namespace {
+
+QString PlanLine(const PlanKonto& k) {
+    QStringList felder{k.lKontoID ? QString::number(k.lKontoID) : QString(), k.sKonto, k.sBank};
+    for (qint64 n : {k.lUmsaetze, k.lZusaetze, k.lOffene, k.lAuftraege, k.lSammel, k.lEinzel})
+        felder << QString::number(n);
+    return felder.join(QLatin1Char('\t'));
+}
+
+QJsonObject PlanObject(const PlanKonto& k) {
+    return QJsonObject{{QStringLiteral("id"), k.lKontoID},
+                       {QStringLiteral("konto"), k.sKonto},
+                       {QStringLiteral("bank"), k.sBank},
+                       {QStringLiteral("umsaetze"), k.lUmsaetze},
+                       {QStringLiteral("zusaetze"), k.lZusaetze},
+                       {QStringLiteral("offene"), k.lOffene},
+                       {QStringLiteral("auftraege"), k.lAuftraege},
+                       {QStringLiteral("sammelauftraege"), k.lSammel},
+                       {QStringLiteral("einzelauftraege"), k.lEinzel}};
+}
+
+QJsonObject PlanJson(const RunPlan& plan) {
+    QJsonArray konten;
+    for (const PlanKonto& k : plan.aKonten) konten.append(PlanObject(k));
+    return QJsonObject{{QStringLiteral("konten"), konten},
+                       {QStringLiteral("summe"), PlanObject(plan.summe)}};
+}
+
+}  // namespace
 
 const CommandDefinition& SurveyDefinition() {
     static const CommandDefinition definition{
@@ -25,7 +57,9 @@ const CommandDefinition& SurveyDefinition() {
           QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
           QStringLiteral("nur diese Konten (sonst alle)")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")}}};
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+         {QStringLiteral("times"), QString(),
+          QStringLiteral("nennt auf stderr, wie lange Suche und Übersicht gedauert haben")}}};
     return definition;
 }
 
@@ -39,10 +73,22 @@ int RunSurveyCommand(const QStringList& args) {
     CommandSession session;
     if (Status s = session.Open(a->Value(QStringLiteral("db"))); !s.ok())
         return Fail(s.description());
+    QElapsedTimer uhr;
+    uhr.start();
     if (Status s = session.RunSurvey(auswahl.value().dStichtag, auswahl.value().konten); !s.ok())
         return Fail(s.description());
+    const qint64 lSucheNs = uhr.nsecsElapsed();
 
     const SharedState& g = Shared();
+    uhr.restart();
+    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    if (!plan.ok()) return Fail(plan.error().description);
+    // What entering the summary page costs: the survey, then the plan under it.
+    if (a->Flag(QStringLiteral("times")))
+        QTextStream(stderr) << QStringLiteral("Suche %1 ms, Übersicht %2 ms")
+                                   .arg(double(lSucheNs) / 1e6, 0, 'f', 1)
+                                   .arg(double(uhr.nsecsElapsed()) / 1e6, 0, 'f', 1)
+                            << Qt::endl;
     QTextStream out(stdout);
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray konten;
@@ -57,7 +103,8 @@ int RunSurveyCommand(const QStringList& args) {
         const QJsonObject ergebnis{
             {QStringLiteral("stichtag"), g.dStichtag.toString(Qt::ISODate)},
             {QStringLiteral("institute"), static_cast<qint64>(g.aInstitute.size())},
-            {QStringLiteral("konten"), konten}};
+            {QStringLiteral("konten"), konten},
+            {QStringLiteral("plan"), PlanJson(plan.value())}};
         out << QJsonDocument(ergebnis).toJson(QJsonDocument::Indented);
         return 0;
     }
@@ -69,12 +116,14 @@ int RunSurveyCommand(const QStringList& args) {
                        static_cast<qint64>(g.aKontenMitDaten.size()))
                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         << Qt::endl;
-    QString sLabel;
-    for (size_t i = 0; i < g.aKontenMitDaten.size(); ++i) {
-        sLabel.clear();
-        GetAccountLabel(g.aKontenMitDaten[i].toLongLong(), sLabel);
-        out << g.aKontenMitDaten[i] << '\t' << sLabel << '\t' << g.aAnzahlDaten[i] << Qt::endl;
-    }
+    // The plan as the summary page shows it, one account per line, then the totals.
+    out << "Konto-ID\tKonto\tBank\tUmsätze\tZusätze\tOffene\tAufträge\tSammelaufträge\t"
+           "Einzelaufträge"
+        << Qt::endl;
+    for (const PlanKonto& k : plan.value().aKonten) out << PlanLine(k) << Qt::endl;
+    PlanKonto summe = plan.value().summe;
+    summe.sKonto = QStringLiteral("Zusammen");
+    out << PlanLine(summe) << Qt::endl;
     return 0;
 }
 

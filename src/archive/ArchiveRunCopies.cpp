@@ -3,6 +3,7 @@
 #include "archive/ArchiveRun.h"
 
 #include "archive/ModCrypt.h"
+#include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
@@ -12,17 +13,6 @@
 
 namespace tolva {
 namespace {
-
-// The ticked accounts' ids, as a list for "KontoID IN (...)".
-QString TickedAccountIds(const std::vector<QString>& aKontenAuswahl) {
-    QStringList ids;
-    for (const QString& s : aKontenAuswahl) {
-        bool ok = false;
-        const qint64 id = s.trimmed().toLongLong(&ok);
-        if (ok) ids << QString::number(id);
-    }
-    return ids.isEmpty() ? QStringLiteral("NULL") : ids.join(QLatin1Char(','));
-}
 
 // The selection of a table's rows dated before the cut-off for the ticked accounts: a where
 // text for copying and deleting, and one that counts the same rows cheaply. Copying takes one
@@ -43,11 +33,6 @@ CopyHints DatedSelection(const QString& sTabelle, const QString& sDatum, const Q
     CopyHints hinweise;
     hinweise.sZaehlWhere = bImIndex ? sIndex : sDurchlauf;
     return hinweise;
-}
-
-// The Jet date literal of a date: #2013/7/5#.
-QString JetDateLiteral(const QDate& d) {
-    return QStringLiteral("#%1/%2/%3#").arg(d.year()).arg(d.month()).arg(d.day());
 }
 
 }  // namespace
@@ -164,24 +149,13 @@ Status ArchiveRun::CopyBookings() {
     Result<bool> bWenige = FewBookingsSelected();
     if (!bWenige.ok()) return bWenige.status();
     AddLine(QStringLiteral("Umsätze archivieren"), false);
-    const struct {
-        const char* tabelle;
-        const char* feld;
-        bool bPraefix;  // the field begins with the date
-        bool bImIndex;  // the account index holds the date: it gives row ids and counts alone
-    } buchungen[] = {{"Umsätze", "Buchungsdatum", false, true},
-                     {"UmsZusatz", "BuchungsID", true, false},
-                     {"OffeneUmsätze", "Buchungsdatum", false, true}};
-    for (const auto& b : buchungen) {
+    for (const BookingTable& b : kBookingTables) {
         const QString sTabelle = QString::fromUtf8(b.tabelle);
-        const QString sFeld = QString::fromUtf8(b.feld);
         QString sWhere;
-        CopyHints hinweise =
-            DatedSelection(sTabelle,
-                           sFeld + QStringLiteral(" < '") +
-                               g_.oTools->FormatSqlDatum(g_.dStichtag) + QLatin1Char('\''),
-                           sKontenIds_, b.bImIndex, bWenige.value(), &sWhere);
-        hinweise.sDatumsFeld = sFeld;
+        CopyHints hinweise = DatedSelection(
+            sTabelle, BookingDateCondition(b, g_.oTools->FormatSqlDatum(g_.dStichtag)), sKontenIds_,
+            b.bImIndex, bWenige.value(), &sWhere);
+        hinweise.sDatumsFeld = QString::fromUtf8(b.feld);
         hinweise.bDatumPraefix = b.bPraefix;
         if (Status s = Copied(CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle,
                                         sTabelle, sWhere, hinweise));
@@ -208,9 +182,7 @@ Status ArchiveRun::CopyOrders() {
     hinweise.sDatumsFeld = QStringLiteral("Datum");
     const CopyTableErgebnis auftraege =
         CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
-                  QStringLiteral(" WHERE Status = 4 and Datum < ") + JetDateLiteral(g_.dStichtag) +
-                      QStringLiteral(" AND KontoID IN (") + sKontenIds_ + QLatin1Char(')'),
-                  hinweise);
+                  OrderWhere(g_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(auftraege); !s.ok()) return s;
     if (auftraege.n != 0)
         AddLine(QString::number(auftraege.n) + QStringLiteral(" gesendete Aufträge archiviert"));
@@ -223,9 +195,7 @@ Status ArchiveRun::CopyCollectiveOrders() {
     {
         Recordset rsQuelle;
         if (Status s = rsQuelle.Open(
-                QStringLiteral("SELECT * FROM SammelAufträge WHERE (Status = 1 OR Status = 4) AND "
-                               "KontoID IN (") +
-                    sKontenIds_ + QLatin1Char(')'),
+                QStringLiteral("SELECT * FROM SammelAufträge") + ItemSourceWhere(sKontenIds_),
                 cnDatenbank_, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
             !s.ok())
             return s;
@@ -236,7 +206,7 @@ Status ArchiveRun::CopyCollectiveOrders() {
             return Status::Fail(QStringLiteral("Die Tabelle SammelAufträge ist unvollständig."));
         while (!rsQuelle.Eof()) {
             const QByteArray sAusf = rsQuelle.Field(ausf).toByteArray();
-            if (!sAusf.isEmpty() && Decrypt(sAusf, false) < sStichtag) {
+            if (ItemsGo(sAusf, sStichtag)) {
                 const CopyTableErgebnis einzel =
                     CopyTable(cnArchiv_,
                               QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
@@ -252,10 +222,7 @@ Status ArchiveRun::CopyCollectiveOrders() {
     hinweise.sDatumsFeld = QStringLiteral("Datum");
     const CopyTableErgebnis sammel = CopyTable(
         cnArchiv_, QStringLiteral("SELECT * FROM SammelAufträge"), QStringLiteral("SammelAufträge"),
-        QStringLiteral(" WHERE (Status = 1 OR Status = 4) AND Datum < ") +
-            JetDateLiteral(g_.dStichtag) + QStringLiteral(" AND KontoID IN (") + sKontenIds_ +
-            QLatin1Char(')'),
-        hinweise);
+        CollectiveOrderWhere(g_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(sammel); !s.ok()) return s;
     if (sammel.n != 0)
         AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +

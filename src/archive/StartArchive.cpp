@@ -1,6 +1,8 @@
 // The create branch of the archive start.
 #include "archive/StartArchive.h"
 
+#include "archive/RunPlan.h"
+
 #include "archive/ArchiveFile.h"
 #include "archive/Backup.h"
 #include "archive/FileSystem.h"
@@ -18,6 +20,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +53,24 @@ bool AskOverwrite(const QString& sArchivDatei) {
                                   QStringLiteral("Soll Sie überschrieben werden?"),
                               vbYesNo + vbInformation + vbDefaultButton2,
                               QStringLiteral("Archivierungs-Assistent"), true, 0) != vbNo;
+}
+
+// The removal without a backup: once, before anything else is asked or written.
+bool AskRemovalWithoutBackup() {
+    const SharedState& g = Shared();
+    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    const QString sUmsaetze =
+        plan.ok() ? QLocale(QLocale::German).toString(plan.value().summe.lUmsaetze) +
+                        QStringLiteral(" Umsätze")
+                  : QStringLiteral("Alle archivierten Umsätze");
+    return Host().ShowMessage(
+               QStringLiteral("Die archivierten Daten werden aus der Datenbank entfernt, ohne "
+                              "dass vorher eine Datensicherung erstellt wird.\r\n") +
+                   sUmsaetze +
+                   QStringLiteral(" werden damit unwiderruflich gelöscht.\r\n\r\n"
+                                  "Ohne Datensicherung fortfahren?"),
+               vbYesNo + vbExclamation + vbDefaultButton2,
+               QStringLiteral("Archivierungs-Assistent"), true, 0) == vbYes;
 }
 
 bool AskCreateFolder(const QString& sArchivPfad) {
@@ -128,6 +149,9 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
     if (g.cnDatenbank && g.cnDatenbank->State() == Connection::adStateOpen)
         if (Status s = CheckUserDatabase(*g.cnDatenbank, sVorlage, ChoiceOf(g)); !s.ok())
             return ErrorExit(s.description());
+
+    if (g.bEntfernen && !start.bSichern && start.bFrageOhneSicherung && !AskRemovalWithoutBackup())
+        return StartErgebnis::Abgebrochen;
 
     // The target's name is locked before it is looked at, and stays locked to the end.
     MadeFolders angelegt;

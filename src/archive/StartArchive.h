@@ -10,10 +10,13 @@ struct ArchivStart {
     QString sZielDatei;        // text of the target file field, taken unchanged
     bool bSichern = false;     // write a backup copy of the user database first
     QString sSicherungsDatei;  // full path of the backup copy
+    // A removal without a backup asks once, naming the bookings it removes for good ("Nein"
+    // is the default and keeps everything as it is).
+    bool bFrageOhneSicherung = true;
 };
 
 enum class StartErgebnis {
-    Abgebrochen,  // the user answered No (overwrite or folder question); nothing changed
+    Abgebrochen,  // the user answered No (removal, folder or overwrite question); nothing changed
     Fehler,       // the start's error exit ran (message "Archiv:Fertig" shown)
     Gelaufen,     // CreateArchive ran; it reported its own outcome
 };

@@ -9,6 +9,7 @@
 #include "wizard/CaptionLabel.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/OleColour.h"
+#include "wizard/PlanView.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 
@@ -284,6 +285,7 @@ void FrmArchiv::ClearProgressList() {
 
 void FrmArchiv::SetProgressListVisible(bool bVis) {
     lstFortschritt_->setVisible(bVis);
+    picPlan_->setVisible(!bVis);
 }
 
 void FrmArchiv::AddProgressLine(const QString& sZeile) {

@@ -26,6 +26,7 @@ namespace tolva {
 
 class CaptionLabel;
 class FocusLabel;
+class PlanView;
 class KontenGrid;
 class SkinImage;
 class SkinLine;
@@ -79,6 +80,8 @@ class FrmArchiv : public QDialog, public ArchivForm {
     void optPasswort_Click(int lIndex);
     bool CheckPasswordPage();
     bool PrepareSummaryPage();
+    // The plan under the summary text: what "Starten" archives, where to, removal, backup.
+    void ShowPlan();
     void BuildDefaultFileName();
     QString GetDatabaseBaseName() const;
     void chkEntfern_Click();
@@ -179,6 +182,7 @@ class FrmArchiv : public QDialog, public ArchivForm {
     QListWidget* lstInhalt_ = nullptr;
     // Page 5.
     CaptionLabel* lblEx0_ = nullptr;
+    PlanView* picPlan_ = nullptr;  // the plan before "Starten"; the progress list replaces it
     QListWidget* lstFortschritt_ = nullptr;
     QFrame* fraProgress_ = nullptr;
     QWidget* ProgressBar_ = nullptr;

@@ -2,6 +2,7 @@
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
+#include "wizard/PlanView.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 
@@ -225,6 +226,7 @@ QWidget* FrmArchiv::BuildPage2() {
     chkSichern_ =
         new QCheckBox(tr("Datensicherung vor der Archivierung erstellen (empfohlen)"), page);
     chkSichern_->setObjectName(QStringLiteral("chkSichern"));
+    chkSichern_->setChecked(true);  // a backup first, unless the user declines it
     layout->addWidget(chkSichern_);
     lblSich_ = new CaptionLabel(QStringLiteral("lblSich"), QString(), page, true);
     lblSich_->setProperty("tolvaRolle", QStringLiteral("leise"));
@@ -309,13 +311,14 @@ QWidget* FrmArchiv::BuildPage5() {
     lblEx0_ = new CaptionLabel(QStringLiteral("lblEx_0"), QString(), page);
     layout->addWidget(lblEx0_);
     layout->addSpacing(Px(60));
+    // The plan and, once the run starts, the progress list in its place.
+    picPlan_ = new PlanView(page);
+    picPlan_->hide();
+    layout->addWidget(picPlan_, 1);
     lstFortschritt_ = new QListWidget(page);
     lstFortschritt_->setObjectName(QStringLiteral("lstFortschritt"));
     lstFortschritt_->setSelectionMode(QAbstractItemView::NoSelection);
     lstFortschritt_->setFocusPolicy(Qt::NoFocus);
-    QSizePolicy policy = lstFortschritt_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    lstFortschritt_->setSizePolicy(policy);
     layout->addWidget(lstFortschritt_, 1);
 
     fraProgress_ = new QFrame(page);
@@ -323,7 +326,7 @@ QWidget* FrmArchiv::BuildPage5() {
     fraProgress_->setFrameShape(QFrame::NoFrame);
     fraProgress_->setAutoFillBackground(true);
     fraProgress_->setFixedHeight(Px(270));
-    policy = fraProgress_->sizePolicy();
+    QSizePolicy policy = fraProgress_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     fraProgress_->setSizePolicy(policy);
     ProgressBar_ = new QWidget(fraProgress_);

@@ -4,6 +4,7 @@
 #include "archive/Cp1252.h"
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
+#include "archive/RunPlan.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
 #include "hostlib/HostServices.h"
@@ -12,12 +13,15 @@
 #include "survey/Survey.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/KontenGrid.h"
+#include "wizard/PlanView.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 
 namespace tolva {
@@ -157,10 +161,27 @@ bool FrmArchiv::PrepareSummaryPage() {
     const auto n = static_cast<qint64>(g.aInstitute.size());
     if (m != 0) {
         lblEx0_->SetCaption(SummaryText(n, m));
+        ShowPlan();
         return true;
     }
     Host().ShowMessage(NoDataText(g.dStichtag), 0, tr("Daten archivieren"), true, 0);
     return false;
+}
+
+void FrmArchiv::ShowPlan() {
+    const SharedState& g = Shared();
+    PlanDetails details;
+    details.dStichtag = g.dStichtag;
+    details.sZielDatei = txtDatei_[0]->text();
+    details.bEntfernen = g.bEntfernen;
+    details.sSicherung = CheckValue(chkSichern_) == 1 ? lblSich_->Caption() : QString();
+    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    if (plan.ok())
+        picPlan_->Show(plan.value(), details);
+    else
+        picPlan_->ShowFailure(plan.error().description, details);
+    lstFortschritt_->hide();
+    picPlan_->show();
 }
 
 QString FrmArchiv::GetDatabaseBaseName() const {

@@ -27,6 +27,7 @@ void Drive(int versuche) {
         auswahl.dStichtag = QDate(2100, 1, 1);
         auswahl.bEntfernen = true;
         auswahl.sZielDatei = QString::fromStdString(g_modus.substr(7));
+        auswahl.sSicherung = auswahl.sZielDatei + QStringLiteral(".BKA");
         (void)tolva::DriveCreateJob(*form, auswahl);
     }
     if (g_modus == "view") {

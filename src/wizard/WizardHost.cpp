@@ -16,8 +16,11 @@ int RunWizardHost(const QString& sDatenbank) {
     if (anwendung.ok()) InstallQtGerman(deutsch);
     HbArchiv objekt;
     QString sDateiname = sDatenbank;
-    if (!objekt.Archiv(sDateiname)) return 1;
-    QTextStream(stdout) << sDateiname << Qt::endl;
+    // Without a screen the call only says so (and the program fails); a wizard that closed
+    // normally ends it with 0, whatever job it did.
+    const bool bGewaehlt = objekt.Archiv(sDateiname);
+    if (!anwendung.ok()) return 1;
+    if (bGewaehlt) QTextStream(stdout) << sDateiname << Qt::endl;
     return 0;
 }
 

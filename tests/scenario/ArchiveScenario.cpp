@@ -175,6 +175,13 @@ void ArchiveScenario::Prepare(const Lauf& lauf) {
     form_.newPassword = lauf.sNeuesPasswort;
 }
 
+QString ScrambledDate(const QString& sDatum) {
+    const Result<QByteArray> scrambled = Encrypt(sDatum, false);
+    EXPECT_TRUE(scrambled.ok());
+    return QStringLiteral("x'") + QString::fromLatin1(scrambled.value().toHex()) +
+           QLatin1Char('\'');
+}
+
 void ArchiveScenario::ChangeUserDatabase(const QString& sql) {
     {
         RawDatabase db(sUser_);
@@ -199,6 +206,7 @@ StartErgebnis ArchiveScenario::Start(bool* bErfolg, const QString& sZiel,
     start.sZielDatei = sZiel.isEmpty() ? sZiel_ : sZiel;
     start.bSichern = !sSicherung.isEmpty();
     start.sSicherungsDatei = sSicherung;
+    start.bFrageOhneSicherung = bFrageOhneSicherung_;
     const StartErgebnis ergebnis = StartCreateArchive(start, bErfolg);
     bGelaufen_ = bGelaufen_ || ergebnis == StartErgebnis::Gelaufen;
     return ergebnis;

@@ -53,6 +53,9 @@ class Expectation {
     QString sEinzelIds_;  // ids of the collective orders whose items are selected
 };
 
+// A date as the SQL literal of its scrambled form, the way execution dates are stored.
+QString ScrambledDate(const QString& sDatum);
+
 // Every table of a database file in id order, for "nothing has changed" checks.
 QStringList DumpAll(const QString& sPfad);
 
@@ -99,6 +102,8 @@ class ArchiveScenario : public testing::Test {
     RecordingArchivForm form_;
     ScopedMessageBoxes boxes_;
     std::shared_ptr<IniHostServices> host_;
+    // Whether Start asks before a removal without a backup (the tests of that question).
+    bool bFrageOhneSicherung_ = false;
 
   private:
     static QTemporaryDir* suiteDir_;

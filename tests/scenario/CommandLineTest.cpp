@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -74,7 +75,9 @@ class CommandLineTest : public testing::Test {
     QString sZiel_;
 };
 
-TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
+// Without --yes every question is answered "Nein": an existing target stays, and a removal
+// without a backup is refused first, naming what it would remove.
+TEST_F(CommandLineTest, QuestionsAreAnsweredNoWithoutYes) {
     MakeDemo();
     {
         QFile f(sZiel_);
@@ -82,9 +85,20 @@ TEST_F(CommandLineTest, AnExistingTargetIsKeptWithoutYes) {
         f.write("altes Archiv");
     }
     const QStringList vorher = DumpAll(sBank_);
-    const Ausgabe a = Create({QStringLiteral("--remove")});
+    const Ausgabe a = Create();
     EXPECT_EQ(a.lExitCode, 1);
     EXPECT_TRUE(a.sErr.contains(QStringLiteral("existiert bereits"))) << a.sErr.toStdString();
+    const Ausgabe b = Create({QStringLiteral("--remove")});
+    EXPECT_EQ(b.lExitCode, 1);
+    const QString sZahl =
+        QLocale(QLocale::German)
+            .toString(RawDatabase(sBank_)
+                          .Rows(QStringLiteral(
+                              "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '2023-11-30'"))[0]
+                          .toLongLong());
+    EXPECT_TRUE(b.sErr.contains(sZahl + QStringLiteral(" Umsätze werden damit unwiderruflich")))
+        << b.sErr.toStdString();
+    EXPECT_FALSE(b.sErr.contains(QStringLiteral("existiert bereits"))) << b.sErr.toStdString();
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_EQ(DumpAll(sBank_), vorher);
 }
@@ -149,13 +163,20 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
     const QJsonObject json =
         QJsonDocument::fromJson(survey(QStringLiteral("30.11.2023"), true).toUtf8()).object();
     EXPECT_EQ(json.value(QStringLiteral("stichtag")).toString(), QStringLiteral("2023-11-30"));
-    const QJsonArray konten = json.value(QStringLiteral("konten")).toArray();
-    // One line per account after the two lines of the summary.
-    ASSERT_EQ(konten.size(), sIso.count(u'\n') - 2) << sIso.toStdString();
+    // The plan: one line per account after the summary's two lines and a heading, then the
+    // totals, which add up the accounts.
+    const QJsonObject plan = json.value(QStringLiteral("plan")).toObject();
+    const QJsonArray konten = plan.value(QStringLiteral("konten")).toArray();
+    ASSERT_EQ(konten.size(), sIso.count(u'\n') - 4) << sIso.toStdString();
     qint64 lSumme = 0;
     for (const QJsonValue& k : konten)
-        lSumme += k.toObject().value(QStringLiteral("anzahl")).toInteger();
+        lSumme += k.toObject().value(QStringLiteral("umsaetze")).toInteger();
     EXPECT_GT(lSumme, 0);
+    EXPECT_EQ(plan.value(QStringLiteral("summe"))
+                  .toObject()
+                  .value(QStringLiteral("umsaetze"))
+                  .toInteger(),
+              lSumme);
 }
 
 TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingAndListShowsThatOneArchive) {

@@ -278,14 +278,6 @@ TEST_F(RunContentTest, NullScrambledFieldsCountAsEmptyTexts) {
               QStringList{QStringLiteral("1")});
 }
 
-// A date as the SQL literal of its scrambled form, the way execution dates are stored.
-QString ScrambledDate(const QString& sDatum) {
-    const Result<QByteArray> scrambled = Encrypt(sDatum, false);
-    EXPECT_TRUE(scrambled.ok());
-    return QStringLiteral("x'") + QString::fromLatin1(scrambled.value().toHex()) +
-           QLatin1Char('\'');
-}
-
 // Items go when their order was executed before the cut-off day, for ticked accounts only.
 TEST_F(RunContentTest, ItemsGoWhenTheirOrderWasExecutedBeforeTheCutOffForATickedAccount) {
     // Orders 1 and 2 are sent and dated years before the cut-off; 9 is of the unticked account 7.

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace tolva;
 using namespace tolva::test;
@@ -116,6 +117,7 @@ void WizardNavigationTest::startsOnPageOneWithEveryPagePrepared() {
     QCOMPARE(Shared().lModus, kModusErstellen);
     QCOMPARE(Shared().lPasswortModus, 1L);
     QVERIFY(!Shared().bEntfernen);
+    QVERIFY(Find<QCheckBox>(*form, "chkSichern")->isChecked());  // a backup unless declined
 
     // The default archive name: the database's name up to its last dot and today's date.
     const QString heute = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
@@ -396,6 +398,25 @@ void WizardNavigationTest::summaryCountsTheTickedAccounts() {
     QCOMPARE(Find<CaptionLabel>(*form, "lblEx_0")->Caption(),
              QStringLiteral("Es wurden Daten für 1 Institut(e) und 1 Konto( gefunden.\r\n"
                             "Um die Daten zu archivieren, klicken Sie auf 'Starten'"));
+
+    // Under it the plan: that account under its bank, the totals, and what else will happen.
+    auto* plan = Find<QTreeWidget>(*form, "trePlan");
+    QVERIFY(plan->isVisible());
+    QCOMPARE(plan->topLevelItemCount(), 2);
+    QCOMPARE(plan->topLevelItem(0)->text(0), grid->ShownText(1, 1));
+    QCOMPARE(plan->topLevelItem(0)->child(0)->text(0), grid->ShownText(1, 0));
+    QCOMPARE(plan->topLevelItem(1)->text(1), plan->topLevelItem(0)->child(0)->text(1));
+    QCOMPARE(Find<CaptionLabel>(*form, "lblPlanZiel")->Caption(),
+             Find<QLineEdit>(*form, "txtDatei_0")->text());
+    QCOMPARE(Find<CaptionLabel>(*form, "lblPlanSicherung")->Caption(),
+             Find<CaptionLabel>(*form, "lblSich")->Caption());
+    QVERIFY(Find<CaptionLabel>(*form, "lblPlanEntfernen")->Caption().startsWith(u"nein"));
+    ClickTab(*form, 2);
+    Find<QCheckBox>(*form, "chkSichern")->click();
+    Find<QCheckBox>(*form, "chkEntfern")->click();
+    for (int i = 0; i < 3; ++i) ClickButton(*form, QStringLiteral("weiter"));
+    QVERIFY(Find<CaptionLabel>(*form, "lblPlanSicherung")->Caption().startsWith(u"keine"));
+    QVERIFY(Find<CaptionLabel>(*form, "lblPlanEntfernen")->Caption().startsWith(u"ja"));
 }
 
 void WizardNavigationTest::gridRowZeroStandsForAllAccounts() {

@@ -1,0 +1,138 @@
+// The plan of an archive run, counted with the run's own selections.
+#include "archive/RunPlan.h"
+
+#include "archive/ModArchiv.h"
+#include "archive/RunSelection.h"
+#include "database/Recordset.h"
+#include "hostlib/HostTools.h"
+#include "state/SharedState.h"
+
+#include <QStringList>
+
+#include <map>
+
+namespace tolva {
+namespace {
+
+using Konten = std::map<qint64, PlanKonto>;
+
+// Runs "SELECT key, count(*) ..." and adds each group's count to the field of its account,
+// found through konto (the key itself, or the account that the key belongs to).
+Status AddCounts(const QString& sql, Konten& konten, qint64 PlanKonto::*feld,
+                 const std::map<qint64, qint64>* kontoVon = nullptr) {
+    Recordset rs;
+    if (Status s = rs.Open(sql, *Shared().cnDatenbank); !s.ok()) return s;
+    while (!rs.Eof()) {
+        qint64 id = rs.Field(0).toLongLong();
+        if (kontoVon) {
+            const auto it = kontoVon->find(id);
+            id = it == kontoVon->end() ? 0 : it->second;
+        }
+        if (id != 0) konten[id].*feld += rs.Field(1).toLongLong();
+        if (Status s = rs.MoveNext(); !s.ok()) return s;
+    }
+    return Status::Ok();
+}
+
+qint64 Total(const PlanKonto& k) {
+    return k.lUmsaetze + k.lZusaetze + k.lOffene + k.lAuftraege + k.lSammel + k.lEinzel;
+}
+
+}  // namespace
+
+Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag) {
+    SharedState& g = Shared();
+    if (!g.cnDatenbank || !g.oTools)
+        return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+    const QString sIds = TickedAccountIds(aKontenAuswahl);
+    const QString sStichtag = g.oTools->FormatSqlDatum(dStichtag);
+    Konten konten;
+
+    qint64 PlanKonto::*const buchungsFelder[] = {&PlanKonto::lUmsaetze, &PlanKonto::lZusaetze,
+                                                 &PlanKonto::lOffene};
+    for (size_t i = 0; i < std::size(kBookingTables); ++i) {
+        const BookingTable& b = kBookingTables[i];
+        if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM ") +
+                                     QString::fromUtf8(b.tabelle) + QStringLiteral(" WHERE ") +
+                                     BookingDateCondition(b, sStichtag) +
+                                     QStringLiteral(" AND KontoID IN (") + sIds +
+                                     QStringLiteral(") GROUP BY KontoID"),
+                                 konten, buchungsFelder[i]);
+            !s.ok())
+            return s.error();
+    }
+    if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM Aufträge") +
+                                 OrderWhere(dStichtag, sIds) + QStringLiteral(" GROUP BY KontoID"),
+                             konten, &PlanKonto::lAuftraege);
+        !s.ok())
+        return s.error();
+    if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM SammelAufträge") +
+                                 CollectiveOrderWhere(dStichtag, sIds) +
+                                 QStringLiteral(" GROUP BY KontoID"),
+                             konten, &PlanKonto::lSammel);
+        !s.ok())
+        return s.error();
+
+    // Items go with their order's scrambled execution date, read order by order.
+    std::map<qint64, qint64> kontoVon;  // collective order -> account
+    QStringList sammelIds;
+    {
+        Recordset rs;
+        if (Status s = rs.Open(QStringLiteral("SELECT id, KontoID, AusfDatum FROM SammelAufträge") +
+                                   ItemSourceWhere(sIds),
+                               *g.cnDatenbank);
+            !s.ok())
+            return s.error();
+        while (!rs.Eof()) {
+            if (ItemsGo(rs.Field(2).toByteArray(), sStichtag)) {
+                kontoVon[rs.Field(0).toLongLong()] = rs.Field(1).toLongLong();
+                sammelIds << QString::number(rs.Field(0).toLongLong());
+            }
+            if (Status s = rs.MoveNext(); !s.ok()) return s.error();
+        }
+    }
+    if (!sammelIds.isEmpty())
+        if (Status s = AddCounts(QStringLiteral("SELECT SammelID, count(*) FROM SammelEinzel "
+                                                "WHERE SammelID IN (") +
+                                     sammelIds.join(QLatin1Char(',')) +
+                                     QStringLiteral(") GROUP BY SammelID"),
+                                 konten, &PlanKonto::lEinzel, &kontoVon);
+            !s.ok())
+            return s.error();
+
+    // Banks by name, labels as the progress lines make them, in the order of the ticks.
+    std::map<qint64, QString> banken;
+    {
+        Recordset rs;
+        if (Status s = rs.Open(QStringLiteral("SELECT Konten.id, BankDaten.Name FROM Konten "
+                                              "LEFT JOIN BankDaten ON BankDaten.id = "
+                                              "Konten.bankID WHERE Konten.id IN (") +
+                                   sIds + QLatin1Char(')'),
+                               *g.cnDatenbank);
+            !s.ok())
+            return s.error();
+        while (!rs.Eof()) {
+            banken[rs.Field(0).toLongLong()] = rs.Field(1).toString();
+            if (Status s = rs.MoveNext(); !s.ok()) return s.error();
+        }
+    }
+    RunPlan plan;
+    for (const QString& sKonto : aKontenAuswahl) {
+        const auto it = konten.find(sKonto.trimmed().toLongLong());
+        if (it == konten.end() || Total(it->second) == 0) continue;
+        PlanKonto k = it->second;
+        k.lKontoID = it->first;
+        GetAccountLabel(k.lKontoID, k.sKonto);
+        if (k.sKonto.isEmpty()) k.sKonto = QString::number(k.lKontoID);
+        k.sBank = banken[k.lKontoID];
+        konten.erase(it);  // an account ticked twice is listed once
+        for (qint64 PlanKonto::*feld :
+             {&PlanKonto::lUmsaetze, &PlanKonto::lZusaetze, &PlanKonto::lOffene,
+              &PlanKonto::lAuftraege, &PlanKonto::lSammel, &PlanKonto::lEinzel})
+            plan.summe.*feld += k.*feld;
+        plan.aKonten.push_back(std::move(k));
+    }
+    return plan;
+}
+
+}  // namespace tolva

@@ -1,0 +1,38 @@
+// The plan of an archive run: what a run with the current choices will archive, per account,
+// counted on the user database before "Starten".
+#pragma once
+
+#include "common/Result.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace tolva {
+
+// The rows of one account (or the totals) that the run will archive.
+struct PlanKonto {
+    qint64 lKontoID = 0;
+    QString sKonto;  // its label as the run's progress lines give it
+    QString sBank;   // its bank's name; empty when the account names no known bank
+    qint64 lUmsaetze = 0;
+    qint64 lZusaetze = 0;
+    qint64 lOffene = 0;
+    qint64 lAuftraege = 0;
+    qint64 lSammel = 0;
+    qint64 lEinzel = 0;  // items of collective orders, counted with their order's account
+};
+
+struct RunPlan {
+    std::vector<PlanKonto> aKonten;  // ticked accounts with anything to archive, in tick order
+    PlanKonto summe;                 // the totals (lKontoID 0)
+};
+
+// Counts what a run for the ticked accounts and the cut-off selects, with the run's own
+// selections (RunSelection.h): one grouped query per table on its indexes, the scrambled
+// execution dates of the collective orders read one by one as the run reads them.
+// Preconditions: cnDatenbank open, oTools set.
+Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag);
+
+}  // namespace tolva
