@@ -135,4 +135,21 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
     return plan;
 }
 
+Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
+                                    const QDate& dStichtag) {
+    SharedState& g = Shared();
+    if (!g.cnDatenbank || !g.oTools)
+        return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+    Recordset rs;
+    if (Status s = rs.Open(
+            QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") +
+                BookingDateCondition(kBookingTables[0], g.oTools->FormatSqlDatum(dStichtag)) +
+                QStringLiteral(" AND KontoID IN (") + TickedAccountIds(aKontenAuswahl) +
+                QLatin1Char(')'),
+            *g.cnDatenbank);
+        !s.ok())
+        return s.error();
+    return rs.Eof() ? 0 : rs.Field(0).toLongLong();
+}
+
 }  // namespace tolva

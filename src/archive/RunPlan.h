@@ -35,4 +35,8 @@ struct RunPlan {
 // Preconditions: cnDatenbank open, oTools set.
 Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag);
 
+// Only the bookings of the plan (its summe.lUmsaetze), in one count. Same preconditions.
+Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
+                                    const QDate& dStichtag);
+
 }  // namespace tolva

@@ -58,11 +58,10 @@ bool AskOverwrite(const QString& sArchivDatei) {
 // The removal without a backup: once, before anything else is asked or written.
 bool AskRemovalWithoutBackup() {
     const SharedState& g = Shared();
-    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    const Result<qint64> anzahl = CountPlannedBookings(g.aKontenAuswahl, g.dStichtag);
     const QString sUmsaetze =
-        plan.ok() ? QLocale(QLocale::German).toString(plan.value().summe.lUmsaetze) +
-                        QStringLiteral(" Umsätze")
-                  : QStringLiteral("Alle archivierten Umsätze");
+        anzahl.ok() ? QLocale(QLocale::German).toString(anzahl.value()) + QStringLiteral(" Umsätze")
+                    : QStringLiteral("Alle archivierten Umsätze");
     return Host().ShowMessage(
                QStringLiteral("Die archivierten Daten werden aus der Datenbank entfernt, ohne "
                               "dass vorher eine Datensicherung erstellt wird.\r\n") +
