@@ -48,14 +48,27 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
     const QString sStichtag = g.oTools->FormatSqlDatum(dStichtag);
     Konten konten;
 
+    // The survey counted the bookings of the same accounts before the same day with the
+    // run's condition; only those it could not count are counted here.
+    std::vector<QString> ungezaehlt;
+    for (const QString& sKonto : aKontenAuswahl) {
+        const qint64 id = sKonto.trimmed().toLongLong();
+        const auto it = g.aUmsaetzeGezaehlt.find(id);
+        if (g.dUmsaetzeGezaehlt == dStichtag && it != g.aUmsaetzeGezaehlt.end())
+            konten[id].lUmsaetze = it->second;
+        else
+            ungezaehlt.push_back(sKonto);
+    }
     qint64 PlanKonto::*const buchungsFelder[] = {&PlanKonto::lUmsaetze, &PlanKonto::lZusaetze,
                                                  &PlanKonto::lOffene};
     for (size_t i = 0; i < std::size(kBookingTables); ++i) {
         const BookingTable& b = kBookingTables[i];
+        const QString sWelche = i == 0 ? TickedAccountIds(ungezaehlt) : sIds;
+        if (i == 0 && ungezaehlt.empty()) continue;
         if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM ") +
                                      QString::fromUtf8(b.tabelle) + QStringLiteral(" WHERE ") +
                                      BookingDateCondition(b, sStichtag) +
-                                     QStringLiteral(" AND KontoID IN (") + sIds +
+                                     QStringLiteral(" AND KontoID IN (") + sWelche +
                                      QStringLiteral(") GROUP BY KontoID"),
                                  konten, buchungsFelder[i]);
             !s.ok())
@@ -140,6 +153,24 @@ Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
     SharedState& g = Shared();
     if (!g.cnDatenbank || !g.oTools)
         return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+    // What the survey counted for the same day, when it counted every ticked account.
+    if (g.dUmsaetzeGezaehlt == dStichtag) {
+        std::map<qint64, qint64> gezaehlt;  // an account ticked twice counts once
+        bool bVollstaendig = true;
+        for (const QString& sKonto : aKontenAuswahl) {
+            const auto it = g.aUmsaetzeGezaehlt.find(sKonto.trimmed().toLongLong());
+            if (it == g.aUmsaetzeGezaehlt.end()) {
+                bVollstaendig = false;
+                break;
+            }
+            gezaehlt.insert(*it);
+        }
+        if (bVollstaendig) {
+            qint64 lSumme = 0;
+            for (const auto& [id, n] : gezaehlt) lSumme += n;
+            return lSumme;
+        }
+    }
     Recordset rs;
     if (Status s = rs.Open(
             QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") +

@@ -30,12 +30,14 @@ struct RunPlan {
 };
 
 // Counts what a run for the ticked accounts and the cut-off selects, with the run's own
-// selections (RunSelection.h): one grouped query per table on its indexes, the scrambled
-// execution dates of the collective orders read one by one as the run reads them.
+// selections (RunSelection.h): one grouped query per table on its indexes (the bookings only
+// for accounts that the survey did not count on the way), the scrambled execution dates of
+// the collective orders read one by one as the run reads them.
 // Preconditions: cnDatenbank open, oTools set.
 Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag);
 
-// Only the bookings of the plan (its summe.lUmsaetze), in one count. Same preconditions.
+// Only the bookings of the plan (its summe.lUmsaetze): what the survey counted on the way when
+// it counted every ticked account for this day, else one count. Same preconditions.
 Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
                                     const QDate& dStichtag);
 

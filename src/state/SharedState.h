@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -37,9 +38,13 @@ struct SharedState {
     QDate dStichtag;                          // cut-off: rows dated before it are archived
     std::vector<QString> aKontenMitDaten;     // ids of ticked accounts with data before it
     std::vector<qint64> aAnzahlDaten;         // parallel: the count that qualified each one
-    std::vector<QString> aInstitute;          // distinct bank ids of those accounts
-    bool bEntfernen = false;                  // remove archived rows from the user database
-    long lPasswortModus = 1;                  // 0 none, 1 keep, 2 new
+    // What the survey counted on the way: each ticked account's bookings before the cut-off
+    // that it could count (the plan of page 5 takes them instead of counting again).
+    std::map<qint64, qint64> aUmsaetzeGezaehlt;
+    QDate dUmsaetzeGezaehlt;          // the cut-off of those counts
+    std::vector<QString> aInstitute;  // distinct bank ids of those accounts
+    bool bEntfernen = false;          // remove archived rows from the user database
+    long lPasswortModus = 1;          // 0 none, 1 keep, 2 new
 };
 
 // The component's one shared state.

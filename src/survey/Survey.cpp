@@ -21,6 +21,8 @@ const QString kZaehlKoepfe[] = {
 
 void FindAccountsWithData() {
     SharedState& g = Shared();
+    g.aUmsaetzeGezaehlt.clear();
+    g.dUmsaetzeGezaehlt = g.dStichtag;
     if (!g.cnDatenbank || !g.oTools) return;
     Recordset rs;
     for (const QString& sEintrag : g.aKontenAuswahl) {
@@ -38,6 +40,7 @@ void FindAccountsWithData() {
             }
             const qint64 anzahl = rs.Field(0).toLongLong();
             rs.Close();
+            if (&kopf == &kZaehlKoepfe[0]) g.aUmsaetzeGezaehlt[konto] = anzahl;
             if (anzahl == 0) continue;
             g.aKontenMitDaten.push_back(QString::number(konto));
             g.aAnzahlDaten.push_back(anzahl);

@@ -11,7 +11,8 @@ namespace tolva {
 // Fills aKontenMitDaten and aAnzahlDaten (appending; the caller resets them) with the
 // accounts of aKontenAuswahl that hold a booking, booking extra or open booking dated before
 // dStichtag, each with the count of the first table that has such rows. A query that cannot
-// run leaves that account out. Preconditions: cnDatenbank open, oTools set.
+// run leaves that account out. Also keeps, in aUmsaetzeGezaehlt, each account's bookings
+// before dStichtag as counted on the way. Preconditions: cnDatenbank open, oTools set.
 void FindAccountsWithData();
 
 // Replaces aInstitute by the distinct banks of aKontenMitDaten in first-seen order; leaves it
