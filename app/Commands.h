@@ -17,6 +17,13 @@ int RunSurveyCommand(const QStringList& args);
 int RunCreateCommand(const QStringList& args);
 // list FOLDER|ARCHIVE [--json]
 int RunListCommand(const QStringList& args);
+// show ARCHIVE [--account ID] [--from DATE] [--to DATE] [--search TEXT] [--password TEXT]
+//      [--sort datum|konto|betrag|empfaenger|zweck] [--desc] [--limit N] [--csv|--json]
+// Reads the file strictly read-only; a wrong or missing password ends with exit 1.
+int RunShowCommand(const QStringList& args);
+// search TEXT --db PATH [--folder DIR] [--json]
+// Skipped files are named on stderr; no hit is no failure (exit 0).
+int RunSearchCommand(const QStringList& args);
 
 // Prints a German error on stderr and returns the status for it.
 int Fail(const QString& sText, int status = 1);

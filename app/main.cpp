@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"survey", tolva::RunSurveyCommand, "zeigt, welche Konten Daten vor dem Stichtag haben"},
     {"create", tolva::RunCreateCommand, "erstellt ein Archiv (wie \"Starten\" im Assistenten)"},
     {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung"},
+    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs"},
+    {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven"},
 };
 
 QString UsageText() {

@@ -2,11 +2,11 @@
 # archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
 # and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|wizard|fixed] [N]
+# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|wizard|fixed|browse] [N]
 #   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
 #            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
 #            --part runs one part only (run against floor, wizard against command line, fixed
-#            costs).
+#            costs, the archive browser).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -50,7 +50,7 @@ while [[ ${1:-} == --* ]]; do
     esac
     shift
 done
-[[ $PART =~ ^(all|pairs|wizard|fixed)$ ]] || { echo "--part takes pairs, wizard or fixed" >&2; exit 2; }
+[[ $PART =~ ^(all|pairs|wizard|fixed|browse)$ ]] || { echo "--part takes pairs, wizard, fixed or browse" >&2; exit 2; }
 part() { [[ $PART == all || $PART == "$1" ]]; }
 N=${1:-1000000}
 [[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
@@ -479,6 +479,26 @@ if (( ! QUICK )) && part fixed; then
     t_leer=$(ms_of 7 bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opens0.sql")
     t_voll=$(ms_of 7 bash -c 'sqlcipher -batch :memory: <"$1"' _ "$WORK/opensN.sql")
     printf '  opening a keyed database: %.2f ms (bar: 10)\n' "$(echo "($t_voll - $t_leer) / 100" | bc -l)"
+fi
+
+if (( ! QUICK )) && part browse; then
+    # The browser on an archive that holds every booking of the N-booking database (made once
+    # by the command line, no removal), timed as whole processes; start-up alone beside it.
+    echo "== the archive browser on an archive of $N bookings"
+    db=$(demo_db "$N" 12)
+    voll=$CACHE/demo-$N-k12.alle.aba
+    if [[ ! -s $voll || $db -nt $voll ]]; then
+        rm -f "$voll"
+        "$BIN" create --db "$db" --before 2100-01-01 --out "$voll" --password-mode none --yes \
+            >/dev/null 2>&1 || { echo "the archive for the browser could not be made" >&2; exit 1; }
+    fi
+    t_start=$(ms_of 5 "$BIN" --version)
+    t_erste=$(ms_of 5 "$BIN" show "$voll" --limit 200)
+    t_sort=$(ms_of 5 "$BIN" show "$voll" --sort betrag --limit 200)
+    t_suche=$(ms_of 5 "$BIN" show "$voll" --search müller --limit 200)
+    printf '  process start-up alone: %s ms\n' "$t_start"
+    printf '  first screen (200 bookings in date order): %s ms (bar: 300)\n' "$t_erste"
+    printf '  sorted by amount: %s ms, searched for "müller": %s ms (bar: 1500)\n' "$t_sort" "$t_suche"
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"

@@ -1,6 +1,9 @@
 // Pictures of the wizard's pages: both jobs driven offscreen on a copy of the database.
 #include "wizard/PageRenderer.h"
 
+#include "browse/BrowseFile.h"
+#include "wizard/BrowserWindow.h"
+
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 #include "hostlib/MessageBox.h"
@@ -132,11 +135,32 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         renderer.Save(form, QStringLiteral("page-6.png"));
     });
 
+    // The archive in the browser (it carries the new password), then a search in it that
+    // ignores case and umlauts.
+    const QStringList archive = QDir(archivOrdner).entryList({QStringLiteral("*.aba")});
+    Result<std::unique_ptr<BrowseFile>> datei =
+        archive.isEmpty()
+            ? Result<std::unique_ptr<BrowseFile>>(Error{QStringLiteral("kein Archiv")})
+            : BrowseFile::Open(archivOrdner + archive.constFirst(), QStringLiteral("Sommer2026"));
+    if (!datei.ok()) {
+        renderer.fehler_ << datei.error().description;
+    } else if (Result<std::unique_ptr<BrowserWindow>> fenster =
+                   BrowserWindow::Make(std::move(datei).value());
+               !fenster.ok()) {
+        renderer.fehler_ << fenster.error().description;
+    } else {
+        BrowserWindow& browser = *fenster.value();
+        browser.show();
+        renderer.Save(browser, QStringLiteral("browser.png"));
+        browser.SetSearchText(QStringLiteral("muller"));
+        renderer.Save(browser, QStringLiteral("browser-search.png"));
+    }
+
     InstallMessageBoxPresenter(nullptr);
     InstallHostServices(nullptr);
 
     for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
-                             "page-5-done.png", "page-6.png"})
+                             "page-5-done.png", "page-6.png", "browser.png", "browser-search.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
             renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {

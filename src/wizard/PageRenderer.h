@@ -7,8 +7,9 @@
 
 namespace tolva {
 
-// Writes page-1.png ... page-6.png and page-5-done.png (page 5 when a finished run reports)
-// into sOrdner (made when missing). Works on a copy of sDatenbank in a temporary folder, so
+// Writes page-1.png ... page-6.png, page-5-done.png (page 5 when a finished run reports),
+// browser.png (the new archive in the browser) and browser-search.png (a search in it) into
+// sOrdner (made when missing). Works on a copy of sDatenbank in a temporary folder, so
 // the database itself is never changed; the create job runs there with a new password and
 // its archive is then listed on page 6. Message boxes are answered with their default button
 // and none is shown. Uses Qt's offscreen platform when it makes the application itself.

@@ -16,6 +16,8 @@ struct WindowApi {
     Status (*RenderPages)(const QString& sDatenbank, const QString& sOrdner);
     Status (*RunCreateJob)(const QString& sDatenbank, const CreateChoice& auswahl);
     Status (*ShowFirstPage)(const QString& sDatenbank);
+    // The archive browser on sArchiv until the user closes it (asks for a missing password).
+    Status (*ShowBrowser)(const QString& sArchiv, const QString& sPasswort);
 };
 
 }  // namespace tolva

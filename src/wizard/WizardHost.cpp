@@ -2,9 +2,11 @@
 #include "wizard/WizardHost.h"
 
 #include "component/HbArchiv.h"
+#include "wizard/BrowserWindow.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/QtGerman.h"
 
+#include <QMessageBox>
 #include <QTextStream>
 
 namespace tolva {
@@ -20,7 +22,13 @@ int RunWizardHost(const QString& sDatenbank) {
     // normally ends it with 0, whatever job it did.
     const bool bGewaehlt = objekt.Archiv(sDateiname);
     if (!anwendung.ok()) return 1;
-    if (bGewaehlt) QTextStream(stdout) << sDateiname << Qt::endl;
+    if (!bGewaehlt) return 0;
+    // The chosen archive: its path for a script, and the archive itself in the browser.
+    QTextStream(stdout) << sDateiname << Qt::endl;
+    if (Status s = BrowseArchive(sDateiname, QString()); !s.ok()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Archiv"), s.description());
+        return 1;
+    }
     return 0;
 }
 

@@ -5,9 +5,10 @@
 
 namespace tolva {
 
-// Calls Archiv on sDatenbank like a host, with Qt's German for the application's life: prints
-// the chosen archive's path on stdout when the user picked one, and returns 0 once the wizard
-// closed normally (after a created archive too); 1 when it could not be shown. Needs a display
+// Calls Archiv on sDatenbank like a host, with Qt's German for the application's life. When
+// the user picked an archive to view, prints its path on stdout and shows it in the archive
+// browser. Returns 0 once the windows closed normally (after a created archive too); 1 when
+// the wizard could not be shown or the archive cannot be read. Needs a display
 // (or QT_QPA_PLATFORM);
 // call it with no application object or with a QApplication, not with a QCoreApplication.
 int RunWizardHost(const QString& sDatenbank);

@@ -1,0 +1,93 @@
+// tolva-archiv search: one text looked up in the user database and in every archive.
+#include "Arguments.h"
+#include "Commands.h"
+
+#include "browse/BrowseExport.h"
+#include "hostlib/HostServices.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace tolva {
+namespace {
+
+// The archive folder as the wizard finds it: the host's setting, else the database's folder.
+QString ArchiveFolder(const QString& sDatenbank) {
+    const QString sOrdner = FolderSetting(kSettingArchivPfad);
+    return sOrdner.isEmpty() ? QFileInfo(sDatenbank).absolutePath() : sOrdner;
+}
+
+QJsonObject HitJson(const SearchHit& t) {
+    return QJsonObject{{QStringLiteral("datei"), t.sDatei},
+                       {QStringLiteral("konto"), t.sKonto},
+                       {QStringLiteral("konto_id"), t.buchung.lKontoID},
+                       {QStringLiteral("id"), t.buchung.id},
+                       {QStringLiteral("datum"), t.buchung.sDatum},
+                       {QStringLiteral("betrag_cent"), t.buchung.lBetragCent},
+                       {QStringLiteral("empfaenger"), t.buchung.sEmpfaenger},
+                       {QStringLiteral("zweck"), t.buchung.sZweck}};
+}
+
+QString HitLine(const SearchHit& t) {
+    const QDate d = QDate::fromString(t.buchung.sDatum, Qt::ISODate);
+    return QStringList{QFileInfo(t.sDatei).fileName(), t.sKonto,
+                       d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : t.buchung.sDatum,
+                       FormatCents(t.buchung.lBetragCent),
+                       t.buchung.sEmpfaenger + QStringLiteral(" / ") + t.buchung.sZweck}
+        .join(QLatin1Char('\t'));
+}
+
+}  // namespace
+
+const CommandDefinition& SearchDefinition() {
+    static const CommandDefinition definition{
+        QStringLiteral("search"),
+        QStringLiteral("Sucht einen Text in den Umsätzen der Benutzer-Datenbank und aller "
+                       "Archive (ohne Unterschied von Groß- und Kleinschreibung und Umlauten)."),
+        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+          true},
+         {QStringLiteral("folder"), QStringLiteral("ORDNER"),
+          QStringLiteral("der Ordner der Archive (Vorgabe: der Archiv-Ordner der Einstellungen, "
+                         "sonst der Ordner der Datenbank)")},
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt die Treffer als JSON aus")}},
+        QStringLiteral("TEXT"),
+        1,
+        1};
+    return definition;
+}
+
+int RunSearchCommand(const QStringList& args) {
+    int lStatus = 0;
+    const std::optional<Arguments> a = ParseCommand(SearchDefinition(), args, &lStatus);
+    if (!a) return lStatus;
+    const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
+    if (!QFileInfo(sDatenbank).isFile())
+        return Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sDatenbank));
+    const QString sOrdner = a->Has(QStringLiteral("folder")) ? a->Value(QStringLiteral("folder"))
+                                                             : ArchiveFolder(sDatenbank);
+    if (a->Has(QStringLiteral("folder")) && !QFileInfo(sOrdner).isDir())
+        return Fail(QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
+
+    const SearchResult ergebnis = SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner);
+    QTextStream err(stderr);
+    for (const QString& sGrund : ergebnis.uebersprungen)
+        err << "Übersprungen: " << sGrund << Qt::endl;
+    QTextStream out(stdout);
+    if (a->Flag(QStringLiteral("json"))) {
+        QJsonArray treffer;
+        for (const SearchHit& t : ergebnis.treffer) treffer.append(HitJson(t));
+        out << QJsonDocument(QJsonObject{{QStringLiteral("treffer"), treffer},
+                                         {QStringLiteral("uebersprungen"),
+                                          QJsonArray::fromStringList(ergebnis.uebersprungen)}})
+                   .toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    for (const SearchHit& t : ergebnis.treffer) out << HitLine(t) << '\n';
+    if (ergebnis.treffer.empty()) out << "Keine Umsätze gefunden." << Qt::endl;
+    return 0;
+}
+
+}  // namespace tolva

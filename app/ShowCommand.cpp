@@ -1,0 +1,225 @@
+// tolva-archiv show: the accounts of an archive and its bookings, filtered and sorted.
+#include "ShowCommand.h"
+
+#include "Commands.h"
+#include "WindowLibrary.h"
+
+#include "browse/BrowseExport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QTextStream>
+
+namespace tolva {
+namespace {
+
+constexpr qint64 kVorgabeAnzahl = 100;
+
+QString DateText(const QDate& d) {
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
+QString StoredDateText(const QString& sDatum) {
+    return DateText(QDate::fromString(sDatum, Qt::ISODate));
+}
+
+Result<qint64> WholeNumber(const Arguments& a, const QString& sName, qint64 lMin) {
+    bool ok = false;
+    const qint64 l = a.Value(sName).trimmed().toLongLong(&ok);
+    if (!ok || l < lMin)
+        return Error{QStringLiteral("Ungültige Zahl „%1“ für --%2.").arg(a.Value(sName), sName)};
+    return l;
+}
+
+Result<BookingColumn> SortColumn(const QString& sName) {
+    static const std::pair<const char*, BookingColumn> kSpalten[] = {
+        {"datum", BookingColumn::Datum},
+        {"konto", BookingColumn::Konto},
+        {"betrag", BookingColumn::Betrag},
+        {"empfaenger", BookingColumn::Empfaenger},
+        {"zweck", BookingColumn::Zweck}};
+    for (const auto& [name, spalte] : kSpalten)
+        if (sName == QLatin1String(name)) return spalte;
+    return Error{QStringLiteral("--sort kennt datum, konto, betrag, empfaenger und zweck.")};
+}
+
+QString Label(const std::map<qint64, QString>& konten, qint64 id) {
+    const auto it = konten.find(id);
+    return it != konten.end() ? it->second : UnknownAccountLabel(id);
+}
+
+QJsonObject AccountJson(const BrowseAccount& k) {
+    return QJsonObject{{QStringLiteral("id"), k.lKontoID},
+                       {QStringLiteral("konto"), k.sKonto},
+                       {QStringLiteral("bank"), k.sBank},
+                       {QStringLiteral("kontozeile"), k.bKontozeile},
+                       {QStringLiteral("buchungen"), k.lBuchungen},
+                       {QStringLiteral("erste"), k.dErste.toString(Qt::ISODate)},
+                       {QStringLiteral("letzte"), k.dLetzte.toString(Qt::ISODate)},
+                       {QStringLiteral("summe_cent"), k.lSummeCent},
+                       {QStringLiteral("auftraege"), k.lAuftraege},
+                       {QStringLiteral("sammelauftraege"), k.lSammel}};
+}
+
+QJsonObject BookingJson(const BookingRow& z, const QString& sKonto) {
+    return QJsonObject{{QStringLiteral("id"), z.id},
+                       {QStringLiteral("konto_id"), z.lKontoID},
+                       {QStringLiteral("konto"), sKonto},
+                       {QStringLiteral("datum"), z.sDatum},
+                       {QStringLiteral("betrag_cent"), z.lBetragCent},
+                       {QStringLiteral("empfaenger"), z.sEmpfaenger},
+                       {QStringLiteral("zweck"), z.sZweck}};
+}
+
+// The accounts, the filter's count and sum, and its first bookings: as text or as JSON.
+int PrintOverview(BrowseFile& datei, const ShowChoice& wahl) {
+    const Result<std::vector<BrowseAccount>> konten = datei.Accounts();
+    if (!konten.ok()) return Fail(konten.error().description);
+    const Result<BookingTotals> summe = datei.Totals(wahl.filter);
+    if (!summe.ok()) return Fail(summe.error().description);
+    const Result<std::vector<BookingRow>> zeilen =
+        datei.Bookings(wahl.filter, 0, wahl.lHoechstens > 0 ? wahl.lHoechstens : -1);
+    if (!zeilen.ok()) return Fail(zeilen.error().description);
+    std::map<qint64, QString> labels;
+    for (const BrowseAccount& k : konten.value()) labels[k.lKontoID] = k.sKonto;
+
+    QTextStream out(stdout);
+    if (wahl.bJson) {
+        QJsonArray aKonten, aZeilen;
+        for (const BrowseAccount& k : konten.value()) aKonten.append(AccountJson(k));
+        for (const BookingRow& z : zeilen.value())
+            aZeilen.append(BookingJson(z, Label(labels, z.lKontoID)));
+        const QJsonObject umsaetze{{QStringLiteral("anzahl"), summe.value().lAnzahl},
+                                   {QStringLiteral("summe_cent"), summe.value().lSummeCent},
+                                   {QStringLiteral("zeilen"), aZeilen}};
+        out << QJsonDocument(QJsonObject{{QStringLiteral("datei"), datei.Path()},
+                                         {QStringLiteral("konten"), aKonten},
+                                         {QStringLiteral("umsaetze"), umsaetze}})
+                   .toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    const QLocale deutsch(QLocale::German);
+    out << "Datei: " << datei.Path()
+        << "\n\nKonto-ID\tKonto\tBank\tUmsätze\tErste\tLetzte\tSumme\n";
+    for (const BrowseAccount& k : konten.value())
+        out << k.lKontoID << '\t' << k.sKonto << '\t' << k.sBank << '\t' << k.lBuchungen << '\t'
+            << DateText(k.dErste) << '\t' << DateText(k.dLetzte) << '\t'
+            << FormatCents(k.lSummeCent) << '\n';
+    out << "\nUmsätze: " << deutsch.toString(summe.value().lAnzahl) << ", Summe "
+        << FormatCents(summe.value().lSummeCent);
+    if (qint64(zeilen.value().size()) < summe.value().lAnzahl)
+        out << " (gezeigt: " << deutsch.toString(qint64(zeilen.value().size()))
+            << "; --limit 0 zeigt alle)";
+    out << "\nDatum\tKonto\tBetrag\tEmpfänger\tVerwendungszweck\n";
+    for (const BookingRow& z : zeilen.value())
+        out << StoredDateText(z.sDatum) << '\t' << Label(labels, z.lKontoID) << '\t'
+            << FormatCents(z.lBetragCent) << '\t' << z.sEmpfaenger << '\t' << z.sZweck << '\n';
+    return 0;
+}
+
+int PrintCsv(BrowseFile& datei, const ShowChoice& wahl) {
+    const Result<std::map<qint64, QString>> labels = datei.AccountLabels();
+    if (!labels.ok()) return Fail(labels.error().description);
+    QFile ausgabe;
+    if (!ausgabe.open(stdout, QIODevice::WriteOnly))
+        return Fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
+    if (Status st = WriteBookingsCsv(datei, wahl.filter, labels.value(), ausgabe); !st)
+        return Fail(st.description());
+    return 0;
+}
+
+}  // namespace
+
+const CommandDefinition& ShowDefinition() {
+    static const CommandDefinition definition{
+        QStringLiteral("show"),
+        QStringLiteral("Zeigt die Konten und Umsätze eines Archivs (oder einer Datenbank), ohne "
+                       "die Datei zu ändern."),
+        {{QStringLiteral("account"), QStringLiteral("ID"), QStringLiteral("nur dieses Konto")},
+         {QStringLiteral("from"), QStringLiteral("DATUM"),
+          QStringLiteral("Umsätze ab diesem Tag, TT.MM.JJJJ oder JJJJ-MM-TT")},
+         {QStringLiteral("to"), QStringLiteral("DATUM"),
+          QStringLiteral("Umsätze bis zu diesem Tag")},
+         {QStringLiteral("search"), QStringLiteral("TEXT"),
+          QStringLiteral("nur Umsätze, deren Empfänger oder Verwendungszweck TEXT enthält "
+                         "(ohne Unterschied von Groß- und Kleinschreibung und Umlauten)")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("das Passwort des Archivs")},
+         {QStringLiteral("sort"), QStringLiteral("SPALTE"),
+          QStringLiteral("sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck")},
+         {QStringLiteral("desc"), QString(), QStringLiteral("sortiert absteigend")},
+         {QStringLiteral("limit"), QStringLiteral("N"),
+          QStringLiteral("zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
+         {QStringLiteral("csv"), QString(),
+          QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+         {QStringLiteral("window"), QString(),
+          QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")}},
+        QStringLiteral("ARCHIV"),
+        1,
+        1};
+    return definition;
+}
+
+Result<ShowChoice> ParseShowChoice(const Arguments& a) {
+    ShowChoice wahl;
+    wahl.sDatei = QFileInfo(a.positionen().front()).absoluteFilePath();
+    wahl.sPasswort = a.Value(QStringLiteral("password"));
+    wahl.bCsv = a.Flag(QStringLiteral("csv"));
+    wahl.bJson = a.Flag(QStringLiteral("json"));
+    if (wahl.bCsv && wahl.bJson)
+        return Error{QStringLiteral("--csv und --json schließen einander aus.")};
+    BookingFilter& f = wahl.filter;
+    if (a.Has(QStringLiteral("account"))) {
+        const Result<qint64> id = WholeNumber(a, QStringLiteral("account"), 0);
+        if (!id.ok()) return id.error();
+        f.lKontoID = id.value();
+    }
+    for (const auto& [sName, pDatum] :
+         {std::pair{QStringLiteral("from"), &f.dVon}, std::pair{QStringLiteral("to"), &f.dBis}}) {
+        if (!a.Has(sName)) continue;
+        const Result<QDate> d = ParseDate(a.Value(sName));
+        if (!d.ok()) return d.error();
+        *pDatum = d.value();
+    }
+    f.sText = a.Value(QStringLiteral("search"));
+    if (a.Has(QStringLiteral("sort"))) {
+        const Result<BookingColumn> spalte = SortColumn(a.Value(QStringLiteral("sort")));
+        if (!spalte.ok()) return spalte.error();
+        f.eSortierung = spalte.value();
+    }
+    f.bAbsteigend = a.Flag(QStringLiteral("desc"));
+    wahl.lHoechstens = kVorgabeAnzahl;
+    if (a.Has(QStringLiteral("limit"))) {
+        const Result<qint64> l = WholeNumber(a, QStringLiteral("limit"), 0);
+        if (!l.ok()) return l.error();
+        wahl.lHoechstens = l.value();
+    }
+    return wahl;
+}
+
+int RunShowCommand(const QStringList& args) {
+    int lStatus = 0;
+    const std::optional<Arguments> a = ParseCommand(ShowDefinition(), args, &lStatus);
+    if (!a) return lStatus;
+    const Result<ShowChoice> wahl = ParseShowChoice(*a);
+    if (!wahl.ok()) return RefuseArguments(ShowDefinition(), wahl.error().description);
+    if (a->Flag(QStringLiteral("window"))) {
+        Result<const WindowApi*> fenster = LoadWindowApi();
+        if (!fenster.ok()) return Fail(fenster.error().description);
+        const Status gezeigt =
+            fenster.value()->ShowBrowser(wahl.value().sDatei, wahl.value().sPasswort);
+        return gezeigt.ok() ? 0 : Fail(gezeigt.description());
+    }
+    Result<std::unique_ptr<BrowseFile>> datei =
+        BrowseFile::Open(wahl.value().sDatei, wahl.value().sPasswort);
+    if (!datei.ok()) return Fail(datei.error().description);
+    return wahl.value().bCsv ? PrintCsv(*datei.value(), wahl.value())
+                             : PrintOverview(*datei.value(), wahl.value());
+}
+
+}  // namespace tolva

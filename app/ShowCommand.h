@@ -1,0 +1,26 @@
+// tolva-archiv show: what an archive (or a user database) holds, read without changing it.
+#pragma once
+
+#include "Arguments.h"
+
+#include "browse/BrowseFile.h"
+
+namespace tolva {
+
+// The options of show.
+const CommandDefinition& ShowDefinition();
+
+// What show is asked for, checked: the file, its password, the filter and how much to print.
+// The browser window takes the same choice.
+struct ShowChoice {
+    QString sDatei;  // full path
+    QString sPasswort;
+    BookingFilter filter;
+    qint64 lHoechstens = 100;  // bookings printed; 0: all
+    bool bCsv = false;
+    bool bJson = false;
+};
+// Fails with a German message naming the bad option (exit 2).
+Result<ShowChoice> ParseShowChoice(const Arguments& a);
+
+}  // namespace tolva

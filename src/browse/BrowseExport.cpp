@@ -1,0 +1,189 @@
+// Amounts as people read them, the CSV export, and the search across files.
+#include "browse/BrowseExport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace tolva {
+namespace {
+
+constexpr qint64 kCentProEuro = 100;
+// The CSV is handed to the device in pieces of about this size.
+constexpr qsizetype kCsvStueck = 64 * 1024;
+
+// Sign, whole euros and the two cent digits of an amount (safe for the smallest qint64).
+struct Amount {
+    bool bNegativ;
+    quint64 lEuro;
+    int lCent;
+};
+
+Amount Split(qint64 lCent) {
+    const quint64 betrag = lCent < 0 ? 0 - quint64(lCent) : quint64(lCent);
+    return Amount{lCent < 0, betrag / kCentProEuro, int(betrag % kCentProEuro)};
+}
+
+QString Cents(int lCent) {
+    return QStringLiteral("%1").arg(lCent, 2, 10, QLatin1Char('0'));
+}
+
+QString CsvAmount(qint64 lCent) {
+    const Amount a = Split(lCent);
+    return (a.bNegativ ? QStringLiteral("-") : QString()) + QString::number(a.lEuro) +
+           QLatin1Char(',') + Cents(a.lCent);
+}
+
+// "JJJJ-MM-TT" as "TT.MM.JJJJ"; any other stored text as it is.
+QString GermanDate(const QString& sDatum) {
+    const QDate d = QDate::fromString(sDatum, Qt::ISODate);
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sDatum;
+}
+
+void AppendField(QByteArray& zeile, const QString& sFeld) {
+    const bool bQuoten = sFeld.contains(u';') || sFeld.contains(u'"') || sFeld.contains(u'\r') ||
+                         sFeld.contains(u'\n');
+    if (!bQuoten) {
+        zeile += sFeld.toUtf8();
+        return;
+    }
+    QString s = sFeld;
+    s.replace(u'"', QStringLiteral("\"\""));
+    zeile += '"' + s.toUtf8() + '"';
+}
+
+// Collects CSV lines and hands them to the device piece by piece.
+class CsvSink {
+  public:
+    CsvSink(const std::map<qint64, QString>& konten, QIODevice& ziel)
+        : konten_(konten), ziel_(ziel) {
+        puffer_ =
+            "\xEF\xBB\xBF"
+            "Datum;Konto;Betrag;Empf\xC3\xA4nger;Verwendungszweck\r\n";
+    }
+    Status Add(const BookingRow& z) {
+        AppendField(puffer_, GermanDate(z.sDatum));
+        puffer_ += ';';
+        const auto it = konten_.find(z.lKontoID);
+        AppendField(puffer_, it != konten_.end() ? it->second : UnknownAccountLabel(z.lKontoID));
+        puffer_ += ';';
+        puffer_ += CsvAmount(z.lBetragCent).toLatin1();
+        puffer_ += ';';
+        AppendField(puffer_, z.sEmpfaenger);
+        puffer_ += ';';
+        AppendField(puffer_, z.sZweck);
+        puffer_ += "\r\n";
+        return puffer_.size() >= kCsvStueck ? Flush() : Status::Ok();
+    }
+    Status Flush() {
+        if (!puffer_.isEmpty() && ziel_.write(puffer_) != puffer_.size())
+            return Status::Fail(QStringLiteral("Die Umsätze konnten nicht geschrieben werden: %1")
+                                    .arg(ziel_.errorString()));
+        puffer_.clear();
+        return Status::Ok();
+    }
+
+  private:
+    const std::map<qint64, QString>& konten_;
+    QIODevice& ziel_;
+    QByteArray puffer_;
+};
+
+}  // namespace
+
+QString FormatCents(qint64 lCent) {
+    const Amount a = Split(lCent);
+    QString sEuro = QString::number(a.lEuro);
+    for (qsizetype p = sEuro.size() - 3; p > 0; p -= 3) sEuro.insert(p, QLatin1Char('.'));
+    return (a.bNegativ ? QStringLiteral("-") : QString()) + sEuro + QLatin1Char(',') +
+           Cents(a.lCent) + QStringLiteral(" €");
+}
+
+Status WriteBookingsCsv(const std::vector<BookingRow>& rows,
+                        const std::map<qint64, QString>& konten, QIODevice& ziel) {
+    CsvSink csv(konten, ziel);
+    for (const BookingRow& z : rows)
+        if (Status st = csv.Add(z); !st) return st;
+    return csv.Flush();
+}
+
+Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
+                        const std::map<qint64, QString>& konten, QIODevice& ziel) {
+    CsvSink csv(konten, ziel);
+    if (Status st = datei.EachBooking(filter, [&csv](const BookingRow& z) { return csv.Add(z); });
+        !st)
+        return st;
+    return csv.Flush();
+}
+
+namespace {
+
+// The hits of one file, newest first; one more than lHoechstens tells that there were more.
+Status SearchFile(BrowseFile& datei, const QString& sText, qint64 lHoechstens,
+                  std::vector<SearchHit>& treffer) {
+    const Result<std::map<qint64, QString>> labels = datei.AccountLabels();
+    if (!labels.ok()) return labels.status();
+    BookingFilter filter;
+    filter.sText = sText;
+    filter.bAbsteigend = true;
+    const Result<std::vector<BookingRow>> zeilen =
+        datei.Bookings(filter, 0, lHoechstens > 0 ? lHoechstens + 1 : -1);
+    if (!zeilen.ok()) return zeilen.status();
+    for (const BookingRow& z : zeilen.value()) {
+        const auto it = labels.value().find(z.lKontoID);
+        treffer.push_back(SearchHit{
+            datei.Path(), it != labels.value().end() ? it->second : UnknownAccountLabel(z.lKontoID),
+            z});
+    }
+    return Status::Ok();
+}
+
+}  // namespace
+
+SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
+                              const QString& sOrdner,
+                              const std::map<QString, QString>& aPasswoerter, qint64 lHoechstens) {
+    SearchResult ergebnis;
+    if (FoldForSearch(sText).isEmpty()) return ergebnis;
+    QStringList dateien;
+    if (!sDatenbank.isEmpty()) dateien << QFileInfo(sDatenbank).absoluteFilePath();
+    if (!sOrdner.isEmpty()) {
+        const QFileInfo datenbank(sDatenbank);
+        for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
+                 {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
+            if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
+                dateien << info.absoluteFilePath();
+    }
+    for (const QString& sPfad : dateien) {
+        const bool bLive = !sDatenbank.isEmpty() && sPfad == dateien.front();
+        const auto pw = aPasswoerter.find(sPfad);
+        const QString sPasswort = pw != aPasswoerter.end() ? pw->second : QString();
+        Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sPasswort, !bLive);
+        Status st = datei.status();
+        if (st.ok()) st = SearchFile(*datei.value(), sText, lHoechstens, ergebnis.treffer);
+        if (st.ok()) continue;
+        if (st.error().code == kCodePasswortFehlt)
+            ergebnis.uebersprungen << QStringLiteral(
+                                          "Das Archiv „%1“ ist mit einem Passwort geschützt und "
+                                          "wurde nicht durchsucht.")
+                                          .arg(sPfad);
+        else
+            ergebnis.uebersprungen << st.description();
+    }
+    std::sort(ergebnis.treffer.begin(), ergebnis.treffer.end(),
+              [](const SearchHit& a, const SearchHit& b) {
+                  if (a.buchung.sDatum != b.buchung.sDatum)
+                      return a.buchung.sDatum > b.buchung.sDatum;
+                  if (a.sDatei != b.sDatei) return a.sDatei < b.sDatei;
+                  return a.buchung.id > b.buchung.id;
+              });
+    if (lHoechstens > 0 && qint64(ergebnis.treffer.size()) > lHoechstens) {
+        ergebnis.treffer.resize(size_t(lHoechstens));
+        ergebnis.bGekuerzt = true;
+    }
+    return ergebnis;
+}
+
+}  // namespace tolva

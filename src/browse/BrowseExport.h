@@ -1,0 +1,52 @@
+// Export of shown bookings as CSV, and one search across the live database and every archive.
+#pragma once
+
+#include "browse/BrowseFile.h"
+
+#include <QStringList>
+
+#include <map>
+
+class QIODevice;
+
+namespace tolva {
+
+// Writes rows as CSV the way German spreadsheets read it: UTF-8 with a byte-order mark,
+// semicolons, CR LF line ends, dates TT.MM.JJJJ, amounts with a decimal comma and neither
+// thousands separator nor currency ("-1234,56"), fields holding ";", '"', CR or LF quoted
+// with their quotes doubled. Columns: Datum; Konto; Betrag; Empfänger; Verwendungszweck.
+// konten maps account ids to labels (an id it lacks gets UnknownAccountLabel). ziel must be
+// open for writing; a failed write is reported with the device's reason, and what was
+// written stays.
+Status WriteBookingsCsv(const std::vector<BookingRow>& rows,
+                        const std::map<qint64, QString>& konten, QIODevice& ziel);
+// The same for every booking of datei that the filter lets through, in its order, streamed
+// (an export of a million bookings is never held in memory).
+Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
+                        const std::map<qint64, QString>& konten, QIODevice& ziel);
+
+// One hit of a search.
+struct SearchHit {
+    QString sDatei;  // the file's full path
+    QString sKonto;
+    BookingRow buchung;
+};
+
+struct SearchResult {
+    std::vector<SearchHit> treffer;  // newest first (date, then file, then id)
+    QStringList uebersprungen;       // files left out, each with the reason (German)
+    bool bGekuerzt = false;          // more hits than lHoechstens: the newest are kept
+};
+
+// Searches the bookings of the live database sDatenbank (may be empty: none) and of every
+// archive (*.aba) in sOrdner (may be empty: none) for sText, as BookingFilter's text does.
+// Archives with a password are skipped unless aPasswoerter holds theirs (by full path); files
+// that cannot be read are skipped, each with a German message naming it and the reason. A text
+// that folds to nothing finds nothing. Within a day, hits are ordered by file path, then
+// newest id first. lHoechstens > 0 keeps only that many hits, the newest. Never writes.
+SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
+                              const QString& sOrdner,
+                              const std::map<QString, QString>& aPasswoerter = {},
+                              qint64 lHoechstens = 0);
+
+}  // namespace tolva

@@ -1,0 +1,223 @@
+// BrowseFile: opening a file strictly for reading, its accounts, orders and collective orders.
+#include "browse/BrowseFile.h"
+
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
+#include "browse/BrowseQuery.h"
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/Keying.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace tolva {
+namespace {
+
+constexpr int kBusyTimeoutMs = 1500;
+// The password sits at every third place of the 52-character record, up to place 48.
+constexpr int kPasswortSchritt = 3;
+constexpr int kPasswortEnde = 48;
+
+Error FileError(const QString& sText, int lCode) {
+    return Error{sText, lCode};
+}
+
+// Refusals that need no look inside the file. A non-empty "-journal" beside it is the trace
+// of a writer that died mid-transaction: the file holds half of a change, and rolling it back
+// would be a write.
+std::optional<Error> CheckBeforeOpening(const QString& sPfad) {
+    const QFileInfo info(sPfad);
+    if (!info.exists())
+        return FileError(QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(sPfad),
+                         SQLITE_CANTOPEN);
+    if (!info.isFile())
+        return FileError(QStringLiteral("„%1“ ist keine Datei.").arg(sPfad), SQLITE_CANTOPEN);
+    if (info.size() == 0)
+        return FileError(QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sPfad),
+                         SQLITE_NOTADB);
+    const QFileInfo journal(sPfad + QStringLiteral("-journal"));
+    if (journal.exists() && journal.size() > 0)
+        return FileError(
+            QStringLiteral("Die Datei „%1“ wurde nicht vollständig geschrieben: Das Programm, "
+                           "das sie zuletzt geändert hat, wurde dabei unterbrochen. Sie wird "
+                           "erst wieder gelesen, wenn dieses Programm sie geöffnet hat.")
+                .arg(sPfad),
+            SQLITE_CANTOPEN);
+    return std::nullopt;
+}
+
+// A file shorter than the pages its header counts has lost its end.
+std::optional<Error> CheckComplete(sqlite3* db, const QString& sPfad) {
+    Query seiten(db, "PRAGMA page_count", sPfad);
+    Query groesse(db, "PRAGMA page_size", sPfad);
+    if (!seiten.Next() || !groesse.Next()) {
+        const Status& st = seiten.status().ok() ? groesse.status() : seiten.status();
+        if (!st.ok()) return st.error();
+        return std::nullopt;
+    }
+    if (seiten.Int(0) * groesse.Int(0) > QFileInfo(sPfad).size())
+        return FileError(
+            QStringLiteral("Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
+                .arg(sPfad),
+            SQLITE_CORRUPT);
+    return std::nullopt;
+}
+
+// The password that the first Optionen row carries; empty for none. Fails when the file has
+// no Optionen table with a password field: then it is no file of ours.
+Result<QString> StoredPassword(sqlite3* db, const QString& sPfad) {
+    Query optionen(db, "SELECT Paßwort FROM Optionen LIMIT 1", sPfad);
+    if (!optionen.Next()) {
+        const Status& st = optionen.status();
+        if (st.ok()) return QString();
+        // SQLITE_ERROR here is a missing table or field.
+        if ((st.error().code & 0xff) != SQLITE_ERROR) return st.error();
+        return FileError(QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms (%2).")
+                             .arg(sPfad, QString::fromUtf8(sqlite3_errmsg(db))),
+                         SQLITE_NOTADB);
+    }
+    const QString sSatz = Decrypt(optionen.Blob(0), true);
+    QString sPasswort;
+    for (qsizetype p = kPasswortSchritt; p <= kPasswortEnde && p <= sSatz.size();
+         p += kPasswortSchritt)
+        sPasswort += sSatz[p - 1];
+    while (!sPasswort.isEmpty() && (sPasswort.back() == u' ' || sPasswort.back() == QChar(0)))
+        sPasswort.chop(1);
+    return sPasswort;
+}
+
+Status CheckPassword(sqlite3* db, const QString& sPfad, QString sPasswort) {
+    const Result<QString> gespeichert = StoredPassword(db, sPfad);
+    if (!gespeichert.ok() || gespeichert.value().isEmpty()) return gespeichert.status();
+    while (sPasswort.endsWith(u' ')) sPasswort.chop(1);
+    if (sPasswort.isEmpty())
+        return Status::Fail(QStringLiteral("Das Archiv „%1“ ist mit einem Passwort geschützt. "
+                                           "Bitte geben Sie das Passwort ein.")
+                                .arg(sPfad),
+                            kCodePasswortFehlt);
+    if (sPasswort != gespeichert.value())
+        return Status::Fail(
+            QStringLiteral("Das Passwort für das Archiv „%1“ ist falsch.").arg(sPfad),
+            kCodePasswortFalsch);
+    return Status::Ok();
+}
+
+// Keys the handle and proves that the key opens a complete file of ours.
+Status PrepareConnection(sqlite3* db, const QString& sPfad, const QString& sPasswort,
+                         bool bPasswortPruefen) {
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    if (Status st = ApplyKey(db, QLatin1String(kDatenbankPasswort)); !st)
+        return DatabaseError(db, st.error().code, sPfad);
+    // The first read: a wrong key or a foreign file fails here.
+    const int rc =
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return DatabaseError(db, rc, sPfad);
+    if (std::optional<Error> fehler = CheckComplete(db, sPfad)) return *fehler;
+    if (bPasswortPruefen) {
+        if (Status st = CheckPassword(db, sPfad, sPasswort); !st) return st;
+    } else if (Result<QString> satz = StoredPassword(db, sPfad); !satz.ok()) {
+        return satz.status();
+    }
+    sqlite3_exec(
+        db,
+        QStringLiteral("PRAGMA cache_size = -%1").arg(Connection::kCacheKiB).toUtf8().constData(),
+        nullptr, nullptr, nullptr);
+    return RegisterSearchFold(db);
+}
+
+QString Label(const QByteArray& name, const QByteArray& nummer, qint64 lKontoID) {
+    QString s = PlainText(Decrypt(name, false));
+    if (s.isEmpty()) s = PlainText(Decrypt(nummer, false));
+    return s.isEmpty() ? UnknownAccountLabel(lKontoID) : s;
+}
+
+}  // namespace
+
+Result<sqlite3*> OpenSecondConnection(const QString& sPfad) {
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
+    if (st) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        st = ApplyKey(db, QLatin1String(kDatenbankPasswort));
+    }
+    if (!st) {
+        sqlite3_close_v2(db);
+        return st.error();
+    }
+    return db;
+}
+
+QString UnknownAccountLabel(qint64 lKontoID) {
+    return QStringLiteral("Konto %1").arg(lKontoID);
+}
+
+BrowseFile::BrowseFile(QString sPfad, sqlite3* db) : sPfad_(std::move(sPfad)), db_(db) {}
+
+BrowseFile::~BrowseFile() {
+    sqlite3_close_v2(db_);
+}
+
+bool BrowseFile::PasswordNeeded(const Error& fehler) {
+    return fehler.code == kCodePasswortFehlt || fehler.code == kCodePasswortFalsch;
+}
+
+Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const QString& sPasswort,
+                                                     bool bPasswortPruefen) {
+    if (std::optional<Error> fehler = CheckBeforeOpening(sPfad)) return *fehler;
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
+    if (st) st = PrepareConnection(db, sPfad, sPasswort, bPasswortPruefen);
+    if (!st) {
+        sqlite3_close_v2(db);
+        return st.error();
+    }
+    return std::unique_ptr<BrowseFile>(new BrowseFile(sPfad, db));
+}
+
+Result<std::map<qint64, QString>> BrowseFile::AccountLabels() {
+    std::map<qint64, QString> labels;
+    Query q(db_, "SELECT id, KontoName, KontoNummer FROM Konten", sPfad_);
+    while (q.Next()) labels[q.Int(0)] = Label(q.Blob(1), q.Blob(2), q.Int(0));
+    if (!q.status()) return q.status();
+    return labels;
+}
+
+Result<std::vector<OrderRow>> BrowseFile::Orders(std::optional<qint64> lKontoID) {
+    QByteArray sql =
+        "SELECT id, KontoID, Status, Datum, Betrag, Empfaenger, Verwendungszweck FROM Aufträge";
+    if (lKontoID) sql += " WHERE KontoID = ?1";
+    Query q(db_, sql + " ORDER BY Datum, id", sPfad_);
+    if (lKontoID) q.Bind(1, *lKontoID);
+    std::vector<OrderRow> zeilen;
+    while (q.Next())
+        zeilen.push_back(
+            OrderRow{q.Int(0), q.Int(1), q.Int(2), q.Text(3), q.Int(4), q.Text(5), q.Text(6)});
+    if (!q.status()) return q.status();
+    return zeilen;
+}
+
+Result<std::vector<CollectiveRow>> BrowseFile::CollectiveOrders(std::optional<qint64> lKontoID) {
+    QByteArray sql =
+        "SELECT s.id, s.KontoID, s.Status, s.Datum, s.AusfDatum, s.Bezeichnung, count(e.id), "
+        "coalesce(sum(e.Betrag), 0) FROM SammelAufträge s "
+        "LEFT JOIN SammelEinzel e ON e.SammelID = s.id";
+    if (lKontoID) sql += " WHERE s.KontoID = ?1";
+    Query q(db_, sql + " GROUP BY s.id ORDER BY s.Datum, s.id", sPfad_);
+    if (lKontoID) q.Bind(1, *lKontoID);
+    std::vector<CollectiveRow> zeilen;
+    while (q.Next())
+        zeilen.push_back(CollectiveRow{q.Int(0), q.Int(1), q.Int(2), q.Text(3),
+                                       PlainText(Decrypt(q.Blob(4), false)), q.Text(5), q.Int(6),
+                                       q.Int(7)});
+    if (!q.status()) return q.status();
+    return zeilen;
+}
+
+}  // namespace tolva

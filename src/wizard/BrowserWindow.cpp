@@ -1,0 +1,335 @@
+// The archive browser: accounts, bookings, orders, collective orders, search, export.
+#include "wizard/BrowserWindow.h"
+
+#include "browse/BrowseExport.h"
+#include "wizard/BookingModel.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+namespace tolva {
+namespace {
+
+QString GermanDate(const QString& sIso) {
+    const QDate d = QDate::fromString(sIso, Qt::ISODate);
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
+}
+
+QTableWidget* NewTable(const QString& sName, const QStringList& spalten, QWidget* parent) {
+    auto* t = new QTableWidget(parent);
+    t->setObjectName(sName);
+    t->setColumnCount(static_cast<int>(spalten.size()));
+    t->setHorizontalHeaderLabels(spalten);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setAlternatingRowColors(true);
+    return t;
+}
+
+void SetRow(QTableWidget* t, int r, const QStringList& werte, int lBetragSpalte) {
+    for (int c = 0; c < werte.size(); ++c) {
+        auto* zelle = new QTableWidgetItem(werte[c]);
+        if (c == lBetragSpalte) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t->setItem(r, c, zelle);
+    }
+}
+
+}  // namespace
+
+BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
+    : QDialog(parent), datei_(std::move(datei)) {
+    setObjectName(QStringLiteral("frmBrowser"));
+    setWindowTitle(tr("Archiv %1").arg(QFileInfo(datei_->Path()).fileName()));
+    resize(980, 620);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout();
+    auto* suchName = new QLabel(tr("&Suchen:"), this);
+    txtSuche_ = new QLineEdit(this);
+    txtSuche_->setObjectName(QStringLiteral("txtSuche"));
+    txtSuche_->setPlaceholderText(tr("in Empfänger und Verwendungszweck"));
+    txtSuche_->setClearButtonEnabled(true);
+    txtSuche_->setAccessibleName(tr("Suchen in Empfänger und Verwendungszweck"));
+    suchName->setBuddy(txtSuche_);
+    oben->addWidget(suchName);
+    oben->addWidget(txtSuche_, 1);
+    layout->addLayout(oben);
+
+    auto* teiler = new QSplitter(this);
+    trvKonten_ = new QTreeWidget(teiler);
+    trvKonten_->setObjectName(QStringLiteral("trvKonten"));
+    trvKonten_->setAccessibleName(tr("Konten"));
+    trvKonten_->setColumnCount(2);
+    trvKonten_->setHeaderLabels({tr("Konto"), tr("Umsätze")});
+    trvKonten_->setRootIsDecorated(false);
+    trvKonten_->setIndentation(12);
+    trvKonten_->setUniformRowHeights(true);
+    trvKonten_->header()->setStretchLastSection(false);
+    trvKonten_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    trvKonten_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    trvKonten_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    tabInhalt_ = new QTabWidget(teiler);
+    tabInhalt_->setObjectName(QStringLiteral("tabInhalt"));
+    tblUmsaetze_ = new QTableView(tabInhalt_);
+    tblUmsaetze_->setObjectName(QStringLiteral("tblUmsaetze"));
+    tblUmsaetze_->setAccessibleName(tr("Umsätze"));
+    tblUmsaetze_->setSortingEnabled(true);
+    tblUmsaetze_->setAlternatingRowColors(true);
+    tblUmsaetze_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblUmsaetze_->verticalHeader()->hide();
+    tblUmsaetze_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblUmsaetze_->setWordWrap(false);
+    tblUmsaetze_->horizontalHeader()->setStretchLastSection(true);
+    tblAuftraege_ =
+        NewTable(QStringLiteral("tblAuftraege"),
+                 {tr("Datum"), tr("Konto"), tr("Betrag"), tr("Empfänger"), tr("Verwendungszweck")},
+                 tabInhalt_);
+    tblAuftraege_->setAccessibleName(tr("Gesendete Aufträge"));
+    tblSammel_ = NewTable(QStringLiteral("tblSammel"),
+                          {tr("Datum"), tr("Ausführung"), tr("Konto"), tr("Einzelaufträge"),
+                           tr("Summe"), tr("Bezeichnung")},
+                          tabInhalt_);
+    tblSammel_->setAccessibleName(tr("Sammelaufträge"));
+    tabInhalt_->addTab(tblUmsaetze_, tr("&Umsätze"));
+    tabInhalt_->addTab(tblAuftraege_, tr("&Aufträge"));
+    tabInhalt_->addTab(tblSammel_, tr("Sa&mmelaufträge"));
+    teiler->addWidget(trvKonten_);
+    teiler->addWidget(tabInhalt_);
+    teiler->setStretchFactor(1, 1);
+    teiler->setSizes({260, 720});
+    layout->addWidget(teiler, 1);
+
+    auto* unten = new QHBoxLayout();
+    lblStatus_ = new QLabel(this);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    cmdExport_ = new QPushButton(tr("Als &CSV speichern …"), this);
+    cmdExport_->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport_->setAutoDefault(false);
+    auto* schliessen = new QPushButton(tr("Schließen"), this);
+    schliessen->setObjectName(QStringLiteral("cmdSchliessen"));
+    schliessen->setAutoDefault(false);
+    unten->addWidget(lblStatus_, 1);
+    unten->addWidget(cmdExport_);
+    unten->addWidget(schliessen);
+    layout->addLayout(unten);
+
+    suchPause_ = new QTimer(this);
+    suchPause_->setSingleShot(true);
+    suchPause_->setInterval(250);
+    connect(txtSuche_, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
+    connect(txtSuche_, &QLineEdit::returnPressed, this, &BrowserWindow::ApplyFilter);
+    connect(suchPause_, &QTimer::timeout, this, &BrowserWindow::ApplyFilter);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
+    connect(trvKonten_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* zeile) { AccountChosen(zeile); });
+}
+
+BrowserWindow::~BrowserWindow() = default;
+
+Result<std::unique_ptr<BrowserWindow>> BrowserWindow::Make(std::unique_ptr<BrowseFile> datei,
+                                                           QWidget* parent) {
+    std::unique_ptr<BrowserWindow> fenster(new BrowserWindow(std::move(datei), parent));
+    if (Status s = fenster->Fill(); !s.ok()) return s.error();
+    return fenster;
+}
+
+Status BrowserWindow::Fill() {
+    Result<std::vector<BrowseAccount>> konten = datei_->Accounts();
+    if (!konten.ok()) return konten.status();
+    konten_ = std::move(konten).value();
+    std::map<qint64, QString> namen;
+    qint64 lAlle = 0;
+    for (const BrowseAccount& k : konten_) {
+        namen[k.lKontoID] = k.sKonto;
+        lAlle += k.lBuchungen;
+    }
+    buchungen_ = new BookingModel(*datei_, namen, this);
+    tblUmsaetze_->setModel(buchungen_);
+    tblUmsaetze_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    tblUmsaetze_->horizontalHeader()->resizeSection(1, 150);
+    tblUmsaetze_->horizontalHeader()->resizeSection(3, 210);
+    connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
+
+    // "Alle Konten", then the accounts under their banks (in the order of their first account).
+    auto* alle = new QTreeWidgetItem(trvKonten_, {tr("Alle Konten"), QString::number(lAlle)});
+    QFont fett = trvKonten_->font();
+    fett.setBold(true);
+    alle->setFont(0, fett);
+    alle->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    std::map<QString, QTreeWidgetItem*> banken;
+    for (const BrowseAccount& k : konten_) {
+        const QString sBank = k.sBank.isEmpty() ? tr("(ohne Bank)") : k.sBank;
+        QTreeWidgetItem*& bank = banken[sBank];
+        if (!bank) {
+            bank = new QTreeWidgetItem(trvKonten_, {sBank});
+            bank->setFont(0, fett);
+            bank->setFlags(Qt::ItemIsEnabled);
+        }
+        auto* zeile = new QTreeWidgetItem(bank, {k.sKonto, QString::number(k.lBuchungen)});
+        zeile->setData(0, Qt::UserRole, k.lKontoID);
+        zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        QString sDetail = k.sKonto + QLatin1Char('\n') + sBank;
+        if (k.lBuchungen > 0)
+            sDetail +=
+                QLatin1Char('\n') + tr("%1 Umsätze vom %2 bis %3, Summe %4")
+                                        .arg(k.lBuchungen)
+                                        .arg(k.dErste.toString(QStringLiteral("dd.MM.yyyy")),
+                                             k.dLetzte.toString(QStringLiteral("dd.MM.yyyy")),
+                                             FormatCents(k.lSummeCent));
+        for (int c = 0; c < 2; ++c) zeile->setToolTip(c, sDetail);
+    }
+    trvKonten_->expandAll();
+    trvKonten_->setCurrentItem(alle);  // shows every account's rows
+    return Status::Ok();
+}
+
+void BrowserWindow::SetSearchText(const QString& sText) {
+    txtSuche_->setText(sText);
+    suchPause_->stop();
+    ApplyFilter();
+}
+
+void BrowserWindow::SelectAccount(std::optional<qint64> lKontoID) {
+    if (!lKontoID) {
+        trvKonten_->setCurrentItem(trvKonten_->topLevelItem(0));
+        return;
+    }
+    for (QTreeWidgetItemIterator it(trvKonten_); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).isValid() &&
+            (*it)->data(0, Qt::UserRole).toLongLong() == *lKontoID)
+            trvKonten_->setCurrentItem(*it);
+}
+
+void BrowserWindow::AccountChosen(QTreeWidgetItem* zeile) {
+    if (!zeile || !(zeile->flags() & Qt::ItemIsSelectable)) return;
+    const QVariant id = zeile->data(0, Qt::UserRole);
+    lKonto_ = id.isValid() ? std::optional<qint64>(id.toLongLong()) : std::nullopt;
+    ApplyFilter();
+    FillOrders();
+}
+
+void BrowserWindow::ApplyFilter() {
+    if (!buchungen_) return;
+    BookingFilter filter = buchungen_->Filter();
+    filter.lKontoID = lKonto_;
+    filter.sText = txtSuche_->text().trimmed();
+    buchungen_->SetFilter(filter);
+}
+
+void BrowserWindow::FillOrders() {
+    const std::map<qint64, QString>& namen = buchungen_->Konten();
+    const auto name = [&](qint64 id) {
+        const auto it = namen.find(id);
+        return it != namen.end() ? it->second : tr("Konto %1").arg(id);
+    };
+    tblAuftraege_->setRowCount(0);
+    if (Result<std::vector<OrderRow>> auftraege = datei_->Orders(lKonto_); auftraege.ok()) {
+        tblAuftraege_->setRowCount(static_cast<int>(auftraege.value().size()));
+        int r = 0;
+        for (const OrderRow& a : auftraege.value())
+            SetRow(tblAuftraege_, r++,
+                   {GermanDate(a.sDatum), name(a.lKontoID), FormatCents(a.lBetragCent),
+                    a.sEmpfaenger, a.sZweck},
+                   2);
+    }
+    tblSammel_->setRowCount(0);
+    if (Result<std::vector<CollectiveRow>> sammel = datei_->CollectiveOrders(lKonto_);
+        sammel.ok()) {
+        tblSammel_->setRowCount(static_cast<int>(sammel.value().size()));
+        int r = 0;
+        for (const CollectiveRow& s : sammel.value())
+            SetRow(tblSammel_, r++,
+                   {GermanDate(s.sDatum), GermanDate(s.sAusfuehrung), name(s.lKontoID),
+                    QString::number(s.lPosten), FormatCents(s.lSummeCent), s.sBezeichnung},
+                   4);
+    }
+    tblAuftraege_->resizeColumnsToContents();
+    tblSammel_->resizeColumnsToContents();
+}
+
+void BrowserWindow::UpdateStatus() {
+    const BookingTotals& summe = buchungen_->Totals();
+    if (!buchungen_->Fehler().isEmpty()) {
+        lblStatus_->setText(buchungen_->Fehler());
+        return;
+    }
+    lblStatus_->setText(
+        tr("%1 Umsätze, Summe %2")
+            .arg(QLocale(QLocale::German).toString(summe.lAnzahl), FormatCents(summe.lSummeCent)));
+    cmdExport_->setEnabled(summe.lAnzahl > 0);
+    tblUmsaetze_->resizeColumnToContents(0);
+    tblUmsaetze_->resizeColumnToContents(2);
+}
+
+void BrowserWindow::Export() {
+    const QString sVorschlag =
+        QFileInfo(datei_->Path()).completeBaseName() + QStringLiteral(".csv");
+    const QString sZiel = QFileDialog::getSaveFileName(
+        this, tr("Umsätze als CSV speichern"),
+        QFileInfo(datei_->Path()).absoluteDir().filePath(sVorschlag), tr("CSV-Dateien (*.csv)"));
+    if (sZiel.isEmpty()) return;
+    Result<std::vector<BookingRow>> zeilen = buchungen_->AllRows();
+    QSaveFile datei(sZiel);
+    Status s = zeilen.ok() ? Status::Ok() : zeilen.status();
+    if (s.ok() && !datei.open(QIODevice::WriteOnly))
+        s = Status::Fail(
+            tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(sZiel, datei.errorString()));
+    if (s.ok()) s = WriteBookingsCsv(zeilen.value(), buchungen_->Konten(), datei);
+    if (s.ok() && !datei.commit())
+        s = Status::Fail(
+            tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(sZiel, datei.errorString()));
+    if (!s.ok()) QMessageBox::warning(this, tr("Export"), s.description());
+}
+
+std::optional<QString> AskPasswordInDialog(const QString& sDatei) {
+    bool ok = false;
+    const QString sPasswort = QInputDialog::getText(
+        nullptr, QCoreApplication::translate("BrowserWindow", "Passwort"),
+        QCoreApplication::translate("BrowserWindow",
+                                    "Das Archiv %1 ist mit einem Passwort geschützt.\nPasswort:")
+            .arg(QFileInfo(sDatei).fileName()),
+        QLineEdit::Password, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return sPasswort;
+}
+
+Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const PasswordPrompt& prompt) {
+    QString sVersuch = sPasswort;
+    for (;;) {
+        Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sVersuch);
+        if (datei.ok()) {
+            Result<std::unique_ptr<BrowserWindow>> fenster =
+                BrowserWindow::Make(std::move(datei).value());
+            if (!fenster.ok()) return fenster.status();
+            fenster.value()->exec();
+            return Status::Ok();
+        }
+        if (!BrowseFile::PasswordNeeded(datei.error()) || !prompt) return datei.status();
+        const std::optional<QString> eingabe = prompt(sPfad);
+        if (!eingabe) return Status::Ok();
+        sVersuch = *eingabe;
+    }
+}
+
+}  // namespace tolva

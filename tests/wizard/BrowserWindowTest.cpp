@@ -1,0 +1,92 @@
+// The archive browser's window, driven as a person would, offscreen.
+#include "EngineFiles.h"
+#include "WizardFixture.h"
+
+#include "browse/BrowseFile.h"
+#include "wizard/BookingModel.h"
+#include "wizard/BrowserWindow.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace tolva;
+using namespace tolva::test;
+
+class BrowserWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void searchAccountsSortAndScrollShowWhatTheFileHolds();
+};
+
+void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 6, 2);
+    RawDatabase roh(db);
+    roh.Exec(QStringLiteral(
+        "INSERT INTO Umsätze (KontoID, Buchungsdatum, Betrag, Empfaenger, Verwendungszweck) "
+        "VALUES (1, '2025-01-02', -100, 'Bäckerei MÜLLER', 'Brötchen'), "
+        "(2, '2025-01-03', -200, 'Mueller GmbH', 'Straße 5'), "
+        "(1, '2025-01-04', -300, 'Muller & Co', 'Miete')"));
+    const auto zahl = [&](const QString& sWhere) {
+        return roh.Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") + sWhere);
+    };
+    const auto status = [&](const QString& sWhere) {
+        const qint64 lSumme = roh.Number(
+            QStringLiteral("SELECT coalesce(sum(Betrag), 0) FROM Umsätze WHERE ") + sWhere);
+        return QStringLiteral("%1 Umsätze, Summe %2")
+            .arg(QLocale(QLocale::German).toString(zahl(sWhere)), FormatCents(lSumme));
+    };
+
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(db, QString(), false);
+    QVERIFY2(datei.ok(), qPrintable(datei.ok() ? QString() : datei.error().description));
+    Result<std::unique_ptr<BrowserWindow>> fenster = BrowserWindow::Make(std::move(datei).value());
+    QVERIFY(fenster.ok());
+    BrowserWindow& browser = *fenster.value();
+    browser.show();
+    auto* zeile = browser.findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* tabelle = browser.findChild<QTableView*>(QStringLiteral("tblUmsaetze"));
+    QCOMPARE(zeile->text(), status(QStringLiteral("1")));
+
+    // The list loads as it scrolls, to the last booking.
+    QCOMPARE(tabelle->model()->rowCount(), int(BookingModel::kStueck));
+    while (tabelle->model()->canFetchMore(QModelIndex())) {
+        tabelle->scrollToBottom();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(tabelle->model()->rowCount(), int(zahl(QStringLiteral("1"))));
+
+    // Typing searches after a short pause, ignoring case and umlauts ("ue" is no "ü").
+    QTest::keyClicks(browser.findChild<QLineEdit*>(QStringLiteral("txtSuche")),
+                     QStringLiteral("muller"));
+    const QString sTreffer = QStringLiteral(
+        "instr(lower(Empfaenger || ' ' || Verwendungszweck), 'muller') > 0 OR "
+        "instr(Empfaenger || ' ' || Verwendungszweck, 'Müller') > 0 OR "
+        "instr(Empfaenger || ' ' || Verwendungszweck, 'müller') > 0 OR "
+        "instr(Empfaenger || ' ' || Verwendungszweck, 'MÜLLER') > 0");
+    QTRY_COMPARE(zeile->text(), status(sTreffer));
+    QVERIFY(zahl(sTreffer) >= 2);
+
+    // An account on the left narrows bookings and orders to it.
+    browser.SelectAccount(1);
+    QCOMPARE(zeile->text(),
+             status(QStringLiteral("KontoID = 1 AND (") + sTreffer + QLatin1Char(')')));
+    QCOMPARE(browser.findChild<QTableWidget*>(QStringLiteral("tblAuftraege"))->rowCount(),
+             int(roh.Number(QStringLiteral("SELECT count(*) FROM Aufträge WHERE KontoID = 1"))));
+    browser.SetSearchText(QString());
+    QCOMPARE(zeile->text(), status(QStringLiteral("KontoID = 1")));
+
+    // A click on "Betrag" sorts by amount, smallest first.
+    tabelle->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
+    QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
+             FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
+                                                   "WHERE KontoID = 1"))));
+}
+
+QTEST_MAIN(BrowserWindowTest)
+#include "BrowserWindowTest.moc"
