@@ -38,10 +38,6 @@ void BookingModel::SetFilter(const BookingFilter& filter) {
     emit TotalsChanged();
 }
 
-Result<std::vector<BookingRow>> BookingModel::AllRows() {
-    return datei_.Bookings(filter_, 0, summe_.lAnzahl);
-}
-
 int BookingModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(zeilen_.size());
 }

@@ -25,8 +25,6 @@ class BookingModel : public QAbstractTableModel {
     const BookingTotals& Totals() const { return summe_; }
     // Why the last load failed (German); empty when it did not.
     const QString& Fehler() const { return fehler_; }
-    // Every booking that the filter lets through, in the shown order (for the export).
-    Result<std::vector<BookingRow>> AllRows();
     const std::map<qint64, QString>& Konten() const { return konten_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -2,18 +2,19 @@
 #include "wizard/BrowserWindow.h"
 
 #include "browse/BrowseExport.h"
+#include "hostlib/MessageBox.h"
 #include "wizard/BookingModel.h"
+#include "wizard/FileDialogs.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
@@ -283,23 +284,22 @@ void BrowserWindow::UpdateStatus() {
 }
 
 void BrowserWindow::Export() {
-    const QString sVorschlag =
-        QFileInfo(datei_->Path()).completeBaseName() + QStringLiteral(".csv");
-    const QString sZiel = QFileDialog::getSaveFileName(
-        this, tr("Umsätze als CSV speichern"),
-        QFileInfo(datei_->Path()).absoluteDir().filePath(sVorschlag), tr("CSV-Dateien (*.csv)"));
-    if (sZiel.isEmpty()) return;
-    Result<std::vector<BookingRow>> zeilen = buchungen_->AllRows();
-    QSaveFile datei(sZiel);
-    Status s = zeilen.ok() ? Status::Ok() : zeilen.status();
-    if (s.ok() && !datei.open(QIODevice::WriteOnly))
-        s = Status::Fail(
-            tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(sZiel, datei.errorString()));
-    if (s.ok()) s = WriteBookingsCsv(zeilen.value(), buchungen_->Konten(), datei);
+    const QFileInfo archiv(datei_->Path());
+    const std::optional<QString> gewaehlt = CurrentFileDialogs().ChooseFile(
+        this, archiv.absoluteDir().filePath(archiv.completeBaseName() + QStringLiteral(".csv")),
+        QStringLiteral(".csv"), archiv.absolutePath());
+    if (!gewaehlt) return;
+    // Written beside the target and renamed over it when complete: never half a file.
+    QSaveFile datei(*gewaehlt);
+    Status s = Status::Ok();
+    if (!datei.open(QIODevice::WriteOnly))
+        s = Status::Fail(tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                             .arg(*gewaehlt, datei.errorString()));
+    if (s.ok()) s = WriteBookingsCsv(*datei_, buchungen_->Filter(), buchungen_->Konten(), datei);
     if (s.ok() && !datei.commit())
-        s = Status::Fail(
-            tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(sZiel, datei.errorString()));
-    if (!s.ok()) QMessageBox::warning(this, tr("Export"), s.description());
+        s = Status::Fail(tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                             .arg(*gewaehlt, datei.errorString()));
+    if (!s.ok()) MsgBox(s.description(), vbExclamation, tr("Export"));
 }
 
 std::optional<QString> AskPasswordInDialog(const QString& sDatei) {

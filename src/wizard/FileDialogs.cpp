@@ -32,9 +32,11 @@ std::optional<QString> QtFileDialogs::ChooseFile(QWidget* owner, const QString& 
     QString endung = sEndung;
     if (endung.startsWith(QLatin1Char('.'))) endung.remove(0, 1);
     dialog.setDefaultSuffix(endung);
-    if (!endung.isEmpty())
-        dialog.setNameFilter(
-            QCoreApplication::translate("FileDialogs", "Archive (*.%1)").arg(endung));
+    if (endung == QLatin1String("aba"))
+        dialog.setNameFilter(QCoreApplication::translate("FileDialogs", "Archive (*.aba)"));
+    else if (!endung.isEmpty())
+        dialog.setNameFilter(QCoreApplication::translate("FileDialogs", "%1-Dateien (*.%2)")
+                                 .arg(endung.toUpper(), endung));
     if (!sStartOrdner.isEmpty()) dialog.setDirectory(sStartOrdner);
     if (!sDateiname.isEmpty()) {
         const QFileInfo info(sDateiname);

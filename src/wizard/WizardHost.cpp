@@ -2,11 +2,11 @@
 #include "wizard/WizardHost.h"
 
 #include "component/HbArchiv.h"
+#include "hostlib/MessageBox.h"
 #include "wizard/BrowserWindow.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/QtGerman.h"
 
-#include <QMessageBox>
 #include <QTextStream>
 
 namespace tolva {
@@ -26,7 +26,7 @@ int RunWizardHost(const QString& sDatenbank) {
     // The chosen archive: its path for a script, and the archive itself in the browser.
     QTextStream(stdout) << sDateiname << Qt::endl;
     if (Status s = BrowseArchive(sDateiname, QString()); !s.ok()) {
-        QMessageBox::warning(nullptr, QStringLiteral("Archiv"), s.description());
+        MsgBox(s.description(), vbExclamation, QStringLiteral("Archiv"));
         return 1;
     }
     return 0;
