@@ -5,11 +5,14 @@
 #include "browse/BrowseExport.h"
 #include "hostlib/HostServices.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <map>
 
 namespace tolva {
 namespace {
@@ -52,6 +55,8 @@ const CommandDefinition& SearchDefinition() {
          {QStringLiteral("folder"), QStringLiteral("ORDNER"),
           QStringLiteral("der Ordner der Archive (Vorgabe: der Archiv-Ordner der Einstellungen, "
                          "sonst der Ordner der Datenbank)")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("das Passwort für Archive mit Passwort (sonst werden sie übersprungen)")},
          {QStringLiteral("json"), QString(), QStringLiteral("gibt die Treffer als JSON aus")}},
         QStringLiteral("TEXT"),
         1,
@@ -71,7 +76,14 @@ int RunSearchCommand(const QStringList& args) {
     if (a->Has(QStringLiteral("folder")) && !QFileInfo(sOrdner).isDir())
         return Fail(QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
 
-    const SearchResult ergebnis = SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner);
+    // One password given is tried on every archive of the folder that needs one.
+    std::map<QString, QString> passwoerter;
+    if (a->Has(QStringLiteral("password")))
+        for (const QFileInfo& archiv :
+             QDir(sOrdner).entryInfoList({QStringLiteral("*.aba")}, QDir::Files))
+            passwoerter[archiv.absoluteFilePath()] = a->Value(QStringLiteral("password"));
+    const SearchResult ergebnis =
+        SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter);
     QTextStream err(stderr);
     for (const QString& sGrund : ergebnis.uebersprungen)
         err << "Übersprungen: " << sGrund << Qt::endl;

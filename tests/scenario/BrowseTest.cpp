@@ -16,10 +16,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include "database/Keying.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <sqlite3.h>
 
 namespace tolva::test {
 namespace {
@@ -261,6 +264,16 @@ TEST_F(BrowseTest, ReadingChangesNoFileAndBadFilesAreRefusedWithTheirReason) {
     const QString sKurz = dir_->filePath(QStringLiteral("kurz.aba"));
     const QString sFremd = dir_->filePath(QStringLiteral("fremd.aba"));
     const QString sHalb = dir_->filePath(QStringLiteral("halb.aba"));
+    const QString sAnders = dir_->filePath(QStringLiteral("anders.aba"));
+    {  // a database of the same shape under another key
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(sAnders).constData(), &db), SQLITE_OK);
+        ASSERT_TRUE(ApplyKey(db, QStringLiteral("ein anderer Schlüssel")).ok());
+        EXPECT_EQ(sqlite3_exec(db, "CREATE TABLE Optionen (Version INTEGER, Paßwort BLOB)", nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
     CopyFileForTest(sArchiv_, sKurz);
     ASSERT_TRUE(QFile::resize(sKurz, QFileInfo(sKurz).size() / 2));
     CopyFileForTest(sArchiv_, sHalb);
@@ -280,6 +293,9 @@ TEST_F(BrowseTest, ReadingChangesNoFileAndBadFilesAreRefusedWithTheirReason) {
         {sFremd, QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms, oder der "
                                 "Datenbankschlüssel passt nicht.")
                      .arg(sFremd)},
+        {sAnders, QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms, oder der "
+                                 "Datenbankschlüssel passt nicht.")
+                      .arg(sAnders)},
         {sHalb, QStringLiteral("Die Datei „%1“ wurde nicht vollständig geschrieben").arg(sHalb)},
     };
     const QDateTime alt(QDate(2020, 2, 2), QTime(2, 2, 2));
@@ -380,6 +396,14 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
               qsizetype(Reference(sBank_, f).size() + Reference(sArchiv_, f).size()));
     for (qsizetype i = 1; i < treffer.size(); ++i)
         EXPECT_GE(treffer[i - 1]["datum"].toString(), treffer[i]["datum"].toString());
+    // With its password the protected archive is searched too.
+    const Ausgabe mitPasswort =
+        Run({QStringLiteral("search"), QStringLiteral("mÜller"), QStringLiteral("--db"), sBank_,
+             QStringLiteral("--folder"), sOrdner_, QStringLiteral("--password"),
+             QStringLiteral("Ge#h31m"), QStringLiteral("--json")});
+    EXPECT_FALSE(mitPasswort.sErr.contains(sGeschuetzt_)) << mitPasswort.sErr.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(mitPasswort.sOut)["treffer"].toArray().size(),
+              treffer.size() + qsizetype(Reference(sArchiv_, f).size()));
 }
 
 }  // namespace
