@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
@@ -74,6 +76,39 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
     suchName->setBuddy(txtSuche_);
     oben->addWidget(suchName);
     oben->addWidget(txtSuche_, 1);
+    // Date and amount ranges; a date at its minimum and an empty amount leave that end open.
+    const auto datum = [this](const QString& sName, const QString& sSprache) {
+        auto* feld = new QDateEdit(this);
+        feld->setObjectName(sName);
+        feld->setAccessibleName(sSprache);
+        feld->setCalendarPopup(true);
+        feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        feld->setMinimumDate(QDate(1900, 1, 1));
+        feld->setSpecialValueText(tr("offen"));
+        feld->setDate(feld->minimumDate());
+        return feld;
+    };
+    const auto betrag = [this](const QString& sName, const QString& sSprache) {
+        auto* feld = new QLineEdit(this);
+        feld->setObjectName(sName);
+        feld->setAccessibleName(sSprache);
+        feld->setPlaceholderText(tr("offen"));
+        feld->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-000.000,00")) + 16);
+        return feld;
+    };
+    dtVon_ = datum(QStringLiteral("dtVon"), tr("Umsätze vom"));
+    dtBis_ = datum(QStringLiteral("dtBis"), tr("Umsätze bis"));
+    txtBetragVon_ = betrag(QStringLiteral("txtBetragVon"), tr("Betrag ab"));
+    txtBetragBis_ = betrag(QStringLiteral("txtBetragBis"), tr("Betrag bis"));
+    for (auto [sText, feld] : {std::pair{tr("vom"), static_cast<QWidget*>(dtVon_)},
+                               std::pair{tr("bis"), static_cast<QWidget*>(dtBis_)},
+                               std::pair{tr("Betrag"), static_cast<QWidget*>(txtBetragVon_)},
+                               std::pair{tr("bis"), static_cast<QWidget*>(txtBetragBis_)}}) {
+        auto* name = new QLabel(sText, this);
+        name->setBuddy(feld);
+        oben->addWidget(name);
+        oben->addWidget(feld);
+    }
     layout->addLayout(oben);
 
     auto* teiler = new QSplitter(this);
@@ -140,6 +175,10 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
     connect(txtSuche_, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(txtSuche_, &QLineEdit::returnPressed, this, &BrowserWindow::ApplyFilter);
     connect(suchPause_, &QTimer::timeout, this, &BrowserWindow::ApplyFilter);
+    for (QDateEdit* feld : {dtVon_, dtBis_})
+        connect(feld, &QDateEdit::dateChanged, suchPause_, qOverload<>(&QTimer::start));
+    for (QLineEdit* feld : {txtBetragVon_, txtBetragBis_})
+        connect(feld, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
     connect(trvKonten_, &QTreeWidget::currentItemChanged, this,
@@ -168,8 +207,8 @@ Status BrowserWindow::Fill() {
     buchungen_ = new BookingModel(*datei_, namen, this);
     tblUmsaetze_->setModel(buchungen_);
     tblUmsaetze_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    tblUmsaetze_->horizontalHeader()->resizeSection(1, 150);
-    tblUmsaetze_->horizontalHeader()->resizeSection(3, 210);
+    tblUmsaetze_->horizontalHeader()->resizeSection(1, 130);
+    tblUmsaetze_->horizontalHeader()->resizeSection(3, 170);
     connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
 
     // "Alle Konten", then the accounts under their banks (in the order of their first account).
@@ -230,11 +269,37 @@ void BrowserWindow::AccountChosen(QTreeWidgetItem* zeile) {
     FillOrders();
 }
 
+void BrowserWindow::SetRanges(const QDate& dVon, const QDate& dBis, const QString& sBetragVon,
+                              const QString& sBetragBis) {
+    dtVon_->setDate(dVon.isValid() ? dVon : dtVon_->minimumDate());
+    dtBis_->setDate(dBis.isValid() ? dBis : dtBis_->minimumDate());
+    txtBetragVon_->setText(sBetragVon);
+    txtBetragBis_->setText(sBetragBis);
+    suchPause_->stop();
+    ApplyFilter();
+}
+
 void BrowserWindow::ApplyFilter() {
     if (!buchungen_) return;
+    const auto datum = [](const QDateEdit* feld) {
+        return feld->date() == feld->minimumDate() ? QDate() : feld->date();
+    };
+    // Euros as Germans write them; a text that is no amount leaves that end open.
+    const auto cent = [](const QLineEdit* feld) -> std::optional<qint64> {
+        bool ok = false;
+        const double euro =
+            QLocale(QLocale::German)
+                .toDouble(QString(feld->text()).remove(QLatin1Char(' ')).remove(QChar(0x20AC)),
+                          &ok);
+        return ok ? std::optional<qint64>(qRound64(euro * 100)) : std::nullopt;
+    };
     BookingFilter filter = buchungen_->Filter();
     filter.lKontoID = lKonto_;
     filter.sText = txtSuche_->text().trimmed();
+    filter.dVon = datum(dtVon_);
+    filter.dBis = datum(dtBis_);
+    filter.lBetragVonCent = cent(txtBetragVon_);
+    filter.lBetragBisCent = cent(txtBetragBis_);
     buchungen_->SetFilter(filter);
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -40,6 +41,9 @@ class BrowserWindow : public QDialog {
     void SetSearchText(const QString& sText);
     // Shows one account (nullopt: all).
     void SelectAccount(std::optional<qint64> lKontoID);
+    // The date and amount ranges (invalid dates and empty texts: open), applied at once.
+    void SetRanges(const QDate& dVon, const QDate& dBis, const QString& sBetragVon,
+                   const QString& sBetragBis);
     BookingModel& Bookings() { return *buchungen_; }
 
   private:
@@ -57,6 +61,10 @@ class BrowserWindow : public QDialog {
     BookingModel* buchungen_ = nullptr;
     QTreeWidget* trvKonten_ = nullptr;
     QLineEdit* txtSuche_ = nullptr;
+    QDateEdit* dtVon_ = nullptr;         // the earliest date shown; at its minimum: open
+    QDateEdit* dtBis_ = nullptr;         // the latest date shown; at its minimum: open
+    QLineEdit* txtBetragVon_ = nullptr;  // amounts in euros ("-12,50"); empty: open
+    QLineEdit* txtBetragBis_ = nullptr;
     QTabWidget* tabInhalt_ = nullptr;
     QTableView* tblUmsaetze_ = nullptr;
     QTableWidget* tblAuftraege_ = nullptr;

@@ -81,6 +81,14 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     browser.SetSearchText(QString());
     QCOMPARE(zeile->text(), status(QStringLiteral("KontoID = 1")));
 
+    // Date and amount ranges, both ends included; amounts typed as Germans write them.
+    browser.SetRanges(QDate(2024, 1, 1), QDate(2024, 12, 31), QStringLiteral("-50,00"),
+                      QStringLiteral("1.000"));
+    QCOMPARE(zeile->text(), status(QStringLiteral("KontoID = 1 AND Buchungsdatum BETWEEN "
+                                                  "'2024-01-01' AND '2024-12-31' AND Betrag "
+                                                  "BETWEEN -5000 AND 100000")));
+    browser.SetRanges(QDate(), QDate(), QString(), QString());
+
     // A click on "Betrag" sorts by amount, smallest first.
     tabelle->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
