@@ -1,6 +1,8 @@
 // BadInputTest: folders, the demo database, runs of the command line and the unchanged-checks.
 #include "BadInputFixture.h"
 
+#include "ProgramRun.h"
+
 #include "demo/DemoDatabase.h"
 
 #include <QCryptographicHash>
@@ -8,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,23 +71,8 @@ void BadInputTest::WriteSetting(int lNummer, const QString& sWert) const {
 }
 
 Lauf BadInputTest::RunTool(const QStringList& args, std::function<void()> modifier) const {
-    QProcess prozess;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TOLVA_SETTINGS"), settings_);
-    prozess.setProcessEnvironment(env);
-    if (modifier) prozess.setChildProcessModifier(modifier);
-    prozess.start(qEnvironmentVariable("TOLVA_DATA_DIR") + QStringLiteral("../bin/tolva-archiv"),
-                  args);
-    Lauf lauf;
-    if (!prozess.waitForFinished(120000)) {
-        prozess.kill();
-        prozess.waitForFinished();
-        return lauf;
-    }
-    lauf.lExitCode = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -2;
-    lauf.sAusgabe = QString::fromUtf8(prozess.readAllStandardOutput());
-    lauf.sFehler = QString::fromUtf8(prozess.readAllStandardError());
-    return lauf;
+    const ProgramRun r = RunProgram(ProgramOfThisBuild(), args, settings_, {}, modifier);
+    return Lauf{r.lExitCode, r.sOut, r.sErr};
 }
 
 Lauf BadInputTest::Create(const QString& sDb, const QString& sZiel, const QStringList& extra,

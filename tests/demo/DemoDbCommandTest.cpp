@@ -1,8 +1,8 @@
 // "tolva-archiv demo-db" as a user runs it: exit codes, messages, the database it makes.
 #include "EngineFiles.h"
+#include "ProgramRun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,14 +17,8 @@ struct Lauf {
 };
 
 Lauf RunTool(const QStringList& args) {
-    QProcess prozess;
-    prozess.start(QStringLiteral(TOLVA_ARCHIV_EXE), args);
-    Lauf lauf;
-    if (!prozess.waitForFinished(120000)) return lauf;
-    lauf.lExitCode = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -2;
-    lauf.sAusgabe = QString::fromUtf8(prozess.readAllStandardOutput());
-    lauf.sFehler = QString::fromUtf8(prozess.readAllStandardError());
-    return lauf;
+    const ProgramRun r = RunProgram(QStringLiteral(TOLVA_ARCHIV_EXE), args);
+    return Lauf{r.lExitCode, r.sOut, r.sErr};
 }
 
 TEST(DemoDbCommandTest, MakesTheDatabaseItIsAskedFor) {

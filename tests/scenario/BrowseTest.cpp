@@ -1,6 +1,7 @@
 // The archive browser's engine on a demo database and on archives that the real tolva-archiv
 // made of it: what it shows equals SQL over the same file, and no file changes by reading.
 #include "EngineFiles.h"
+#include "ProgramRun.h"
 
 #include "browse/BrowseExport.h"
 #include "demo/DemoDatabase.h"
@@ -13,8 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include "database/Keying.h"
 
@@ -27,11 +26,7 @@
 namespace tolva::test {
 namespace {
 
-struct Ausgabe {
-    int lExitCode = -1;
-    QByteArray sOut;
-    QString sErr;
-};
+using Ausgabe = ProgramRun;
 
 // One booking as the test reads it straight from the file.
 struct Zeile {
@@ -95,20 +90,7 @@ class BrowseTest : public testing::Test {
     static void TearDownTestSuite() { delete dir_; }
 
     static Ausgabe Run(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TOLVA_SETTINGS"), dir_->filePath(QStringLiteral("host.ini")));
-        p.setProcessEnvironment(env);
-        p.start(IniHostServices::DataFolder() + QStringLiteral("../bin/tolva-archiv"), args);
-        Ausgabe a;
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "tolva-archiv did not run: " << p.errorString().toStdString();
-            return a;
-        }
-        a.lExitCode = p.exitCode();
-        a.sOut = p.readAllStandardOutput();
-        a.sErr = QString::fromUtf8(p.readAllStandardError());
-        return a;
+        return RunProgram(ProgramOfThisBuild(), args, dir_->filePath(QStringLiteral("host.ini")));
     }
 
     // The live database is opened as the host's: its password is not asked.
@@ -389,7 +371,7 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
              QStringLiteral("--folder"), sOrdner_, QStringLiteral("--json")});
     EXPECT_EQ(suche.lExitCode, 0);
     EXPECT_TRUE(suche.sErr.contains(sGeschuetzt_)) << suche.sErr.toStdString();
-    const QJsonArray treffer = QJsonDocument::fromJson(suche.sOut)["treffer"].toArray();
+    const QJsonArray treffer = QJsonDocument::fromJson(suche.sOut.toUtf8())["treffer"].toArray();
     BookingFilter f;
     f.sText = QStringLiteral("müller");
     EXPECT_EQ(treffer.size(),
@@ -402,7 +384,7 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
              QStringLiteral("--folder"), sOrdner_, QStringLiteral("--password"),
              QStringLiteral("Ge#h31m"), QStringLiteral("--json")});
     EXPECT_FALSE(mitPasswort.sErr.contains(sGeschuetzt_)) << mitPasswort.sErr.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(mitPasswort.sOut)["treffer"].toArray().size(),
+    EXPECT_EQ(QJsonDocument::fromJson(mitPasswort.sOut.toUtf8())["treffer"].toArray().size(),
               treffer.size() + qsizetype(Reference(sArchiv_, f).size()));
 }
 

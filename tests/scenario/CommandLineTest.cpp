@@ -1,6 +1,7 @@
 // End-to-end runs of the tolva-archiv binary of this build: the question without --yes, and
 // the order of the file steps.
 #include "ArchiveScenario.h"
+#include "ProgramRun.h"
 
 #include "demo/DemoDatabase.h"
 
@@ -11,17 +12,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 namespace tolva::test {
 namespace {
 
-struct Ausgabe {
-    int lExitCode = -1;
-    QString sOut;
-    QString sErr;
-};
+using Ausgabe = ProgramRun;
 
 class CommandLineTest : public testing::Test {
   protected:
@@ -42,23 +37,7 @@ class CommandLineTest : public testing::Test {
     }
 
     Ausgabe Run(const QStringList& args, const QStringList& aUmgebung = {}) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TOLVA_SETTINGS"), dir_.filePath(QStringLiteral("host.ini")));
-        for (const QString& s : aUmgebung) env.insert(s.section(u'=', 0, 0), s.section(u'=', 1));
-        p.setProcessEnvironment(env);
-        p.start(sProgramm_, args);
-        Ausgabe a;
-        if (!p.waitForStarted(10000) || !p.waitForFinished(60000)) {
-            ADD_FAILURE() << "tolva-archiv did not run: " << p.errorString().toStdString();
-            p.kill();
-            p.waitForFinished();
-            return a;
-        }
-        a.lExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        a.sOut = QString::fromUtf8(p.readAllStandardOutput());
-        a.sErr = QString::fromUtf8(p.readAllStandardError());
-        return a;
+        return RunProgram(sProgramm_, args, dir_.filePath(QStringLiteral("host.ini")), aUmgebung);
     }
 
     Ausgabe Create(const QStringList& weitere = {}, const QStringList& aUmgebung = {}) {
