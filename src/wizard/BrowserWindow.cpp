@@ -354,6 +354,20 @@ void BrowserWindow::Export() {
         this, archiv.absoluteDir().filePath(archiv.completeBaseName() + QStringLiteral(".csv")),
         QStringLiteral(".csv"), archiv.absolutePath());
     if (!gewaehlt) return;
+    // The file dialog does not ask before replacing: the shown file itself is never replaced,
+    // any other existing file only after "Ja".
+    const QFileInfo ziel(*gewaehlt);
+    if (ziel.exists() && ziel.canonicalFilePath() == archiv.canonicalFilePath()) {
+        MsgBox(tr("Die Umsätze können nicht in die angezeigte Datei %1 selbst gespeichert "
+                  "werden.")
+                   .arg(*gewaehlt),
+               vbExclamation, tr("Export"));
+        return;
+    }
+    if (ziel.exists() &&
+        MsgBox(tr("Die Datei %1 existiert bereits. Soll sie ersetzt werden?").arg(*gewaehlt),
+               vbYesNo + vbQuestion + vbDefaultButton2, tr("Export")) != vbYes)
+        return;
     // Written beside the target and renamed over it when complete: never half a file.
     QSaveFile datei(*gewaehlt);
     Status s = Status::Ok();

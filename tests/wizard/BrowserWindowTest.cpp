@@ -3,13 +3,16 @@
 #include "WizardFixture.h"
 
 #include "browse/BrowseFile.h"
+#include "hostlib/MessageBox.h"
 #include "wizard/BookingModel.h"
 #include "wizard/BrowserWindow.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -88,6 +91,27 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
                                                   "'2024-01-01' AND '2024-12-31' AND Betrag "
                                                   "BETWEEN -5000 AND 100000")));
     browser.SetRanges(QDate(), QDate(), QString(), QString());
+
+    // The export never replaces the shown file, and another existing file only after "Ja".
+    const QString sAlt = env.Path(QStringLiteral("alt.csv"));
+    {
+        QFile alt(sAlt);
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+    }
+    const QByteArray vorher = FileBytes(db);
+    auto* speichern = browser.findChild<QPushButton*>(QStringLiteral("cmdExport"));
+    for (const QString& sZiel : {db, sAlt}) {
+        env.Dialogs().files.push_back(sZiel);
+        speichern->click();  // "Nein" is the default answer
+    }
+    QCOMPARE(FileBytes(db), vorher);
+    QCOMPARE(FileBytes(sAlt), QByteArray("alt"));
+    env.Dialogs().files.push_back(sAlt);
+    env.Boxes().QueueAnswer(vbYes);
+    speichern->click();
+    QVERIFY(
+        FileBytes(sAlt).startsWith("\xEF\xBB\xBF"
+                                   "Datum;Konto;Betrag"));
 
     // A click on "Betrag" sorts by amount, smallest first.
     tabelle->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
