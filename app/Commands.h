@@ -25,6 +25,12 @@ int RunShowCommand(const QStringList& args);
 // Skipped files are named on stderr; no hit is no failure (exit 0).
 int RunSearchCommand(const QStringList& args);
 
+// restore ARCHIVE --db PATH [--accounts ID,...] [--new-ids] [--no-backup] [--password TEXT]
+//         [--yes]
+// Prints a line per step and then per table what went back and what was skipped; a conflict,
+// a failure or "Nein" to the question ends with exit 1 and the database unchanged.
+int RunRestoreCommand(const QStringList& args);
+
 // Prints a German error on stderr and returns the status for it.
 int Fail(const QString& sText, int status = 1);
 

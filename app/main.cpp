@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung"},
     {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs"},
     {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven"},
+    {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück"},
 };
 
 QString UsageText() {

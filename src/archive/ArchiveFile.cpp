@@ -178,6 +178,16 @@ Status RenameFile(const QString& sQuelle, const QString& sZiel) {
     return Status::Ok();
 }
 
+Status MoveToNewName(const QString& sQuelle, const QString& sZiel) {
+    if (Files().Link(Native(sQuelle).constData(), Native(sZiel).constData()) == 0)
+        return RemoveFile(sQuelle, QStringLiteral("Die Datei kann nicht entfernt werden:"));
+    const int fehler = errno;
+    if (fehler != EEXIST && NoHardLinks(fehler) && !EntryExists(sZiel))
+        return RenameFile(sQuelle, sZiel);
+    return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sZiel,
+                       NoHardLinks(fehler) ? EEXIST : fehler);
+}
+
 Status SyncFolder(const QString& sOrdner) {
     FileDescriptor dir{
         Files().Open(Native(sOrdner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0)};

@@ -40,6 +40,12 @@ Status FlushFile(const QString& sPfad, const QString& sAnzeige);
 // SyncFolder of sZiel's folder.
 Status RenameFile(const QString& sQuelle, const QString& sZiel);
 
+// Gives the file sQuelle the name sZiel only when no entry has that name (fails with the code
+// EEXIST then, and sQuelle stays): a hard link and the old name removed, or, where the file
+// system has no hard links, a rename after looking (the caller holds the lock on sZiel's
+// name). Durable only after SyncFolder.
+Status MoveToNewName(const QString& sQuelle, const QString& sZiel);
+
 // Forces the entries of the folder sOrdner (a rename or a new file in it) to the disk.
 Status SyncFolder(const QString& sOrdner);
 

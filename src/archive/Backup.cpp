@@ -63,7 +63,8 @@ Status BeginStableRead(Connection& cn, const QString& sDatenbank) {
 
 }  // namespace
 
-Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& sSicherung) {
+Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& sSicherung,
+                   bool bNeuerName) {
     const QString sTemp = ordner.PathOf(RunFolder::kSicherungsDatei);
     Connection cn;
     Status s = cn.Open(BuildConnectionText(sDatenbank));
@@ -90,7 +91,7 @@ Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& 
     }
     if (s.ok()) s = FlushFile(sTemp, sSicherung);
     cn.Close();
-    if (s.ok()) s = RenameFile(sTemp, sSicherung);
+    if (s.ok()) s = bNeuerName ? MoveToNewName(sTemp, sSicherung) : RenameFile(sTemp, sSicherung);
     if (s.ok()) s = SyncFolder(QFileInfo(sSicherung).absolutePath());
     return s;
 }

@@ -13,9 +13,11 @@ class RunFolder;
 // nor stale: a database in WAL mode is checkpointed into its file first, and the file is read
 // while a read transaction keeps every other program from writing it. The copy is made as
 // a new file in the run's private folder `ordner` (mode PrivateCopyMode), flushed, and then
-// renamed over sSicherung, so an existing backup stays until the new one is complete. Fails
-// with the in-use message naming sDatenbank when other programs keep it busy (then the old
+// renamed over sSicherung, so an existing backup stays until the new one is complete; with
+// bNeuerName it only takes sSicherung when no entry has that name (else it fails with EEXIST).
+// Fails with the in-use message naming sDatenbank when other programs keep it busy (then the old
 // backup is untouched). Precondition: `ordner` sits beside sSicherung.
-Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& sSicherung);
+Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& sSicherung,
+                   bool bNeuerName = false);
 
 }  // namespace tolva

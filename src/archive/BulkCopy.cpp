@@ -1,6 +1,8 @@
 // Set-based copying with a row counter and checksum evaluated inside the copying statement.
 #include "archive/BulkCopy.h"
 
+#include "archive/RowHash.h"
+
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/SqlDialect.h"
@@ -50,6 +52,8 @@ quint64 Fold(quint64 h, quint64 v) {
     return h ^ (h >> 32);
 }
 
+}  // namespace
+
 // The hash of one row: every value's type, its length and its bytes, eight at a time, so that
 // a changed, moved or missing byte changes it.
 quint64 RowHash(int argc, sqlite3_value** argv) {
@@ -97,6 +101,8 @@ quint64 RowHash(int argc, sqlite3_value** argv) {
     return Mix(h);
 }
 
+namespace {
+
 // tolva_erfasse(first field, fields...): counts and sums the row, tells the caller, and
 // returns the first field unchanged. It stands in the select list, so it runs exactly once
 // for every row that is stored.
@@ -132,10 +138,14 @@ void ChecksumFinal(sqlite3_context* ctx) {
     sqlite3_result_int64(ctx, summe ? static_cast<sqlite3_int64>(*summe) : 0);
 }
 
+}  // namespace
+
 int RegisterChecksum(sqlite3* db) {
     return sqlite3_create_function_v2(db, "tolva_pruefsumme", -1, SQLITE_UTF8, nullptr, nullptr,
                                       ChecksumStep, ChecksumFinal, nullptr);
 }
+
+namespace {
 
 // The schema's file as messages name it: the user database for "quelle", else the archive.
 QString FileOf(Connection& cnArchiv, const QString& sSchema) {

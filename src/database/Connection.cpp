@@ -84,8 +84,10 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
         sqlite3_close_v2(db);
         return Status(std::move(error));
     };
-    int rc =
-        sqlite3_open_v2(QFile::encodeName(sDatei).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // With URI names on, only an absolute path is sure to be read as a path.
+    const QString sOeffnen = uriNames_ ? info.absoluteFilePath() : sDatei;
+    int rc = sqlite3_open_v2(QFile::encodeName(sOeffnen).constData(), &db,
+                             SQLITE_OPEN_READWRITE | (uriNames_ ? SQLITE_OPEN_URI : 0), nullptr);
     if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     if (Status st = ApplyKey(db, teile->password); !st)

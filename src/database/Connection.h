@@ -28,6 +28,10 @@ class Connection {
     void SetMode(int lMode) { mode_ = lMode; }
     int Mode() const { return mode_; }
 
+    // Lets files attached later be named by URI ("file:...?mode=ro"); the file of Open itself
+    // is always taken as a path. For the next Open.
+    void AllowUriNames(bool bErlaubt) { uriNames_ = bErlaubt; }
+
     // The name that messages give the file, when it is not the file's own: a run writes the
     // archive under a temporary name, but the user knows only the target. Kept across Close.
     void SetDisplayName(const QString& sName) { displayName_ = sName; }
@@ -82,6 +86,7 @@ class Connection {
   private:
     sqlite3* db_ = nullptr;
     int mode_ = adModeUnknown;
+    bool uriNames_ = false;
     bool inTransaction_ = false;
     QString dataSource_;
     QString displayName_;

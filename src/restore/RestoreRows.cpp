@@ -1,0 +1,193 @@
+// RestoreRun: one table of moved rows back into the user database. Each archive row of the
+// choice is classified first, into a temporary table of ids: equal to a live row (skipped),
+// free id (goes back with it), or taken id (a conflict, or a fresh id). The rows then go back
+// in one statement from that table, and are read back through it.
+#include "restore/RestoreRun.h"
+
+#include "browse/BrowseQuery.h"
+#include "database/Connection.h"
+#include "database/SqlValue.h"
+
+#include <QStringList>
+
+namespace tolva {
+namespace {
+
+// How many conflicting ids a refusal names.
+constexpr int kGenannteIds = 5;
+
+QString IdList(const std::vector<qint64>& ids) {
+    QStringList teile;
+    for (qint64 id : ids) teile << QString::number(id);
+    return teile.join(QLatin1Char(','));
+}
+
+bool Is(const QString& a, const char* b) {
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+// The temporary table of one moved-rows table: per archive row of the choice its id, the id
+// of the live row it equals (if any) and the fresh id it gets (if any).
+QString ZTable(int lNummer) {
+    return QStringLiteral("temp.tolva_z%1").arg(lNummer);
+}
+
+int CollectiveOrdersNumber() {
+    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
+        if (Is(QString::fromUtf8(kRestoreTables[i].sTabelle), "SammelAufträge")) return i;
+    return -1;
+}
+
+}  // namespace
+
+QString ChoiceCondition(const QString& sTabelle, const RestoreChoice& wahl,
+                        const std::map<qint64, qint64>& konten) {
+    if (!wahl.konten) return QString();
+    const QString sIds = IdList(*wahl.konten);
+    if (!Is(sTabelle, "SammelEinzel")) return QStringLiteral(" AND a.KontoID IN (%1)").arg(sIds);
+    std::vector<qint64> lebend;
+    for (qint64 id : *wahl.konten) {
+        const auto it = konten.find(id);
+        lebend.push_back(it == konten.end() ? id : it->second);
+    }
+    return QStringLiteral(
+               " AND (a.SammelID IN (SELECT s.id FROM archiv.\"SammelAufträge\" s WHERE s.KontoID "
+               "IN (%1)) OR (NOT EXISTS (SELECT 1 FROM archiv.\"SammelAufträge\" s WHERE s.id = "
+               "a.SammelID) AND a.SammelID IN (SELECT s.id FROM main.\"SammelAufträge\" s WHERE "
+               "s.KontoID IN (%2))))")
+        .arg(sIds, IdList(lebend));
+}
+
+QString RestoreRun::MappedColumn(const QString& sTabelle, const QString& sSpalte) const {
+    const QString sSelbst = QStringLiteral("a.") + QuoteIdentifier(sSpalte);
+    if (Is(sSpalte, "KontoID") && !konten_.empty())
+        return QStringLiteral(
+                   "coalesce((SELECT k.neu FROM temp.tolva_konten k WHERE k.alt = %1), %1)")
+            .arg(sSelbst);
+    if (Is(sTabelle, "SammelEinzel") && Is(sSpalte, "SammelID") && bSammelVerschoben_)
+        return QStringLiteral(
+                   "coalesce((SELECT coalesce(s.neu, s.gleich) FROM %1 s WHERE s.alt "
+                   "= %2), %2)")
+            .arg(ZTable(CollectiveOrdersNumber()), sSelbst);
+    return sSelbst;
+}
+
+Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
+    const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
+    const QString sName = QString::fromUtf8(tabelle.sName);
+    const QString qT = QuoteIdentifier(sTabelle);
+    const QString z = ZTable(lNummer);
+    const QStringList& spalten = spalten_.at(sTabelle);
+
+    // The archive row as it would go back, and its equality with live row l but for the id.
+    QStringList werte;
+    QStringList gleich;
+    for (int i = 1; i < spalten.size(); ++i) {
+        const QString sWert = MappedColumn(sTabelle, spalten[i]);
+        werte << sWert;
+        gleich << QStringLiteral("l.%1 IS %2").arg(QuoteIdentifier(spalten[i]), sWert);
+    }
+    const QString sGleich = gleich.isEmpty() ? QStringLiteral("1") : gleich.join(" AND ");
+
+    // Classified in the archive's id order; a live row under the same id is preferred.
+    if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS %1; CREATE TABLE %1(alt INTEGER "
+                                       "PRIMARY KEY, gleich INTEGER, neu INTEGER)")
+                            .arg(z));
+        !s.ok())
+        return s;
+    if (Status s = Exec(
+            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), CASE WHEN "
+                           "EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = a.id AND %3) THEN a.id "
+                           "ELSE (SELECT l.id FROM main.%2 l WHERE %3 LIMIT 1) END FROM "
+                           "archiv.%2 a WHERE 1%4 ORDER BY a.id")
+                .arg(z, qT, sGleich, ChoiceCondition(sTabelle, wahl_, konten_)));
+        !s.ok())
+        return s;
+    RestoreCount zaehler{sTabelle, sName};
+    {
+        Result<qint64> n = QueryInt(QStringLiteral("SELECT count(*) FROM %1").arg(z));
+        if (!n.ok()) return n.status();
+        zaehler.lImArchiv = n.value();
+        Result<qint64> v =
+            QueryInt(QStringLiteral("SELECT count(*) FROM %1 WHERE gleich IS NOT NULL").arg(z));
+        if (!v.ok()) return v.status();
+        zaehler.lVorhanden = v.value();
+    }
+
+    // Rows whose id a live row of other content holds.
+    const QString sBelegt =
+        QStringLiteral(
+            "%1.gleich IS NULL AND EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = "
+            "%1.alt)")
+            .arg(z, qT);
+    Result<qint64> belegt =
+        QueryInt(QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(z, sBelegt));
+    if (!belegt.ok()) return belegt.status();
+    if (belegt.value() > 0 && !wahl_.bNeueIds) {
+        std::vector<qint64> ids;
+        Query erste(db_,
+                    QStringLiteral("SELECT alt FROM %1 WHERE %2 ORDER BY alt LIMIT %3")
+                        .arg(z, sBelegt)
+                        .arg(kGenannteIds)
+                        .toUtf8(),
+                    cn_.MessageName());
+        while (erste.Next()) ids.push_back(erste.Int(0));
+        if (!erste.status().ok()) return erste.status();
+        return Conflict(sName, belegt.value(), ids);
+    }
+    if (belegt.value() > 0) {
+        // Fresh ids above every id of the table and every id that goes back unchanged, handed
+        // out in the archive's order by a table whose key counts on from there.
+        if (Status s = Exec(
+                QStringLiteral(
+                    "DROP TABLE IF EXISTS temp.tolva_neu; "
+                    "CREATE TABLE temp.tolva_neu(neu INTEGER PRIMARY KEY, alt INTEGER UNIQUE); "
+                    "INSERT INTO temp.tolva_neu(neu) SELECT max(coalesce((SELECT max(id) FROM "
+                    "main.%2), 0), coalesce((SELECT max(alt) FROM %1 WHERE gleich IS NULL), 0)); "
+                    "INSERT INTO temp.tolva_neu(alt) SELECT alt FROM %1 WHERE %3 ORDER BY alt; "
+                    "UPDATE %1 SET neu = (SELECT n.neu FROM temp.tolva_neu n WHERE n.alt = "
+                    "%1.alt) WHERE alt IN (SELECT alt FROM temp.tolva_neu WHERE alt IS NOT "
+                    "NULL); "
+                    "DROP TABLE temp.tolva_neu;")
+                    .arg(z, qT, sBelegt));
+            !s.ok())
+            return s;
+        zaehler.lNeueIds = belegt.value();
+    }
+
+    const QString sId = QStringLiteral("coalesce(z.neu, z.alt)");
+    Result<qint64> zurueck =
+        InsertCounted(sTabelle, QStringList{sId} + werte,
+                      QStringLiteral("FROM %1 z CROSS JOIN archiv.%2 a ON a.id = z.alt WHERE "
+                                     "z.gleich IS NULL ORDER BY z.alt")
+                          .arg(z, qT));
+    if (!zurueck.ok()) return zurueck.status();
+    zaehler.lZurueck = zurueck.value();
+    if (Status s = VerifyInserted(sTabelle, QStringLiteral("FROM %1 z CROSS JOIN main.%2 l ON "
+                                                           "l.id = %3 WHERE z.gleich IS NULL")
+                                                .arg(z, qT, sId));
+        !s.ok())
+        return s;
+
+    if (lNummer == CollectiveOrdersNumber()) {
+        Result<qint64> verschoben = QueryInt(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE coalesce(neu, gleich) <> alt").arg(z));
+        if (!verschoben.ok()) return verschoben.status();
+        bSammelVerschoben_ = verschoben.value() > 0;
+    } else if (Status s = Exec(QStringLiteral("DROP TABLE %1").arg(z)); !s.ok()) {
+        return s;
+    }
+
+    if (fortschritt_.onLine) {
+        QString sZeile = QStringLiteral("%1 %2 zurückgeholt").arg(zaehler.lZurueck).arg(sName);
+        if (zaehler.lVorhanden > 0)
+            sZeile += QStringLiteral(", %1 waren schon vorhanden").arg(zaehler.lVorhanden);
+        if (zaehler.lNeueIds > 0)
+            sZeile += QStringLiteral(", %1 davon unter neuen Nummern").arg(zaehler.lNeueIds);
+        fortschritt_.onLine(sZeile);
+    }
+    zaehler_.push_back(zaehler);
+    return Status::Ok();
+}
+
+}  // namespace tolva

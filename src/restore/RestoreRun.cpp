@@ -1,0 +1,322 @@
+// RestoreRun: attaching the archive, the checks before a restore, and the transaction's order
+// of steps with its row counting.
+#include "restore/RestoreRun.h"
+
+#include "archive/RowHash.h"
+#include "database/Connection.h"
+#include "database/ConnectionText.h"
+#include "database/SqlValue.h"
+
+#include <QUrl>
+
+#include <sqlite3.h>
+
+namespace tolva {
+namespace {
+
+// The tables a restore reads from the archive besides the moved rows.
+constexpr const char* kStammTabellen[] = {"Konten", "BankDaten", "Kategorien", "Optionen"};
+
+// A text as an SQL literal.
+QString SqlText(QString sText) {
+    return QLatin1Char('\'') + sText.replace(QLatin1Char('\''), QStringLiteral("''")) +
+           QLatin1Char('\'');
+}
+
+// tolva_zurueck(first, fields...): adds the row of fields to the current table's tally and
+// returns the first unchanged; it stands in the select list of an insert, so it runs once
+// for every row stored.
+void TallyRestoredRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    auto* lauf = static_cast<RestoreRun*>(sqlite3_user_data(ctx));
+    if (argc > 1) lauf->CountRow(RowHash(argc - 1, argv + 1));
+    if (argc > 0) sqlite3_result_value(ctx, argv[0]);
+}
+
+// tolva_schritt(x): one row looked at, for the progress bar; returns x.
+void TickRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    static_cast<RestoreRun*>(sqlite3_user_data(ctx))->Tick();
+    if (argc > 0) sqlite3_result_value(ctx, argv[0]);
+}
+
+Result<QStringList> Columns(sqlite3* db, const char* sSchema, const QString& sTabelle,
+                            const QString& sDatei) {
+    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
+                               .arg(QString::fromUtf8(sSchema), QuoteIdentifier(sTabelle))
+                               .toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
+    QStringList spalten;
+    if (rc == SQLITE_OK)
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            spalten << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
+    return spalten;
+}
+
+Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei) {
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, text.constData(), -1, &stmt, nullptr);
+    qint64 lWert = 0;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        lWert = sqlite3_column_int64(stmt, 0);
+        rc = SQLITE_DONE;
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
+    return lWert;
+}
+
+QString ArchiveFileName(sqlite3* db) {
+    const char* s = sqlite3_db_filename(db, kArchivSchema);
+    return s ? QString::fromUtf8(s) : QString();
+}
+
+}  // namespace
+
+Status AttachArchive(Connection& cn, const QString& sArchiv) {
+    // Read-only by URI: the archive's bytes never change, and no hot journal beside it is
+    // rolled back through this connection.
+    const QString sUri = QStringLiteral("file:") +
+                         QString::fromLatin1(QUrl::toPercentEncoding(sArchiv, "/")) +
+                         QStringLiteral("?mode=ro");
+    const QString sql = QStringLiteral(
+                            "PRAGMA cipher_default_page_size = 4096; "
+                            "PRAGMA cipher_default_kdf_iter = 4000; "
+                            "ATTACH DATABASE %1 AS %2 KEY %3;")
+                            .arg(SqlText(sUri), QString::fromUtf8(kArchivSchema),
+                                 SqlText(QString::fromUtf8(kDatenbankPasswort)));
+    if (const int rc =
+            sqlite3_exec(cn.Handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+        rc != SQLITE_OK)
+        return DatabaseError(cn.Handle(), rc, sArchiv);
+    // A file the key does not open attaches without complaint; reading shows it.
+    if (const int rc = sqlite3_exec(cn.Handle(), "SELECT count(*) FROM archiv.sqlite_master",
+                                    nullptr, nullptr, nullptr);
+        rc != SQLITE_OK) {
+        const Error fehler = DatabaseError(cn.Handle(), rc, sArchiv);
+        sqlite3_exec(cn.Handle(), "DETACH DATABASE archiv", nullptr, nullptr, nullptr);
+        return fehler;
+    }
+    return Status::Ok();
+}
+
+Status CheckRestoreTables(Connection& cn) {
+    sqlite3* db = cn.Handle();
+    const QString sArchiv = ArchiveFileName(db);
+    QStringList tabellen;
+    for (const RestoreTable& t : kRestoreTables) tabellen << QString::fromUtf8(t.sTabelle);
+    for (const char* t : kStammTabellen) tabellen << QString::fromUtf8(t);
+    for (const QString& t : tabellen) {
+        Result<QStringList> hier = Columns(db, "main", t, cn.DataSource());
+        if (!hier.ok()) return hier.status();
+        Result<QStringList> dort = Columns(db, kArchivSchema, t, sArchiv);
+        if (!dort.ok()) return dort.status();
+        if (hier.value().isEmpty())
+            return Status::Fail(QStringLiteral("Die Tabelle %1 fehlt in der Datenbank „%2“.")
+                                    .arg(t, cn.DataSource()));
+        if (dort.value().isEmpty())
+            return Status::Fail(
+                QStringLiteral("Die Tabelle %1 fehlt im Archiv „%2“.").arg(t, sArchiv));
+        if (hier.value() != dort.value())
+            return Status::Fail(
+                QStringLiteral("Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) als in der "
+                               "Datenbank (%4). Es wurde nichts zurückgeholt.")
+                    .arg(t, sArchiv, dort.value().join(QStringLiteral(", ")),
+                         hier.value().join(QStringLiteral(", "))));
+        if (t != QLatin1String("Optionen") &&
+            hier.value().front().compare(QLatin1String("id"), Qt::CaseInsensitive) != 0)
+            return Status::Fail(
+                QStringLiteral("Die Tabelle %1 beginnt nicht mit dem Feld id.").arg(t));
+    }
+    Result<qint64> version =
+        FirstInt(db, QStringLiteral("SELECT Version FROM main.Optionen"), cn.DataSource());
+    if (!version.ok()) return version.status();
+    Result<qint64> archivVersion =
+        FirstInt(db, QStringLiteral("SELECT Version FROM archiv.Optionen"), sArchiv);
+    if (!archivVersion.ok()) return archivVersion.status();
+    if (version.value() != archivVersion.value())
+        return Status::Fail(
+            QStringLiteral("Das Archiv „%1“ hat die Version %2, die Datenbank die Version %3. "
+                           "Es wurde nichts zurückgeholt.")
+                .arg(sArchiv)
+                .arg(archivVersion.value())
+                .arg(version.value()));
+    // A trigger on a table that gets rows would change rows that the read-back never sees.
+    for (const QString& t : tabellen) {
+        Result<qint64> trigger = FirstInt(
+            db,
+            QStringLiteral("SELECT count(*) FROM main.sqlite_master WHERE type = 'trigger' AND "
+                           "tbl_name = %1 COLLATE NOCASE")
+                .arg(SqlText(t)),
+            cn.DataSource());
+        if (!trigger.ok()) return trigger.status();
+        if (trigger.value() > 0)
+            return Status::Fail(
+                QStringLiteral("Auf der Tabelle %1 der Datenbank „%2“ liegt ein Trigger. Er "
+                               "würde beim Zurückholen Einträge ändern, die nicht aus dem "
+                               "Archiv stammen; es wurde nichts zurückgeholt.")
+                    .arg(t, cn.DataSource()));
+    }
+    return Status::Ok();
+}
+
+Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl) {
+    return FirstInt(cn.Handle(),
+                    QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE 1%2")
+                        .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, {})),
+                    ArchiveFileName(cn.Handle()));
+}
+
+RestoreRun::RestoreRun(Connection& cn, const RestoreChoice& wahl,
+                       const RestoreProgress& fortschritt)
+    : cn_(cn), db_(cn.Handle()), wahl_(wahl), fortschritt_(fortschritt) {}
+
+RestoreRun::~RestoreRun() {
+    // The functions point at this run; they go with it, and so do its temporary tables.
+    sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, nullptr, nullptr, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
+                               nullptr, nullptr);
+    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
+        sqlite3_exec(db_, QStringLiteral("DROP TABLE IF EXISTS temp.tolva_z%1").arg(i).toUtf8(),
+                     nullptr, nullptr, nullptr);
+    sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_konten", nullptr, nullptr, nullptr);
+}
+
+Result<std::vector<RestoreCount>> RestoreRun::Run() {
+    int rc = sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, this,
+                                        TallyRestoredRow, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, this, TickRow,
+                                        nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = RegisterChecksum(db_);
+    if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
+    const QString sArchiv = ArchiveFileName(db_);
+    for (const char* t : {"Umsätze", "UmsZusatz", "OffeneUmsätze", "Aufträge", "SammelAufträge",
+                          "SammelEinzel", "Konten", "BankDaten", "Kategorien"}) {
+        const QString sTabelle = QString::fromUtf8(t);
+        Result<QStringList> spalten = Columns(db_, "main", sTabelle, cn_.DataSource());
+        if (!spalten.ok()) return spalten.error();
+        spalten_[sTabelle] = spalten.value();
+    }
+    // The bar goes over every row twice: once looked at, once stored.
+    for (const RestoreTable& t : kRestoreTables) {
+        Result<qint64> n = CountSelected(cn_, QString::fromUtf8(t.sTabelle), wahl_);
+        if (!n.ok()) return n.error();
+        lGesamt_ += 2 * n.value();
+    }
+    Tick();
+
+    if (Status s = RestoreAccounts(); !s.ok()) return s.error();
+    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
+        if (Status s = RestoreRows(kRestoreTables[i], i); !s.ok()) return s.error();
+    if (Status s = RestoreCategories(); !s.ok()) return s.error();
+    return zaehler_;
+}
+
+void RestoreRun::CountRow(quint64 lHash) {
+    if (aktuell_) {
+        ++aktuell_->lAnzahl;
+        aktuell_->lSumme += lHash;
+    }
+    Tick();
+}
+
+void RestoreRun::Tick() {
+    if (!fortschritt_.onPercent) return;
+    if (lErledigt_ < lGesamt_) ++lErledigt_;
+    const int p = lGesamt_ > 0 ? static_cast<int>(lErledigt_ * 100 / lGesamt_) : 0;
+    if (p != lProzent_) {
+        lProzent_ = p;
+        fortschritt_.onPercent(p);
+    }
+}
+
+Result<qint64> RestoreRun::InsertCounted(const QString& sTabelle, const QStringList& ausdruecke,
+                                         const QString& sRest) {
+    QStringList spalten;
+    for (const QString& s : spalten_.at(sTabelle)) spalten << QuoteIdentifier(s);
+    aktuell_ = &gezaehlt_[sTabelle];
+    const qint64 vorher = aktuell_->lAnzahl;
+    const QString sql =
+        QStringLiteral("INSERT INTO main.%1(%2) SELECT tolva_zurueck(%3,%4)%5 %6")
+            .arg(QuoteIdentifier(sTabelle), spalten.join(QLatin1Char(',')), ausdruecke.front(),
+                 ausdruecke.join(QLatin1Char(',')),
+                 ausdruecke.size() > 1 ? QLatin1Char(',') + ausdruecke.mid(1).join(QLatin1Char(','))
+                                       : QString(),
+                 sRest);
+    // Every change the statement makes counts, also one a trigger would add.
+    const qint64 lVorher = sqlite3_total_changes(db_);
+    const Status s = Exec(sql);
+    aktuell_ = nullptr;
+    if (!s.ok()) return s.error();
+    const qint64 lGezaehlt = gezaehlt_[sTabelle].lAnzahl - vorher;
+    const qint64 lGeaendert = sqlite3_total_changes(db_) - lVorher;
+    if (lGeaendert != lGezaehlt)
+        return Error{QStringLiteral("In die Tabelle %1 wurden %2 Einträge ausgewählt, aber %3 "
+                                    "gespeichert.")
+                         .arg(sTabelle)
+                         .arg(lGezaehlt)
+                         .arg(lGeaendert)};
+    return lGezaehlt;
+}
+
+Status RestoreRun::VerifyInserted(const QString& sTabelle, const QString& sRest) {
+    QStringList spalten;
+    for (const QString& s : spalten_.at(sTabelle))
+        spalten << QStringLiteral("l.") + QuoteIdentifier(s);
+    const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) %2")
+                               .arg(spalten.join(QLatin1Char(',')), sRest)
+                               .toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.constData(), -1, &stmt, nullptr);
+    Pruefsumme gelesen;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        gelesen.lAnzahl = sqlite3_column_int64(stmt, 0);
+        gelesen.lSumme = static_cast<quint64>(sqlite3_column_int64(stmt, 1));
+        rc = SQLITE_DONE;
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db_, rc, cn_.MessageName());
+    const Pruefsumme& erwartet = gezaehlt_[sTabelle];
+    if (gelesen == erwartet) return Status::Ok();
+    return Status::Fail(
+        QStringLiteral("Die Prüfung ist fehlgeschlagen: Die Tabelle %1 der Datenbank enthält "
+                       "von den zurückgeholten Einträgen %2 statt %3%4. Es wurde nichts "
+                       "zurückgeholt.")
+            .arg(sTabelle)
+            .arg(gelesen.lAnzahl)
+            .arg(erwartet.lAnzahl)
+            .arg(gelesen.lAnzahl == erwartet.lAnzahl ? QStringLiteral(", mit anderem Inhalt")
+                                                     : QString()));
+}
+
+Status RestoreRun::Conflict(const QString& sName, qint64 lAnzahl,
+                            const std::vector<qint64>& ids) const {
+    QStringList nummern;
+    for (qint64 id : ids) nummern << QString::number(id);
+    QString sText = nummern.join(QStringLiteral(", "));
+    if (lAnzahl > static_cast<qint64>(ids.size()))
+        sText += QStringLiteral(" und %1 weitere").arg(lAnzahl - static_cast<qint64>(ids.size()));
+    return Status::Fail(
+        QStringLiteral("Das Archiv kann nicht zurückgeholt werden: In der Tabelle %1 der "
+                       "Datenbank sind die Nummern (id) %2 schon mit anderen Daten belegt. Es "
+                       "wurde nichts geändert.")
+            .arg(sName, sText),
+        kCodeKonflikt);
+}
+
+Status RestoreRun::Exec(const QString& sql) {
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
+    return Status::Ok();
+}
+
+Result<qint64> RestoreRun::QueryInt(const QString& sql) {
+    return FirstInt(db_, sql, cn_.MessageName());
+}
+
+}  // namespace tolva
