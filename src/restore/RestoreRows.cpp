@@ -23,7 +23,7 @@ QString IdList(const std::vector<qint64>& ids) {
 }
 
 bool Is(const QString& a, const char* b) {
-    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+    return a.compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
 }
 
 // The temporary table of one moved-rows table: per archive row of the choice its id, the id

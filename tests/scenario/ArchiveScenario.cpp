@@ -93,6 +93,19 @@ QStringList DumpAll(const QString& sPfad) {
     return dump;
 }
 
+QStringList DumpWithoutRenumbering(const QString& sPfad) {
+    QStringList dump = DumpAll(sPfad);
+    bool bKonten = false;
+    for (QString& zeile : dump) {
+        if (zeile.startsWith(QStringLiteral("== "))) bKonten = zeile == QStringLiteral("== Konten");
+        if (!bKonten || zeile.startsWith(QStringLiteral("== "))) continue;
+        QStringList felder = zeile.split(u'|');
+        if (felder.size() > 1 && felder[1].startsWith(u'-')) felder[1] = QStringLiteral("-1");
+        zeile = felder.join(u'|');
+    }
+    return dump;
+}
+
 QTemporaryDir* ArchiveScenario::suiteDir_ = nullptr;
 
 void ArchiveScenario::SetUpTestSuite() {

@@ -58,6 +58,9 @@ QString ScrambledDate(const QString& sDatum);
 
 // Every table of a database file in id order, for "nothing has changed" checks.
 QStringList DumpAll(const QString& sPfad);
+// The same with every negative account number read as -1: a run gives an unnumbered account
+// -1 at home, and its number before is kept nowhere.
+QStringList DumpWithoutRenumbering(const QString& sPfad);
 
 class ArchiveScenario : public testing::Test {
   protected:

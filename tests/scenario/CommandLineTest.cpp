@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace tolva::test {
 namespace {
@@ -80,6 +81,49 @@ TEST_F(CommandLineTest, QuestionsAreAnsweredNoWithoutYes) {
     EXPECT_FALSE(b.sErr.contains(QStringLiteral("existiert bereits"))) << b.sErr.toStdString();
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_EQ(DumpAll(sBank_), vorher);
+}
+
+// restore asks first ("Nein" without --yes), refuses a conflict with exit 1 and the way out,
+// and prints per table what went back.
+TEST_F(CommandLineTest, RestoreAsksRefusesConflictsAndReportsPerTable) {
+    MakeDemo();
+    const QStringList vorher = DumpWithoutRenumbering(sBank_);
+    ASSERT_EQ(Create({QStringLiteral("--remove"), QStringLiteral("--yes"),
+                      QStringLiteral("--password-mode"), QStringLiteral("none")})
+                  .lExitCode,
+              0);
+    const QStringList archiviert = DumpAll(sBank_);
+    const QStringList zurueck{QStringLiteral("restore"), sZiel_, QStringLiteral("--db"), sBank_,
+                              QStringLiteral("--no-backup")};
+    const Ausgabe nein = Run(zurueck);
+    EXPECT_EQ(nein.lExitCode, 1);
+    EXPECT_TRUE(nein.sErr.contains(QStringLiteral("Daten jetzt zurückholen?")))
+        << nein.sErr.toStdString();
+    EXPECT_EQ(DumpAll(sBank_), archiviert);
+
+    const qint64 lId = RawDatabase(sZiel_).Number(QStringLiteral("SELECT min(id) FROM Aufträge"));
+    RawDatabase(sBank_).Exec(
+        QStringLiteral("INSERT INTO Aufträge (id, KontoID, Status, Datum) VALUES (%1, 1, 0, "
+                       "'2026-12-01')")
+            .arg(lId));
+    const QStringList belegt = DumpAll(sBank_);
+    const Ausgabe konflikt = Run(zurueck + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(konflikt.lExitCode, 1);
+    EXPECT_TRUE(konflikt.sErr.contains(QStringLiteral("gesendete Aufträge")) &&
+                konflikt.sErr.contains(QString::number(lId)) &&
+                konflikt.sErr.contains(QStringLiteral("--new-ids")))
+        << konflikt.sErr.toStdString();
+    EXPECT_EQ(DumpAll(sBank_), belegt);
+
+    RawDatabase(sBank_).Exec(QStringLiteral("DELETE FROM Aufträge WHERE id = %1").arg(lId));
+    const Ausgabe ja = Run(zurueck + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(ja.lExitCode, 0) << ja.sErr.toStdString();
+    const qint64 lUmsaetze =
+        RawDatabase(sZiel_).Number(QStringLiteral("SELECT count(*) FROM Umsätze"));
+    EXPECT_TRUE(ja.sOut.contains(
+        QRegularExpression(QStringLiteral("\\nUmsätze +%1 +%1 +0\\n").arg(lUmsaetze))))
+        << ja.sOut.toStdString();
+    EXPECT_EQ(DumpWithoutRenumbering(sBank_), vorher);
 }
 
 TEST_F(CommandLineTest, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
