@@ -179,8 +179,11 @@ Status RenameFile(const QString& sQuelle, const QString& sZiel) {
 }
 
 Status MoveToNewName(const QString& sQuelle, const QString& sZiel) {
-    if (Files().Link(Native(sQuelle).constData(), Native(sZiel).constData()) == 0)
-        return RemoveFile(sQuelle, QStringLiteral("Die Datei kann nicht entfernt werden:"));
+    if (Files().Link(Native(sQuelle).constData(), Native(sZiel).constData()) == 0) {
+        // The file has its name; an old name that stays is removed with the caller's folder.
+        Files().Remove(Native(sQuelle).constData());
+        return Status::Ok();
+    }
     const int fehler = errno;
     if (fehler != EEXIST && NoHardLinks(fehler) && !EntryExists(sZiel))
         return RenameFile(sQuelle, sZiel);

@@ -9,6 +9,7 @@
 #include "archive/ArchiveList.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/MessageBox.h"
+#include "restore/Restore.h"
 #include "state/SharedState.h"
 
 #include <QDir>
@@ -258,6 +259,72 @@ TEST_F(FaultSweepTest, EveryFileStepFailsInTurnAndTheGuaranteesHold) {
               << std::endl;
     EXPECT_GT(lFehler_, 0);
     EXPECT_EQ(lGebrochen_, 0);
+}
+
+// The same faults during a restore after a run with removal: the user database is afterwards
+// exactly as the run left it (the restore failed and said why) or exactly as before the run
+// (it succeeded); the archive is never changed; a backup is complete or absent.
+TEST_F(FaultSweepTest, EveryFaultDuringARestoreLeavesTheDatabaseUnchangedOrRestored) {
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    Shared().cnDatenbank.reset();
+    const QString sNachher = dir_.filePath(QStringLiteral("nachher.dat"));
+    CopyFileForTest(sUser_, sNachher);
+    const QStringList dumpNachher = DumpAll(sNachher);
+    const QStringList dumpVorher = DumpWithoutRenumbering(sVorher_);
+    const QByteArray archiv = FileBytes(sZiel_);
+    const QString sSicherung = sUser_ + QStringLiteral(".vor-Zurückholen-20240705-140322.BKA");
+    RestoreChoice wahl;
+    wahl.sArchiv = sZiel_;
+    wahl.sDatenbank = sUser_;
+    wahl.sPasswort = QString::fromUtf8(kDemoPasswort);
+    wahl.bFragen = false;
+
+    const QString sNur = qEnvironmentVariable("TOLVA_SWEEP_ONLY");
+    int lFehler = 0;
+    for (const Fault& f : Faults()) {
+        if (!f.sName.contains(sNur) || f.sName.startsWith(QStringLiteral("archive"))) continue;
+        for (int n = 1; n < 100000; ++n) {
+            CopyFileForTest(sNachher, sUser_);
+            f.arm(n);
+            const Result<RestoreReport> r = StartRestore(wahl, {});
+            const bool bFired = f.fired();
+            fs_->Disarm();
+            vfs_->Disarm();
+            if (!bFired) break;
+            ++lFehler;
+            const std::string sFall = QStringLiteral("%1 #%2").arg(f.sName).arg(n).toStdString();
+            const QByteArray journal = FileBytes(sUser_ + QStringLiteral("-journal"));
+            EXPECT_EQ(journal.left(8).count('\0'), journal.left(8).size())
+                << sFall << ": hot journal";
+            EXPECT_EQ(IntegrityCheck(sUser_), QStringLiteral("ok")) << sFall;
+            if (r.ok()) {
+                EXPECT_EQ(DumpWithoutRenumbering(sUser_), dumpVorher) << sFall;
+            } else {
+                EXPECT_EQ(DumpAll(sUser_), dumpNachher)
+                    << sFall << ": " << r.error().description.toStdString();
+                EXPECT_FALSE(r.error().description.contains(QStringLiteral("/.tolva-"))) << sFall;
+            }
+            EXPECT_EQ(FileBytes(sZiel_), archiv) << sFall << ": the archive changed";
+            if (QFileInfo::exists(sSicherung)) {
+                EXPECT_EQ(FileBytes(sSicherung), FileBytes(sNachher))
+                    << sFall << ": partial backup";
+            }
+            QFile::remove(sSicherung);
+            QDirIterator it(dir_.path(), {QStringLiteral(".tolva-*")},
+                            QDir::AllEntries | QDir::Hidden | QDir::System);
+            while (it.hasNext()) {
+                const QString sRest = it.next();
+                EXPECT_TRUE(f.bEntfernen) << sFall << ": left behind " << sRest.toStdString();
+                QFileInfo(sRest).isDir() ? (void)QDir(sRest).removeRecursively()
+                                         : (void)QFile::remove(sRest);
+            }
+        }
+    }
+    std::cout << lFehler << " injected faults during restores" << std::endl;
+    EXPECT_GT(lFehler, 0);
 }
 
 }  // namespace
