@@ -158,7 +158,10 @@ const CommandDefinition& ShowDefinition() {
           QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
          {QStringLiteral("window"), QString(),
-          QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")}},
+          QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
+         {QStringLiteral("db"), QStringLiteral("PFAD"),
+          QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen…“ die "
+                         "Daten des Archivs zurückholt")}},
         QStringLiteral("ARCHIV"),
         1,
         1};
@@ -173,6 +176,11 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     wahl.bJson = a.Flag(QStringLiteral("json"));
     if (wahl.bCsv && wahl.bJson)
         return Error{QStringLiteral("--csv und --json schließen einander aus.")};
+    if (a.Has(QStringLiteral("db"))) {
+        if (!a.Flag(QStringLiteral("window")))
+            return Error{QStringLiteral("--db gilt nur mit --window.")};
+        wahl.sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
+    }
     BookingFilter& f = wahl.filter;
     if (a.Has(QStringLiteral("account"))) {
         const Result<qint64> id = WholeNumber(a, QStringLiteral("account"), 0);
@@ -211,8 +219,8 @@ int RunShowCommand(const QStringList& args) {
     if (a->Flag(QStringLiteral("window"))) {
         Result<const WindowApi*> fenster = LoadWindowApi();
         if (!fenster.ok()) return Fail(fenster.error().description);
-        const Status gezeigt =
-            fenster.value()->ShowBrowser(wahl.value().sDatei, wahl.value().sPasswort);
+        const Status gezeigt = fenster.value()->ShowBrowserWithDatabase(
+            wahl.value().sDatei, wahl.value().sPasswort, wahl.value().sDatenbank);
         return gezeigt.ok() ? 0 : Fail(gezeigt.description());
     }
     Result<std::unique_ptr<BrowseFile>> datei =

@@ -62,9 +62,12 @@ int main(int argc, char** argv) {
     }
     if (sBefehl == QLatin1String("pages") || sBefehl.startsWith(QLatin1String("--")))
         return tolva::RunWindowCommand(roh.mid(1));
-    // The create job through the window: the wizard makes its own application object.
+    // The create job through the window and the browser: the window library makes its own
+    // application object.
     if (sBefehl == QLatin1String("create") && roh.contains(QLatin1String("--wizard")))
         return tolva::RunCreateCommand(roh.mid(2));
+    if (sBefehl == QLatin1String("show") && roh.contains(QLatin1String("--window")))
+        return tolva::RunShowCommand(roh.mid(2));
 
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();

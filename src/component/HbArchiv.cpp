@@ -4,7 +4,6 @@
 #include "database/Connection.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
-#include "hostlib/widgets/QtMessageBoxPresenter.h"
 #include "state/SharedState.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"
@@ -15,24 +14,6 @@
 
 namespace tolva {
 namespace {
-
-// Qt's message boxes for the length of a call, when the host left the terminal ones in place
-// and the window appears on a real screen.
-class ScopedScreenBoxes {
-  public:
-    ScopedScreenBoxes() {
-        if (ScopedGuiApplication::RealScreen() && !MessageBoxPresenterInstalled()) {
-            InstallMessageBoxPresenter(std::make_shared<QtMessageBoxPresenter>());
-            installed_ = true;
-        }
-    }
-    ~ScopedScreenBoxes() {
-        if (installed_) InstallMessageBoxPresenter(nullptr);
-    }
-
-  private:
-    bool installed_ = false;
-};
 
 void ReleaseCall() {
     SharedState& g = Shared();
@@ -66,7 +47,7 @@ bool HbArchiv::Archiv(QString& sDateiname) {
             ReleaseCall();
             return false;
         }
-        ScopedScreenBoxes boxen;
+        ScopedScreenMessageBoxes boxen;
         ScopedQtGerman deutsch;
         {
             auto form = std::make_unique<FrmArchiv>();

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <sqlite3.h>
+
 namespace tolva {
 namespace {
 
@@ -95,11 +97,11 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
                             .arg(z));
         !s.ok())
         return s;
+    // One probe per row: the live rows equal to it (as a rule none or one), its own id first.
     if (Status s = Exec(
-            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), CASE WHEN "
-                           "EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = a.id AND %3) THEN a.id "
-                           "ELSE (SELECT l.id FROM main.%2 l WHERE %3 LIMIT 1) END FROM "
-                           "archiv.%2 a WHERE 1%4 ORDER BY a.id")
+            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), (SELECT CASE "
+                           "WHEN max(l.id = a.id) THEN a.id ELSE min(l.id) END FROM main.%2 l "
+                           "WHERE %3) FROM archiv.%2 a WHERE 1%4 ORDER BY a.id")
                 .arg(z, qT, sGleich, ChoiceCondition(sTabelle, wahl_, konten_)));
         !s.ok())
         return s;
@@ -114,16 +116,38 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         zaehler.lVorhanden = v.value();
     }
 
-    // Rows whose id a live row of other content holds.
+    // Rows whose id a live row of other content holds. Without fresh ids the insert itself
+    // finds them (the id is the table's key), and only then are they looked for.
     const QString sBelegt =
-        QStringLiteral(
-            "%1.gleich IS NULL AND EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = "
-            "%1.alt)")
+        QStringLiteral("%1.gleich IS NULL AND EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = %1.alt)")
             .arg(z, qT);
-    Result<qint64> belegt =
-        QueryInt(QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(z, sBelegt));
-    if (!belegt.ok()) return belegt.status();
-    if (belegt.value() > 0 && !wahl_.bNeueIds) {
+    if (wahl_.bNeueIds) {
+        // Fresh ids above every id of the table and every id that goes back unchanged, handed
+        // out in the archive's order by a table whose key counts on from there.
+        if (Status s = Exec(
+                QStringLiteral(
+                    "DROP TABLE IF EXISTS temp.tolva_neu; "
+                    "CREATE TABLE temp.tolva_neu(neu INTEGER PRIMARY KEY, alt INTEGER UNIQUE); "
+                    "INSERT INTO temp.tolva_neu(neu) SELECT max(coalesce((SELECT max(id) FROM "
+                    "main.%2), 0), coalesce((SELECT max(alt) FROM %1 WHERE gleich IS NULL), 0)); "
+                    "INSERT INTO temp.tolva_neu(alt) SELECT alt FROM %1 WHERE %3 ORDER BY alt;")
+                    .arg(z, qT, sBelegt));
+            !s.ok())
+            return s;
+        zaehler.lNeueIds = sqlite3_changes(db_);
+        if (Status s = Exec(QStringLiteral("UPDATE %1 SET neu = (SELECT n.neu FROM "
+                                           "temp.tolva_neu n WHERE n.alt = %1.alt) WHERE alt IN "
+                                           "(SELECT alt FROM temp.tolva_neu WHERE alt IS NOT "
+                                           "NULL); DROP TABLE temp.tolva_neu;")
+                                .arg(z));
+            !s.ok())
+            return s;
+    }
+    const auto konflikt = [&](const Error& fehler) -> Status {
+        Result<qint64> belegt =
+            QueryInt(QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(z, sBelegt));
+        if (!belegt.ok()) return belegt.status();
+        if (belegt.value() == 0) return fehler;
         std::vector<qint64> ids;
         Query erste(db_,
                     QStringLiteral("SELECT alt FROM %1 WHERE %2 ORDER BY alt LIMIT %3")
@@ -134,26 +158,7 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         while (erste.Next()) ids.push_back(erste.Int(0));
         if (!erste.status().ok()) return erste.status();
         return Conflict(sName, belegt.value(), ids);
-    }
-    if (belegt.value() > 0) {
-        // Fresh ids above every id of the table and every id that goes back unchanged, handed
-        // out in the archive's order by a table whose key counts on from there.
-        if (Status s = Exec(
-                QStringLiteral(
-                    "DROP TABLE IF EXISTS temp.tolva_neu; "
-                    "CREATE TABLE temp.tolva_neu(neu INTEGER PRIMARY KEY, alt INTEGER UNIQUE); "
-                    "INSERT INTO temp.tolva_neu(neu) SELECT max(coalesce((SELECT max(id) FROM "
-                    "main.%2), 0), coalesce((SELECT max(alt) FROM %1 WHERE gleich IS NULL), 0)); "
-                    "INSERT INTO temp.tolva_neu(alt) SELECT alt FROM %1 WHERE %3 ORDER BY alt; "
-                    "UPDATE %1 SET neu = (SELECT n.neu FROM temp.tolva_neu n WHERE n.alt = "
-                    "%1.alt) WHERE alt IN (SELECT alt FROM temp.tolva_neu WHERE alt IS NOT "
-                    "NULL); "
-                    "DROP TABLE temp.tolva_neu;")
-                    .arg(z, qT, sBelegt));
-            !s.ok())
-            return s;
-        zaehler.lNeueIds = belegt.value();
-    }
+    };
 
     const QString sId = QStringLiteral("coalesce(z.neu, z.alt)");
     Result<qint64> zurueck =
@@ -161,7 +166,9 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
                       QStringLiteral("FROM %1 z CROSS JOIN archiv.%2 a ON a.id = z.alt WHERE "
                                      "z.gleich IS NULL ORDER BY z.alt")
                           .arg(z, qT));
-    if (!zurueck.ok()) return zurueck.status();
+    if (!zurueck.ok())
+        return (zurueck.error().code & 0xff) == SQLITE_CONSTRAINT ? konflikt(zurueck.error())
+                                                                  : zurueck.status();
     zaehler.lZurueck = zurueck.value();
     if (Status s = VerifyInserted(sTabelle, QStringLiteral("FROM %1 z CROSS JOIN main.%2 l ON "
                                                            "l.id = %3 WHERE z.gleich IS NULL")

@@ -5,6 +5,8 @@
 #include "hostlib/MessageBox.h"
 #include "wizard/BookingModel.h"
 #include "wizard/FileDialogs.h"
+#include "wizard/GuiApplication.h"
+#include "wizard/RestoreDialog.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -59,8 +61,8 @@ void SetRow(QTableWidget* t, int r, const QStringList& werte, int lBetragSpalte)
 
 }  // namespace
 
-BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
-    : QDialog(parent), datei_(std::move(datei)) {
+BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget ziel, QWidget* parent)
+    : QDialog(parent), datei_(std::move(datei)), ziel_(std::move(ziel)) {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(tr("Archiv %1").arg(QFileInfo(datei_->Path()).fileName()));
     resize(980, 620);
@@ -161,11 +163,20 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
     cmdExport_ = new QPushButton(tr("Als &CSV speichern …"), this);
     cmdExport_->setObjectName(QStringLiteral("cmdExport"));
     cmdExport_->setAutoDefault(false);
+    cmdZurueck_ = new QPushButton(tr("&Zurückholen…"), this);
+    cmdZurueck_->setObjectName(QStringLiteral("cmdZurueck"));
+    cmdZurueck_->setAutoDefault(false);
+    cmdZurueck_->setToolTip(
+        tr("Holt die Daten des gewählten Kontos (bei „Alle Konten“: alle Daten) zurück in die "
+           "Datenbank %1")
+            .arg(ziel_.sDatenbank));
+    cmdZurueck_->setVisible(!ziel_.sDatenbank.isEmpty());
     auto* schliessen = new QPushButton(tr("Schließen"), this);
     schliessen->setObjectName(QStringLiteral("cmdSchliessen"));
     schliessen->setAutoDefault(false);
     unten->addWidget(lblStatus_, 1);
     unten->addWidget(cmdExport_);
+    unten->addWidget(cmdZurueck_);
     unten->addWidget(schliessen);
     layout->addLayout(unten);
 
@@ -181,6 +192,7 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
         connect(feld, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
+    connect(cmdZurueck_, &QPushButton::clicked, this, &BrowserWindow::Restore);
     connect(trvKonten_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* zeile) { AccountChosen(zeile); });
 }
@@ -188,8 +200,9 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent)
 BrowserWindow::~BrowserWindow() = default;
 
 Result<std::unique_ptr<BrowserWindow>> BrowserWindow::Make(std::unique_ptr<BrowseFile> datei,
-                                                           QWidget* parent) {
-    std::unique_ptr<BrowserWindow> fenster(new BrowserWindow(std::move(datei), parent));
+                                                           RestoreTarget ziel, QWidget* parent) {
+    std::unique_ptr<BrowserWindow> fenster(
+        new BrowserWindow(std::move(datei), std::move(ziel), parent));
     if (Status s = fenster->Fill(); !s.ok()) return s.error();
     return fenster;
 }
@@ -381,6 +394,20 @@ void BrowserWindow::Export() {
     if (!s.ok()) MsgBox(s.description(), vbExclamation, tr("Export"));
 }
 
+void BrowserWindow::Restore() {
+    RestoreChoice wahl;
+    wahl.sArchiv = datei_->Path();
+    wahl.sDatenbank = ziel_.sDatenbank;
+    wahl.sPasswort = ziel_.sPasswort;
+    // The account shown; "Alle Konten": the whole archive.
+    if (lKonto_) wahl.konten = std::vector<qint64>{*lKonto_};
+    // The window stays after a restore it showed, until the user closes it.
+    auto* fortschritt = new RestoreDialog(this);
+    fortschritt->setAttribute(Qt::WA_DeleteOnClose);
+    fortschritt->Run(wahl);
+    if (!fortschritt->isVisible()) delete fortschritt;
+}
+
 std::optional<QString> AskPasswordInDialog(const QString& sDatei) {
     bool ok = false;
     const QString sPasswort = QInputDialog::getText(
@@ -393,13 +420,15 @@ std::optional<QString> AskPasswordInDialog(const QString& sDatei) {
     return sPasswort;
 }
 
-Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const PasswordPrompt& prompt) {
+Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const QString& sDatenbank,
+                     const PasswordPrompt& prompt) {
+    const ScopedScreenMessageBoxes boxen;
     QString sVersuch = sPasswort;
     for (;;) {
         Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sVersuch);
         if (datei.ok()) {
             Result<std::unique_ptr<BrowserWindow>> fenster =
-                BrowserWindow::Make(std::move(datei).value());
+                BrowserWindow::Make(std::move(datei).value(), {sDatenbank, sVersuch});
             if (!fenster.ok()) return fenster.status();
             fenster.value()->exec();
             return Status::Ok();

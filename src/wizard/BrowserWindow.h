@@ -25,15 +25,25 @@ namespace tolva {
 
 class BookingModel;
 
+// Where "Zurückholen…" puts the shown archive's rows back, and the password the archive was
+// opened with. Without a database the button is hidden.
+struct RestoreTarget {
+    QString sDatenbank;  // the user database; empty: no restore
+    QString sPasswort;
+};
+
 // Accounts on the left under their banks ("Alle Konten" first); bookings, orders and
 // collective orders on the
 // right; a search field over payee and purpose; a status line with count and sum of the shown
-// bookings; the shown bookings can be saved as CSV. Owns the file it shows.
+// bookings; the shown bookings can be saved as CSV, and with a RestoreTarget the archive's rows
+// of the chosen account (all with "Alle Konten") can be put back into the user database
+// (RestoreDialog). Owns the file it shows.
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
     // Fails (German) when the file's accounts cannot be read.
     static Result<std::unique_ptr<BrowserWindow>> Make(std::unique_ptr<BrowseFile> datei,
+                                                       RestoreTarget ziel = {},
                                                        QWidget* parent = nullptr);
     ~BrowserWindow() override;
 
@@ -47,15 +57,17 @@ class BrowserWindow : public QDialog {
     BookingModel& Bookings() { return *buchungen_; }
 
   private:
-    explicit BrowserWindow(std::unique_ptr<BrowseFile> datei, QWidget* parent);
+    BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget ziel, QWidget* parent);
     Status Fill();
     void ApplyFilter();
     void FillOrders();
     void UpdateStatus();
     void Export();
+    void Restore();
     void AccountChosen(QTreeWidgetItem* zeile);
 
     std::unique_ptr<BrowseFile> datei_;
+    RestoreTarget ziel_;
     std::vector<BrowseAccount> konten_;
     std::optional<qint64> lKonto_;
     BookingModel* buchungen_ = nullptr;
@@ -71,6 +83,7 @@ class BrowserWindow : public QDialog {
     QTableWidget* tblSammel_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into
     QTimer* suchPause_ = nullptr;
 };
 
@@ -80,10 +93,13 @@ using PasswordPrompt = std::function<std::optional<QString>(const QString& sDate
 std::optional<QString> AskPasswordInDialog(const QString& sDatei);
 
 // Opens sPfad read-only (asking with prompt as long as a password is needed and not given or
-// wrong) and shows it in the browser until the user closes it. Fails with the German reason
-// when the file cannot be shown; the user cancelling the password is no failure.
-// Precondition: a QApplication exists.
+// wrong) and shows it in the browser until the user closes it; with sDatenbank the browser
+// can put the archive's rows back there, with the password that opened it. On a real screen
+// the boxes are Qt's while the browser is open, unless a presenter is installed. Fails with
+// the German reason when the file cannot be shown; the user cancelling the password is no
+// failure. Precondition: a QApplication exists.
 Status BrowseArchive(const QString& sPfad, const QString& sPasswort,
+                     const QString& sDatenbank = QString(),
                      const PasswordPrompt& prompt = AskPasswordInDialog);
 
 }  // namespace tolva

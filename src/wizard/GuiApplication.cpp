@@ -1,6 +1,9 @@
 // A QApplication made for one call of the component.
 #include "wizard/GuiApplication.h"
 
+#include "hostlib/MessageBox.h"
+#include "hostlib/widgets/QtMessageBoxPresenter.h"
+
 #include <QApplication>
 
 namespace tolva {
@@ -49,6 +52,17 @@ bool ScopedGuiApplication::RealScreen() {
     const QString name = QGuiApplication::platformName();
     return !name.isEmpty() && name != QLatin1String("offscreen") &&
            name != QLatin1String("minimal");
+}
+
+ScopedScreenMessageBoxes::ScopedScreenMessageBoxes() {
+    if (ScopedGuiApplication::RealScreen() && !MessageBoxPresenterInstalled()) {
+        InstallMessageBoxPresenter(std::make_shared<QtMessageBoxPresenter>());
+        installed_ = true;
+    }
+}
+
+ScopedScreenMessageBoxes::~ScopedScreenMessageBoxes() {
+    if (installed_) InstallMessageBoxPresenter(nullptr);
 }
 
 }  // namespace tolva

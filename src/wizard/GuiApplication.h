@@ -40,4 +40,18 @@ class ScopedGuiApplication {
     QString fehler_;
 };
 
+// Qt's message boxes for the length of the scope, when nobody installed a presenter (the
+// terminal one would answer every question with its default) and windows appear on a real
+// screen. A host's or a test's presenter stays.
+class ScopedScreenMessageBoxes {
+  public:
+    ScopedScreenMessageBoxes();
+    ~ScopedScreenMessageBoxes();
+    ScopedScreenMessageBoxes(const ScopedScreenMessageBoxes&) = delete;
+    ScopedScreenMessageBoxes& operator=(const ScopedScreenMessageBoxes&) = delete;
+
+  private:
+    bool installed_ = false;
+};
+
 }  // namespace tolva

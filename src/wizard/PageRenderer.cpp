@@ -10,9 +10,11 @@
 #include "wizard/FileDialogs.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/GuiApplication.h"
+#include "wizard/RestoreDialog.h"
 #include "wizard/WizardPilot.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -106,6 +108,9 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         if (auto* datum = form.findChild<QDateEdit*>(QStringLiteral("dtVon")))
             datum->setDate(QDate(QDate::currentDate().year(), 1, 1));
         renderer.Save(form, QStringLiteral("page-2.png"));
+        // The run removes what it archives, so that the restore below has rows to put back.
+        if (auto* entfernen = form.findChild<QCheckBox*>(QStringLiteral("chkEntfern")))
+            entfernen->click();
         Forward(form);
         renderer.Expect(form, 3);
         if (auto* neu = form.findChild<QRadioButton*>(QStringLiteral("optPasswort_2")))
@@ -136,16 +141,17 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     });
 
     // The archive in the browser (it carries the new password), then a search in it that
-    // ignores case and umlauts.
+    // ignores case and umlauts, then its rows put back into the copy.
+    const QString sPasswort = QStringLiteral("Sommer2026");
     const QStringList archive = QDir(archivOrdner).entryList({QStringLiteral("*.aba")});
     Result<std::unique_ptr<BrowseFile>> datei =
         archive.isEmpty()
             ? Result<std::unique_ptr<BrowseFile>>(Error{QStringLiteral("kein Archiv")})
-            : BrowseFile::Open(archivOrdner + archive.constFirst(), QStringLiteral("Sommer2026"));
+            : BrowseFile::Open(archivOrdner + archive.constFirst(), sPasswort);
     if (!datei.ok()) {
         renderer.fehler_ << datei.error().description;
     } else if (Result<std::unique_ptr<BrowserWindow>> fenster =
-                   BrowserWindow::Make(std::move(datei).value());
+                   BrowserWindow::Make(std::move(datei).value(), {kopie, sPasswort});
                !fenster.ok()) {
         renderer.fehler_ << fenster.error().description;
     } else {
@@ -154,13 +160,22 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         renderer.Save(browser, QStringLiteral("browser.png"));
         browser.SetSearchText(QStringLiteral("muller"));
         renderer.Save(browser, QStringLiteral("browser-search.png"));
+        // The restore's question would get its default answer, "Nein": it is left out.
+        RestoreChoice wahl;
+        wahl.sArchiv = archivOrdner + archive.constFirst();
+        wahl.sDatenbank = kopie;
+        wahl.sPasswort = sPasswort;
+        wahl.bFragen = false;
+        RestoreDialog zurueck(&browser);
+        if (zurueck.Run(wahl)) renderer.Save(zurueck, QStringLiteral("restore.png"));
     }
 
     InstallMessageBoxPresenter(nullptr);
     InstallHostServices(nullptr);
 
-    for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
-                             "page-5-done.png", "page-6.png", "browser.png", "browser-search.png"})
+    for (const char* name :
+         {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png", "page-5-done.png",
+          "page-6.png", "browser.png", "browser-search.png", "restore.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
             renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {

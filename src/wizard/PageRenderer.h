@@ -8,13 +8,14 @@
 namespace tolva {
 
 // Writes page-1.png ... page-6.png, page-5-done.png (page 5 when a finished run reports),
-// browser.png (the new archive in the browser) and browser-search.png (a search in it) into
-// sOrdner (made when missing). Works on a copy of sDatenbank in a temporary folder, so
-// the database itself is never changed; the create job runs there with a new password and
-// its archive is then listed on page 6. Message boxes are answered with their default button
-// and none is shown. Uses Qt's offscreen platform when it makes the application itself.
-// Afterwards the default host services, message boxes and file dialogs are installed again.
-// Call it with no application object or with a QApplication.
+// browser.png (the new archive in the browser), browser-search.png (a search in it) and
+// restore.png (the archive's rows put back, when the restore finished) into sOrdner (made
+// when missing). Works on a copy of sDatenbank in a temporary folder, so the database itself
+// is never changed; the create job runs there with a new password and with removal, its
+// archive is then listed on page 6 and restored into the copy. Message boxes are answered with
+// their default button and none is shown. Uses Qt's offscreen platform when it makes the
+// application itself. Afterwards the default host services, message boxes and file dialogs are
+// installed again. Call it with no application object or with a QApplication.
 Status RenderPages(const QString& sDatenbank, const QString& sOrdner);
 
 }  // namespace tolva

@@ -23,9 +23,10 @@ int RunWizardHost(const QString& sDatenbank) {
     const bool bGewaehlt = objekt.Archiv(sDateiname);
     if (!anwendung.ok()) return 1;
     if (!bGewaehlt) return 0;
-    // The chosen archive: its path for a script, and the archive itself in the browser.
+    // The chosen archive: its path for a script, and the archive itself in the browser, which
+    // can put its rows back into the database.
     QTextStream(stdout) << sDateiname << Qt::endl;
-    if (Status s = BrowseArchive(sDateiname, QString()); !s.ok()) {
+    if (Status s = BrowseArchive(sDateiname, QString(), sDatenbank); !s.ok()) {
         MsgBox(s.description(), vbExclamation, QStringLiteral("Archiv"));
         return 1;
     }

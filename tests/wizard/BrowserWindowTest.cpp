@@ -6,11 +6,14 @@
 #include "hostlib/MessageBox.h"
 #include "wizard/BookingModel.h"
 #include "wizard/BrowserWindow.h"
+#include "wizard/RestoreDialog.h"
+#include "wizard/WizardPilot.h"
 
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
@@ -25,6 +28,7 @@ class BrowserWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void searchAccountsSortAndScrollShowWhatTheFileHolds();
+    void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
 };
 
 void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
@@ -55,6 +59,8 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     auto* zeile = browser.findChild<QLabel*>(QStringLiteral("lblStatus"));
     auto* tabelle = browser.findChild<QTableView*>(QStringLiteral("tblUmsaetze"));
     QCOMPARE(zeile->text(), status(QStringLiteral("1")));
+    // Without a database to restore into there is no "Zurückholen…".
+    QVERIFY(!browser.findChild<QPushButton*>(QStringLiteral("cmdZurueck"))->isVisible());
 
     // The list loads as it scrolls, to the last booking.
     QCOMPARE(tabelle->model()->rowCount(), int(BookingModel::kStueck));
@@ -118,6 +124,90 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
              FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
                                                    "WHERE KontoID = 1"))));
+}
+
+void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
+    const auto zahl = [&](const QString& sWhere) {
+        return RawDatabase(db).Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") +
+                                      sWhere);
+    };
+    const qint64 lAlle = zahl(QStringLiteral("1"));
+    const qint64 lKonto2 = zahl(QStringLiteral("KontoID = 2"));
+    const qint64 lBelegt = RawDatabase(db).Number(QStringLiteral(
+        "SELECT min(id) FROM Umsätze WHERE KontoID = 1 AND Buchungsdatum < '2025-06-01'"));
+
+    // An archive with its own password, its rows removed from the database.
+    const QString sArchiv = env.ArchiveFolder() + QStringLiteral("alt.aba");
+    CreateChoice archivieren;
+    archivieren.dStichtag = QDate(2025, 6, 1);
+    archivieren.bEntfernen = true;
+    archivieren.lPasswortModus = 2;
+    archivieren.sNeuesPasswort = QStringLiteral("Ge#h31m");
+    archivieren.sZielDatei = sArchiv;
+    archivieren.sSicherung = env.Path(QStringLiteral("vorher.BKA"));
+    const Status lauf = RunCreateJob(db, archivieren);
+    QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
+    const qint64 lRest = zahl(QStringLiteral("1"));
+    const qint64 lKonto1Rest = zahl(QStringLiteral("KontoID = 1"));
+    const qint64 lFehlend2 = lKonto2 - zahl(QStringLiteral("KontoID = 2"));
+    QVERIFY(lFehlend2 > 0 && lRest + lFehlend2 < lAlle);
+
+    Result<std::unique_ptr<BrowseFile>> datei =
+        BrowseFile::Open(sArchiv, archivieren.sNeuesPasswort);
+    QVERIFY(datei.ok());
+    Result<std::unique_ptr<BrowserWindow>> fenster =
+        BrowserWindow::Make(std::move(datei).value(), {db, archivieren.sNeuesPasswort});
+    QVERIFY(fenster.ok());
+    BrowserWindow& browser = *fenster.value();
+    browser.show();
+    auto* zurueck = browser.findChild<QPushButton*>(QStringLiteral("cmdZurueck"));
+    QVERIFY(zurueck->isVisible());
+
+    // "Nein" (the default) to the question: no window, no further box, nothing back.
+    env.Boxes().Clear();
+    browser.SelectAccount(2);
+    zurueck->click();
+    QCOMPARE(env.ShownBoxes().size(), 1);
+    QVERIFY(browser.findChildren<RestoreDialog*>().isEmpty());
+    QCOMPARE(zahl(QStringLiteral("1")), lRest);
+
+    // "Ja": the shown account's rows come back, the other accounts' stay out, and the list
+    // says per table what went back.
+    env.Boxes().Clear();
+    env.Boxes().QueueAnswer(vbYes);
+    zurueck->click();
+    QCOMPARE(zahl(QStringLiteral("KontoID = 2")), lKonto2);
+    QCOMPARE(zahl(QStringLiteral("KontoID = 1")), lKonto1Rest);
+    QCOMPARE(env.ShownBoxes().last(),
+             QStringLiteral("Zurückholen beendet|Die Daten wurden erfolgreich zurückgeholt."));
+    auto* liste = browser.findChild<QListWidget*>(QStringLiteral("lstFortschritt"));
+    QVERIFY(liste && liste->isVisible());
+    QVERIFY(!liste
+                 ->findItems(QStringLiteral("%1 Umsätze zurückgeholt").arg(lFehlend2),
+                             Qt::MatchStartsWith)
+                 .isEmpty());
+    browser.findChild<RestoreDialog*>()->close();
+
+    // Another booking took the id of an archived one: after "Ja" to new numbers everything is
+    // back, and the new booking is untouched.
+    RawDatabase(db).Exec(QStringLiteral("INSERT INTO Umsätze (id, KontoID, Buchungsdatum, Betrag) "
+                                        "VALUES (%1, 1, '2026-11-30', 4711)")
+                             .arg(lBelegt));
+    env.Boxes().Clear();
+    env.Boxes().QueueAnswer(vbYes);
+    env.Boxes().QueueAnswer(vbYes);
+    browser.SelectAccount(std::nullopt);
+    zurueck->click();
+    QCOMPARE(env.Boxes().Shown().size(), size_t(3));
+    const ShownMessage& frage = env.Boxes().Shown()[1];
+    QVERIFY(frage.sText.endsWith(QStringLiteral("Sollen diese Einträge neue Nummern erhalten?")));
+    QCOMPARE(frage.lStil, vbYesNo + vbQuestion + vbDefaultButton2);
+    QCOMPARE(env.ShownBoxes().last(),
+             QStringLiteral("Zurückholen beendet|Die Daten wurden erfolgreich zurückgeholt."));
+    QCOMPARE(zahl(QStringLiteral("1")), lAlle + 1);
+    QCOMPARE(zahl(QStringLiteral("id = %1 AND Betrag = 4711").arg(lBelegt)), 1);
 }
 
 QTEST_MAIN(BrowserWindowTest)
