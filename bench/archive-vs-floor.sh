@@ -2,11 +2,11 @@
 # archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
 # and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|wizard|fixed|browse] [N]
+# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|restore|wizard|fixed|browse] [N]
 #   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
 #            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
-#            --part runs one part only (run against floor, wizard against command line, fixed
-#            costs, the archive browser).
+#            --part runs one part only (run against floor, restore against floor, wizard
+#            against command line, fixed costs, the archive browser).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -34,6 +34,20 @@
 # rows (count and a hash of the rows in id order; the archive's description text and date
 # excepted), or the script fails: a ratio of two different jobs means nothing.
 #
+# The restore, at the same sizes and for the same two choices: an archive run with removal
+# (without password) makes the state once; then, each on a fresh copy of that state,
+# tolva-archiv restore --yes --no-backup against the floor: the sqlcipher shell with the same
+# key and page cache, rollback journal and synchronous=FULL, the archive attached read-only, in
+# one transaction, per table "INSERT INTO main.T SELECT * FROM archiv.T a WHERE NOT EXISTS (a
+# live row equal in every column but the id)". An id taken by other content stops it with a
+# constraint error, as it makes the restore refuse. The floor tries four ways per table (that
+# check alone, "check"; a look at the same id first, "idfirst"; each as a first step into a
+# table of ids and the insert from it, "ids" and "idfirst-ids") and keeps the fastest, table
+# by table. After every pair both user databases must hold
+# the same rows in every table, and in the six tables of moved rows the rows of the database
+# before the archive run. Then both restore the same archive once more into their result,
+# which must change nothing; that is timed too (the floor's ways chosen again for that case).
+#
 # Then, at N: the same job through the wizard's window (create --wizard), offscreen and on an
 # X server (Xvfb), against the command line; their archives are compared the same way. Then
 # the fixed costs: the command line's whole run on a 100-booking database, the wizard's first
@@ -50,7 +64,8 @@ while [[ ${1:-} == --* ]]; do
     esac
     shift
 done
-[[ $PART =~ ^(all|pairs|wizard|fixed|browse)$ ]] || { echo "--part takes pairs, wizard, fixed or browse" >&2; exit 2; }
+[[ $PART =~ ^(all|pairs|restore|wizard|fixed|browse)$ ]] ||
+    { echo "--part takes pairs, restore, wizard, fixed or browse" >&2; exit 2; }
 part() { [[ $PART == all || $PART == "$1" ]]; }
 N=${1:-1000000}
 [[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
@@ -165,6 +180,7 @@ run_side() {
 # --- the floor -----------------------------------------------------------------------------
 
 DATED_TABLES=(Umsätze UmsZusatz OffeneUmsätze Aufträge SammelAufträge)
+MOVED_TABLES=("${DATED_TABLES[@]}" SammelEinzel)
 declare -A BASE=(
     [Umsätze]="Buchungsdatum < '%c'"
     [UmsZusatz]="BuchungsID < '%c'"
@@ -265,11 +281,17 @@ choose_forms() {
 # --- the comparison of two sides --------------------------------------------------------------
 
 # fingerprint FILE KIND -> per table "name count hash" (KIND archive: the description record's
-# text and date left out, they hold the moment of the run)
+# text and date left out, they hold the moment of the run; KIND moved: the six tables of moved
+# rows only)
 fingerprint() {
-    local f=$1 kind=$2 t cols n h
-    for t in $(sql "$f" "SELECT name FROM sqlite_master WHERE type = 'table'
-                         AND name NOT LIKE 'sqlite_%' ORDER BY name;"); do
+    local f=$1 kind=$2 t cols n h tables
+    if [[ $kind == moved ]]; then
+        tables=("${MOVED_TABLES[@]}")
+    else
+        mapfile -t tables < <(sql "$f" "SELECT name FROM sqlite_master WHERE type = 'table'
+                                        AND name NOT LIKE 'sqlite_%' ORDER BY name;")
+    fi
+    for t in "${tables[@]}"; do
         cols='*'
         if [[ $kind == archive && $t == Daten ]]; then
             cols=$(sql "$f" "PRAGMA table_info(Daten);" | awk -F'|' '$2 != "Daten" && $2 != "Datum" {printf "%s%s", s, $2; s = ","}')
@@ -368,6 +390,209 @@ if part pairs; then
     for n in "${SIZES[@]}"; do
         bench_pair "$n" all
         bench_pair "$n" subset
+    done
+fi
+
+# --- restore against floor ---------------------------------------------------------------------
+
+declare -A RCOLS=()        # per moved table: its columns but the id
+declare -A RFORM=()        # per moved table: the floor's way (check, idfirst, ids, idfirst-ids)
+declare -A RFORM_FIRST=()  # the ways for a restore into the archived state
+declare -A RFORM_AGAIN=()  # and for restoring the same archive once more
+
+# uri_of PATH -> a read-only URI of the file, as an SQL text literal
+uri_of() {
+    local p=${1//%/%25}
+    p=${p// /%20}; p=${p//\?/%3f}; p=${p//#/%23}; p=${p//\'/\'\'}
+    echo "'file:$p?mode=ro'"
+}
+
+# restore_floor_sql ARCHIVE TIMER : the floor's restore of ARCHIVE, with the ways in RFORM
+restore_floor_sql() {
+    local archiv=$1 timer=$2 t c gleich da selbe wo
+    cat <<EOF
+$KEY_SQL
+PRAGMA cache_size=-8192;
+PRAGMA journal_mode=DELETE;
+PRAGMA synchronous=FULL;
+$ATTACH_DEFAULTS
+ATTACH $(uri_of "$archiv") AS archiv KEY 'kiwi+banane';
+$timer
+BEGIN;
+EOF
+    for t in "${MOVED_TABLES[@]}"; do
+        gleich=""
+        for c in ${RCOLS[$t]}; do gleich+="${gleich:+ AND }l.\"$c\" IS a.\"$c\""; done
+        da="EXISTS (SELECT 1 FROM main.\"$t\" l WHERE $gleich)"
+        selbe="EXISTS (SELECT 1 FROM main.\"$t\" l WHERE l.id = a.id AND $gleich)"
+        case ${RFORM[$t]} in
+            check | ids) wo="NOT $da" ;;
+            idfirst | idfirst-ids) wo="NOT $selbe AND NOT $da" ;;
+        esac
+        echo ".print T:$t"
+        case ${RFORM[$t]} in
+            check | idfirst) echo "INSERT INTO main.\"$t\" SELECT * FROM archiv.\"$t\" a WHERE $wo;" ;;
+            *) echo "CREATE TEMP TABLE neu(id INTEGER PRIMARY KEY);"
+               echo "INSERT INTO temp.neu SELECT a.id FROM archiv.\"$t\" a WHERE $wo;"
+               echo "INSERT INTO main.\"$t\" SELECT a.* FROM temp.neu n CROSS JOIN archiv.\"$t\" a ON a.id = n.id;"
+               echo "DROP TABLE temp.neu;" ;;
+        esac
+    done
+    echo "COMMIT;"
+}
+
+# choose_restore_forms STATE ARCHIVE : runs the floor's restore of ARCHIVE once per way on a
+# fresh copy of STATE with the statement timer on and keeps, table by table, the fastest way.
+choose_restore_forms() {
+    local state=$1 archiv=$2 form t secs
+    declare -A best_time=() best_form=()
+    for form in check idfirst ids idfirst-ids; do
+        for t in "${MOVED_TABLES[@]}"; do RFORM[$t]=$form; done
+        fresh_copy "$state" floor.db
+        restore_floor_sql "$archiv" ".timer on" | sqlcipher -bail -batch "$WORK/floor.db" >"$WORK/timer.out"
+        while read -r t secs; do
+            if [[ -z ${best_time[$t]:-} ]] || awk -v a="$secs" -v b="${best_time[$t]}" 'BEGIN {exit !(a < b)}'; then
+                best_time[$t]=$secs
+                best_form[$t]=$form
+            fi
+        done < <(awk '/^T:/ {t = substr($0, 3)} /^Run Time:/ && t != "" {s[t] += $4}
+                      END {for (t in s) print t, s[t]}' "$WORK/timer.out")
+    done
+    for t in "${MOVED_TABLES[@]}"; do RFORM[$t]=${best_form[$t]}; done
+}
+
+forms_line() {  # forms_line -> "Umsätze check, UmsZusatz ids, ..." of RFORM
+    local t line=""
+    for t in "${MOVED_TABLES[@]}"; do line+="$t ${RFORM[$t]}, "; done
+    echo "${line%, }"
+}
+
+# restore_side STATE ARCHIVE PREFIX : the program's restore on a fresh copy of STATE, left in
+# $WORK/restore.db; restore_floor likewise, left in $WORK/floor.db. Without STATE: once more
+# into what the last one left.
+restore_side() {
+    [[ -n $1 ]] && fresh_copy "$1" restore.db
+    timed "$3" "$BIN" restore "$2" --db "$WORK/restore.db" --yes --no-backup
+}
+restore_floor() {
+    [[ -n $1 ]] && fresh_copy "$1" floor.db
+    restore_floor_sql "$2" "" >"$WORK/floor.sql"
+    timed "$3" bash -c 'sqlcipher -bail -batch "$1" <"$2" >/dev/null' _ "$WORK/floor.db" "$WORK/floor.sql"
+}
+
+# as_before FILE LABEL : fails the script unless the moved rows of FILE are those of the
+# database before the archive run ($WORK/fp.vorher)
+as_before() {
+    fingerprint "$1" moved >"$WORK/fp.nach"
+    if ! cmp -s "$WORK/fp.vorher" "$WORK/fp.nach"; then
+        echo "VOID: $2 does not hold the rows of the database before the archive run:" >&2
+        paste -d' ' "$WORK/fp.vorher" "$WORK/fp.nach" | awk '$2 != $5 || $3 != $6' >&2
+        exit 1
+    fi
+}
+
+mib() { echo "$1 / 1024" | bc -l; }
+col() { cut -d' ' -f"$1" "$2"; }  # col FIELD FILE : wall (1), cpu (2) or peak KiB (3) of a .time
+
+# bench_restore N WHICH : WHICH all or subset
+bench_restore() {
+    local n=$1 which=$2 db c konten="" i t
+    db=$(demo_db "$n" 12)
+    c=$(cat "$db.cutoff")
+    [[ $which == subset ]] && konten=$(subset_of "$db" "$c")
+    local runs=$RUNS
+    (( n < 500000 )) && runs=$(( 3 * RUNS ))
+    # The state to restore into: the demo database after an archive run with removal.
+    local args=(create --db "$WORK/archiviert.db" --before "$c" --out "$WORK/restore.aba"
+                --remove --yes --password-mode none)
+    [[ -n $konten ]] && args+=(--accounts "$konten")
+    fresh_copy "$db" archiviert.db
+    rm -f "$WORK/restore.aba"
+    timed "$WORK/archiviert" "$BIN" "${args[@]}"
+    fingerprint "$db" moved >"$WORK/fp.vorher"
+    fingerprint "$WORK/archiviert.db" moved >"$WORK/fp.archiviert"
+    if cmp -s "$WORK/fp.vorher" "$WORK/fp.archiviert"; then
+        echo "the archive run removed nothing: a restore would have nothing to do" >&2
+        exit 1
+    fi
+    local hash
+    hash=$(sha256sum <"$WORK/restore.aba")
+    echo "== restore: $n bookings, cut-off $c, ${which} (accounts ${konten:-all}), $runs runs each"
+    echo "  archived with removal: $(rows_line "$WORK/restore.aba")"
+    for t in "${MOVED_TABLES[@]}"; do
+        RCOLS[$t]=$(sql "$db" "PRAGMA table_info(\"$t\");" | awk -F'|' '$2 != "id" {printf "%s ", $2}')
+    done
+    choose_restore_forms "$WORK/archiviert.db" "$WORK/restore.aba"
+    for t in "${MOVED_TABLES[@]}"; do RFORM_FIRST[$t]=${RFORM[$t]}; done
+    echo "  floor's fastest ways: $(forms_line)"
+    # The restored state for the choice of the ways once more: the floor's own result.
+    restore_floor "$WORK/archiviert.db" "$WORK/restore.aba" "$WORK/rwarm"
+    cp "$WORK/floor.db" "$WORK/zurueck.db"
+    choose_restore_forms "$WORK/zurueck.db" "$WORK/restore.aba"
+    for t in "${MOVED_TABLES[@]}"; do RFORM_AGAIN[$t]=${RFORM[$t]}; done
+    echo "  floor's fastest ways once more: $(forms_line)"
+    rm -f "$WORK"/r[abcd]*.time
+    for (( i = 1; i <= runs; i++ )); do
+        for t in "${MOVED_TABLES[@]}"; do RFORM[$t]=${RFORM_FIRST[$t]}; done
+        # Alternating order, so that neither side always runs on a warmer machine.
+        if (( i % 2 )); then
+            restore_side "$WORK/archiviert.db" "$WORK/restore.aba" "$WORK/ra$i"
+            restore_floor "$WORK/archiviert.db" "$WORK/restore.aba" "$WORK/rb$i"
+        else
+            restore_floor "$WORK/archiviert.db" "$WORK/restore.aba" "$WORK/rb$i"
+            restore_side "$WORK/archiviert.db" "$WORK/restore.aba" "$WORK/ra$i"
+        fi
+        same_rows "restored user database" "$WORK/restore.db" "floor's user database" "$WORK/floor.db" user
+        as_before "$WORK/restore.db" "the restored user database"
+        # Once more into the result: nothing may change.
+        for t in "${MOVED_TABLES[@]}"; do RFORM[$t]=${RFORM_AGAIN[$t]}; done
+        cp "$WORK/fp.a" "$WORK/fp.zurueck"
+        if (( i % 2 )); then
+            restore_side "" "$WORK/restore.aba" "$WORK/rc$i"
+            restore_floor "" "$WORK/restore.aba" "$WORK/rd$i"
+        else
+            restore_floor "" "$WORK/restore.aba" "$WORK/rd$i"
+            restore_side "" "$WORK/restore.aba" "$WORK/rc$i"
+        fi
+        same_rows "user database restored twice" "$WORK/restore.db" "floor's, twice" "$WORK/floor.db" user
+        if ! cmp -s "$WORK/fp.zurueck" "$WORK/fp.a"; then
+            echo "VOID: restoring the same archive once more changed the user database:" >&2
+            paste -d' ' "$WORK/fp.zurueck" "$WORK/fp.a" | awk '$2 != $5 || $3 != $6' >&2
+            exit 1
+        fi
+        printf '  run %d: restore %ss (cpu %ss), floor %ss (cpu %ss); once more: restore %ss, floor %ss; same rows, as before archiving\n' \
+            "$i" "$(col 1 "$WORK/ra$i.time")" "$(col 2 "$WORK/ra$i.time")" \
+            "$(col 1 "$WORK/rb$i.time")" "$(col 2 "$WORK/rb$i.time")" \
+            "$(col 1 "$WORK/rc$i.time")" "$(col 1 "$WORK/rd$i.time")"
+    done
+    [[ $(sha256sum <"$WORK/restore.aba") == "$hash" ]] || { echo "the archive changed" >&2; exit 1; }
+    local aw ac am bw bc cw cm dw pr
+    aw=$(cut -d' ' -f1 "$WORK"/ra*.time | median)
+    ac=$(cut -d' ' -f2 "$WORK"/ra*.time | median)
+    am=$(cut -d' ' -f3 "$WORK"/ra*.time | sort -n | tail -1)
+    bw=$(cut -d' ' -f1 "$WORK"/rb*.time | median)
+    bc=$(cut -d' ' -f2 "$WORK"/rb*.time | median)
+    cw=$(cut -d' ' -f1 "$WORK"/rc*.time | median)
+    cm=$(cut -d' ' -f3 "$WORK"/rc*.time | sort -n | tail -1)
+    dw=$(cut -d' ' -f1 "$WORK"/rd*.time | median)
+    printf '  restore:     median %.3f s wall, %.2f s cpu; peak %.1f MiB\n' "$aw" "$ac" "$(mib "$am")"
+    printf '  floor:       median %.3f s wall, %.2f s cpu; peak %.1f MiB\n' "$bw" "$bc" \
+        "$(mib "$(cut -d' ' -f3 "$WORK"/rb*.time | sort -n | tail -1)")"
+    pr=$(for (( i = 1; i <= runs; i++ )); do
+             ratio "$(col 1 "$WORK/ra$i.time")" "$(col 1 "$WORK/rb$i.time")"; echo
+         done | median)
+    printf '  ratio restore/floor: %s wall (median of the pairs: %s), %s cpu (bar: 1.20)\n' \
+        "$(ratio "$aw" "$bw")" "$pr" "$(ratio "$ac" "$bc")"
+    printf '  restoring again (changes nothing): median %.3f s wall, peak %.1f MiB; floor %.3f s (ratio %s)\n' \
+        "$cw" "$(mib "$cm")" "$dw" "$(ratio "$cw" "$dw")"
+    SUMMARY+=("$(printf '%9d %-7s restore / floor %s (pairs %s)  peak %5.1f MiB  again %.3f s (floor %.3f s)' \
+        "$n" "$which" "$(ratio "$aw" "$bw")" "$pr" "$(mib "$am")" "$cw" "$dw")")
+}
+
+if part restore; then
+    for n in "${SIZES[@]}"; do
+        bench_restore "$n" all
+        bench_restore "$n" subset
     done
 fi
 
