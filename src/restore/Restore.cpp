@@ -208,7 +208,7 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     std::optional<Error> fehler;
     {
         // The run's functions and temporary tables go with it, before the connection closes.
-        RestoreRun lauf(cn, wahl, fortschritt);
+        RestoreRun lauf(cn, wahl, fortschritt, lZeilen);
         Result<std::vector<RestoreCount>> ergebnis = lauf.Run();
         if (ergebnis.ok())
             bericht.tabellen = ergebnis.value();

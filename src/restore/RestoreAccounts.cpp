@@ -204,7 +204,6 @@ Status RestoreRun::RestoreAccounts() {
 
     // The accounts: their number when no live account has it, else the next above all.
     const QStringList& spalten = spalten_.at(QStringLiteral("Konten"));
-    std::vector<qint64> neueIds;
     for (const Neu& n : neu) {
         QString sNr = QStringLiteral("NULL");
         if (n.a->lNr) {
@@ -228,23 +227,9 @@ Status RestoreRun::RestoreAccounts() {
                           QStringLiteral("FROM archiv.Konten a WHERE a.id = %1").arg(n.a->id));
         if (!r.ok()) return r.status();
         zaehler.lZurueck += r.value();
-        neueIds.push_back(n.id);
     }
-    if (!neueIds.empty())
-        if (Status s = VerifyInserted(
-                QStringLiteral("Konten"),
-                QStringLiteral("FROM main.Konten l WHERE l.id IN (%1)").arg(IdList(neueIds)));
-            !s.ok())
-            return s;
-    if (!neueBanken.empty()) {
-        std::vector<qint64> ids;
-        for (const auto& [alt, ziel] : neueBanken) ids.push_back(ziel);
-        if (Status s = VerifyInserted(
-                QStringLiteral("BankDaten"),
-                QStringLiteral("FROM main.BankDaten l WHERE l.id IN (%1)").arg(IdList(ids)));
-            !s.ok())
-            return s;
-    }
+    if (Status s = VerifyInserted(QStringLiteral("Konten")); !s.ok()) return s;
+    if (Status s = VerifyInserted(QStringLiteral("BankDaten")); !s.ok()) return s;
 
     // Rows of accounts that attach elsewhere follow them.
     if (!konten_.empty()) {
@@ -300,11 +285,7 @@ Status RestoreRun::RestoreCategories() {
         QStringLiteral("FROM temp.tolva_kategorien z CROSS JOIN archiv.Kategorien a ON a.id = "
                        "z.id ORDER BY z.id"));
     if (!n.ok()) return n.status();
-    if (Status s = VerifyInserted(QStringLiteral("Kategorien"),
-                                  QStringLiteral("FROM temp.tolva_kategorien z CROSS JOIN "
-                                                 "main.Kategorien l ON l.id = z.id"));
-        !s.ok())
-        return s;
+    if (Status s = VerifyInserted(QStringLiteral("Kategorien")); !s.ok()) return s;
     if (Status s = Exec(QStringLiteral("DROP TABLE temp.tolva_kategorien")); !s.ok()) return s;
     if (n.value() > 0) {
         if (fortschritt_.onLine)

@@ -97,23 +97,23 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
                             .arg(z));
         !s.ok())
         return s;
-    // One probe per row: the live rows equal to it (as a rule none or one), its own id first.
+    // Per row: its own id first (a primary-key probe), else the first equal live row through
+    // the table's index; both stop at the first match.
     if (Status s = Exec(
-            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), (SELECT CASE "
-                           "WHEN max(l.id = a.id) THEN a.id ELSE min(l.id) END FROM main.%2 l "
-                           "WHERE %3) FROM archiv.%2 a WHERE 1%4 ORDER BY a.id")
+            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), CASE WHEN "
+                           "EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = a.id AND %3) THEN a.id "
+                           "ELSE (SELECT l.id FROM main.%2 l WHERE %3 LIMIT 1) END FROM "
+                           "archiv.%2 a WHERE 1%4 ORDER BY a.id")
                 .arg(z, qT, sGleich, ChoiceCondition(sTabelle, wahl_, konten_)));
         !s.ok())
         return s;
     RestoreCount zaehler{sTabelle, sName};
     {
-        Result<qint64> n = QueryInt(QStringLiteral("SELECT count(*) FROM %1").arg(z));
-        if (!n.ok()) return n.status();
-        zaehler.lImArchiv = n.value();
-        Result<qint64> v =
-            QueryInt(QStringLiteral("SELECT count(*) FROM %1 WHERE gleich IS NOT NULL").arg(z));
-        if (!v.ok()) return v.status();
-        zaehler.lVorhanden = v.value();
+        Query n(db_, QStringLiteral("SELECT count(*), count(gleich) FROM %1").arg(z).toUtf8(),
+                cn_.MessageName());
+        if (!n.Next()) return n.status().ok() ? Status::Fail(QString()) : n.status();
+        zaehler.lImArchiv = n.Int(0);
+        zaehler.lVorhanden = n.Int(1);
     }
 
     // Rows whose id a live row of other content holds. Without fresh ids the insert itself
@@ -170,11 +170,7 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         return (zurueck.error().code & 0xff) == SQLITE_CONSTRAINT ? konflikt(zurueck.error())
                                                                   : zurueck.status();
     zaehler.lZurueck = zurueck.value();
-    if (Status s = VerifyInserted(sTabelle, QStringLiteral("FROM %1 z CROSS JOIN main.%2 l ON "
-                                                           "l.id = %3 WHERE z.gleich IS NULL")
-                                                .arg(z, qT, sId));
-        !s.ok())
-        return s;
+    if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
 
     if (lNummer == CollectiveOrdersNumber()) {
         Result<qint64> verschoben = QueryInt(

@@ -3,6 +3,7 @@
 #include "restore/RestoreRun.h"
 
 #include "archive/RowHash.h"
+#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/SqlValue.h"
@@ -10,6 +11,8 @@
 #include <QUrl>
 
 #include <sqlite3.h>
+
+#include <algorithm>
 
 namespace tolva {
 namespace {
@@ -28,8 +31,14 @@ QString SqlText(QString sText) {
 // for every row stored.
 void TallyRestoredRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     auto* lauf = static_cast<RestoreRun*>(sqlite3_user_data(ctx));
-    if (argc > 1) lauf->CountRow(RowHash(argc - 1, argv + 1));
+    if (argc > 1) lauf->CountRow(sqlite3_value_int64(argv[0]), RowHash(argc - 1, argv + 1));
     if (argc > 0) sqlite3_result_value(ctx, argv[0]);
+}
+
+// tolva_eingefuegt(id): whether the id is one the run inserted into the table read back.
+void InsertedRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
+    sqlite3_result_int(ctx, argc == 1 && lauf->WasInserted(sqlite3_value_int64(argv[0])));
 }
 
 // tolva_schritt(x): one row looked at, for the progress bar; returns x.
@@ -171,14 +180,16 @@ Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const Rest
 }
 
 RestoreRun::RestoreRun(Connection& cn, const RestoreChoice& wahl,
-                       const RestoreProgress& fortschritt)
-    : cn_(cn), db_(cn.Handle()), wahl_(wahl), fortschritt_(fortschritt) {}
+                       const RestoreProgress& fortschritt, qint64 lZeilen)
+    : cn_(cn), db_(cn.Handle()), wahl_(wahl), fortschritt_(fortschritt), lGesamt_(2 * lZeilen) {}
 
 RestoreRun::~RestoreRun() {
     // The functions point at this run; they go with it, and so do its temporary tables.
     sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
     sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
     for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
         sqlite3_exec(db_, QStringLiteral("DROP TABLE IF EXISTS temp.tolva_z%1").arg(i).toUtf8(),
@@ -192,6 +203,9 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, this, TickRow,
                                         nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, this, InsertedRow,
+                                        nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = RegisterChecksum(db_);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
     const QString sArchiv = ArchiveFileName(db_);
@@ -203,11 +217,6 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
         spalten_[sTabelle] = spalten.value();
     }
     // The bar goes over every row twice: once looked at, once stored.
-    for (const RestoreTable& t : kRestoreTables) {
-        Result<qint64> n = CountSelected(cn_, QString::fromUtf8(t.sTabelle), wahl_);
-        if (!n.ok()) return n.error();
-        lGesamt_ += 2 * n.value();
-    }
     Tick();
 
     if (Status s = RestoreAccounts(); !s.ok()) return s.error();
@@ -217,10 +226,11 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
     return zaehler_;
 }
 
-void RestoreRun::CountRow(quint64 lHash) {
+void RestoreRun::CountRow(qint64 id, quint64 lHash) {
     if (aktuell_) {
         ++aktuell_->lAnzahl;
         aktuell_->lSumme += lHash;
+        aktuelleIds_->push_back(id);
     }
     Tick();
 }
@@ -240,6 +250,7 @@ Result<qint64> RestoreRun::InsertCounted(const QString& sTabelle, const QStringL
     QStringList spalten;
     for (const QString& s : spalten_.at(sTabelle)) spalten << QuoteIdentifier(s);
     aktuell_ = &gezaehlt_[sTabelle];
+    aktuelleIds_ = &ids_[sTabelle];
     const qint64 vorher = aktuell_->lAnzahl;
     const QString sql =
         QStringLiteral("INSERT INTO main.%1(%2) SELECT tolva_zurueck(%3,%4)%5 %6")
@@ -252,6 +263,7 @@ Result<qint64> RestoreRun::InsertCounted(const QString& sTabelle, const QStringL
     const qint64 lVorher = sqlite3_total_changes(db_);
     const Status s = Exec(sql);
     aktuell_ = nullptr;
+    aktuelleIds_ = nullptr;
     if (!s.ok()) return s.error();
     const qint64 lGezaehlt = gezaehlt_[sTabelle].lAnzahl - vorher;
     const qint64 lGeaendert = sqlite3_total_changes(db_) - lVorher;
@@ -264,10 +276,48 @@ Result<qint64> RestoreRun::InsertCounted(const QString& sTabelle, const QStringL
     return lGezaehlt;
 }
 
-Status RestoreRun::VerifyInserted(const QString& sTabelle, const QString& sRest) {
+bool RestoreRun::WasInserted(qint64 id) const {
+    const qint64 i = id - lErste_;
+    return i >= 0 && i < static_cast<qint64>(bereich_.size()) && bereich_[static_cast<size_t>(i)];
+}
+
+Status RestoreRun::VerifyInserted(const QString& sTabelle) {
+    std::vector<qint64>& ids = ids_[sTabelle];
     QStringList spalten;
     for (const QString& s : spalten_.at(sTabelle))
         spalten << QStringLiteral("l.") + QuoteIdentifier(s);
+    const QString qT = QuoteIdentifier(sTabelle);
+    QString sRest;
+    const auto [kleinste, groesste] = std::minmax_element(ids.begin(), ids.end());
+    const qint64 lSpanne = ids.empty() ? 0 : *groesste - *kleinste + 1;
+    if (ids.empty()) {
+        sRest = QStringLiteral("FROM main.%1 l WHERE 0").arg(qT);
+    } else if (lSpanne <= 16 * static_cast<qint64>(ids.size()) + 4096) {
+        // One pass in id order over the range, which holds little else.
+        lErste_ = *kleinste;
+        bereich_.assign(static_cast<size_t>(lSpanne), false);
+        for (qint64 id : ids) bereich_[static_cast<size_t>(id - lErste_)] = true;
+        sRest = QStringLiteral(
+                    "FROM main.%1 l WHERE l.id BETWEEN %2 AND %3 AND "
+                    "tolva_eingefuegt(l.id)")
+                    .arg(qT)
+                    .arg(*kleinste)
+                    .arg(*groesste);
+    } else {
+        if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS temp.tolva_ids; CREATE TABLE "
+                                           "temp.tolva_ids(id INTEGER PRIMARY KEY)"));
+            !s.ok())
+            return s;
+        Query einfuegen(db_, "INSERT OR IGNORE INTO temp.tolva_ids VALUES (?1)", cn_.MessageName());
+        for (qint64 id : ids) {
+            einfuegen.Bind(1, id);
+            while (einfuegen.Next()) {
+            }
+            if (!einfuegen.status().ok()) return einfuegen.status();
+            einfuegen.Reset();
+        }
+        sRest = QStringLiteral("FROM temp.tolva_ids z CROSS JOIN main.%1 l ON l.id = z.id").arg(qT);
+    }
     const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) %2")
                                .arg(spalten.join(QLatin1Char(',')), sRest)
                                .toUtf8();
@@ -280,6 +330,8 @@ Status RestoreRun::VerifyInserted(const QString& sTabelle, const QString& sRest)
         rc = SQLITE_DONE;
     }
     sqlite3_finalize(stmt);
+    bereich_.clear();
+    sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_ids", nullptr, nullptr, nullptr);
     if (rc != SQLITE_DONE) return DatabaseError(db_, rc, cn_.MessageName());
     const Pruefsumme& erwartet = gezaehlt_[sTabelle];
     if (gelesen == erwartet) return Status::Ok();

@@ -57,7 +57,9 @@ Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const Rest
 // One restore inside the open transaction of cn. Not copyable; single use.
 class RestoreRun {
   public:
-    RestoreRun(Connection& cn, const RestoreChoice& wahl, const RestoreProgress& fortschritt);
+    // lZeilen: the rows of the choice in the archive (CountSelected), for the progress bar.
+    RestoreRun(Connection& cn, const RestoreChoice& wahl, const RestoreProgress& fortschritt,
+               qint64 lZeilen);
     ~RestoreRun();
     RestoreRun(const RestoreRun&) = delete;
     RestoreRun& operator=(const RestoreRun&) = delete;
@@ -68,7 +70,9 @@ class RestoreRun {
 
     // For the row functions of the statements: one inserted row with its hash, one row
     // looked at.
-    void CountRow(quint64 lHash);
+    void CountRow(qint64 id, quint64 lHash);
+    // Whether id is among the ids inserted into the table being read back.
+    bool WasInserted(qint64 id) const;
     void Tick();
 
   private:
@@ -84,9 +88,10 @@ class RestoreRun {
     // hashing each in the statement; checks the count of changes and adds to the table's tally.
     Result<qint64> InsertCounted(const QString& sTabelle, const QStringList& ausdruecke,
                                  const QString& sRest);
-    // Reads the inserted rows back ("SELECT <spalten> <sRest>" over main's rows) and compares
-    // them with the tally.
-    Status VerifyInserted(const QString& sTabelle, const QString& sRest);
+    // Reads every row inserted into main.<sTabelle> so far back by its id and compares count
+    // and checksum with the tally. Ids close together are read in one pass over their range;
+    // scattered ones through a temporary table of them.
+    Status VerifyInserted(const QString& sTabelle);
     // Refuses (kCodeKonflikt) naming the table and its first conflicting ids.
     Status Conflict(const QString& sName, qint64 lAnzahl, const std::vector<qint64>& ids) const;
     Status Exec(const QString& sql);
@@ -105,7 +110,12 @@ class RestoreRun {
     qint64 lGesamt_ = 0;  // rows the progress bar goes over
     qint64 lErledigt_ = 0;
     int lProzent_ = -1;
-    Pruefsumme* aktuell_ = nullptr;  // the tally of the table being inserted into
+    std::map<QString, std::vector<qint64>> ids_;  // per table: the ids inserted
+    Pruefsumme* aktuell_ = nullptr;               // the tally of the table being inserted into
+    std::vector<qint64>* aktuelleIds_ = nullptr;
+    // While a table is read back: its inserted ids as bits from lErste_ on.
+    std::vector<bool> bereich_;
+    qint64 lErste_ = 0;
 };
 
 }  // namespace tolva

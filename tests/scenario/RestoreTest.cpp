@@ -122,6 +122,18 @@ TEST_F(RestoreTest, WhatCannotGoBackExactlyIsRefusedAndChangesNothing) {
                                             "SET KontoNummer = x'41424344' WHERE id = 4")
                                  .arg(lBuchung));
     refused(Choice(sPasswort), QStringLiteral("Tabelle Konten"));
+    // A column of another type stores what goes back in another form: the read-back sees it.
+    RawDatabase(sUser_).Exec(
+        QStringLiteral("UPDATE Konten SET KontoNummer = x'%1' WHERE id = 4; CREATE TABLE neu (id "
+                       "INTEGER PRIMARY KEY, KontoID INTEGER, Buchungsdatum TEXT, Valuta TEXT, "
+                       "BuchungsID TEXT, Betrag TEXT, Empfaenger TEXT, Verwendungszweck TEXT, "
+                       "KategorieID INTEGER); INSERT INTO neu SELECT * FROM Umsätze; DROP TABLE "
+                       "Umsätze; ALTER TABLE neu RENAME TO Umsätze")
+            .arg(QString::fromLatin1(
+                RawDatabase(sZiel_)
+                    .Bytes(QStringLiteral("SELECT KontoNummer FROM Konten WHERE id = 4"))
+                    .toHex())));
+    refused(Choice(sPasswort), QStringLiteral("Prüfung ist fehlgeschlagen"));
     // A trigger would change rows the checks never read back.
     RawDatabase(sUser_).Exec(
         QStringLiteral("CREATE TRIGGER t AFTER INSERT ON UmsZusatz BEGIN DELETE FROM Aufträge; "
