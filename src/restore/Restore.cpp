@@ -20,6 +20,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <map>
 
 namespace tolva {
 namespace {
@@ -59,8 +60,9 @@ Result<bool> ArchiveHasAccount(Connection& cn, const QString& sArchiv, qint64 id
 }
 
 // The archive checked as every reader checks it (complete, keyed, its password), the user
-// database against it, and the rows of the choice counted. Leaves nothing open.
-Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl) {
+// database against it, and the rows of the choice counted. Leaves cn open on the user
+// database with the archive attached, outside a transaction.
+Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl, Connection& cn) {
     if (CanonicalName(wahl.sArchiv) == CanonicalName(wahl.sDatenbank))
         return Error{
             QStringLiteral("„%1“ ist die Datenbank selbst und kein Archiv.").arg(wahl.sArchiv)};
@@ -68,7 +70,6 @@ Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl) {
         Result<std::unique_ptr<BrowseFile>> archiv = BrowseFile::Open(wahl.sArchiv, wahl.sPasswort);
         if (!archiv.ok()) return archiv.error();
     }
-    Connection cn;
     if (Status s = OpenWithArchive(cn, wahl); !s.ok()) return s.error();
     if (Status s = CheckRestoreTables(cn); !s.ok()) return s.error();
     if (wahl.konten)
@@ -164,16 +165,22 @@ Error Undo(Connection& cn, const RestoreChoice& wahl, const Error& fehler,
 }  // namespace
 
 Result<std::vector<RestoreCount>> CountArchiveRows(const RestoreChoice& wahl) {
-    return CheckAndCount(Absolute(wahl));
+    Connection cn;
+    return CheckAndCount(Absolute(wahl), cn);
 }
 
 Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
                                    const RestoreProgress& fortschritt) {
     const RestoreChoice wahl = Absolute(auswahl);
-    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(wahl);
+    Connection cn;
+    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(wahl, cn);
     if (!zaehler.ok()) return zaehler.error();
+    std::map<QString, qint64> vorab;
     qint64 lZeilen = 0;
-    for (const RestoreCount& z : zaehler.value()) lZeilen += z.lImArchiv;
+    for (const RestoreCount& z : zaehler.value()) {
+        vorab[z.sTabelle] = z.lImArchiv;
+        lZeilen += z.lImArchiv;
+    }
     if (lZeilen == 0)
         return Error{QStringLiteral("Im Archiv „%1“ stehen für diese Auswahl keine Daten; es "
                                     "wurde nichts zurückgeholt.")
@@ -193,22 +200,20 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
         zeile(QStringLiteral("Datenbank gesichert: %1").arg(bericht.sSicherung));
     }
 
-    Connection cn;
     const auto fehlgeschlagen = [&](const Error& e) {
         return Undo(cn, wahl, e, bericht.sSicherung);
     };
-    // The files may have changed since the checks: they are made again on what is written.
-    if (Status s = OpenWithArchive(cn, wahl); !s.ok()) return fehlgeschlagen(s.error());
-    if (Status s = CheckRestoreTables(cn); !s.ok()) return fehlgeschlagen(s.error());
-    // The write lock on the user database at once, as a run takes it (an immediate
-    // transaction would ask for one on the read-only archive as well).
+    // The files may have changed while the question was up: the checks are made again, now
+    // on what is written, under the write lock on the user database, taken at once as a run
+    // takes it (an immediate transaction would ask for one on the read-only archive as well).
     if (Status s = cn.Execute(QStringLiteral("BEGIN; DELETE FROM main.Optionen WHERE 0")); !s.ok())
         return fehlgeschlagen(s.error());
+    if (Status s = CheckRestoreTables(cn); !s.ok()) return fehlgeschlagen(s.error());
     zeile(QStringLiteral("Daten zurückholen"));
     std::optional<Error> fehler;
     {
         // The run's functions and temporary tables go with it, before the connection closes.
-        RestoreRun lauf(cn, wahl, fortschritt, lZeilen);
+        RestoreRun lauf(cn, wahl, fortschritt, vorab);
         Result<std::vector<RestoreCount>> ergebnis = lauf.Run();
         if (ergebnis.ok())
             bericht.tabellen = ergebnis.value();

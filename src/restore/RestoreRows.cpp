@@ -12,6 +12,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace tolva {
 namespace {
 
@@ -91,22 +93,28 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
     }
     const QString sGleich = gleich.isEmpty() ? QStringLiteral("1") : gleich.join(" AND ");
 
-    // Classified in the archive's id order; a live row under the same id is preferred.
+    // The rows that go back, in the archive's id order: those without an equal live row. Only
+    // for collective orders, which items refer to, every row is kept with the live row it
+    // equals (its own id first), so that the items can follow it.
+    const bool bVerwiesen = lNummer == CollectiveOrdersNumber();
+    const QString sWahl = ChoiceCondition(sTabelle, wahl_, konten_);
     if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS %1; CREATE TABLE %1(alt INTEGER "
                                        "PRIMARY KEY, gleich INTEGER, neu INTEGER)")
                             .arg(z));
         !s.ok())
         return s;
-    // Per row: its own id first (a primary-key probe), else the first equal live row through
-    // the table's index; both stop at the first match.
-    if (Status s = Exec(
-            QStringLiteral("INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), CASE WHEN "
-                           "EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = a.id AND %3) THEN a.id "
-                           "ELSE (SELECT l.id FROM main.%2 l WHERE %3 LIMIT 1) END FROM "
-                           "archiv.%2 a WHERE 1%4 ORDER BY a.id")
-                .arg(z, qT, sGleich, ChoiceCondition(sTabelle, wahl_, konten_)));
-        !s.ok())
-        return s;
+    const QString sKlassen =
+        bVerwiesen ? QStringLiteral(
+                         "INSERT INTO %1(alt, gleich) SELECT tolva_schritt(a.id), CASE WHEN "
+                         "EXISTS (SELECT 1 FROM main.%2 l WHERE l.id = a.id AND %3) THEN "
+                         "a.id ELSE (SELECT l.id FROM main.%2 l WHERE %3 LIMIT 1) END FROM "
+                         "archiv.%2 a WHERE 1%4 ORDER BY a.id")
+                         .arg(z, qT, sGleich, sWahl)
+                   : QStringLiteral(
+                         "INSERT INTO %1(alt) SELECT a.id FROM archiv.%2 a WHERE 1%3 AND %4 "
+                         "ORDER BY a.id")
+                         .arg(z, qT, sWahl, Missing(qT, sGleich));
+    if (Status s = Exec(sKlassen); !s.ok()) return s;
     RestoreCount zaehler{sTabelle, sName};
     {
         Query n(db_, QStringLiteral("SELECT count(*), count(gleich) FROM %1").arg(z).toUtf8(),
@@ -114,6 +122,16 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         if (!n.Next()) return n.status().ok() ? Status::Fail(QString()) : n.status();
         zaehler.lImArchiv = n.Int(0);
         zaehler.lVorhanden = n.Int(1);
+    }
+    if (!bVerwiesen) {
+        // z holds only what goes back; the choice's rows in the archive are counted apart
+        // (without a choice the count before the restore holds).
+        Result<qint64> n = vorab_.count(sTabelle) && !wahl_.konten
+                               ? Result<qint64>(vorab_.at(sTabelle))
+                               : CountSelected(cn_, sTabelle, wahl_, konten_);
+        if (!n.ok()) return n.status();
+        zaehler.lVorhanden = n.value() - zaehler.lImArchiv;
+        zaehler.lImArchiv = n.value();
     }
 
     // Rows whose id a live row of other content holds. Without fresh ids the insert itself
@@ -172,7 +190,7 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
     zaehler.lZurueck = zurueck.value();
     if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
 
-    if (lNummer == CollectiveOrdersNumber()) {
+    if (bVerwiesen) {
         Result<qint64> verschoben = QueryInt(
             QStringLiteral("SELECT count(*) FROM %1 WHERE coalesce(neu, gleich) <> alt").arg(z));
         if (!verschoben.ok()) return verschoben.status();
@@ -181,8 +199,24 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         return s;
     }
 
+    Report(zaehler);
+    return Status::Ok();
+}
+
+QString RestoreRun::Missing(const QString& qT, const QString& sGleich) const {
+    // A CASE, so that the probes stop at the first that finds a row: the own id (a key probe)
+    // first, then the table's index.
+    return QStringLiteral(
+               "CASE WHEN tolva_schritt(a.id) IS NULL THEN 0 WHEN EXISTS (SELECT 1 "
+               "FROM main.%1 l WHERE l.id = a.id AND %2) THEN 0 WHEN EXISTS (SELECT "
+               "1 FROM main.%1 l WHERE %2) THEN 0 ELSE 1 END")
+        .arg(qT, sGleich);
+}
+
+void RestoreRun::Report(const RestoreCount& zaehler) {
     if (fortschritt_.onLine) {
-        QString sZeile = QStringLiteral("%1 %2 zurückgeholt").arg(zaehler.lZurueck).arg(sName);
+        QString sZeile =
+            QStringLiteral("%1 %2 zurückgeholt").arg(zaehler.lZurueck).arg(zaehler.sName);
         if (zaehler.lVorhanden > 0)
             sZeile += QStringLiteral(", %1 waren schon vorhanden").arg(zaehler.lVorhanden);
         if (zaehler.lNeueIds > 0)
@@ -190,7 +224,6 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer) {
         fortschritt_.onLine(sZeile);
     }
     zaehler_.push_back(zaehler);
-    return Status::Ok();
 }
 
 }  // namespace tolva

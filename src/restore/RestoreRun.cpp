@@ -172,16 +172,19 @@ Status CheckRestoreTables(Connection& cn) {
     return Status::Ok();
 }
 
-Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl) {
+Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
+                             const std::map<qint64, qint64>& konten) {
     return FirstInt(cn.Handle(),
                     QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE 1%2")
-                        .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, {})),
+                        .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, konten)),
                     ArchiveFileName(cn.Handle()));
 }
 
 RestoreRun::RestoreRun(Connection& cn, const RestoreChoice& wahl,
-                       const RestoreProgress& fortschritt, qint64 lZeilen)
-    : cn_(cn), db_(cn.Handle()), wahl_(wahl), fortschritt_(fortschritt), lGesamt_(2 * lZeilen) {}
+                       const RestoreProgress& fortschritt, std::map<QString, qint64> vorab)
+    : cn_(cn), db_(cn.Handle()), wahl_(wahl), fortschritt_(fortschritt), vorab_(std::move(vorab)) {
+    for (const auto& [sTabelle, n] : vorab_) lGesamt_ += 2 * n;
+}
 
 RestoreRun::~RestoreRun() {
     // The functions point at this run; they go with it, and so do its temporary tables.

@@ -51,15 +51,17 @@ Status CheckRestoreTables(Connection& cn);
 QString ChoiceCondition(const QString& sTabelle, const RestoreChoice& wahl,
                         const std::map<qint64, qint64>& konten);
 
-// The rows of one table of the choice in the attached archive.
-Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl);
+// The rows of one table of the choice in the attached archive (konten as for ChoiceCondition).
+Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
+                             const std::map<qint64, qint64>& konten = {});
 
 // One restore inside the open transaction of cn. Not copyable; single use.
 class RestoreRun {
   public:
-    // lZeilen: the rows of the choice in the archive (CountSelected), for the progress bar.
+    // vorab: per table the rows of the choice in the archive (CountSelected before the
+    // transaction), for the progress bar and the counts.
     RestoreRun(Connection& cn, const RestoreChoice& wahl, const RestoreProgress& fortschritt,
-               qint64 lZeilen);
+               std::map<QString, qint64> vorab);
     ~RestoreRun();
     RestoreRun(const RestoreRun&) = delete;
     RestoreRun& operator=(const RestoreRun&) = delete;
@@ -81,6 +83,10 @@ class RestoreRun {
     Status RestoreCategories();
     // One table of moved rows (RestoreRows.cpp).
     Status RestoreRows(const RestoreTable& tabelle, int lNummer);
+    // The condition on archive row "a" that no live row equals it (see RestoreRows.cpp).
+    QString Missing(const QString& qT, const QString& sGleich) const;
+    // The table's progress line, and its counts into the report.
+    void Report(const RestoreCount& zaehler);
     // The expression a column of archive row "a" goes back with: a reference that follows a
     // row which came back under another id, else the column itself.
     QString MappedColumn(const QString& sTabelle, const QString& sSpalte) const;
@@ -102,6 +108,7 @@ class RestoreRun {
     const RestoreChoice& wahl_;
     const RestoreProgress& fortschritt_;
     std::map<QString, QStringList> spalten_;  // per table its columns, in order
+    std::map<QString, qint64> vorab_;
     std::map<qint64, qint64> konten_;         // archive account id → live id, where they differ
     std::map<qint64, qint64> banken_;         // likewise for banks
     bool bSammelVerschoben_ = false;          // a collective order came back under another id
