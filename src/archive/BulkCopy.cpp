@@ -155,19 +155,10 @@ QString FileOf(Connection& cnArchiv, const QString& sSchema) {
 }
 
 Result<QStringList> ColumnsOf(Connection& cn, const QString& sSchema, const QString& sTabelle) {
-    sqlite3* db = cn.Handle();
-    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
-                               .arg(QuoteIdentifier(sSchema), QuoteIdentifier(sTabelle))
-                               .toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
-    QStringList spalten;
-    if (rc == SQLITE_OK)
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            spalten << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, FileOf(cn, sSchema));
+    Result<QStringList> ergebnis =
+        TableColumns(cn.Handle(), sSchema, sTabelle, FileOf(cn, sSchema));
+    if (!ergebnis.ok()) return ergebnis.error();
+    const QStringList& spalten = ergebnis.value();
     if (spalten.isEmpty())
         return Error{QStringLiteral("Die Tabelle ") + sTabelle +
                      QStringLiteral(" fehlt in der Datenbank.")};
@@ -193,6 +184,23 @@ QString SourceWhere(const QString& sRest) {
 }
 
 }  // namespace
+
+Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QString& sTabelle,
+                                 const QString& sDatei) {
+    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
+                               .arg(QuoteIdentifier(sSchema), QuoteIdentifier(sTabelle))
+                               .toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
+    QStringList spalten;
+    if (rc == SQLITE_OK)
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            spalten << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
+    return spalten;
+}
 
 QString DateFormText(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
     return QStringLiteral(

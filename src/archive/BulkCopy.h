@@ -9,6 +9,8 @@
 
 #include <functional>
 
+struct sqlite3;
+
 namespace tolva {
 
 class Connection;
@@ -54,6 +56,11 @@ struct DateForm {
 Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
                                  const QString& sZiel, const std::function<void(qint64)>& onRow,
                                  const DateForm& datum = {});
+
+// The column names of <sSchema>.<sTabelle> on db in their order; empty when there is no such
+// table. Failures name sDatei.
+Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QString& sTabelle,
+                                 const QString& sDatei);
 
 // Count and checksum of every row of main.<sTabelle> of the archive connection.
 Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle);

@@ -49,19 +49,7 @@ void TickRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 Result<QStringList> Columns(sqlite3* db, const char* sSchema, const QString& sTabelle,
                             const QString& sDatei) {
-    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
-                               .arg(QString::fromUtf8(sSchema), QuoteIdentifier(sTabelle))
-                               .toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
-    QStringList spalten;
-    if (rc == SQLITE_OK)
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            spalten << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
-    return spalten;
+    return TableColumns(db, QString::fromUtf8(sSchema), sTabelle, sDatei);
 }
 
 Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei) {
