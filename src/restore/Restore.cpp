@@ -17,8 +17,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <sqlite3.h>
-
 #include <cerrno>
 #include <map>
 
@@ -45,16 +43,14 @@ Result<bool> ArchiveHasAccount(Connection& cn, const QString& sArchiv, qint64 id
         const QString sTabelle = QString::fromUtf8(t);
         const QString sFeld =
             sTabelle == QLatin1String("Konten") ? QStringLiteral("id") : QStringLiteral("KontoID");
-        const QByteArray sql = QStringLiteral("SELECT 1 FROM archiv.\"%1\" WHERE %2 = %3 LIMIT 1")
-                                   .arg(sTabelle, sFeld)
-                                   .arg(id)
-                                   .toUtf8();
-        sqlite3_stmt* stmt = nullptr;
-        int rc = sqlite3_prepare_v2(cn.Handle(), sql.constData(), -1, &stmt, nullptr);
-        if (rc == SQLITE_OK) rc = sqlite3_step(stmt);
-        sqlite3_finalize(stmt);
-        if (rc == SQLITE_ROW) return true;
-        if (rc != SQLITE_DONE) return DatabaseError(cn.Handle(), rc, sArchiv);
+        Result<qint64> da =
+            FirstInt(cn.Handle(),
+                     QStringLiteral("SELECT 1 FROM archiv.\"%1\" WHERE %2 = %3 LIMIT 1")
+                         .arg(sTabelle, sFeld)
+                         .arg(id),
+                     sArchiv);
+        if (!da.ok()) return da.error();
+        if (da.value() == 1) return true;
     }
     return false;
 }

@@ -76,12 +76,6 @@ QString BankKey(const BankKeys& banken, const Konto& k) {
     return it != banken.end() ? it->second : QStringLiteral("#%1").arg(k.lBankID);
 }
 
-QString IdList(const std::vector<qint64>& ids) {
-    QStringList teile;
-    for (qint64 id : ids) teile << QString::number(id);
-    return teile.join(QLatin1Char(','));
-}
-
 }  // namespace
 
 Status RestoreRun::RestoreAccounts() {

@@ -20,12 +20,6 @@ namespace {
 // How many conflicting ids a refusal names.
 constexpr int kGenannteIds = 5;
 
-QString IdList(const std::vector<qint64>& ids) {
-    QStringList teile;
-    for (qint64 id : ids) teile << QString::number(id);
-    return teile.join(QLatin1Char(','));
-}
-
 bool Is(const QString& a, const char* b) {
     return a.compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
 }

@@ -52,20 +52,6 @@ Result<QStringList> Columns(sqlite3* db, const char* sSchema, const QString& sTa
     return TableColumns(db, QString::fromUtf8(sSchema), sTabelle, sDatei);
 }
 
-Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei) {
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, text.constData(), -1, &stmt, nullptr);
-    qint64 lWert = 0;
-    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        lWert = sqlite3_column_int64(stmt, 0);
-        rc = SQLITE_DONE;
-    }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
-    return lWert;
-}
-
 QString ArchiveFileName(sqlite3* db) {
     const char* s = sqlite3_db_filename(db, kArchivSchema);
     return s ? QString::fromUtf8(s) : QString();
@@ -160,6 +146,19 @@ Status CheckRestoreTables(Connection& cn) {
     return Status::Ok();
 }
 
+Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei) {
+    Query q(db, sql.toUtf8(), sDatei);
+    if (q.Next()) return q.Int(0);
+    if (!q.status().ok()) return q.status().error();
+    return qint64{0};
+}
+
+QString IdList(const std::vector<qint64>& ids) {
+    QStringList teile;
+    for (qint64 id : ids) teile << QString::number(id);
+    return teile.join(QLatin1Char(','));
+}
+
 Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
                              const std::map<qint64, qint64>& konten) {
     return FirstInt(cn.Handle(),
@@ -199,10 +198,10 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
                                         nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = RegisterChecksum(db_);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
-    const QString sArchiv = ArchiveFileName(db_);
-    for (const char* t : {"Umsätze", "UmsZusatz", "OffeneUmsätze", "Aufträge", "SammelAufträge",
-                          "SammelEinzel", "Konten", "BankDaten", "Kategorien"}) {
-        const QString sTabelle = QString::fromUtf8(t);
+    QStringList tabellen;
+    for (const RestoreTable& t : kRestoreTables) tabellen << QString::fromUtf8(t.sTabelle);
+    for (const char* t : kStammTabellen) tabellen << QString::fromUtf8(t);
+    for (const QString& sTabelle : tabellen) {
         Result<QStringList> spalten = Columns(db_, "main", sTabelle, cn_.DataSource());
         if (!spalten.ok()) return spalten.error();
         spalten_[sTabelle] = spalten.value();

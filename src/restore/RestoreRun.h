@@ -35,6 +35,11 @@ inline constexpr RestoreTable kRestoreTables[] = {{"Umsätze", "Umsätze"},
                                                   {"SammelAufträge", "gesendete Sammelaufträge"},
                                                   {"SammelEinzel", "Einzelaufträge"}};
 
+// The first field of the first row of sql as a number (0 without a row); failures name sDatei.
+Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei);
+// "1,2,3".
+QString IdList(const std::vector<qint64>& ids);
+
 // Attaches the archive file read-only ("?mode=ro") as "archiv", keyed like every file of the
 // component. Precondition: cn was opened with URI names allowed and is not in a transaction.
 Status AttachArchive(Connection& cn, const QString& sArchiv);
@@ -110,7 +115,6 @@ class RestoreRun {
     std::map<QString, QStringList> spalten_;  // per table its columns, in order
     std::map<QString, qint64> vorab_;
     std::map<qint64, qint64> konten_;         // archive account id → live id, where they differ
-    std::map<qint64, qint64> banken_;         // likewise for banks
     bool bSammelVerschoben_ = false;          // a collective order came back under another id
     std::map<QString, Pruefsumme> gezaehlt_;  // per table: what the inserts tallied
     std::vector<RestoreCount> zaehler_;
