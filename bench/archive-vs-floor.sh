@@ -237,6 +237,14 @@ EOF
 INSERT INTO a.SammelEinzel SELECT * FROM SammelEinzel WHERE id IN ($EINZEL_IDS);
 DELETE FROM SammelEinzel WHERE id IN ($EINZEL_IDS);
 .print T:rest
+CREATE TABLE a.tolva_Konten AS SELECT * FROM Konten WHERE 0;
+CREATE TABLE a.tolva_BankDaten AS SELECT * FROM BankDaten WHERE 0;
+INSERT INTO a.tolva_Konten SELECT * FROM Konten k WHERE k.id NOT IN (SELECT id FROM a.Konten)
+    AND k.id IN (SELECT KontoID FROM a."Umsätze" UNION SELECT KontoID FROM a.UmsZusatz UNION
+                 SELECT KontoID FROM a."OffeneUmsätze" UNION SELECT KontoID FROM a."Aufträge"
+                 UNION SELECT KontoID FROM a."SammelAufträge");
+INSERT INTO a.tolva_BankDaten SELECT * FROM BankDaten b WHERE b.id IN (SELECT bankID FROM
+    a.tolva_Konten) AND b.id NOT IN (SELECT id FROM a.BankDaten);
 INSERT INTO a.Daten (Daten, Flag, Typ, Datum) VALUES (x'00', 1, 99, date('now'));
 INSERT INTO a.Kategorien SELECT * FROM Kategorien;
 INSERT INTO a."Empfänger" SELECT * FROM "Empfänger";

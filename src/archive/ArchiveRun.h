@@ -63,6 +63,8 @@ class ArchiveRun {
     void ReportAccounts();
     Status CopyOrders();
     Status CopyCollectiveOrders();
+    // The accounts (and their banks) that archived rows refer to besides those of Konten.
+    Status CopyReferredAccounts();
     Status WriteDescription();
     Status CopyMasterData();
 

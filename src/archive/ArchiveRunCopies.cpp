@@ -11,6 +11,8 @@
 #include "state/ArchivForm.h"
 #include "state/SharedState.h"
 
+#include <sqlite3.h>
+
 namespace tolva {
 namespace {
 
@@ -228,6 +230,48 @@ Status ArchiveRun::CopyCollectiveOrders() {
         AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +
                 QString::number(lEinzelAnzahl) + QStringLiteral(" Einzelaufträge archiviert"));
     return Status::Ok();
+}
+
+Status ArchiveRun::CopyReferredAccounts() {
+    // Archived rows may refer to accounts the survey did not find (an account with old orders
+    // but no old bookings): they go, with the banks the archive lacks, into tables of the
+    // component's own that hosts do not read, so that a restore never has to guess whose rows
+    // these are. Made by the run, not the template: their columns are those of Konten and
+    // BankDaten in this archive.
+    sqlite3* db = cnArchiv_.Handle();
+    for (const char* t : {"Konten", "BankDaten"}) {
+        sqlite3_stmt* stmt = nullptr;
+        int rc = sqlite3_prepare_v2(
+            db, QStringLiteral("PRAGMA main.table_info(\"%1\")").arg(t).toUtf8().constData(), -1,
+            &stmt, nullptr);
+        QStringList spalten;
+        while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            const auto text = [&](int n) {
+                return QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, n)));
+            };
+            spalten << QStringLiteral("\"%1\" %2%3")
+                           .arg(text(1), text(2),
+                                sqlite3_column_int(stmt, 5) == 1 ? QStringLiteral(" PRIMARY KEY")
+                                                                 : QString());
+            rc = SQLITE_OK;
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE) return DatabaseError(db, rc, cnArchiv_.MessageName());
+        if (Status s = cnArchiv_.Execute(
+                QStringLiteral("CREATE TABLE main.\"tolva_%1\" (%2)")
+                    .arg(QString::fromUtf8(t), spalten.join(QStringLiteral(", "))));
+            !s.ok())
+            return s;
+    }
+    return cnArchiv_.Execute(QStringLiteral(
+        "INSERT INTO main.tolva_Konten SELECT * FROM quelle.Konten k WHERE k.id NOT IN (SELECT id "
+        "FROM main.Konten) AND k.id IN (SELECT KontoID FROM main.\"Umsätze\" UNION SELECT "
+        "KontoID FROM main.UmsZusatz UNION SELECT KontoID FROM main.\"OffeneUmsätze\" UNION "
+        "SELECT KontoID FROM main.\"Aufträge\" UNION SELECT KontoID FROM "
+        "main.\"SammelAufträge\"); "
+        "INSERT INTO main.tolva_BankDaten SELECT * FROM quelle.BankDaten b WHERE b.id IN (SELECT "
+        "bankID FROM main.tolva_Konten) AND b.id NOT IN (SELECT id FROM main.BankDaten);"));
 }
 
 Status ArchiveRun::WriteDescription() {

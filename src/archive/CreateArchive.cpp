@@ -78,6 +78,7 @@ Status ArchiveRun::RunSteps() {
     ReportAccounts();
     if (Status s = CopyOrders(); !s.ok()) return s;
     if (Status s = CopyCollectiveOrders(); !s.ok()) return s;
+    if (Status s = CopyReferredAccounts(); !s.ok()) return s;
     if (Status s = WriteDescription(); !s.ok()) return s;
     g_.bEntfernen = false;  // from here on nothing is deleted from the user database
     if (Status s = CopyMasterData(); !s.ok()) return s;
