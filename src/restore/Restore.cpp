@@ -39,10 +39,15 @@ Status OpenWithArchive(Connection& cn, const RestoreChoice& wahl) {
 
 // Whether the archive holds anything of the account: its row or rows that refer to it.
 Result<bool> ArchiveHasAccount(Connection& cn, const QString& sArchiv, qint64 id) {
-    for (const char* t : {"Konten", "Umsätze", "OffeneUmsätze", "Aufträge", "SammelAufträge"}) {
+    Result<bool> bVerwiesen = ArchiveHasTable(cn.Handle(), kVerwiesenKonten);
+    if (!bVerwiesen.ok()) return bVerwiesen.error();
+    for (const char* t : {"Konten", kVerwiesenKonten, "Umsätze", "UmsZusatz", "OffeneUmsätze",
+                          "Aufträge", "SammelAufträge"}) {
         const QString sTabelle = QString::fromUtf8(t);
-        const QString sFeld =
-            sTabelle == QLatin1String("Konten") ? QStringLiteral("id") : QStringLiteral("KontoID");
+        if (sTabelle == QLatin1String(kVerwiesenKonten) && !bVerwiesen.value()) continue;
+        const QString sFeld = sTabelle.endsWith(QLatin1String("Konten"))
+                                  ? QStringLiteral("id")
+                                  : QStringLiteral("KontoID");
         Result<qint64> da =
             FirstInt(cn.Handle(),
                      QStringLiteral("SELECT 1 FROM archiv.\"%1\" WHERE %2 = %3 LIMIT 1")
@@ -87,12 +92,23 @@ Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl, Conne
     return zaehler;
 }
 
-bool AskRestore(const RestoreChoice& wahl, const std::vector<RestoreCount>& zaehler) {
+// The question before a restore: per table what goes back, what is there already and what
+// was edited since.
+bool AskRestore(const RestoreChoice& wahl, const std::vector<RestoreCount>& plan) {
     const QLocale deutsch(QLocale::German);
     QString sListe;
-    for (const RestoreCount& z : zaehler)
-        if (z.lImArchiv > 0)
-            sListe += QStringLiteral("    %1 %2\r\n").arg(deutsch.toString(z.lImArchiv), z.sName);
+    for (const RestoreCount& z : plan) {
+        if (z.lImArchiv == 0 || !IsMovedTable(z.sTabelle)) continue;
+        sListe += QStringLiteral("    %1: %2 zurück").arg(z.sName, deutsch.toString(z.lZurueck));
+        if (z.lNeueIds > 0)
+            sListe += QStringLiteral(" (%1 unter neuen Nummern)").arg(deutsch.toString(z.lNeueIds));
+        if (z.lVorhanden > 0)
+            sListe += QStringLiteral(", %1 schon vorhanden").arg(deutsch.toString(z.lVorhanden));
+        if (z.lGeaendert > 0)
+            sListe += QStringLiteral(", %1 seitdem geändert (bleiben, wie sie sind)")
+                          .arg(deutsch.toString(z.lGeaendert));
+        sListe += QStringLiteral("\r\n");
+    }
     QString sKonten;
     if (wahl.konten) {
         QStringList ids;
@@ -104,13 +120,29 @@ bool AskRestore(const RestoreChoice& wahl, const std::vector<RestoreCount>& zaeh
     const QString sText =
         QStringLiteral(
             "Aus dem Archiv „%1“%2 werden in die Datenbank „%3“ zurückgeholt:\r\n"
-            "\r\n%4\r\nWas dort schon steht, wird übersprungen.%5\r\n\r\n"
+            "\r\n%4\r\nWas dort schon steht, wird übersprungen; was seitdem geändert wurde, "
+            "bleibt, wie es ist.%5\r\n\r\n"
             "Daten jetzt zurückholen?")
             .arg(wahl.sArchiv, sKonten, wahl.sDatenbank, sListe,
                  wahl.bSichern ? QStringLiteral(" Vorher wird die Datenbank gesichert.")
                                : QStringLiteral(" Eine Datensicherung wird nicht erstellt."));
     return Host().ShowMessage(sText, vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) ==
            vbYes;
+}
+
+// The whole plan of a restore without writing: a read transaction, every decision, rolled
+// back. Refusals come as they would in the restore.
+Result<std::vector<RestoreCount>> PlanRestore(Connection& cn, const RestoreChoice& wahl,
+                                              const std::map<QString, qint64>& vorab) {
+    if (Status s = cn.Execute(QStringLiteral("BEGIN")); !s.ok()) return s.error();
+    Result<std::vector<RestoreCount>> plan = Error{QString()};
+    const RestoreProgress still;
+    {
+        RestoreRun lauf(cn, wahl, still, vorab);
+        plan = lauf.Run(false);
+    }
+    (void)cn.Execute(QStringLiteral("ROLLBACK"));
+    return plan;
 }
 
 // The backup of a restore: a name of its own beside the user database that no run uses and
@@ -165,6 +197,13 @@ Result<std::vector<RestoreCount>> CountArchiveRows(const RestoreChoice& wahl) {
     return CheckAndCount(Absolute(wahl), cn);
 }
 
+Result<std::vector<MissingAccount>> FindMissingAccounts(const RestoreChoice& wahl) {
+    Connection cn;
+    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(Absolute(wahl), cn);
+    if (!zaehler.ok()) return zaehler.error();
+    return MissingAccountsOf(cn, Absolute(wahl));
+}
+
 Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
                                    const RestoreProgress& fortschritt) {
     const RestoreChoice wahl = Absolute(auswahl);
@@ -181,8 +220,12 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
         return Error{QStringLiteral("Im Archiv „%1“ stehen für diese Auswahl keine Daten; es "
                                     "wurde nichts zurückgeholt.")
                          .arg(wahl.sArchiv)};
-    if (wahl.bFragen && !AskRestore(wahl, zaehler.value()))
-        return Error{QString(), kCodeNichtGewollt};
+    if (wahl.bProbe || wahl.bFragen) {
+        Result<std::vector<RestoreCount>> plan = PlanRestore(cn, wahl, vorab);
+        if (!plan.ok()) return plan.error();
+        if (wahl.bProbe) return RestoreReport{plan.value(), QString()};
+        if (!AskRestore(wahl, plan.value())) return Error{QString(), kCodeNichtGewollt};
+    }
 
     if (Status s = CheckCancel(); !s.ok()) return s.error();
     const auto zeile = [&](const QString& s) {
@@ -210,7 +253,7 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     {
         // The run's functions and temporary tables go with it, before the connection closes.
         RestoreRun lauf(cn, wahl, fortschritt, vorab);
-        Result<std::vector<RestoreCount>> ergebnis = lauf.Run();
+        Result<std::vector<RestoreCount>> ergebnis = lauf.Run(true);
         if (ergebnis.ok())
             bericht.tabellen = ergebnis.value();
         else

@@ -48,7 +48,7 @@ struct RestoreCount {
     qint64 lVorhanden = 0;  // skipped: a live row equal in every field but the id
     qint64 lGeaendert = 0;  // skipped: the same booking, edited since; the live row is kept
     qint64 lNeueIds = 0;    // of lZurueck: with a fresh id
-    std::vector<qint64> geaendert;  // the live ids of the first rows edited since
+    std::vector<qint64> geaendert = {};  // the live ids of the first rows edited since
 };
 
 struct RestoreReport {
@@ -67,9 +67,9 @@ struct RestoreProgress {
 // An account that rows of the choice refer to but that the archive does not carry (archives
 // written before runs kept every referred account): what refers to it.
 struct MissingAccount {
-    qint64 id = 0;          // the id the rows carry
-    QStringList tabellen;   // as people call the rows ("gesendete Aufträge", ...)
-    qint64 lZeilen = 0;     // how many rows
+    qint64 id = 0;         // the id the rows carry
+    QStringList tabellen;  // as people call the rows ("gesendete Aufträge", ...)
+    qint64 lZeilen = 0;    // how many rows
 };
 
 // The rows of the choice in the archive, per table, for the question before a restore. Opens

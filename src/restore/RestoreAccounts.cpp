@@ -1,6 +1,7 @@
-// RestoreRun: the accounts, banks and categories that the moved rows refer to. An account is
-// never duplicated: archived rows attach to the live account that is the same account, and
-// only an account the user database lacks comes back.
+// RestoreRun: the accounts and banks that the moved rows refer to. An account is never
+// duplicated and never guessed: archived rows attach to the live account that is the same
+// account or that the user named, only an account the user database lacks comes back, and
+// rows of an account the archive does not carry are refused.
 #include "restore/RestoreRun.h"
 
 #include "archive/ModCrypt.h"
@@ -9,6 +10,7 @@
 #include "database/Connection.h"
 #include "database/SqlValue.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -25,24 +27,29 @@ struct Konto {
     QString sNummer;  // unscrambled
     qint64 lBankID = 0;
     bool bBank = false;  // bankID is not NULL
+    QString sQuelle;     // the table that holds it
 };
 
-// Per bank id what tells two banks apart: the bank code, else the name.
-using BankKeys = std::map<qint64, QString>;
+// Per bank id what tells two banks apart: the bank code, else the name; and where it stands.
+struct Bank {
+    QString sSchluessel;
+    QString sQuelle;
+};
+using Banks = std::map<qint64, Bank>;
 
 QString Unscrambled(const Query& q, int n) {
     return PlainText(Decrypt(q.Blob(n), false)).trimmed();
 }
 
-Result<std::vector<Konto>> ReadAccounts(sqlite3* db, const char* sSchema, const QString& sWo,
-                                        const QString& sDatei) {
+// The accounts of a table, in id order, that sWo lets through.
+Status ReadAccounts(sqlite3* db, const char* sSchema, const char* sTabelle, const QString& sWo,
+                    const QString& sDatei, std::vector<Konto>* konten) {
     Query q(db,
-            QStringLiteral("SELECT id, Nr, KontoName, KontoNummer, bankID FROM %1.Konten%2 "
+            QStringLiteral("SELECT id, Nr, KontoName, KontoNummer, bankID FROM %1.%2 k%3 "
                            "ORDER BY id")
-                .arg(QString::fromUtf8(sSchema), sWo)
+                .arg(QString::fromUtf8(sSchema), QuoteIdentifier(QString::fromUtf8(sTabelle)), sWo)
                 .toUtf8(),
             sDatei);
-    std::vector<Konto> konten;
     while (q.Next()) {
         Konto k;
         k.id = q.Int(0);
@@ -51,91 +58,188 @@ Result<std::vector<Konto>> ReadAccounts(sqlite3* db, const char* sSchema, const 
         k.sNummer = Unscrambled(q, 3);
         k.bBank = !q.IsNull(4);
         k.lBankID = q.Int(4);
-        konten.push_back(k);
+        k.sQuelle = QString::fromUtf8(sTabelle);
+        konten->push_back(k);
     }
-    if (!q.status().ok()) return q.status().error();
-    return konten;
+    return q.status();
 }
 
-Result<BankKeys> ReadBanks(sqlite3* db, const char* sSchema, const QString& sDatei) {
-    Query q(db, QStringLiteral("SELECT id, BLZ, Name FROM %1.BankDaten").arg(sSchema).toUtf8(),
+Status ReadBanks(sqlite3* db, const char* sSchema, const char* sTabelle, const QString& sDatei,
+                 Banks* banken) {
+    Query q(db,
+            QStringLiteral("SELECT id, BLZ, Name FROM %1.%2")
+                .arg(QString::fromUtf8(sSchema), QuoteIdentifier(QString::fromUtf8(sTabelle)))
+                .toUtf8(),
             sDatei);
-    BankKeys banken;
     while (q.Next()) {
         const QString sBlz = q.Text(1).trimmed();
-        banken[q.Int(0)] = sBlz.isEmpty() ? QStringLiteral("Name:") + q.Text(2).trimmed()
-                                          : QStringLiteral("BLZ:") + sBlz;
+        // A bank of BankDaten stands before one of the reference table.
+        banken->insert({q.Int(0),
+                        {sBlz.isEmpty() ? QStringLiteral("Name:") + q.Text(2).trimmed()
+                                        : QStringLiteral("BLZ:") + sBlz,
+                         QString::fromUtf8(sTabelle)}});
     }
-    if (!q.status().ok()) return q.status().error();
-    return banken;
+    return q.status();
 }
 
-QString BankKey(const BankKeys& banken, const Konto& k) {
+QString BankKey(const Banks& banken, const Konto& k) {
     if (!k.bBank) return QStringLiteral("#");
     const auto it = banken.find(k.lBankID);
-    return it != banken.end() ? it->second : QStringLiteral("#%1").arg(k.lBankID);
+    return it != banken.end() ? it->second.sSchluessel : QStringLiteral("#%1").arg(k.lBankID);
+}
+
+// "(SELECT id FROM archiv.Konten UNION SELECT id FROM archiv.tolva_Konten)" as the archive has.
+Result<QString> ArchiveAccountIds(sqlite3* db) {
+    Result<bool> verwiesen = ArchiveHasTable(db, kVerwiesenKonten);
+    if (!verwiesen.ok()) return verwiesen.error();
+    return verwiesen.value() ? QStringLiteral(
+                                   "(SELECT id FROM archiv.Konten UNION SELECT id FROM "
+                                   "archiv.%1)")
+                                   .arg(QString::fromUtf8(kVerwiesenKonten))
+                             : QStringLiteral("(SELECT id FROM archiv.Konten)");
 }
 
 }  // namespace
 
-Status RestoreRun::RestoreAccounts() {
-    const QString sArchiv = QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema));
-    const QString sWahl =
-        wahl_.konten ? QStringLiteral(" WHERE id IN (%1)").arg(IdList(*wahl_.konten)) : QString();
-    Result<std::vector<Konto>> archiv = ReadAccounts(db_, kArchivSchema, sWahl, sArchiv);
-    if (!archiv.ok()) return archiv.status();
-    Result<std::vector<Konto>> lebend = ReadAccounts(db_, "main", QString(), cn_.DataSource());
-    if (!lebend.ok()) return lebend.status();
-    Result<BankKeys> archivBanken = ReadBanks(db_, kArchivSchema, sArchiv);
-    if (!archivBanken.ok()) return archivBanken.status();
-    Result<BankKeys> lebendBanken = ReadBanks(db_, "main", cn_.DataSource());
-    if (!lebendBanken.ok()) return lebendBanken.status();
+Result<std::vector<MissingAccount>> MissingAccountsOf(Connection& cn, const RestoreChoice& wahl) {
+    sqlite3* db = cn.Handle();
+    const QString sArchiv = QString::fromUtf8(sqlite3_db_filename(db, kArchivSchema));
+    Result<QString> sKonten = ArchiveAccountIds(db);
+    if (!sKonten.ok()) return sKonten.error();
+    std::map<qint64, MissingAccount> fehlend;
+    for (const RestoreTable& t : kRestoreTables) {
+        const QString sTabelle = QString::fromUtf8(t.sTabelle);
+        if (sTabelle == QLatin1String("SammelEinzel")) continue;  // items refer to orders
+        Query q(db,
+                QStringLiteral("SELECT a.KontoID, count(*) FROM archiv.%1 a WHERE a.KontoID IS "
+                               "NOT NULL%2 AND a.KontoID NOT IN %3 GROUP BY a.KontoID")
+                    .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, {}),
+                         sKonten.value())
+                    .toUtf8(),
+                sArchiv);
+        while (q.Next()) {
+            const qint64 id = q.Int(0);
+            if (wahl.zuordnung.count(id)) continue;
+            MissingAccount& m = fehlend[id];
+            m.id = id;
+            m.tabellen << QString::fromUtf8(t.sName);
+            m.lZeilen += q.Int(1);
+        }
+        if (!q.status().ok()) return q.status().error();
+    }
+    std::vector<MissingAccount> liste;
+    for (auto& [id, m] : fehlend) liste.push_back(m);
+    return liste;
+}
 
-    const auto gleich = [&](const Konto& a, const Konto& l) {
-        return BankKey(archivBanken.value(), a) == BankKey(lebendBanken.value(), l) &&
-               a.sNummer == l.sNummer && (!a.sNummer.isEmpty() || a.sName == l.sName);
-    };
+Status RestoreRun::PlanAccounts() {
+    const QString sArchiv = QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema));
+    const QLocale deutsch(QLocale::German);
+
+    // Rows of an account the archive does not carry go nowhere the user has not named.
+    {
+        Result<std::vector<MissingAccount>> fehlend = MissingAccountsOf(cn_, wahl_);
+        if (!fehlend.ok()) return fehlend.status();
+        if (!fehlend.value().empty()) {
+            QStringList teile;
+            for (const MissingAccount& m : fehlend.value())
+                teile << QStringLiteral("%1 (%2 %3)")
+                             .arg(m.id)
+                             .arg(deutsch.toString(m.lZeilen),
+                                  m.tabellen.join(QStringLiteral(", ")));
+            return Status::Fail(
+                QStringLiteral("Das Archiv „%1“ enthält Einträge von Konten, die es selbst nicht "
+                               "enthält: %2. Zu welchem Konto der Datenbank sie gehören, lässt "
+                               "sich nicht sicher sagen; es wurde nichts zurückgeholt.")
+                    .arg(sArchiv, teile.join(QStringLiteral(", "))),
+                kCodeKontoFehlt);
+        }
+    }
+
+    std::vector<Konto> archiv;
+    if (Status s = ReadAccounts(db_, kArchivSchema, "Konten", QString(), sArchiv, &archiv); !s.ok())
+        return s;
+    Result<bool> bVerwiesen = ArchiveHasTable(db_, kVerwiesenKonten);
+    if (!bVerwiesen.ok()) return bVerwiesen.status();
+    if (bVerwiesen.value())
+        if (Status s =
+                ReadAccounts(db_, kArchivSchema, kVerwiesenKonten,
+                             QStringLiteral(" WHERE k.id NOT IN (SELECT id FROM archiv.Konten)"),
+                             sArchiv, &archiv);
+            !s.ok())
+            return s;
+    std::sort(archiv.begin(), archiv.end(),
+              [](const Konto& a, const Konto& b) { return a.id < b.id; });
+    std::vector<Konto> lebend;
+    if (Status s = ReadAccounts(db_, "main", "Konten", QString(), cn_.DataSource(), &lebend);
+        !s.ok())
+        return s;
+    Banks archivBanken;
+    Banks lebendBanken;
+    if (Status s = ReadBanks(db_, kArchivSchema, "BankDaten", sArchiv, &archivBanken); !s.ok())
+        return s;
+    Result<bool> bVerwieseneBanken = ArchiveHasTable(db_, kVerwiesenBanken);
+    if (!bVerwieseneBanken.ok()) return bVerwieseneBanken.status();
+    if (bVerwieseneBanken.value())
+        if (Status s = ReadBanks(db_, kArchivSchema, kVerwiesenBanken, sArchiv, &archivBanken);
+            !s.ok())
+            return s;
+    if (Status s = ReadBanks(db_, "main", "BankDaten", cn_.DataSource(), &lebendBanken); !s.ok())
+        return s;
+
     std::map<qint64, const Konto*> lebendNachId;
     std::set<qint64> nummern;
     qint64 lMaxId = 0;
     qint64 lMaxNr = 0;
-    for (const Konto& l : lebend.value()) {
+    for (const Konto& l : lebend) {
         lebendNachId[l.id] = &l;
         if (l.lNr) nummern.insert(*l.lNr);
         lMaxId = std::max(lMaxId, l.id);
         if (l.lNr) lMaxNr = std::max(lMaxNr, *l.lNr);
     }
-    for (const Konto& a : archiv.value()) lMaxId = std::max(lMaxId, a.id);
+    for (const Konto& a : archiv) lMaxId = std::max(lMaxId, a.id);
 
-    // First every decision, so that a refusal names every conflicting account.
-    struct Neu {
-        const Konto* a;
-        qint64 id;
+    // Accounts the user named.
+    for (const auto& [alt, ziel] : wahl_.zuordnung) {
+        if (!ziel) continue;
+        if (!lebendNachId.count(*ziel))
+            return Status::Fail(QStringLiteral("Das Konto %1, dem die Einträge des Kontos %2 "
+                                               "zugeordnet werden sollen, gibt es in der "
+                                               "Datenbank „%3“ nicht.")
+                                    .arg(*ziel)
+                                    .arg(alt)
+                                    .arg(cn_.DataSource()));
+        konten_[alt] = *ziel;
+    }
+
+    // Then every decision, so that a refusal names every conflicting account.
+    const auto gleich = [&](const Konto& a, const Konto& l) {
+        return BankKey(archivBanken, a) == BankKey(lebendBanken, l) && a.sNummer == l.sNummer &&
+               (!a.sNummer.isEmpty() || a.sName == l.sName);
     };
-    std::vector<Neu> neu;
+    std::vector<const Konto*> zurueck;
     std::vector<qint64> konflikte;
-    RestoreCount zaehler{QStringLiteral("Konten"), QStringLiteral("Konten")};
-    for (const Konto& a : archiv.value()) {
+    RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QStringLiteral("Konten"));
+    for (const Konto& a : archiv) {
+        if (wahl_.zuordnung.count(a.id)) continue;
+        if (wahl_.konten &&
+            std::find(wahl_.konten->begin(), wahl_.konten->end(), a.id) == wahl_.konten->end())
+            continue;
         ++zaehler.lImArchiv;
         const auto it = lebendNachId.find(a.id);
-        if (it != lebendNachId.end() && gleich(a, *it->second)) {
-            ++zaehler.lVorhanden;
-            continue;
-        }
-        const Konto* gleiches = nullptr;
-        for (const Konto& l : lebend.value())
-            if (gleich(a, l)) {
-                gleiches = &l;
-                break;
-            }
+        const Konto* gleiches =
+            it != lebendNachId.end() && gleich(a, *it->second) ? it->second : nullptr;
+        for (const Konto& l : lebend)
+            if (!gleiches && gleich(a, l)) gleiches = &l;
         if (gleiches) {
             konten_[a.id] = gleiches->id;
             ++zaehler.lVorhanden;
         } else if (it == lebendNachId.end()) {
-            neu.push_back({&a, a.id});
+            konten_[a.id] = a.id;
+            zurueck.push_back(&a);
         } else if (wahl_.bNeueIds) {
-            neu.push_back({&a, ++lMaxId});
-            konten_[a.id] = lMaxId;
+            konten_[a.id] = ++lMaxId;
+            zurueck.push_back(&a);
             ++zaehler.lNeueIds;
         } else {
             konflikte.push_back(a.id);
@@ -146,28 +250,28 @@ Status RestoreRun::RestoreAccounts() {
                                         konflikte.begin() + std::min<size_t>(konflikte.size(), 5));
         return Conflict(QStringLiteral("Konten"), static_cast<qint64>(konflikte.size()), erste);
     }
+    zaehler.lZurueck = static_cast<qint64>(zurueck.size());
 
     // The banks of the accounts that come back: the same bank of the user database, else the
-    // archive's row under its id when free (a fresh one with bNeueIds).
+    // archive's row under its id when free (a fresh one with fresh ids).
     std::map<qint64, qint64> bankZiel;  // archive bank id → live bank id
-    std::vector<std::pair<qint64, qint64>> neueBanken;
     std::vector<qint64> bankKonflikte;
     qint64 lMaxBank = 0;
-    for (const auto& [id, key] : lebendBanken.value()) lMaxBank = std::max(lMaxBank, id);
-    for (const auto& [id, key] : archivBanken.value()) lMaxBank = std::max(lMaxBank, id);
+    for (const auto& [id, b] : lebendBanken) lMaxBank = std::max(lMaxBank, id);
+    for (const auto& [id, b] : archivBanken) lMaxBank = std::max(lMaxBank, id);
     RestoreCount banken{QStringLiteral("BankDaten"), QStringLiteral("Banken")};
-    for (const Neu& n : neu) {
-        if (!n.a->bBank || bankZiel.count(n.a->lBankID)) continue;
-        const auto dort = archivBanken.value().find(n.a->lBankID);
-        if (dort == archivBanken.value().end()) continue;  // no row to bring: the id stays
+    for (const Konto* a : zurueck) {
+        if (!a->bBank || bankZiel.count(a->lBankID)) continue;
+        const auto dort = archivBanken.find(a->lBankID);
+        if (dort == archivBanken.end()) continue;  // no row to bring: the id stays
         qint64 lZiel = -1;
-        for (const auto& [id, key] : lebendBanken.value())
-            if (key == dort->second) {
+        for (const auto& [id, b] : lebendBanken)
+            if (b.sSchluessel == dort->second.sSchluessel) {
                 lZiel = id;
                 break;
             }
         if (lZiel < 0) {
-            if (!lebendBanken.value().count(dort->first)) {
+            if (!lebendBanken.count(dort->first)) {
                 lZiel = dort->first;
             } else if (wahl_.bNeueIds) {
                 lZiel = ++lMaxBank;
@@ -176,116 +280,46 @@ Status RestoreRun::RestoreAccounts() {
                 bankKonflikte.push_back(dort->first);
                 continue;
             }
-            neueBanken.emplace_back(dort->first, lZiel);
+            neueBanken_.push_back({dort->first, lZiel, dort->second.sQuelle, QString(), {}});
+            ++banken.lImArchiv;
+            ++banken.lZurueck;
         }
         bankZiel[dort->first] = lZiel;
     }
     if (!bankKonflikte.empty())
         return Conflict(QStringLiteral("Banken"), static_cast<qint64>(bankKonflikte.size()),
                         bankKonflikte);
-    const QStringList& bankSpalten = spalten_.at(QStringLiteral("BankDaten"));
-    for (const auto& [alt, ziel] : neueBanken) {
-        QStringList werte{QString::number(ziel)};
-        for (int i = 1; i < bankSpalten.size(); ++i)
-            werte << QStringLiteral("a.") + QuoteIdentifier(bankSpalten[i]);
-        Result<qint64> n =
-            InsertCounted(QStringLiteral("BankDaten"), werte,
-                          QStringLiteral("FROM archiv.BankDaten a WHERE a.id = %1").arg(alt));
-        if (!n.ok()) return n.status();
-        ++banken.lImArchiv;
-        banken.lZurueck += n.value();
-    }
+    if (banken.lZurueck > 0) zaehler_.push_back(banken);
 
     // The accounts: their number when no live account has it, else the next above all.
-    const QStringList& spalten = spalten_.at(QStringLiteral("Konten"));
-    for (const Neu& n : neu) {
+    for (const Konto* a : zurueck) {
         QString sNr = QStringLiteral("NULL");
-        if (n.a->lNr) {
-            const qint64 lNr = nummern.count(*n.a->lNr) ? ++lMaxNr : *n.a->lNr;
+        if (a->lNr) {
+            const qint64 lNr = nummern.count(*a->lNr) ? ++lMaxNr : *a->lNr;
             nummern.insert(lNr);
             lMaxNr = std::max(lMaxNr, lNr);
             sNr = QString::number(lNr);
         }
-        QStringList werte{QString::number(n.id)};
-        for (int i = 1; i < spalten.size(); ++i) {
-            QString sWert = QStringLiteral("a.") + QuoteIdentifier(spalten[i]);
-            if (spalten[i].compare(QLatin1String("Nr"), Qt::CaseInsensitive) == 0) sWert = sNr;
-            const auto bank = bankZiel.find(n.a->lBankID);
-            if (spalten[i].compare(QLatin1String("bankID"), Qt::CaseInsensitive) == 0 &&
-                n.a->bBank && bank != bankZiel.end())
-                sWert = QString::number(bank->second);
-            werte << sWert;
-        }
-        Result<qint64> r =
-            InsertCounted(QStringLiteral("Konten"), werte,
-                          QStringLiteral("FROM archiv.Konten a WHERE a.id = %1").arg(n.a->id));
-        if (!r.ok()) return r.status();
-        zaehler.lZurueck += r.value();
+        std::optional<qint64> bank;
+        if (a->bBank && bankZiel.count(a->lBankID)) bank = bankZiel.at(a->lBankID);
+        neueKonten_.push_back({a->id, konten_.at(a->id), a->sQuelle, sNr, bank});
     }
-    if (Status s = VerifyInserted(QStringLiteral("Konten")); !s.ok()) return s;
-    if (Status s = VerifyInserted(QStringLiteral("BankDaten")); !s.ok()) return s;
-
-    // Rows of accounts that attach elsewhere follow them.
-    if (!konten_.empty()) {
-        QStringList paare;
-        for (const auto& [alt, ziel] : konten_)
-            paare << QStringLiteral("(%1,%2)").arg(alt).arg(ziel);
-        if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS temp.tolva_konten; CREATE TABLE "
-                                           "temp.tolva_konten(alt INTEGER PRIMARY KEY, neu "
-                                           "INTEGER); INSERT INTO temp.tolva_konten VALUES %1")
-                                .arg(paare.join(QLatin1Char(','))));
-            !s.ok())
-            return s;
-    }
-    if (fortschritt_.onLine && zaehler.lImArchiv > 0) {
-        QString sZeile = QStringLiteral("%1 Konten zugeordnet").arg(zaehler.lVorhanden);
-        if (zaehler.lZurueck > 0)
-            sZeile += QStringLiteral(", %1 Konten neu angelegt").arg(zaehler.lZurueck);
-        fortschritt_.onLine(sZeile);
-    }
-    zaehler_.push_back(zaehler);
-    if (banken.lZurueck > 0) zaehler_.push_back(banken);
     return Status::Ok();
 }
 
-Status RestoreRun::RestoreCategories() {
-    // Runs never remove categories; a restore brings back only those that restored bookings
-    // refer to (and their parents) and the user database has lost since.
-    Result<qint64> fehlend = QueryInt(
-        QStringLiteral("SELECT count(*) FROM archiv.Kategorien a WHERE NOT EXISTS (SELECT 1 FROM "
-                       "main.Kategorien l WHERE l.id = a.id)"));
-    if (!fehlend.ok()) return fehlend.status();
-    if (fehlend.value() == 0) return Status::Ok();
-    const QString sWahl = ChoiceCondition(QStringLiteral("Umsätze"), wahl_, konten_);
-    if (Status s = Exec(
-            QStringLiteral(
-                "DROP TABLE IF EXISTS temp.tolva_kategorien; "
-                "CREATE TABLE temp.tolva_kategorien(id INTEGER PRIMARY KEY); "
-                "INSERT INTO temp.tolva_kategorien WITH RECURSIVE noetig(id) AS (SELECT DISTINCT "
-                "a.KategorieID FROM archiv.\"Umsätze\" a WHERE a.KategorieID IS NOT NULL%1 UNION "
-                "SELECT k.ParentID FROM archiv.Kategorien k JOIN noetig n ON k.id = n.id WHERE "
-                "k.ParentID IS NOT NULL) SELECT k.id FROM archiv.Kategorien k WHERE k.id IN "
-                "(SELECT "
-                "id FROM noetig) AND NOT EXISTS (SELECT 1 FROM main.Kategorien l WHERE l.id = "
-                "k.id)")
-                .arg(sWahl));
-        !s.ok())
+Status RestoreRun::InsertAccounts() {
+    if (Status s = InsertPlanned(QStringLiteral("BankDaten"), neueBanken_, "bankID"); !s.ok())
         return s;
-    const QStringList& spalten = spalten_.at(QStringLiteral("Kategorien"));
-    QStringList werte;
-    for (const QString& sSpalte : spalten) werte << QStringLiteral("a.") + QuoteIdentifier(sSpalte);
-    Result<qint64> n = InsertCounted(
-        QStringLiteral("Kategorien"), werte,
-        QStringLiteral("FROM temp.tolva_kategorien z CROSS JOIN archiv.Kategorien a ON a.id = "
-                       "z.id ORDER BY z.id"));
-    if (!n.ok()) return n.status();
-    if (Status s = VerifyInserted(QStringLiteral("Kategorien")); !s.ok()) return s;
-    if (Status s = Exec(QStringLiteral("DROP TABLE temp.tolva_kategorien")); !s.ok()) return s;
-    if (n.value() > 0) {
-        if (fortschritt_.onLine)
-            fortschritt_.onLine(QStringLiteral("%1 Kategorien zurückgeholt").arg(n.value()));
-        zaehler_.push_back({QStringLiteral("Kategorien"), QStringLiteral("Kategorien"), n.value(),
-                            n.value(), 0, 0});
+    if (Status s = InsertPlanned(QStringLiteral("Konten"), neueKonten_, "bankID"); !s.ok())
+        return s;
+    if (fortschritt_.onLine) {
+        const RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QStringLiteral("Konten"));
+        if (zaehler.lImArchiv > 0) {
+            QString sZeile = QStringLiteral("%1 Konten zugeordnet").arg(zaehler.lVorhanden);
+            if (zaehler.lZurueck > 0)
+                sZeile += QStringLiteral(", %1 Konten neu angelegt").arg(zaehler.lZurueck);
+            fortschritt_.onLine(sZeile);
+        }
     }
     return Status::Ok();
 }

@@ -58,8 +58,8 @@ namespace tolva {
 // it commits.
 struct IdentityRow {
     qint64 id = 0;
-    quint64 lInhalt = 0;     // hash of every field but the id, references mapped
-    quint64 lSchluessel = 0; // hash of the identity key, when bSchluessel
+    quint64 lInhalt = 0;      // hash of every field but the id, references mapped
+    quint64 lSchluessel = 0;  // hash of the identity key, when bSchluessel
     bool bSchluessel = false;
 };
 

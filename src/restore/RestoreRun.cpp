@@ -35,6 +35,11 @@ void TallyRestoredRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc > 0) sqlite3_result_value(ctx, argv[0]);
 }
 
+// tolva_inhalt(fields...): the hash of the fields, as an integer.
+void ContentHash(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(RowHash(argc, argv)));
+}
+
 // tolva_eingefuegt(id): whether the id is one the run inserted into the table read back.
 void InsertedRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
@@ -58,6 +63,12 @@ QString ArchiveFileName(sqlite3* db) {
 }
 
 }  // namespace
+
+bool IsMovedTable(const QString& sTabelle) {
+    return std::any_of(
+        std::begin(kRestoreTables), std::end(kRestoreTables),
+        [&](const RestoreTable& t) { return sTabelle == QString::fromUtf8(t.sTabelle); });
+}
 
 Status AttachArchive(Connection& cn, const QString& sArchiv) {
     // Read-only by URI: the archive's bytes never change, and no hot journal beside it is
@@ -117,6 +128,25 @@ Status CheckRestoreTables(Connection& cn) {
     Result<qint64> version =
         FirstInt(db, QStringLiteral("SELECT Version FROM main.Optionen"), cn.DataSource());
     if (!version.ok()) return version.status();
+    // The reference tables of newer archives hold rows of Konten and BankDaten.
+    for (const auto& [sVerwiesen, sWie] :
+         {std::pair{kVerwiesenKonten, "Konten"}, std::pair{kVerwiesenBanken, "BankDaten"}}) {
+        Result<bool> da = ArchiveHasTable(db, sVerwiesen);
+        if (!da.ok()) return da.status();
+        if (!da.value()) continue;
+        Result<QStringList> hier = Columns(db, "main", QString::fromUtf8(sWie), cn.DataSource());
+        if (!hier.ok()) return hier.status();
+        Result<QStringList> dort =
+            Columns(db, kArchivSchema, QString::fromUtf8(sVerwiesen), sArchiv);
+        if (!dort.ok()) return dort.status();
+        if (hier.value() != dort.value())
+            return Status::Fail(
+                QStringLiteral("Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) als die "
+                               "Tabelle %4 der Datenbank (%5). Es wurde nichts zurückgeholt.")
+                    .arg(QString::fromUtf8(sVerwiesen), sArchiv,
+                         dort.value().join(QStringLiteral(", ")), QString::fromUtf8(sWie),
+                         hier.value().join(QStringLiteral(", "))));
+    }
     Result<qint64> archivVersion =
         FirstInt(db, QStringLiteral("SELECT Version FROM archiv.Optionen"), sArchiv);
     if (!archivVersion.ok()) return archivVersion.status();
@@ -153,6 +183,16 @@ Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei) 
     return qint64{0};
 }
 
+Result<bool> ArchiveHasTable(sqlite3* db, const char* sTabelle) {
+    Result<qint64> n = FirstInt(db,
+                                QStringLiteral("SELECT count(*) FROM archiv.sqlite_master WHERE "
+                                               "type = 'table' AND name = %1")
+                                    .arg(SqlText(QString::fromUtf8(sTabelle))),
+                                ArchiveFileName(db));
+    if (!n.ok()) return n.error();
+    return n.value() > 0;
+}
+
 QString IdList(const std::vector<qint64>& ids) {
     QStringList teile;
     for (qint64 id : ids) teile << QString::number(id);
@@ -181,13 +221,14 @@ RestoreRun::~RestoreRun() {
                                nullptr, nullptr);
     sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
+    sqlite3_create_function_v2(db_, "tolva_inhalt", -1, SQLITE_UTF8, nullptr, nullptr, nullptr,
+                               nullptr, nullptr);
     for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
         sqlite3_exec(db_, QStringLiteral("DROP TABLE IF EXISTS temp.tolva_z%1").arg(i).toUtf8(),
                      nullptr, nullptr, nullptr);
-    sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_konten", nullptr, nullptr, nullptr);
 }
 
-Result<std::vector<RestoreCount>> RestoreRun::Run() {
+Result<std::vector<RestoreCount>> RestoreRun::Run(bool bSchreiben) {
     int rc = sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, this,
                                         TallyRestoredRow, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
@@ -196,6 +237,9 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, this, InsertedRow,
                                         nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db_, "tolva_inhalt", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                        nullptr, ContentHash, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = RegisterChecksum(db_);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
     QStringList tabellen;
@@ -209,11 +253,59 @@ Result<std::vector<RestoreCount>> RestoreRun::Run() {
     // The bar goes over every row twice: once looked at, once stored.
     Tick();
 
-    if (Status s = RestoreAccounts(); !s.ok()) return s.error();
+    // Every decision first, so that a refusal comes before anything is written.
+    if (Status s = PlanAccounts(); !s.ok()) return s.error();
+    if (Status s = PlanCategories(); !s.ok()) return s.error();
+    if (Status s = CheckItemsHaveOrders(); !s.ok()) return s.error();
     for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
-        if (Status s = RestoreRows(kRestoreTables[i], i); !s.ok()) return s.error();
-    if (Status s = RestoreCategories(); !s.ok()) return s.error();
-    return zaehler_;
+        if (Status s = PlanRows(kRestoreTables[i], i); !s.ok()) return s.error();
+    if (bSchreiben) {
+        if (Status s = InsertAccounts(); !s.ok()) return s.error();
+        if (Status s = InsertCategories(); !s.ok()) return s.error();
+        for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
+            if (Status s = InsertRows(kRestoreTables[i], i); !s.ok()) return s.error();
+    }
+    std::vector<RestoreCount> ergebnis;
+    for (const RestoreCount& z : zaehler_)
+        if (z.lImArchiv > 0 || z.lZurueck > 0 || IsMovedTable(z.sTabelle) ||
+            z.sTabelle == QLatin1String("Konten"))
+            ergebnis.push_back(z);
+    return ergebnis;
+}
+
+RestoreCount& RestoreRun::Counts(const QString& sTabelle, const QString& sName) {
+    for (RestoreCount& z : zaehler_)
+        if (z.sTabelle == sTabelle) return z;
+    zaehler_.push_back({sTabelle, sName});
+    return zaehler_.back();
+}
+
+Status RestoreRun::InsertPlanned(const QString& sTabelle, const std::vector<NeueZeile>& zeilen,
+                                 const char* sVerweis) {
+    const QStringList& spalten = spalten_.at(sTabelle);
+    for (const NeueZeile& n : zeilen) {
+        QStringList werte{QString::number(n.id)};
+        for (int i = 1; i < spalten.size(); ++i) {
+            QString sWert = QStringLiteral("a.") + QuoteIdentifier(spalten[i]);
+            if (!n.sNr.isEmpty() &&
+                spalten[i].compare(QLatin1String("Nr"), Qt::CaseInsensitive) == 0)
+                sWert = n.sNr;
+            if (n.verweis && spalten[i].compare(QLatin1String(sVerweis), Qt::CaseInsensitive) == 0)
+                sWert = QString::number(*n.verweis);
+            werte << sWert;
+        }
+        Result<qint64> r = InsertCounted(sTabelle, werte,
+                                         QStringLiteral("FROM archiv.%1 a WHERE a.id = %2")
+                                             .arg(QuoteIdentifier(n.sQuelle))
+                                             .arg(n.alt));
+        if (!r.ok()) return r.status();
+        if (r.value() != 1)
+            return Status::Fail(QStringLiteral("Der Eintrag %1 der Tabelle %2 ist im Archiv nicht "
+                                               "zu lesen. Es wurde nichts zurückgeholt.")
+                                    .arg(n.alt)
+                                    .arg(n.sQuelle));
+    }
+    return VerifyInserted(sTabelle);
 }
 
 void RestoreRun::CountRow(qint64 id, quint64 lHash) {

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 struct sqlite3;
@@ -21,6 +22,10 @@ class Connection;
 
 // The schema name under which the archive is attached to the user database's connection.
 inline constexpr const char* kArchivSchema = "archiv";
+// The archive's tables of the accounts and banks that archived rows refer to besides those
+// of Konten and BankDaten; archives made before runs wrote them lack them.
+inline constexpr const char* kVerwiesenKonten = "tolva_Konten";
+inline constexpr const char* kVerwiesenBanken = "tolva_BankDaten";
 
 // The tables of moved rows in the order they go back (collective orders before their items),
 // with what people call their rows.
@@ -35,10 +40,18 @@ inline constexpr RestoreTable kRestoreTables[] = {{"Umsätze", "Umsätze"},
                                                   {"SammelAufträge", "gesendete Sammelaufträge"},
                                                   {"SammelEinzel", "Einzelaufträge"}};
 
+// Whether the table is one of kRestoreTables.
+bool IsMovedTable(const QString& sTabelle);
 // The first field of the first row of sql as a number (0 without a row); failures name sDatei.
 Result<qint64> FirstInt(sqlite3* db, const QString& sql, const QString& sDatei);
 // "1,2,3".
 QString IdList(const std::vector<qint64>& ids);
+// Whether the attached archive has the table (the reference tables of newer archives).
+Result<bool> ArchiveHasTable(sqlite3* db, const char* sTabelle);
+
+// The accounts that rows of the choice refer to and that neither the archive carries nor
+// wahl.zuordnung names (see FindMissingAccounts).
+Result<std::vector<MissingAccount>> MissingAccountsOf(Connection& cn, const RestoreChoice& wahl);
 
 // Attaches the archive file read-only ("?mode=ro") as "archiv", keyed like every file of the
 // component. Precondition: cn was opened with URI names allowed and is not in a transaction.
@@ -50,9 +63,10 @@ Status AttachArchive(Connection& cn, const QString& sArchiv);
 // the checks read back). Fails with a German message naming the table.
 Status CheckRestoreTables(Connection& cn);
 
-// " AND <the choice's accounts>" on archive row "a" of the table; empty for all accounts.
-// Items go with their collective order: the archive's, else the user database's, whose
-// account is the chosen account's live id (konten: archive id → live id where they differ).
+// " AND <the choice>" on archive row "a" of the table; empty for every row. The choice is
+// wahl.konten (else every account) less the accounts wahl.zuordnung leaves out. Items go with
+// their collective order: the archive's, else the user database's, whose account is a chosen
+// account's live id (konten: archive id → live id where known).
 QString ChoiceCondition(const QString& sTabelle, const RestoreChoice& wahl,
                         const std::map<qint64, qint64>& konten);
 
@@ -60,20 +74,23 @@ QString ChoiceCondition(const QString& sTabelle, const RestoreChoice& wahl,
 Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
                              const std::map<qint64, qint64>& konten = {});
 
-// One restore inside the open transaction of cn. Not copyable; single use.
+// One restore inside the open transaction of cn: first every decision (the plan), then, when
+// asked to, the inserts. Not copyable; single use.
 class RestoreRun {
   public:
     // vorab: per table the rows of the choice in the archive (CountSelected before the
-    // transaction), for the progress bar and the counts.
+    // transaction), for the progress bar.
     RestoreRun(Connection& cn, const RestoreChoice& wahl, const RestoreProgress& fortschritt,
                std::map<QString, qint64> vorab);
     ~RestoreRun();
     RestoreRun(const RestoreRun&) = delete;
     RestoreRun& operator=(const RestoreRun&) = delete;
 
-    // Accounts, banks, the six tables of moved rows and the categories they need, each
-    // inserted row checked; the report's counts. On failure the caller rolls back.
-    Result<std::vector<RestoreCount>> Run();
+    // Plans where every row of the choice goes (accounts, banks, categories, the six tables)
+    // and, with bSchreiben, inserts what goes back, each inserted row checked. Returns the
+    // report's counts. A refusal (conflict, missing account) comes before any insert; on any
+    // failure the caller rolls back.
+    Result<std::vector<RestoreCount>> Run(bool bSchreiben);
 
     // For the row functions of the statements: one inserted row with its hash, one row
     // looked at.
@@ -83,22 +100,36 @@ class RestoreRun {
     void Tick();
 
   private:
-    // Accounts and banks (RestoreAccounts.cpp): fills konten_ and inserts what is missing.
-    Status RestoreAccounts();
-    Status RestoreCategories();
-    // One table of moved rows (RestoreRows.cpp).
-    Status RestoreRows(const RestoreTable& tabelle, int lNummer);
-    // The condition on archive row "a" that no live row equals it (see RestoreRows.cpp).
-    QString Missing(const QString& qT, const QString& sGleich) const;
-    // The table's progress line, and its counts into the report.
+    struct NeueZeile {                  // an account, bank or category that comes back
+        qint64 alt = 0;                 // its id in the archive
+        qint64 id = 0;                  // its id in the user database
+        QString sQuelle;                // the archive's table that holds it
+        QString sNr;                    // accounts: the Nr it gets, as SQL
+        std::optional<qint64> verweis;  // accounts: bankID; categories: ParentID, mapped
+    };
+
+    // Accounts and banks (RestoreAccounts.cpp): fills konten_ and plans what comes back.
+    Status PlanAccounts();
+    Status InsertAccounts();
+    // Categories by name path (RestoreCategories.cpp): fills kategorien_.
+    Status PlanCategories();
+    Status InsertCategories();
+    // One table of moved rows (RestoreRows.cpp): its rows paired and written into its
+    // decision table, conflicts found and fresh ids handed out; then the inserts.
+    Status PlanRows(const RestoreTable& tabelle, int lNummer);
+    Status InsertRows(const RestoreTable& tabelle, int lNummer);
+    // Items whose collective order is neither in the archive nor in the user database.
+    Status CheckItemsHaveOrders();
+    // The table's progress line.
     void Report(const RestoreCount& zaehler);
-    // The expression a column of archive row "a" goes back with: a reference that follows a
-    // row which came back under another id, else the column itself.
-    QString MappedColumn(const QString& sTabelle, const QString& sSpalte) const;
     // Inserts the rows of "SELECT <ausdruecke> <sRest>" into main.<sTabelle>, counting and
     // hashing each in the statement; checks the count of changes and adds to the table's tally.
     Result<qint64> InsertCounted(const QString& sTabelle, const QStringList& ausdruecke,
                                  const QString& sRest);
+    // Inserts the planned accounts, banks or categories from their archive tables.
+    // sVerweis: the column that NeueZeile::verweis replaces; Nr is replaced by sNr when given.
+    Status InsertPlanned(const QString& sTabelle, const std::vector<NeueZeile>& zeilen,
+                         const char* sVerweis);
     // Reads every row inserted into main.<sTabelle> so far back by its id and compares count
     // and checksum with the tally. Ids close together are read in one pass over their range;
     // scattered ones through a temporary table of them.
@@ -107,6 +138,7 @@ class RestoreRun {
     Status Conflict(const QString& sName, qint64 lAnzahl, const std::vector<qint64>& ids) const;
     Status Exec(const QString& sql);
     Result<qint64> QueryInt(const QString& sql);
+    RestoreCount& Counts(const QString& sTabelle, const QString& sName);
 
     Connection& cn_;
     sqlite3* db_;
@@ -114,8 +146,13 @@ class RestoreRun {
     const RestoreProgress& fortschritt_;
     std::map<QString, QStringList> spalten_;  // per table its columns, in order
     std::map<QString, qint64> vorab_;
-    std::map<qint64, qint64> konten_;         // archive account id → live id, where they differ
-    bool bSammelVerschoben_ = false;          // a collective order came back under another id
+    // Plan: archive id → id in the user database.
+    std::map<qint64, qint64> konten_;      // every account of the choice
+    std::map<qint64, qint64> kategorien_;  // categories bookings of the choice refer to
+    std::map<qint64, qint64> sammel_;      // collective orders of the choice
+    std::vector<NeueZeile> neueBanken_;
+    std::vector<NeueZeile> neueKonten_;
+    std::vector<NeueZeile> neueKategorien_;
     std::map<QString, Pruefsumme> gezaehlt_;  // per table: what the inserts tallied
     std::vector<RestoreCount> zaehler_;
     qint64 lGesamt_ = 0;  // rows the progress bar goes over
