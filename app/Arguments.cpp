@@ -34,6 +34,10 @@ QString Arguments::Value(const QString& sName) const {
     return parser_ ? parser_->value(sName) : QString();
 }
 
+QStringList Arguments::Values(const QString& sName) const {
+    return parser_ ? parser_->values(sName) : QStringList();
+}
+
 QString HelpText(const CommandDefinition& befehl) {
     QString s = Usage(befehl) + QStringLiteral("\n\n") + befehl.sZweck + QStringLiteral("\n");
     if (!befehl.optionen.empty()) s += QStringLiteral("\nOptionen:\n");

@@ -51,6 +51,7 @@ class Arguments {
   public:
     bool Has(const QString& sName) const;
     QString Value(const QString& sName) const;
+    QStringList Values(const QString& sName) const;  // every value of a repeated option
     bool Flag(const QString& sName) const { return Has(sName); }
     const QStringList& positionen() const { return positionen_; }
 

@@ -9,29 +9,88 @@
 #include "restore/Restore.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace tolva {
 namespace {
 
-// Per table what went back and what was there already, in aligned columns.
-void PrintReport(const RestoreReport& bericht) {
+// Per table what goes back, what was there already and what was edited since, in aligned
+// columns; then the first edited rows by their ids in the database.
+void PrintReport(const RestoreReport& bericht, bool bProbe) {
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4")
+    if (bProbe) out << "Probelauf: es wurde nichts geändert.\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5")
                .arg(QStringLiteral("Tabelle").leftJustified(26), QStringLiteral("im Archiv"),
-                    QStringLiteral("zurückgeholt"), QStringLiteral("übersprungen"))
+                    bProbe ? QStringLiteral(" ginge zurück") : QStringLiteral("zurückgeholt"),
+                    QStringLiteral("schon da"), QStringLiteral("seitdem geändert"))
         << '\n';
     for (const RestoreCount& z : bericht.tabellen) {
-        out << QStringLiteral("%1 %2 %3 %4")
+        out << QStringLiteral("%1 %2 %3 %4 %5")
                    .arg(z.sName.leftJustified(26))
                    .arg(z.lImArchiv, 9)
                    .arg(z.lZurueck, 12)
-                   .arg(z.lVorhanden, 12);
+                   .arg(z.lVorhanden, 9)
+                   .arg(z.lGeaendert, 16);
         if (z.lNeueIds > 0) out << QStringLiteral("  (%1 unter neuen Nummern)").arg(z.lNeueIds);
         out << '\n';
     }
+    for (const RestoreCount& z : bericht.tabellen) {
+        if (z.geaendert.empty()) continue;
+        QStringList ids;
+        for (qint64 id : z.geaendert) ids << QString::number(id);
+        out << QStringLiteral("Seitdem geändert und behalten (%1): Nummer %2%3\n")
+                   .arg(z.sName, ids.join(QStringLiteral(", ")),
+                        z.lGeaendert > static_cast<qint64>(ids.size())
+                            ? QStringLiteral(" und %1 weitere")
+                                  .arg(z.lGeaendert - static_cast<qint64>(ids.size()))
+                            : QString());
+    }
     if (!bericht.sSicherung.isEmpty()) out << "Sicherung: " << bericht.sSicherung << '\n';
     out.flush();
+}
+
+void PrintJson(const RestoreChoice& wahl, const RestoreReport& bericht) {
+    QJsonArray tabellen;
+    for (const RestoreCount& z : bericht.tabellen) {
+        QJsonArray ids;
+        for (qint64 id : z.geaendert) ids.append(id);
+        tabellen.append(QJsonObject{{QStringLiteral("tabelle"), z.sTabelle},
+                                    {QStringLiteral("name"), z.sName},
+                                    {QStringLiteral("imArchiv"), z.lImArchiv},
+                                    {QStringLiteral("zurueck"), z.lZurueck},
+                                    {QStringLiteral("vorhanden"), z.lVorhanden},
+                                    {QStringLiteral("geaendert"), z.lGeaendert},
+                                    {QStringLiteral("neueNummern"), z.lNeueIds},
+                                    {QStringLiteral("geaenderteNummern"), ids}});
+    }
+    const QJsonObject o{{QStringLiteral("archiv"), wahl.sArchiv},
+                        {QStringLiteral("datenbank"), wahl.sDatenbank},
+                        {QStringLiteral("probelauf"), wahl.bProbe},
+                        {QStringLiteral("sicherung"), bericht.sSicherung},
+                        {QStringLiteral("tabellen"), tabellen}};
+    QTextStream(stdout) << QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+// "7=3" or "7=-" ("nicht zurückholen") into wahl.zuordnung.
+Status ParseMapping(const QString& sText, RestoreChoice* wahl) {
+    const QStringList teile = sText.split(QLatin1Char('='));
+    bool bAlt = false;
+    bool bNeu = false;
+    const qint64 alt = teile.value(0).trimmed().toLongLong(&bAlt);
+    const QString sNeu = teile.value(1).trimmed();
+    const qint64 neu = sNeu.toLongLong(&bNeu);
+    if (teile.size() != 2 || !bAlt || (!bNeu && sNeu != QLatin1String("-")))
+        return Status::Fail(QStringLiteral("--map-account erwartet ARCHIV_ID=DATENBANK_ID oder "
+                                           "ARCHIV_ID=- (nicht zurückholen), nicht „%1“.")
+                                .arg(sText));
+    if (wahl->zuordnung.count(alt))
+        return Status::Fail(
+            QStringLiteral("Das Konto %1 ist bei --map-account zweimal genannt.").arg(alt));
+    wahl->zuordnung[alt] = bNeu ? std::optional<qint64>(neu) : std::nullopt;
+    return Status::Ok();
 }
 
 }  // namespace
@@ -40,14 +99,22 @@ const CommandDefinition& RestoreDefinition() {
     static const CommandDefinition definition{
         QStringLiteral("restore"),
         QStringLiteral("Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort "
-                       "schon steht, wird übersprungen; eine Nummer (id), die dort mit anderen "
-                       "Daten belegt ist, lässt das Zurückholen ablehnen, ohne etwas zu ändern."),
+                       "schon steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie "
+                       "es ist; eine Nummer (id), die dort ein anderer Eintrag trägt, lässt das "
+                       "Zurückholen ablehnen, ohne etwas zu ändern."),
         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
           true},
          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
           QStringLiteral("nur die Daten dieser Konten des Archivs (sonst alle)")},
+         {QStringLiteral("map-account"), QStringLiteral("ARCHIV_ID=ID"),
+          QStringLiteral("die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank "
+                         "zuordnen (ARCHIV_ID=- : nicht zurückholen); mehrfach möglich")},
          {QStringLiteral("new-ids"), QString(),
-          QStringLiteral("belegte Nummern durch neue ersetzen, statt abzulehnen")},
+          QStringLiteral("Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag "
+                         "trägt, unter neuen Nummern zurückholen, statt abzulehnen")},
+         {QStringLiteral("dry-run"), QString(),
+          QStringLiteral("nur zeigen, was zurückgeholt würde; nichts ändern")},
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
          {QStringLiteral("no-backup"), QString(),
           QStringLiteral("die Benutzer-Datenbank vorher nicht sichern")},
          {QStringLiteral("password"), QStringLiteral("TEXT"),
@@ -69,6 +136,7 @@ int RunRestoreCommand(const QStringList& args) {
     wahl.sPasswort = a->Value(QStringLiteral("password"));
     wahl.bNeueIds = a->Flag(QStringLiteral("new-ids"));
     wahl.bSichern = !a->Flag(QStringLiteral("no-backup"));
+    wahl.bProbe = a->Flag(QStringLiteral("dry-run"));
     if (a->Has(QStringLiteral("accounts"))) {
         Result<std::vector<QString>> ids = ParseAccountList(a->Value(QStringLiteral("accounts")));
         if (!ids.ok()) return Fail(ids.error().description, 2);
@@ -76,12 +144,18 @@ int RunRestoreCommand(const QStringList& args) {
         for (const QString& id : ids.value()) konten.push_back(id.toLongLong());
         wahl.konten = konten;
     }
+    for (const QString& sZuordnung : a->Values(QStringLiteral("map-account")))
+        if (Status s = ParseMapping(sZuordnung, &wahl); !s.ok())
+            return RefuseArguments(RestoreDefinition(), s.description());
 
     InstallMessageBoxPresenter(
         std::make_shared<TerminalMessageBoxes>(a->Flag(QStringLiteral("yes"))));
     const CancelOnSignals signale;
     RestoreProgress fortschritt;
-    fortschritt.onLine = [](const QString& sZeile) { QTextStream(stdout) << sZeile << Qt::endl; };
+    if (!a->Flag(QStringLiteral("json")))
+        fortschritt.onLine = [](const QString& sZeile) {
+            QTextStream(stdout) << sZeile << Qt::endl;
+        };
     const Result<RestoreReport> bericht = StartRestore(wahl, fortschritt);
     InstallMessageBoxPresenter(nullptr);
     if (CancelSignal()) return ReportSignal(bericht.ok());
@@ -89,10 +163,20 @@ int RunRestoreCommand(const QStringList& args) {
         if (bericht.error().code == kCodeNichtGewollt) return 1;
         QString sText = bericht.error().description;
         if (bericht.error().code == kCodeKonflikt)
-            sText += QStringLiteral("\nMit --new-ids erhalten diese Einträge neue Nummern.");
+            sText += QStringLiteral(
+                "\nMit --new-ids kommen diese Einträge unter neuen Nummern (über der größten der "
+                "Tabelle) zurück, neben dem Eintrag, der die Nummer jetzt trägt; Einträge, die "
+                "auf sie verweisen, folgen ihnen.");
+        if (bericht.error().code == kCodeKontoFehlt)
+            sText += QStringLiteral(
+                "\nMit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem "
+                "Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.");
         return Fail(sText);
     }
-    PrintReport(bericht.value());
+    if (a->Flag(QStringLiteral("json")))
+        PrintJson(wahl, bericht.value());
+    else
+        PrintReport(bericht.value(), wahl.bProbe);
     return 0;
 }
 
