@@ -1,8 +1,10 @@
 // The restore's progress window and the boxes of its outcome.
 #include "wizard/RestoreDialog.h"
 
+#include "browse/BrowseFile.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "wizard/AccountMappingDialog.h"
 #include "wizard/OleColour.h"
 
 #include <QApplication>
@@ -121,16 +123,33 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
 
     Result<RestoreReport> bericht = StartRestore(wahl, fortschritt);
     SetRunning(false);
-    if (!bericht.ok() && bericht.error().code == kCodeKonflikt) {
-        // The question carries the engine's message; "Nein" leaves it at that.
-        if (Host().ShowMessage(bericht.error().description + QStringLiteral("\r\n\r\n") +
-                                   tr("Sollen diese Einträge neue Nummern erhalten?"),
-                               vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) != vbYes)
-            return false;
-        wahl.bNeueIds = true;
-        wahl.bFragen = false;  // the user has just agreed to what goes back
-        // The refused attempt changed nothing after its backup, which still holds the state.
-        wahl.bSichern = false;
+    // A refusal that the user can lift comes before the backup and before anything is
+    // written: the restore then starts again, asking its question anew.
+    for (int lVersuch = 0; lVersuch < 4 && !bericht.ok(); ++lVersuch) {
+        if (bericht.error().code == kCodeKonflikt && !wahl.bNeueIds) {
+            // The question carries the engine's message; "Nein" leaves it at that.
+            if (Host().ShowMessage(
+                    bericht.error().description + QStringLiteral("\r\n\r\n") +
+                        tr("Sollen diese Einträge unter neuen Nummern zurückgeholt werden, neben "
+                           "den Einträgen, die ihre Nummern jetzt tragen?"),
+                    vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) != vbYes)
+                return false;
+            wahl.bNeueIds = true;
+        } else if (bericht.error().code == kCodeKontoFehlt) {
+            const Result<std::vector<MissingAccount>> fehlend = FindMissingAccounts(wahl);
+            if (!fehlend.ok() || fehlend.value().empty()) break;  // items without an order
+            std::map<qint64, QString> lebend;
+            if (Result<std::unique_ptr<BrowseFile>> db =
+                    BrowseFile::Open(wahl.sDatenbank, QString(), false);
+                db.ok())
+                if (Result<std::map<qint64, QString>> l = db.value()->AccountLabels(); l.ok())
+                    lebend = l.value();
+            AccountMappingDialog zuordnen(fehlend.value(), lebend, this);
+            if (zuordnen.exec() != QDialog::Accepted) return false;
+            for (const auto& [alt, ziel] : zuordnen.Zuordnung()) wahl.zuordnung[alt] = ziel;
+        } else {
+            break;
+        }
         prgFortschritt_->setValue(0);
         bericht = StartRestore(wahl, fortschritt);
         SetRunning(false);

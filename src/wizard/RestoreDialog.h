@@ -26,9 +26,13 @@ class RestoreDialog : public QDialog {
     // comes, and answers the outcome through the host's message boxes:
     // - rows back: "Die Daten wurden erfolgreich zurückgeholt." ("Zurückholen beendet"); the
     //   list keeps the per-table lines;
-    // - an id taken by other content (kCodeKonflikt): the engine's message with the question
-    //   whether the rows get new numbers ("Nein" by default); "Ja" runs the restore again
-    //   with bNeueIds, without the engine's question and without a second backup;
+    // - an id taken by another row (kCodeKonflikt): the engine's message with the question
+    //   whether the rows go back under new numbers ("Nein" by default); "Ja" starts the
+    //   restore again with bNeueIds (its question and backup as before: the refusal came
+    //   before both);
+    // - rows of accounts the archive does not carry (kCodeKontoFehlt): an
+    //   AccountMappingDialog names the database's account for each, or "nicht zurückholen";
+    //   "Zurückholen" starts the restore again with that zuordnung, "Abbrechen" ends it;
     // - "Nein" to the engine's question (kCodeNichtGewollt): no box;
     // - any other failure: the engine's message (vbCritical, "Archiv zurückholen").
     // True when the rows went back. A failure leaves the user database as it was (a backup
