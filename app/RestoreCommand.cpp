@@ -137,6 +137,9 @@ int RunRestoreCommand(const QStringList& args) {
     wahl.bNeueIds = a->Flag(QStringLiteral("new-ids"));
     wahl.bSichern = !a->Flag(QStringLiteral("no-backup"));
     wahl.bProbe = a->Flag(QStringLiteral("dry-run"));
+    // With --yes the question would only be printed: the report after the restore says the
+    // same, and the rows are not classified twice.
+    wahl.bFragen = !a->Flag(QStringLiteral("yes"));
     if (a->Has(QStringLiteral("accounts"))) {
         Result<std::vector<QString>> ids = ParseAccountList(a->Value(QStringLiteral("accounts")));
         if (!ids.ok()) return Fail(ids.error().description, 2);

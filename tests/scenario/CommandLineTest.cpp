@@ -116,12 +116,23 @@ TEST_F(CommandLineTest, RestoreAsksRefusesConflictsAndReportsPerTable) {
     EXPECT_EQ(DumpAll(sBank_), belegt);
 
     RawDatabase(sBank_).Exec(QStringLiteral("DELETE FROM Aufträge WHERE id = %1").arg(lId));
-    const Ausgabe ja = Run(zurueck + QStringList{QStringLiteral("--yes")});
-    EXPECT_EQ(ja.lExitCode, 0) << ja.sErr.toStdString();
     const qint64 lUmsaetze =
         RawDatabase(sZiel_).Number(QStringLiteral("SELECT count(*) FROM Umsätze"));
+    // A dry run tells the same as the restore and writes nothing, not even without a question.
+    const Ausgabe probe =
+        Run(zurueck + QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")});
+    EXPECT_EQ(probe.lExitCode, 0) << probe.sErr.toStdString();
+    const QJsonArray tabellen = QJsonDocument::fromJson(probe.sOut.toUtf8())
+                                    .object()
+                                    .value(QStringLiteral("tabellen"))
+                                    .toArray();
+    ASSERT_GE(tabellen.size(), 2);
+    EXPECT_EQ(tabellen[1].toObject().value(QStringLiteral("zurueck")).toInteger(), lUmsaetze);
+    EXPECT_EQ(DumpAll(sBank_), archiviert);
+    const Ausgabe ja = Run(zurueck + QStringList{QStringLiteral("--yes")});
+    EXPECT_EQ(ja.lExitCode, 0) << ja.sErr.toStdString();
     EXPECT_TRUE(ja.sOut.contains(
-        QRegularExpression(QStringLiteral("\\nUmsätze +%1 +%1 +0\\n").arg(lUmsaetze))))
+        QRegularExpression(QStringLiteral("\\nUmsätze +%1 +%1 +0 +0\\n").arg(lUmsaetze))))
         << ja.sOut.toStdString();
     EXPECT_EQ(DumpWithoutRenumbering(sBank_), vorher);
 }

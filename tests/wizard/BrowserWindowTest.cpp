@@ -9,6 +9,9 @@
 #include "wizard/RestoreDialog.h"
 #include "wizard/WizardPilot.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace tolva;
@@ -29,6 +33,7 @@ class BrowserWindowTest : public QObject {
   private slots:
     void searchAccountsSortAndScrollShowWhatTheFileHolds();
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
+    void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
 };
 
 void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
@@ -200,14 +205,88 @@ void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAf
     env.Boxes().QueueAnswer(vbYes);
     browser.SelectAccount(std::nullopt);
     zurueck->click();
+    // The conflict is found before the restore's question, which then names the new numbers.
     QCOMPARE(env.Boxes().Shown().size(), size_t(3));
-    const ShownMessage& frage = env.Boxes().Shown()[1];
-    QVERIFY(frage.sText.endsWith(QStringLiteral("Sollen diese Einträge neue Nummern erhalten?")));
+    const ShownMessage& frage = env.Boxes().Shown()[0];
+    QVERIFY(frage.sText.contains(QStringLiteral("(id) %1 schon").arg(lBelegt)));
+    QVERIFY(frage.sText.endsWith(QStringLiteral("die ihre Nummern jetzt tragen?")));
     QCOMPARE(frage.lStil, vbYesNo + vbQuestion + vbDefaultButton2);
+    QVERIFY(env.Boxes().Shown()[1].sText.contains(QStringLiteral("1 unter neuen Nummern")));
     QCOMPARE(env.ShownBoxes().last(),
              QStringLiteral("Zurückholen beendet|Die Daten wurden erfolgreich zurückgeholt."));
     QCOMPARE(zahl(QStringLiteral("1")), lAlle + 1);
     QCOMPARE(zahl(QStringLiteral("id = %1 AND Betrag = 4711").arg(lBelegt)), 1);
+}
+
+void BrowserWindowTest::restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
+    const QString sArchiv = env.ArchiveFolder() + QStringLiteral("alt.aba");
+    CreateChoice archivieren;
+    archivieren.dStichtag = QDate(2025, 6, 1);
+    archivieren.lPasswortModus = 0;
+    archivieren.sZielDatei = sArchiv;
+    const Status lauf = RunCreateJob(db, archivieren);
+    QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
+    // An archive made before archives carried every account: two orders of an account 77 that
+    // neither it nor the database knows.
+    RawDatabase(sArchiv).Exec(QStringLiteral(
+        "DROP TABLE tolva_Konten; DROP TABLE tolva_BankDaten; "
+        "INSERT INTO Aufträge (id, KontoID, Status, Datum, Betrag, Empfaenger) VALUES "
+        "(9001, 77, 4, '2025-01-02', 1500, 'Vermieter'), (9002, 77, 4, '2025-02-02', 1500, "
+        "'Vermieter')"));
+    const auto auftraege = [&](const QString& sWhere) {
+        return RawDatabase(db).Number(QStringLiteral("SELECT count(*) FROM Aufträge WHERE ") +
+                                      sWhere);
+    };
+    const QByteArray vorher = FileBytes(db);
+
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sArchiv);
+    QVERIFY(datei.ok());
+    Result<std::unique_ptr<BrowserWindow>> fenster =
+        BrowserWindow::Make(std::move(datei).value(), {db, QString()});
+    QVERIFY(fenster.ok());
+    BrowserWindow& browser = *fenster.value();
+    browser.show();
+    browser.SelectAccount(std::nullopt);
+    auto* zurueck = browser.findChild<QPushButton*>(QStringLiteral("cmdZurueck"));
+
+    // The dialog comes before any question; "nicht zurückholen" is what it offers first, and
+    // "Abbrechen" leaves the database as it was.
+    const auto answerDialog = [](const std::function<void(QDialog*)>& antwort) {
+        QTimer::singleShot(0, [antwort] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == QStringLiteral("frmKontenZuordnen"));
+            antwort(dialog);
+        });
+    };
+    bool bGesehen = false;
+    answerDialog([&](QDialog* dialog) {
+        auto* wahl = dialog->findChild<QComboBox*>(QStringLiteral("cboKonto77"));
+        QVERIFY(wahl);
+        QCOMPARE(wahl->currentText(), QStringLiteral("nicht zurückholen"));
+        QCOMPARE(wahl->count(), 1 + 3);  // and the database's three accounts
+        bGesehen = true;
+        dialog->reject();
+    });
+    env.Boxes().Clear();
+    zurueck->click();
+    QVERIFY(bGesehen);
+    QVERIFY(env.Boxes().Shown().empty());
+    QCOMPARE(FileBytes(db), vorher);
+
+    // The database's account 2 named for it: after the question the orders go there.
+    answerDialog([](QDialog* dialog) {
+        auto* wahl = dialog->findChild<QComboBox*>(QStringLiteral("cboKonto77"));
+        wahl->setCurrentIndex(wahl->findData(qint64{2}));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdZurueckholen"))->click();
+    });
+    env.Boxes().QueueAnswer(vbYes);
+    zurueck->click();
+    QCOMPARE(env.ShownBoxes().last(),
+             QStringLiteral("Zurückholen beendet|Die Daten wurden erfolgreich zurückgeholt."));
+    QCOMPARE(auftraege(QStringLiteral("id IN (9001, 9002) AND KontoID = 2")), 2);
+    QCOMPARE(auftraege(QStringLiteral("KontoID = 77")), 0);
 }
 
 QTEST_MAIN(BrowserWindowTest)
