@@ -22,9 +22,11 @@ namespace tolva {
 //    it, else under a fresh id (max of every live and archive account id, counting on in the
 //    archive's id order) with fresh ids, else the restore is refused. An account that comes
 //    back keeps its Nr when no live account (nor one brought back before it) has it, else it
-//    gets the largest such Nr + 1; its bank is the live bank of the same key, else the
-//    archive's bank row comes back (under its id when free, else fresh with fresh ids, else
-//    refused). A KontoID that is no account of the archive and not named by the user refuses
+//    gets the largest such Nr (at least 0) + 1; a NULL Nr stays NULL. Its bank is the first
+//    live bank by id of the same key, else the archive's bank row comes back: under its id
+//    when no live bank has it, else with fresh ids under max(every live and archive bank
+//    id) + 1, counting on, else the restore is refused; a bankID without a bank row in the
+//    archive stays as it is. A KontoID that is no account of the archive and not named by the user refuses
 //    the restore (kCodeKontoFehlt).
 // 2. Categories. A category's identity is its name path: its Name and the Names of its
 //    parents up to one whose ParentID is no category of the same file. The categories that
