@@ -26,8 +26,8 @@ namespace tolva {
 //    live bank by id of the same key, else the archive's bank row comes back: under its id
 //    when no live bank has it, else with fresh ids under max(every live and archive bank
 //    id) + 1, counting on, else the restore is refused; a bankID without a bank row in the
-//    archive stays as it is. A KontoID that is no account of the archive and not named by the user refuses
-//    the restore (kCodeKontoFehlt).
+//    archive stays as it is. A KontoID that is no account of the archive and not named by the user
+//    refuses the restore (kCodeKontoFehlt).
 // 2. Categories. A category's identity is its name path: its Name and the Names of its
 //    parents up to one whose ParentID is no category of the same file. The categories that
 //    bookings of the choice refer to, with their parents, are found in the database by
@@ -70,7 +70,9 @@ enum class Verbleib { Vorhanden, Geaendert, Zurueck };
 
 struct Zuordnung {
     Verbleib verbleib = Verbleib::Zurueck;
-    qint64 lLebend = 0;  // the live row it paired with (Vorhanden, Geaendert)
+    // The live row it paired with (Vorhanden, Geaendert); for Zurueck the id it goes back
+    // under, which PairRows leaves at 0.
+    qint64 lZiel = 0;
 };
 
 // Rules 3a and 3b: per archive row (in the order given) what becomes of it. archiv and

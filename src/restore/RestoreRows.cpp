@@ -1,9 +1,9 @@
 // RestoreRun: one table of moved rows back into the user database, by identity. Every archive
 // row of the choice is mapped (account, category, collective order), paired with the live
-// rows by RestoreIdentity's rules, and its fate written into a temporary decision table:
-// there already, edited since, or back under its id or a fresh one. Every pair is then
-// compared field by field, and the rows that go back are inserted in one statement from that
-// table and read back through it.
+// rows by RestoreIdentity's rules, and its fate kept in the table's plan: there already,
+// edited since, or back under its id or a fresh one. Every pair is then compared field by
+// field, and the rows that go back are inserted in one statement that asks the plan (through
+// the run's SQL functions) and read back.
 #include "restore/RestoreIdentity.h"
 #include "restore/RestoreRun.h"
 
@@ -24,20 +24,8 @@ namespace {
 // How many ids a refusal or a report names.
 constexpr int kGenannteIds = 5;
 
-// Fates in the decision table.
-constexpr int kVorhanden = 0;
-constexpr int kGeaendert = 1;
-constexpr int kZurueck = 2;
-
 bool Is(const QString& a, const char* b) {
     return a.compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
-}
-
-// The decision table of one moved-rows table: per archive row of the choice its id (alt),
-// its fate (art), the live id it pairs with or goes back under (ziel), and its mapped
-// account and reference.
-QString ZTable(int lNummer) {
-    return QStringLiteral("temp.tolva_z%1").arg(lNummer);
 }
 
 // A 64-bit mix of a hash with a nullable whole number.
@@ -55,13 +43,6 @@ quint64 Mix(quint64 h, const std::optional<qint64>& wert) {
 std::optional<qint64> NullableInt(sqlite3_stmt* stmt, int n) {
     if (sqlite3_column_type(stmt, n) == SQLITE_NULL) return std::nullopt;
     return sqlite3_column_int64(stmt, n);
-}
-
-std::optional<qint64> Mapped(const std::optional<qint64>& wert,
-                             const std::map<qint64, qint64>& abbildung) {
-    if (!wert) return wert;
-    const auto it = abbildung.find(*wert);
-    return it == abbildung.end() ? wert : it->second;
 }
 
 // The columns of a moved-rows table the restore treats apart.
@@ -159,24 +140,58 @@ Status RestoreRun::CheckItemsHaveOrders() {
         kCodeKontoFehlt);
 }
 
+std::optional<qint64> RestoreRun::Mapped(Abbildung art, const std::optional<qint64>& wert) const {
+    if (!wert) return wert;
+    const std::map<qint64, qint64>* abbildung = nullptr;
+    if (art == Abbildung::Konto) abbildung = &konten_;
+    if (art == Abbildung::Verweis && aktuellerPlan_) abbildung = aktuellerPlan_->verweise;
+    if (!abbildung) return wert;
+    const auto it = abbildung->find(*wert);
+    return it == abbildung->end() ? wert : it->second;
+}
+
+const Zuordnung* RestoreRun::Fate(qint64 id) const {
+    if (!aktuellerPlan_) return nullptr;
+    const std::vector<qint64>& ids = aktuellerPlan_->ids;
+    // The statements read the archive in id order: the row after the last one asked about
+    // is almost always the one asked for.
+    size_t i = aktuellerPlan_->lZeiger;
+    if (i >= ids.size() || ids[i] != id) {
+        if (i + 1 < ids.size() && ids[i + 1] == id)
+            ++i;
+        else
+            i = static_cast<size_t>(std::lower_bound(ids.begin(), ids.end(), id) - ids.begin());
+    }
+    if (i >= ids.size() || ids[i] != id) return nullptr;
+    aktuellerPlan_->lZeiger = i;
+    return &aktuellerPlan_->verbleib[i];
+}
+
+QString RestoreRun::Expression(const QString& sTabelle, const QString& sSpalte) const {
+    const QString sSelbst = QStringLiteral("a.") + QuoteIdentifier(sSpalte);
+    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
+    if (sSpalte == c.sKonto) return QStringLiteral("tolva_konto(%1)").arg(sSelbst);
+    if (sSpalte == c.sVerweis) return QStringLiteral("tolva_verweis(%1)").arg(sSelbst);
+    return sSelbst;
+}
+
 Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
     const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
     const QString sName = QString::fromUtf8(tabelle.sName);
     const QString qT = QuoteIdentifier(sTabelle);
-    const QString z = ZTable(lNummer);
     const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
-    const std::map<qint64, qint64> keine;
-    const std::map<qint64, qint64>& verweise = Is(sTabelle, "Umsätze")        ? kategorien_
-                                               : Is(sTabelle, "SammelEinzel") ? sammel_
-                                                                              : keine;
+    TablePlan& plan = plaene_[static_cast<size_t>(lNummer)];
+    plan.verweise = Is(sTabelle, "Umsätze")        ? &kategorien_
+                    : Is(sTabelle, "SammelEinzel") ? &sammel_
+                                                   : nullptr;
+    aktuellerPlan_ = &plan;
 
-    // Reads rows as the pairing sees them; with abbilden, references mapped as they go back.
-    const auto lesen =
-        [&](const char* sSchema, const QString& sWo, bool abbilden,
-            std::vector<IdentityRow>* zeilen,
-            std::vector<std::pair<std::optional<qint64>, std::optional<qint64>>>* werte) -> Status {
-        QStringList rest;
-        for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
+    // Rows as the pairing sees them; the archive's with their references mapped as they would
+    // go back. Only live rows that can pair with an archive row are kept, but every live id.
+    QStringList rest;
+    for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
+    const auto lesen = [&](const char* sSchema, const QString& sWo, bool bArchiv,
+                           std::vector<IdentityRow>* zeilen) -> Status {
         const QString sql =
             QStringLiteral(
                 "SELECT a.id, %1, %2, %3, tolva_inhalt(%4) FROM %5.%6 a WHERE 1%7 "
@@ -195,9 +210,9 @@ Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
             r.id = sqlite3_column_int64(stmt, 0);
             std::optional<qint64> konto = NullableInt(stmt, 1);
             std::optional<qint64> verweis = NullableInt(stmt, 2);
-            if (abbilden) {
-                konto = Mapped(konto, konten_);
-                verweis = Mapped(verweis, verweise);
+            if (bArchiv) {
+                konto = Mapped(Abbildung::Konto, konto);
+                verweis = Mapped(Abbildung::Verweis, verweis);
             }
             r.lInhalt =
                 Mix(Mix(static_cast<quint64>(sqlite3_column_int64(stmt, 4)), konto), verweis);
@@ -206,170 +221,140 @@ Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
                 r.bSchluessel = true;
                 r.lSchluessel = Mix(RowHash(1, &v), konto);
             }
-            zeilen->push_back(r);
-            if (werte) werte->emplace_back(konto, verweis);
-            if (abbilden) Tick();
+            if (bArchiv) {
+                zeilen->push_back(r);
+                Tick();
+            } else {
+                plan.lebendeIds.push_back(r.id);
+                if (std::binary_search(plan.inhalte.begin(), plan.inhalte.end(), r.lInhalt) ||
+                    (r.bSchluessel && std::binary_search(plan.schluessel.begin(),
+                                                         plan.schluessel.end(), r.lSchluessel)))
+                    zeilen->push_back(r);
+            }
         }
         return q.status();
     };
-    std::vector<IdentityRow> archiv;
-    std::vector<std::pair<std::optional<qint64>, std::optional<qint64>>> abgebildet;
-    if (Status s = lesen(kArchivSchema, ChoiceCondition(sTabelle, wahl_, konten_), true, &archiv,
-                         &abgebildet);
-        !s.ok())
-        return s;
-    std::vector<IdentityRow> lebend;
-    if (!archiv.empty())
-        if (Status s = lesen("main", QString(), false, &lebend, nullptr); !s.ok()) return s;
-    const std::vector<Zuordnung> paare = PairRows(archiv, lebend);
-
-    // The decision table.
-    if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS %1; CREATE TABLE %1(alt INTEGER "
-                                       "PRIMARY KEY, art INTEGER, ziel INTEGER, konto, verweis)")
-                            .arg(z));
-        !s.ok())
-        return s;
-    RestoreCount& zaehler = Counts(sTabelle, sName);
-    zaehler.lImArchiv = static_cast<qint64>(archiv.size());
+    std::vector<Zuordnung> paare;
     {
-        Query einfuegen(
-            db_, QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, ?3, ?4, ?5)").arg(z).toUtf8(),
-            cn_.MessageName());
-        sqlite3_stmt* stmt = einfuegen.Handle();
-        for (size_t i = 0; i < archiv.size(); ++i) {
-            const Zuordnung& p = paare[i];
-            int art = kZurueck;
-            if (p.verbleib == Verbleib::Vorhanden) {
-                art = kVorhanden;
-                ++zaehler.lVorhanden;
-            } else if (p.verbleib == Verbleib::Geaendert) {
-                art = kGeaendert;
-                ++zaehler.lGeaendert;
-                if (zaehler.geaendert.size() < static_cast<size_t>(kGenannteIds))
-                    zaehler.geaendert.push_back(p.lLebend);
-            } else {
-                ++zaehler.lZurueck;
-            }
-            einfuegen.Bind(1, archiv[i].id);
-            einfuegen.Bind(2, art);
-            einfuegen.Bind(3, art == kZurueck ? archiv[i].id : p.lLebend);
-            const auto& [konto, verweis] = abgebildet[i];
-            if (stmt) {
-                konto ? sqlite3_bind_int64(stmt, 4, *konto) : sqlite3_bind_null(stmt, 4);
-                verweis ? sqlite3_bind_int64(stmt, 5, *verweis) : sqlite3_bind_null(stmt, 5);
-            }
-            while (einfuegen.Next()) {
-            }
-            if (!einfuegen.status().ok()) return einfuegen.status();
-            einfuegen.Reset();
+        std::vector<IdentityRow> archiv;
+        if (Status s =
+                lesen(kArchivSchema, ChoiceCondition(sTabelle, wahl_, konten_), true, &archiv);
+            !s.ok())
+            return s;
+        plan.ids.reserve(archiv.size());
+        for (const IdentityRow& r : archiv) {
+            plan.ids.push_back(r.id);
+            plan.inhalte.push_back(r.lInhalt);
+            if (r.bSchluessel) plan.schluessel.push_back(r.lSchluessel);
         }
-        if (!einfuegen.status().ok()) return einfuegen.status();
+        std::sort(plan.inhalte.begin(), plan.inhalte.end());
+        std::sort(plan.schluessel.begin(), plan.schluessel.end());
+        std::vector<IdentityRow> lebend;
+        if (!archiv.empty())
+            if (Status s = lesen("main", QString(), false, &lebend); !s.ok()) return s;
+        std::vector<quint64>().swap(plan.inhalte);
+        std::vector<quint64>().swap(plan.schluessel);
+        paare = PairRows(archiv, lebend);
     }
+
+    // The counts, and the rows that go back under an id a live row holds: a conflict, or
+    // fresh ids above every live id and every id going back, in the archive's order.
+    RestoreCount& zaehler = Counts(sTabelle, sName);
+    zaehler.lImArchiv = static_cast<qint64>(plan.ids.size());
+    std::vector<size_t> belegt;
+    qint64 lMax = plan.lebendeIds.empty() ? 0 : plan.lebendeIds.back();
+    for (size_t i = 0; i < paare.size(); ++i) {
+        Zuordnung& p = paare[i];
+        switch (p.verbleib) {
+            case Verbleib::Vorhanden:
+                ++zaehler.lVorhanden;
+                ++plan.lPaare;
+                break;
+            case Verbleib::Geaendert:
+                ++zaehler.lGeaendert;
+                ++plan.lPaare;
+                if (zaehler.geaendert.size() < static_cast<size_t>(kGenannteIds))
+                    zaehler.geaendert.push_back(p.lZiel);
+                break;
+            case Verbleib::Zurueck:
+                ++zaehler.lZurueck;
+                p.lZiel = plan.ids[i];
+                lMax = std::max(lMax, p.lZiel);
+                if (std::binary_search(plan.lebendeIds.begin(), plan.lebendeIds.end(), p.lZiel))
+                    belegt.push_back(i);
+                break;
+        }
+    }
+    std::vector<qint64>().swap(plan.lebendeIds);
+    if (!belegt.empty()) {
+        if (!wahl_.bNeueIds) {
+            std::vector<qint64> erste;
+            for (size_t i = 0; i < belegt.size() && i < static_cast<size_t>(kGenannteIds); ++i)
+                erste.push_back(plan.ids[belegt[i]]);
+            return Conflict(sName, static_cast<qint64>(belegt.size()), erste);
+        }
+        for (size_t i : belegt) paare[i].lZiel = ++lMax;
+        zaehler.lNeueIds = static_cast<qint64>(belegt.size());
+    }
+    plan.verbleib = std::move(paare);
 
     // Every pair compared field by field: a hash that matched by chance refuses the restore
     // instead of skipping a row.
     QStringList gleich;
     for (int i = 1; i < spalten_.at(sTabelle).size(); ++i) {
         const QString& s = spalten_.at(sTabelle)[i];
-        const QString sWert = s == c.sKonto     ? QStringLiteral("z.konto")
-                              : s == c.sVerweis ? QStringLiteral("z.verweis")
-                                                : QStringLiteral("a.") + QuoteIdentifier(s);
-        gleich << QStringLiteral("l.%1 IS %2").arg(QuoteIdentifier(s), sWert);
+        gleich << QStringLiteral("l.%1 IS %2").arg(QuoteIdentifier(s), Expression(sTabelle, s));
     }
     const QString sGleich = gleich.isEmpty() ? QStringLiteral("1") : gleich.join(" AND ");
-    const QString sSchluessel =
-        c.bSchluessel ? QStringLiteral(
-                            "l.KontoID IS z.konto AND l.BuchungsID IS a.BuchungsID AND "
-                            "length(a.BuchungsID) > 0")
-                      : QStringLiteral("0");
-    Result<qint64> falsch = QueryInt(
-        QStringLiteral("SELECT count(*) FROM %1 z CROSS JOIN archiv.%2 a ON a.id = z.alt LEFT "
-                       "JOIN main.%2 l ON l.id = z.ziel WHERE z.art < %3 AND (l.id IS NULL OR NOT "
-                       "CASE z.art WHEN %4 THEN %5 ELSE %6 END)")
-            .arg(z, qT)
-            .arg(kZurueck)
-            .arg(kVorhanden)
-            .arg(sGleich, sSchluessel));
-    if (!falsch.ok()) return falsch.status();
-    if (falsch.value() != 0)
-        return Status::Fail(
-            QStringLiteral("Die Prüfung ist fehlgeschlagen: %1 Einträge der Tabelle "
-                           "%2 wären ungleichen Einträgen der Datenbank "
-                           "zugeordnet worden. Es wurde nichts zurückgeholt.")
-                .arg(falsch.value())
-                .arg(sTabelle));
-
-    // Rows that go back under an id a live row holds: a conflict, or fresh ids above every
-    // live id and every id going back, in the archive's order.
-    std::vector<qint64> belegt;
-    {
+    const QString sSchluessel = c.bSchluessel
+                                    ? QStringLiteral(
+                                          "l.KontoID IS tolva_konto(a.KontoID) AND l.BuchungsID IS "
+                                          "a.BuchungsID AND length(a.BuchungsID) > 0")
+                                    : QStringLiteral("0");
+    if (plan.lPaare > 0) {
         Query q(db_,
-                QStringLiteral("SELECT z.alt FROM %1 z WHERE z.art = %3 AND EXISTS (SELECT 1 FROM "
-                               "main.%2 l WHERE l.id = z.alt) ORDER BY z.alt")
-                    .arg(z, qT)
-                    .arg(kZurueck)
+                QStringLiteral("SELECT count(*), total(NOT CASE tolva_verbleib(a.id) WHEN %1 THEN "
+                               "%2 ELSE %3 END) FROM archiv.%4 a CROSS JOIN main.%4 l ON l.id = "
+                               "tolva_ziel(a.id) WHERE 1%5 AND tolva_verbleib(a.id) <> %6")
+                    .arg(static_cast<int>(Verbleib::Vorhanden))
+                    .arg(sGleich, sSchluessel, qT, ChoiceCondition(sTabelle, wahl_, konten_))
+                    .arg(static_cast<int>(Verbleib::Zurueck))
                     .toUtf8(),
                 cn_.MessageName());
-        while (q.Next()) belegt.push_back(q.Int(0));
-        if (!q.status().ok()) return q.status();
-    }
-    if (!belegt.empty()) {
-        if (!wahl_.bNeueIds)
-            return Conflict(sName, static_cast<qint64>(belegt.size()),
-                            std::vector<qint64>(
-                                belegt.begin(),
-                                belegt.begin() + std::min<size_t>(belegt.size(), kGenannteIds)));
-        Result<qint64> lMax =
-            QueryInt(QStringLiteral("SELECT max(coalesce((SELECT max(id) FROM main.%2), 0), "
-                                    "coalesce((SELECT max(alt) FROM %1 WHERE art = %3), 0))")
-                         .arg(z, qT)
-                         .arg(kZurueck));
-        if (!lMax.ok()) return lMax.status();
-        Query neu(db_, QStringLiteral("UPDATE %1 SET ziel = ?1 WHERE alt = ?2").arg(z).toUtf8(),
-                  cn_.MessageName());
-        qint64 lNeu = lMax.value();
-        for (qint64 alt : belegt) {
-            neu.Bind(1, ++lNeu);
-            neu.Bind(2, alt);
-            while (neu.Next()) {
-            }
-            if (!neu.status().ok()) return neu.status();
-            neu.Reset();
-        }
-        zaehler.lNeueIds = static_cast<qint64>(belegt.size());
+        if (!q.Next()) return q.status().ok() ? Status::Fail(QString()) : q.status();
+        if (q.Int(0) != plan.lPaare || q.Int(1) != 0)
+            return Status::Fail(
+                QStringLiteral("Die Prüfung ist fehlgeschlagen: Von %1 Einträgen der Tabelle %2, "
+                               "die schon in der Datenbank stehen, sind dort %3 nicht zu finden "
+                               "oder anders. Es wurde nichts zurückgeholt.")
+                    .arg(plan.lPaare)
+                    .arg(sTabelle)
+                    .arg(plan.lPaare - q.Int(0) + q.Int(1)));
     }
 
     // Items follow their collective order to where it went.
-    if (Is(sTabelle, "SammelAufträge")) {
-        Query q(db_,
-                QStringLiteral("SELECT alt, ziel FROM %1 WHERE art <> %2")
-                    .arg(z)
-                    .arg(kGeaendert)
-                    .toUtf8(),
-                cn_.MessageName());
-        while (q.Next()) sammel_[q.Int(0)] = q.Int(1);
-        if (!q.status().ok()) return q.status();
-    }
+    if (Is(sTabelle, "SammelAufträge"))
+        for (size_t i = 0; i < plan.ids.size(); ++i)
+            if (plan.verbleib[i].verbleib != Verbleib::Geaendert)
+                sammel_[plan.ids[i]] = plan.verbleib[i].lZiel;
+    aktuellerPlan_ = nullptr;
     return Status::Ok();
 }
 
 Status RestoreRun::InsertRows(const RestoreTable& tabelle, int lNummer) {
     const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
-    const QString z = ZTable(lNummer);
-    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
-    QStringList werte{QStringLiteral("z.ziel")};
-    for (int i = 1; i < spalten_.at(sTabelle).size(); ++i) {
-        const QString& s = spalten_.at(sTabelle)[i];
-        werte << (s == c.sKonto     ? QStringLiteral("z.konto")
-                  : s == c.sVerweis ? QStringLiteral("z.verweis")
-                                    : QStringLiteral("a.") + QuoteIdentifier(s));
-    }
+    aktuellerPlan_ = &plaene_[static_cast<size_t>(lNummer)];
+    aktuellerPlan_->lZeiger = 0;
+    QStringList werte{QStringLiteral("tolva_ziel(a.id)")};
+    for (int i = 1; i < spalten_.at(sTabelle).size(); ++i)
+        werte << Expression(sTabelle, spalten_.at(sTabelle)[i]);
     Result<qint64> zurueck =
         InsertCounted(sTabelle, werte,
-                      QStringLiteral("FROM %1 z CROSS JOIN archiv.%2 a ON a.id = z.alt WHERE "
-                                     "z.art = %3 ORDER BY z.alt")
-                          .arg(z, QuoteIdentifier(sTabelle))
-                          .arg(kZurueck));
+                      QStringLiteral("FROM archiv.%1 a WHERE 1%2 AND tolva_verbleib(a.id) = %3 "
+                                     "ORDER BY a.id")
+                          .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl_, konten_))
+                          .arg(static_cast<int>(Verbleib::Zurueck)));
+    aktuellerPlan_ = nullptr;
     if (!zurueck.ok()) return zurueck.status();
     const RestoreCount& zaehler = Counts(sTabelle, QString::fromUtf8(tabelle.sName));
     if (zurueck.value() != zaehler.lZurueck)
@@ -379,7 +364,6 @@ Status RestoreRun::InsertRows(const RestoreTable& tabelle, int lNummer) {
                                 .arg(zurueck.value())
                                 .arg(zaehler.lZurueck));
     if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
-    if (Status s = Exec(QStringLiteral("DROP TABLE %1").arg(z)); !s.ok()) return s;
     Report(zaehler);
     return Status::Ok();
 }

@@ -40,16 +40,31 @@ void ContentHash(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(RowHash(argc, argv)));
 }
 
+// tolva_konto(KontoID), tolva_verweis(reference): an archive row's reference as it goes back.
+template <RestoreRun::Abbildung art>
+void MappedReference(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
+    if (argc != 1 || sqlite3_value_type(argv[0]) != SQLITE_INTEGER) {
+        if (argc == 1) sqlite3_result_value(ctx, argv[0]);
+        return;
+    }
+    sqlite3_result_int64(ctx, *lauf->Mapped(art, sqlite3_value_int64(argv[0])));
+}
+
+// tolva_verbleib(id), tolva_ziel(id): the fate of an archive row (a Verbleib) and the live id
+// it pairs with or goes back under; NULL for a row not of the choice.
+template <bool bZiel>
+void RowFate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
+    const Zuordnung* z = argc == 1 ? lauf->Fate(sqlite3_value_int64(argv[0])) : nullptr;
+    if (!z) return;  // NULL
+    sqlite3_result_int64(ctx, bZiel ? z->lZiel : static_cast<int>(z->verbleib));
+}
+
 // tolva_eingefuegt(id): whether the id is one the run inserted into the table read back.
 void InsertedRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
     sqlite3_result_int(ctx, argc == 1 && lauf->WasInserted(sqlite3_value_int64(argv[0])));
-}
-
-// tolva_schritt(x): one row looked at, for the progress bar; returns x.
-void TickRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    static_cast<RestoreRun*>(sqlite3_user_data(ctx))->Tick();
-    if (argc > 0) sqlite3_result_value(ctx, argv[0]);
 }
 
 Result<QStringList> Columns(sqlite3* db, const char* sSchema, const QString& sTabelle,
@@ -214,32 +229,37 @@ RestoreRun::RestoreRun(Connection& cn, const RestoreChoice& wahl,
 }
 
 RestoreRun::~RestoreRun() {
-    // The functions point at this run; they go with it, and so do its temporary tables.
+    // The functions point at this run; they go with it.
     sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, nullptr, nullptr, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
     sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
-    sqlite3_create_function_v2(db_, "tolva_inhalt", -1, SQLITE_UTF8, nullptr, nullptr, nullptr,
-                               nullptr, nullptr);
-    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
-        sqlite3_exec(db_, QStringLiteral("DROP TABLE IF EXISTS temp.tolva_z%1").arg(i).toUtf8(),
-                     nullptr, nullptr, nullptr);
+    for (const char* f :
+         {"tolva_inhalt", "tolva_konto", "tolva_verweis", "tolva_verbleib", "tolva_ziel"})
+        sqlite3_create_function_v2(db_, f, -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr);
 }
 
 Result<std::vector<RestoreCount>> RestoreRun::Run(bool bSchreiben) {
     int rc = sqlite3_create_function_v2(db_, "tolva_zurueck", -1, SQLITE_UTF8, this,
                                         TallyRestoredRow, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
-        rc = sqlite3_create_function_v2(db_, "tolva_schritt", 1, SQLITE_UTF8, this, TickRow,
-                                        nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, this, InsertedRow,
                                         nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(db_, "tolva_inhalt", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
                                         nullptr, ContentHash, nullptr, nullptr, nullptr);
+    const struct {
+        const char* sName;
+        void (*f)(sqlite3_context*, int, sqlite3_value**);
+    } plan[] = {{"tolva_konto", MappedReference<Abbildung::Konto>},
+                {"tolva_verweis", MappedReference<Abbildung::Verweis>},
+                {"tolva_verbleib", RowFate<false>},
+                {"tolva_ziel", RowFate<true>}};
+    for (const auto& f : plan)
+        if (rc == SQLITE_OK)
+            rc = sqlite3_create_function_v2(db_, f.sName, -1, SQLITE_UTF8, this, f.f, nullptr,
+                                            nullptr, nullptr);
     if (rc == SQLITE_OK) rc = RegisterChecksum(db_);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
     QStringList tabellen;

@@ -4,6 +4,7 @@
 
 #include "archive/BulkCopy.h"
 #include "restore/Restore.h"
+#include "restore/RestoreIdentity.h"
 
 #include <QByteArray>
 #include <QString>
@@ -95,6 +96,13 @@ class RestoreRun {
     // For the row functions of the statements: one inserted row with its hash, one row
     // looked at.
     void CountRow(qint64 id, quint64 lHash);
+    // What a reference of an archive row becomes: its account, or the reference of the table
+    // being planned or inserted (a booking's category, an item's collective order).
+    enum class Abbildung { Konto, Verweis };
+    std::optional<qint64> Mapped(Abbildung art, const std::optional<qint64>& wert) const;
+    // The fate of an archive row of the table being planned or inserted; null when the row
+    // is not of the choice.
+    const Zuordnung* Fate(qint64 id) const;
     // Whether id is among the ids inserted into the table being read back.
     bool WasInserted(qint64 id) const;
     void Tick();
@@ -120,6 +128,8 @@ class RestoreRun {
     Status InsertRows(const RestoreTable& tabelle, int lNummer);
     // Items whose collective order is neither in the archive nor in the user database.
     Status CheckItemsHaveOrders();
+    // The expression a column of archive row "a" goes back with: its references mapped.
+    QString Expression(const QString& sTabelle, const QString& sSpalte) const;
     // The table's progress line.
     void Report(const RestoreCount& zaehler);
     // Inserts the rows of "SELECT <ausdruecke> <sRest>" into main.<sTabelle>, counting and
@@ -150,6 +160,20 @@ class RestoreRun {
     std::map<qint64, qint64> konten_;      // every account of the choice
     std::map<qint64, qint64> kategorien_;  // categories bookings of the choice refer to
     std::map<qint64, qint64> sammel_;      // collective orders of the choice
+    // Per table of moved rows: the archive rows of the choice and their fates.
+    struct TablePlan {
+        std::vector<qint64> ids;                             // archive ids, ascending
+        std::vector<Zuordnung> verbleib;                     // per id
+        qint64 lPaare = 0;                                   // rows there already or edited since
+        const std::map<qint64, qint64>* verweise = nullptr;  // what the reference maps by
+        mutable size_t lZeiger = 0;  // the last row asked about (statements go in id order)
+        // While the table is planned: every live id, and the archive rows' hashes.
+        std::vector<qint64> lebendeIds;
+        std::vector<quint64> inhalte;
+        std::vector<quint64> schluessel;
+    };
+    std::vector<TablePlan> plaene_ = std::vector<TablePlan>(std::size(kRestoreTables));
+    const TablePlan* aktuellerPlan_ = nullptr;
     std::vector<NeueZeile> neueBanken_;
     std::vector<NeueZeile> neueKonten_;
     std::vector<NeueZeile> neueKategorien_;
