@@ -1,6 +1,4 @@
-// Restores that must decide what a row is by its identity, each as a user meets it: a booking
-// edited since, orders of an account the archive lacks, categories whose ids strangers took,
-// and two identical payments.
+// Restores that must go by a row's identity, each as a user meets it.
 #include "ArchiveScenario.h"
 
 #include "archive/ModCrypt.h"

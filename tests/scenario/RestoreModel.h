@@ -1,5 +1,4 @@
-// RestoreModel: what a restore must make of a user database, worked out plainly from what the
-// archive and the database hold, row by row, after the rules of restore/RestoreIdentity.h.
+// RestoreModel: what a restore must make of a user database, worked out plainly by the rules.
 #pragma once
 
 #include "restore/Restore.h"
@@ -78,8 +77,9 @@ struct Expected {
     std::set<Outcome> outcomes;
 };
 
-// The model: archive and database as read before the restore, and the choice (its konten,
-// zuordnung and bNeueIds).
+// The rules of restore/RestoreIdentity.h applied to the archive and the database as read before
+// the restore, for the choice's konten, zuordnung and bNeueIds. A refusal for an account the
+// archive lacks may also come as a conflict: which of the two is found first is the engine's.
 Expected ModelRestore(const Snapshot& archiv, const Snapshot& lebend, const RestoreChoice& wahl);
 
 // The rows in which two snapshots differ, at most lHoechstens lines, each naming the table and

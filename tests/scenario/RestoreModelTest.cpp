@@ -1,7 +1,4 @@
-// Random histories on small demo databases: an archive run, then changes as a banking host makes
-// them, then restores; after each restore the whole database must be what RestoreModel says.
-// TOLVA_MODEL_SEEDS=N runs N fresh histories from TOLVA_MODEL_FIRST_SEED (default: the clock)
-// instead of the fixed ones; bench/restore-model.sh does that.
+// Random restore histories on small demo databases, each checked row for row against RestoreModel.
 #include "ArchiveScenario.h"
 #include "RestoreModel.h"
 
@@ -673,6 +670,9 @@ QString RestoreModelTest::RunHistory(quint64 lSeed, std::set<Outcome>& erreicht)
     return QString();
 }
 
+// An archive run, changes as a banking host makes them, then one or two restores: after each
+// the whole database is what the model says. TOLVA_MODEL_SEEDS=N runs N fresh histories from
+// TOLVA_MODEL_FIRST_SEED (default: the clock) instead of the fixed ones (bench/restore-model.sh).
 TEST_F(RestoreModelTest, RandomHistoriesAgreeWithTheModel) {
     const int lFrisch = qEnvironmentVariableIntValue("TOLVA_MODEL_SEEDS");
     const int lHistorien = lFrisch > 0 ? lFrisch : kFesteHistorien;
