@@ -252,39 +252,41 @@ Status RestoreRun::PlanAccounts() {
     }
     zaehler.lZurueck = static_cast<qint64>(zurueck.size());
 
-    // The banks of the accounts that come back: the same bank of the user database, else the
-    // archive's row under its id when free (a fresh one with fresh ids).
+    // The banks of the accounts that come back, in the archive's id order: the same bank of
+    // the user database, else the archive's row under its id when free (a fresh one with
+    // fresh ids).
     std::map<qint64, qint64> bankZiel;  // archive bank id → live bank id
     std::vector<qint64> bankKonflikte;
     qint64 lMaxBank = 0;
     for (const auto& [id, b] : lebendBanken) lMaxBank = std::max(lMaxBank, id);
     for (const auto& [id, b] : archivBanken) lMaxBank = std::max(lMaxBank, id);
     RestoreCount banken{QStringLiteral("BankDaten"), QStringLiteral("Banken")};
-    for (const Konto* a : zurueck) {
-        if (!a->bBank || bankZiel.count(a->lBankID)) continue;
-        const auto dort = archivBanken.find(a->lBankID);
-        if (dort == archivBanken.end()) continue;  // no row to bring: the id stays
+    std::set<qint64> noetig;  // archive bank ids, ascending
+    for (const Konto* a : zurueck)
+        if (a->bBank && archivBanken.count(a->lBankID)) noetig.insert(a->lBankID);
+    for (qint64 alt : noetig) {  // a bankID without a bank row in the archive stays as it is
+        const Bank& dort = archivBanken.at(alt);
         qint64 lZiel = -1;
         for (const auto& [id, b] : lebendBanken)
-            if (b.sSchluessel == dort->second.sSchluessel) {
+            if (b.sSchluessel == dort.sSchluessel) {
                 lZiel = id;
                 break;
             }
         if (lZiel < 0) {
-            if (!lebendBanken.count(dort->first)) {
-                lZiel = dort->first;
+            if (!lebendBanken.count(alt)) {
+                lZiel = alt;
             } else if (wahl_.bNeueIds) {
                 lZiel = ++lMaxBank;
                 ++banken.lNeueIds;
             } else {
-                bankKonflikte.push_back(dort->first);
+                bankKonflikte.push_back(alt);
                 continue;
             }
-            neueBanken_.push_back({dort->first, lZiel, dort->second.sQuelle, QString(), {}});
+            neueBanken_.push_back({alt, lZiel, dort.sQuelle, QString(), {}});
             ++banken.lImArchiv;
             ++banken.lZurueck;
         }
-        bankZiel[dort->first] = lZiel;
+        bankZiel[alt] = lZiel;
     }
     if (!bankKonflikte.empty())
         return Conflict(QStringLiteral("Banken"), static_cast<qint64>(bankKonflikte.size()),

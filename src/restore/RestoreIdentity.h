@@ -25,9 +25,10 @@ namespace tolva {
 //    gets the largest such Nr (at least 0) + 1; a NULL Nr stays NULL. Its bank is the first
 //    live bank by id of the same key, else the archive's bank row comes back: under its id
 //    when no live bank has it, else with fresh ids under max(every live and archive bank
-//    id) + 1, counting on, else the restore is refused; a bankID without a bank row in the
-//    archive stays as it is. A KontoID that is no account of the archive and not named by the user
-//    refuses the restore (kCodeKontoFehlt).
+//    id) + 1, counting on in the archive's bank id order, else the restore is refused; a
+//    bankID without a bank row in the archive stays as it is. A KontoID that is no account
+//    of the archive and not named by the user refuses the restore (kCodeKontoFehlt); an
+//    account the user names must be one of the database's, else the restore is refused.
 // 2. Categories. A category's identity is its name path: its Name and the Names of its
 //    parents up to one whose ParentID is no category of the same file. The categories that
 //    bookings of the choice refer to, with their parents, are found in the database by
@@ -52,8 +53,9 @@ namespace tolva {
 //       in the archive's id order; else the restore is refused (kCodeKonflikt).
 //    A collective order goes to the live order it paired with, or to the id it went back
 //    under. An item whose order is not in the archive keeps its SammelID when a live order
-//    has that id (with a choice of accounts, only when that order's account is chosen),
-//    and refuses the restore otherwise (kCodeKontoFehlt).
+//    has that id (with a choice of accounts, only when that order's account is chosen).
+//    Without a live order nothing tells whose it is: it belongs to no chosen account, and a
+//    restore of every account is refused (kCodeKontoFehlt).
 
 // One row as the pairing sees it: its id and hashes of its content and identity key. Equal
 // hashes are taken as equal values; the restore compares every pair field by field before

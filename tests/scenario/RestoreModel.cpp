@@ -159,6 +159,9 @@ class Model {
     void Accounts() {
         const Table& lebend = TableOf(lebend_, "Konten");
         const Table& lebendBanken = TableOf(lebend_, "BankDaten");
+        // An account the user names must be one of the database's.
+        for (const auto& [alt, ziel] : wahl_.zuordnung)
+            if (ziel && !Has(lebend, *ziel)) Refuse(0);
         std::vector<qint64> zurueck;
         for (const auto& [id, konto] : konten_.zeilen) {
             if (!Chosen(id) || wahl_.zuordnung.count(id)) continue;
@@ -327,6 +330,9 @@ class Model {
         const Table& lebend = TableOf(lebend_, "SammelAufträge");
         const auto order = IsNull(sammel) ? lebend.zeilen.end() : lebend.zeilen.find(IntOf(sammel));
         if (order == lebend.zeilen.end()) {
+            // Whose it is nothing tells: it belongs to no chosen account, and restoring every
+            // account is refused.
+            if (wahl_.konten) return false;
             Refuse(kCodeKontoFehlt);
             return true;
         }
