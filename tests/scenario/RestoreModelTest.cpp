@@ -631,13 +631,22 @@ QString RestoreModelTest::RunHistory(quint64 lSeed, std::set<Outcome>& erreicht)
     if (!gemacht.ok()) return QStringLiteral("no demo database: ") + gemacht.status().description();
     if (!ArchiveRun(rng)) return QStringLiteral("the archive run failed: ") + schritte_.join(u';');
 
-    // The host fetches one of identical archived payments again.
+    // The host fetches one of identical archived payments again; or, when the run left them
+    // in the database, the user deletes the first of them.
     std::map<QString, std::vector<qint64>> gleiche;
     for (const auto& [id, zeile] : TableIn(archiv_, "Umsätze").zeilen)
         gleiche[Shown(zeile.mid(1))].push_back(id);
     for (const auto& [sInhalt, ids] : gleiche) {
         if (ids.size() < 2 || !rng.Chance(70)) continue;
         RawDatabase db(sUser_);
+        if (db.Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE id = %1").arg(ids[0])) >
+                0 &&
+            rng.Chance(50)) {
+            db.Exec(QStringLiteral("DELETE FROM Umsätze WHERE id = %1").arg(ids[0]));
+            schritte_
+                << QStringLiteral("deleted the first of the identical Umsätze %1").arg(ids[0]);
+            continue;
+        }
         const qint64 lNeu = db.Number(QStringLiteral("SELECT max(id) + 1 FROM Umsätze"));
         Insert(db, QStringLiteral("Umsätze"), lNeu,
                TableIn(archiv_, "Umsätze").zeilen.at(ids[0]).mid(1));
