@@ -170,8 +170,15 @@ const Zuordnung* RestoreRun::Fate(qint64 id) const {
 QString RestoreRun::Expression(const QString& sTabelle, const QString& sSpalte) const {
     const QString sSelbst = QStringLiteral("a.") + QuoteIdentifier(sSpalte);
     const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
-    if (sSpalte == c.sKonto) return QStringLiteral("tolva_konto(%1)").arg(sSelbst);
-    if (sSpalte == c.sVerweis) return QStringLiteral("tolva_verweis(%1)").arg(sSelbst);
+    // A reference that keeps its value everywhere goes back as it stands.
+    const auto gleich = [](const std::map<qint64, qint64>* abbildung) {
+        return !abbildung || std::all_of(abbildung->begin(), abbildung->end(),
+                                         [](const auto& p) { return p.first == p.second; });
+    };
+    if (sSpalte == c.sKonto && !gleich(&konten_))
+        return QStringLiteral("tolva_konto(%1)").arg(sSelbst);
+    if (sSpalte == c.sVerweis && aktuellerPlan_ && !gleich(aktuellerPlan_->verweise))
+        return QStringLiteral("tolva_verweis(%1)").arg(sSelbst);
     return sSelbst;
 }
 
@@ -236,7 +243,13 @@ Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
     };
     std::vector<Zuordnung> paare;
     {
+        // The count before the restore, as the vectors' size: no growth by doubling.
+        const auto vorab = vorab_.find(sTabelle);
+        const size_t lVorab = vorab == vorab_.end() ? 0 : static_cast<size_t>(vorab->second);
         std::vector<IdentityRow> archiv;
+        archiv.reserve(lVorab);
+        plan.inhalte.reserve(lVorab);
+        plan.schluessel.reserve(lVorab);
         if (Status s =
                 lesen(kArchivSchema, ChoiceCondition(sTabelle, wahl_, konten_), true, &archiv);
             !s.ok())
@@ -345,18 +358,27 @@ Status RestoreRun::InsertRows(const RestoreTable& tabelle, int lNummer) {
     const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
     aktuellerPlan_ = &plaene_[static_cast<size_t>(lNummer)];
     aktuellerPlan_->lZeiger = 0;
-    QStringList werte{QStringLiteral("tolva_ziel(a.id)")};
+    const RestoreCount& zaehler = Counts(sTabelle, QString::fromUtf8(tabelle.sName));
+    if (zaehler.lZurueck == 0) {
+        aktuellerPlan_ = nullptr;
+        Report(zaehler);
+        return Status::Ok();
+    }
+    // The plan is asked only where it tells more than the archive row itself.
+    QStringList werte{zaehler.lNeueIds > 0 ? QStringLiteral("tolva_ziel(a.id)")
+                                           : QStringLiteral("a.id")};
     for (int i = 1; i < spalten_.at(sTabelle).size(); ++i)
         werte << Expression(sTabelle, spalten_.at(sTabelle)[i]);
-    Result<qint64> zurueck =
-        InsertCounted(sTabelle, werte,
-                      QStringLiteral("FROM archiv.%1 a WHERE 1%2 AND tolva_verbleib(a.id) = %3 "
-                                     "ORDER BY a.id")
-                          .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl_, konten_))
-                          .arg(static_cast<int>(Verbleib::Zurueck)));
+    const QString sZurueck = zaehler.lZurueck == zaehler.lImArchiv
+                                 ? QString()
+                                 : QStringLiteral(" AND tolva_verbleib(a.id) = %1")
+                                       .arg(static_cast<int>(Verbleib::Zurueck));
+    Result<qint64> zurueck = InsertCounted(
+        sTabelle, werte,
+        QStringLiteral("FROM archiv.%1 a WHERE 1%2%3 ORDER BY a.id")
+            .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl_, konten_), sZurueck));
     aktuellerPlan_ = nullptr;
     if (!zurueck.ok()) return zurueck.status();
-    const RestoreCount& zaehler = Counts(sTabelle, QString::fromUtf8(tabelle.sName));
     if (zurueck.value() != zaehler.lZurueck)
         return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
                                            "zurückgeholt. Es wurde nichts zurückgeholt.")
