@@ -506,6 +506,10 @@ signal_runs() {
             if has_handler "$PID" "$num"; then
                 kill -s "$sig" "$PID" 2>/dev/null && { stamp at; at=$(( at - t0 )); }
             fi
+        else
+            # The run ended and never caught the signal: a run without its handler would end
+            # by the signal, half done, and must not pass as one that merely finished early.
+            fault "SIG$sig: the run ended without ever catching the signal"
         fi
         finish_run sig
         if (( RC == 0 )); then
