@@ -50,8 +50,19 @@ class RunSafetyTest : public ArchiveScenario {
 TEST_F(RunSafetyTest, ATargetThatAnotherRunHoldsEndsTheStartAtOnce) {
     WriteFile(sZiel_, "altes Archiv");
     Prepare();
-    {
-        Result<NameLock> andererLauf = NameLock::Acquire(sZiel_);
+    // The other run may name the same file another way: through "..", or through a link to
+    // its folder. One file, one lock.
+    const QFileInfo ziel(sZiel_);
+    const QString sVerweis = dir_.filePath(QStringLiteral("verweis"));
+    ASSERT_TRUE(QFile::link(ziel.absolutePath(), sVerweis));
+    const QString schreibweisen[] = {sZiel_,
+                                     ziel.absolutePath() + QStringLiteral("/../") +
+                                         ziel.dir().dirName() + QLatin1Char('/') + ziel.fileName(),
+                                     sVerweis + QLatin1Char('/') + ziel.fileName()};
+    for (const QString& sAnders : schreibweisen) {
+        SCOPED_TRACE(sAnders.toStdString());
+        boxes_->Clear();
+        Result<NameLock> andererLauf = NameLock::Acquire(sAnders);
         ASSERT_TRUE(andererLauf.ok()) << andererLauf.status().description().toStdString();
         bool bErfolg = true;
         const StartErgebnis e = Start(&bErfolg);
