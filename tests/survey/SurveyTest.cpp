@@ -118,40 +118,5 @@ TEST_F(SurveyTest, AQueryThatCannotRunLeavesTheAccountOut) {
     EXPECT_EQ(Shared().aAnzahlDaten, std::vector<qint64>{3});
 }
 
-class BankTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSharedState();
-        form_.rows = {{QVariant(qint64(7)), QStringLiteral("15")},
-                      {QVariant(QStringLiteral("8")), QStringLiteral("5")},
-                      {QVariant(9.0), QStringLiteral(" 15 ")},
-                      {QVariant(qint64(12)), QStringLiteral("5")}};
-        Shared().oArchivForm = &form_;
-    }
-    void TearDown() override { ResetSharedState(); }
-    test::RecordingArchivForm form_;
-};
-
-TEST_F(BankTest, GetAccountBankComparesIdsAsNumbers) {
-    EXPECT_EQ(GetAccountBank(QStringLiteral("7")), 15);
-    EXPECT_EQ(GetAccountBank(QStringLiteral("8")), 5);
-    EXPECT_EQ(GetAccountBank(QStringLiteral("9")), 15);
-    EXPECT_EQ(GetAccountBank(QStringLiteral(" 12")), 5);
-    EXPECT_EQ(GetAccountBank(QStringLiteral("1")), 0);
-    EXPECT_EQ(GetAccountBank(QStringLiteral("70")), 0);
-}
-
-TEST_F(BankTest, CollectBanksKeepsTheFirstSeenOrderWithoutRepeats) {
-    SharedState& g = Shared();
-    g.aKontenMitDaten = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
-                         QStringLiteral("12")};
-    ASSERT_TRUE(CollectBanks().ok());
-    EXPECT_EQ(g.aInstitute, (std::vector<QString>{QStringLiteral("15"), QStringLiteral("5")}));
-
-    g.aKontenMitDaten = {QStringLiteral("12"), QStringLiteral("9"), QStringLiteral("7")};
-    ASSERT_TRUE(CollectBanks().ok());
-    EXPECT_EQ(g.aInstitute, (std::vector<QString>{QStringLiteral("5"), QStringLiteral("15")}));
-}
-
 }  // namespace
 }  // namespace tolva
