@@ -1,4 +1,5 @@
 // Whole calls of Archiv driven through the window: archives made, chosen, refused.
+#include "EngineFiles.h"
 #include "WizardFixture.h"
 
 #include "archive/ArchiveList.h"
@@ -6,17 +7,21 @@
 #include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
+#include "wizard/KontenGrid.h"
 #include "wizard/PageRenderer.h"
 #include "wizard/SuiButtons.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace tolva;
 using namespace tolva::test;
@@ -121,6 +126,7 @@ class WizardFlowTest : public QObject {
     void folderWithoutArchivesDisablesNext();
     void createSideBrowseSetsFileAndFolder();
     void pagePicturesAreWritten();
+    void thePlanFollowsWhatPageTwoChangedAfterwards();
 };
 
 void WizardFlowTest::createFlowMakesAnArchiveAndReturnsFalse() {
@@ -477,6 +483,47 @@ void WizardFlowTest::pagePicturesAreWritten() {
     // The database was only read; the pictures of the run came from a copy.
     QCOMPARE(ReadAll(db), vorher);
     QVERIFY(QDir(env.ArchiveFolder()).entryList(QDir::Files).isEmpty());
+}
+
+// The user looks at the plan, goes back to page 2, moves the cut-off and unticks an account:
+// the plan shown then is what the run archives, and the run takes the new date and ticks.
+void WizardFlowTest::thePlanFollowsWhatPageTwoChangedAfterwards() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 4, 2);
+    QString sDateiname = db;
+    QString archiv;
+    QStringList plan;
+    qint64 lAusgelassen = 0;
+    const bool ok = ArchivWithPilot(sDateiname, [&](FrmArchiv& form) {
+        GoToPage(form, 5);
+        while (form.CurrentPage() > 2) ClickButton(form, QStringLiteral("zurück"));
+        QCOMPARE(form.CurrentPage(), 2);
+        Find<QDateEdit>(form, "dtVon")->setDate(QDate(2025, 3, 1));
+        auto* grid = Find<KontenGrid>(form, "grdKonten");
+        grid->SetCellChecked(1, 0, KontenGrid::flexUnchecked);
+        lAusgelassen = grid->RowData(1).toLongLong();
+        GoToPage(form, 5);
+        auto* tre = Find<QTreeWidget>(form, "trePlan");
+        const QTreeWidgetItem* summe = tre->topLevelItem(tre->topLevelItemCount() - 1);
+        for (int i = 1; i <= 5; ++i) plan << summe->text(i);
+        archiv = Find<QLineEdit>(form, "txtDatei_0")->text();
+        ClickButton(form, kWeiter);  // " Starten"
+    });
+    QVERIFY(!ok);
+    QVERIFY(lAusgelassen > 0);
+    RawDatabase a(archiv);
+    const auto n = [&](const char* sTabelle) {
+        return QLocale(QLocale::German)
+            .toString(a.Number(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(sTabelle)));
+    };
+    QCOMPARE(plan, (QStringList{n("Umsätze"), n("UmsZusatz"), n("OffeneUmsätze"), n("Aufträge"),
+                                n("SammelAufträge") + QStringLiteral(" (") + n("SammelEinzel") +
+                                    QLatin1Char(')')}));
+    QVERIFY(a.Number(QStringLiteral("SELECT count(*) FROM Umsätze")) > 0);
+    QCOMPARE(a.Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE Buchungsdatum >= "
+                                     "'2025-03-01' OR KontoID = %1")
+                          .arg(lAusgelassen)),
+             qint64{0});
 }
 
 QTEST_MAIN(WizardFlowTest)
