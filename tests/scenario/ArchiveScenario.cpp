@@ -239,4 +239,13 @@ void ArchiveScenario::ExpectNothingChanged(const QString& sZiel) const {
     EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
 }
 
+void ArchiveScenario::RunToTheEnd(const Lauf& lauf) {
+    Prepare(lauf);
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    ResetSharedState();
+    boxes_->Clear();
+}
+
 }  // namespace tolva::test

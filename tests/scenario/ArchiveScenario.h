@@ -90,6 +90,9 @@ class ArchiveScenario : public testing::Test {
     // Presses "Starten" for the target file (default: sZiel_).
     StartErgebnis Start(bool* bErfolg, const QString& sZiel = QString(),
                         const QString& sSicherung = QString());
+    // Prepares and starts a run of that shape to sZiel_, which must succeed; the shared state
+    // and the boxes are then reset, as between two calls of the wizard.
+    void RunToTheEnd(const Lauf& lauf);
 
     // The run has ended: user database closed, progress hidden, default pointer. (TearDown
     // checks after every run that the user database is closed and sound, and that no

@@ -27,12 +27,7 @@ class RestoreIdentityTest : public ArchiveScenario {
     void Archive(bool bEntfernen) {
         Lauf lauf;
         lauf.bEntfernen = bEntfernen;
-        Prepare(lauf);
-        bool bErfolg = false;
-        ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
-        ASSERT_TRUE(bErfolg);
-        ResetSharedState();
-        boxes_->Clear();
+        RunToTheEnd(lauf);
     }
     RestoreChoice Choice(const QString& sArchiv = QString()) const {
         RestoreChoice wahl;

@@ -20,15 +20,6 @@ qint64 Restored(const RestoreReport& bericht) {
 
 class RestoreTest : public ArchiveScenario {
   protected:
-    // An archive run with removal of the given shape; the archive stands under sZiel_.
-    void ArchiveWithRemoval(const Lauf& lauf) {
-        Prepare(lauf);
-        bool bErfolg = false;
-        ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
-        ASSERT_TRUE(bErfolg);
-        ResetSharedState();
-        boxes_->Clear();
-    }
     RestoreChoice Choice(const QString& sPasswort = QString()) const {
         RestoreChoice wahl;
         wahl.sArchiv = sZiel_;
@@ -77,7 +68,7 @@ TEST_F(RestoreTest, ArchiveWithRemovalThenRestoreGivesTheDatabaseBackRowForRow) 
         lauf.aAuswahl = form.aAuswahl.empty() ? AllAccounts() : form.aAuswahl;
         lauf.lPasswortModus = form.lPasswortModus;
         lauf.sNeuesPasswort = form.sPasswort;
-        ArchiveWithRemoval(lauf);
+        RunToTheEnd(lauf);
         ASSERT_NE(DumpWithoutRenumbering(sUser_), vorher) << "the run removed nothing";
         const QByteArray archiv = FileBytes(sZiel_);
 
@@ -95,7 +86,7 @@ TEST_F(RestoreTest, ArchiveWithRemovalThenRestoreGivesTheDatabaseBackRowForRow) 
 }
 
 TEST_F(RestoreTest, WhatCannotGoBackExactlyIsRefusedAndChangesNothing) {
-    ArchiveWithRemoval(Lauf());
+    RunToTheEnd(Lauf());
     const QString sPasswort = QString::fromUtf8(kDemoPasswort);
     const qint64 lBuchung =
         RawDatabase(sZiel_).Number(QStringLiteral("SELECT max(id) FROM Umsätze WHERE KontoID = 5"));
@@ -142,7 +133,7 @@ TEST_F(RestoreTest, WhatCannotGoBackExactlyIsRefusedAndChangesNothing) {
 }
 
 TEST_F(RestoreTest, TheBackupTakesANameOfItsOwnAndReplacesNothing) {
-    ArchiveWithRemoval(Lauf());
+    RunToTheEnd(Lauf());
     RestoreChoice wahl = Choice(QString::fromUtf8(kDemoPasswort));
     wahl.bSichern = true;
     const QStringList vorher = DumpAll(sUser_);
