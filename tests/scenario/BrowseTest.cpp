@@ -342,7 +342,10 @@ TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
                                       "01.03.2024;\"Giro; privat\";1234,56;Müller;"
                                       "\"Miete; \"\"März\"\"\nzweite Zeile\"\r\n"
                                       "31.12.2024;Konto 7;-0,05;;Gebühr\r\n"));
+    // A thousands point only between groups of three digits, never before the first.
     EXPECT_EQ(FormatCents(123456789), QStringLiteral("1.234.567,89 €"));
+    EXPECT_EQ(FormatCents(12345), QStringLiteral("123,45 €"));
+    EXPECT_EQ(FormatCents(-99999999), QStringLiteral("-999.999,99 €"));
     EXPECT_EQ(FormatCents(-5), QStringLiteral("-0,05 €"));
 }
 
