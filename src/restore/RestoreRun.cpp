@@ -214,11 +214,10 @@ QString IdList(const std::vector<qint64>& ids) {
     return teile.join(QLatin1Char(','));
 }
 
-Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
-                             const std::map<qint64, qint64>& konten) {
+Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl) {
     return FirstInt(cn.Handle(),
                     QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE 1%2")
-                        .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, konten)),
+                        .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl, {})),
                     ArchiveFileName(cn.Handle()));
 }
 
@@ -467,10 +466,6 @@ Status RestoreRun::Exec(const QString& sql) {
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return DatabaseError(db_, rc, cn_.MessageName());
     return Status::Ok();
-}
-
-Result<qint64> RestoreRun::QueryInt(const QString& sql) {
-    return FirstInt(db_, sql, cn_.MessageName());
 }
 
 }  // namespace tolva

@@ -71,9 +71,9 @@ Status CheckRestoreTables(Connection& cn);
 QString ChoiceCondition(const QString& sTabelle, const RestoreChoice& wahl,
                         const std::map<qint64, qint64>& konten);
 
-// The rows of one table of the choice in the attached archive (konten as for ChoiceCondition).
-Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl,
-                             const std::map<qint64, qint64>& konten = {});
+// The rows of one table of the choice in the attached archive, before any account is matched
+// (items of orders the archive lacks count with the live order of the same account id).
+Result<qint64> CountSelected(Connection& cn, const QString& sTabelle, const RestoreChoice& wahl);
 
 // One restore inside the open transaction of cn: first every decision (the plan), then, when
 // asked to, the inserts. Not copyable; single use.
@@ -147,7 +147,6 @@ class RestoreRun {
     // Refuses (kCodeKonflikt) naming the table and its first conflicting ids.
     Status Conflict(const QString& sName, qint64 lAnzahl, const std::vector<qint64>& ids) const;
     Status Exec(const QString& sql);
-    Result<qint64> QueryInt(const QString& sql);
     RestoreCount& Counts(const QString& sTabelle, const QString& sName);
 
     Connection& cn_;

@@ -505,31 +505,13 @@ QString Shown(const Row& zeile) {
 }
 
 const char* OutcomeName(Outcome outcome) {
-    switch (outcome) {
-        case Outcome::EditedKept:
-            return "edited kept";
-        case Outcome::IdenticalPayments:
-            return "identical payments";
-        case Outcome::FreshIds:
-            return "fresh ids";
-        case Outcome::Conflict:
-            return "conflict";
-        case Outcome::UnknownAccount:
-            return "unknown account";
-        case Outcome::AccountMapped:
-            return "account named";
-        case Outcome::CategoryRemapped:
-            return "category remapped";
-        case Outcome::AccountRecreated:
-            return "account re-created";
-        case Outcome::AccountBack:
-            return "account back";
-        case Outcome::OrphanItems:
-            return "items without order";
-        case Outcome::kAnzahl:
-            break;
-    }
-    return "?";
+    static const char* const namen[] = {"edited kept",        "identical payments", "fresh ids",
+                                        "conflict",           "unknown account",    "account named",
+                                        "category remapped",  "account re-created", "account back",
+                                        "items without order"};
+    static_assert(std::size(namen) == static_cast<size_t>(Outcome::kAnzahl));
+    const auto i = static_cast<size_t>(outcome);
+    return i < std::size(namen) ? namen[i] : "?";
 }
 
 Snapshot ReadSnapshot(const QString& sPfad) {
