@@ -4,8 +4,8 @@
 # some test fails. A planted fault that no test catches is a survivor: it needs a test, or a
 # line under "Equivalent mutants" in tests/mutants/README that says why no test can catch it.
 #
-# Usage: bench/mutants.sh [PATTERN]
-#        PATTERN: only the patches whose file name contains it.
+# Usage: bench/mutants.sh [PATTERN...]
+#        PATTERN: only the patches whose file name contains one of them (all without any).
 # Works in a git worktree of HEAD (default ${TMPDIR:-/tmp}/tolva-mutants, or $TOLVA_MUTANTS_TREE)
 # with its own build folder, so neither the working tree nor build/ is touched; the first run
 # builds everything there (about 10 minutes on 2 cores), each patch then rebuilds what it
@@ -15,7 +15,8 @@
 # or build, or when the suite fails without any planted fault.
 set -euo pipefail
 
-PATTERN=${1:-}
+PATTERNS=("$@")
+(( ${#PATTERNS[@]} )) || PATTERNS=("")
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 TOP=$(cd "$HERE/.." && pwd)
 TREE=${TOLVA_MUTANTS_TREE:-${TMPDIR:-/tmp}/tolva-mutants}
@@ -24,8 +25,10 @@ README=$MUTANTS/README
 LOG=$(mktemp "${TMPDIR:-/tmp}/tolva-mutant-log.XXXXXX")
 trap 'rm -f "$LOG"' EXIT
 
-mapfile -t patches < <(find "$MUTANTS" -maxdepth 1 -name '*.patch' -name "*${PATTERN}*" | sort)
-(( ${#patches[@]} )) || { echo "no planted faults in $MUTANTS matching '$PATTERN'" >&2; exit 2; }
+mapfile -t patches < <(for pattern in "${PATTERNS[@]}"; do
+    find "$MUTANTS" -maxdepth 1 -name '*.patch' -name "*${pattern}*"
+done | sort -u)
+(( ${#patches[@]} )) || { echo "no planted faults in $MUTANTS matching '${PATTERNS[*]}'" >&2; exit 2; }
 
 # The tree: a detached worktree at the current commit, clean.
 head=$(git -C "$TOP" rev-parse HEAD)
