@@ -394,6 +394,17 @@ void RestoreModelTest::HostChange(Random& rng) {
             // Often the newest account: it then comes back under the id a fresh one would get.
             const qint64 id =
                 rng.Chance(50) ? *std::max_element(konten.begin(), konten.end()) : rng.Pick(konten);
+            if (rng.Chance(40)) {
+                // Its bank entered again: when the account comes back it takes the first row.
+                const qint64 lNeu = next(QStringLiteral("BankDaten"));
+                db.Exec(QStringLiteral("INSERT INTO BankDaten SELECT %1, BLZ, BIC, Name, Ort FROM "
+                                       "BankDaten WHERE id = (SELECT bankID FROM Konten WHERE id "
+                                       "= %2)")
+                            .arg(lNeu)
+                            .arg(id));
+                schritte_
+                    << QStringLiteral("bank of account %1 entered again as %2").arg(id).arg(lNeu);
+            }
             db.Exec(QStringLiteral("DELETE FROM Konten WHERE id = %1").arg(id));
             schritte_ << QStringLiteral("deleted account %1").arg(id);
             break;
@@ -448,8 +459,17 @@ void RestoreModelTest::HostChange(Random& rng) {
             if (kategorien.empty()) break;
             const qint64 id =
                 !benutzt.empty() && rng.Chance(70) ? rng.Pick(benutzt) : rng.Pick(kategorien);
-            const qint64 lArt = rng.Below(3);
-            if (lArt == 1) {
+            const qint64 lArt = rng.Below(4);
+            if (lArt == 3) {
+                // The user made the category twice more and deleted the first: its path is
+                // there under two fresh ids.
+                for (int i = 0; i < 2; ++i)
+                    db.Exec(QStringLiteral("INSERT INTO Kategorien SELECT %1, Name, ParentID FROM "
+                                           "Kategorien WHERE id = %2")
+                                .arg(next(QStringLiteral("Kategorien")))
+                                .arg(id));
+                db.Exec(QStringLiteral("DELETE FROM Kategorien WHERE id = %1").arg(id));
+            } else if (lArt == 1) {
                 db.Exec(
                     QStringLiteral("UPDATE Kategorien SET Name = Name || ' (alt)' WHERE id = %1")
                         .arg(id));
@@ -470,7 +490,8 @@ void RestoreModelTest::HostChange(Random& rng) {
                              .arg(id)
                              .arg(lArt == 0   ? "deleted"
                                   : lArt == 1 ? "renamed"
-                                              : "re-created");
+                                  : lArt == 2 ? "re-created"
+                                              : "made twice anew");
             break;
         }
         case 18: {
@@ -520,8 +541,18 @@ void RestoreModelTest::HostChange(Random& rng) {
         }
         case 21: {
             const std::vector<qint64> banken = ids(QStringLiteral("BankDaten"));
-            if (banken.empty() || rng.Chance(50)) break;
+            if (banken.empty()) break;
             const qint64 id = rng.Pick(banken);
+            if (rng.Chance(50)) {
+                // A second bank row of the same bank: a returning account takes the first.
+                const qint64 lNeu = next(QStringLiteral("BankDaten"));
+                db.Exec(QStringLiteral("INSERT INTO BankDaten SELECT %1, BLZ, BIC, Name, Ort FROM "
+                                       "BankDaten WHERE id = %2")
+                            .arg(lNeu)
+                            .arg(id));
+                schritte_ << QStringLiteral("bank %1 entered again as %2").arg(id).arg(lNeu);
+                break;
+            }
             db.Exec(QStringLiteral("UPDATE BankDaten SET BLZ = '%1', Name = 'Neue Bank' WHERE id "
                                    "= %2")
                         .arg(Digits(rng, 8))
