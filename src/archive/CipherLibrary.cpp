@@ -12,12 +12,15 @@ namespace {
 
 constexpr char kLibraryName[] = "liborvcbf.so";
 
-// The folder of the shared library (or program) this module was linked into.
+// The real folder of the shared library (or program) this module was linked into, with every
+// link on the way resolved.
 QString OwnFolder() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&OwnFolder), &info) == 0 || info.dli_fname == nullptr)
         return {};
-    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    const QFileInfo eigene(QFile::decodeName(info.dli_fname));
+    const QString sEcht = eigene.canonicalFilePath();
+    return sEcht.isEmpty() ? eigene.absolutePath() : QFileInfo(sEcht).absolutePath();
 }
 
 void* OpenLibrary(const QByteArray& path) {

@@ -65,8 +65,13 @@ QString IniHostServices::DataFolder() {
     Dl_info info{};
     if (!dladdr(reinterpret_cast<void*>(&IniHostServices::DataFolder), &info) || !info.dli_fname)
         return QString();
-    // In the build tree the files lie beside the engine; installed, in the data folder.
-    const QDir eigener = QFileInfo(QFile::decodeName(info.dli_fname)).absoluteDir();
+    // In the build tree the files lie beside the engine; installed, in the data folder. The
+    // engine's path as the loader found it may run through links (Debian's /lib → usr/lib):
+    // the data folder is found from the file's real place.
+    const QFileInfo engine(QFile::decodeName(info.dli_fname));
+    const QString sEcht = engine.canonicalFilePath();
+    const QDir eigener =
+        QFileInfo(sEcht.isEmpty() ? engine.absoluteFilePath() : sEcht).absoluteDir();
     if (eigener.exists(QStringLiteral("HbLeer.dat"))) return WithSlash(eigener.absolutePath());
     return WithSlash(
         QDir::cleanPath(eigener.absoluteFilePath(QStringLiteral(TOLVA_DATA_FROM_ENGINE))));

@@ -54,6 +54,17 @@ cc -std=c11 -Wall -Werror $(pkg-config --cflags tolva-hbarchiv) \
 bash "$src/tests/wizard/c-entry-test.sh" "$bin" "$prefix/share/tolva" "$work/c-host" \
     "$work/c-host-dir"
 
+# The same host loading the library through a folder that is a link, as Debian's /lib is a
+# link to usr/lib: the component finds its data folder and cipher library all the same.
+mkdir -p "$work/root"
+ln -s "$prefix" "$work/root/usr"
+ln -s usr/lib "$work/root/lib"
+cc -std=c11 -Wall -Werror $(pkg-config --cflags tolva-hbarchiv) \
+    -DORVHBARCHIV_PATH="\"$work/root/lib/libOrvHbArchiv5.so.5\"" \
+    "$src/tests/wizard/CEntryTest.c" -o "$work/c-host-link" -lsqlite3 -ldl
+bash "$src/tests/wizard/c-entry-test.sh" "$bin" "$prefix/share/tolva" "$work/c-host-link" \
+    "$work/c-host-link-dir" || fail "a host loading the library through a linked folder"
+
 # The CMake package: a host project links Tolva::HbArchiv.
 cmake -S "$src/tests/install/consumer" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$prefix" \
     >/dev/null
