@@ -41,16 +41,14 @@ CancelOnSignals::~CancelOnSignals() {
     for (int i = 0; i < 3; ++i) ::sigaction(kSignale[i], &alt_[i], nullptr);
 }
 
-int ReportSignal(bool bFertig) {
+int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig) {
     const int lSignal = CancelSignal();
     if (lSignal == 0) return 0;
     QTextStream(stderr) << "tolva-archiv: " << SignalName(lSignal)
-                        << (bFertig ? QStringLiteral(" kam, als das Archiv schon an seinem Platz "
-                                                     "stand; der Lauf wurde zu Ende geführt.")
-                                    : QStringLiteral(": Der Lauf wurde abgebrochen. Die "
-                                                     "Benutzer-Datenbank ist unverändert."))
+                        << (bFertig ? QStringLiteral(" ") + sFertig
+                                    : QStringLiteral(": ") + sAbgebrochen)
                         << Qt::endl;
-    return 128 + lSignal;
+    return bFertig ? 0 : 128 + lSignal;
 }
 
 }  // namespace tolva

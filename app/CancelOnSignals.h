@@ -22,8 +22,16 @@ class CancelOnSignals {
     struct sigaction alt_[3] = {};
 };
 
-// When a signal asked to cancel: prints what became of the job and returns 128 + the signal's
-// number; returns 0 when no signal came. bFertig: the job had completed all the same.
-int ReportSignal(bool bFertig);
+// When a signal asked to cancel, names it on stderr with the job's own sentence: sAbgebrochen
+// and 128 + the signal's number when the job was cancelled; sFertig and 0 when it had committed
+// all the same (bFertig), so that the caller goes on to print the job's success lines. Returns
+// 0 and prints nothing when no signal came.
+int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig);
+
+// The archive run's sentences.
+inline constexpr const char* kLaufAbgebrochen =
+    "Der Lauf wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.";
+inline constexpr const char* kLaufFertig =
+    "kam, als das Archiv schon an seinem Platz stand; der Lauf wurde zu Ende geführt.";
 
 }  // namespace tolva

@@ -36,13 +36,18 @@ void ReportPaths(const QString& sArchiv, const QString& sSicherung) {
         out << "Sicherung: " << QFileInfo(sSicherung).absoluteFilePath() << Qt::endl;
 }
 
+// A run that a signal cancelled: its sentence and 128 + the signal's number.
+int Cancelled() {
+    return ReportSignal(false, QString::fromUtf8(kLaufAbgebrochen), QString());
+}
+
 int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
     CommandSession session;
     if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
         !s.ok())
-        return CancelSignal() ? ReportSignal(false) : Fail(s.description());
+        return CancelSignal() ? Cancelled() : Fail(s.description());
     if (Status s = session.RunSurvey(auswahl.dStichtag, auswahl.konten); !s.ok())
-        return CancelSignal() ? ReportSignal(false) : Fail(s.description());
+        return CancelSignal() ? Cancelled() : Fail(s.description());
     SharedState& g = Shared();
     if (g.aKontenMitDaten.empty()) {
         Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true,
@@ -61,8 +66,10 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
         start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
     bool bErfolg = false;
     const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
-    if (CancelSignal()) return ReportSignal(ergebnis == StartErgebnis::Gelaufen && bErfolg);
-    if (ergebnis != StartErgebnis::Gelaufen || !bErfolg) return 1;
+    const bool bFertig = ergebnis == StartErgebnis::Gelaufen && bErfolg;
+    if (CancelSignal() && !bFertig) return Cancelled();
+    (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig));
+    if (!bFertig) return 1;
     ReportPaths(g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
     return 0;
 }
@@ -82,8 +89,12 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
     if (!fenster.ok()) return Fail(fenster.error().description);
     const Status gefahren = fenster.value()->RunCreateJob(
         QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
+    // The window rolls back at a signal as the run does, and says so as the run does.
+    const bool bFertig = gefahren.ok() && QFileInfo::exists(wahl.sZielDatei);
+    if (CancelSignal() && !bFertig) return Cancelled();
     if (!gefahren.ok()) return Fail(gefahren.description());
-    if (!QFileInfo::exists(wahl.sZielDatei)) return 1;
+    if (!bFertig) return 1;
+    (void)ReportSignal(true, QString(), QString::fromUtf8(kLaufFertig));
     ReportPaths(wahl.sZielDatei, wahl.sSicherung);
     return 0;
 }

@@ -161,7 +161,16 @@ int RunRestoreCommand(const QStringList& args) {
         };
     const Result<RestoreReport> bericht = StartRestore(wahl, fortschritt);
     InstallMessageBoxPresenter(nullptr);
-    if (CancelSignal()) return ReportSignal(bericht.ok());
+    // A signal after the commit changes nothing: the report follows, with exit 0.
+    if (CancelSignal()) {
+        const int lStatus = ReportSignal(
+            bericht.ok(),
+            QStringLiteral("Das Zurückholen wurde abgebrochen. Die Benutzer-Datenbank ist "
+                           "unverändert."),
+            QStringLiteral("kam, als die Daten schon zurückgeholt waren; das Zurückholen wurde "
+                           "zu Ende geführt."));
+        if (lStatus != 0) return lStatus;
+    }
     if (!bericht.ok()) {
         if (bericht.error().code == kCodeNichtGewollt) return 1;
         QString sText = bericht.error().description;

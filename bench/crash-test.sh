@@ -9,11 +9,12 @@
 #              Every fourth run replaces an older archive under the target name: until the
 #              removal is committed, that archive must still be on the disk, under the target
 #              name or kept as "archiv (ersetzt).aba".
-#   --signals  SIGINT, SIGTERM or SIGHUP at a random moment. The run must end cleanly: exit
-#              128 + the signal's number with a "tolva-archiv: SIG..." line on stderr, nothing of
-#              its own left in the folder, no journal beside the user database, and the user
-#              database unchanged (an older archive back under the target name) or fully
-#              archived; never archive and rows both (the signal waits for the commit).
+#   --signals  SIGINT, SIGTERM or SIGHUP at a random moment. The run must end cleanly, with a
+#              "tolva-archiv: SIG..." line on stderr, nothing of its own left in the folder, no
+#              journal beside the user database: exit 128 + the signal's number and the user
+#              database unchanged (an older archive back under the target name), or, when the
+#              signal came while it committed, exit 0 and fully archived; never archive and
+#              rows both (the signal waits for the commit).
 #   --race     two runs from two different user databases to the same target, the second
 #              started at a random moment of the first. One of them holds the target's name;
 #              the other must be refused at once and change nothing.
@@ -25,7 +26,7 @@
 #              other table, the accounts among them, as the run left it) and holds no row
 #              twice, the archive is unchanged to the byte, and beside the database there is
 #              nothing of the restore's but complete backups and what a killed restore leaves
-#              (".tolva-*"); a complete restore with backup afterwards must remove the latter.
+#              (".tolva-*"); any restore that finishes (also one without backup) removes them.
 #
 # A file "archiv.aba.tmp" of the user's lies beside the target all the time; no run may touch it.
 #
@@ -512,7 +513,11 @@ signal_runs() {
             fault "SIG$sig: the run ended without ever catching the signal"
         fi
         finish_run sig
-        if (( RC == 0 )); then
+        if (( RC == 0 && at >= 0 )) && grep -q "^tolva-archiv: SIG$sig kam" "$WORK/sig.err"; then
+            # It came while the run committed: the run completed, said so, and ended with 0.
+            how="signalled after the commit"
+            signalled=$(( signalled + 1 ))
+        elif (( RC == 0 )); then
             how=finished
             (( ready >= 0 )) && shorten_estimate "$WAHL" $(( END - t0 - ready ))
         elif (( at >= 0 && RC == 128 + num )) && grep -q "^tolva-archiv: SIG$sig" "$WORK/sig.err"; then
@@ -533,7 +538,9 @@ signal_runs() {
         judge "$REF"
         case $how/$STATE in
             */FAULT) ;;
-            signalled/unchanged | signalled/archived | finished/archived | ended*/archived) ;;
+            # 128 + n only for a run that gave up; one that completed ends with 0.
+            signalled/unchanged | "signalled after the commit/archived" | finished/archived | \
+                ended*/archived) ;;
             *) fault "SIG$sig at $at ms: state $STATE after \"$how\""
                show_log "$WORK/sig.out" "$WORK/sig.err"
                STATE=FAULT ;;
@@ -793,7 +800,7 @@ reference_restores() {
 # check_restore_folder HOW BACKUP LEFT-BEFORE: what lies beside the database before anything
 # opens it: the database, its journal (after a kill), complete backups (byte copies of the
 # state of WAHL restored into; checked and removed) and, after a kill, ".tolva-*" entries. A
-# restore that finished removed what it made, and with backup also what killed ones left.
+# restore that finished removed what it made and what killed ones left (LEFT-BEFORE).
 # Sets BACKUPS to the backups found; counts faults.
 check_restore_folder() {
     local how=$1 sicher=$2 vorher=$3 name tolva
@@ -815,11 +822,12 @@ check_restore_folder() {
     if [[ $how == finished ]]; then
         if [[ $sicher == mit ]]; then
             (( BACKUPS == 1 )) || fault "a restore with backup that finished left $BACKUPS backups"
-            [[ -z $tolva ]] || fault "a restore with backup that finished left: ${tolva//$'\n'/ }"
         else
             (( BACKUPS == 0 )) || fault "a restore without backup wrote one"
-            [[ $tolva == "$vorher" ]] || fault "a restore without backup changed: ${tolva//$'\n'/ }"
         fi
+        # Every restore removes what killed ones left beside the database.
+        [[ -z $tolva ]] || fault "a restore that finished left (before: ${vorher//$'\n'/ }):" \
+            "${tolva//$'\n'/ }"
     fi
     return 0
 }
@@ -935,8 +943,8 @@ kill_restores() {
     EVENTS=$killed
 }
 
-# One complete restore with backup after the kills; before it, something a killed restore
-# left is made sure of. It must restore and leave only the database and its backup.
+# One complete restore without backup after the kills; before it, something a killed restore
+# left is made sure of. It must restore and leave only the database.
 complete_restore() {
     local tries
     for (( tries = 0; tries < 3; tries++ )); do
@@ -954,13 +962,15 @@ complete_restore() {
         "$(find "$DB_DIR" -mindepth 1 -maxdepth 1 -name '.tolva-*' | wc -l) entries"
     WAHL=alle
     prepare_restore alle
-    restore_args alle mit
+    # Without a backup: a restore that writes nothing of its own beside the database removes
+    # what killed ones left all the same.
+    restore_args alle ohne
     local faults_before=$FAULTS
     if "${RESTORE_CMD[@]}" >"$WORK/final.log" 2>&1; then
-        check_restore_folder finished mit ""
+        check_restore_folder finished ohne ""
         judge_restore alle
         if [[ $STATE == restored && $FAULTS == "$faults_before" ]]; then
-            echo "  complete restore afterwards: restored, nothing left but its backup"
+            echo "  complete restore afterwards (without backup): restored, nothing left"
         else
             fault "complete restore afterwards: state $STATE"
         fi

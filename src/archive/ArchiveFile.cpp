@@ -122,9 +122,14 @@ mode_t PrivateCopyMode(const QString& sDatenbank) {
 
 Status CopyToNewFile(const QString& sQuelle, const QString& sZiel, mode_t lModus,
                      const QString& sAnzeige) {
-    FileDescriptor in{Files().Open(Native(sQuelle).constData(), O_RDONLY | O_CLOEXEC, 0)};
+    // Never waiting: a pipe or device under the name is refused, not read.
+    FileDescriptor in{
+        Files().Open(Native(sQuelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0)};
     if (in.fd < 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
+    struct stat info {};
+    if (::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return Status::Fail(QStringLiteral("„%1“ ist keine gewöhnliche Datei.").arg(sQuelle));
     const BlockReader lesen = [&](char* puffer, qint64 lMax) -> Result<qint64> {
         for (;;) {
             const ssize_t n = Files().Read(in.fd, puffer, static_cast<size_t>(lMax));
@@ -164,7 +169,8 @@ Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lMod
 }
 
 Status FlushFile(const QString& sPfad, const QString& sAnzeige) {
-    FileDescriptor f{Files().Open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0)};
+    FileDescriptor f{
+        Files().Open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0)};
     if (f.fd < 0 || Files().Flush(f.fd) != 0)
         return FileFailure(QStringLiteral("Die Datei kann nicht auf den Datenträger geschrieben "
                                           "werden:"),

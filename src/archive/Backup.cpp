@@ -2,6 +2,7 @@
 #include "archive/Backup.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/ReopenCheck.h"
 #include "archive/RunFolder.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
@@ -92,7 +93,14 @@ Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& 
     if (s.ok()) s = FlushFile(sTemp, sSicherung);
     cn.Close();
     if (s.ok()) s = bNeuerName ? MoveToNewName(sTemp, sSicherung) : RenameFile(sTemp, sSicherung);
-    if (s.ok()) s = SyncFolder(QFileInfo(sSicherung).absolutePath());
+    if (!s.ok()) return s;
+    s = SyncFolder(QFileInfo(sSicherung).absolutePath());
+    // A backup that does not open under its name is no backup: it goes back into the private
+    // folder, which takes it away.
+    if (s.ok())
+        s = ProveReopens(sSicherung, "SELECT count(*) FROM sqlite_master",
+                         QStringLiteral("Die Sicherungsdatei"));
+    if (!s.ok()) (void)RenameFile(sSicherung, sTemp);
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
 #include "archive/FileSystem.h"
+#include "archive/ReopenCheck.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
 #include "hostlib/Clock.h"
@@ -231,7 +232,12 @@ Status ArchiveRun::PutArchiveInPlace() {
     }
     if (Status s = RenameFile(sTemp_, g_.sArchivDatei); !s.ok()) return s;
     bAmZiel_ = true;
-    return SyncFolder(ordner_.TargetFolder());
+    if (Status s = SyncFolder(ordner_.TargetFolder()); !s.ok()) return s;
+    // Nothing is removed for an archive that its readers cannot open under its name (a path
+    // too long, a file system that renames but does not open again): the run then fails and
+    // takes the file back.
+    return ProveReopens(g_.sArchivDatei, "SELECT 1 FROM Daten WHERE Typ = 99",
+                        QStringLiteral("Die Archivdatei"));
 }
 
 bool CreateArchive(RunFolder ordner) {

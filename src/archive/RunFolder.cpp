@@ -124,18 +124,29 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
                                       const QString& sAnzeige) {
     const QString sSperre = LockPath(sOrdner, sKey);
     const QByteArray pfad = Native(sSperre);
+    const auto fremd = [&] {
+        return Status::Fail(
+            QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; bitte entfernen Sie sie.")
+                .arg(sSperre));
+    };
     // A run that held the name may remove the lock file between our open and our lock; the
     // lock then sits on a name that is gone, so the name is tried again.
     for (int versuch = 0; versuch < 100; ++versuch) {
+        // Whatever else lies under the name (a pipe, a socket, a device, a link, a folder)
+        // is somebody else's, and is never opened: opening a pipe would wait for a writer.
+        struct stat vorher {};
+        if (::lstat(pfad.constData(), &vorher) == 0 && !S_ISREG(vorher.st_mode)) return fremd();
         // Made here (O_EXCL) or there already; one made here goes again when it cannot lock.
+        // Without blocking: a pipe put there since the look above is not waited on either.
         bool bNeu = true;
-        int fd =
-            Files().Open(pfad.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                         S_IRUSR | S_IWUSR);
+        int fd = Files().Open(pfad.constData(),
+                              O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR);
         if (fd < 0 && errno == EEXIST) {
             bNeu = false;
-            fd = Files().Open(pfad.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-            if (fd < 0 && errno == ENOENT) continue;  // removed in between: make it anew
+            fd = Files().Open(pfad.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+            if (fd < 0 && errno == ENOENT) continue;       // removed in between: make it anew
+            if (fd < 0 && errno == ELOOP) return fremd();  // a link put there since
         }
         if (fd < 0)
             return FileFailure(QStringLiteral("Im Ordner kann keine Datei angelegt werden:"),
@@ -149,9 +160,7 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
         if (::fstat(fd, &offen) != 0 || !S_ISREG(offen.st_mode) || offen.st_size != 0) {
             Files().Close(fd);
             lock.fd_ = -1;
-            return Status::Fail(QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; "
-                                               "bitte entfernen Sie sie.")
-                                    .arg(sSperre));
+            return fremd();
         }
         if (Files().Lock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int fehler = errno;
@@ -233,10 +242,20 @@ Status RunFolder::Remove() {
 
 Status RemoveStaleRunFolders(const NameLock& eigene) {
     if (!eigene.Held()) return Status::Ok();
+    return RemoveStaleRunFolders(eigene.Folder(), eigene.Key());
+}
+
+Status RemoveStaleRunFoldersIn(const QString& sOrdner) {
+    const QString sEcht = QFileInfo(sOrdner).canonicalFilePath();
+    if (sEcht.isEmpty()) return Status::Ok();  // no folder, nothing left in it
+    return RemoveStaleRunFolders(sEcht, QString());
+}
+
+Status RemoveStaleRunFolders(const QString& sOrdner, const QString& sEigenerKey) {
     static const QRegularExpression kMuster(
         QStringLiteral("^\\.tolva-([0-9a-f]{16})\\.(lock|[A-Za-z0-9]{6})$"));
     std::map<QString, std::vector<QString>> ordnerJeSchluessel;  // key -> private folders
-    const QDir dir(eigene.Folder());
+    const QDir dir(sOrdner);
     for (const QFileInfo& info :
          dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QRegularExpressionMatch m = kMuster.match(info.fileName());
@@ -248,9 +267,10 @@ Status RemoveStaleRunFolders(const NameLock& eigene) {
     Status ergebnis;
     for (const auto& [sKey, ordner] : ordnerJeSchluessel) {
         NameLock fremde;
-        if (sKey != eigene.Key()) {
+        if (sKey != sEigenerKey) {
             // Only a name that no live run holds is free; its lock file goes with the lock.
-            Result<NameLock> lock = NameLock::AcquireKey(eigene.Folder(), sKey, sKey);
+            // A lock file that is no plain file is never waited on: its folders stay.
+            Result<NameLock> lock = NameLock::AcquireKey(sOrdner, sKey, sKey);
             if (!lock.ok()) continue;
             fremde = std::move(lock).value();
         }

@@ -49,7 +49,7 @@ class NameLock {
     QString sOrdner_;
     QString sKey_;
 
-    friend Status RemoveStaleRunFolders(const NameLock& eigene);
+    friend Status RemoveStaleRunFolders(const QString& sOrdner, const QString& sEigenerKey);
 };
 
 // Where NameLock::Acquire(sPfad) puts its lock file, also when the folder does not exist yet.
@@ -89,10 +89,15 @@ class RunFolder {
     QString sPfad_;  // the private folder; empty when there is none
 };
 
-// Removes the private folders and lock files that earlier runs left in the folder of `eigene`
-// (a run that was killed): those of the name `eigene` holds, and those of other names whose
-// lock no live run holds. Leaves everything it does not recognise as such. Returns the first
-// failure to remove.
+// Removes the private folders and lock files that earlier runs and restores left in the folder
+// of `eigene` (one that was killed): those of the name `eigene` holds, and those of other names
+// whose lock no live run holds. Leaves everything it does not recognise as such, and the
+// folders of a lock file that is no plain file. Returns the first failure to remove.
 Status RemoveStaleRunFolders(const NameLock& eigene);
+// The same in sOrdner for a job that holds no name there (a restore without backup, a run
+// whose user database lies there): only what no live run holds goes.
+Status RemoveStaleRunFoldersIn(const QString& sOrdner);
+// Both: sEigenerKey is the key this process holds in sOrdner (canonical), or empty.
+Status RemoveStaleRunFolders(const QString& sOrdner, const QString& sEigenerKey);
 
 }  // namespace tolva

@@ -2,6 +2,7 @@
 #include "archive/RunNames.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/ReopenCheck.h"
 #include "archive/RunFolder.h"
 
 #include <QFileInfo>
@@ -42,6 +43,12 @@ Status CheckOne(const QString& sPfad, const Geschuetzt& geschuetzt, const QStrin
 }  // namespace
 
 Status CheckRunNames(const RunNames& namen) {
+    if (Status s = CheckPathLength(namen.sZiel, QStringLiteral("Die Archivdatei")); !s.ok())
+        return s;
+    if (!namen.sSicherung.isEmpty())
+        if (Status s = CheckPathLength(namen.sSicherung, QStringLiteral("Die Sicherungsdatei"));
+            !s.ok())
+            return s;
     Geschuetzt geschuetzt;
     const QString sDb =
         QStringLiteral(" der Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“");

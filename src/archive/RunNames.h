@@ -19,7 +19,8 @@ struct RunNames {
 // archive or the backup would take the name of the user database, of its "-journal", "-wal" or
 // "-shm" file, of the template, of each other, or of the other's lock file. Names are compared
 // by canonical path (CanonicalName), also when they do not exist yet; a name that exists is
-// compared through its links as well.
+// compared through its links as well. Fails as well when the archive's or the backup's path is
+// longer than a database can be opened under.
 Status CheckRunNames(const RunNames& namen);
 
 }  // namespace tolva

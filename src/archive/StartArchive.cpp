@@ -167,7 +167,10 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
     }
     if (EntryExists(g.sArchivDatei) && !AskOverwrite(g.sArchivDatei))
         return StartErgebnis::Abgebrochen;
-    (void)RemoveStaleRunFolders(sperre);  // what cannot go now stays for a later run
+    // What cannot go now stays for a later run. Beside the user database lie what killed
+    // restores left.
+    (void)RemoveStaleRunFolders(sperre);
+    (void)RemoveStaleRunFoldersIn(QFileInfo(g.sDatenbank).absolutePath());
 
     if (Status s = CheckCancel(); !s.ok()) return ErrorExit(s.description());
     if (start.bSichern)

@@ -1,9 +1,13 @@
 // Amounts as people read them, the CSV export, and the search across files.
 #include "browse/BrowseExport.h"
 
+#include "archive/ArchiveFile.h"
+#include "archive/ReopenCheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -116,6 +120,48 @@ Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
         !st)
         return st;
     return csv.Flush();
+}
+
+Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt) {
+    const auto abgelehnt = [&] {
+        return Status::Fail(QStringLiteral("Die Datei %1 ist eine Datenbank (oder gehört zu einer) "
+                                           "und wird nicht durch die Umsätze ersetzt. Bitte "
+                                           "wählen Sie einen anderen Namen.")
+                                .arg(sZiel));
+    };
+    const QString sName = CanonicalName(sZiel);
+    const QString sEcht = QFileInfo(sZiel).canonicalFilePath();
+    const QStringList zusaetze{QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+                               QStringLiteral("-shm")};
+    for (const QString& sDatei : geschuetzt) {
+        if (sDatei.isEmpty()) continue;
+        QStringList basen{CanonicalName(sDatei)};
+        if (const QString e = QFileInfo(sDatei).canonicalFilePath(); !e.isEmpty()) basen << e;
+        for (const QString& sBasis : basen)
+            for (const QString& sZusatz : zusaetze)
+                if (sName == sBasis + sZusatz || (!sEcht.isEmpty() && sEcht == sBasis + sZusatz))
+                    return abgelehnt();
+    }
+    if (IsDatabaseFile(sZiel)) return abgelehnt();
+    for (const QString& sZusatz : zusaetze.mid(1))
+        if (sZiel.endsWith(sZusatz) && IsDatabaseFile(sZiel.chopped(sZusatz.size())))
+            return abgelehnt();
+    return Status::Ok();
+}
+
+Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
+                         const std::map<qint64, QString>& konten, const QString& sZiel,
+                         const QStringList& geschuetzt) {
+    if (Status st = CheckCsvTarget(sZiel, geschuetzt); !st) return st;
+    QSaveFile ausgabe(sZiel);
+    const auto fehler = [&] {
+        return Status::Fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
+                                .arg(sZiel, ausgabe.errorString()));
+    };
+    if (!ausgabe.open(QIODevice::WriteOnly)) return fehler();
+    if (Status st = WriteBookingsCsv(datei, filter, konten, ausgabe); !st) return st;
+    if (!ausgabe.commit()) return fehler();
+    return Status::Ok();
 }
 
 namespace {

@@ -25,6 +25,19 @@ Status WriteBookingsCsv(const std::vector<BookingRow>& rows,
 Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
                         const std::map<qint64, QString>& konten, QIODevice& ziel);
 
+// Refuses, with a German message naming sZiel, a CSV target that would replace a database:
+// one of geschuetzt (the shown file, the user database) or its "-journal", "-wal" or "-shm"
+// file, compared by canonical path, and any existing file that is a database (an archive, a
+// backup, a user database of ours, any SQLite file) or the side file of one. Never writes.
+Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt);
+
+// CheckCsvTarget, then the CSV of every booking of datei that the filter lets through written
+// beside sZiel and renamed over it when complete: never half a file under the name. Whether
+// an existing file may be replaced is the caller's question.
+Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
+                         const std::map<qint64, QString>& konten, const QString& sZiel,
+                         const QStringList& geschuetzt);
+
 // One hit of a search.
 struct SearchHit {
     QString sDatei;  // the file's full path

@@ -210,6 +210,9 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     Connection cn;
     Result<std::vector<RestoreCount>> zaehler = CheckAndCount(wahl, cn);
     if (!zaehler.ok()) return zaehler.error();
+    // What killed restores left beside the database goes, whatever this one does; what a live
+    // one holds stays.
+    (void)RemoveStaleRunFoldersIn(QFileInfo(wahl.sDatenbank).absolutePath());
     std::map<QString, qint64> vorab;
     qint64 lZeilen = 0;
     for (const RestoreCount& z : zaehler.value()) {

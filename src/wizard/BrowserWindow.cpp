@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -367,31 +366,22 @@ void BrowserWindow::Export() {
         this, archiv.absoluteDir().filePath(archiv.completeBaseName() + QStringLiteral(".csv")),
         QStringLiteral(".csv"), archiv.absolutePath());
     if (!gewaehlt) return;
-    // The file dialog does not ask before replacing: the shown file itself is never replaced,
-    // any other existing file only after "Ja".
-    const QFileInfo ziel(*gewaehlt);
-    if (ziel.exists() && ziel.canonicalFilePath() == archiv.canonicalFilePath()) {
-        MsgBox(tr("Die Umsätze können nicht in die angezeigte Datei %1 selbst gespeichert "
-                  "werden.")
-                   .arg(*gewaehlt),
-               vbExclamation, tr("Export"));
+    // The file dialog does not ask before replacing: a database (the shown file, the user
+    // database, any archive or backup) is never replaced, any other existing file only after
+    // "Ja".
+    const QStringList geschuetzt{datei_->Path(), ziel_.sDatenbank};
+    if (Status s = CheckCsvTarget(*gewaehlt, geschuetzt); !s.ok()) {
+        MsgBox(s.description(), vbExclamation, tr("Export"));
         return;
     }
-    if (ziel.exists() &&
+    if (QFileInfo::exists(*gewaehlt) &&
         MsgBox(tr("Die Datei %1 existiert bereits. Soll sie ersetzt werden?").arg(*gewaehlt),
                vbYesNo + vbQuestion + vbDefaultButton2, tr("Export")) != vbYes)
         return;
-    // Written beside the target and renamed over it when complete: never half a file.
-    QSaveFile datei(*gewaehlt);
-    Status s = Status::Ok();
-    if (!datei.open(QIODevice::WriteOnly))
-        s = Status::Fail(tr("Die Datei %1 kann nicht geschrieben werden: %2")
-                             .arg(*gewaehlt, datei.errorString()));
-    if (s.ok()) s = WriteBookingsCsv(*datei_, buchungen_->Filter(), buchungen_->Konten(), datei);
-    if (s.ok() && !datei.commit())
-        s = Status::Fail(tr("Die Datei %1 kann nicht geschrieben werden: %2")
-                             .arg(*gewaehlt, datei.errorString()));
-    if (!s.ok()) MsgBox(s.description(), vbExclamation, tr("Export"));
+    if (Status s = ExportBookingsCsv(*datei_, buchungen_->Filter(), buchungen_->Konten(), *gewaehlt,
+                                     geschuetzt);
+        !s.ok())
+        MsgBox(s.description(), vbExclamation, tr("Export"));
 }
 
 void BrowserWindow::Restore() {

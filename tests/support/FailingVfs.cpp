@@ -93,8 +93,10 @@ bool Classify(const char* zName, VfsFile* pKind) {
     }
     const QString sName = QFileInfo(sPath).fileName();
     *pKind = VfsFile::Archive;
+    // The archive as the run writes it, and under its final name, where the run opens it
+    // again before it commits.
     return sName == QLatin1String("archiv") || sName == QLatin1String("archiv-journal") ||
-           sName == QLatin1String("archiv-wal");
+           sName == QLatin1String("archiv-wal") || sName.endsWith(QLatin1String(".aba"));
 }
 
 // Opens the real file in place; a counted file gets the wrapped copy of its methods.
