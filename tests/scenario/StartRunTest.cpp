@@ -4,6 +4,7 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
+#include "archive/RunFolder.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
 
@@ -140,7 +141,9 @@ TEST_F(StartRunTest, AMissingFolderIsMadeLevelByLevelOnlyAfterYes) {
 
 // Archive and backup names that would destroy the user database, its journal or each other
 // are refused before anything is written, under any spelling of the path.
-TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesAreRefused) {
+TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesTheTemplateAndLocksAreRefused) {
+    const QString sVorlage = UseTemplate();
+    const QByteArray vorlage = FileBytes(sVorlage);
     ASSERT_TRUE(QFile::link(dir_.path(), dir_.filePath(QStringLiteral("verknuepft"))));
     const QString sAnders = dir_.filePath(QStringLiteral("verknuepft/./archiv/../bank.dat"));
     const QString sBackup = dir_.filePath(QStringLiteral("bank.BKA"));
@@ -154,6 +157,9 @@ TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesAreRefused) {
         {sZiel_, sUser_ + QStringLiteral("-journal")},
         {sZiel_, dir_.filePath(QStringLiteral("archiv/./Archiv 2023.aba"))},
         {sBackup, sBackup},
+        {sVorlage, QString()},
+        {sZiel_, sVorlage},
+        {sZiel_, LockFileOf(sZiel_)},
     };
     Prepare();
     for (const auto& fall : faelle) {
@@ -172,6 +178,7 @@ TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesAreRefused) {
     EXPECT_FALSE(QFileInfo::exists(sZiel_));
     EXPECT_FALSE(QFileInfo::exists(sBackup));
     EXPECT_FALSE(QFileInfo::exists(sUser_ + QStringLiteral("-wal")));
+    EXPECT_EQ(FileBytes(sVorlage), vorlage);
 }
 
 TEST_F(StartRunTest, BackupAndArchiveAreNoMoreReadableThanTheUserDatabase) {
