@@ -219,7 +219,8 @@ class FaultSweepTest : public ArchiveScenario {
             VfsFile datei;
         } dateien[] = {{"user database", VfsFile::UserDatabase},
                        {"journal", VfsFile::UserJournal},
-                       {"archive", VfsFile::Archive}};
+                       {"archive", VfsFile::Archive},
+                       {"archive under its name", VfsFile::NamedArchive}};
         const struct {
             const char* name;
             VfsStep schritt;
@@ -262,6 +263,10 @@ TEST_F(FaultSweepTest, EveryFileStepFailsInTurnAndTheGuaranteesHold) {
         QStringLiteral("journal lock"),            // SQLite locks the database, not its journal
         QStringLiteral("archive sync"),      // written without SQLite's syncs, flushed by the run
         QStringLiteral("archive truncate"),  // a new archive only grows
+        // Under its name the archive is only opened again, read-only, before the commit.
+        QStringLiteral("archive under its name write"),
+        QStringLiteral("archive under its name sync"),
+        QStringLiteral("archive under its name truncate"),
     };
     QStringList nie;
     for (const Fault& f : Faults()) {

@@ -14,7 +14,7 @@ namespace tolva::test {
 namespace {
 
 constexpr const char* kVfsName = "tolva-failing";
-constexpr int kFileKinds = 3;
+constexpr int kFileKinds = 4;
 constexpr int kStepKinds = 5;
 
 // Our part of a counted file: the last bytes of our szOsFile, after the real layer's file.
@@ -92,11 +92,13 @@ bool Classify(const char* zName, VfsFile* pKind) {
         }
     }
     const QString sName = QFileInfo(sPath).fileName();
+    if (sName.endsWith(QLatin1String(".aba"))) {
+        *pKind = VfsFile::NamedArchive;
+        return true;
+    }
     *pKind = VfsFile::Archive;
-    // The archive as the run writes it, and under its final name, where the run opens it
-    // again before it commits.
     return sName == QLatin1String("archiv") || sName == QLatin1String("archiv-journal") ||
-           sName == QLatin1String("archiv-wal") || sName.endsWith(QLatin1String(".aba"));
+           sName == QLatin1String("archiv-wal");
 }
 
 // Opens the real file in place; a counted file gets the wrapped copy of its methods.

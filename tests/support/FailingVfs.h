@@ -13,7 +13,9 @@ namespace tolva::test {
 enum class VfsFile {
     UserDatabase,  // the user's database, opened as main database or ATTACHed
     UserJournal,   // its rollback journal or WAL ("<database>-journal", "<database>-wal")
-    Archive,       // any file named "archiv" or "*.aba", and its "-journal" or "-wal"
+    Archive,       // any file named "archiv", and its "-journal" or "-wal"
+    NamedArchive,  // any file "*.aba": an archive under its name, as a run proves and a
+                   // restore reads it
 };
 
 // Which call: Read = xRead, Write = xWrite, Sync = xSync, Truncate = xTruncate, Lock = xLock
