@@ -223,6 +223,29 @@ TEST_F(FileLayerTest, ASignalEndsAJobWithTheTruthAboutItsCommit) {
     EXPECT_GT(ausgaenge[128 + SIGTERM], 0) << "no job was ever cancelled";
 }
 
+// A signal that comes exactly while the job commits: archive run and restore both complete,
+// print what they did, name the signal and end with 0.
+TEST_F(FileLayerTest, ASignalWhileTheJobCommitsLetsItFinishWithExitZero) {
+    const QStringList umgebung{QStringLiteral("LD_PRELOAD=") + QStringLiteral(TOLVA_FILE_STEP_SHIM),
+                               QStringLiteral("TOLVA_SIGNAL_AFTER=bank.dat-journal")};
+    const Ausgabe a = RunProgram(sProgramm_, CreateArgs(sZiel_),
+                                 dir_.filePath(QStringLiteral("host.ini")), umgebung);
+    EXPECT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
+    EXPECT_TRUE(
+        a.sErr.contains(QStringLiteral("SIGTERM kam, als das Archiv schon an seinem Platz")))
+        << a.sErr.toStdString();
+    EXPECT_TRUE(a.sOut.contains(QStringLiteral("Archiv: ") + sZiel_)) << a.sOut.toStdString();
+    const QStringList nachLauf = DumpAll(sBank_);
+    EXPECT_NE(nachLauf, sVorher_);
+    const Ausgabe r = RunProgram(sProgramm_, RestoreArgs() << QStringLiteral("--no-backup"),
+                                 dir_.filePath(QStringLiteral("host.ini")), umgebung);
+    EXPECT_EQ(r.lExitCode, 0) << r.sErr.toStdString();
+    EXPECT_TRUE(r.sErr.contains(QStringLiteral("SIGTERM kam, als die Daten schon zurückgeholt")))
+        << r.sErr.toStdString();
+    EXPECT_TRUE(r.sOut.contains(QStringLiteral("Umsätze"))) << r.sOut.toStdString();
+    EXPECT_EQ(DumpWithoutRenumbering(sBank_), DumpWithoutRenumbering(sStart_));
+}
+
 TEST_F(FileLayerTest, TheCsvExportNeverReplacesADatabase) {
     ASSERT_EQ(Run(CreateArgs(sZiel_)
                   << QStringLiteral("--backup") << dir_.filePath(QStringLiteral("vorher.BKA")))

@@ -1,10 +1,14 @@
 /* Records the file steps of a process, for the test of their order: every successful fsync
    and fdatasync with the path of its descriptor, and every successful rename, one line each
-   in the file named by TOLVA_FILE_STEPS. Loaded into tolva-archiv with LD_PRELOAD. */
+   in the file named by TOLVA_FILE_STEPS. With TOLVA_SIGNAL_AFTER set, the process sends itself
+   SIGTERM right after the first successful unlink of a name ending with that text (SQLite
+   deletes a journal when a transaction commits): a signal that meets a job as it commits.
+   Loaded into tolva-archiv with LD_PRELOAD. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -51,5 +55,21 @@ int rename(const char* alt, const char* neu) {
     if (!echt) echt = (int (*)(const char*, const char*))dlsym(RTLD_NEXT, "rename");
     const int rc = echt(alt, neu);
     if (rc == 0) record("rename", alt, neu);
+    return rc;
+}
+
+int unlink(const char* pfad) {
+    static int (*echt)(const char*) = NULL;
+    static int gesendet = 0;
+    if (!echt) echt = (int (*)(const char*))dlsym(RTLD_NEXT, "unlink");
+    const int rc = echt(pfad);
+    const char* ende = getenv("TOLVA_SIGNAL_AFTER");
+    if (rc == 0 && ende && !gesendet) {
+        const size_t n = strlen(pfad), m = strlen(ende);
+        if (n >= m && strcmp(pfad + n - m, ende) == 0) {
+            gesendet = 1;
+            raise(SIGTERM);
+        }
+    }
     return rc;
 }
