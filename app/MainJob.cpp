@@ -9,6 +9,7 @@
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "demo/DemoDatabase.h"
+#include "files/Folders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ int RunMainJob() {
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tolva";
     const QString sPfad = ordner + QStringLiteral("/Demobank.db");
     if (!QFileInfo::exists(sPfad)) {
-        QDir().mkpath(ordner);
+        if (Status s = MakeFolders(ordner); !s.ok()) return Fail(s.description());
         DemoOptions options;
         options.sPfad = sPfad;
         Result<DemoSummary> summary = MakeDemoDatabase(options);

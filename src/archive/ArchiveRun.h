@@ -3,9 +3,9 @@
 #pragma once
 
 #include "archive/ModArchiv.h"
-#include "archive/RunFolder.h"
 #include "database/Cancel.h"
 #include "database/Connection.h"
+#include "files/RunFolder.h"
 
 #include <QString>
 

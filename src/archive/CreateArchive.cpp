@@ -2,13 +2,13 @@
 // run's order of steps and its file steps.
 #include "archive/ArchiveRun.h"
 
-#include "archive/ArchiveFile.h"
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
-#include "archive/FileSystem.h"
-#include "archive/ReopenCheck.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
+#include "files/ArchiveFile.h"
+#include "files/FileSystem.h"
+#include "files/ReopenCheck.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"

@@ -3,16 +3,16 @@
 
 #include "archive/RunPlan.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/Backup.h"
-#include "archive/FileSystem.h"
 #include "archive/ModArchiv.h"
 #include "archive/RunChecks.h"
-#include "archive/RunFolder.h"
-#include "archive/RunNames.h"
 #include "database/Cancel.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
+#include "files/ArchiveFile.h"
+#include "files/Backup.h"
+#include "files/FileSystem.h"
+#include "files/RunFolder.h"
+#include "files/RunNames.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
@@ -86,7 +86,8 @@ Status MakeFolder(const QString& sArchivPfad, MadeFolders& angelegt) {
     // CreatePath does not tell why a level failed; the deepest one tells it again.
     QString sOrdner = sArchivPfad;
     while (sOrdner.size() > 1 && sOrdner.endsWith(QLatin1Char('/'))) sOrdner.chop(1);
-    const int fehler = ::mkdir(QFile::encodeName(sOrdner).constData(), 0777) == 0 ? 0 : errno;
+    const int fehler =
+        Files().MakeFolder(QFile::encodeName(sOrdner).constData(), 0777) == 0 ? 0 : errno;
     if (fehler == 0) {
         angelegt.aEbenen << sOrdner;
         return Status::Ok();

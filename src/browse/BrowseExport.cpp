@@ -1,13 +1,13 @@
 // Amounts as people read them, the CSV export, and the search across files.
 #include "browse/BrowseExport.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/ReopenCheck.h"
+#include "files/ArchiveFile.h"
+#include "files/ReopenCheck.h"
+#include "files/SaveFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -153,15 +153,9 @@ Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
                          const std::map<qint64, QString>& konten, const QString& sZiel,
                          const QStringList& geschuetzt) {
     if (Status st = CheckCsvTarget(sZiel, geschuetzt); !st) return st;
-    QSaveFile ausgabe(sZiel);
-    const auto fehler = [&] {
-        return Status::Fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                                .arg(sZiel, ausgabe.errorString()));
-    };
-    if (!ausgabe.open(QIODevice::WriteOnly)) return fehler();
-    if (Status st = WriteBookingsCsv(datei, filter, konten, ausgabe); !st) return st;
-    if (!ausgabe.commit()) return fehler();
-    return Status::Ok();
+    return WriteWholeFile(sZiel, [&](QIODevice& ausgabe) {
+        return WriteBookingsCsv(datei, filter, konten, ausgabe);
+    });
 }
 
 namespace {

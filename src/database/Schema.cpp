@@ -5,9 +5,6 @@
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <sqlite3.h>
 
 namespace tolva {
@@ -60,29 +57,6 @@ Status CreateSchema(sqlite3* db, int lVersion) {
         const Error error = DatabaseError(db, rc);
         sqlite3_exec(db, "ROLLBACK TO schema; RELEASE schema;", nullptr, nullptr, nullptr);
         return error;
-    }
-    return Status::Ok();
-}
-
-Status CreateDatabaseFile(const QString& sPfad, int lVersion) {
-    if (QFileInfo::exists(sPfad))
-        return Status::Fail(
-            QStringLiteral("Die Datei „%1“ gibt es bereits; sie wird nicht überschrieben.")
-                .arg(sPfad),
-            SQLITE_CANTOPEN);
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
-    if (st) st = ApplyKey(db, QLatin1String(kDatenbankPasswort));
-    if (st) st = CreateSchema(db, lVersion);
-    rc = sqlite3_close(db);
-    if (st && rc != SQLITE_OK) st = DatabaseError(nullptr, rc, sPfad);
-    if (!st) {
-        QFile::remove(sPfad);
-        return Status::Fail(QStringLiteral("Die Datenbank „%1“ konnte nicht angelegt werden: %2")
-                                .arg(sPfad, st.description()),
-                            st.error().code);
     }
     return Status::Ok();
 }

@@ -16,8 +16,4 @@ inline constexpr const char* kTemplateFileName = "HbLeer.dat";
 // Optionen row with the given version and a Null password record.
 Status CreateSchema(sqlite3* db, int lVersion = kSchemaVersion);
 
-// Makes a new keyed database file with the schema (see CreateSchema). Refuses to touch an
-// existing file.
-Status CreateDatabaseFile(const QString& sPfad, int lVersion = kSchemaVersion);
-
 }  // namespace tolva

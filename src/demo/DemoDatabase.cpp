@@ -6,6 +6,8 @@
 #include "database/Keying.h"
 #include "database/Schema.h"
 #include "demo/DemoWriter.h"
+#include "files/DatabaseFile.h"
+#include "files/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +120,7 @@ Result<DemoSummary> MakeDemoDatabase(const DemoOptions& options) {
     summary.lSeed = options.lSeed;
     st = FillDatabase(options, summary);
     if (!st) {
-        QFile::remove(options.sPfad);
+        Files().Remove(QFile::encodeName(options.sPfad).constData());  // the half-made file
         return st;
     }
     return summary;

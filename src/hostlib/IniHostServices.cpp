@@ -1,6 +1,7 @@
 // The default host: settings in an INI file with a host's defaults, boxes through the seam.
 #include "hostlib/IniHostServices.h"
 
+#include "files/Folders.h"
 #include "hostlib/MessageBox.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ QString IniHostServices::GetSetting(long lNummer) {
 
 void IniHostServices::SetSetting(long lNummer, const QString& sWert) {
     const QString key = kGroup + QLatin1Char('/') + QString::number(lNummer);
-    QDir().mkpath(QFileInfo(iniPath_).absolutePath());
+    (void)MakeFolders(QFileInfo(iniPath_).absolutePath());  // a failure shows in the write
     QSettings settings(iniPath_, QSettings::IniFormat);
     // Most runs store the folder that is stored already: the file is then left as it is,
     // without a rewrite and its flushes to the disk.

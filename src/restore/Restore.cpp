@@ -2,13 +2,13 @@
 // the first insert to the verified commit.
 #include "restore/Restore.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/Backup.h"
-#include "archive/RunFolder.h"
 #include "browse/BrowseFile.h"
 #include "database/Cancel.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "files/ArchiveFile.h"
+#include "files/Backup.h"
+#include "files/RunFolder.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"

@@ -1,9 +1,9 @@
-// CreatePath: one mkdir per level, from the root down.
+// CreatePath: one new folder per level, from the root down, through the file layer.
 #include "survey/CreatePath.h"
 
-#include <QFile>
+#include "files/FileSystem.h"
 
-#include <sys/stat.h>
+#include <QFile>
 
 namespace tolva {
 
@@ -18,7 +18,7 @@ Status CreatePath(const QString& sPfad, QStringList* aAngelegt) {
         pfad += QLatin1Char('/') + name;
         // The outcome is not looked at: an existing level is fine, a failing one shows up
         // when the caller uses the folder.
-        if (::mkdir(QFile::encodeName(pfad).constData(), 0777) == 0 && aAngelegt)
+        if (Files().MakeFolder(QFile::encodeName(pfad).constData(), 0777) == 0 && aAngelegt)
             *aAngelegt << pfad;
     }
     return Status::Ok();

@@ -2,6 +2,8 @@
 #include "wizard/PageRenderer.h"
 
 #include "browse/BrowseFile.h"
+#include "files/ArchiveFile.h"
+#include "files/Folders.h"
 #include "wizard/BrowserWindow.h"
 
 #include "hostlib/HostServices.h"
@@ -79,17 +81,16 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
     if (!QFileInfo(sDatenbank).isFile())
         return Status::Fail(QStringLiteral("Die Datenbank %1 gibt es nicht.").arg(sDatenbank));
-    if (!QDir().mkpath(sOrdner))
-        return Status::Fail(
-            QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(sOrdner));
+    if (Status s = MakeFolders(sOrdner); !s.ok()) return s;
 
     QTemporaryDir arbeit;
     if (!arbeit.isValid())
         return Status::Fail(QStringLiteral("Es kann kein Arbeitsordner angelegt werden."));
     const QString kopie = arbeit.filePath(QFileInfo(sDatenbank).fileName());
     const QString archivOrdner = arbeit.filePath(QStringLiteral("Archive")) + QLatin1Char('/');
-    if (!QFile::copy(sDatenbank, kopie) || !QDir().mkpath(archivOrdner))
-        return Status::Fail(QStringLiteral("Die Datenbank kann nicht kopiert werden."));
+    if (Status s = CopyToNewFile(sDatenbank, kopie, PrivateCopyMode(sDatenbank), kopie); !s.ok())
+        return s;
+    if (Status s = MakeFolders(archivOrdner); !s.ok()) return s;
 
     auto host = std::make_shared<IniHostServices>(arbeit.filePath(QStringLiteral("host.ini")));
     host->SetSetting(kSettingArchivPfad, archivOrdner);

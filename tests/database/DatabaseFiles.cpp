@@ -3,6 +3,7 @@
 
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
+#include "files/DatabaseFile.h"
 
 #include <QProcess>
 

@@ -4,6 +4,7 @@
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
+#include "files/DatabaseFile.h"
 
 #include <QFile>
 #include <QFileInfo>

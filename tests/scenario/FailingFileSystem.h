@@ -2,7 +2,7 @@
 // chosen kind with a chosen errno.
 #pragma once
 
-#include "archive/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include <map>
 #include <set>

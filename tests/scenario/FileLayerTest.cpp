@@ -4,9 +4,9 @@
 #include "ArchiveScenario.h"
 #include "ProgramRun.h"
 
-#include "archive/RunFolder.h"
 #include "browse/BrowseExport.h"
 #include "demo/DemoDatabase.h"
+#include "files/RunFolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 
 #include "archive/ArchiveList.h"
 #include "archive/ModCrypt.h"
-#include "archive/RunFolder.h"
+#include "files/RunFolder.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
 

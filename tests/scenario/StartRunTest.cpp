@@ -4,7 +4,7 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
-#include "archive/RunFolder.h"
+#include "files/RunFolder.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
 

@@ -4,6 +4,7 @@
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
 #include "database/Schema.h"
+#include "files/DatabaseFile.h"
 
 #include <QFile>
 

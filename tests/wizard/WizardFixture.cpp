@@ -4,6 +4,7 @@
 #include "component/HbArchiv.h"
 #include "database/Schema.h"
 #include "demo/DemoDatabase.h"
+#include "files/DatabaseFile.h"
 #include "hostlib/HostServices.h"
 #include "state/SharedState.h"
 #include "wizard/SuiButtons.h"

@@ -1,11 +1,11 @@
 // The backup copy: checkpoint, read transaction, byte copy, flush, rename.
-#include "archive/Backup.h"
+#include "files/Backup.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/ReopenCheck.h"
-#include "archive/RunFolder.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "files/ArchiveFile.h"
+#include "files/ReopenCheck.h"
+#include "files/RunFolder.h"
 
 #include <QFile>
 #include <QFileInfo>

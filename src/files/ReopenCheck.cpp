@@ -1,5 +1,5 @@
 // The reopen proof of a file under its final name, and the path length SQLite accepts.
-#include "archive/ReopenCheck.h"
+#include "files/ReopenCheck.h"
 
 #include "database/Connection.h"
 #include "database/ConnectionText.h"

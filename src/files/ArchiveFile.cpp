@@ -1,9 +1,9 @@
 // File steps of an archive run, through the FileSystem seam so that every failure has its
 // reason and a test can cause any of them.
-#include "archive/ArchiveFile.h"
+#include "files/ArchiveFile.h"
 
-#include "archive/FileSystem.h"
 #include "database/Cancel.h"
+#include "files/FileSystem.h"
 
 #include <QDir>
 #include <QFile>

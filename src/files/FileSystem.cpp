@@ -1,5 +1,5 @@
 // The POSIX file system behind the FileSystem seam.
-#include "archive/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -19,6 +19,9 @@ std::shared_ptr<FileSystem>& Instance() {
 
 char* FileSystem::MakePrivateFolder(char* muster) {
     return ::mkdtemp(muster);
+}
+int FileSystem::MakeFolder(const char* pfad, mode_t modus) {
+    return ::mkdir(pfad, modus);
 }
 int FileSystem::Open(const char* pfad, int flags, mode_t modus) {
     return ::open(pfad, flags, modus);

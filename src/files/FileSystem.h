@@ -1,5 +1,5 @@
-// FileSystem: the file steps of an archive run and its backup behind one small interface, so
-// that a test can make any of them fail. The default is the POSIX file system.
+// FileSystem: every file step the product takes on a user's name behind one small interface,
+// so that a test can make any of them fail. The default is the POSIX file system.
 #pragma once
 
 #include <sys/types.h>
@@ -13,7 +13,8 @@ namespace tolva {
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
-    virtual char* MakePrivateFolder(char* muster);  // mkdtemp: a new folder, mode 0700
+    virtual char* MakePrivateFolder(char* muster);           // mkdtemp: a new folder, mode 0700
+    virtual int MakeFolder(const char* pfad, mode_t modus);  // mkdir
     virtual int Open(const char* pfad, int flags, mode_t modus);  // open; creates with O_CREAT
     virtual ssize_t Read(int fd, void* puffer, size_t n);
     virtual ssize_t Write(int fd, const void* puffer, size_t n);

@@ -1,9 +1,9 @@
 // The name check of an archive start.
-#include "archive/RunNames.h"
+#include "files/RunNames.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/ReopenCheck.h"
-#include "archive/RunFolder.h"
+#include "files/ArchiveFile.h"
+#include "files/ReopenCheck.h"
+#include "files/RunFolder.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,7 @@
 // Build tool: writes the keyed, empty archive template with the current schema.
-#include "database/Schema.h"
+#include "files/ArchiveFile.h"
+#include "files/DatabaseFile.h"
+#include "files/FileSystem.h"
 
 #include <QFile>
 #include <QString>
@@ -14,15 +16,15 @@ int main(int argc, char** argv) {
     }
     const QString sZiel = QFile::decodeName(argv[1]);
     const QString sNeu = sZiel + QStringLiteral(".neu");
-    QFile::remove(sNeu);
+    const QByteArray neu = QFile::encodeName(sNeu);
+    tolva::Files().Remove(neu.constData());  // what an interrupted build left
     if (const tolva::Status st = tolva::CreateDatabaseFile(sNeu); !st) {
         std::fprintf(stderr, "%s\n", st.description().toLocal8Bit().constData());
         return 1;
     }
-    QFile::remove(sZiel);
-    if (!QFile::rename(sNeu, sZiel)) {
-        std::fprintf(stderr, "Die Vorlage %s konnte nicht geschrieben werden.\n", argv[1]);
-        QFile::remove(sNeu);
+    if (const tolva::Status st = tolva::RenameFile(sNeu, sZiel); !st) {
+        std::fprintf(stderr, "%s\n", st.description().toLocal8Bit().constData());
+        tolva::Files().Remove(neu.constData());
         return 1;
     }
     return 0;

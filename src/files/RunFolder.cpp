@@ -1,8 +1,8 @@
 // Name locks, the run's private folders, and the removal of what killed runs left behind.
-#include "archive/RunFolder.h"
+#include "files/RunFolder.h"
 
-#include "archive/ArchiveFile.h"
-#include "archive/FileSystem.h"
+#include "files/ArchiveFile.h"
+#include "files/FileSystem.h"
 
 #include <QCryptographicHash>
 #include <QDir>
