@@ -417,6 +417,15 @@ void WizardNavigationTest::summaryCountsTheTickedAccounts() {
     for (int i = 0; i < 3; ++i) ClickButton(*form, QStringLiteral("weiter"));
     QVERIFY(Find<CaptionLabel>(*form, "lblPlanSicherung")->Caption().startsWith(u"keine"));
     QVERIFY(Find<CaptionLabel>(*form, "lblPlanEntfernen")->Caption().startsWith(u"ja"));
+
+    // Two accounts at one bank: "Konten" follows the accounts, not the banks.
+    form.reset();
+    auto eineBank = OpenWizard(env.MakeDatabase(QStringLiteral("EineBank.dat"), 2, 1));
+    GoToCreatePage(*eineBank, 5);
+    QVERIFY(Find<CaptionLabel>(*eineBank, "lblEx_0")
+                ->Caption()
+                .startsWith(QStringLiteral("Es wurden Daten für 1 Institut(e) und 2 Konten "
+                                           "gefunden.")));
 }
 
 void WizardNavigationTest::gridRowZeroStandsForAllAccounts() {
