@@ -1,6 +1,8 @@
 // BrowseFile: opening a file strictly for reading, its accounts, orders and collective orders.
 #include "browse/BrowseFile.h"
 
+#include "files/ReadOnlyVfs.h"
+
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
 #include "browse/BrowseQuery.h"
@@ -170,8 +172,10 @@ Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const
                                                      bool bPasswortPruefen) {
     if (std::optional<Error> fehler = CheckBeforeOpening(sPfad)) return *fehler;
     sqlite3* db = nullptr;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // An archive is read through the layer that never writes, not even beside the file; the
+    // user database as every reader of it reads it (in WAL mode through its "-wal" and "-shm").
+    const int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY,
+                                   bPasswortPruefen ? ReadOnlyVfsName() : nullptr);
     Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
     if (st) st = PrepareConnection(db, sPfad, sPasswort, bPasswortPruefen);
     if (!st) {

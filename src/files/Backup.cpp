@@ -99,7 +99,7 @@ Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& 
     // folder, which takes it away.
     if (s.ok())
         s = ProveReopens(sSicherung, "SELECT count(*) FROM sqlite_master",
-                         QStringLiteral("Die Sicherungsdatei"));
+                         QStringLiteral("Die Sicherungsdatei"), true);
     if (!s.ok()) (void)RenameFile(sSicherung, sTemp);
     return s;
 }

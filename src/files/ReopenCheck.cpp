@@ -4,11 +4,16 @@
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
+#include "files/ArchiveFile.h"
+#include "files/FileSystem.h"
+#include "files/ReadOnlyVfs.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
+
+#include <cerrno>
 
 namespace tolva {
 
@@ -23,16 +28,24 @@ Status CheckPathLength(const QString& sPfad, const QString& sWas) {
                             .arg(kLaengsterPfad));
 }
 
-Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& sWas) {
+Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& sWas,
+                    bool bWalModus) {
     const auto fehlgeschlagen = [&](const QString& sGrund) {
         return Status::Fail(QStringLiteral("%1 „%2“ lässt sich unter ihrem Namen nicht wieder "
                                            "öffnen: %3")
                                 .arg(sWas, sPfad, sGrund));
     };
     if (Status s = CheckPathLength(sPfad, sWas); !s.ok()) return s;
+    // A file in WAL mode is opened as its readers open it; the "-wal" and "-shm" files that
+    // SQLite makes for that are removed again afterwards (the caller holds the name).
+    QStringList neu;
+    if (bWalModus)
+        for (const char* sZusatz : {"-wal", "-shm"})
+            if (!QFileInfo::exists(sPfad + QLatin1String(sZusatz)))
+                neu << sPfad + QLatin1String(sZusatz);
     sqlite3* db = nullptr;
-    int rc =
-        sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY,
+                             bWalModus ? nullptr : ReadOnlyVfsName());
     Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
     if (st) st = ApplyKey(db, QLatin1String(kDatenbankPasswort));
     sqlite3_stmt* stmt = nullptr;
@@ -46,6 +59,10 @@ Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& 
     }
     sqlite3_finalize(stmt);
     sqlite3_close_v2(db);
+    for (const QString& sNeu : neu)
+        if (QFileInfo::exists(sNeu) && Files().Remove(QFile::encodeName(sNeu).constData()) != 0 &&
+            st)
+            st = FileFailure(QStringLiteral("Die Datei kann nicht entfernt werden:"), sNeu, errno);
     return st ? Status::Ok() : fehlgeschlagen(st.description());
 }
 
@@ -57,6 +74,10 @@ bool IsDatabaseFile(const QString& sPfad) {
         if (f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3", 16))
             return true;
     }
+    // A file with a log or shared memory beside it is a database in WAL mode, which the layer
+    // that never writes cannot open.
+    for (const char* sZusatz : {"-wal", "-shm"})
+        if (QFileInfo::exists(sPfad + QLatin1String(sZusatz))) return true;
     return CheckPathLength(sPfad, QString()).ok() &&
            ProveReopens(sPfad, "SELECT count(*) FROM sqlite_master", QString()).ok();
 }

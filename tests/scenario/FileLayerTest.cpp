@@ -246,6 +246,24 @@ TEST_F(FileLayerTest, ASignalWhileTheJobCommitsLetsItFinishWithExitZero) {
     EXPECT_EQ(DumpWithoutRenumbering(sBank_), DumpWithoutRenumbering(sStart_));
 }
 
+// Archives are never in WAL mode; a file in that mode offered as one is refused or read, and
+// either way nothing is written: not the file, and nothing beside it.
+TEST_F(FileLayerTest, AnArchiveInWalModeIsReadWithoutAWrite) {
+    ASSERT_EQ(Run(CreateArgs(sZiel_)).lExitCode, 0);
+    RawDatabase(sZiel_).Exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    const QByteArray vorher = FileBytes(sZiel_);
+    const QStringList daneben = Entries(sOrdner_);
+    {
+        Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sZiel_, QString());
+        if (datei.ok()) {
+            EXPECT_TRUE(datei.value()->Accounts().ok());
+        }
+    }
+    const Ausgabe l = Run({QStringLiteral("show"), sZiel_});
+    EXPECT_EQ(FileBytes(sZiel_), vorher);
+    EXPECT_EQ(Entries(sOrdner_), daneben);
+}
+
 TEST_F(FileLayerTest, TheCsvExportNeverReplacesADatabase) {
     ASSERT_EQ(Run(CreateArgs(sZiel_)
                   << QStringLiteral("--backup") << dir_.filePath(QStringLiteral("vorher.BKA")))

@@ -262,6 +262,10 @@ TEST_F(RunSafetyTest, AUserDatabaseInWalModeIsArchivedAndBackedUpWithTheRowsOfIt
     EXPECT_EQ(Start(&bErfolg, QString(), sSicherung), StartErgebnis::Gelaufen);
     EXPECT_TRUE(bErfolg) << (boxes_->Shown().empty() ? std::string()
                                                      : boxes_->Shown()[0].sText.toStdString());
+    // The backup was opened again under its name before the commit, as its readers open it;
+    // the log and shared memory that made beside it are gone again.
+    for (const char* sZusatz : {"-wal", "-shm"})
+        EXPECT_FALSE(QFileInfo::exists(sSicherung + QLatin1String(sZusatz))) << sZusatz;
     const QString sFrage = QStringLiteral(
         "SELECT count(*) FROM Kategorien WHERE Name = "
         "'Nur im Protokoll'");
