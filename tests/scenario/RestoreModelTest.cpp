@@ -412,6 +412,28 @@ void RestoreModelTest::HostChange(Random& rng) {
         case 13: {
             if (konten.empty()) break;
             const qint64 id = rng.Pick(konten);
+            if (rng.Chance(40)) {
+                // The host stored the account again with a blank after its number and name: it
+                // is the same account.
+                const auto klar = [&](const char* sFeld) {
+                    QString s =
+                        Decrypt(db.Bytes(QStringLiteral("SELECT %1 FROM Konten WHERE id = %2")
+                                             .arg(QLatin1String(sFeld))
+                                             .arg(id)),
+                                false);
+                    if (const qsizetype n = s.indexOf(QChar(0)); n >= 0) s.truncate(n);
+                    return s;
+                };
+                const QString sNummer = klar("KontoNummer");
+                db.Exec(QStringLiteral("UPDATE Konten SET KontoNummer = %1, KontoName = %2 WHERE "
+                                       "id = %3")
+                            .arg(sNummer.isEmpty() ? QStringLiteral("KontoNummer")
+                                                   : Scrambled(sNummer + QStringLiteral(" ")),
+                                 Scrambled(klar("KontoName") + QStringLiteral(" ")))
+                            .arg(id));
+                schritte_ << QStringLiteral("account %1 stored with blanks").arg(id);
+                break;
+            }
             const qint64 lNr = rng.Between(-1, 7);
             db.Exec(QStringLiteral("UPDATE Konten SET Nr = %1 WHERE id = %2").arg(lNr).arg(id));
             schritte_ << QStringLiteral("account %1 renumbered to %2").arg(id).arg(lNr);
