@@ -43,7 +43,8 @@ bool SameInode(const struct stat& a, const struct stat& b) {
 
 // Whether sName is a file that a run makes in its private folder.
 bool IsRunFileName(const QString& sName) {
-    for (const char* stamm : {RunFolder::kArchivDatei, RunFolder::kSicherungsDatei})
+    for (const char* stamm :
+         {RunFolder::kArchivDatei, RunFolder::kSicherungsDatei, RunFolder::kExportDatei})
         for (const char* zusatz : {"", "-journal", "-wal", "-shm"})
             if (sName == QLatin1String(stamm) + QLatin1String(zusatz)) return true;
     return false;

@@ -70,8 +70,9 @@ class RunFolder {
     // Makes the private folder beside the name that `lock` holds; takes over the lock.
     static Result<RunFolder> Create(NameLock lock);
 
-    // The path of the run's file sName inside the folder. sName is one of kArchivDatei and
-    // kSicherungsDatei; only those (and SQLite's files beside them) are ever removed again.
+    // The path of the run's file sName inside the folder. sName is one of kArchivDatei,
+    // kSicherungsDatei and kExportDatei; only those (and SQLite's files beside them) are ever
+    // removed again.
     QString PathOf(const char* sName) const;
     // The locked name's folder (the folder the files are renamed into).
     const QString& TargetFolder() const { return lock_.Folder(); }
@@ -83,6 +84,7 @@ class RunFolder {
 
     static constexpr const char* kArchivDatei = "archiv";
     static constexpr const char* kSicherungsDatei = "sicherung";
+    static constexpr const char* kExportDatei = "export";
 
   private:
     NameLock lock_;

@@ -7,6 +7,7 @@
 #include "FailingVfs.h"
 
 #include "archive/ArchiveList.h"
+#include "browse/BrowseExport.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/MessageBox.h"
 #include "restore/Restore.h"
@@ -347,6 +348,62 @@ TEST_F(FaultSweepTest, EveryFaultDuringARestoreLeavesTheDatabaseUnchangedOrResto
     }
     std::cout << lFehler << " injected faults during restores" << std::endl;
     EXPECT_GT(lFehler, 0);
+}
+
+// Every file step of a CSV export fails in turn over an existing file: afterwards the name holds
+// the old file or the whole new one, never part of it, and nothing of the export is left beside
+// it unless its own clean-up was the step that failed, which is then said.
+TEST_F(FaultSweepTest, EveryFaultDuringACsvExportLeavesTheOldFileOrTheWholeNewOne) {
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sVorher_, QString(), false);
+    ASSERT_TRUE(datei.ok()) << datei.status().description().toStdString();
+    const QString sOrdner = dir_.filePath(QStringLiteral("export"));
+    ASSERT_TRUE(QDir().mkpath(sOrdner));
+    const QString sCsv = sOrdner + QStringLiteral("/umsaetze.csv");
+    const auto exportieren = [&] {
+        return ExportBookingsCsv(*datei.value(), {}, {}, sCsv, {sVorher_});
+    };
+    ASSERT_TRUE(exportieren().ok());
+    const QByteArray ganz = FileBytes(sCsv);
+    ASSERT_GT(ganz.size(), 1000);
+    int lFehler = 0;
+    for (int k = 0; k <= static_cast<int>(FileStep::Lock); ++k) {
+        const auto schritt = static_cast<FileStep>(k);
+        for (int n = 1; n < 1000; ++n) {
+            SCOPED_TRACE(testing::Message() << "step " << k << " #" << n);
+            {
+                QFile alt(sCsv);
+                ASSERT_TRUE(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                alt.write("alt");
+            }
+            fs_->Arm(schritt, n, schritt == FileStep::Write ? ENOSPC : EIO);
+            const Status s = exportieren();
+            const bool bFired = fs_->Fired();
+            fs_->Disarm();
+            if (!bFired) {
+                EXPECT_TRUE(s.ok()) << s.description().toStdString();
+                EXPECT_EQ(FileBytes(sCsv), ganz);
+                break;
+            }
+            ++lFehler;
+            const QByteArray jetzt = FileBytes(sCsv);
+            const QStringList daneben =
+                QDir(sOrdner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            // A fault after the rename (the folder's flush) leaves the whole new file, told.
+            EXPECT_TRUE(jetzt == ganz || jetzt == "alt") << jetzt.left(40).toStdString();
+            if (schritt == FileStep::Remove) {
+                EXPECT_TRUE(daneben.size() == 1 || !s.ok()) << daneben.join(u' ').toStdString();
+            } else {
+                EXPECT_FALSE(s.ok());
+                EXPECT_EQ(daneben, QStringList{QStringLiteral("umsaetze.csv")});
+            }
+            if (!s.ok()) {
+                EXPECT_TRUE(s.description().contains(sCsv) || s.description().contains(sOrdner))
+                    << s.description().toStdString();
+            }
+        }
+    }
+    std::cout << lFehler << " injected faults during CSV exports" << std::endl;
+    EXPECT_GT(lFehler, 5);
 }
 
 }  // namespace
