@@ -2,9 +2,9 @@
 # fault-sweep.sh: the fault sweep of the scenario tests on a larger demo database. Every file
 # step of an archive run (make its private folder, create, open, read, write, close, flush,
 # folder sync, rename, link, remove, set mode, lock) and every read, write, sync, truncate and
-# lock of SQLite on the user database, its journal and the archive fails in turn, call n = 1,
-# 2, ... until the run succeeds; after each run the guarantees of the README's "What a run
-# guarantees" must hold.
+# lock of SQLite on the user database, its journal, the archive and the archive under its final
+# name (opened again before the commit) fails in turn, call n = 1, 2, ... until the run
+# succeeds; after each run the guarantees of the README's "What a run guarantees" must hold.
 #
 # Usage: bench/fault-sweep.sh [BOOKINGS] [KINDS]
 #        BOOKINGS 3000 (the ctest run uses 300); KINDS narrows the sweep to the kinds whose name
