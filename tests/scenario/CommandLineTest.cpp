@@ -3,6 +3,7 @@
 #include "ArchiveScenario.h"
 #include "ProgramRun.h"
 
+#include "browse/BrowseFile.h"
 #include "demo/DemoDatabase.h"
 
 #include <QDir>
@@ -194,6 +195,7 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
     };
     const QString sIso = survey(QStringLiteral("2023-11-30"), false);
     EXPECT_EQ(survey(QStringLiteral("30.11.2023"), false), sIso);
+    EXPECT_EQ(survey(QStringLiteral(" 30.11.2023 "), false), sIso);  // pasted with blanks
     const QJsonObject json =
         QJsonDocument::fromJson(survey(QStringLiteral("30.11.2023"), true).toUtf8()).object();
     EXPECT_EQ(json.value(QStringLiteral("stichtag")).toString(), QStringLiteral("2023-11-30"));
@@ -213,7 +215,7 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
               lSumme);
 }
 
-TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingAndListShowsThatOneArchive) {
+TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingOnceAndListShowsThatOneArchive) {
     MakeDemo();
     const QString sOhne = dir_.filePath(QStringLiteral("archiv/ohne"));
     const Ausgabe a = Run({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
@@ -242,6 +244,21 @@ TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingAndListShowsThatOneArchive) {
                     .value(QStringLiteral("datei"))
                     .toString()
                     .endsWith(QStringLiteral("/ohne.aba")));
+
+    // A name that ends so in capitals gets no second ending; without --password-mode the
+    // archive keeps the database's password.
+    const QString sGross = dir_.filePath(QStringLiteral("archiv/Gross.ABA"));
+    const Ausgabe b = Run({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                           QStringLiteral("--before"), QStringLiteral("30.11.2023"),
+                           QStringLiteral("--out"), sGross, QStringLiteral("--yes")});
+    ASSERT_EQ(b.lExitCode, 0) << b.sErr.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sGross + QStringLiteral(".aba")));
+    ASSERT_TRUE(QFileInfo::exists(sGross));
+    const Result<std::unique_ptr<BrowseFile>> ohnePasswort = BrowseFile::Open(sGross, QString());
+    ASSERT_FALSE(ohnePasswort.ok());
+    EXPECT_TRUE(BrowseFile::PasswordNeeded(ohnePasswort.error()))
+        << ohnePasswort.error().description.toStdString();
+    EXPECT_TRUE(BrowseFile::Open(sGross, QString::fromUtf8(kDemoPasswort)).ok());
 }
 
 // The demo host looks at the database before it calls the component: a wizard without
