@@ -299,6 +299,17 @@ void RestoreModelTest::HostChange(Random& rng) {
     const auto next = [&](const QString& t) {
         return db.Number(QStringLiteral("SELECT coalesce(max(id), 0) + 1 FROM \"%1\"").arg(t));
     };
+    // A copy under the next id of table t of the row that sWo names, with the columns after id
+    // that sSpalten lists. Returns the new id.
+    const auto copyAgain = [&](const QString& t, const QString& sSpalten, const QString& sWo) {
+        const qint64 lNeu = next(t);
+        db.Exec(QStringLiteral("INSERT INTO \"%1\" SELECT %2, %3 FROM \"%1\" WHERE %4")
+                    .arg(t)
+                    .arg(lNeu)
+                    .arg(sSpalten, sWo));
+        return lNeu;
+    };
+    const QString kBankSpalten = QStringLiteral("BLZ, BIC, Name, Ort");
     const auto live = [&](const QString& t, qint64 id) {
         return db.Number(
                    QStringLiteral("SELECT count(*) FROM \"%1\" WHERE id = %2").arg(t).arg(id)) > 0;
@@ -396,12 +407,9 @@ void RestoreModelTest::HostChange(Random& rng) {
                 rng.Chance(50) ? *std::max_element(konten.begin(), konten.end()) : rng.Pick(konten);
             if (rng.Chance(40)) {
                 // Its bank entered again: when the account comes back it takes the first row.
-                const qint64 lNeu = next(QStringLiteral("BankDaten"));
-                db.Exec(QStringLiteral("INSERT INTO BankDaten SELECT %1, BLZ, BIC, Name, Ort FROM "
-                                       "BankDaten WHERE id = (SELECT bankID FROM Konten WHERE id "
-                                       "= %2)")
-                            .arg(lNeu)
-                            .arg(id));
+                const qint64 lNeu = copyAgain(
+                    QStringLiteral("BankDaten"), kBankSpalten,
+                    QStringLiteral("id = (SELECT bankID FROM Konten WHERE id = %1)").arg(id));
                 schritte_
                     << QStringLiteral("bank of account %1 entered again as %2").arg(id).arg(lNeu);
             }
@@ -449,11 +457,10 @@ void RestoreModelTest::HostChange(Random& rng) {
             if (beide.empty()) break;
             const qint64 id = rng.Pick(beide);
             if (rng.Chance(40)) {
-                const qint64 lNeu = next(QStringLiteral("Konten"));
-                db.Exec(QStringLiteral("INSERT INTO Konten SELECT %1, Nr, KontoName, KontoNummer, "
-                                       "bankID, IBAN, Waehrung FROM Konten WHERE id = %2")
-                            .arg(lNeu)
-                            .arg(id));
+                const qint64 lNeu =
+                    copyAgain(QStringLiteral("Konten"),
+                              QStringLiteral("Nr, KontoName, KontoNummer, bankID, IBAN, Waehrung"),
+                              QStringLiteral("id = %1").arg(id));
                 schritte_ << QStringLiteral("account %1 moved to %2").arg(id).arg(lNeu);
             }
             const QString sNummer = Digits(rng, 10);
@@ -486,10 +493,8 @@ void RestoreModelTest::HostChange(Random& rng) {
                 // The user made the category twice more and deleted the first: its path is
                 // there under two fresh ids.
                 for (int i = 0; i < 2; ++i)
-                    db.Exec(QStringLiteral("INSERT INTO Kategorien SELECT %1, Name, ParentID FROM "
-                                           "Kategorien WHERE id = %2")
-                                .arg(next(QStringLiteral("Kategorien")))
-                                .arg(id));
+                    copyAgain(QStringLiteral("Kategorien"), QStringLiteral("Name, ParentID"),
+                              QStringLiteral("id = %1").arg(id));
                 db.Exec(QStringLiteral("DELETE FROM Kategorien WHERE id = %1").arg(id));
             } else if (lArt == 1) {
                 db.Exec(
@@ -567,11 +572,8 @@ void RestoreModelTest::HostChange(Random& rng) {
             const qint64 id = rng.Pick(banken);
             if (rng.Chance(50)) {
                 // A second bank row of the same bank: a returning account takes the first.
-                const qint64 lNeu = next(QStringLiteral("BankDaten"));
-                db.Exec(QStringLiteral("INSERT INTO BankDaten SELECT %1, BLZ, BIC, Name, Ort FROM "
-                                       "BankDaten WHERE id = %2")
-                            .arg(lNeu)
-                            .arg(id));
+                const qint64 lNeu = copyAgain(QStringLiteral("BankDaten"), kBankSpalten,
+                                              QStringLiteral("id = %1").arg(id));
                 schritte_ << QStringLiteral("bank %1 entered again as %2").arg(id).arg(lNeu);
                 break;
             }
