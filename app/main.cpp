@@ -39,8 +39,9 @@ QString UsageText() {
         zeile(QString::fromUtf8(befehl.sName), QString::fromUtf8(befehl.sZweck));
     zeile(QStringLiteral("pages"),
           QStringLiteral("zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm"));
-    zeile(QStringLiteral("--version"), QStringLiteral("zeigt die Version"));
-    out << "\n\"tolva-archiv BEFEHL --help\" zeigt die Optionen eines Befehls.\n";
+    zeile(QStringLiteral("--version, -V"), QStringLiteral("zeigt die Version"));
+    out << "\n\"tolva-archiv help BEFEHL\" oder \"tolva-archiv BEFEHL --help\" zeigt die "
+           "Optionen eines Befehls.\n";
     return s;
 }
 
@@ -51,12 +52,19 @@ int main(int argc, char** argv) {
     QStringList roh;
     for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
     if (roh.size() < 2) return tolva::RunMainJob();
+    // "help BEFEHL" is "BEFEHL --help"; the version also after a command ("create -V").
+    if (roh[1] == QLatin1String("help") && roh.size() == 3)
+        roh = QStringList{roh[0], roh[2], QStringLiteral("--help")};
+    const auto istVersion = [](const QString& s) {
+        return s == QLatin1String("--version") || s == QLatin1String("-V");
+    };
     const QString& sBefehl = roh[1];
-    if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h")) {
+    if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h") ||
+        (sBefehl == QLatin1String("help") && roh.size() == 2)) {
         QTextStream(stdout) << UsageText();
         return 0;
     }
-    if (sBefehl == QLatin1String("--version")) {
+    if (istVersion(sBefehl) || (roh.size() == 3 && istVersion(roh[2]))) {
         QTextStream(stdout) << "tolva-archiv " << TOLVA_VERSION << '\n';
         return 0;
     }
@@ -70,10 +78,8 @@ int main(int argc, char** argv) {
         return tolva::RunShowCommand(roh.mid(2));
 
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
     for (const Command& befehl : kCommands)
-        if (args[1] == QLatin1String(befehl.sName)) return befehl.run(args.mid(2));
-    QTextStream(stderr) << "tolva-archiv: unbekannter Befehl „" << args[1] << "“\n\n"
-                        << UsageText();
+        if (roh[1] == QLatin1String(befehl.sName)) return befehl.run(roh.mid(2));
+    QTextStream(stderr) << "tolva-archiv: unbekannter Befehl „" << roh[1] << "“\n\n" << UsageText();
     return 2;
 }

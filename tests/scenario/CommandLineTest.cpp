@@ -152,10 +152,22 @@ TEST_F(CommandLineTest, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
     const Ausgabe hilfe = Run({QStringLiteral("--help")});
     for (const char* befehl : {"--db", "demo-db", "survey", "create", "list", "pages", "--version"})
         EXPECT_TRUE(hilfe.sOut.contains(QString::fromLatin1(befehl))) << befehl;
-    const Ausgabe version = Run({QStringLiteral("--version")});
-    EXPECT_EQ(version.lExitCode, 0);
-    EXPECT_TRUE(version.sOut.startsWith(QStringLiteral("tolva-archiv 5.")))
-        << version.sOut.toStdString();
+    // The version however it is asked for, also after a command.
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--version")}, QStringList{QStringLiteral("-V")},
+          QStringList{QStringLiteral("create"), QStringLiteral("--version")},
+          QStringList{QStringLiteral("show"), QStringLiteral("-V")}}) {
+        const Ausgabe version = Run(args);
+        EXPECT_EQ(version.lExitCode, 0) << args.join(u' ').toStdString();
+        EXPECT_TRUE(version.sOut.startsWith(QStringLiteral("tolva-archiv 5.")))
+            << version.sOut.toStdString();
+    }
+    // "help BEFEHL" is the command's own help.
+    const Ausgabe hilfeCreate = Run({QStringLiteral("help"), QStringLiteral("create")});
+    EXPECT_EQ(hilfeCreate.lExitCode, 0);
+    EXPECT_EQ(hilfeCreate.sOut, Run({QStringLiteral("create"), QStringLiteral("--help")}).sOut);
+    EXPECT_TRUE(hilfeCreate.sOut.contains(QStringLiteral("--password-mode")));
+    EXPECT_EQ(Run({QStringLiteral("help")}).sOut, hilfe.sOut);
 
     const struct {
         QStringList args;

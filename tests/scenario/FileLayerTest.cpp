@@ -204,9 +204,16 @@ TEST_F(FileLayerTest, ASignalEndsAJobWithTheTruthAboutItsCommit) {
         QThread::msleep(static_cast<unsigned long>(i / 2 * 40));
         ::kill(static_cast<pid_t>(prozess.processId()), SIGTERM);
         ASSERT_TRUE(prozess.waitForFinished(kHoechstensMs));
-        ASSERT_EQ(prozess.exitStatus(), QProcess::NormalExit) << "ended by the signal itself";
-        const int lCode = prozess.exitCode();
         const QString sErr = QString::fromUtf8(prozess.readAllStandardError());
+        SCOPED_TRACE(sErr.toStdString());
+        if (prozess.exitStatus() == QProcess::CrashExit) {
+            // The signal came after the job had put back the handlers it found, on its way
+            // out: the job must have completed.
+            EXPECT_NE(DumpAll(sBank_), nachLauf) << "ended by the signal before it completed";
+            QFile::remove(sOrdner_ + QStringLiteral("/s.aba"));
+            continue;
+        }
+        const int lCode = prozess.exitCode();
         ++ausgaenge[lCode];
         if (lCode == 128 + SIGTERM) {
             EXPECT_TRUE(sErr.contains(QStringLiteral("SIGTERM: ")) &&
