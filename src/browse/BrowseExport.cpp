@@ -129,18 +129,14 @@ Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt) {
                                            "wählen Sie einen anderen Namen.")
                                 .arg(sZiel));
     };
-    const QString sName = CanonicalName(sZiel);
-    const QString sEcht = QFileInfo(sZiel).canonicalFilePath();
+    const QStringList ziel = SpellingsOf(sZiel);
     const QStringList zusaetze{QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
                                QStringLiteral("-shm")};
     for (const QString& sDatei : geschuetzt) {
         if (sDatei.isEmpty()) continue;
-        QStringList basen{CanonicalName(sDatei)};
-        if (const QString e = QFileInfo(sDatei).canonicalFilePath(); !e.isEmpty()) basen << e;
-        for (const QString& sBasis : basen)
+        for (const QString& sBasis : SpellingsOf(sDatei))
             for (const QString& sZusatz : zusaetze)
-                if (sName == sBasis + sZusatz || (!sEcht.isEmpty() && sEcht == sBasis + sZusatz))
-                    return abgelehnt();
+                if (ziel.contains(sBasis + sZusatz)) return abgelehnt();
     }
     if (IsDatabaseFile(sZiel)) return abgelehnt();
     for (const QString& sZusatz : zusaetze.mid(1))

@@ -224,6 +224,13 @@ QString CanonicalName(const QString& sPfad) {
     return QDir::cleanPath(sHinten);
 }
 
+QStringList SpellingsOf(const QString& sPfad) {
+    QStringList namen{CanonicalName(sPfad)};
+    const QString sEcht = QFileInfo(sPfad).canonicalFilePath();
+    if (!sEcht.isEmpty() && sEcht != namen.front()) namen << sEcht;
+    return namen;
+}
+
 Status RemoveFile(const QString& sPfad, const QString& sWas) {
     if (Files().Remove(Native(sPfad).constData()) == 0 || errno == ENOENT) return Status::Ok();
     return FileFailure(sWas, sPfad, errno);

@@ -5,6 +5,7 @@
 #include "common/Result.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -61,6 +62,10 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei);
 // and its last name kept as it stands, so that two spellings of one name compare equal. A
 // folder that does not exist yet is resolved as far as it exists.
 QString CanonicalName(const QString& sPfad);
+
+// The spellings under which a file may be reached: CanonicalName, and, when it exists and
+// differs, the file its links lead to.
+QStringList SpellingsOf(const QString& sPfad);
 
 // Removes the file sPfad (an entry that is gone already counts as removed); on failure
 // "<sWas> „<sPfad>“: <reason>".

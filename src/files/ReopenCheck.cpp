@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
 #include <cerrno>
 
 namespace tolva {
@@ -70,16 +71,23 @@ bool IsDatabaseFile(const QString& sPfad) {
     const QFileInfo info(sPfad);
     if (!info.isFile()) return false;
     {
-        QFile f(sPfad);
-        if (f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3", 16))
+        // Without waiting: a pipe put under the name since the look above is not read. A file
+        // that cannot be looked into is taken for one: it is never replaced unseen.
+        const int fd = Files().Open(QFile::encodeName(sPfad).constData(),
+                                    O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0);
+        if (fd < 0) return true;
+        char kopf[16] = {};
+        const ssize_t n = Files().Read(fd, kopf, sizeof kopf);
+        Files().Close(fd);
+        if (n < 0 || (n == sizeof kopf &&
+                      QByteArray(kopf, sizeof kopf) == QByteArray("SQLite format 3", 16)))
             return true;
     }
     // A file with a log or shared memory beside it is a database in WAL mode, which the layer
     // that never writes cannot open.
     for (const char* sZusatz : {"-wal", "-shm"})
         if (QFileInfo::exists(sPfad + QLatin1String(sZusatz))) return true;
-    return CheckPathLength(sPfad, QString()).ok() &&
-           ProveReopens(sPfad, "SELECT count(*) FROM sqlite_master", QString()).ok();
+    return ProveReopens(sPfad, "SELECT count(*) FROM sqlite_master", QString()).ok();
 }
 
 }  // namespace tolva

@@ -26,7 +26,7 @@ Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& 
 
 // Whether the plain file sPfad is a database: a plain SQLite file, one with a "-wal" or "-shm"
 // file beside it, or one that opens with the fixed key (an archive, a backup, a user database).
-// Looks without writing.
+// A plain file that cannot be read counts as one. Looks without writing.
 bool IsDatabaseFile(const QString& sPfad);
 
 }  // namespace tolva

@@ -15,23 +15,14 @@ namespace {
 
 using Geschuetzt = std::vector<std::pair<QString, QString>>;  // canonical path, what it is
 
-// The spellings under which a file may be reached: its name in its resolved folder and, when
-// it exists, the file that its links lead to.
-QStringList Spellings(const QString& sPfad) {
-    QStringList namen{CanonicalName(sPfad)};
-    const QString sEcht = QFileInfo(sPfad).canonicalFilePath();
-    if (!sEcht.isEmpty() && sEcht != namen.front()) namen << sEcht;
-    return namen;
-}
-
 void Protect(Geschuetzt& liste, const QString& sPfad, const QString& sWas) {
     if (sPfad.isEmpty()) return;
-    for (const QString& s : Spellings(sPfad)) liste.emplace_back(s, sWas);
+    for (const QString& s : SpellingsOf(sPfad)) liste.emplace_back(s, sWas);
 }
 
 Status CheckOne(const QString& sPfad, const Geschuetzt& geschuetzt, const QString& sRolle,
                 const QString& sBitte) {
-    for (const QString& s : Spellings(sPfad))
+    for (const QString& s : SpellingsOf(sPfad))
         for (const auto& [sName, sWas] : geschuetzt)
             if (s == sName)
                 return Status::Fail(sRolle + QStringLiteral(" „") + sPfad +
@@ -55,7 +46,7 @@ Status CheckRunNames(const RunNames& namen) {
     Protect(geschuetzt, namen.sDatenbank,
             QStringLiteral("die Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“"));
     // SQLite names its side files after the path as it was opened and after the real file.
-    const QStringList basen = Spellings(namen.sDatenbank) << namen.sDatenbank;
+    const QStringList basen = SpellingsOf(namen.sDatenbank) << namen.sDatenbank;
     for (const QString& sBasis : basen) {
         Protect(geschuetzt, sBasis + QStringLiteral("-journal"),
                 QStringLiteral("das Änderungsprotokoll") + sDb);
