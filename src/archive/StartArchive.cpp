@@ -96,8 +96,19 @@ Status MakeFolder(const QString& sArchivPfad, MadeFolders& angelegt) {
                        fehler);
 }
 
+// The backup's folder is the host's own unless the user chose another; a missing one is made
+// without a question (the user asked for the backup, not for a folder), level by level.
+Status MakeBackupFolder(const QString& sSicherung, MadeFolders& angelegt) {
+    const QString sOrdner = QFileInfo(sSicherung).absolutePath() + QLatin1Char('/');
+    if (QFileInfo(sOrdner).isDir()) return Status::Ok();
+    if (Status s = CreatePath(sOrdner, &angelegt.aEbenen); !s.ok()) return s;
+    if (QFileInfo(sOrdner).isDir()) return Status::Ok();
+    return Status::Fail(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(sOrdner));
+}
+
 // Writes the backup under its own lock, with the user database's connection closed while the
-// file is copied, and opens the connection again.
+// file is copied, and opens the connection again, also when the copy failed: the user may
+// choose another place and start again.
 Status Backup(const QString& sSicherung) {
     SharedState& g = Shared();
     Result<NameLock> sperre = NameLock::Acquire(sSicherung);
@@ -109,13 +120,28 @@ Status Backup(const QString& sSicherung) {
     if (!ordner.ok()) return ordner.status();
     if (g.cnDatenbank) g.cnDatenbank->Close();
     RunFolder arbeit = std::move(ordner).value();
-    if (Status s = WriteBackup(g.sDatenbank, arbeit, sSicherung); !s.ok()) return s;
+    const Status kopie = WriteBackup(g.sDatenbank, arbeit, sSicherung);
     if (!g.cnDatenbank) g.cnDatenbank = std::make_unique<Connection>();
     if (Status s = g.cnDatenbank->Open(BuildConnectionText(g.sDatenbank), QString(), QString(), -1);
         !s.ok())
-        return s;
+        return kopie.ok() ? s : kopie;
+    if (!kopie.ok()) return kopie;
     // The backup is complete; what of its private folder cannot be removed ends the start.
     return arbeit.Remove();
+}
+
+// A backup that cannot be written ends the start before anything is archived, in the run's
+// own error box, with what the user can do about it.
+StartErgebnis BackupFailure(const QString& sSicherung, const Status& fehler) {
+    Host().ShowMessage(
+        QStringLiteral("Die Datensicherung „%1“ kann nicht geschrieben werden:\r\n")
+                .arg(sSicherung) +
+            fehler.description() +
+            QStringLiteral("\r\n\r\nEs wurde nichts archiviert und nichts verändert. Wählen Sie "
+                           "auf der Seite „Datenbereich“ mit „Ändern …“ einen Ort für die "
+                           "Datensicherung, an dem Sie schreiben dürfen, und starten Sie erneut."),
+        vbCritical, QStringLiteral("Export"), true, 0);
+    return StartErgebnis::Fehler;
 }
 
 RunChoice ChoiceOf(const SharedState& g) {
@@ -174,8 +200,11 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
     (void)RemoveStaleRunFoldersIn(QFileInfo(g.sDatenbank).absolutePath());
 
     if (Status s = CheckCancel(); !s.ok()) return ErrorExit(s.description());
-    if (start.bSichern)
-        if (Status s = Backup(sSicherung); !s.ok()) return ErrorExit(s.description());
+    if (start.bSichern) {
+        Status s = MakeBackupFolder(sSicherung, angelegt);
+        if (s.ok()) s = Backup(sSicherung);
+        if (!s.ok()) return BackupFailure(sSicherung, s);
+    }
 
     Host().SetSetting(kSettingArchivPfad, g.sArchivPfad);
     Result<RunFolder> ordner = RunFolder::Create(std::move(sperre));

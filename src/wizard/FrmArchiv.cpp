@@ -72,17 +72,19 @@ QPalette WindowPalette(const QStyle& stil, const QColor& hintergrund, const Text
 // The look of the controls inside the pages: the browse buttons match the button bar, the
 // lists breathe a little, passwords show "*".
 const char* const kSeitenStil = R"(
-QPushButton#cmdDurchsuchen_0, QPushButton#cmdDurchsuchen_1 {
+QPushButton#cmdDurchsuchen_0, QPushButton#cmdDurchsuchen_1, QPushButton#cmdSicherung {
     padding: 3px 12px;
     border: 1px solid #b6c2d1;
     border-radius: 4px;
     background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #ffffff, stop: 1 #eaf0f6);
     color: #202d40;
 }
-QPushButton#cmdDurchsuchen_0:hover, QPushButton#cmdDurchsuchen_1:hover {
+QPushButton#cmdDurchsuchen_0:hover, QPushButton#cmdDurchsuchen_1:hover,
+QPushButton#cmdSicherung:hover {
     border-color: #4a7fbf;
 }
-QPushButton#cmdDurchsuchen_0:pressed, QPushButton#cmdDurchsuchen_1:pressed {
+QPushButton#cmdDurchsuchen_0:pressed, QPushButton#cmdDurchsuchen_1:pressed,
+QPushButton#cmdSicherung:pressed {
     background: #dbe5f1;
 }
 QListWidget::item {
@@ -124,6 +126,11 @@ void FrmArchiv::ConnectControls() {
     connect(suiTabs_, &SuiTabs::ItemClick, this, &FrmArchiv::suiTabs_ItemClick);
     connect(grdKonten_, &KontenGrid::AfterEdit, this, &FrmArchiv::grdKonten_AfterEdit);
     connect(chkEntfern_, &QCheckBox::clicked, this, [this] { chkEntfern_Click(); });
+    // Without a backup there is no place to choose.
+    connect(chkSichern_, &QCheckBox::toggled, cmdSicherung_, &QPushButton::setEnabled);
+    connect(cmdSicherung_, &QPushButton::clicked, this, [this] {
+        if (!bUnloaded_) cmdSicherung_Click();
+    });
     for (int i = 0; i < 2; ++i) {
         connect(optDaten_[i], &QRadioButton::clicked, this, [this, i] {
             if (!bUnloaded_) optDaten_Click(i);

@@ -87,6 +87,9 @@ class FrmArchiv : public QDialog, public ArchivForm {
     void chkEntfern_Click();
     // The backup file's full path shown in lblSich, from settings 111 and 4 and the database.
     QString BackupFileName() const;
+    // "Ändern …" beside the backup path: another backup file for this run only (no setting is
+    // written); the name always ends in ".BKA".
+    void cmdSicherung_Click();
 
     // Start of the job of the last page, and the view pages.
     void StartArchive();
@@ -168,6 +171,7 @@ class FrmArchiv : public QDialog, public ArchivForm {
     QCheckBox* chkSichern_ = nullptr;
     CaptionLabel* lblWarnung_ = nullptr;
     CaptionLabel* lblSich_ = nullptr;
+    QPushButton* cmdSicherung_ = nullptr;
     QWidget* picWarnung_ = nullptr;
     // Page 3.
     QWidget* picPasswort_ = nullptr;

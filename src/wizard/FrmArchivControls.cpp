@@ -230,8 +230,16 @@ QWidget* FrmArchiv::BuildPage2() {
     layout->addWidget(chkSichern_);
     lblSich_ = new CaptionLabel(QStringLiteral("lblSich"), QString(), page, true);
     lblSich_->setProperty("tolvaRolle", QStringLiteral("leise"));
-    lblSich_->setContentsMargins(Px(330), 0, 0, 0);
-    layout->addWidget(lblSich_);
+    cmdSicherung_ = new QPushButton(tr("&Ändern …"), page);
+    cmdSicherung_->setObjectName(QStringLiteral("cmdSicherung"));
+    cmdSicherung_->setAutoDefault(false);
+    cmdSicherung_->setToolTip(tr("Einen anderen Ort für die Datensicherung dieses Laufs wählen"));
+    auto* sicherung = new QHBoxLayout();
+    sicherung->setContentsMargins(Px(330), 0, 0, 0);
+    sicherung->setSpacing(Px(90));
+    sicherung->addWidget(lblSich_, 1);
+    sicherung->addWidget(cmdSicherung_, 0, Qt::AlignVCenter);
+    layout->addLayout(sicherung);
     return page;
 }
 

@@ -9,6 +9,7 @@
 #include "skin/Twips.h"
 #include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
+#include "wizard/FileDialogs.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/OleColour.h"
 #include "wizard/SuiButtons.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 
 #include <exception>
 
@@ -125,6 +127,17 @@ QString FrmArchiv::BackupFileName() const {
     const int p = sDatenbank.lastIndexOf(QLatin1Char('/')) + 1;  // 1-based, 0 = none
     if (!ordner.isEmpty() && p > 0) return ordner + sDatenbank.mid(p) + QStringLiteral(".BKA");
     return sDatenbank + QStringLiteral(".BKA");
+}
+
+void FrmArchiv::cmdSicherung_Click() {
+    const QString sBisher = lblSich_->Caption();
+    const auto datei = CurrentFileDialogs().ChooseFile(this, sBisher, QStringLiteral(".BKA"),
+                                                       QFileInfo(sBisher).absolutePath());
+    if (!datei || datei->trimmed().isEmpty()) return;
+    QString sSicherung = QFileInfo(*datei).absoluteFilePath();
+    if (!sSicherung.endsWith(QStringLiteral(".BKA"), Qt::CaseInsensitive))
+        sSicherung += QStringLiteral(".BKA");
+    lblSich_->SetCaption(sSicherung);
 }
 
 void FrmArchiv::chkEntfern_Click() {

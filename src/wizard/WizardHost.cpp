@@ -2,6 +2,8 @@
 #include "wizard/WizardHost.h"
 
 #include "component/HbArchiv.h"
+#include "files/Folders.h"
+#include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "wizard/BrowserWindow.h"
 #include "wizard/GuiApplication.h"
@@ -16,6 +18,9 @@ int RunWizardHost(const QString& sDatenbank) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen);
     QTranslator deutsch;
     if (anwendung.ok()) InstallQtGerman(deutsch);
+    // A host owns its data folder (setting 4): the backup goes there unless the user picks
+    // another place. A folder that cannot be made is reported by the run that needs it.
+    (void)MakeFolders(Host().GetSetting(kSettingBasisPfad));
     HbArchiv objekt;
     QString sDateiname = sDatenbank;
     // Without a screen the call only says so (and the program fails); a wizard that closed

@@ -288,12 +288,19 @@ TEST_F(RunSafetyTest, AWalLogKeptBusyEndsTheStartBeforeTheOldBackupIsTouched) {
     WriteFile(sSicherung, "alte Sicherung");
     Prepare();
     bool bErfolg = true;
-    const StartErgebnis e = Start(&bErfolg, QString(), sSicherung);
-    ExpectRefused(e, bErfolg,
-                  {QStringLiteral("Die Datenbank „") + sUser_ +
-                   QStringLiteral("“ wird gerade von einem anderen Programm benutzt.")});
+    EXPECT_EQ(Start(&bErfolg, QString(), sSicherung), StartErgebnis::Fehler);
+    EXPECT_FALSE(bErfolg);
+    // The backup's own box: the run's error icon, the reason, and what to do.
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].lStil, vbCritical);
+    EXPECT_TRUE(boxes_->Shown()[0].sText.contains(
+        QStringLiteral("Die Datenbank „") + sUser_ +
+        QStringLiteral("“ wird gerade von einem anderen Programm benutzt.")));
     EXPECT_EQ(FileBytes(sSicherung), QByteArray("alte Sicherung"));
     EXPECT_FALSE(QFileInfo::exists(sZiel_));
+    // The database is open again for the user's next try.
+    ASSERT_TRUE(Shared().cnDatenbank);
+    EXPECT_EQ(Shared().cnDatenbank->State(), Connection::adStateOpen);
     leser.Exec(QStringLiteral("COMMIT"));
 }
 

@@ -181,6 +181,33 @@ TEST_F(StartRunTest, NamesOfTheUserDatabasesOwnFilesTheTemplateAndLocksAreRefuse
     EXPECT_EQ(FileBytes(sVorlage), vorlage);
 }
 
+TEST_F(StartRunTest, AMissingBackupFolderIsMadeAndOneThatCannotBeWrittenKeepsTheWizardGoing) {
+    // A folder below a file cannot be made (for root neither): the backup cannot be written,
+    // the box says what to do, nothing is archived, and the database stays open for another try.
+    const QString sDatei = dir_.filePath(QStringLiteral("eine Datei"));
+    WriteFile(sDatei, "kein Ordner");
+    Prepare();
+    bool bErfolg = true;
+    EXPECT_EQ(Start(&bErfolg, QString(), sDatei + QStringLiteral("/neu/bank.BKA")),
+              StartErgebnis::Fehler);
+    EXPECT_FALSE(bErfolg);
+    ASSERT_EQ(boxes_->Shown().size(), 1u);
+    EXPECT_EQ(boxes_->Shown()[0].lStil, vbCritical);
+    EXPECT_TRUE(boxes_->Shown()[0].sText.contains(QStringLiteral("mit „Ändern …“")))
+        << boxes_->Shown()[0].sText.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sZiel_));
+    EXPECT_EQ(Shared().cnDatenbank->State(), Connection::adStateOpen);
+    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
+
+    // The next start with a backup in folders that do not exist yet makes them.
+    boxes_->Clear();
+    const QString sSicherung = dir_.filePath(QStringLiteral("Tolva/Sicherungen/bank.BKA"));
+    EXPECT_EQ(Start(&bErfolg, QString(), sSicherung), StartErgebnis::Gelaufen);
+    EXPECT_TRUE(bErfolg);
+    EXPECT_EQ(FileBytes(sSicherung), FileBytes(sVorher_));
+    EXPECT_TRUE(ReadArchiveDescription(sZiel_).bGeoeffnet);
+}
+
 TEST_F(StartRunTest, BackupAndArchiveAreNoMoreReadableThanTheUserDatabase) {
     // The template may be readable by all; the user database is its owner's alone.
     const QString sVorlage = UseTemplate();
