@@ -1,7 +1,10 @@
 // The plan of an archive run, counted with the run's own selections.
 #include "archive/RunPlan.h"
 
+#include "archive/AccountNames.h"
 #include "archive/ModArchiv.h"
+#include "archive/ModCrypt.h"
+#include "archive/PlainText.h"
 #include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/HostTools.h"
@@ -113,11 +116,13 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
             !s.ok())
             return s.error();
 
-    // Banks by name, labels as the progress lines make them, in the order of the ticks.
+    // Banks by name and what people tell the accounts by, in the order of the ticks.
     std::map<qint64, QString> banken;
+    std::map<qint64, AccountName> namen;
     {
         Recordset rs;
-        if (Status s = rs.Open(QStringLiteral("SELECT Konten.id, BankDaten.Name FROM Konten "
+        if (Status s = rs.Open(QStringLiteral("SELECT Konten.id, BankDaten.Name, Konten.KontoName, "
+                                              "Konten.KontoNummer, Konten.IBAN FROM Konten "
                                               "LEFT JOIN BankDaten ON BankDaten.id = "
                                               "Konten.bankID WHERE Konten.id IN (") +
                                    sIds + QLatin1Char(')'),
@@ -125,18 +130,23 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
             !s.ok())
             return s.error();
         while (!rs.Eof()) {
-            banken[rs.Field(0).toLongLong()] = rs.Field(1).toString();
+            const qint64 id = rs.Field(0).toLongLong();
+            banken[id] = rs.Field(1).toString();
+            namen[id] = AccountName{id, PlainText(Decrypt(rs.Field(2).toByteArray(), false)),
+                                    PlainText(Decrypt(rs.Field(3).toByteArray(), false)),
+                                    rs.Field(4).toString()};
             if (Status s = rs.MoveNext(); !s.ok()) return s.error();
         }
     }
     RunPlan plan;
+    std::vector<AccountName> gezeigt;
     for (const QString& sKonto : aKontenAuswahl) {
         const auto it = konten.find(sKonto.trimmed().toLongLong());
         if (it == konten.end() || Total(it->second) == 0) continue;
         PlanKonto k = it->second;
         k.lKontoID = it->first;
-        GetAccountLabel(k.lKontoID, k.sKonto);
-        if (k.sKonto.isEmpty()) k.sKonto = QString::number(k.lKontoID);
+        const auto name = namen.find(k.lKontoID);
+        gezeigt.push_back(name != namen.end() ? name->second : AccountName{k.lKontoID, {}, {}, {}});
         k.sBank = banken[k.lKontoID];
         konten.erase(it);  // an account ticked twice is listed once
         for (qint64 PlanKonto::*feld :
@@ -145,6 +155,8 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
             plan.summe.*feld += k.*feld;
         plan.aKonten.push_back(std::move(k));
     }
+    const std::map<qint64, QString> labels = DistinctAccountLabels(gezeigt);
+    for (PlanKonto& k : plan.aKonten) k.sKonto = labels.at(k.lKontoID);
     return plan;
 }
 

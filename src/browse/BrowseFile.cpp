@@ -1,6 +1,8 @@
 // BrowseFile: opening a file strictly for reading, its accounts, orders and collective orders.
 #include "browse/BrowseFile.h"
 
+#include "archive/AccountNames.h"
+
 #include "files/ReadOnlyVfs.h"
 
 #include "archive/ModCrypt.h"
@@ -130,12 +132,6 @@ Status PrepareConnection(sqlite3* db, const QString& sPfad, const QString& sPass
     return RegisterSearchFold(db);
 }
 
-QString Label(const QByteArray& name, const QByteArray& nummer, qint64 lKontoID) {
-    QString s = PlainText(Decrypt(name, false));
-    if (s.isEmpty()) s = PlainText(Decrypt(nummer, false));
-    return s.isEmpty() ? UnknownAccountLabel(lKontoID) : s;
-}
-
 }  // namespace
 
 Result<sqlite3*> OpenSecondConnection(const QString& sPfad) {
@@ -186,11 +182,13 @@ Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const
 }
 
 Result<std::map<qint64, QString>> BrowseFile::AccountLabels() {
-    std::map<qint64, QString> labels;
-    Query q(db_, "SELECT id, KontoName, KontoNummer FROM Konten", sPfad_);
-    while (q.Next()) labels[q.Int(0)] = Label(q.Blob(1), q.Blob(2), q.Int(0));
+    std::vector<AccountName> namen;
+    Query q(db_, "SELECT id, KontoName, KontoNummer, IBAN FROM Konten", sPfad_);
+    while (q.Next())
+        namen.push_back(AccountName{q.Int(0), PlainText(Decrypt(q.Blob(1), false)),
+                                    PlainText(Decrypt(q.Blob(2), false)), q.Text(3)});
     if (!q.status()) return q.status();
-    return labels;
+    return DistinctAccountLabels(namen);
 }
 
 Result<std::vector<OrderRow>> BrowseFile::Orders(std::optional<qint64> lKontoID) {

@@ -1,6 +1,7 @@
 // frmArchiv: the create pages -- account grid, password, summary and default file name.
 #include "wizard/FrmArchiv.h"
 
+#include "archive/AccountNames.h"
 #include "archive/Cp1252.h"
 #include "archive/ModCrypt.h"
 #include "archive/PlainText.h"
@@ -52,16 +53,20 @@ bool FrmArchiv::FillAccountGrid(KontenGrid* grid) {
     if (!rs.Open(QStringLiteral("Konten"), *g.cnDatenbank, adOpenStatic, adLockOptimistic, -1).ok())
         return false;
     int r = 0;
+    // What people tell the accounts by, per row: the grid shows labels that part them.
+    std::vector<AccountName> namen;
     while (!rs.Eof()) {
         grid->SetRows(r + 1);
+        AccountName k;
+        k.lKontoID = -1 - r;  // the row until the id is read
         if (auto name = rs.Field(QStringLiteral("KontoName"))) {
-            const QString sName = PlainText(Decrypt(ScrambledBytes(name.value()), false));
-            grid->SetTextMatrix(r, 0, sName);
-            // An account without a name shows its number, as the account label does.
-            auto nummer = rs.Field(QStringLiteral("KontoNummer"));
-            if (sName.isEmpty() && nummer)
-                grid->SetShownText(r, 0, PlainText(Decrypt(ScrambledBytes(nummer.value()), false)));
+            k.sName = PlainText(Decrypt(ScrambledBytes(name.value()), false));
+            grid->SetTextMatrix(r, 0, k.sName);
         }
+        if (auto nummer = rs.Field(QStringLiteral("KontoNummer")))
+            k.sNummer = PlainText(Decrypt(ScrambledBytes(nummer.value()), false));
+        if (auto iban = rs.Field(QStringLiteral("IBAN"))) k.sIban = iban.value().toString();
+        namen.push_back(k);
         if (auto bank = rs.Field(QStringLiteral("bankID")))
             grid->SetTextMatrix(r, 1, bank.value().toString());
         if (auto id = rs.Field(QStringLiteral("id")))
@@ -71,6 +76,18 @@ bool FrmArchiv::FillAccountGrid(KontenGrid* grid) {
         if (!rs.MoveNext().ok()) break;
     }
     rs.Close();
+    // An account without a name shows its number; two that would look the same add what
+    // parts them. The row's text (the name) stays what the code reads.
+    for (int i = 0; i < static_cast<int>(namen.size()); ++i) {
+        bool bZahl = false;
+        const qint64 id = grid->RowData(i).toLongLong(&bZahl);
+        if (bZahl) namen[i].lKontoID = id;
+    }
+    const std::map<qint64, QString> labels = DistinctAccountLabels(namen);
+    for (int i = 0; i < static_cast<int>(namen.size()); ++i) {
+        const QString& sLabel = labels.at(namen[i].lKontoID);
+        if (sLabel != namen[i].sName) grid->SetShownText(i, 0, sLabel);
+    }
     return r > 0;
 }
 
