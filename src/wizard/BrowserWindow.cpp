@@ -6,6 +6,7 @@
 #include "wizard/BookingModel.h"
 #include "wizard/FileDialogs.h"
 #include "wizard/GuiApplication.h"
+#include "wizard/PasswordDialog.h"
 #include "wizard/RestoreDialog.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,11 @@
 
 namespace tolva {
 namespace {
+
+// A count as people read it: 12.345.
+QString Count(qint64 n) {
+    return QLocale(QLocale::German).toString(n);
+}
 
 QString GermanDate(const QString& sIso) {
     const QDate d = QDate::fromString(sIso, Qt::ISODate);
@@ -162,7 +168,7 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     cmdExport_ = new QPushButton(tr("Als &CSV speichern …"), this);
     cmdExport_->setObjectName(QStringLiteral("cmdExport"));
     cmdExport_->setAutoDefault(false);
-    cmdZurueck_ = new QPushButton(tr("&Zurückholen…"), this);
+    cmdZurueck_ = new QPushButton(tr("&Zurückholen …"), this);
     cmdZurueck_->setObjectName(QStringLiteral("cmdZurueck"));
     cmdZurueck_->setAutoDefault(false);
     cmdZurueck_->setToolTip(
@@ -224,7 +230,7 @@ Status BrowserWindow::Fill() {
     connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
 
     // "Alle Konten", then the accounts under their banks (in the order of their first account).
-    auto* alle = new QTreeWidgetItem(trvKonten_, {tr("Alle Konten"), QString::number(lAlle)});
+    auto* alle = new QTreeWidgetItem(trvKonten_, {tr("Alle Konten"), Count(lAlle)});
     QFont fett = trvKonten_->font();
     fett.setBold(true);
     alle->setFont(0, fett);
@@ -238,14 +244,14 @@ Status BrowserWindow::Fill() {
             bank->setFont(0, fett);
             bank->setFlags(Qt::ItemIsEnabled);
         }
-        auto* zeile = new QTreeWidgetItem(bank, {k.sKonto, QString::number(k.lBuchungen)});
+        auto* zeile = new QTreeWidgetItem(bank, {k.sKonto, Count(k.lBuchungen)});
         zeile->setData(0, Qt::UserRole, k.lKontoID);
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         QString sDetail = k.sKonto + QLatin1Char('\n') + sBank;
         if (k.lBuchungen > 0)
             sDetail +=
                 QLatin1Char('\n') + tr("%1 Umsätze vom %2 bis %3, Summe %4")
-                                        .arg(k.lBuchungen)
+                                        .arg(Count(k.lBuchungen))
                                         .arg(k.dErste.toString(QStringLiteral("dd.MM.yyyy")),
                                              k.dLetzte.toString(QStringLiteral("dd.MM.yyyy")),
                                              FormatCents(k.lSummeCent));
@@ -339,7 +345,7 @@ void BrowserWindow::FillOrders() {
         for (const CollectiveRow& s : sammel.value())
             SetRow(tblSammel_, r++,
                    {GermanDate(s.sDatum), GermanDate(s.sAusfuehrung), name(s.lKontoID),
-                    QString::number(s.lPosten), FormatCents(s.lSummeCent), s.sBezeichnung},
+                    Count(s.lPosten), FormatCents(s.lSummeCent), s.sBezeichnung},
                    4);
     }
     tblAuftraege_->resizeColumnsToContents();
@@ -353,8 +359,7 @@ void BrowserWindow::UpdateStatus() {
         return;
     }
     lblStatus_->setText(
-        tr("%1 Umsätze, Summe %2")
-            .arg(QLocale(QLocale::German).toString(summe.lAnzahl), FormatCents(summe.lSummeCent)));
+        tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), FormatCents(summe.lSummeCent)));
     cmdExport_->setEnabled(summe.lAnzahl > 0);
     tblUmsaetze_->resizeColumnToContents(0);
     tblUmsaetze_->resizeColumnToContents(2);
@@ -398,16 +403,10 @@ void BrowserWindow::Restore() {
     if (!fortschritt->isVisible()) delete fortschritt;
 }
 
-std::optional<QString> AskPasswordInDialog(const QString& sDatei) {
-    bool ok = false;
-    const QString sPasswort = QInputDialog::getText(
-        nullptr, QCoreApplication::translate("BrowserWindow", "Passwort"),
-        QCoreApplication::translate("BrowserWindow",
-                                    "Das Archiv %1 ist mit einem Passwort geschützt.\nPasswort:")
-            .arg(QFileInfo(sDatei).fileName()),
-        QLineEdit::Password, QString(), &ok);
-    if (!ok) return std::nullopt;
-    return sPasswort;
+std::optional<QString> AskPasswordInDialog(const QString& sDatei, bool bFalsch) {
+    PasswordDialog dialog(sDatei, bFalsch);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Password();
 }
 
 Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const QString& sDatenbank,
@@ -424,7 +423,8 @@ Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const QStri
             return Status::Ok();
         }
         if (!BrowseFile::PasswordNeeded(datei.error()) || !prompt) return datei.status();
-        const std::optional<QString> eingabe = prompt(sPfad);
+        const std::optional<QString> eingabe =
+            prompt(sPfad, datei.error().code == kCodePasswortFalsch);
         if (!eingabe) return Status::Ok();
         sVersuch = *eingabe;
     }

@@ -25,7 +25,7 @@ namespace tolva {
 
 class BookingModel;
 
-// Where "Zurückholen…" puts the shown archive's rows back, and the password the archive was
+// Where "Zurückholen …" puts the shown archive's rows back, and the password the archive was
 // opened with. Without a database the button is hidden.
 struct RestoreTarget {
     QString sDatenbank;  // the user database; empty: no restore
@@ -87,10 +87,11 @@ class BrowserWindow : public QDialog {
     QTimer* suchPause_ = nullptr;
 };
 
-// Asks for an archive's password; nullopt when the user cancels.
-using PasswordPrompt = std::function<std::optional<QString>(const QString& sDatei)>;
-// Qt's input dialog with a password field.
-std::optional<QString> AskPasswordInDialog(const QString& sDatei);
+// Asks for an archive's password (bFalsch: the last one given was wrong); nullopt when the
+// user cancels.
+using PasswordPrompt = std::function<std::optional<QString>(const QString& sDatei, bool bFalsch)>;
+// PasswordDialog.
+std::optional<QString> AskPasswordInDialog(const QString& sDatei, bool bFalsch);
 
 // Opens sPfad read-only (asking with prompt as long as a password is needed and not given or
 // wrong) and shows it in the browser until the user closes it; with sDatenbank the browser

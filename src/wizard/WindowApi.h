@@ -18,7 +18,7 @@ struct WindowApi {
     Status (*ShowFirstPage)(const QString& sDatenbank);
     // The archive browser on sArchiv until the user closes it (asks for a missing password).
     Status (*ShowBrowser)(const QString& sArchiv, const QString& sPasswort);
-    // The same with "Zurückholen…" into sDatenbank (none when empty).
+    // The same with "Zurückholen …" into sDatenbank (none when empty).
     Status (*ShowBrowserWithDatabase)(const QString& sArchiv, const QString& sPasswort,
                                       const QString& sDatenbank);
 };

@@ -64,7 +64,7 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     auto* zeile = browser.findChild<QLabel*>(QStringLiteral("lblStatus"));
     auto* tabelle = browser.findChild<QTableView*>(QStringLiteral("tblUmsaetze"));
     QCOMPARE(zeile->text(), status(QStringLiteral("1")));
-    // Without a database to restore into there is no "Zurückholen…".
+    // Without a database to restore into there is no "Zurückholen …".
     QVERIFY(!browser.findChild<QPushButton*>(QStringLiteral("cmdZurueck"))->isVisible());
 
     // The list loads as it scrolls, to the last booking.
@@ -158,6 +158,35 @@ void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAf
     const qint64 lKonto1Rest = zahl(QStringLiteral("KontoID = 1"));
     const qint64 lFehlend2 = lKonto2 - zahl(QStringLiteral("KontoID = 2"));
     QVERIFY(lFehlend2 > 0 && lRest + lFehlend2 < lAlle);
+
+    // Opened without its password, the window asks; a wrong one brings the dialog back saying
+    // so under the field, the right one opens the browser.
+    QStringList aGesehen;
+    QTimer pilot;
+    QObject::connect(&pilot, &QTimer::timeout, [&] {
+        QWidget* oben = QApplication::activeModalWidget();
+        if (!oben || oben->property("gesehen").toBool()) return;
+        oben->setProperty("gesehen", true);
+        if (qobject_cast<BrowserWindow*>(oben)) {
+            aGesehen << QStringLiteral("Browser");
+            oben->close();
+            return;
+        }
+        auto* feld = oben->findChild<QLineEdit*>(QStringLiteral("txtPasswort"));
+        auto* falsch = oben->findChild<QLabel*>(QStringLiteral("lblFalsch"));
+        if (!feld || !falsch) return;
+        aGesehen << (falsch->isVisible() ? falsch->text() : QStringLiteral("gefragt"));
+        QTest::keyClicks(
+            feld, aGesehen.size() == 1 ? QStringLiteral("ge#h31m") : archivieren.sNeuesPasswort);
+        QTest::keyClick(feld, Qt::Key_Return);
+    });
+    pilot.start(20);
+    const Status gezeigt = BrowseArchive(sArchiv, QString());
+    pilot.stop();
+    QVERIFY2(gezeigt.ok(), qPrintable(gezeigt.description()));
+    QCOMPARE(aGesehen,
+             (QStringList{QStringLiteral("gefragt"), QStringLiteral("Das Passwort ist falsch."),
+                          QStringLiteral("Browser")}));
 
     Result<std::unique_ptr<BrowseFile>> datei =
         BrowseFile::Open(sArchiv, archivieren.sNeuesPasswort);
