@@ -11,6 +11,7 @@
 #include "wizard/PageRenderer.h"
 #include "wizard/SuiButtons.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -20,8 +21,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace tolva;
 using namespace tolva::test;
@@ -136,7 +139,21 @@ void WizardFlowTest::createFlowMakesAnArchiveAndReturnsFalse() {
     QString archiv;
     int listePaints = 0;
     int zeilen = 0;
+    // "Ändern …" on page 2: another backup file for this run, into a folder that the run makes;
+    // the name gets its ".BKA", and no setting remembers it.
+    const QString sSicherung = env.Path(QStringLiteral("Sicherungen/vor dem Archiv"));
+    const QString s111 = env.Settings().GetSetting(111);
+    env.Dialogs().files.push_back(sSicherung);
     const bool ok = ArchivWithPilot(sDateiname, [&](FrmArchiv& form) {
+        GoToPage(form, 2);
+        auto* aendern = Find<QPushButton>(form, "cmdSicherung");
+        Find<QCheckBox>(form, "chkSichern")->click();
+        QVERIFY(!aendern->isEnabled());
+        Find<QCheckBox>(form, "chkSichern")->click();
+        QTest::mouseClick(aendern, Qt::LeftButton);
+        QCOMPARE(env.Dialogs().fileCalls.at(0).sZusatz, QStringLiteral(".BKA"));
+        QCOMPARE(Find<CaptionLabel>(form, "lblSich")->Caption(),
+                 sSicherung + QStringLiteral(".BKA"));
         GoToPage(form, 5);
         archiv = Find<QLineEdit>(form, "txtDatei_0")->text();
         auto* liste = Find<QListWidget>(form, "lstFortschritt");
@@ -152,6 +169,8 @@ void WizardFlowTest::createFlowMakesAnArchiveAndReturnsFalse() {
              QStringList{
                  QStringLiteral("Archivierung beendet|Die Daten wurden erfolgreich archiviert.")});
     QVERIFY(QFileInfo(archiv).isFile());
+    QVERIFY(QFileInfo(sSicherung + QStringLiteral(".BKA")).isFile());
+    QCOMPARE(env.Settings().GetSetting(111), s111);
     QCOMPARE(QFileInfo(archiv).absolutePath() + QLatin1Char('/'), env.ArchiveFolder());
     QCOMPARE(env.Settings().GetSetting(kSettingArchivPfad), env.ArchiveFolder());
     const ArchiveDescription beschreibung = ReadArchiveDescription(archiv);
@@ -246,7 +265,21 @@ void WizardFlowTest::failedRunStillClosesTheWindow() {
     const QByteArray vorher = ReadAll(db);
     QString sDateiname = db;
     QString archiv;
+    // "Ändern …" on page 2: another backup file for this run, into a folder that the run makes;
+    // the name gets its ".BKA", and no setting remembers it.
+    const QString sSicherung = env.Path(QStringLiteral("Sicherungen/vor dem Archiv"));
+    const QString s111 = env.Settings().GetSetting(111);
+    env.Dialogs().files.push_back(sSicherung);
     const bool ok = ArchivWithPilot(sDateiname, [&](FrmArchiv& form) {
+        GoToPage(form, 2);
+        auto* aendern = Find<QPushButton>(form, "cmdSicherung");
+        Find<QCheckBox>(form, "chkSichern")->click();
+        QVERIFY(!aendern->isEnabled());
+        Find<QCheckBox>(form, "chkSichern")->click();
+        QTest::mouseClick(aendern, Qt::LeftButton);
+        QCOMPARE(env.Dialogs().fileCalls.at(0).sZusatz, QStringLiteral(".BKA"));
+        QCOMPARE(Find<CaptionLabel>(form, "lblSich")->Caption(),
+                 sSicherung + QStringLiteral(".BKA"));
         GoToPage(form, 5);
         archiv = Find<QLineEdit>(form, "txtDatei_0")->text();
         ClickButton(form, kWeiter);
@@ -490,11 +523,23 @@ void WizardFlowTest::pagePicturesAreWritten() {
 void WizardFlowTest::thePlanFollowsWhatPageTwoChangedAfterwards() {
     WizardEnvironment env;
     const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 4, 2);
+    // Every account has the same name: the grid and the plan still tell them apart.
+    RawDatabase(db).Exec(QStringLiteral(
+        "UPDATE Konten SET KontoName = (SELECT KontoName FROM Konten ORDER BY id LIMIT 1)"));
+    const auto verschieden = [](const QStringList& texte) {
+        return QSet<QString>(texte.begin(), texte.end()).size() == texte.size();
+    };
     QString sDateiname = db;
     QString archiv;
     QStringList plan;
+    QStringList aKontoZeilen;
     qint64 lAusgelassen = 0;
     const bool ok = ArchivWithPilot(sDateiname, [&](FrmArchiv& form) {
+        GoToPage(form, 2);
+        auto* konten = Find<KontenGrid>(form, "grdKonten");
+        QStringList gezeigt;
+        for (int r = 0; r < konten->Rows(); ++r) gezeigt << konten->ShownText(r, 0);
+        QVERIFY2(verschieden(gezeigt), qPrintable(gezeigt.join(QLatin1Char('|'))));
         GoToPage(form, 5);
         while (form.CurrentPage() > 2) ClickButton(form, QStringLiteral("zurück"));
         QCOMPARE(form.CurrentPage(), 2);
@@ -506,11 +551,16 @@ void WizardFlowTest::thePlanFollowsWhatPageTwoChangedAfterwards() {
         auto* tre = Find<QTreeWidget>(form, "trePlan");
         const QTreeWidgetItem* summe = tre->topLevelItem(tre->topLevelItemCount() - 1);
         for (int i = 1; i <= 5; ++i) plan << summe->text(i);
+        for (QTreeWidgetItemIterator it(tre); *it; ++it)
+            if ((*it)->text(1).isEmpty() == false && (*it)->parent())
+                aKontoZeilen << (*it)->text(0);
         archiv = Find<QLineEdit>(form, "txtDatei_0")->text();
         ClickButton(form, kWeiter);  // " Starten"
     });
     QVERIFY(!ok);
     QVERIFY(lAusgelassen > 0);
+    QVERIFY2(aKontoZeilen.size() > 1 && verschieden(aKontoZeilen),
+             qPrintable(aKontoZeilen.join(QLatin1Char('|'))));
     RawDatabase a(archiv);
     const auto n = [&](const char* sTabelle) {
         return QLocale(QLocale::German)
