@@ -4,6 +4,7 @@
 #include "browse/BrowseExport.h"
 #include "hostlib/MessageBox.h"
 #include "wizard/BookingModel.h"
+#include "wizard/DateField.h"
 #include "wizard/FileDialogs.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/PasswordDialog.h"
@@ -11,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -83,16 +83,11 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     suchName->setBuddy(txtSuche_);
     oben->addWidget(suchName);
     oben->addWidget(txtSuche_, 1);
-    // Date and amount ranges; a date at its minimum and an empty amount leave that end open.
+    // Date and amount ranges; an empty field leaves that end open.
     const auto datum = [this](const QString& sName, const QString& sSprache) {
-        auto* feld = new QDateEdit(this);
+        auto* feld = new DateField(this);
         feld->setObjectName(sName);
         feld->setAccessibleName(sSprache);
-        feld->setCalendarPopup(true);
-        feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        feld->setMinimumDate(QDate(1900, 1, 1));
-        feld->setSpecialValueText(tr("offen"));
-        feld->setDate(feld->minimumDate());
         return feld;
     };
     const auto betrag = [this](const QString& sName, const QString& sSprache) {
@@ -191,8 +186,8 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     connect(txtSuche_, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(txtSuche_, &QLineEdit::returnPressed, this, &BrowserWindow::ApplyFilter);
     connect(suchPause_, &QTimer::timeout, this, &BrowserWindow::ApplyFilter);
-    for (QDateEdit* feld : {dtVon_, dtBis_})
-        connect(feld, &QDateEdit::dateChanged, suchPause_, qOverload<>(&QTimer::start));
+    for (DateField* feld : {dtVon_, dtBis_})
+        connect(feld, &DateField::DateChanged, suchPause_, qOverload<>(&QTimer::start));
     for (QLineEdit* feld : {txtBetragVon_, txtBetragBis_})
         connect(feld, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
@@ -289,8 +284,8 @@ void BrowserWindow::AccountChosen(QTreeWidgetItem* zeile) {
 
 void BrowserWindow::SetRanges(const QDate& dVon, const QDate& dBis, const QString& sBetragVon,
                               const QString& sBetragBis) {
-    dtVon_->setDate(dVon.isValid() ? dVon : dtVon_->minimumDate());
-    dtBis_->setDate(dBis.isValid() ? dBis : dtBis_->minimumDate());
+    dtVon_->SetDate(dVon);
+    dtBis_->SetDate(dBis);
     txtBetragVon_->setText(sBetragVon);
     txtBetragBis_->setText(sBetragBis);
     suchPause_->stop();
@@ -299,9 +294,6 @@ void BrowserWindow::SetRanges(const QDate& dVon, const QDate& dBis, const QStrin
 
 void BrowserWindow::ApplyFilter() {
     if (!buchungen_) return;
-    const auto datum = [](const QDateEdit* feld) {
-        return feld->date() == feld->minimumDate() ? QDate() : feld->date();
-    };
     // Euros as Germans write them; a text that is no amount leaves that end open.
     const auto cent = [](const QLineEdit* feld) -> std::optional<qint64> {
         bool ok = false;
@@ -314,8 +306,8 @@ void BrowserWindow::ApplyFilter() {
     BookingFilter filter = buchungen_->Filter();
     filter.lKontoID = lKonto_;
     filter.sText = txtSuche_->text().trimmed();
-    filter.dVon = datum(dtVon_);
-    filter.dBis = datum(dtBis_);
+    filter.dVon = dtVon_->Date();
+    filter.dBis = dtBis_->Date();
     filter.lBetragVonCent = cent(txtBetragVon_);
     filter.lBetragBisCent = cent(txtBetragBis_);
     buchungen_->SetFilter(filter);

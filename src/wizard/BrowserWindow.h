@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -24,6 +23,7 @@ class QTimer;
 namespace tolva {
 
 class BookingModel;
+class DateField;
 
 // Where "Zurückholen …" puts the shown archive's rows back, and the password the archive was
 // opened with. Without a database the button is hidden.
@@ -73,8 +73,8 @@ class BrowserWindow : public QDialog {
     BookingModel* buchungen_ = nullptr;
     QTreeWidget* trvKonten_ = nullptr;
     QLineEdit* txtSuche_ = nullptr;
-    QDateEdit* dtVon_ = nullptr;         // the earliest date shown; at its minimum: open
-    QDateEdit* dtBis_ = nullptr;         // the latest date shown; at its minimum: open
+    DateField* dtVon_ = nullptr;         // the earliest date shown; no date: open
+    DateField* dtBis_ = nullptr;         // the latest date shown; no date: open
     QLineEdit* txtBetragVon_ = nullptr;  // amounts in euros ("-12,50"); empty: open
     QLineEdit* txtBetragBis_ = nullptr;
     QTabWidget* tabInhalt_ = nullptr;

@@ -120,8 +120,10 @@ class FrmArchiv : public QDialog, public ArchivForm {
     void reject() override;
 
   protected:
-    // Return and Enter press "Weiter" or "Anzeigen", or the focused push button; never
-    // "Starten", which needs a click or Space on it.
+    // Return and Enter press "Weiter" on pages 1 to 4 from every control but a text of several
+    // lines, a focused "Zurück" included (Space presses the focused button); on page 5 they
+    // do nothing: "Starten" needs a click or Space on it. On page 6 they press the focused push
+    // button, else "Anzeigen".
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -141,6 +143,10 @@ class FrmArchiv : public QDialog, public ArchivForm {
     void DescribeControls();
     // Tab visits the page's own controls first, then the button bar.
     void OrderTabChain();
+    // Puts the keyboard focus on the current page's first input (the chosen option, the grid,
+    // the file field or list, on page 5 the overview); a page without one gives it to "Weiter",
+    // page 5 to "Zurück". Before the window is shown the control gets it once it is.
+    void FocusPageInput();
     // Colours of the window and its controls; fails when the progress colour (host setting 11)
     // is no number, leaving the controls after the bar unpainted.
     Status ApplyColours();

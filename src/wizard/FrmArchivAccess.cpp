@@ -1,5 +1,4 @@
-// frmArchiv: the keyboard (Return, the order of Tab) and what assistive technology reads.
-#include "state/SharedState.h"
+// frmArchiv: the keyboard (Return, Tab order, each page's focus) and what screen readers read.
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
@@ -11,7 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
 
 namespace tolva {
 
@@ -46,19 +48,56 @@ void FrmArchiv::OrderTabChain() {
     }
 }
 
+void FrmArchiv::FocusPageInput() {
+    const int p = lAktuelleSeite_;
+    QWidget* seite = pictab_[p];
+    const auto nimmt = [seite](QWidget* w) {
+        return w && seite->isAncestorOf(w) && w->isVisibleTo(seite) && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus);
+    };
+    QWidget* ziel = nullptr;
+    if (p == 1) {
+        ziel = optDaten_[optDaten_[0]->isChecked() ? 0 : 1];
+    } else if (p == 2) {
+        ziel = grdKonten_;
+        // Space ticks the current row's account: there is one from the start.
+        if (grdKonten_->currentRow() < 0 && grdKonten_->Rows() > 0)
+            grdKonten_->setCurrentCell(0, 0);
+    } else if (p == 3) {
+        for (QRadioButton* option : optPasswort_)
+            if (option->isChecked()) ziel = option;
+    } else if (p == 4) {
+        ziel = txtDatei_[0];
+    } else if (p == 6) {
+        ziel = lstArchiv_->count() > 0 ? static_cast<QWidget*>(lstArchiv_) : txtDatei_[1];
+    }
+    // Otherwise the page's first control in the order of Tab.
+    for (QWidget* w = nextInFocusChain(); !nimmt(ziel) && w != this; w = w->nextInFocusChain())
+        if (nimmt(w)) ziel = w;
+    if (!nimmt(ziel))
+        ziel = suiButtons_->Button(p == 5 ? QStringLiteral("zurück") : QStringLiteral("weiter"));
+    ziel->setFocus(Qt::OtherFocusReason);
+}
+
 void FrmArchiv::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return QDialog::keyPressEvent(event);
     event->accept();
     if (bUnloaded_ || bLaeuft_) return;
-    // The last create page's "weiter" is "Starten": an irreversible run never starts on Return.
-    const bool bStarten = Shared().lModus == kModusErstellen && lAktuelleSeite_ >= 5;
-    QPushButton* weiter = suiButtons_->Button(QStringLiteral("weiter"));
-    if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()); knopf && isAncestorOf(knopf)) {
-        if (knopf->isEnabled() && !(bStarten && knopf == weiter)) knopf->click();
+    QWidget* fokus = focusWidget();
+    if (lAktuelleSeite_ == 6) {
+        if (auto* knopf = qobject_cast<QPushButton*>(fokus); knopf && isAncestorOf(knopf)) {
+            if (knopf->isEnabled()) knopf->click();
+        } else {
+            suiButtons_ItemClick(QStringLiteral("weiter"));
+        }
         return;
     }
-    if (!bStarten) suiButtons_ItemClick(QStringLiteral("weiter"));
+    // Page 5's "weiter" is "Starten": an irreversible run never starts on Return.
+    if (lAktuelleSeite_ >= 5) return;
+    // A text of several lines takes Return as its line break.
+    if (qobject_cast<QPlainTextEdit*>(fokus) || qobject_cast<QTextEdit*>(fokus)) return;
+    suiButtons_ItemClick(QStringLiteral("weiter"));
 }
 
 }  // namespace tolva

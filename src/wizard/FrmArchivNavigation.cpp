@@ -99,6 +99,7 @@ void FrmArchiv::ShowPage() {
     pictab_[p]->setVisible(true);
     suiTabs_->SetItemEnabled(p, true);
     suiTabs_->SetSelected(p);
+    FocusPageInput();
 }
 
 void FrmArchiv::suiTabs_ItemClick(int lTab) {

@@ -28,10 +28,29 @@
 using namespace tolva;
 using namespace tolva::test;
 
+namespace {
+
+// The status line for the bookings that match sWhere, counted by SQL of its own.
+QString StatusFor(RawDatabase& roh, const QString& sWhere) {
+    const qint64 lAnzahl =
+        roh.Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") + sWhere);
+    const qint64 lSumme =
+        roh.Number(QStringLiteral("SELECT coalesce(sum(Betrag), 0) FROM Umsätze WHERE ") + sWhere);
+    return QStringLiteral("%1 Umsätze, Summe %2")
+        .arg(QLocale(QLocale::German).toString(lAnzahl), FormatCents(lSumme));
+}
+
+QString FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+}  // namespace
+
 class BrowserWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void searchAccountsSortAndScrollShowWhatTheFileHolds();
+    void datesAreTypedDigitByDigitAndNeverHoldTheFocus();
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
     void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
 };
@@ -48,12 +67,7 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     const auto zahl = [&](const QString& sWhere) {
         return roh.Number(QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") + sWhere);
     };
-    const auto status = [&](const QString& sWhere) {
-        const qint64 lSumme = roh.Number(
-            QStringLiteral("SELECT coalesce(sum(Betrag), 0) FROM Umsätze WHERE ") + sWhere);
-        return QStringLiteral("%1 Umsätze, Summe %2")
-            .arg(QLocale(QLocale::German).toString(zahl(sWhere)), FormatCents(lSumme));
-    };
+    const auto status = [&](const QString& sWhere) { return StatusFor(roh, sWhere); };
 
     Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(db, QString(), false);
     QVERIFY2(datei.ok(), qPrintable(datei.ok() ? QString() : datei.error().description));
@@ -129,6 +143,64 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
              FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
                                                    "WHERE KontoID = 1"))));
+}
+
+void BrowserWindowTest::datesAreTypedDigitByDigitAndNeverHoldTheFocus() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
+    RawDatabase roh(db);
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(db, QString(), false);
+    QVERIFY(datei.ok());
+    Result<std::unique_ptr<BrowserWindow>> fenster = BrowserWindow::Make(std::move(datei).value());
+    QVERIFY(fenster.ok());
+    BrowserWindow& browser = *fenster.value();
+    browser.show();
+    browser.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&browser));
+    auto* zeile = browser.findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* vom = browser.findChild<QLineEdit*>(QStringLiteral("dtVon"));
+    auto* bis = browser.findChild<QLineEdit*>(QStringLiteral("dtBis"));
+    const auto taste = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    const auto tippe = [](const char* s) { QTest::keyClicks(QApplication::focusWidget(), s); };
+    const QString sAlle = StatusFor(roh, QStringLiteral("1"));
+    const QString sUngueltig = QStringLiteral("Kein gültiges Datum");
+    QCOMPARE(FocusName(), QStringLiteral("txtSuche"));
+
+    // A date left unfinished: Tab goes on, and the field says it holds no date.
+    taste(Qt::Key_Tab);
+    tippe("15");
+    taste(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("dtBis"));
+    QCOMPARE(vom->toolTip(), sUngueltig);
+    QVERIFY(vom->palette().color(QPalette::Text) != bis->palette().color(QPalette::Text));
+
+    // Back in, the text is selected and the digits replace it; the dots come by themselves.
+    taste(Qt::Key_Backtab);
+    tippe("15022025");
+    QCOMPARE(vom->text(), QStringLiteral("15.02.2025"));
+    taste(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("dtBis"));
+    const QString sAb = StatusFor(roh, QStringLiteral("Buchungsdatum >= '2025-02-15'"));
+    QVERIFY(sAb != sAlle);
+    QTRY_COMPARE(zeile->text(), sAb);
+
+    // 31.02. is no date: left with Tab, shown as invalid, and it filters nothing.
+    tippe("31.02.2026");
+    taste(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("txtBetragVon"));
+    QCOMPARE(bis->toolTip(), sUngueltig);
+    QTest::qWait(400);  // longer than the pause after typing
+    QCOMPARE(zeile->text(), sAb);
+
+    // Backspace and Delete on the selected text empty the fields: "offen", no filter.
+    taste(Qt::Key_Backtab);
+    taste(Qt::Key_Backspace);
+    taste(Qt::Key_Backtab);
+    taste(Qt::Key_Delete);
+    QCOMPARE(FocusName(), QStringLiteral("dtVon"));
+    QVERIFY(vom->text().isEmpty() && bis->text().isEmpty());
+    QCOMPARE(vom->placeholderText(), QStringLiteral("offen"));
+    QTRY_COMPARE(zeile->text(), sAlle);
 }
 
 void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa() {
