@@ -85,6 +85,7 @@ void WizardKeyboardTest::keysAloneWalkTheCreateJobAndReturnNeverGoesBack() {
         {"Tab", Qt::Key_Tab, ohne, 2, "dtVon"},
         {"Tab", Qt::Key_Tab, ohne, 2, "chkEntfern"},
         {"Tab", Qt::Key_Tab, ohne, 2, "chkSichern"},
+        {"Tab", Qt::Key_Tab, ohne, 2, "cmdSicherung"},
         {"Tab", Qt::Key_Tab, ohne, 2, "zurück"},
         {"Return", Qt::Key_Return, ohne, 3, "optPasswort_1"},
         {"Alt+Z", Qt::Key_Z, Qt::AltModifier, 2, "grdKonten"},
