@@ -178,6 +178,17 @@ Status SearchFile(BrowseFile& datei, const QString& sText, qint64 lHoechstens,
 
 }  // namespace
 
+QStringList ArchivesToSearch(const QString& sOrdner, const QString& sDatenbank) {
+    QStringList archive;
+    if (sOrdner.isEmpty()) return archive;
+    const QFileInfo datenbank(sDatenbank);
+    for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
+             {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
+        if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
+            archive << info.absoluteFilePath();
+    return archive;
+}
+
 SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
                               const QString& sOrdner,
                               const std::map<QString, QString>& aPasswoerter, qint64 lHoechstens) {
@@ -185,13 +196,7 @@ SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
     if (FoldForSearch(sText).isEmpty()) return ergebnis;
     QStringList dateien;
     if (!sDatenbank.isEmpty()) dateien << QFileInfo(sDatenbank).absoluteFilePath();
-    if (!sOrdner.isEmpty()) {
-        const QFileInfo datenbank(sDatenbank);
-        for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
-                 {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
-            if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
-                dateien << info.absoluteFilePath();
-    }
+    dateien << ArchivesToSearch(sOrdner, sDatenbank);
     for (const QString& sPfad : dateien) {
         const bool bLive = !sDatenbank.isEmpty() && sPfad == dateien.front();
         const auto pw = aPasswoerter.find(sPfad);
@@ -200,13 +205,13 @@ SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
         Status st = datei.status();
         if (st.ok()) st = SearchFile(*datei.value(), sText, lHoechstens, ergebnis.treffer);
         if (st.ok()) continue;
-        if (st.error().code == kCodePasswortFehlt)
-            ergebnis.uebersprungen << QStringLiteral(
-                                          "Das Archiv „%1“ ist mit einem Passwort geschützt und "
-                                          "wurde nicht durchsucht.")
-                                          .arg(sPfad);
-        else
-            ergebnis.uebersprungen << st.description();
+        Error grund = st.error();
+        if (grund.code == kCodePasswortFehlt)
+            grund.description = QStringLiteral(
+                                    "Das Archiv „%1“ ist mit einem Passwort geschützt und "
+                                    "wurde nicht durchsucht.")
+                                    .arg(sPfad);
+        ergebnis.uebersprungen.push_back(SkippedFile{sPfad, grund});
     }
     std::sort(ergebnis.treffer.begin(), ergebnis.treffer.end(),
               [](const SearchHit& a, const SearchHit& b) {

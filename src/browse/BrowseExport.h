@@ -45,11 +45,21 @@ struct SearchHit {
     BookingRow buchung;
 };
 
-struct SearchResult {
-    std::vector<SearchHit> treffer;  // newest first (date, then file, then id)
-    QStringList uebersprungen;       // files left out, each with the reason (German)
-    bool bGekuerzt = false;          // more hits than lHoechstens: the newest are kept
+// A file that a search left out, and why.
+struct SkippedFile {
+    QString sDatei;  // full path
+    Error grund;     // German; code kCodePasswortFehlt or kCodePasswortFalsch for the password
 };
+
+struct SearchResult {
+    std::vector<SearchHit> treffer;          // newest first (date, then file, then id)
+    std::vector<SkippedFile> uebersprungen;  // in the order the files were searched
+    bool bGekuerzt = false;                  // more hits than lHoechstens: the newest are kept
+};
+
+// The archives (*.aba, hidden ones too) in sOrdner that SearchEverywhere searches besides the
+// database sDatenbank (which is left out when it lies there), by full path in name order.
+QStringList ArchivesToSearch(const QString& sOrdner, const QString& sDatenbank);
 
 // Searches the bookings of the live database sDatenbank (may be empty: none) and of every
 // archive (*.aba) in sOrdner (may be empty: none) for sText, as BookingFilter's text does.

@@ -363,7 +363,7 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
                                           "SELECT count(*) + 1 FROM Umsätze WHERE KontoID = 3")));
     const Ausgabe zu = Run({QStringLiteral("show"), sGeschuetzt_});
     EXPECT_EQ(zu.lExitCode, 1);
-    EXPECT_TRUE(zu.sErr.contains(QStringLiteral("ist mit einem Passwort geschützt")));
+    EXPECT_TRUE(zu.sErr.contains(QStringLiteral("Das Archiv hat ein Passwort")));
     EXPECT_EQ(
         Run({QStringLiteral("show"), sArchiv_, QStringLiteral("--sort"), QStringLiteral("name")})
             .lExitCode,
