@@ -123,12 +123,10 @@ int PrintOverview(BrowseFile& datei, const ShowChoice& wahl) {
 }
 
 int PrintCsv(BrowseFile& datei, const ShowChoice& wahl) {
-    const Result<std::map<qint64, QString>> labels = datei.AccountLabels();
-    if (!labels.ok()) return Fail(labels.error().description);
     QFile ausgabe;
     if (!ausgabe.open(stdout, QIODevice::WriteOnly))
         return Fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
-    if (Status st = WriteBookingsCsv(datei, wahl.filter, labels.value(), ausgabe); !st)
+    if (Status st = WriteBookingsCsv(datei, wahl.filter, ausgabe); !st)
         return Fail(st.description());
     return 0;
 }
