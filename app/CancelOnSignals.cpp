@@ -1,6 +1,8 @@
 // Signals that cancel a command's job.
 #include "CancelOnSignals.h"
 
+#include "TerminalArchivForm.h"
+
 #include "database/Cancel.h"
 
 #include <QTextStream>
@@ -44,6 +46,7 @@ CancelOnSignals::~CancelOnSignals() {
 int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig) {
     const int lSignal = CancelSignal();
     if (lSignal == 0) return 0;
+    EndProgressLine();
     QTextStream(stderr) << "tolva-archiv: " << SignalName(lSignal)
                         << (bFertig ? QStringLiteral(" ") + sFertig
                                     : QStringLiteral(": ") + sAbgebrochen)

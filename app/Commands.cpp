@@ -1,11 +1,14 @@
 // Helpers shared by the commands of tolva-archiv.
 #include "Commands.h"
 
+#include "TerminalArchivForm.h"
+
 #include <QTextStream>
 
 namespace tolva {
 
 int Fail(const QString& sText, int status) {
+    EndProgressLine();
     QTextStream(stderr) << sText << Qt::endl;
     return status;
 }

@@ -11,22 +11,28 @@ namespace tolva {
 // survey --db PATH --before DATE [--accounts ID,...] [--json]
 int RunSurveyCommand(const QStringList& args);
 // create --db PATH --before DATE --out FILE [--accounts ...] [--remove] [--backup FILE]
-//        [--password-mode none|keep|new] [--password TEXT] [--yes] [--wizard]
+//        [--password-mode none|keep|new] [--password TEXT|- | --password-file FILE] [--yes]
+//        [--wizard]
+// A new password that is not given is asked twice on the terminal (PasswordInput.h).
 // With --wizard the same job runs through the wizard's window (on the display, or offscreen
 // with QT_QPA_PLATFORM=offscreen), its pages filled in as a person would.
 int RunCreateCommand(const QStringList& args);
 // list FOLDER|ARCHIVE [--json]
 int RunListCommand(const QStringList& args);
-// show ARCHIVE [--account ID] [--from DATE] [--to DATE] [--search TEXT] [--password TEXT]
-//      [--sort datum|konto|betrag|empfaenger|zweck] [--desc] [--limit N] [--csv|--json]
-// Reads the file strictly read-only; a wrong or missing password ends with exit 1.
+// show ARCHIVE [--account ID] [--from DATE] [--to DATE] [--search TEXT]
+//      [--password TEXT|- | --password-file FILE] [--sort datum|konto|betrag|empfaenger|zweck]
+//      [--desc] [--limit N] [--csv|--json]
+// Reads the file strictly read-only; a missing password is asked on the terminal; a wrong one,
+// or a missing one without a terminal, ends with exit 1.
 int RunShowCommand(const QStringList& args);
-// search TEXT --db PATH [--folder DIR] [--json]
-// Skipped files are named on stderr; no hit is no failure (exit 0).
+// search TEXT --db PATH [--folder DIR] [--password TEXT|- | --password-file FILE] [--json]
+// Skipped files are named on stderr; no hit is no failure (exit 0), a wrong password for an
+// archive is (exit 1, after the hits of the others). Without a password given, each archive's
+// own is asked on the terminal; without a terminal such archives are skipped.
 int RunSearchCommand(const QStringList& args);
 
-// restore ARCHIVE --db PATH [--accounts ID,...] [--new-ids] [--no-backup] [--password TEXT]
-//         [--yes]
+// restore ARCHIVE --db PATH [--accounts ID,...] [--new-ids] [--no-backup]
+//         [--password TEXT|- | --password-file FILE] [--yes]
 // Prints a line per step and then per table what went back and what was skipped; a conflict,
 // a failure or "Nein" to the question ends with exit 1 and the database unchanged.
 int RunRestoreCommand(const QStringList& args);

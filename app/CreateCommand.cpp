@@ -3,6 +3,7 @@
 #include "CancelOnSignals.h"
 #include "CommandSession.h"
 #include "Commands.h"
+#include "PasswordInput.h"
 #include "TerminalMessageBoxes.h"
 #include "WindowLibrary.h"
 
@@ -41,7 +42,8 @@ int Cancelled() {
     return ReportSignal(false, QString::fromUtf8(kLaufAbgebrochen), QString());
 }
 
-int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
+int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus,
+                     const QString& sNeuesPasswort) {
     CommandSession session;
     if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
         !s.ok())
@@ -57,7 +59,7 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
 
     g.bEntfernen = a.Flag(QStringLiteral("remove"));
     g.lPasswortModus = lPasswortModus;
-    session.Form().SetNewPassword(a.Value(QStringLiteral("password")));
+    session.Form().SetNewPassword(sNeuesPasswort);
 
     ArchivStart start;
     start.sZielDatei = TargetOf(a);
@@ -75,13 +77,14 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
 }
 
 // The same job through the wizard's window, its pages filled in as a person would fill them.
-int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus) {
+int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus,
+                   const QString& sNeuesPasswort) {
     CreateChoice wahl;
     wahl.dStichtag = auswahl.dStichtag;
     wahl.konten = auswahl.konten;
     wahl.bEntfernen = a.Flag(QStringLiteral("remove"));
     wahl.lPasswortModus = lPasswortModus;
-    wahl.sNeuesPasswort = a.Value(QStringLiteral("password"));
+    wahl.sNeuesPasswort = sNeuesPasswort;
     wahl.sZielDatei = TargetOf(a);
     if (a.Has(QStringLiteral("backup")))
         wahl.sSicherung = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
@@ -102,28 +105,27 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
 }  // namespace
 
 const CommandDefinition& CreateDefinition() {
-    static const CommandDefinition definition{
-        QStringLiteral("create"),
-        QStringLiteral("Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-          true},
-         {QStringLiteral("before"), QStringLiteral("DATUM"),
-          QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
-         {QStringLiteral("out"), QStringLiteral("DATEI"),
-          QStringLiteral("das Archiv (\".aba\" wird angehängt, wenn es fehlt)"), true},
-         {QStringLiteral("accounts"), QStringLiteral("ID,..."),
-          QStringLiteral("nur diese Konten (sonst alle)")},
-         {QStringLiteral("remove"), QString(),
-          QStringLiteral("entfernt die archivierten Daten aus der Benutzer-Datenbank")},
-         {QStringLiteral("backup"), QStringLiteral("DATEI"),
-          QStringLiteral("sichert die Benutzer-Datenbank zuvor in DATEI")},
-         {QStringLiteral("password-mode"), QStringLiteral("none|keep|new"),
-          QStringLiteral("Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
-         {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("das neue Passwort (mit --password-mode new)")},
-         {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
-         {QStringLiteral("wizard"), QString(),
-          QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")}}};
+    static const CommandDefinition definition = WithPasswordOptions(
+        {QStringLiteral("create"),
+         QStringLiteral("Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
+         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+           true},
+          {QStringLiteral("before"), QStringLiteral("DATUM"),
+           QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
+          {QStringLiteral("out"), QStringLiteral("DATEI"),
+           QStringLiteral("das Archiv (\".aba\" wird angehängt, wenn es fehlt)"), true},
+          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
+           QStringLiteral("nur diese Konten (sonst alle)")},
+          {QStringLiteral("remove"), QString(),
+           QStringLiteral("entfernt die archivierten Daten aus der Benutzer-Datenbank")},
+          {QStringLiteral("backup"), QStringLiteral("DATEI"),
+           QStringLiteral("sichert die Benutzer-Datenbank zuvor in DATEI")},
+          {QStringLiteral("password-mode"), QStringLiteral("none|keep|new"),
+           QStringLiteral("Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
+          {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
+          {QStringLiteral("wizard"), QString(),
+           QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")}}},
+        QStringLiteral("das neue Passwort (mit --password-mode new)"));
     return definition;
 }
 
@@ -145,15 +147,25 @@ int RunCreateCommand(const QStringList& args) {
         lPasswortModus = 2;
     else if (modus != QStringLiteral("keep"))
         return Fail(QStringLiteral("--password-mode kennt none, keep und new."), 2);
-    if (lPasswortModus == 2 && a.Value(QStringLiteral("password")).trimmed().isEmpty())
-        return Fail(QStringLiteral("Bitte geben Sie das Passwort ein!"), 2);
+    const Result<std::optional<QString>> gegeben = GivenPassword(a);
+    if (!gegeben.ok()) return RefusePassword(CreateDefinition(), gegeben.error());
+    QString sNeuesPasswort;
+    if (lPasswortModus == 2) {
+        const Result<QString> passwort =
+            gegeben.value() ? Result<QString>(*gegeben.value()) : AskNewPassword();
+        if (!passwort.ok()) return Fail(passwort.error().description);
+        if (passwort.value().trimmed().isEmpty())
+            return Fail(QStringLiteral("Bitte geben Sie das Passwort ein!"),
+                        gegeben.value() ? 2 : 1);
+        sNeuesPasswort = passwort.value();
+    }
 
     InstallMessageBoxPresenter(
         std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes"))));
     const CancelOnSignals signale;
     const int lStatus = a.Flag(QStringLiteral("wizard"))
-                            ? DriveWizardFor(a, auswahl.value(), lPasswortModus)
-                            : CreateArchiveFor(a, auswahl.value(), lPasswortModus);
+                            ? DriveWizardFor(a, auswahl.value(), lPasswortModus, sNeuesPasswort)
+                            : CreateArchiveFor(a, auswahl.value(), lPasswortModus, sNeuesPasswort);
     InstallMessageBoxPresenter(nullptr);
     return lStatus;
 }

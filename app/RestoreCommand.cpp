@@ -3,6 +3,7 @@
 #include "CancelOnSignals.h"
 #include "CommandSession.h"
 #include "Commands.h"
+#include "PasswordInput.h"
 #include "TerminalMessageBoxes.h"
 
 #include "database/Cancel.h"
@@ -96,33 +97,32 @@ Status ParseMapping(const QString& sText, RestoreChoice* wahl) {
 }  // namespace
 
 const CommandDefinition& RestoreDefinition() {
-    static const CommandDefinition definition{
-        QStringLiteral("restore"),
-        QStringLiteral("Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort "
-                       "schon steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie "
-                       "es ist; eine Nummer (id), die dort ein anderer Eintrag trägt, lässt das "
-                       "Zurückholen ablehnen, ohne etwas zu ändern."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-          true},
-         {QStringLiteral("accounts"), QStringLiteral("ID,..."),
-          QStringLiteral("nur die Daten dieser Konten des Archivs (sonst alle)")},
-         {QStringLiteral("map-account"), QStringLiteral("ARCHIV_ID=ID"),
-          QStringLiteral("die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank "
-                         "zuordnen (ARCHIV_ID=- : nicht zurückholen); mehrfach möglich")},
-         {QStringLiteral("new-ids"), QString(),
-          QStringLiteral("Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag "
-                         "trägt, unter neuen Nummern zurückholen, statt abzulehnen")},
-         {QStringLiteral("dry-run"), QString(),
-          QStringLiteral("nur zeigen, was zurückgeholt würde; nichts ändern")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
-         {QStringLiteral("no-backup"), QString(),
-          QStringLiteral("die Benutzer-Datenbank vorher nicht sichern")},
-         {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("das Passwort des Archivs, wenn es eines hat")},
-         {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet die Frage mit Ja")}},
-        QStringLiteral("ARCHIV"),
-        1,
-        1};
+    static const CommandDefinition definition = WithPasswordOptions(
+        {QStringLiteral("restore"),
+         QStringLiteral("Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort "
+                        "schon steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie "
+                        "es ist; eine Nummer (id), die dort ein anderer Eintrag trägt, lässt das "
+                        "Zurückholen ablehnen, ohne etwas zu ändern."),
+         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+           true},
+          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
+           QStringLiteral("nur die Daten dieser Konten des Archivs (sonst alle)")},
+          {QStringLiteral("map-account"), QStringLiteral("ARCHIV_ID=ID"),
+           QStringLiteral("die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank "
+                          "zuordnen (ARCHIV_ID=- : nicht zurückholen); mehrfach möglich")},
+          {QStringLiteral("new-ids"), QString(),
+           QStringLiteral("Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag "
+                          "trägt, unter neuen Nummern zurückholen, statt abzulehnen")},
+          {QStringLiteral("dry-run"), QString(),
+           QStringLiteral("nur zeigen, was zurückgeholt würde; nichts ändern")},
+          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+          {QStringLiteral("no-backup"), QString(),
+           QStringLiteral("die Benutzer-Datenbank vorher nicht sichern")},
+          {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet die Frage mit Ja")}},
+         QStringLiteral("ARCHIV"),
+         1,
+         1},
+        QStringLiteral("das Passwort des Archivs, wenn es eines hat"));
     return definition;
 }
 
@@ -133,7 +133,6 @@ int RunRestoreCommand(const QStringList& args) {
     RestoreChoice wahl;
     wahl.sArchiv = QFileInfo(a->positionen().front()).absoluteFilePath();
     wahl.sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
-    wahl.sPasswort = a->Value(QStringLiteral("password"));
     wahl.bNeueIds = a->Flag(QStringLiteral("new-ids"));
     wahl.bSichern = !a->Flag(QStringLiteral("no-backup"));
     wahl.bProbe = a->Flag(QStringLiteral("dry-run"));
@@ -150,6 +149,12 @@ int RunRestoreCommand(const QStringList& args) {
     for (const QString& sZuordnung : a->Values(QStringLiteral("map-account")))
         if (Status s = ParseMapping(sZuordnung, &wahl); !s.ok())
             return RefuseArguments(RestoreDefinition(), s.description());
+
+    const Result<std::optional<QString>> gegeben = GivenPassword(*a);
+    if (!gegeben.ok()) return RefusePassword(RestoreDefinition(), gegeben.error());
+    const Result<QString> passwort = PasswordFor(wahl.sArchiv, gegeben.value());
+    if (!passwort.ok()) return Fail(passwort.error().description);
+    wahl.sPasswort = passwort.value();
 
     InstallMessageBoxPresenter(
         std::make_shared<TerminalMessageBoxes>(a->Flag(QStringLiteral("yes"))));
@@ -173,7 +178,7 @@ int RunRestoreCommand(const QStringList& args) {
     }
     if (!bericht.ok()) {
         if (bericht.error().code == kCodeNichtGewollt) return 1;
-        QString sText = bericht.error().description;
+        QString sText = OpenFailureText(bericht.error());
         if (bericht.error().code == kCodeKonflikt)
             sText += QStringLiteral(
                 "\nMit --new-ids kommen diese Einträge unter neuen Nummern (über der größten der "

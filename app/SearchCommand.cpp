@@ -1,6 +1,7 @@
 // tolva-archiv search: one text looked up in the user database and in every archive.
 #include "Arguments.h"
 #include "Commands.h"
+#include "PasswordInput.h"
 
 #include "browse/BrowseExport.h"
 #include "hostlib/HostServices.h"
@@ -46,21 +47,21 @@ QString HitLine(const SearchHit& t) {
 }  // namespace
 
 const CommandDefinition& SearchDefinition() {
-    static const CommandDefinition definition{
-        QStringLiteral("search"),
-        QStringLiteral("Sucht einen Text in den Umsätzen der Benutzer-Datenbank und aller "
-                       "Archive (ohne Unterschied von Groß- und Kleinschreibung und Umlauten)."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-          true},
-         {QStringLiteral("folder"), QStringLiteral("ORDNER"),
-          QStringLiteral("der Ordner der Archive (Vorgabe: der Archiv-Ordner der Einstellungen, "
-                         "sonst der Ordner der Datenbank)")},
-         {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("das Passwort für Archive mit Passwort (sonst werden sie übersprungen)")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt die Treffer als JSON aus")}},
-        QStringLiteral("TEXT"),
-        1,
-        1};
+    static const CommandDefinition definition = WithPasswordOptions(
+        {QStringLiteral("search"),
+         QStringLiteral("Sucht einen Text in den Umsätzen der Benutzer-Datenbank und aller "
+                        "Archive (ohne Unterschied von Groß- und Kleinschreibung und Umlauten)."),
+         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+           true},
+          {QStringLiteral("folder"), QStringLiteral("ORDNER"),
+           QStringLiteral("der Ordner der Archive (Vorgabe: der Archiv-Ordner der Einstellungen, "
+                          "sonst der Ordner der Datenbank)")},
+          {QStringLiteral("json"), QString(), QStringLiteral("gibt die Treffer als JSON aus")}},
+         QStringLiteral("TEXT"),
+         1,
+         1},
+        QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird (ohne "
+                       "Terminal werden diese sonst übersprungen)"));
     return definition;
 }
 
@@ -76,30 +77,44 @@ int RunSearchCommand(const QStringList& args) {
     if (a->Has(QStringLiteral("folder")) && !QFileInfo(sOrdner).isDir())
         return Fail(QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
 
-    // One password given is tried on every archive of the folder that needs one.
+    const Result<std::optional<QString>> gegeben = GivenPassword(*a);
+    if (!gegeben.ok()) return RefusePassword(SearchDefinition(), gegeben.error());
+    // One password given is tried on every archive of the folder that needs one; without one,
+    // each such archive's own is asked for when there is a terminal, else it is skipped.
     std::map<QString, QString> passwoerter;
-    if (a->Has(QStringLiteral("password")))
-        for (const QFileInfo& archiv :
-             QDir(sOrdner).entryInfoList({QStringLiteral("*.aba")}, QDir::Files))
-            passwoerter[archiv.absoluteFilePath()] = a->Value(QStringLiteral("password"));
+    if (gegeben.value() || CanAsk())
+        for (const QString& sArchiv : ArchivesToSearch(sOrdner, sDatenbank)) {
+            const Result<QString> passwort = PasswordFor(sArchiv, gegeben.value());
+            if (!passwort.ok()) return Fail(passwort.error().description);
+            passwoerter[sArchiv] = passwort.value();
+        }
     const SearchResult ergebnis =
         SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter);
+    QStringList uebersprungen;
+    bool bFalsch = false;
     QTextStream err(stderr);
-    for (const QString& sGrund : ergebnis.uebersprungen)
-        err << "Übersprungen: " << sGrund << Qt::endl;
+    for (const SkippedFile& datei : ergebnis.uebersprungen) {
+        bFalsch = bFalsch || datei.grund.code == kCodePasswortFalsch;
+        const QString sGrund = OpenFailureText(datei.grund);
+        uebersprungen << (sGrund.contains(datei.sDatei)
+                              ? sGrund
+                              : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
+        err << "Übersprungen: " << uebersprungen.back() << Qt::endl;
+    }
     QTextStream out(stdout);
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray treffer;
         for (const SearchHit& t : ergebnis.treffer) treffer.append(HitJson(t));
         out << QJsonDocument(QJsonObject{{QStringLiteral("treffer"), treffer},
                                          {QStringLiteral("uebersprungen"),
-                                          QJsonArray::fromStringList(ergebnis.uebersprungen)}})
+                                          QJsonArray::fromStringList(uebersprungen)}})
                    .toJson(QJsonDocument::Indented);
-        return 0;
+    } else {
+        for (const SearchHit& t : ergebnis.treffer) out << HitLine(t) << '\n';
+        if (ergebnis.treffer.empty()) out << "Keine Umsätze gefunden." << Qt::endl;
     }
-    for (const SearchHit& t : ergebnis.treffer) out << HitLine(t) << '\n';
-    if (ergebnis.treffer.empty()) out << "Keine Umsätze gefunden." << Qt::endl;
-    return 0;
+    // A wrong password leaves an archive unsearched: the hits are not all there are.
+    return bFalsch ? 1 : 0;
 }
 
 }  // namespace tolva

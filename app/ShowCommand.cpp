@@ -2,6 +2,7 @@
 #include "ShowCommand.h"
 
 #include "Commands.h"
+#include "PasswordInput.h"
 #include "WindowLibrary.h"
 
 #include "browse/BrowseExport.h"
@@ -122,12 +123,10 @@ int PrintOverview(BrowseFile& datei, const ShowChoice& wahl) {
 }
 
 int PrintCsv(BrowseFile& datei, const ShowChoice& wahl) {
-    const Result<std::map<qint64, QString>> labels = datei.AccountLabels();
-    if (!labels.ok()) return Fail(labels.error().description);
     QFile ausgabe;
     if (!ausgabe.open(stdout, QIODevice::WriteOnly))
         return Fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
-    if (Status st = WriteBookingsCsv(datei, wahl.filter, labels.value(), ausgabe); !st)
+    if (Status st = WriteBookingsCsv(datei, wahl.filter, ausgabe); !st)
         return Fail(st.description());
     return 0;
 }
@@ -135,43 +134,41 @@ int PrintCsv(BrowseFile& datei, const ShowChoice& wahl) {
 }  // namespace
 
 const CommandDefinition& ShowDefinition() {
-    static const CommandDefinition definition{
-        QStringLiteral("show"),
-        QStringLiteral("Zeigt die Konten und Umsätze eines Archivs (oder einer Datenbank), ohne "
-                       "die Datei zu ändern."),
-        {{QStringLiteral("account"), QStringLiteral("ID"), QStringLiteral("nur dieses Konto")},
-         {QStringLiteral("from"), QStringLiteral("DATUM"),
-          QStringLiteral("Umsätze ab diesem Tag, TT.MM.JJJJ oder JJJJ-MM-TT")},
-         {QStringLiteral("to"), QStringLiteral("DATUM"),
-          QStringLiteral("Umsätze bis zu diesem Tag")},
-         {QStringLiteral("search"), QStringLiteral("TEXT"),
-          QStringLiteral("nur Umsätze, deren Empfänger oder Verwendungszweck TEXT enthält "
-                         "(ohne Unterschied von Groß- und Kleinschreibung und Umlauten)")},
-         {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("das Passwort des Archivs")},
-         {QStringLiteral("sort"), QStringLiteral("SPALTE"),
-          QStringLiteral("sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck")},
-         {QStringLiteral("desc"), QString(), QStringLiteral("sortiert absteigend")},
-         {QStringLiteral("limit"), QStringLiteral("N"),
-          QStringLiteral("zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
-         {QStringLiteral("csv"), QString(),
-          QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
-         {QStringLiteral("window"), QString(),
-          QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
-         {QStringLiteral("db"), QStringLiteral("PFAD"),
-          QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen…“ die "
-                         "Daten des Archivs zurückholt")}},
-        QStringLiteral("ARCHIV"),
-        1,
-        1};
+    static const CommandDefinition definition = WithPasswordOptions(
+        {QStringLiteral("show"),
+         QStringLiteral("Zeigt die Konten und Umsätze eines Archivs (oder einer Datenbank), ohne "
+                        "die Datei zu ändern."),
+         {{QStringLiteral("account"), QStringLiteral("ID"), QStringLiteral("nur dieses Konto")},
+          {QStringLiteral("from"), QStringLiteral("DATUM"),
+           QStringLiteral("Umsätze ab diesem Tag, TT.MM.JJJJ oder JJJJ-MM-TT")},
+          {QStringLiteral("to"), QStringLiteral("DATUM"),
+           QStringLiteral("Umsätze bis zu diesem Tag")},
+          {QStringLiteral("search"), QStringLiteral("TEXT"),
+           QStringLiteral("nur Umsätze, deren Empfänger oder Verwendungszweck TEXT enthält "
+                          "(ohne Unterschied von Groß- und Kleinschreibung und Umlauten)")},
+          {QStringLiteral("sort"), QStringLiteral("SPALTE"),
+           QStringLiteral("sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck")},
+          {QStringLiteral("desc"), QString(), QStringLiteral("sortiert absteigend")},
+          {QStringLiteral("limit"), QStringLiteral("N"),
+           QStringLiteral("zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
+          {QStringLiteral("csv"), QString(),
+           QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
+          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+          {QStringLiteral("window"), QString(),
+           QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
+          {QStringLiteral("db"), QStringLiteral("PFAD"),
+           QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen…“ die "
+                          "Daten des Archivs zurückholt")}},
+         QStringLiteral("ARCHIV"),
+         1,
+         1},
+        QStringLiteral("das Passwort des Archivs"));
     return definition;
 }
 
 Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     ShowChoice wahl;
     wahl.sDatei = QFileInfo(a.positionen().front()).absoluteFilePath();
-    wahl.sPasswort = a.Value(QStringLiteral("password"));
     wahl.bCsv = a.Flag(QStringLiteral("csv"));
     wahl.bJson = a.Flag(QStringLiteral("json"));
     if (wahl.bCsv && wahl.bJson)
@@ -214,20 +211,26 @@ int RunShowCommand(const QStringList& args) {
     int lStatus = 0;
     const std::optional<Arguments> a = ParseCommand(ShowDefinition(), args, &lStatus);
     if (!a) return lStatus;
-    const Result<ShowChoice> wahl = ParseShowChoice(*a);
-    if (!wahl.ok()) return RefuseArguments(ShowDefinition(), wahl.error().description);
+    Result<ShowChoice> gewaehlt = ParseShowChoice(*a);
+    if (!gewaehlt.ok()) return RefuseArguments(ShowDefinition(), gewaehlt.error().description);
+    ShowChoice wahl = std::move(gewaehlt).value();
+    const Result<std::optional<QString>> gegeben = GivenPassword(*a);
+    if (!gegeben.ok()) return RefusePassword(ShowDefinition(), gegeben.error());
     if (a->Flag(QStringLiteral("window"))) {
+        // The window asks for a missing password itself.
+        wahl.sPasswort = gegeben.value().value_or(QString());
         Result<const WindowApi*> fenster = LoadWindowApi();
         if (!fenster.ok()) return Fail(fenster.error().description);
-        const Status gezeigt = fenster.value()->ShowBrowserWithDatabase(
-            wahl.value().sDatei, wahl.value().sPasswort, wahl.value().sDatenbank);
+        const Status gezeigt =
+            fenster.value()->ShowBrowserWithDatabase(wahl.sDatei, wahl.sPasswort, wahl.sDatenbank);
         return gezeigt.ok() ? 0 : Fail(gezeigt.description());
     }
-    Result<std::unique_ptr<BrowseFile>> datei =
-        BrowseFile::Open(wahl.value().sDatei, wahl.value().sPasswort);
-    if (!datei.ok()) return Fail(datei.error().description);
-    return wahl.value().bCsv ? PrintCsv(*datei.value(), wahl.value())
-                             : PrintOverview(*datei.value(), wahl.value());
+    const Result<QString> passwort = PasswordFor(wahl.sDatei, gegeben.value());
+    if (!passwort.ok()) return Fail(passwort.error().description);
+    wahl.sPasswort = passwort.value();
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(wahl.sDatei, wahl.sPasswort);
+    if (!datei.ok()) return Fail(OpenFailureText(datei.error()));
+    return wahl.bCsv ? PrintCsv(*datei.value(), wahl) : PrintOverview(*datei.value(), wahl);
 }
 
 }  // namespace tolva

@@ -7,6 +7,19 @@
 #include <cstdio>
 
 namespace tolva {
+namespace {
+
+// Whether stderr's current line holds the bar; there is one stderr, whichever form drew it.
+bool bBalkenZeile = false;
+
+}  // namespace
+
+void EndProgressLine() {
+    if (!bBalkenZeile) return;
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    bBalkenZeile = false;
+}
 
 TerminalArchivForm::TerminalArchivForm() : bBalken_(::isatty(STDERR_FILENO) == 1) {}
 
@@ -46,7 +59,7 @@ void TerminalArchivForm::SetProgress(qint64 fortschritt) {
     std::fprintf(stderr, "\r[%.*s%*s] %3d %%", voll, "########################################",
                  kZeichen - voll, "", static_cast<int>(fortschritt * 100 / kBreite));
     std::fflush(stderr);
-    bGezeichnet_ = true;
+    bBalkenZeile = true;
 }
 
 void TerminalArchivForm::AddProgressLine(const QString& sZeile) {
@@ -56,10 +69,10 @@ void TerminalArchivForm::AddProgressLine(const QString& sZeile) {
 }
 
 void TerminalArchivForm::ClearBar() {
-    if (!bGezeichnet_) return;
+    if (!bBalkenZeile) return;
     std::fprintf(stderr, "\r%60s\r", "");
     std::fflush(stderr);
-    bGezeichnet_ = false;
+    bBalkenZeile = false;
 }
 
 }  // namespace tolva

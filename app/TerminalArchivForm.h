@@ -49,7 +49,11 @@ class TerminalArchivForm : public ArchivForm {
     std::vector<Konto> konten_;
     QString sNeuesPasswort_;
     bool bBalken_ = false;  // stderr is a terminal: draw the bar there
-    bool bGezeichnet_ = false;
 };
+
+// Ends the line of the progress bar on stderr, when one is drawn, with a line end after it:
+// what comes next on stderr (a message, the signal's sentence) starts a line of its own, and
+// the bar stays as it was.
+void EndProgressLine();
 
 }  // namespace tolva

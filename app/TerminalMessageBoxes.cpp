@@ -1,6 +1,8 @@
 // Message boxes on the terminal.
 #include "TerminalMessageBoxes.h"
 
+#include "TerminalArchivForm.h"
+
 #include <QTextStream>
 
 #include <unistd.h>
@@ -9,6 +11,7 @@
 namespace tolva {
 
 long TerminalMessageBoxes::Show(const QString& sText, long lStil, const QString& sTitel) {
+    EndProgressLine();
     QTextStream err(stderr);
     const QString text = QString(sText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     err << (sTitel.isEmpty() ? QString() : sTitel + QStringLiteral(": ")) << text;

@@ -46,6 +46,13 @@ QString GermanDate(const QString& sDatum) {
     return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sDatum;
 }
 
+// A text that a spreadsheet would read as a formula gets a leading "'".
+QString Neutral(const QString& sText) {
+    static const QString kFormelAnfang = QStringLiteral("=+-@\t\r");
+    return !sText.isEmpty() && kFormelAnfang.contains(sText.front()) ? QLatin1Char('\'') + sText
+                                                                     : sText;
+}
+
 void AppendField(QByteArray& zeile, const QString& sFeld) {
     const bool bQuoten = sFeld.contains(u';') || sFeld.contains(u'"') || sFeld.contains(u'\r') ||
                          sFeld.contains(u'\n');
@@ -58,26 +65,32 @@ void AppendField(QByteArray& zeile, const QString& sFeld) {
     zeile += '"' + s.toUtf8() + '"';
 }
 
+QString Lookup(const std::map<qint64, QString>& namen, qint64 id) {
+    const auto it = namen.find(id);
+    return it != namen.end() ? it->second : QString();
+}
+
 // Collects CSV lines and hands them to the device piece by piece.
 class CsvSink {
   public:
-    CsvSink(const std::map<qint64, QString>& konten, QIODevice& ziel)
-        : konten_(konten), ziel_(ziel) {
+    CsvSink(const CsvNames& namen, QIODevice& ziel) : namen_(namen), ziel_(ziel) {
         puffer_ =
             "\xEF\xBB\xBF"
-            "Datum;Konto;Betrag;Empf\xC3\xA4nger;Verwendungszweck\r\n";
+            "Konto;Kontonummer/IBAN;Buchungsdatum;Valuta;Betrag;Empf\xC3\xA4nger;"
+            "Verwendungszweck;Kategorie;BuchungsID\r\n";
     }
     Status Add(const BookingRow& z) {
-        AppendField(puffer_, GermanDate(z.sDatum));
-        puffer_ += ';';
-        const auto it = konten_.find(z.lKontoID);
-        AppendField(puffer_, it != konten_.end() ? it->second : UnknownAccountLabel(z.lKontoID));
-        puffer_ += ';';
+        const auto konto = namen_.konten.find(z.lKontoID);
+        Text(konto != namen_.konten.end() ? konto->second : UnknownAccountLabel(z.lKontoID));
+        Text(Lookup(namen_.nummern, z.lKontoID));
+        Text(GermanDate(z.sDatum));
+        Text(GermanDate(z.sValuta));
         puffer_ += CsvAmount(z.lBetragCent).toLatin1();
         puffer_ += ';';
-        AppendField(puffer_, z.sEmpfaenger);
-        puffer_ += ';';
-        AppendField(puffer_, z.sZweck);
+        Text(z.sEmpfaenger);
+        Text(z.sZweck);
+        Text(Lookup(namen_.kategorien, z.lKategorieID));
+        AppendField(puffer_, Neutral(z.sBuchungsID));
         puffer_ += "\r\n";
         return puffer_.size() >= kCsvStueck ? Flush() : Status::Ok();
     }
@@ -90,7 +103,13 @@ class CsvSink {
     }
 
   private:
-    const std::map<qint64, QString>& konten_;
+    // A text cell and the separator after it.
+    void Text(const QString& sText) {
+        AppendField(puffer_, Neutral(sText));
+        puffer_ += ';';
+    }
+
+    const CsvNames& namen_;
     QIODevice& ziel_;
     QByteArray puffer_;
 };
@@ -105,17 +124,30 @@ QString FormatCents(qint64 lCent) {
            Cents(a.lCent) + QStringLiteral(" €");
 }
 
-Status WriteBookingsCsv(const std::vector<BookingRow>& rows,
-                        const std::map<qint64, QString>& konten, QIODevice& ziel) {
-    CsvSink csv(konten, ziel);
+Result<CsvNames> ReadCsvNames(BrowseFile& datei) {
+    CsvNames namen;
+    for (const auto& [lesen, ziel] : {std::pair{&BrowseFile::AccountLabels, &namen.konten},
+                                      std::pair{&BrowseFile::AccountNumbers, &namen.nummern},
+                                      std::pair{&BrowseFile::CategoryPaths, &namen.kategorien}}) {
+        Result<std::map<qint64, QString>> gelesen = (datei.*lesen)();
+        if (!gelesen.ok()) return gelesen.error();
+        *ziel = std::move(gelesen).value();
+    }
+    return namen;
+}
+
+Status WriteBookingsCsv(const std::vector<BookingRow>& rows, const CsvNames& namen,
+                        QIODevice& ziel) {
+    CsvSink csv(namen, ziel);
     for (const BookingRow& z : rows)
         if (Status st = csv.Add(z); !st) return st;
     return csv.Flush();
 }
 
-Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
-                        const std::map<qint64, QString>& konten, QIODevice& ziel) {
-    CsvSink csv(konten, ziel);
+Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter, QIODevice& ziel) {
+    const Result<CsvNames> namen = ReadCsvNames(datei);
+    if (!namen.ok()) return namen.status();
+    CsvSink csv(namen.value(), ziel);
     if (Status st = datei.EachBooking(filter, [&csv](const BookingRow& z) { return csv.Add(z); });
         !st)
         return st;
@@ -145,13 +177,11 @@ Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt) {
     return Status::Ok();
 }
 
-Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter,
-                         const std::map<qint64, QString>& konten, const QString& sZiel,
+Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter, const QString& sZiel,
                          const QStringList& geschuetzt) {
     if (Status st = CheckCsvTarget(sZiel, geschuetzt); !st) return st;
-    return WriteWholeFile(sZiel, [&](QIODevice& ausgabe) {
-        return WriteBookingsCsv(datei, filter, konten, ausgabe);
-    });
+    return WriteWholeFile(
+        sZiel, [&](QIODevice& ausgabe) { return WriteBookingsCsv(datei, filter, ausgabe); });
 }
 
 namespace {
@@ -178,6 +208,17 @@ Status SearchFile(BrowseFile& datei, const QString& sText, qint64 lHoechstens,
 
 }  // namespace
 
+QStringList ArchivesToSearch(const QString& sOrdner, const QString& sDatenbank) {
+    QStringList archive;
+    if (sOrdner.isEmpty()) return archive;
+    const QFileInfo datenbank(sDatenbank);
+    for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
+             {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
+        if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
+            archive << info.absoluteFilePath();
+    return archive;
+}
+
 SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
                               const QString& sOrdner,
                               const std::map<QString, QString>& aPasswoerter, qint64 lHoechstens) {
@@ -185,13 +226,7 @@ SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
     if (FoldForSearch(sText).isEmpty()) return ergebnis;
     QStringList dateien;
     if (!sDatenbank.isEmpty()) dateien << QFileInfo(sDatenbank).absoluteFilePath();
-    if (!sOrdner.isEmpty()) {
-        const QFileInfo datenbank(sDatenbank);
-        for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
-                 {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
-            if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
-                dateien << info.absoluteFilePath();
-    }
+    dateien << ArchivesToSearch(sOrdner, sDatenbank);
     for (const QString& sPfad : dateien) {
         const bool bLive = !sDatenbank.isEmpty() && sPfad == dateien.front();
         const auto pw = aPasswoerter.find(sPfad);
@@ -200,13 +235,13 @@ SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
         Status st = datei.status();
         if (st.ok()) st = SearchFile(*datei.value(), sText, lHoechstens, ergebnis.treffer);
         if (st.ok()) continue;
-        if (st.error().code == kCodePasswortFehlt)
-            ergebnis.uebersprungen << QStringLiteral(
-                                          "Das Archiv „%1“ ist mit einem Passwort geschützt und "
-                                          "wurde nicht durchsucht.")
-                                          .arg(sPfad);
-        else
-            ergebnis.uebersprungen << st.description();
+        Error grund = st.error();
+        if (grund.code == kCodePasswortFehlt)
+            grund.description = QStringLiteral(
+                                    "Das Archiv „%1“ ist mit einem Passwort geschützt und "
+                                    "wurde nicht durchsucht.")
+                                    .arg(sPfad);
+        ergebnis.uebersprungen.push_back(SkippedFile{sPfad, grund});
     }
     std::sort(ergebnis.treffer.begin(), ergebnis.treffer.end(),
               [](const SearchHit& a, const SearchHit& b) {

@@ -14,8 +14,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <sqlite3.h>
+
+#include <set>
 
 namespace tolva {
 namespace {
@@ -189,6 +192,40 @@ Result<std::map<qint64, QString>> BrowseFile::AccountLabels() {
                                     PlainText(Decrypt(q.Blob(2), false)), q.Text(3)});
     if (!q.status()) return q.status();
     return DistinctAccountLabels(namen);
+}
+
+Result<std::map<qint64, QString>> BrowseFile::AccountNumbers() {
+    std::map<qint64, QString> nummern;
+    Query q(db_, "SELECT id, KontoNummer, IBAN FROM Konten", sPfad_);
+    while (q.Next()) {
+        QString s = PlainText(Decrypt(q.Blob(1), false));
+        if (s.isEmpty()) s = q.Text(2).trimmed();
+        if (!s.isEmpty()) nummern[q.Int(0)] = s;
+    }
+    if (!q.status()) return q.status();
+    return nummern;
+}
+
+Result<std::map<qint64, QString>> BrowseFile::CategoryPaths() {
+    struct Kategorie {
+        QString sName;
+        qint64 lParent = 0;  // 0: none
+    };
+    std::map<qint64, Kategorie> kategorien;
+    Query q(db_, "SELECT id, Name, ParentID FROM Kategorien", sPfad_);
+    while (q.Next()) kategorien[q.Int(0)] = {q.Text(1), q.IsNull(2) ? 0 : q.Int(2)};
+    if (!q.status()) return q.status();
+    std::map<qint64, QString> pfade;
+    for (const auto& eintrag : kategorien) {
+        QStringList namen;
+        std::set<qint64> gesehen;
+        for (auto it = kategorien.find(eintrag.first);
+             it != kategorien.end() && gesehen.insert(it->first).second;
+             it = it->second.lParent != 0 ? kategorien.find(it->second.lParent) : kategorien.end())
+            namen.prepend(it->second.sName);
+        pfade[eintrag.first] = namen.join(QStringLiteral(" / "));
+    }
+    return pfade;
 }
 
 Result<std::vector<OrderRow>> BrowseFile::Orders(std::optional<qint64> lKontoID) {

@@ -59,6 +59,9 @@ struct BookingRow {
     qint64 lBetragCent = 0;
     QString sEmpfaenger;
     QString sZweck;
+    QString sValuta;          // the value date as stored (JJJJ-MM-TT); empty when none
+    QString sBuchungsID;      // the bank's id of the booking, as stored
+    qint64 lKategorieID = 0;  // 0: none (NULL)
 };
 
 struct BookingTotals {
@@ -122,6 +125,13 @@ class BrowseFile {
     Result<std::vector<BrowseAccount>> Accounts();
     // Only the labels, as Accounts gives them, of the accounts that have a row (cheap).
     Result<std::map<qint64, QString>> AccountLabels();
+    // Per account that has a row: its number once unscrambled, else its IBAN; accounts with
+    // neither are left out.
+    Result<std::map<qint64, QString>> AccountNumbers();
+    // Per category: the names from the top category down to it, joined by " / " ("Mobilität /
+    // Auto / Tanken"). A ParentID of 0, NULL or one that is no category ends the path, and so
+    // does a category met twice on it.
+    Result<std::map<qint64, QString>> CategoryPaths();
 
     // The bookings that the filter lets through, sorted, lAnzahl of them from lAb on (for
     // loading a long list piece by piece; ties are broken by id, in the sort's direction).

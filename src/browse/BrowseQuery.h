@@ -65,7 +65,8 @@ bool NeedsScan(const BookingFilter& filter);
 
 // The columns of a BookingRow, in its order.
 inline constexpr const char* kBuchungSpalten =
-    "id, KontoID, Buchungsdatum, Betrag, Empfaenger, Verwendungszweck";
+    "id, KontoID, Buchungsdatum, Betrag, Empfaenger, Verwendungszweck, Valuta, BuchungsID, "
+    "KategorieID";
 BookingRow RowOf(const Query& q);
 
 // Reads bookings by id and hands them on (a booking gone meanwhile is left out).

@@ -63,7 +63,8 @@ QByteArray OrderBy(const BookingFilter& filter) {
 }
 
 BookingRow RowOf(const Query& q) {
-    return BookingRow{q.Int(0), q.Int(1), q.Text(2), q.Int(3), q.Text(4), q.Text(5)};
+    return BookingRow{q.Int(0),  q.Int(1),  q.Text(2), q.Int(3), q.Text(4),
+                      q.Text(5), q.Text(6), q.Text(7), q.Int(8)};
 }
 
 bool NeedsScan(const BookingFilter& filter) {

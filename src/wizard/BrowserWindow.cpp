@@ -375,9 +375,7 @@ void BrowserWindow::Export() {
         MsgBox(tr("Die Datei %1 existiert bereits. Soll sie ersetzt werden?").arg(*gewaehlt),
                vbYesNo + vbQuestion + vbDefaultButton2, tr("Export")) != vbYes)
         return;
-    if (Status s = ExportBookingsCsv(*datei_, buchungen_->Filter(), buchungen_->Konten(), *gewaehlt,
-                                     geschuetzt);
-        !s.ok())
+    if (Status s = ExportBookingsCsv(*datei_, buchungen_->Filter(), *gewaehlt, geschuetzt); !s.ok())
         MsgBox(s.description(), vbExclamation, tr("Export"));
 }
 

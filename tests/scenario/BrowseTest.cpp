@@ -332,16 +332,24 @@ TEST_F(BrowseTest, APasswordArchiveOpensOnlyWithItsPassword) {
 TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
     const std::vector<BookingRow> zeilen{
         {1, 3, QStringLiteral("2024-03-01"), 123456, QStringLiteral("Müller"),
-         QStringLiteral("Miete; \"März\"\nzweite Zeile")},
-        {2, 7, QStringLiteral("2024-12-31"), -5, QString(), QStringLiteral("Gebühr")}};
+         QStringLiteral("Miete; \"März\"\nzweite Zeile"), QStringLiteral("2024-03-04"),
+         QStringLiteral("2024-03-01-000017"), 7},
+        {2, 7, QStringLiteral("2024-12-31"), -5, QString(), QStringLiteral("Gebühr"), QString(),
+         QString(), 0}};
+    const CsvNames namen{{{3, QStringLiteral("Giro; privat")}},
+                         {{3, QStringLiteral("0123456789")}},
+                         {{7, QStringLiteral("Wohnen / Miete")}}};
     QBuffer ziel;
     ziel.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(WriteBookingsCsv(zeilen, {{3, QStringLiteral("Giro; privat")}}, ziel).ok());
-    EXPECT_EQ(ziel.data(), QByteArray("\xEF\xBB\xBF"
-                                      "Datum;Konto;Betrag;Empfänger;Verwendungszweck\r\n"
-                                      "01.03.2024;\"Giro; privat\";1234,56;Müller;"
-                                      "\"Miete; \"\"März\"\"\nzweite Zeile\"\r\n"
-                                      "31.12.2024;Konto 7;-0,05;;Gebühr\r\n"));
+    ASSERT_TRUE(WriteBookingsCsv(zeilen, namen, ziel).ok());
+    EXPECT_EQ(ziel.data(),
+              QByteArray("\xEF\xBB\xBF"
+                         "Konto;Kontonummer/IBAN;Buchungsdatum;Valuta;Betrag;Empfänger;"
+                         "Verwendungszweck;Kategorie;BuchungsID\r\n"
+                         "\"Giro; privat\";0123456789;01.03.2024;04.03.2024;1234,56;"
+                         "Müller;\"Miete; \"\"März\"\"\nzweite Zeile\";"
+                         "Wohnen / Miete;2024-03-01-000017\r\n"
+                         "Konto 7;;31.12.2024;;-0,05;;Gebühr;;\r\n"));
     // A thousands point only between groups of three digits, never before the first.
     EXPECT_EQ(FormatCents(123456789), QStringLiteral("1.234.567,89 €"));
     EXPECT_EQ(FormatCents(12345), QStringLiteral("123,45 €"));
@@ -363,7 +371,7 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
                                           "SELECT count(*) + 1 FROM Umsätze WHERE KontoID = 3")));
     const Ausgabe zu = Run({QStringLiteral("show"), sGeschuetzt_});
     EXPECT_EQ(zu.lExitCode, 1);
-    EXPECT_TRUE(zu.sErr.contains(QStringLiteral("ist mit einem Passwort geschützt")));
+    EXPECT_TRUE(zu.sErr.contains(QStringLiteral("Das Archiv hat ein Passwort")));
     EXPECT_EQ(
         Run({QStringLiteral("show"), sArchiv_, QStringLiteral("--sort"), QStringLiteral("name")})
             .lExitCode,

@@ -2,6 +2,7 @@
 // the order of the file steps.
 #include "ArchiveScenario.h"
 #include "ProgramRun.h"
+#include "PseudoTerminal.h"
 
 #include "browse/BrowseFile.h"
 #include "demo/DemoDatabase.h"
@@ -14,6 +15,9 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <csignal>
+#include <thread>
 
 namespace tolva::test {
 namespace {
@@ -30,10 +34,10 @@ class CommandLineTest : public testing::Test {
         sZiel_ = dir_.filePath(QStringLiteral("archiv/x.aba"));
     }
 
-    void MakeDemo() {
+    void MakeDemo(qint64 lBuchungen = 1500) {
         DemoOptions options;
         options.sPfad = sBank_;
-        options.lBuchungen = 1500;
+        options.lBuchungen = lBuchungen;
         const Result<DemoSummary> demo = MakeDemoDatabase(options);
         ASSERT_TRUE(demo.ok()) << demo.status().description().toStdString();
     }
@@ -333,6 +337,65 @@ TEST_F(CommandLineTest, ArchiveAndBackupAreFlushedBeforeTheyAreRenamed) {
             lUmbenannt)
             << schritte.join(u'\n').toStdString();
     }
+}
+
+// The lines of a terminal as they stand after its carriage returns, without trailing blanks
+// and without the "^C" that the terminal itself shows for Ctrl-C.
+QList<QByteArray> ScreenLines(const QByteArray& ausgabe) {
+    QList<QByteArray> zeilen;
+    for (const QByteArray& roh : ausgabe.split('\n')) {
+        QByteArray zeile;
+        qsizetype lSpalte = 0;
+        for (const char c : QByteArray(roh).replace("^C", "")) {
+            if (c == '\r') {
+                lSpalte = 0;
+                continue;
+            }
+            if (lSpalte < zeile.size())
+                zeile[lSpalte] = c;
+            else
+                zeile += c;
+            ++lSpalte;
+        }
+        while (zeile.endsWith(' ')) zeile.chop(1);
+        zeilen << zeile;
+    }
+    return zeilen;
+}
+
+// A Ctrl-C while the progress bar stands on the terminal: the bar's line is ended before the
+// job says what became of it, so no message lands on the bar's line.
+TEST_F(CommandLineTest, AfterCtrlCTheMessagesStartBelowTheProgressBar) {
+    MakeDemo(200000);
+    bool bUnterBalken = false;
+    // The Ctrl-C may meet the moment between two tables when no bar stands: then again.
+    for (int lVersuch = 0; lVersuch < 3 && !bUnterBalken; ++lVersuch) {
+        PseudoTerminal terminal;
+        QByteArray bildschirm;
+        std::thread person([&] {
+            terminal.ReadUntil("[#", 60000);
+            terminal.Type("\x03");
+            bildschirm = terminal.ReadUntil("unver\xC3\xA4ndert.", 60000);
+        });
+        const Ausgabe a = RunProgram(
+            sProgramm_,
+            {QStringLiteral("create"), QStringLiteral("--db"), sBank_, QStringLiteral("--before"),
+             QStringLiteral("2025-11-30"), QStringLiteral("--out"), sZiel_,
+             QStringLiteral("--remove"), QStringLiteral("--yes"), QStringLiteral("--password-mode"),
+             QStringLiteral("none")},
+            dir_.filePath(QStringLiteral("host.ini")), {}, terminal.Controlling(true));
+        person.join();
+        ASSERT_EQ(a.lExitCode, 128 + SIGINT) << bildschirm.data();
+        const QList<QByteArray> zeilen = ScreenLines(bildschirm);
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            // A line with the bar holds nothing after its per cent.
+            EXPECT_TRUE(!zeilen[i].contains(" %") || zeilen[i].endsWith(" %")) << zeilen[i].data();
+            bUnterBalken = bUnterBalken || (i > 0 && zeilen[i - 1].endsWith(" %") &&
+                                            !zeilen[i].isEmpty() && !zeilen[i].contains(" %"));
+        }
+    }
+    EXPECT_TRUE(bUnterBalken) << "the Ctrl-C never came while the bar stood";
+    EXPECT_FALSE(QFileInfo::exists(sZiel_));
 }
 
 }  // namespace

@@ -360,7 +360,7 @@ TEST_F(FaultSweepTest, EveryFaultDuringACsvExportLeavesTheOldFileOrTheWholeNewOn
     ASSERT_TRUE(QDir().mkpath(sOrdner));
     const QString sCsv = sOrdner + QStringLiteral("/umsaetze.csv");
     const auto exportieren = [&] {
-        return ExportBookingsCsv(*datei.value(), {}, {}, sCsv, {sVorher_});
+        return ExportBookingsCsv(*datei.value(), {}, sCsv, {sVorher_});
     };
     ASSERT_TRUE(exportieren().ok());
     const QByteArray ganz = FileBytes(sCsv);

@@ -293,7 +293,7 @@ TEST_F(FileLayerTest, TheCsvExportNeverReplacesADatabase) {
           sPlain, sVerweis, sOrdner_ + QStringLiteral("/../bank.dat")}) {
         SCOPED_TRACE(sZiel.toStdString());
         const QByteArray vorher = QFileInfo::exists(sZiel) ? FileBytes(sZiel) : QByteArray();
-        const Status s = ExportBookingsCsv(*datei.value(), {}, {}, sZiel, geschuetzt);
+        const Status s = ExportBookingsCsv(*datei.value(), {}, sZiel, geschuetzt);
         ASSERT_FALSE(s.ok());
         EXPECT_TRUE(s.description().contains(QStringLiteral("ist eine Datenbank")))
             << s.description().toStdString();
@@ -303,10 +303,10 @@ TEST_F(FileLayerTest, TheCsvExportNeverReplacesADatabase) {
     const QString sAlt = dir_.filePath(QStringLiteral("alt.csv"));
     WriteFile(sAlt, "alt");
     for (const QString& sZiel : {sAlt, dir_.filePath(QStringLiteral("neu.csv"))}) {
-        ASSERT_TRUE(ExportBookingsCsv(*datei.value(), {}, {}, sZiel, geschuetzt).ok());
+        ASSERT_TRUE(ExportBookingsCsv(*datei.value(), {}, sZiel, geschuetzt).ok());
         EXPECT_TRUE(
             FileBytes(sZiel).startsWith("\xEF\xBB\xBF"
-                                        "Datum;Konto;Betrag"));
+                                        "Konto;Kontonummer/IBAN;Buchungsdatum"));
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace tolva::test {
 
 ProgramRun RunProgram(const QString& sProgramm, const QStringList& args, const QString& sSettings,
@@ -16,7 +18,12 @@ ProgramRun RunProgram(const QString& sProgramm, const QStringList& args, const Q
     if (!sSettings.isEmpty()) env.insert(QStringLiteral("TOLVA_SETTINGS"), sSettings);
     for (const QString& s : aUmgebung) env.insert(s.section(u'=', 0, 0), s.section(u'=', 1));
     prozess.setProcessEnvironment(env);
-    if (modifier) prozess.setChildProcessModifier(modifier);
+    // A session of its own: the program never reaches the terminal the tests run on, where a
+    // question would wait for nobody.
+    prozess.setChildProcessModifier([modifier] {
+        ::setsid();
+        if (modifier) modifier();
+    });
     prozess.start(sProgramm, args);
     ProgramRun lauf;
     if (!prozess.waitForStarted(10000) || !prozess.waitForFinished(lTimeoutMs)) {

@@ -15,9 +15,9 @@ struct ProgramRun {
 };
 
 // Runs sProgramm with args in the test's environment plus TOLVA_SETTINGS = sSettings (when
-// given) and the "NAME=VALUE" entries of aUmgebung; modifier runs in the child before the
-// program starts. A program that does not start, or does not end within lTimeoutMs, is killed
-// and fails the test.
+// given) and the "NAME=VALUE" entries of aUmgebung, in a session of its own without a
+// controlling terminal; modifier runs in the child before the program starts. A program that does
+// not start, or does not end within lTimeoutMs, is killed and fails the test.
 ProgramRun RunProgram(const QString& sProgramm, const QStringList& args,
                       const QString& sSettings = QString(), const QStringList& aUmgebung = {},
                       const std::function<void()>& modifier = {}, int lTimeoutMs = 120000);

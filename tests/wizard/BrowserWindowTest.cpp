@@ -136,7 +136,7 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     speichern->click();
     QVERIFY(
         FileBytes(sAlt).startsWith("\xEF\xBB\xBF"
-                                   "Datum;Konto;Betrag"));
+                                   "Konto;Kontonummer/IBAN;Buchungsdatum"));
 
     // A click on "Betrag" sorts by amount, smallest first.
     tabelle->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
