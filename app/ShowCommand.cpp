@@ -157,7 +157,7 @@ const CommandDefinition& ShowDefinition() {
           {QStringLiteral("window"), QString(),
            QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
           {QStringLiteral("db"), QStringLiteral("PFAD"),
-           QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen…“ die "
+           QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen …“ die "
                           "Daten des Archivs zurückholt")}},
          QStringLiteral("ARCHIV"),
          1,

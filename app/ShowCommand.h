@@ -15,7 +15,7 @@ const CommandDefinition& ShowDefinition();
 struct ShowChoice {
     QString sDatei;  // full path
     QString sPasswort;
-    QString sDatenbank;  // full path, with --window only: where "Zurückholen…" puts rows back
+    QString sDatenbank;  // full path, with --window only: where "Zurückholen …" puts rows back
     BookingFilter filter;
     qint64 lHoechstens = 100;  // bookings printed; 0: all
     bool bCsv = false;
