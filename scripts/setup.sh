@@ -24,5 +24,7 @@ if [ "${CI:-}" = "true" ] || [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build_dir=${TOLVA_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVA_WERROR=ON >/dev/null
+# TOLVA_CMAKE_ARGS adds options, e.g. -DTOLVA_BUILD_TESTS=OFF for a build that only packages.
+read -r -a extra <<<"${TOLVA_CMAKE_ARGS:-}"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVA_WERROR=ON "${extra[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
