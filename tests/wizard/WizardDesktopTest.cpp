@@ -8,7 +8,6 @@
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/QtGerman.h"
-#include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 
 #include <QAccessible>
@@ -46,10 +45,6 @@ QString Announced(QWidget* w) {
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
 // A dark theme as desktops have it.
 QPalette DarkPalette() {
     QPalette p;
@@ -72,8 +67,6 @@ class WizardDesktopTest : public QObject {
   private slots:
     void init() { QApplication::setCursorFlashTime(0); }
     void screenReadersHearEveryControlAndTheCurrentStep();
-    void returnGoesForwardButNeverStartsARun();
-    void tabVisitsThePageBeforeTheButtonBar();
     void spaceTicksTheFocusedAccountInAnyColumn();
     void pagesLookTheSameUnderADarkTheme();
     void qtOwnTextsAreGermanForTheLengthOfACall();
@@ -126,53 +119,6 @@ void WizardDesktopTest::screenReadersHearEveryControlAndTheCurrentStep() {
             QCOMPARE(tabelle->columnDescription(1), QStringLiteral("Bank"));
         }
     }
-}
-
-void WizardDesktopTest::returnGoesForwardButNeverStartsARun() {
-    WizardEnvironment env;
-    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"));
-    auto form = OpenWizard(db);
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    // From whatever control has the focus: the radio button, the grid, the password choice,
-    // the file field.
-    for (int n = 1; n <= 4; ++n) {
-        QWidget* ziel = Focused() ? Focused() : form.get();
-        QTest::keyClick(ziel, n % 2 ? Qt::Key_Return : Qt::Key_Enter);
-        QCOMPARE(form->CurrentPage(), n + 1);
-    }
-    // Page 5: neither Return nor Enter starts the run, not even on "Starten" itself.
-    auto* starten = Find<SuiButtons>(*form, "suiButtons")->Button(QStringLiteral("weiter"));
-    QCOMPARE(starten->text(), QStringLiteral(" Starten"));
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    starten->setFocus();
-    QTest::keyClick(starten, Qt::Key_Return);
-    QTest::keyClick(starten, Qt::Key_Enter);
-    QCOMPARE(form->CurrentPage(), 5);
-    QVERIFY(!form->IsUnloaded());
-    QVERIFY(env.ShownBoxes().isEmpty());
-    QVERIFY(QDir(env.ArchiveFolder()).entryList(QDir::Files).isEmpty());
-}
-
-void WizardDesktopTest::tabVisitsThePageBeforeTheButtonBar() {
-    WizardEnvironment env;
-    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    GoToPage(*form, 2);
-    Find<KontenGrid>(*form, "grdKonten")->setFocus();
-    QStringList besucht;
-    for (int i = 0; i < 11; ++i) {
-        besucht << Focused()->objectName();
-        QTest::keyClick(Focused(), Qt::Key_Tab);
-    }
-    // Inside the date, Tab moves from day to month to year first, as in every Qt program.
-    const QStringList erwartet = {
-        QStringLiteral("grdKonten"),    QStringLiteral("dtVon"),      QStringLiteral("dtVon"),
-        QStringLiteral("dtVon"),        QStringLiteral("chkEntfern"), QStringLiteral("chkSichern"),
-        QStringLiteral("cmdSicherung"), QStringLiteral("zurück"),     QStringLiteral("weiter"),
-        QStringLiteral("cancel"),       QStringLiteral("grdKonten")};
-    QCOMPARE(besucht, erwartet);
 }
 
 void WizardDesktopTest::spaceTicksTheFocusedAccountInAnyColumn() {

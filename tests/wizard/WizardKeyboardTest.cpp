@@ -87,7 +87,7 @@ void WizardKeyboardTest::keysAloneWalkTheCreateJobAndReturnNeverGoesBack() {
         {"Tab", Qt::Key_Tab, ohne, 2, "chkSichern"},
         {"Tab", Qt::Key_Tab, ohne, 2, "cmdSicherung"},
         {"Tab", Qt::Key_Tab, ohne, 2, "zurück"},
-        {"Return", Qt::Key_Return, ohne, 3, "optPasswort_1"},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, 3, "optPasswort_1"},
         {"Alt+Z", Qt::Key_Z, Qt::AltModifier, 2, "grdKonten"},
         {"Return", Qt::Key_Return, ohne, 3, "optPasswort_1"},
         {"Alt+W", Qt::Key_W, Qt::AltModifier, 4, "txtDatei_0"},
@@ -99,6 +99,7 @@ void WizardKeyboardTest::keysAloneWalkTheCreateJobAndReturnNeverGoesBack() {
         {"Return", Qt::Key_Return, ohne, 5, "zurück"},
         {"Tab", Qt::Key_Tab, ohne, 5, "weiter"},
         {"Return", Qt::Key_Return, ohne, 5, "weiter"},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, 5, "weiter"},
     };
     for (const Step& s : weg) {
         QWidget* ziel = QApplication::focusWidget();
