@@ -47,9 +47,13 @@ DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${debs[@
 (cd / && tolva-archiv --help >/dev/null) || fail "tolva-archiv --help from /"
 (cd / && man -w tolva-archiv) || fail "man -w tolva-archiv"
 
-# A C host built the Debian way against the installed package runs a whole job through it.
+# A C host built the Debian way against the installed package runs a whole job through it,
+# loading the component through /lib when that is a link to usr/lib (merged /usr), as the
+# loader finds it there.
+bibliothek=$(realpath "$(pkg-config --variable=library tolva-hbarchiv)")
+[[ -L /lib ]] && bibliothek=/lib/${bibliothek#/usr/lib/}
 cc -std=c11 -Wall -Werror $(pkg-config --cflags tolva-hbarchiv) \
-    -DORVHBARCHIV_PATH="\"$(pkg-config --variable=library tolva-hbarchiv)\"" \
+    -DORVHBARCHIV_PATH="\"$bibliothek\"" \
     "$src/tests/wizard/CEntryTest.c" -o "$work/c-host" -lsqlite3 -ldl
 (cd / && QT_QPA_PLATFORM=offscreen bash "$src/tests/wizard/c-entry-test.sh" \
     /usr/bin/tolva-archiv /usr/share/tolva "$work/c-host" "$work/c-host-dir") ||
