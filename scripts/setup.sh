@@ -7,9 +7,11 @@ cd "$(dirname "$0")/.."
 # The component compiles Debian's SQLCipher source itself (tcl makes its amalgamation, libssl-dev
 # gives its cipher); the sqlcipher shell reads our files in tests and benchmarks; libsqlite3-dev
 # builds the test host that keeps a database of its own beside the component; qt6-translations-l10n
-# gives Qt's own dialogs and buttons their German; file lets the Debian packaging find binaries.
+# gives Qt's own dialogs and buttons their German; file lets the Debian packaging find binaries;
+# bash-completion, man-db and groff-base check the completion and the man page.
 packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
-          libgtest-dev xvfb xauth fonts-dejavu-core file qt6-translations-l10n)
+          libgtest-dev xvfb xauth fonts-dejavu-core file qt6-translations-l10n
+          bash-completion man-db groff-base)
 
 missing=()
 for p in "${packages[@]}"; do
