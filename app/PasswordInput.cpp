@@ -103,7 +103,7 @@ CommandDefinition WithPasswordOptions(CommandDefinition befehl, const QString& s
                                  "andere Benutzer sichtbar; besser --password-file oder "
                                  "--password -). Ohne beides wird am Terminal gefragt."));
     befehl.optionen.emplace_back(QStringLiteral("password-file"), QStringLiteral("DATEI"),
-                                 sWofuer + QStringLiteral(" aus der ersten Zeile von DATEI"));
+                                 sWofuer + QStringLiteral(", aus der ersten Zeile von DATEI"));
     return befehl;
 }
 
