@@ -14,7 +14,7 @@ namespace tolva {
 // never does): the desktop names its windows after the entry whose base name is sName.
 struct ProgramIdentity {
     QString sName;       // argv[0], application name, desktop file name and the icon theme's name
-    QString sIconDatei;  // the icon when the theme has none of that name (a resource path)
+    QString sIconDatei;  // the icon when the theme has none of that name (a file or resource)
 };
 
 // Where a QApplication made by the guard shows its windows.
