@@ -13,11 +13,15 @@ Result<const WindowApi*> LoadWindowApi() {
     if (!bibliothek)
         return Error{QStringLiteral("Die Fensterbibliothek kann nicht geladen werden: %1")
                          .arg(QString::fromLocal8Bit(dlerror()))};
-    using Eintrag = const WindowApi* (*)();
+    using Eintrag = const WindowApi* (*)(const ProgramIdentity*);
     auto eintrag = reinterpret_cast<Eintrag>(dlsym(bibliothek, "tolva_window_api"));
     if (!eintrag)
         return Error{QStringLiteral("Die Fensterbibliothek hat keinen Eintrag tolva_window_api.")};
-    api = eintrag();
+    // The program's windows belong to its desktop entry tolva-archiv.desktop; the icon is the
+    // theme's tolva-archiv, else the one compiled into the program.
+    const ProgramIdentity programm{QStringLiteral("tolva-archiv"),
+                                   QStringLiteral(":/tolva-archiv/tolva-archiv.png")};
+    api = eintrag(&programm);
     return api;
 }
 

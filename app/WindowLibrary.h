@@ -7,7 +7,8 @@
 namespace tolva {
 
 // Loads the public library (found through the program's run path) once and returns
-// its commands; fails with a German message that names what is missing.
+// its commands, whose windows carry the program's name and icon; fails with a German message
+// that names what is missing.
 Result<const WindowApi*> LoadWindowApi();
 
 }  // namespace tolva

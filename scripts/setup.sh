@@ -8,10 +8,13 @@ cd "$(dirname "$0")/.."
 # gives its cipher); the sqlcipher shell reads our files in tests and benchmarks; libsqlite3-dev
 # builds the test host that keeps a database of its own beside the component; qt6-translations-l10n
 # gives Qt's own dialogs and buttons their German; file lets the Debian packaging find binaries;
-# bash-completion, man-db and groff-base check the completion and the man page.
+# bash-completion, man-db and groff-base check the completion and the man page;
+# desktop-file-utils, appstream, shared-mime-info, libxml2-utils and x11-utils check the desktop
+# entries, the AppStream data, the MIME type and the program's window on an X display.
 packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
           libgtest-dev xvfb xauth fonts-dejavu-core file qt6-translations-l10n
-          bash-completion man-db groff-base)
+          bash-completion man-db groff-base desktop-file-utils appstream shared-mime-info
+          libxml2-utils x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,13 +5,12 @@
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cerrno>  // program_invocation_name
 
 namespace tolva {
 namespace {
-
-int g_argc = 1;
-char g_name[] = "OrvHbArchiv5";
-char* g_argv[] = {g_name, nullptr};
 
 bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
@@ -19,9 +18,16 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The program's names (the window class, the Wayland app id) and icon for the application.
+void Name(const ProgramIdentity& programm) {
+    QCoreApplication::setApplicationName(programm.sName);
+    QGuiApplication::setDesktopFileName(programm.sName);
+    QApplication::setWindowIcon(QIcon::fromTheme(programm.sName, QIcon(programm.sIconDatei)));
+}
+
 }  // namespace
 
-ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform) {
+ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform, const ProgramIdentity* programm) {
     if (QCoreApplication::instance()) {
         ok_ = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
         if (!ok_)
@@ -41,8 +47,11 @@ ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform) {
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    g_argc = 1;
-    own_ = std::make_unique<QApplication>(g_argc, g_argv);
+    // The window class (X11) takes argv[0]; a host's process keeps its own name.
+    argv0_ = programm ? programm->sName.toLocal8Bit() : QByteArray(program_invocation_name);
+    argv_[0] = argv0_.data();
+    own_ = std::make_unique<QApplication>(argc_, argv_);
+    if (programm) Name(*programm);
     ok_ = true;
 }
 

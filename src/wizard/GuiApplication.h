@@ -1,6 +1,7 @@
 // ScopedGuiApplication: a QApplication for the length of one call when the host has none.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -8,6 +9,13 @@
 class QApplication;
 
 namespace tolva {
+
+// Who a program's windows say they are. Only a program gives one (the component called by a host
+// never does): the desktop names its windows after the entry whose base name is sName.
+struct ProgramIdentity {
+    QString sName;       // argv[0], application name, desktop file name and the icon theme's name
+    QString sIconDatei;  // the icon when the theme has none of that name (a file or resource)
+};
 
 // Where a QApplication made by the guard shows its windows.
 enum class GuiPlatform {
@@ -20,9 +28,13 @@ enum class GuiPlatform {
 // the scope. Without a display Qt would end the process, so the guard fails instead unless it
 // may go offscreen. A host that made a QCoreApplication without widgets cannot show windows:
 // the guard fails then, too.
+// An application the guard makes carries programm's names and icon (programm is read in the
+// constructor only); without one it carries the process's own name (argv[0] of the process), as
+// if the host had made it, and no desktop file name. An application that exists already is never
+// renamed.
 class ScopedGuiApplication {
   public:
-    explicit ScopedGuiApplication(GuiPlatform platform);
+    explicit ScopedGuiApplication(GuiPlatform platform, const ProgramIdentity* programm = nullptr);
     ~ScopedGuiApplication();
     ScopedGuiApplication(const ScopedGuiApplication&) = delete;
     ScopedGuiApplication& operator=(const ScopedGuiApplication&) = delete;
@@ -35,6 +47,10 @@ class ScopedGuiApplication {
     static bool RealScreen();
 
   private:
+    // What the application made here was given as its command line; it outlives own_.
+    QByteArray argv0_;
+    int argc_ = 1;
+    char* argv_[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> own_;
     bool ok_ = false;
     QString fehler_;

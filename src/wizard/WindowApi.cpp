@@ -1,32 +1,82 @@
 // The table of window commands that the demo program finds in this library at run time.
 #include "wizard/WindowApi.h"
 
+#include "hostlib/MessageBox.h"
 #include "wizard/BrowserWindow.h"
 #include "wizard/GuiApplication.h"
 #include "wizard/PageRenderer.h"
 #include "wizard/QtGerman.h"
 #include "wizard/WizardHost.h"
 
+#include <optional>
+
 namespace {
 
-// The browser as its own program: the application (on the display) and Qt's German for it.
-tolva::Status ShowBrowserWithDatabase(const QString& sArchiv, const QString& sPasswort,
-                                      const QString& sDatenbank) {
-    tolva::ScopedGuiApplication anwendung(tolva::GuiPlatform::Screen);
-    if (!anwendung.ok()) return tolva::Status::Fail(anwendung.Fehler());
-    tolva::ScopedQtGerman deutsch;
-    return tolva::BrowseArchive(sArchiv, sPasswort, sDatenbank);
+using tolva::GuiPlatform;
+using tolva::ScopedGuiApplication;
+using tolva::Status;
+
+// The program that asked for the table (none: the process's own name). Each function below
+// makes the program's application first; the call it wraps then finds it (and without a screen
+// fails as it would alone).
+std::optional<tolva::ProgramIdentity>& Identity() {
+    static std::optional<tolva::ProgramIdentity> programm;
+    return programm;
 }
 
-tolva::Status ShowBrowser(const QString& sArchiv, const QString& sPasswort) {
+const tolva::ProgramIdentity* Programm() {
+    return Identity() ? &*Identity() : nullptr;
+}
+
+int RunWizardHost(const QString& sDatenbank) {
+    ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    return tolva::RunWizardHost(sDatenbank);
+}
+
+Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
+    ScopedGuiApplication anwendung(GuiPlatform::Offscreen, Programm());
+    return tolva::RenderPages(sDatenbank, sOrdner);
+}
+
+Status RunCreateJob(const QString& sDatenbank, const tolva::CreateChoice& auswahl) {
+    ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    return tolva::RunCreateJob(sDatenbank, auswahl);
+}
+
+Status ShowFirstPage(const QString& sDatenbank) {
+    ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    return tolva::ShowFirstPage(sDatenbank);
+}
+
+// The browser as its own program: the application (on the display) and Qt's German for it.
+// Opened from a file manager nobody reads the error output: what went wrong also appears in a
+// box when the window would have appeared on a screen.
+Status ShowBrowserWithDatabase(const QString& sArchiv, const QString& sPasswort,
+                               const QString& sDatenbank) {
+    ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
+    tolva::ScopedQtGerman deutsch;
+    const Status gezeigt = tolva::BrowseArchive(sArchiv, sPasswort, sDatenbank);
+    if (!gezeigt.ok() && ScopedGuiApplication::RealScreen()) {
+        tolva::ScopedScreenMessageBoxes boxen;
+        tolva::MsgBox(gezeigt.description(), tolva::vbExclamation, QStringLiteral("Archiv"));
+    }
+    return gezeigt;
+}
+
+Status ShowBrowser(const QString& sArchiv, const QString& sPasswort) {
     return ShowBrowserWithDatabase(sArchiv, sPasswort, QString());
 }
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) const tolva::WindowApi* tolva_window_api() {
-    static const tolva::WindowApi api{&tolva::RunWizardHost, &tolva::RenderPages,
-                                      &tolva::RunCreateJob,  &tolva::ShowFirstPage,
-                                      &ShowBrowser,          &ShowBrowserWithDatabase};
+extern "C" __attribute__((visibility("default"))) const tolva::WindowApi* tolva_window_api(
+    const tolva::ProgramIdentity* programm) {
+    if (programm)
+        Identity() = *programm;
+    else
+        Identity().reset();
+    static const tolva::WindowApi api{&RunWizardHost, &RenderPages, &RunCreateJob,
+                                      &ShowFirstPage, &ShowBrowser, &ShowBrowserWithDatabase};
     return &api;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "wizard/GuiApplication.h"
 #include "wizard/WizardPilot.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 namespace tolva {
 
 // What the public library offers through tolva_window_api(). Every function makes the
-// application object it needs when none exists.
+// application object it needs when none exists, named as the program that asked for the table.
 struct WindowApi {
     int (*RunWizardHost)(const QString& sDatenbank);
     Status (*RenderPages)(const QString& sDatenbank, const QString& sOrdner);
@@ -25,5 +26,7 @@ struct WindowApi {
 
 }  // namespace tolva
 
-// The library's one entry for the program; the table lives as long as the library.
-extern "C" const tolva::WindowApi* tolva_window_api();
+// The library's one entry for the program; the table lives as long as the library. The
+// application objects its functions make carry programm's names and icon (copied; the last
+// call's identity counts).
+extern "C" const tolva::WindowApi* tolva_window_api(const tolva::ProgramIdentity* programm);
