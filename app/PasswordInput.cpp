@@ -128,8 +128,8 @@ Result<std::optional<QString>> GivenPassword(const Arguments& a) {
 }
 
 int RefusePassword(const CommandDefinition& befehl, const Error& fehler) {
-    return fehler.code == 2 ? RefuseArguments(befehl, fehler.description)
-                            : Fail(fehler.description);
+    return IsEngine(fehler, 2) ? RefuseArguments(befehl, fehler.description)
+                               : Fail(fehler.description);
 }
 
 bool CanAsk() {
@@ -157,13 +157,13 @@ Result<QString> AskNewPassword() {
 Result<QString> PasswordFor(const QString& sArchiv, const std::optional<QString>& gegeben) {
     if (gegeben) return *gegeben;
     const Result<std::unique_ptr<BrowseFile>> ohne = BrowseFile::Open(sArchiv, QString());
-    if (ohne.ok() || ohne.error().code != kCodePasswortFehlt) return QString();
+    if (ohne.ok() || !IsEngine(ohne.error(), kCodePasswortFehlt)) return QString();
     return AskPassword(QStringLiteral("Passwort für „%1“: ").arg(QFileInfo(sArchiv).fileName()));
 }
 
 QString OpenFailureText(const Error& fehler) {
-    return fehler.code == kCodePasswortFalsch ? QStringLiteral("Das Passwort ist falsch.")
-                                              : fehler.description;
+    return IsEngine(fehler, kCodePasswortFalsch) ? QStringLiteral("Das Passwort ist falsch.")
+                                                 : fehler.description;
 }
 
 }  // namespace tolva

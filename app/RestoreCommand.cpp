@@ -177,14 +177,14 @@ int RunRestoreCommand(const QStringList& args) {
         if (lStatus != 0) return lStatus;
     }
     if (!bericht.ok()) {
-        if (bericht.error().code == kCodeNichtGewollt) return 1;
+        if (IsEngine(bericht.error(), kCodeNichtGewollt)) return 1;
         QString sText = OpenFailureText(bericht.error());
-        if (bericht.error().code == kCodeKonflikt)
+        if (IsEngine(bericht.error(), kCodeKonflikt))
             sText += QStringLiteral(
                 "\nMit --new-ids kommen diese Einträge unter neuen Nummern (über der größten der "
                 "Tabelle) zurück, neben dem Eintrag, der die Nummer jetzt trägt; Einträge, die "
                 "auf sie verweisen, folgen ihnen.");
-        if (bericht.error().code == kCodeKontoFehlt)
+        if (IsEngine(bericht.error(), kCodeKontoFehlt))
             sText += QStringLiteral(
                 "\nMit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem "
                 "Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.");

@@ -94,7 +94,7 @@ int RunSearchCommand(const QStringList& args) {
     bool bFalsch = false;
     QTextStream err(stderr);
     for (const SkippedFile& datei : ergebnis.uebersprungen) {
-        bFalsch = bFalsch || datei.grund.code == kCodePasswortFalsch;
+        bFalsch = bFalsch || IsEngine(datei.grund, kCodePasswortFalsch);
         const QString sGrund = OpenFailureText(datei.grund);
         uebersprungen << (sGrund.contains(datei.sDatei)
                               ? sGrund

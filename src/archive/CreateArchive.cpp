@@ -35,7 +35,7 @@ bool ArchiveRun::Run() {
     form_.SetProgressVisible(true);
     form_.SetProgress(0);
     if (Status s = RunSteps(); !s.ok())
-        return s.error().code == kCodeGemeldet ? CleanUp() : Fail(s);
+        return IsEngine(s.error(), kCodeGemeldet) ? CleanUp() : Fail(s);
 
     Host().ShowMessage(QStringLiteral("Die Daten wurden erfolgreich archiviert."), vbOKOnly,
                        QStringLiteral("Archivierung beendet"), true, 0);

@@ -236,7 +236,7 @@ SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
         if (st.ok()) st = SearchFile(*datei.value(), sText, lHoechstens, ergebnis.treffer);
         if (st.ok()) continue;
         Error grund = st.error();
-        if (grund.code == kCodePasswortFehlt)
+        if (IsEngine(grund, kCodePasswortFehlt))
             grund.description = QStringLiteral(
                                     "Das Archiv „%1“ ist mit einem Passwort geschützt und "
                                     "wurde nicht durchsucht.")

@@ -28,8 +28,8 @@ constexpr int kBusyTimeoutMs = 1500;
 constexpr int kPasswortSchritt = 3;
 constexpr int kPasswortEnde = 48;
 
-Error FileError(const QString& sText, int lCode) {
-    return Error{sText, lCode};
+Error FileError(const QString& sText, int rc) {
+    return Error{sText, rc, ErrorKind::Sqlite};
 }
 
 // Refusals that need no look inside the file. A non-empty "-journal" beside it is the trace
@@ -81,7 +81,7 @@ Result<QString> StoredPassword(sqlite3* db, const QString& sPfad) {
         const Status& st = optionen.status();
         if (st.ok()) return QString();
         // SQLITE_ERROR here is a missing table or field.
-        if ((st.error().code & 0xff) != SQLITE_ERROR) return st.error();
+        if (!IsSqlite(st.error(), SQLITE_ERROR)) return st.error();
         return FileError(QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms (%2).")
                              .arg(sPfad, QString::fromUtf8(sqlite3_errmsg(db))),
                          SQLITE_NOTADB);
@@ -164,7 +164,7 @@ BrowseFile::~BrowseFile() {
 }
 
 bool BrowseFile::PasswordNeeded(const Error& fehler) {
-    return fehler.code == kCodePasswortFehlt || fehler.code == kCodePasswortFalsch;
+    return IsEngine(fehler, kCodePasswortFehlt) || IsEngine(fehler, kCodePasswortFalsch);
 }
 
 Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const QString& sPasswort,

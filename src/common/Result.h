@@ -9,11 +9,32 @@
 
 namespace tolva {
 
+// Where an error's code comes from: the three number spaces overlap (EEXIST is 17, and so is
+// SQLITE_SCHEMA), so a code is only ever compared together with its kind.
+enum class ErrorKind {
+    Engine,  // the engine's own codes (kCode…, negative) or none
+    Sqlite,  // an sqlite3 result code, possibly extended
+    System,  // an errno value
+};
+
 // A failure with a German description that can be shown to the user as it stands.
 struct Error {
     QString description;
-    int code = 0;  // the engine's own code (an sqlite3 result code for database failures)
+    int code = 0;
+    ErrorKind kind = ErrorKind::Engine;
 };
+
+// The comparisons of a code, each with its kind. IsSqlite compares a primary result code with
+// the primary part of an extended one.
+inline bool IsEngine(const Error& e, int lCode) {
+    return e.kind == ErrorKind::Engine && e.code == lCode;
+}
+inline bool IsSqlite(const Error& e, int rc) {
+    return e.kind == ErrorKind::Sqlite && (rc > 0xff ? e.code == rc : (e.code & 0xff) == rc);
+}
+inline bool IsSystem(const Error& e, int errorNumber) {
+    return e.kind == ErrorKind::System && e.code == errorNumber;
+}
 
 // Outcome of an operation without a value: either success or an Error.
 class [[nodiscard]] Status {
@@ -22,8 +43,8 @@ class [[nodiscard]] Status {
     Status(Error error) : error_(std::move(error)) {}  // NOLINT: implicit on purpose
 
     static Status Ok() { return {}; }
-    static Status Fail(QString description, int code = 0) {
-        return Status(Error{std::move(description), code});
+    static Status Fail(QString description, int code = 0, ErrorKind kind = ErrorKind::Engine) {
+        return Status(Error{std::move(description), code, kind});
     }
 
     bool ok() const { return !error_.has_value(); }

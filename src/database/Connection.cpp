@@ -18,7 +18,7 @@ constexpr int kBusyTimeoutMs = 1500;
 
 Status notOpen() {
     return Status::Fail(QStringLiteral("Die Verbindung zur Datenbank ist nicht geöffnet."),
-                        SQLITE_MISUSE);
+                        SQLITE_MISUSE, ErrorKind::Sqlite);
 }
 
 // Runs one query that yields a single number.
@@ -60,24 +60,25 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
         return Status::Fail(
             QStringLiteral("Die Verbindung zur Datenbank „%1“ ist bereits geöffnet.")
                 .arg(dataSource_),
-            SQLITE_MISUSE);
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     const auto teile = ParseConnectionText(connectionText);
     if (!teile)
         return Status::Fail(QStringLiteral("Die Verbindungsangabe nennt keine Datenbankdatei."),
-                            SQLITE_MISUSE);
+                            SQLITE_MISUSE, ErrorKind::Sqlite);
     const QString sDatei = teile->dataSource;
     // What the messages call the file.
     const QString sName = displayName_.isEmpty() ? sDatei : displayName_;
     const QFileInfo info(sDatei);
     if (!info.exists())
         return Status::Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sName),
-                            SQLITE_CANTOPEN);
+                            SQLITE_CANTOPEN, ErrorKind::Sqlite);
     if (!info.isFile())
-        return Status::Fail(QStringLiteral("„%1“ ist keine Datei.").arg(sName), SQLITE_CANTOPEN);
+        return Status::Fail(QStringLiteral("„%1“ ist keine Datei.").arg(sName), SQLITE_CANTOPEN,
+                            ErrorKind::Sqlite);
     if (info.size() == 0)
         return Status::Fail(
             QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sName),
-            SQLITE_NOTADB);
+            SQLITE_NOTADB, ErrorKind::Sqlite);
 
     sqlite3* db = nullptr;
     const auto fail = [&](Error error) {
@@ -99,7 +100,7 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
         return fail(
             Error{QStringLiteral("Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
                       .arg(sName),
-                  SQLITE_CORRUPT});
+                  SQLITE_CORRUPT, ErrorKind::Sqlite});
     if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     if (mode_ == adModeShareExclusive) {
         // Takes the exclusive lock now and keeps it until the handle closes. "main." keeps
@@ -127,7 +128,7 @@ Status Connection::BeginTrans() {
         return Status::Fail(QStringLiteral("Auf der Datenbank „%1“ ist bereits eine Transaktion "
                                            "offen.")
                                 .arg(dataSource_),
-                            SQLITE_MISUSE);
+                            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
@@ -136,7 +137,7 @@ Status Connection::CommitTrans() {
     if (!inTransaction_)
         return Status::Fail(
             QStringLiteral("Auf der Datenbank „%1“ ist keine Transaktion offen.").arg(dataSource_),
-            SQLITE_MISUSE);
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("COMMIT"));
 }
 
@@ -145,7 +146,7 @@ Status Connection::RollbackTrans() {
     if (!inTransaction_)
         return Status::Fail(
             QStringLiteral("Auf der Datenbank „%1“ ist keine Transaktion offen.").arg(dataSource_),
-            SQLITE_MISUSE);
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("ROLLBACK"));
 }
 

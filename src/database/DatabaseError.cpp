@@ -67,7 +67,7 @@ Error DatabaseError(sqlite3* db, int rc, const QString& sDatei) {
             s = QStringLiteral("Fehler in der Datenbank%1: %2").arg(sName, sMeldung);
             break;
     }
-    return Error{s, rc};
+    return Error{s, rc, ErrorKind::Sqlite};
 }
 
 }  // namespace tolva

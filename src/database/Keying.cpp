@@ -10,7 +10,8 @@ namespace tolva {
 // An empty passphrase leaves the file unkeyed (a plain SQLite file).
 Status ApplyKey(sqlite3* db, const QString& passphrase) {
     if (!db)
-        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE);
+        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE,
+                            ErrorKind::Sqlite);
     if (passphrase.isEmpty()) return Status::Ok();
     QString sSchluessel = passphrase;
     sSchluessel.replace(u'\'', QStringLiteral("''"));

@@ -41,7 +41,7 @@ Status Recordset::SetField(int index, const QVariant& value) {
         return Status::Fail(QStringLiteral("Der Wert für das Feld „%1“ hat einen Typ, den die "
                                            "Datenbank nicht speichern kann.")
                                 .arg(d.names[index]),
-                            SQLITE_MISMATCH);
+                            SQLITE_MISMATCH, ErrorKind::Sqlite);
     if (d.edit == Impl::Edit::None) {
         if (!d.row()) return noCurrentRow();
         d.edit = Impl::Edit::Change;

@@ -11,7 +11,7 @@ namespace tolva {
 namespace recordset_detail {
 // A call that the recordset's state does not allow.
 inline Status usage(const QString& sText) {
-    return Status::Fail(sText, SQLITE_MISUSE);
+    return Status::Fail(sText, SQLITE_MISUSE, ErrorKind::Sqlite);
 }
 inline Status noCurrentRow() {
     return usage(QStringLiteral("Es gibt keinen aktuellen Datensatz."));

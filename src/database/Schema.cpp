@@ -48,7 +48,8 @@ CREATE INDEX ixSammelEinzelSammelID ON SammelEinzel (SammelID);
 
 Status CreateSchema(sqlite3* db, int lVersion) {
     if (!db)
-        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE);
+        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE,
+                            ErrorKind::Sqlite);
     const QByteArray sql = QByteArray("SAVEPOINT schema;") + kTables + kIndexes +
                            "INSERT INTO Optionen (Version, Paßwort) VALUES (" +
                            QByteArray::number(lVersion) + ", NULL); RELEASE schema;";

@@ -64,7 +64,7 @@ Status FillDatabase(const DemoOptions& options, DemoSummary& summary) {
     if (st && rc != SQLITE_OK)
         st = Status::Fail(QStringLiteral("Die Datei „%1“ konnte nicht geschlossen werden.")
                               .arg(QDir::toNativeSeparators(options.sPfad)),
-                          rc);
+                          rc, ErrorKind::Sqlite);
     return st;
 }
 

@@ -80,7 +80,7 @@ Status CopyLink(const QString& sLink, const QString& sName) {
 Status FileFailure(const QString& sWas, const QString& sPfad, int errorNumber) {
     return Status::Fail(
         sWas + QStringLiteral(" „") + sPfad + QStringLiteral("“: ") + FileErrorText(errorNumber),
-        errorNumber);
+        errorNumber, ErrorKind::System);
 }
 
 QString FileErrorText(int errorNumber) {
@@ -263,7 +263,7 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
         Status s = S_ISLNK(alt.st_mode)
                        ? CopyLink(sArchivDatei, sName)
                        : CopyToNewFile(sArchivDatei, sName, alt.st_mode & 07777, sName);
-        if (!s.ok() && s.error().code == EEXIST) continue;
+        if (!s.ok() && IsSystem(s.error(), EEXIST)) continue;
         if (!s.ok()) return s;  // nothing was made under sName
         if (!S_ISLNK(alt.st_mode))
             if (Status f = FlushFile(sName, sName); !f.ok()) {

@@ -18,7 +18,7 @@ Status CreateDatabaseFile(const QString& sPfad, int lVersion) {
         return Status::Fail(
             QStringLiteral("Die Datei „%1“ gibt es bereits; sie wird nicht überschrieben.")
                 .arg(sPfad),
-            SQLITE_CANTOPEN);
+            SQLITE_CANTOPEN, ErrorKind::Sqlite);
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -31,7 +31,7 @@ Status CreateDatabaseFile(const QString& sPfad, int lVersion) {
         Files().Remove(QFile::encodeName(sPfad).constData());  // the half-made file of this call
         return Status::Fail(QStringLiteral("Die Datenbank „%1“ konnte nicht angelegt werden: %2")
                                 .arg(sPfad, st.description()),
-                            st.error().code);
+                            st.error().code, st.error().kind);
     }
     return Status::Ok();
 }

@@ -29,7 +29,7 @@ Result<QByteArray> ReadFirstLineOf(int fd, const QString& sAnzeige) {
         if (n < 0)
             return Error{QStringLiteral("Aus %1 kann nicht gelesen werden: %2")
                              .arg(sAnzeige, FileErrorText(errno)),
-                         errno};
+                         errno, ErrorKind::System};
         if (n == 0 || c == '\n') break;
         if (zeile.size() >= kErsteZeileHoechstens) return TooLong(sAnzeige);
         zeile += c;

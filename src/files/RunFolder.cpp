@@ -57,7 +57,7 @@ Status LeftBehind(const QString& sPfad, int errorNumber) {
                                        "entfernt werden: %2 Der nächste Lauf in diesen Ordner "
                                        "entfernt sie.")
                             .arg(sOrdner, FileErrorText(errorNumber)),
-                        errorNumber);
+                        errorNumber, ErrorKind::System);
 }
 
 // Removes the private folder sPfad and the run's files in it; a folder holding anything else
@@ -181,7 +181,7 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
                                                "archiviert werden; bitte wählen Sie einen "
                                                "anderen Ordner.")
                                     .arg(sOrdner, FileErrorText(fehler)),
-                                fehler);
+                                fehler, ErrorKind::System);
         }
         struct stat benannt {};
         if (::lstat(pfad.constData(), &benannt) == 0 && SameInode(benannt, offen)) return lock;

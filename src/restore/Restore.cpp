@@ -156,7 +156,7 @@ Result<QString> WriteRestoreBackup(const QString& sDatenbank) {
         if (EntryExists(sName)) continue;
         Result<NameLock> sperre = NameLock::Acquire(sName);
         if (!sperre.ok()) {
-            if (sperre.error().code == kCodeNameGesperrt) continue;
+            if (IsEngine(sperre.error(), kCodeNameGesperrt)) continue;
             return sperre.error();
         }
         (void)RemoveStaleRunFolders(sperre.value());  // what cannot go now stays
@@ -164,7 +164,7 @@ Result<QString> WriteRestoreBackup(const QString& sDatenbank) {
         if (!ordner.ok()) return ordner.error();
         RunFolder arbeit = std::move(ordner).value();
         const Status s = WriteBackup(sDatenbank, arbeit, sName, true);
-        if (!s.ok() && s.error().code == EEXIST) continue;
+        if (!s.ok() && IsSystem(s.error(), EEXIST)) continue;
         if (!s.ok()) return s.error();
         if (Status r = arbeit.Remove(); !r.ok()) return r.error();
         return sName;
@@ -185,7 +185,7 @@ Error Undo(Connection& cn, const RestoreChoice& wahl, const Error& fehler,
         (void)cnWieder.Open(BuildConnectionText(wahl.sDatenbank));
     }
     Error e = fehler;
-    if (!sSicherung.isEmpty() && e.code != kCodeAbgebrochen)
+    if (!sSicherung.isEmpty() && !IsEngine(e, kCodeAbgebrochen))
         e.description += QStringLiteral("\r\nDie Sicherung „%1“ bleibt erhalten.").arg(sSicherung);
     return e;
 }

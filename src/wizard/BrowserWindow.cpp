@@ -414,7 +414,7 @@ Status BrowseArchive(const QString& sPfad, const QString& sPasswort, const QStri
         }
         if (!BrowseFile::PasswordNeeded(datei.error()) || !prompt) return datei.status();
         const std::optional<QString> eingabe =
-            prompt(sPfad, datei.error().code == kCodePasswortFalsch);
+            prompt(sPfad, IsEngine(datei.error(), kCodePasswortFalsch));
         if (!eingabe) return Status::Ok();
         sVersuch = *eingabe;
     }

@@ -126,7 +126,7 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
     // A refusal that the user can lift comes before the backup and before anything is
     // written: the restore then starts again, asking its question anew.
     for (int lVersuch = 0; lVersuch < 4 && !bericht.ok(); ++lVersuch) {
-        if (bericht.error().code == kCodeKonflikt && !wahl.bNeueIds) {
+        if (IsEngine(bericht.error(), kCodeKonflikt) && !wahl.bNeueIds) {
             // The question carries the engine's message; "Nein" leaves it at that.
             if (Host().ShowMessage(
                     bericht.error().description + QStringLiteral("\r\n\r\n") +
@@ -135,7 +135,7 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
                     vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) != vbYes)
                 return false;
             wahl.bNeueIds = true;
-        } else if (bericht.error().code == kCodeKontoFehlt) {
+        } else if (IsEngine(bericht.error(), kCodeKontoFehlt)) {
             const Result<std::vector<MissingAccount>> fehlend = FindMissingAccounts(wahl);
             if (!fehlend.ok() || fehlend.value().empty()) break;  // items without an order
             std::map<qint64, QString> lebend;
@@ -160,7 +160,7 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
                            tr("Zurückholen beendet"), true, 0);
         return true;
     }
-    if (bericht.error().code != kCodeNichtGewollt)
+    if (!IsEngine(bericht.error(), kCodeNichtGewollt))
         Host().ShowMessage(bericht.error().description, vbCritical, kTitel, true, 0);
     return false;
 }
