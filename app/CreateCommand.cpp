@@ -10,6 +10,7 @@
 #include "archive/StartArchive.h"
 #include "database/Cancel.h"
 #include "hostlib/HostServices.h"
+#include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 
@@ -52,8 +53,8 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
         return CancelSignal() ? Cancelled() : Fail(s.description());
     SharedState& g = Shared();
     if (g.aKontenMitDaten.empty()) {
-        Host().ShowMessage(NoDataText(g.dStichtag), 0, QStringLiteral("Daten archivieren"), true,
-                           0);
+        Host().ShowMessage(NoDataText(g.dStichtag), vbOKOnly, QStringLiteral("Daten archivieren"),
+                           true, 0);
         return 1;
     }
 

@@ -43,7 +43,7 @@ bool HbArchiv::Archiv(QString& sDateiname) {
 
         ScopedGuiApplication anwendung(GuiPlatform::Screen);
         if (!anwendung.ok()) {
-            MsgBox(anwendung.Fehler(), 16, QStringLiteral("Archivierungs-Assistent"));
+            MsgBox(anwendung.Fehler(), vbCritical, QStringLiteral("Archivierungs-Assistent"));
             ReleaseCall();
             return false;
         }

@@ -10,6 +10,7 @@
 #include "database/Recordset.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/HostTools.h"
+#include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 #include "wizard/CaptionLabel.h"
@@ -150,11 +151,12 @@ bool FrmArchiv::CheckPasswordPage() {
     const QString sKontrolle = txtPasswort_[1]->text();
     const QString titel = tr("Datenbank Passwort");
     if (TrimBlanks(sNeu).isEmpty() || TrimBlanks(sKontrolle).isEmpty()) {
-        Host().ShowMessage(tr("Bitte geben Sie das Passwort ein!"), 48, titel, true, 0);
+        Host().ShowMessage(tr("Bitte geben Sie das Passwort ein!"), vbExclamation, titel, true, 0);
         return false;
     }
     if (sNeu != sKontrolle) {
-        Host().ShowMessage(tr("Die beide Passwörte stimmen nicht überein!"), 48, titel, true, 0);
+        Host().ShowMessage(tr("Die beide Passwörte stimmen nicht überein!"), vbExclamation, titel,
+                           true, 0);
         return false;
     }
     return true;
@@ -181,7 +183,7 @@ bool FrmArchiv::PrepareSummaryPage() {
         ShowPlan();
         return true;
     }
-    Host().ShowMessage(NoDataText(g.dStichtag), 0, tr("Daten archivieren"), true, 0);
+    Host().ShowMessage(NoDataText(g.dStichtag), vbOKOnly, tr("Daten archivieren"), true, 0);
     return false;
 }
 

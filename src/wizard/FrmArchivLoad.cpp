@@ -3,8 +3,10 @@
 
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/HostTools.h"
+#include "hostlib/MessageBox.h"
 #include "skin/ModBackground.h"
 #include "skin/Twips.h"
 #include "state/SharedState.h"
@@ -41,7 +43,7 @@ void FrmArchiv::FormLoad() {
         status = Status::Fail(QString::fromLocal8Bit(fehler.what()));
     }
     if (!status.ok())
-        Host().ShowMessage(tr("Ein Fehler ist aufgetreten:\r\n") + status.description(), 0,
+        Host().ShowMessage(tr("Ein Fehler ist aufgetreten:\r\n") + status.description(), vbOKOnly,
                            QStringLiteral("Archiv:FormLoad"), true, 0);
 }
 
@@ -66,7 +68,7 @@ Status FrmArchiv::LoadHandlerSteps() {
     PlacePanels();
 
     if (!suiButtons_->LoadTemplate(g.sSkinPfad + QStringLiteral("Assistent.atp"))) {
-        host.ShowMessage(g.sSkinPfad + tr("Assistent.atp nicht gefunden!"), 0,
+        host.ShowMessage(g.sSkinPfad + tr("Assistent.atp nicht gefunden!"), vbOKOnly,
                          QStringLiteral("Archivierungs-Assistent"), true, 0);
         Unload();
         return Status::Ok();
@@ -94,7 +96,7 @@ Status FrmArchiv::LoadHandlerSteps() {
     grdKonten_->SetExtendLastCol(true);
 
     if (!FillAccountGrid(grdKonten_)) {
-        host.ShowMessage(tr("Sie haben keine Konten eingerichtet."), 0, QString(), true, 0);
+        host.ShowMessage(tr("Sie haben keine Konten eingerichtet."), vbOKOnly, QString(), true, 0);
         Unload();
         return Status::Ok();
     }
@@ -102,7 +104,7 @@ Status FrmArchiv::LoadHandlerSteps() {
 
     ShowPage();
     GetChecked();
-    dtVon_->setDate(QDate::currentDate());
+    dtVon_->setDate(CurrentDateTime().date());
     BuildDefaultFileName();
     ListArchives();
     optPasswort_Click(1);

@@ -24,7 +24,7 @@ bool OrdinaryFileExists(const QString& sPfad) {
 }  // namespace
 
 void FrmArchiv::ErrorExit(const QString& sBeschreibung) {
-    MsgBox(sBeschreibung, 0, QStringLiteral("Archiv:Fertig"));
+    MsgBox(sBeschreibung, vbOKOnly, QStringLiteral("Archiv:Fertig"));
 }
 
 void FrmArchiv::StartArchive() {

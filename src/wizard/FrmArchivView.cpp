@@ -3,6 +3,7 @@
 
 #include "archive/ArchiveList.h"
 #include "hostlib/HostServices.h"
+#include "hostlib/MessageBox.h"
 #include "skin/ModBackground.h"
 #include "state/SharedState.h"
 #include "wizard/CaptionLabel.h"
@@ -95,8 +96,8 @@ void FrmArchiv::lstArchiv_Click() {
     const ArchiveDescription beschreibung =
         ReadArchiveDescription(Shared().sArchivPfad + ArchiveEntryName(eintrag->text()));
     if (!beschreibung.bGeoeffnet) {
-        Host().ShowMessage(QString::fromUtf8(kOeffnenFehlerText), 16, QStringLiteral("Fehler"),
-                           true, 0);
+        Host().ShowMessage(QString::fromUtf8(kOeffnenFehlerText), vbCritical,
+                           QStringLiteral("Fehler"), true, 0);
         return;
     }
     lstInhalt_->addItems(beschreibung.aZeilen);

@@ -4,6 +4,7 @@
 #include "archive/ModCrypt.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
 #include "skin/FocusLabel.h"
 #include "skin/Twips.h"
@@ -104,7 +105,11 @@ class WizardNavigationTest : public QObject {
 void WizardNavigationTest::startsOnPageOneWithEveryPagePrepared() {
     WizardEnvironment env;
     const QString db = env.MakeDatabase(QStringLiteral("Haus.Bank.dat"));
+    // "Today" is the component's clock's: a user whose clock says 29.02.2028.
+    const QDate dHeute(2028, 2, 29);
+    InstallClock([dHeute] { return QDateTime(dHeute, QTime(9, 30)); });
     auto form = OpenWizard(db);
+    InstallClock({});
     QVERIFY(!form->IsUnloaded());
     QVERIFY(env.ShownBoxes().isEmpty());
     CheckOnPage(*form, 1);
@@ -120,12 +125,12 @@ void WizardNavigationTest::startsOnPageOneWithEveryPagePrepared() {
     QVERIFY(Find<QCheckBox>(*form, "chkSichern")->isChecked());  // a backup unless declined
 
     // The default archive name: the database's name up to its last dot and today's date.
-    const QString heute = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString heute = dHeute.toString(QStringLiteral("yyyy-MM-dd"));
     QCOMPARE(
         Find<QLineEdit>(*form, "txtDatei_0")->text(),
         env.ArchiveFolder() + QStringLiteral("Haus.Bank_Archiv_") + heute + QStringLiteral(".aba"));
     QCOMPARE(Find<QLineEdit>(*form, "txtDatei_1")->text(), env.ArchiveFolder());
-    QCOMPARE(Find<QDateEdit>(*form, "dtVon")->date(), QDate::currentDate());
+    QCOMPARE(Find<QDateEdit>(*form, "dtVon")->date(), dHeute);
     QCOMPARE(Find<CaptionLabel>(*form, "lblWarnung")->Caption(),
              QStringLiteral("Ist diese Option aktiviert werden alle Ihre Umsätze, gesendete "
                             "Aufträge und Sammelaufträge vor diesem Datum aus der aktuellen "
