@@ -51,11 +51,18 @@ Status CommandSession::RunSurvey(const QDate& dStichtag,
     }
     g.lAuswahlAnzahl = static_cast<qint64>(g.aKontenAuswahl.size());
     g.dStichtag = dStichtag;
-    g.aKontenMitDaten.clear();
-    g.aAnzahlDaten.clear();
-    g.aInstitute.clear();
-    FindAccountsWithData();
-    return CollectBanks();
+    // Unlike the wizard, the command line says when a count cannot run.
+    Result<Survey> survey =
+        tolva::RunSurvey(*g.cnDatenbank, *g.oTools, g.aKontenAuswahl, dStichtag,
+                         [](qint64 id) { return GetAccountBank(QString::number(id)); });
+    if (!survey.ok()) return survey.status();
+    Survey s = std::move(survey).value();
+    g.aKontenMitDaten = std::move(s.aKontenMitDaten);
+    g.aAnzahlDaten = std::move(s.aAnzahlDaten);
+    g.aUmsaetzeGezaehlt = std::move(s.aUmsaetzeGezaehlt);
+    g.dUmsaetzeGezaehlt = s.dStichtag;
+    g.aInstitute = std::move(s.aInstitute);
+    return Status::Ok();
 }
 
 Result<SurveyChoice> ParseSurveyChoice(const Arguments& a) {

@@ -81,7 +81,9 @@ int RunSurveyCommand(const QStringList& args) {
 
     const SharedState& g = Shared();
     uhr.restart();
-    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    const Result<RunPlan> plan =
+        MakeRunPlan(PlanSource{*g.cnDatenbank, *g.oTools, g.aUmsaetzeGezaehlt, g.dUmsaetzeGezaehlt},
+                    g.aKontenAuswahl, g.dStichtag);
     if (!plan.ok()) return Fail(plan.error().description);
     // What entering the summary page costs: the survey, then the plan under it.
     if (a->Flag(QStringLiteral("times")))

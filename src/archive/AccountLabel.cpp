@@ -8,12 +8,10 @@
 
 namespace tolva {
 
-void GetAccountLabel(qint64 lKontoID, QString& sLabel) {
-    SharedState& g = Shared();
-    if (!g.cnDatenbank) return;
+void ReadAccountLabel(Connection& cnDatenbank, qint64 lKontoID, QString& sLabel) {
     Recordset rs;
     if (!rs.Open(QStringLiteral("Select * from Konten where ID = ") + QString::number(lKontoID),
-                 *g.cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect)
+                 cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect)
              .ok())
         return;
     if (!rs.Eof()) {
@@ -25,6 +23,11 @@ void GetAccountLabel(qint64 lKontoID, QString& sLabel) {
         }
     }
     rs.Close();
+}
+
+void GetAccountLabel(qint64 lKontoID, QString& sLabel) {
+    SharedState& g = Shared();
+    if (g.cnDatenbank) ReadAccountLabel(*g.cnDatenbank, lKontoID, sLabel);
 }
 
 }  // namespace tolva

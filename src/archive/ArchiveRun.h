@@ -2,7 +2,9 @@
 // the archive room.
 #pragma once
 
+#include "archive/CopyLedger.h"
 #include "archive/ModArchiv.h"
+#include "archive/RunRequest.h"
 #include "database/Cancel.h"
 #include "database/Connection.h"
 #include "files/RunFolder.h"
@@ -15,7 +17,8 @@
 namespace tolva {
 
 class ArchivForm;
-struct SharedState;
+class HostServices;
+class HostTools;
 
 // The code of a failed step whose message has been shown already (the copier's, the version
 // warning): the run then only cleans up.
@@ -23,12 +26,17 @@ inline constexpr int kCodeGemeldet = -4;
 
 class ArchiveRun {
   public:
-    // Takes the run's private folder, which holds the lock on the target's name.
-    explicit ArchiveRun(RunFolder ordner);
+    // Takes the run's private folder, which holds the lock on the target's name. The request
+    // must outlive the run.
+    ArchiveRun(const RunRequest& auftrag, RunFolder ordner);
 
-    // The whole run: true when the archive stands under sArchivDatei and the user database
-    // is committed.
+    // The whole run: true when the archive stands under its name and the user database is
+    // committed.
     bool Run();
+    // What the table copies stored, per archive table.
+    const CopyLedger& Ledger() const { return ledger_; }
+    // Whether the run got to the master data, from where on nothing is removed.
+    bool RemovalEnded() const { return !bEntfernen_; }
 
   private:
     // Every step up to the success message, in order; stops at the first failure.
@@ -68,11 +76,20 @@ class ArchiveRun {
     Status WriteDescription();
     Status CopyMasterData();
 
-    SharedState& g_;
+    // A table copy of this run.
+    CopyTableErgebnis Copy(const QString& sSelect, const QString& sTabelle, const QString& sWhere,
+                           const CopyHints& hinweise = {});
+
+    const RunRequest& auftrag_;
     ArchivForm& form_;
     Connection& cnDatenbank_;
-    RunFolder ordner_;     // the run's private folder; holds the lock on the target's name
-    const QString sTemp_;  // the archive while it is written, inside ordner_
+    HostTools& tools_;
+    HostServices& antworten_;
+    const QString& sArchivDatei_;  // the archive's name
+    bool bEntfernen_;              // the copies record their rows' removal
+    CopyLedger ledger_;            // what the copies stored and the removals they left
+    RunFolder ordner_;             // the run's private folder; holds the lock on the target's name
+    const QString sTemp_;          // the archive while it is written, inside ordner_
     Connection cnArchiv_;
     QString sBeschreibung_;
     QString sKontenIds_;    // "1,2,3": the ticked accounts
@@ -86,5 +103,17 @@ class ArchiveRun {
 inline Status Copied(const CopyTableErgebnis& ergebnis) {
     return ergebnis.bFehler ? Status::Fail(QString(), kCodeGemeldet) : Status::Ok();
 }
+
+// Runs one archive job for the request (sZielDatei, dStichtag, bEntfernen, lPasswortModus,
+// the survey's accounts and banks) and reports to the user through the form and the host's
+// message boxes. The archive is made in the private folder `ordner`, checked, flushed and
+// renamed to sZielDatei before the removal is committed; an existing sZielDatei is kept under
+// a second name until then and put back when the run fails after the rename. bArchiviert only
+// when the archive stands complete under its name and the user database was committed;
+// cnDatenbank is closed, the private folder removed and the lock released afterwards in every
+// case. A requested cancellation (database/Cancel.h) ends the run like a failure, except
+// between the rename and the commit. Preconditions: cnDatenbank open; `ordner` beside
+// sZielDatei, holding the lock on its name.
+RunOutcome CreateArchive(const RunRequest& auftrag, RunFolder ordner);
 
 }  // namespace tolva

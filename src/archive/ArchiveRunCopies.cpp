@@ -7,9 +7,9 @@
 #include "database/Recordset.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
+#include "hostlib/HostTools.h"
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
-#include "state/SharedState.h"
 
 #include <sqlite3.h>
 
@@ -51,10 +51,10 @@ Status ArchiveRun::CheckVersions() {
     if (!alt.ok()) return alt.status();
     if (!neu.ok()) return neu.status();
     if (alt.value() == neu.value()) return Status::Ok();
-    Host().ShowMessage(QStringLiteral("Die Datenbank ist in einer alten Version. Bitte "
-                                      "konvertieren Sie die Datenbank zuvor in das neueste "
-                                      "Format oder führen Sie ein Online-Update aus!"),
-                       vbExclamation, QStringLiteral("Archivierungs-Assistent"), true, 0);
+    antworten_.ShowMessage(QStringLiteral("Die Datenbank ist in einer alten Version. Bitte "
+                                          "konvertieren Sie die Datenbank zuvor in das neueste "
+                                          "Format oder führen Sie ein Online-Update aus!"),
+                           vbExclamation, QStringLiteral("Archivierungs-Assistent"), true, 0);
     return Status::Fail(QString(), kCodeGemeldet);
 }
 
@@ -66,8 +66,8 @@ Status ArchiveRun::StorePassword() {
     Result<QVariant> gespeichert = rsQuelle.Field(QStringLiteral("Paßwort"));
     if (!gespeichert.ok()) return gespeichert.status();
     QVariant wert = gespeichert.value();
-    if (g_.lPasswortModus != 1) {
-        const QString sNeu = g_.lPasswortModus == 2 ? form_.NewPasswordText() : QString();
+    if (auftrag_.lPasswortModus != 1) {
+        const QString sNeu = auftrag_.lPasswortModus == 2 ? auftrag_.sNeuesPasswort : QString();
         // A Null record counts as the empty text.
         Result<QString> satz = ReplacePassword(Decrypt(wert.toByteArray(), true), sNeu);
         if (!satz.ok()) return satz.status();
@@ -82,7 +82,7 @@ Status ArchiveRun::StorePassword() {
 Status ArchiveRun::CopyBanks() {
     Recordset rsZiel;
     if (Status s = rsZiel.Open(QStringLiteral("BankDaten"), cnArchiv_); !s.ok()) return s;
-    for (const QString& sBank : g_.aInstitute) {
+    for (const QString& sBank : auftrag_.survey.aInstitute) {
         Recordset rsQuelle;
         if (Status s = rsQuelle.Open(QStringLiteral("SELECT * FROM BankDaten WHERE id = ") +
                                          QString::number(sBank.trimmed().toLongLong()),
@@ -106,7 +106,7 @@ Status ArchiveRun::CopyAccounts() {
     }
     Recordset rsZiel;
     if (Status s = rsZiel.Open(QStringLiteral("Konten"), cnArchiv_); !s.ok()) return s;
-    for (const QString& sKonto : g_.aKontenMitDaten) {
+    for (const QString& sKonto : auftrag_.survey.aKontenMitDaten) {
         const qint64 id = sKonto.trimmed().toLongLong();
         Recordset rsQuelle;
         if (Status s = rsQuelle.Open(
@@ -138,7 +138,7 @@ Status ArchiveRun::CopyAccounts() {
 // counts against the table's size (its highest id, found without reading the table).
 Result<bool> ArchiveRun::FewBookingsSelected() {
     qint64 lAusgewaehlt = 0;
-    for (const qint64 n : g_.aAnzahlDaten) lAusgewaehlt += n;
+    for (const qint64 n : auftrag_.survey.aAnzahlDaten) lAusgewaehlt += n;
     Recordset rs;
     if (Status s = rs.Open(QStringLiteral("SELECT max(id) FROM Umsätze"), cnDatenbank_); !s.ok())
         return s.error();
@@ -147,7 +147,7 @@ Result<bool> ArchiveRun::FewBookingsSelected() {
 }
 
 Status ArchiveRun::CopyBookings() {
-    sKontenIds_ = TickedAccountIds(g_.aKontenAuswahl);
+    sKontenIds_ = TickedAccountIds(auftrag_.aKontenAuswahl);
     Result<bool> bWenige = FewBookingsSelected();
     if (!bWenige.ok()) return bWenige.status();
     AddLine(QStringLiteral("Umsätze archivieren"), false);
@@ -155,12 +155,12 @@ Status ArchiveRun::CopyBookings() {
         const QString sTabelle = QString::fromUtf8(b.tabelle);
         QString sWhere;
         CopyHints hinweise = DatedSelection(
-            sTabelle, BookingDateCondition(b, g_.oTools->FormatSqlDatum(g_.dStichtag)), sKontenIds_,
-            b.bImIndex, bWenige.value(), &sWhere);
+            sTabelle, BookingDateCondition(b, tools_.FormatSqlDatum(auftrag_.dStichtag)),
+            sKontenIds_, b.bImIndex, bWenige.value(), &sWhere);
         hinweise.sDatumsFeld = QString::fromUtf8(b.feld);
         hinweise.bDatumPraefix = b.bPraefix;
-        if (Status s = Copied(CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle,
-                                        sTabelle, sWhere, hinweise));
+        if (Status s = Copied(
+                Copy(QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, sWhere, hinweise));
             !s.ok())
             return s;
     }
@@ -169,9 +169,10 @@ Status ArchiveRun::CopyBookings() {
 
 void ArchiveRun::ReportAccounts() {
     QString sLabel;  // an account that is not found repeats the label before it
-    for (size_t i = 0; i < g_.aKontenMitDaten.size(); ++i) {
-        GetAccountLabel(g_.aKontenMitDaten[i].trimmed().toLongLong(), sLabel);
-        const qint64 anzahl = i < g_.aAnzahlDaten.size() ? g_.aAnzahlDaten[i] : 0;
+    const Survey& survey = auftrag_.survey;
+    for (size_t i = 0; i < survey.aKontenMitDaten.size(); ++i) {
+        ReadAccountLabel(cnDatenbank_, survey.aKontenMitDaten[i].trimmed().toLongLong(), sLabel);
+        const qint64 anzahl = i < survey.aAnzahlDaten.size() ? survey.aAnzahlDaten[i] : 0;
         AddLine(QString::number(anzahl) + QStringLiteral(" Umsätze des Kontos ") + sLabel +
                 QStringLiteral(" archiviert"));
     }
@@ -183,8 +184,8 @@ Status ArchiveRun::CopyOrders() {
     CopyHints hinweise;
     hinweise.sDatumsFeld = QStringLiteral("Datum");
     const CopyTableErgebnis auftraege =
-        CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
-                  OrderWhere(g_.dStichtag, sKontenIds_), hinweise);
+        Copy(QStringLiteral("SELECT * FROM Aufträge"), QStringLiteral("Aufträge"),
+             OrderWhere(auftrag_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(auftraege); !s.ok()) return s;
     if (auftraege.n != 0)
         AddLine(QString::number(auftraege.n) + QStringLiteral(" gesendete Aufträge archiviert"));
@@ -201,7 +202,7 @@ Status ArchiveRun::CopyCollectiveOrders() {
                 cnDatenbank_, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
             !s.ok())
             return s;
-        const QString sStichtag = g_.oTools->FormatSqlDatum(g_.dStichtag);
+        const QString sStichtag = tools_.FormatSqlDatum(auftrag_.dStichtag);
         const int ausf = rsQuelle.FieldIndex(QStringLiteral("AusfDatum"));
         const int id = rsQuelle.FieldIndex(QStringLiteral("id"));
         if (ausf < 0 || id < 0)
@@ -210,10 +211,9 @@ Status ArchiveRun::CopyCollectiveOrders() {
             const QByteArray sAusf = rsQuelle.Field(ausf).toByteArray();
             if (ItemsGo(sAusf, sStichtag)) {
                 const CopyTableErgebnis einzel =
-                    CopyTable(cnArchiv_,
-                              QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
-                                  QString::number(rsQuelle.Field(id).toLongLong()),
-                              QStringLiteral("SammelEinzel"), QString());
+                    Copy(QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = ") +
+                             QString::number(rsQuelle.Field(id).toLongLong()),
+                         QStringLiteral("SammelEinzel"), QString());
                 if (Status s = Copied(einzel); !s.ok()) return s;
                 lEinzelAnzahl += einzel.n;
             }
@@ -222,9 +222,9 @@ Status ArchiveRun::CopyCollectiveOrders() {
     }
     CopyHints hinweise;
     hinweise.sDatumsFeld = QStringLiteral("Datum");
-    const CopyTableErgebnis sammel = CopyTable(
-        cnArchiv_, QStringLiteral("SELECT * FROM SammelAufträge"), QStringLiteral("SammelAufträge"),
-        CollectiveOrderWhere(g_.dStichtag, sKontenIds_), hinweise);
+    const CopyTableErgebnis sammel =
+        Copy(QStringLiteral("SELECT * FROM SammelAufträge"), QStringLiteral("SammelAufträge"),
+             CollectiveOrderWhere(auftrag_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(sammel); !s.ok()) return s;
     if (sammel.n != 0)
         AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +
@@ -284,7 +284,7 @@ Status ArchiveRun::WriteDescription() {
     if (Status s = rsZiel.SetField(QStringLiteral("Flag"), 1); !s.ok()) return s;
     if (Status s = rsZiel.SetField(QStringLiteral("Typ"), 99); !s.ok()) return s;
     if (Status s = rsZiel.SetField(QStringLiteral("Datum"),
-                                   g_.oTools->FormatSqlDatum(CurrentDateTime().date()));
+                                   tools_.FormatSqlDatum(CurrentDateTime().date()));
         !s.ok())
         return s;
     return rsZiel.Update();
@@ -299,7 +299,7 @@ Status ArchiveRun::CopyMasterData() {
     for (const auto& t : stammdaten) {
         const QString sTabelle = QString::fromUtf8(t.tabelle);
         const CopyTableErgebnis e =
-            CopyTable(cnArchiv_, QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, QString());
+            Copy(QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, QString());
         if (Status s = Copied(e); !s.ok()) return s;
         if (e.n != 0) AddLine(QString::number(e.n) + QString::fromUtf8(t.zeile));
     }

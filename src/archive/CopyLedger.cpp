@@ -7,11 +7,6 @@
 
 namespace tolva {
 
-CopyLedger& CurrentLedger() {
-    static CopyLedger ledger;
-    return ledger;
-}
-
 Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger) {
     for (const auto& [sTabelle, erwartet] : ledger.tabellen) {
         Result<Pruefsumme> gespeichert = TableChecksum(cnArchiv, sTabelle);

@@ -24,9 +24,6 @@ struct CopyLedger {
     std::vector<Loeschung> loeschungen;      // in the order of the copies
 };
 
-// The ledger of the current run: CopyTable writes it, CreateArchive resets and reads it.
-CopyLedger& CurrentLedger();
-
 // Checks that every archive table holds exactly the rows recorded for it (count and content).
 Status VerifyArchive(Connection& cnArchiv, const CopyLedger& ledger);
 

@@ -32,10 +32,9 @@ QString CopyFailureText(qint64 n, qint64 lAnzahl, const QString& sFehler) {
 
 }  // namespace
 
-void ShowCopyFailure(qint64 n, qint64 lAnzahl, const Status& fehler) {
+void ShowCopyFailure(Connection& cnDatenbank, qint64 n, qint64 lAnzahl, const Status& fehler) {
     MsgBox(CopyFailureText(n, lAnzahl, fehler.description()), vbOKOnly,
            QStringLiteral("Archivierungs-Assistent"));
-    Connection& cnDatenbank = *Shared().cnDatenbank;
     if (cnDatenbank.InTransaction()) (void)cnDatenbank.RollbackTrans();  // already failing
 }
 
@@ -53,17 +52,17 @@ Status CopyRecord(Recordset& rsQuelle, Recordset& rsZiel) {
     return rsZiel.AppendCopyOf(rsQuelle);
 }
 
-CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
-                            const QString& sWhere, const CopyHints& hinweise) {
-    SharedState& g = Shared();
-    ArchivForm& form = *g.oArchivForm;
-    Connection& cnDatenbank = *g.cnDatenbank;
+CopyTableErgebnis CopyTableIn(const CopyScope& scope, Connection& cnZiel, const QString& sSelect,
+                              const QString& sTabelle, const QString& sWhere,
+                              const CopyHints& hinweise) {
+    ArchivForm& form = scope.form;
+    Connection& cnDatenbank = scope.cnDatenbank;
     CopyTableErgebnis ergebnis;
     qint64 lAnzahl = 0;
 
     // The error exit: the only message of a failed copy; the user database is left as it was.
     auto fehler = [&](const Status& status) {
-        ShowCopyFailure(ergebnis.n, lAnzahl, status);
+        ShowCopyFailure(cnDatenbank, ergebnis.n, lAnzahl, status);
         ergebnis.bFehler = true;
         return ergebnis;
     };
@@ -110,9 +109,9 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
     }
     ergebnis.n = kopiert.value().lAnzahl;
 
-    CopyLedger& ledger = CurrentLedger();
+    CopyLedger& ledger = scope.ledger;
     ledger.tabellen[sTabelle].Add(kopiert.value());
-    if (g.bEntfernen) {
+    if (scope.bEntfernen) {
         // Deleted at the end of the run, once the archive holds every row and has been checked.
         QString sDelete = sql;
         sDelete.replace(QStringLiteral("SELECT * FROM"), QStringLiteral("DELETE FROM"));
@@ -122,6 +121,13 @@ CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QS
     form.SetProgress(0);
     form.RepaintWindow();
     return ergebnis;
+}
+
+CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
+                            const QString& sWhere, CopyLedger& ledger, const CopyHints& hinweise) {
+    SharedState& g = Shared();
+    return CopyTableIn(CopyScope{*g.cnDatenbank, *g.oArchivForm, ledger, g.bEntfernen}, cnZiel,
+                       sSelect, sTabelle, sWhere, hinweise);
 }
 
 }  // namespace tolva

@@ -1,9 +1,8 @@
-// CreateArchive: one archive run from the shared state to a finished archive file; the
-// run's order of steps and its file steps.
+// CreateArchive: one archive run from its request to a finished archive file; the run's order
+// of steps and its file steps.
 #include "archive/ArchiveRun.h"
 
 #include "archive/BulkCopy.h"
-#include "archive/CopyLedger.h"
 #include "database/ConnectionText.h"
 #include "database/Schema.h"
 #include "files/ArchiveFile.h"
@@ -11,9 +10,9 @@
 #include "files/ReopenCheck.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
+#include "hostlib/HostTools.h"
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
-#include "state/SharedState.h"
 
 #include <QFile>
 
@@ -22,23 +21,26 @@
 
 namespace tolva {
 
-ArchiveRun::ArchiveRun(RunFolder ordner)
-    : g_(Shared()),
-      form_(*g_.oArchivForm),
-      cnDatenbank_(*g_.cnDatenbank),
+ArchiveRun::ArchiveRun(const RunRequest& auftrag, RunFolder ordner)
+    : auftrag_(auftrag),
+      form_(*auftrag.form),
+      cnDatenbank_(*auftrag.cnDatenbank),
+      tools_(*auftrag.tools),
+      antworten_(*auftrag.antworten),
+      sArchivDatei_(auftrag.sZielDatei),
+      bEntfernen_(auftrag.bEntfernen),
       ordner_(std::move(ordner)),
       sTemp_(ordner_.PathOf(RunFolder::kArchivDatei)) {}
 
 bool ArchiveRun::Run() {
-    CurrentLedger() = CopyLedger();
     form_.SetBusyPointer(true);
     form_.SetProgressVisible(true);
     form_.SetProgress(0);
     if (Status s = RunSteps(); !s.ok())
         return IsEngine(s.error(), kCodeGemeldet) ? CleanUp() : Fail(s);
 
-    Host().ShowMessage(QStringLiteral("Die Daten wurden erfolgreich archiviert."), vbOKOnly,
-                       QStringLiteral("Archivierung beendet"), true, 0);
+    antworten_.ShowMessage(QStringLiteral("Die Daten wurden erfolgreich archiviert."), vbOKOnly,
+                           QStringLiteral("Archivierung beendet"), true, 0);
     if (Status s = cnDatenbank_.CommitTrans(); !s.ok()) return Fail(s);
     cnDatenbank_.Close();
     halten_.reset();
@@ -50,8 +52,8 @@ bool ArchiveRun::Run() {
                                                  "zweite Kopie kann aber nicht entfernt werden:"));
     if (Status r = ordner_.Remove(); s.ok()) s = r;
     if (!s.ok())
-        Host().ShowMessage(s.description(), vbExclamation, QStringLiteral("Archivierung beendet"),
-                           true, 0);
+        antworten_.ShowMessage(s.description(), vbExclamation,
+                               QStringLiteral("Archivierung beendet"), true, 0);
     return true;
 }
 
@@ -63,8 +65,8 @@ Status ArchiveRun::RunSteps() {
     if (Status s = MakeArchiveFile(); !s.ok()) return s;
     const QDateTime jetzt = CurrentDateTime();
     sBeschreibung_ = QStringLiteral("Alle Daten älter als ") +
-                     g_.dStichtag.toString(QStringLiteral("dd.MM.yyyy")) +
-                     QStringLiteral(", erstellt am ") + g_.oTools->FormatDatum(jetzt.date()) +
+                     auftrag_.dStichtag.toString(QStringLiteral("dd.MM.yyyy")) +
+                     QStringLiteral(", erstellt am ") + tools_.FormatDatum(jetzt.date()) +
                      QStringLiteral(" ") + jetzt.time().toString(QStringLiteral("HH:mm:ss"));
     if (Status s = cnDatenbank_.BeginTrans(); !s.ok()) return s;
     if (Status s = OpenArchive(); !s.ok()) return s;
@@ -81,7 +83,7 @@ Status ArchiveRun::RunSteps() {
     if (Status s = CopyCollectiveOrders(); !s.ok()) return s;
     if (Status s = CopyReferredAccounts(); !s.ok()) return s;
     if (Status s = WriteDescription(); !s.ok()) return s;
-    g_.bEntfernen = false;  // from here on nothing is deleted from the user database
+    bEntfernen_ = false;  // from here on nothing is deleted from the user database
     if (Status s = CopyMasterData(); !s.ok()) return s;
 
     form_.SetProgressVisible(false);
@@ -97,13 +99,13 @@ bool ArchiveRun::Fail(const Status& status) {
     QString sText = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:") +
                     QStringLiteral("\r\n") + status.description();
     if (!aufgeraeumt.ok()) sText += QStringLiteral("\r\n") + aufgeraeumt.description();
-    Host().ShowMessage(sText, vbCritical, QStringLiteral("Export"), true, 0);
+    antworten_.ShowMessage(sText, vbCritical, QStringLiteral("Export"), true, 0);
     return false;
 }
 
 bool ArchiveRun::CleanUp() {
     if (Status s = Undo(); !s.ok())
-        Host().ShowMessage(s.description(), vbExclamation, QStringLiteral("Export"), true, 0);
+        antworten_.ShowMessage(s.description(), vbExclamation, QStringLiteral("Export"), true, 0);
     return false;
 }
 
@@ -117,9 +119,9 @@ Status ArchiveRun::Undo() {
     cnDatenbank_.Close();
     // After a failed write SQLite may leave the journal for the next opener to roll back; the
     // run does that itself, so the database is whole again when it ends.
-    if (EntryExists(g_.sDatenbank + QStringLiteral("-journal"))) {
+    if (EntryExists(auftrag_.sDatenbank + QStringLiteral("-journal"))) {
         Connection cnWieder;
-        (void)cnWieder.Open(BuildConnectionText(g_.sDatenbank));  // opening rolls it back
+        (void)cnWieder.Open(BuildConnectionText(auftrag_.sDatenbank));  // opening rolls it back
     }
     cnArchiv_.Close();
     // The user database kept its rows. A new archive that already stands under the target
@@ -127,12 +129,12 @@ Status ArchiveRun::Undo() {
     // run removed.
     Status s;
     if (bAmZiel_ && !sErsetzt_.isEmpty()) {
-        if (Status r = RenameFile(sErsetzt_, g_.sArchivDatei); !r.ok())
+        if (Status r = RenameFile(sErsetzt_, sArchivDatei_); !r.ok())
             s = Status::Fail(QStringLiteral("Das bisherige Archiv liegt weiter unter „%1“: %2")
                                  .arg(sErsetzt_, r.description()));
     } else if (bAmZiel_) {
-        s = RemoveFile(g_.sArchivDatei, QStringLiteral("Das neue Archiv kann nicht entfernt "
-                                                       "werden:"));
+        s = RemoveFile(sArchivDatei_, QStringLiteral("Das neue Archiv kann nicht entfernt "
+                                                     "werden:"));
     } else if (!sErsetzt_.isEmpty()) {
         // The old archive was never touched; its second name goes.
         s = RemoveFile(sErsetzt_, QStringLiteral("Die zweite Kopie des bisherigen Archivs kann "
@@ -152,19 +154,18 @@ void ArchiveRun::AddLine(const QString& sZeile, bool bNeuZeichnen) {
 }
 
 Status ArchiveRun::MakeArchiveFile() {
-    const QString sVorlage =
-        FolderSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+    const QString& sVorlage = auftrag_.sVorlage;
     if (!QFile::exists(sVorlage))
         return Status::Fail(QStringLiteral("Die Archivvorlage \"") + sVorlage +
                             QStringLiteral("\" wurde nicht gefunden."));
     // The archive holds the same banking data: nobody may read it who may not read the
     // user database.
-    return CopyToNewFile(sVorlage, sTemp_, PrivateCopyMode(g_.sDatenbank), g_.sArchivDatei);
+    return CopyToNewFile(sVorlage, sTemp_, PrivateCopyMode(auftrag_.sDatenbank), sArchivDatei_);
 }
 
 Status ArchiveRun::OpenArchive() {
     cnArchiv_.SetMode(Connection::adModeShareExclusive);
-    cnArchiv_.SetDisplayName(g_.sArchivDatei);
+    cnArchiv_.SetDisplayName(sArchivDatei_);
     if (Status s = cnArchiv_.Open(BuildConnectionText(sTemp_)); !s.ok()) return s;
     // The file is not the archive until it is complete and renamed; a crash leaves only a
     // file in the run's private folder behind, so it needs no journal, and it is flushed once
@@ -192,15 +193,16 @@ Status ArchiveRun::FinishArchiveFile() {
     // pass needs no more), so the writer's cache is given back before the removal fills the
     // user database's.
     cnArchiv_.Close();
-    const auto pruefen = [this] {
+    // The checking thread has the ledger's sums of its own.
+    const auto pruefen = [this, erwartet = ledger_] {
         Connection cnPruefung;
-        cnPruefung.SetDisplayName(g_.sArchivDatei);
+        cnPruefung.SetDisplayName(sArchivDatei_);
         if (Status s = cnPruefung.Open(BuildConnectionText(sTemp_)); !s.ok()) return s;
         if (Status s = cnPruefung.Execute(QStringLiteral("PRAGMA cache_size = -512")); !s.ok())
             return s;
-        if (Status s = VerifyArchive(cnPruefung, CurrentLedger()); !s.ok()) return s;
+        if (Status s = VerifyArchive(cnPruefung, erwartet); !s.ok()) return s;
         cnPruefung.Close();
-        return FlushFile(sTemp_, g_.sArchivDatei);
+        return FlushFile(sTemp_, sArchivDatei_);
     };
     std::future<Status> geprueft;
     try {
@@ -210,11 +212,11 @@ Status ArchiveRun::FinishArchiveFile() {
     }
     CopyLedger::Loeschung abgelehnt;
     Status entfernt = cnDatenbank_.SetCacheKiB(Connection::kCacheKiB);
-    if (entfernt.ok()) entfernt = ApplyPendingDeletes(cnDatenbank_, CurrentLedger(), &abgelehnt);
+    if (entfernt.ok()) entfernt = ApplyPendingDeletes(cnDatenbank_, ledger_, &abgelehnt);
     if (Status s = geprueft.get(); !s.ok()) return s;
     if (entfernt.ok()) return entfernt;
     // As a copy whose delete is refused: every row was visited, none stays archived.
-    ShowCopyFailure(abgelehnt.lAnzahl, abgelehnt.lAnzahl, entfernt);
+    ShowCopyFailure(cnDatenbank_, abgelehnt.lAnzahl, abgelehnt.lAnzahl, entfernt);
     return Status::Fail(QString(), kCodeGemeldet);
 }
 
@@ -225,24 +227,36 @@ Status ArchiveRun::PutArchiveInPlace() {
     // before anything is renamed.
     if (Status s = cnDatenbank_.PrepareCommit(); !s.ok()) return s;
     halten_.emplace();
-    if (EntryExists(g_.sArchivDatei)) {
-        Result<QString> ersetzt = KeepReplacedArchive(g_.sArchivDatei);
+    if (EntryExists(sArchivDatei_)) {
+        Result<QString> ersetzt = KeepReplacedArchive(sArchivDatei_);
         if (!ersetzt) return ersetzt.status();
         sErsetzt_ = ersetzt.value();
     }
-    if (Status s = RenameFile(sTemp_, g_.sArchivDatei); !s.ok()) return s;
+    if (Status s = RenameFile(sTemp_, sArchivDatei_); !s.ok()) return s;
     bAmZiel_ = true;
     if (Status s = SyncFolder(ordner_.TargetFolder()); !s.ok()) return s;
     // Nothing is removed for an archive that its readers cannot open under its name (a path
     // too long, a file system that renames but does not open again): the run then fails and
     // takes the file back.
-    return ProveReopens(g_.sArchivDatei, "SELECT 1 FROM Daten WHERE Typ = 99",
+    return ProveReopens(sArchivDatei_, "SELECT 1 FROM Daten WHERE Typ = 99",
                         QStringLiteral("Die Archivdatei"));
 }
 
-bool CreateArchive(RunFolder ordner) {
-    if (!Shared().oArchivForm || !Shared().cnDatenbank || !Shared().oTools) return false;
-    return ArchiveRun(std::move(ordner)).Run();
+CopyTableErgebnis ArchiveRun::Copy(const QString& sSelect, const QString& sTabelle,
+                                   const QString& sWhere, const CopyHints& hinweise) {
+    return CopyTableIn(CopyScope{cnDatenbank_, form_, ledger_, bEntfernen_}, cnArchiv_, sSelect,
+                       sTabelle, sWhere, hinweise);
+}
+
+RunOutcome CreateArchive(const RunRequest& auftrag, RunFolder ordner) {
+    RunOutcome ergebnis;
+    ergebnis.bGelaufen = true;
+    ArchiveRun lauf(auftrag, std::move(ordner));
+    ergebnis.bArchiviert = lauf.Run();
+    ergebnis.bEntfernenBeendet = lauf.RemovalEnded();
+    for (const auto& [sTabelle, summe] : lauf.Ledger().tabellen)
+        ergebnis.aZeilen[sTabelle] = summe.lAnzahl;
+    return ergebnis;
 }
 
 }  // namespace tolva

@@ -1,4 +1,4 @@
-// modArchiv: the row copier and the archive run that fills a new archive file.
+// modArchiv: the row copier, its progress arithmetic and the account label.
 #pragma once
 
 #include "common/Result.h"
@@ -7,9 +7,10 @@
 
 namespace tolva {
 
+class ArchivForm;
 class Connection;
 class Recordset;
-class RunFolder;
+struct CopyLedger;
 
 // Adds the current row of rsQuelle to rsZiel field by field by position and stores it.
 // A row that cannot be stored is reported, so that the table copy fails.
@@ -34,19 +35,36 @@ struct CopyHints {
     bool bDatumPraefix = false;
 };
 
+// Where a table copy reads, reports and records: the user database (in its transaction), the
+// progress bar, the ledger of what the run stored and whether the rows are to be removed.
+// Not owned.
+struct CopyScope {
+    Connection& cnDatenbank;
+    ArchivForm& form;
+    CopyLedger& ledger;
+    bool bEntfernen = false;
+};
+
 // Copies every row of sSelect + sWhere ("SELECT * FROM <table>..." ) of the user database into
 // sTabelle of cnZiel in one statement, moving the progress bar about 40 times, and records the
-// rows' count and checksum in CurrentLedger(). When bEntfernen is set it records the deleting
-// statement there too; CreateArchive runs it once the archive is verified (ApplyPendingDeletes).
+// rows' count and checksum in the scope's ledger. With bEntfernen it records the deleting
+// statement there too; the run runs it once the archive is verified (ApplyPendingDeletes).
 // The user database is read through cnZiel (attached as "quelle"; attached here when it is
-// not yet). Preconditions: cnDatenbank open in a transaction; oArchivForm set.
+// not yet). A failed copy has shown its message and rolled the user database back.
+CopyTableErgebnis CopyTableIn(const CopyScope& scope, Connection& cnZiel, const QString& sSelect,
+                              const QString& sTabelle, const QString& sWhere,
+                              const CopyHints& hinweise = {});
+
+// CopyTableIn for the shared state's user database, window and removal flag.
+// Preconditions: cnDatenbank open in a transaction; oArchivForm set.
 CopyTableErgebnis CopyTable(Connection& cnZiel, const QString& sSelect, const QString& sTabelle,
-                            const QString& sWhere, const CopyHints& hinweise = {});
+                            const QString& sWhere, CopyLedger& ledger,
+                            const CopyHints& hinweise = {});
 
 // The copier's error exit: its message box ("Es wurde nur n von insgesammt lAnzahl ...",
 // the failure's description after "FEHLER: ") and the rollback of the user database's
-// transaction. Precondition: cnDatenbank set.
-void ShowCopyFailure(qint64 n, qint64 lAnzahl, const Status& fehler);
+// transaction.
+void ShowCopyFailure(Connection& cnDatenbank, qint64 n, qint64 lAnzahl, const Status& fehler);
 
 // The progress step of a table of lAnzahl rows: lAnzahl / 40 rounded half to even, at least 1.
 qint64 ProgressStep(qint64 lAnzahl);
@@ -55,20 +73,9 @@ qint64 ProgressStep(qint64 lAnzahl);
 qint64 ProgressWidth(qint64 lBreite, qint64 n, qint64 lAnzahl);
 
 // The account's label: the unscrambled KontoName, else KontoNummer; sLabel keeps its value
-// when the account does not exist.
+// when the account does not exist or cannot be read.
+void ReadAccountLabel(Connection& cnDatenbank, qint64 lKontoID, QString& sLabel);
+// ReadAccountLabel on the shared state's user database (nothing when there is none).
 void GetAccountLabel(qint64 lKontoID, QString& sLabel);
-
-// Runs one archive job from the shared state (sArchivDatei, dStichtag, bEntfernen,
-// lPasswortModus, aKontenMitDaten, aAnzahlDaten, aInstitute, cnDatenbank) and reports to the
-// user through oArchivForm and message boxes. The archive is made in the private folder
-// `ordner`, checked, flushed and renamed to sArchivDatei before the removal is committed; an
-// existing sArchivDatei is kept under a second name until then and put back when the run
-// fails after the rename. Returns true only when the archive stands complete under
-// sArchivDatei and the user database was committed; cnDatenbank is closed, the private
-// folder removed and the lock released afterwards in every case. A requested cancellation
-// (database/Cancel.h) ends the run like a failure, except between the rename and the commit.
-// Preconditions: cnDatenbank open, oTools and oArchivForm set; `ordner` beside sArchivDatei,
-// holding the lock on its name.
-bool CreateArchive(RunFolder ordner);
 
 }  // namespace tolva

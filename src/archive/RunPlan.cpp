@@ -8,7 +8,6 @@
 #include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/HostTools.h"
-#include "state/SharedState.h"
 
 #include <QStringList>
 
@@ -21,10 +20,10 @@ using Konten = std::map<qint64, PlanKonto>;
 
 // Runs "SELECT key, count(*) ..." and adds each group's count to the field of its account,
 // found through konto (the key itself, or the account that the key belongs to).
-Status AddCounts(const QString& sql, Konten& konten, qint64 PlanKonto::*feld,
-                 const std::map<qint64, qint64>* kontoVon = nullptr) {
+Status AddCounts(Connection& cnDatenbank, const QString& sql, Konten& konten,
+                 qint64 PlanKonto::*feld, const std::map<qint64, qint64>* kontoVon = nullptr) {
     Recordset rs;
-    if (Status s = rs.Open(sql, *Shared().cnDatenbank); !s.ok()) return s;
+    if (Status s = rs.Open(sql, cnDatenbank); !s.ok()) return s;
     while (!rs.Eof()) {
         qint64 id = rs.Field(0).toLongLong();
         if (kontoVon) {
@@ -43,12 +42,10 @@ qint64 Total(const PlanKonto& k) {
 
 }  // namespace
 
-Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag) {
-    SharedState& g = Shared();
-    if (!g.cnDatenbank || !g.oTools)
-        return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
+Result<RunPlan> MakeRunPlan(const PlanSource& quelle, const std::vector<QString>& aKontenAuswahl,
+                            const QDate& dStichtag) {
     const QString sIds = TickedAccountIds(aKontenAuswahl);
-    const QString sStichtag = g.oTools->FormatSqlDatum(dStichtag);
+    const QString sStichtag = quelle.tools.FormatSqlDatum(dStichtag);
     Konten konten;
 
     // The survey counted the bookings of the same accounts before the same day with the
@@ -56,8 +53,8 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
     std::vector<QString> ungezaehlt;
     for (const QString& sKonto : aKontenAuswahl) {
         const qint64 id = sKonto.trimmed().toLongLong();
-        const auto it = g.aUmsaetzeGezaehlt.find(id);
-        if (g.dUmsaetzeGezaehlt == dStichtag && it != g.aUmsaetzeGezaehlt.end())
+        const auto it = quelle.aUmsaetzeGezaehlt.find(id);
+        if (quelle.dGezaehlt == dStichtag && it != quelle.aUmsaetzeGezaehlt.end())
             konten[id].lUmsaetze = it->second;
         else
             ungezaehlt.push_back(sKonto);
@@ -68,7 +65,8 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
         const BookingTable& b = kBookingTables[i];
         const QString sWelche = i == 0 ? TickedAccountIds(ungezaehlt) : sIds;
         if (i == 0 && ungezaehlt.empty()) continue;
-        if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM ") +
+        if (Status s = AddCounts(quelle.cnDatenbank,
+                                 QStringLiteral("SELECT KontoID, count(*) FROM ") +
                                      QString::fromUtf8(b.tabelle) + QStringLiteral(" WHERE ") +
                                      BookingDateCondition(b, sStichtag) +
                                      QStringLiteral(" AND KontoID IN (") + sWelche +
@@ -77,12 +75,14 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
             !s.ok())
             return s.error();
     }
-    if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM Aufträge") +
+    if (Status s = AddCounts(quelle.cnDatenbank,
+                             QStringLiteral("SELECT KontoID, count(*) FROM Aufträge") +
                                  OrderWhere(dStichtag, sIds) + QStringLiteral(" GROUP BY KontoID"),
                              konten, &PlanKonto::lAuftraege);
         !s.ok())
         return s.error();
-    if (Status s = AddCounts(QStringLiteral("SELECT KontoID, count(*) FROM SammelAufträge") +
+    if (Status s = AddCounts(quelle.cnDatenbank,
+                             QStringLiteral("SELECT KontoID, count(*) FROM SammelAufträge") +
                                  CollectiveOrderWhere(dStichtag, sIds) +
                                  QStringLiteral(" GROUP BY KontoID"),
                              konten, &PlanKonto::lSammel);
@@ -96,7 +96,7 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
         Recordset rs;
         if (Status s = rs.Open(QStringLiteral("SELECT id, KontoID, AusfDatum FROM SammelAufträge") +
                                    ItemSourceWhere(sIds),
-                               *g.cnDatenbank);
+                               quelle.cnDatenbank);
             !s.ok())
             return s.error();
         while (!rs.Eof()) {
@@ -108,7 +108,8 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
         }
     }
     if (!sammelIds.isEmpty())
-        if (Status s = AddCounts(QStringLiteral("SELECT SammelID, count(*) FROM SammelEinzel "
+        if (Status s = AddCounts(quelle.cnDatenbank,
+                                 QStringLiteral("SELECT SammelID, count(*) FROM SammelEinzel "
                                                 "WHERE SammelID IN (") +
                                      sammelIds.join(QLatin1Char(',')) +
                                      QStringLiteral(") GROUP BY SammelID"),
@@ -126,7 +127,7 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
                                               "LEFT JOIN BankDaten ON BankDaten.id = "
                                               "Konten.bankID WHERE Konten.id IN (") +
                                    sIds + QLatin1Char(')'),
-                               *g.cnDatenbank);
+                               quelle.cnDatenbank);
             !s.ok())
             return s.error();
         while (!rs.Eof()) {
@@ -160,18 +161,16 @@ Result<RunPlan> MakeRunPlan(const std::vector<QString>& aKontenAuswahl, const QD
     return plan;
 }
 
-Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
+Result<qint64> CountPlannedBookings(const PlanSource& quelle,
+                                    const std::vector<QString>& aKontenAuswahl,
                                     const QDate& dStichtag) {
-    SharedState& g = Shared();
-    if (!g.cnDatenbank || !g.oTools)
-        return Error{QStringLiteral("Die Datenbank ist nicht geöffnet.")};
     // What the survey counted for the same day, when it counted every ticked account.
-    if (g.dUmsaetzeGezaehlt == dStichtag) {
+    if (quelle.dGezaehlt == dStichtag) {
         std::map<qint64, qint64> gezaehlt;  // an account ticked twice counts once
         bool bVollstaendig = true;
         for (const QString& sKonto : aKontenAuswahl) {
-            const auto it = g.aUmsaetzeGezaehlt.find(sKonto.trimmed().toLongLong());
-            if (it == g.aUmsaetzeGezaehlt.end()) {
+            const auto it = quelle.aUmsaetzeGezaehlt.find(sKonto.trimmed().toLongLong());
+            if (it == quelle.aUmsaetzeGezaehlt.end()) {
                 bVollstaendig = false;
                 break;
             }
@@ -186,10 +185,10 @@ Result<qint64> CountPlannedBookings(const std::vector<QString>& aKontenAuswahl,
     Recordset rs;
     if (Status s = rs.Open(
             QStringLiteral("SELECT count(*) FROM Umsätze WHERE ") +
-                BookingDateCondition(kBookingTables[0], g.oTools->FormatSqlDatum(dStichtag)) +
+                BookingDateCondition(kBookingTables[0], quelle.tools.FormatSqlDatum(dStichtag)) +
                 QStringLiteral(" AND KontoID IN (") + TickedAccountIds(aKontenAuswahl) +
                 QLatin1Char(')'),
-            *g.cnDatenbank);
+            quelle.cnDatenbank);
         !s.ok())
         return s.error();
     return rs.Eof() ? 0 : rs.Field(0).toLongLong();

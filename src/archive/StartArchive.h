@@ -21,10 +21,11 @@ enum class StartErgebnis {
     Gelaufen,     // CreateArchive ran; it reported its own outcome
 };
 
-// Asks before overwriting, creates a missing folder when the user agrees, writes the backup
-// with the connection closed, stores the archive folder as setting 601 and runs
-// CreateArchive. Sets bArchivOK to false, sArchivDatei and sArchivPfad. When it returns
-// Gelaufen, *bErfolg (if given) tells whether the archive was made and committed.
+// RunArchive (RunRequest.h) on the shared state: the request is made of the shared state's
+// user database, choices, survey, window and tools, and of the host's settings and boxes.
+// Sets bArchivOK to false, sArchivDatei and sArchivPfad, and clears bEntfernen when the run got
+// to the master data. When it returns Gelaufen, *bErfolg (if given) tells whether the archive
+// was made and committed.
 // Preconditions: the survey ran (aKontenMitDaten etc.), cnDatenbank open, oTools and
 // oArchivForm set.
 StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg = nullptr);

@@ -2,6 +2,7 @@
 #include "survey/Survey.h"
 
 #include "database/Recordset.h"
+#include "hostlib/HostTools.h"
 #include "state/ArchivForm.h"
 #include "state/SharedState.h"
 
@@ -17,51 +18,89 @@ const QString kZaehlKoepfe[] = {
     QStringLiteral("select count(*) from OffeneUmsätze where KontoID = "),
 };
 
+// The counting of the survey. A count that cannot run ends its account's counting; with
+// bUebergehen the account is left out and the next one counted, else the survey fails.
+Status CountAccounts(Connection& cnDatenbank, HostTools& tools,
+                     const std::vector<QString>& aKontenAuswahl, Survey& survey, bool bUebergehen) {
+    const QString datum = tools.FormatSqlDatum(survey.dStichtag);
+    Recordset rs;
+    for (const QString& sEintrag : aKontenAuswahl) {
+        const qint64 konto = sEintrag.trimmed().toLongLong();
+        for (const QString& kopf : kZaehlKoepfe) {
+            const QString sql = kopf + QString::number(konto) +
+                                QStringLiteral(" AND Buchungsdatum < '") + datum +
+                                QStringLiteral("'");
+            const Status opened =
+                rs.Open(sql, cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
+            if (!opened.ok() || rs.State() != adStateOpen || rs.Eof()) {
+                rs.Close();
+                if (!bUebergehen)
+                    return opened.ok() ? Status::Fail(QStringLiteral("Die Abfrage „%1“ gibt "
+                                                                     "keine Zeile zurück.")
+                                                          .arg(sql))
+                                       : opened;
+                break;  // the remaining queries of this account are not asked
+            }
+            const qint64 anzahl = rs.Field(0).toLongLong();
+            rs.Close();
+            if (&kopf == &kZaehlKoepfe[0]) survey.aUmsaetzeGezaehlt[konto] = anzahl;
+            if (anzahl == 0) continue;
+            survey.aKontenMitDaten.push_back(QString::number(konto));
+            survey.aAnzahlDaten.push_back(anzahl);
+            break;
+        }
+    }
+    return Status::Ok();
+}
+
+// The distinct banks of the accounts, in first-seen order.
+std::vector<QString> DistinctBanks(const std::vector<QString>& aKonten,
+                                   const BankOfAccount& bankOf) {
+    std::vector<QString> liste;
+    for (const QString& konto : aKonten) {
+        const QString bank = QString::number(bankOf(konto.trimmed().toLongLong()));
+        if (std::find(liste.begin(), liste.end(), bank) == liste.end()) liste.push_back(bank);
+    }
+    return liste;
+}
+
 }  // namespace
+
+Result<Survey> RunSurvey(Connection& cnDatenbank, HostTools& tools,
+                         const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag,
+                         const BankOfAccount& bankOf) {
+    Survey survey;
+    survey.dStichtag = dStichtag;
+    if (Status s = CountAccounts(cnDatenbank, tools, aKontenAuswahl, survey, false); !s.ok())
+        return s.error();
+    survey.aInstitute = DistinctBanks(survey.aKontenMitDaten, bankOf);
+    return survey;
+}
 
 void FindAccountsWithData() {
     SharedState& g = Shared();
     g.aUmsaetzeGezaehlt.clear();
     g.dUmsaetzeGezaehlt = g.dStichtag;
     if (!g.cnDatenbank || !g.oTools) return;
-    Recordset rs;
-    for (const QString& sEintrag : g.aKontenAuswahl) {
-        const qint64 konto = sEintrag.trimmed().toLongLong();
-        for (const QString& kopf : kZaehlKoepfe) {
-            const QString datum = g.oTools->FormatSqlDatum(g.dStichtag);
-            const QString sql = kopf + QString::number(konto) +
-                                QStringLiteral(" AND Buchungsdatum < '") + datum +
-                                QStringLiteral("'");
-            const Status opened =
-                rs.Open(sql, *g.cnDatenbank, adOpenKeyset, adLockOptimistic, adCmdTableDirect);
-            if (!opened.ok() || rs.State() != adStateOpen || rs.Eof()) {
-                rs.Close();
-                break;  // the remaining queries of this account are not asked
-            }
-            const qint64 anzahl = rs.Field(0).toLongLong();
-            rs.Close();
-            if (&kopf == &kZaehlKoepfe[0]) g.aUmsaetzeGezaehlt[konto] = anzahl;
-            if (anzahl == 0) continue;
-            g.aKontenMitDaten.push_back(QString::number(konto));
-            g.aAnzahlDaten.push_back(anzahl);
-            break;
-        }
-    }
+    Survey survey;
+    survey.dStichtag = g.dStichtag;
+    (void)CountAccounts(*g.cnDatenbank, *g.oTools, g.aKontenAuswahl, survey, true);
+    g.aKontenMitDaten.insert(g.aKontenMitDaten.end(), survey.aKontenMitDaten.begin(),
+                             survey.aKontenMitDaten.end());
+    g.aAnzahlDaten.insert(g.aAnzahlDaten.end(), survey.aAnzahlDaten.begin(),
+                          survey.aAnzahlDaten.end());
+    g.aUmsaetzeGezaehlt = std::move(survey.aUmsaetzeGezaehlt);
 }
 
 Status CollectBanks() {
     SharedState& g = Shared();
     if (!g.oArchivForm && !g.aKontenMitDaten.empty())
         return Status::Fail(QStringLiteral("Die Kontenliste des Assistenten fehlt."));
-    std::vector<QString> liste;
-    for (const QString& konto : g.aKontenMitDaten) {
-        const QString bank = QString::number(GetAccountBank(konto));
-        if (std::find(liste.begin(), liste.end(), bank) == liste.end()) liste.push_back(bank);
-    }
+    std::vector<QString> liste = DistinctBanks(
+        g.aKontenMitDaten, [](qint64 id) { return GetAccountBank(QString::number(id)); });
     if (!liste.empty()) g.aInstitute = std::move(liste);
     return Status::Ok();
 }
-
 qint64 GetAccountBank(const QString& sId) {
     const ArchivForm* form = Shared().oArchivForm;
     if (!form) return 0;

@@ -6,7 +6,35 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
+#include <map>
+#include <vector>
+
 namespace tolva {
+
+class Connection;
+class HostTools;
+
+// What the survey found for the ticked accounts and a cut-off.
+struct Survey {
+    QDate dStichtag;                       // the cut-off it counted for
+    std::vector<QString> aKontenMitDaten;  // ticked accounts with data before it, in tick order
+    std::vector<qint64> aAnzahlDaten;      // parallel: the count that qualified each one
+    // Each ticked account's bookings before the cut-off that it could count on the way (the
+    // plan takes them instead of counting again).
+    std::map<qint64, qint64> aUmsaetzeGezaehlt;
+    std::vector<QString> aInstitute;  // the distinct banks of aKontenMitDaten, first seen first
+};
+
+// The bank id of an account (0 when it names none).
+using BankOfAccount = std::function<qint64(qint64 lKontoID)>;
+
+// Counts, for each account of aKontenAuswahl, its bookings, booking extras and open bookings
+// dated before dStichtag (in that order, up to the first table that has any) and finds the
+// accounts' banks through bankOf. Fails with the first count that cannot run.
+Result<Survey> RunSurvey(Connection& cnDatenbank, HostTools& tools,
+                         const std::vector<QString>& aKontenAuswahl, const QDate& dStichtag,
+                         const BankOfAccount& bankOf);
 
 // Fills aKontenMitDaten and aAnzahlDaten (appending; the caller resets them) with the
 // accounts of aKontenAuswahl that hold a booking, booking extra or open booking dated before

@@ -194,7 +194,9 @@ void FrmArchiv::ShowPlan() {
     details.sZielDatei = txtDatei_[0]->text();
     details.bEntfernen = g.bEntfernen;
     details.sSicherung = CheckValue(chkSichern_) == 1 ? lblSich_->Caption() : QString();
-    const Result<RunPlan> plan = MakeRunPlan(g.aKontenAuswahl, g.dStichtag);
+    const Result<RunPlan> plan =
+        MakeRunPlan(PlanSource{*g.cnDatenbank, *g.oTools, g.aUmsaetzeGezaehlt, g.dUmsaetzeGezaehlt},
+                    g.aKontenAuswahl, g.dStichtag);
     if (plan.ok())
         picPlan_->Show(plan.value(), details);
     else

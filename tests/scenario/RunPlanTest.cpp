@@ -13,6 +13,14 @@
 namespace tolva::test {
 namespace {
 
+// The plan of the shared state's choices, as the wizard's summary page makes it.
+Result<RunPlan> SharedPlan() {
+    const SharedState& g = Shared();
+    return MakeRunPlan(
+        PlanSource{*g.cnDatenbank, *g.oTools, g.aUmsaetzeGezaehlt, g.dUmsaetzeGezaehlt},
+        g.aKontenAuswahl, g.dStichtag);
+}
+
 using Zaehlung = std::map<qint64, qint64>;  // account -> rows
 
 // Rows per account of a table of the archive.
@@ -83,7 +91,7 @@ TEST_F(RunPlanTest, ThePlanCountsWhatTheRunArchives) {
         lauf.dStichtag = f.dStichtag;
         lauf.bEntfernen = false;
         Prepare(lauf);
-        const Result<RunPlan> plan = MakeRunPlan(Shared().aKontenAuswahl, Shared().dStichtag);
+        const Result<RunPlan> plan = SharedPlan();
         ASSERT_TRUE(plan.ok()) << plan.error().description.toStdString();
         const QString sZiel = dir_.filePath(QStringLiteral("plan-%1.aba").arg(++n));
         bool bErfolg = false;
@@ -126,7 +134,7 @@ TEST_F(RunPlanTest, ARemovalWithoutBackupAsksOnceAndNoKeepsEverything) {
         ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("altes Archiv") == 12);
     }
     Prepare();
-    const Result<RunPlan> plan = MakeRunPlan(Shared().aKontenAuswahl, Shared().dStichtag);
+    const Result<RunPlan> plan = SharedPlan();
     ASSERT_TRUE(plan.ok());
     boxes_->QueueAnswer(vbNo);
     EXPECT_EQ(Start(nullptr), StartErgebnis::Abgebrochen);

@@ -38,10 +38,10 @@ class CopyTableTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetSharedState();
-        CurrentLedger() = CopyLedger();
         quelle_ = test::NewSchemaFile(dir_.filePath(QStringLiteral("bank.dat")));
         ziel_ = test::NewSchemaFile(dir_.filePath(QStringLiteral("archiv.aba")));
     }
+    CopyLedger ledger_;
     void TearDown() override {
         cnZiel_.Close();
         ResetSharedState();
@@ -100,7 +100,7 @@ TEST_F(CopyTableTest, CopiesEveryRowAndMovesTheBarAboutFortyTimes) {
     ASSERT_EQ(vorher.size(), 1000);
     OpenBoth();
     const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
-                                          QStringLiteral("Umsätze"), QString());
+                                          QStringLiteral("Umsätze"), QString(), ledger_);
     EXPECT_FALSE(e.bFehler);
     EXPECT_EQ(e.n, 1000);
 
@@ -127,16 +127,16 @@ TEST_F(CopyTableTest, RemovalHappensOnlyInsideTheTransaction) {
     OpenBoth();
     Shared().bEntfernen = true;
     const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
-                                          QStringLiteral("Umsätze"), sWhere);
+                                          QStringLiteral("Umsätze"), sWhere, ledger_);
     EXPECT_FALSE(e.bFehler);
     EXPECT_EQ(e.n, 365);
     sqlite3* db = Shared().cnDatenbank->Handle();
     // Nothing leaves the user database before the run has checked the archive.
     EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze"), 1000);
-    ASSERT_EQ(CurrentLedger().loeschungen.size(), 1u);
-    EXPECT_EQ(CurrentLedger().tabellen[QStringLiteral("Umsätze")].lAnzahl, 365);
+    ASSERT_EQ(ledger_.loeschungen.size(), 1u);
+    EXPECT_EQ(ledger_.tabellen[QStringLiteral("Umsätze")].lAnzahl, 365);
     ASSERT_TRUE(DetachSource(cnZiel_).ok());
-    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, CurrentLedger()).ok());
+    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, ledger_).ok());
     EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze"), 635);
     EXPECT_EQ(CountOn(db, "SELECT count(*) FROM Umsätze WHERE Buchungsdatum < '2013-01-01'"), 0);
     // Nobody else sees the removal before the commit.
@@ -158,13 +158,13 @@ TEST_F(CopyTableTest, TheDeleteKeepsTheSelectsOwnWhere) {
     Shared().bEntfernen = true;
     const CopyTableErgebnis e =
         CopyTable(cnZiel_, QStringLiteral("SELECT * FROM SammelEinzel WHERE SammelID = 2"),
-                  QStringLiteral("SammelEinzel"), QString());
+                  QStringLiteral("SammelEinzel"), QString(), ledger_);
     EXPECT_EQ(e.n, 3);
-    ASSERT_EQ(CurrentLedger().loeschungen.size(), 1u);
-    EXPECT_EQ(CurrentLedger().loeschungen[0].sSql,
+    ASSERT_EQ(ledger_.loeschungen.size(), 1u);
+    EXPECT_EQ(ledger_.loeschungen[0].sSql,
               QStringLiteral("DELETE FROM SammelEinzel WHERE SammelID = 2"));
     ASSERT_TRUE(DetachSource(cnZiel_).ok());
-    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, CurrentLedger()).ok());
+    ASSERT_TRUE(ApplyPendingDeletes(*Shared().cnDatenbank, ledger_).ok());
     ASSERT_TRUE(Shared().cnDatenbank->CommitTrans().ok());
     Shared().cnDatenbank->Close();
     RawDatabase db(quelle_);
@@ -182,7 +182,7 @@ TEST_F(CopyTableTest, AnEmptySelectionCopiesNothingAndIsNoFailure) {
     test::ScopedMessageBoxes boxes;
     const CopyTableErgebnis e =
         CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
-                  QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"));
+                  QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"), ledger_);
     EXPECT_FALSE(e.bFehler);
     EXPECT_EQ(e.n, 0);
     EXPECT_TRUE(boxes->Shown().empty());
@@ -199,7 +199,7 @@ TEST_F(CopyTableTest, AFailingSelectShowsItsMessageAndRollsBack) {
     test::ScopedMessageBoxes boxes;
     const CopyTableErgebnis e =
         CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
-                  QStringLiteral(" WHERE KeinFeld < 3"));
+                  QStringLiteral(" WHERE KeinFeld < 3"), ledger_);
     EXPECT_TRUE(e.bFehler);
     EXPECT_EQ(e.n, 0);
     ASSERT_EQ(boxes->Shown().size(), 1u);
@@ -226,7 +226,7 @@ TEST_F(CopyTableTest, ARowThatCannotBeStoredFailsTheCopyAndNothingIsRemoved) {
     Shared().bEntfernen = true;
     test::ScopedMessageBoxes boxes;
     const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
-                                          QStringLiteral("Umsätze"), QString());
+                                          QStringLiteral("Umsätze"), QString(), ledger_);
     EXPECT_TRUE(e.bFehler);
     EXPECT_EQ(e.n, 4);
     ASSERT_EQ(boxes->Shown().size(), 1u);
