@@ -1,10 +1,10 @@
 // GetAccountLabel: the name of an account as the user knows it.
 #include "archive/ModArchiv.h"
 
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "database/Recordset.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 namespace tolva {
 

@@ -1,11 +1,11 @@
 // The archive page's list of archive files and the descriptions inside them.
 #include "archive/ArchiveList.h"
 
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Recordset.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QDir>
 #include <QFileInfo>

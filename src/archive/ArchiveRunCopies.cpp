@@ -2,7 +2,6 @@
 // orders, collective orders, the description record, categories and payees.
 #include "archive/ArchiveRun.h"
 
-#include "archive/ModCrypt.h"
 #include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/Clock.h"
@@ -10,6 +9,7 @@
 #include "hostlib/HostTools.h"
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
+#include "text/ModCrypt.h"
 
 #include <sqlite3.h>
 

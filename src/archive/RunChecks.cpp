@@ -2,11 +2,11 @@
 #include "archive/RunChecks.h"
 
 #include "archive/BulkCopy.h"
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/SqlValue.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,11 +3,11 @@
 
 #include "archive/AccountNames.h"
 #include "archive/ModArchiv.h"
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/HostTools.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QStringList>
 

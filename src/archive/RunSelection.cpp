@@ -1,7 +1,7 @@
 // The where texts of an archive run's selections.
 #include "archive/RunSelection.h"
 
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
 #include <QStringList>
 

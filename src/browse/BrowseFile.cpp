@@ -5,12 +5,12 @@
 
 #include "files/ReadOnlyVfs.h"
 
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "browse/BrowseQuery.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QFile>
 #include <QFileInfo>

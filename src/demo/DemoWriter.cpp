@@ -1,10 +1,10 @@
 // DemoWriter: fills the tables of a freshly created demo database, table by table.
 #include "demo/DemoWriter.h"
 
-#include "archive/ModCrypt.h"
 #include "demo/DemoNames.h"
 #include "demo/DemoStatement.h"
 #include "demo/DemoText.h"
+#include "text/ModCrypt.h"
 
 #include <sqlite3.h>
 

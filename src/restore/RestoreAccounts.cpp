@@ -4,11 +4,11 @@
 // rows of an account the archive does not carry are refused.
 #include "restore/RestoreRun.h"
 
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "browse/BrowseQuery.h"
 #include "database/Connection.h"
 #include "database/SqlValue.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // The Windows-1252 conversion: lossless for all bytes, "?" for characters outside the page.
-#include "archive/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The exact bytes of scrambled texts. User databases and archives on disk hold these bytes, so
 // scrambling must keep writing them and unscrambling must keep reading them; the literals
 // were taken from the cipher as it stands.
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // modCrypt with the real cipher library: round trips, padding, unreadable output, the key
 // range, and what happens when the library is missing. (The exact bytes: KnownAnswerTest.)
-#include "archive/Cp1252.h"
-#include "archive/ModCrypt.h"
+#include "text/Cp1252.h"
+#include "text/ModCrypt.h"
 
 #include <gtest/gtest.h>
 

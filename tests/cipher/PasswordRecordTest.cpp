@@ -1,5 +1,5 @@
 // The 52-character password record: filler kept in place, password at every third position.
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The demo-database generator: keying, invariants, scrambled fields and reproducibility.
 #include "EngineFiles.h"
 
-#include "archive/ModCrypt.h"
 #include "database/Connection.h"
 #include "demo/DemoDatabase.h"
+#include "text/ModCrypt.h"
 
 #include <QDate>
 #include <QFile>

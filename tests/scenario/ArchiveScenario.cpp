@@ -1,14 +1,14 @@
 // Whole archive runs on demo databases: state as the wizard leaves it, and expectations.
 #include "ArchiveScenario.h"
 
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "database/ConnectionText.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostTools.h"
 #include "state/SharedState.h"
 #include "survey/Survey.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QDir>
 #include <QDirIterator>

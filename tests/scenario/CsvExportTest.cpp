@@ -4,8 +4,8 @@
 #include "EngineFiles.h"
 #include "ProgramRun.h"
 
-#include "archive/ModCrypt.h"
 #include "demo/DemoDatabase.h"
+#include "text/ModCrypt.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Restores that must go by a row's identity, each as a user meets it.
 #include "ArchiveScenario.h"
 
-#include "archive/ModCrypt.h"
 #include "demo/DemoDatabase.h"
 #include "restore/Restore.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
 
 #include <QFile>
 #include <QRegularExpression>

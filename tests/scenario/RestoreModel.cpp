@@ -3,7 +3,7 @@
 
 #include "EngineFiles.h"
 
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
 #include <algorithm>
 #include <deque>

@@ -2,10 +2,10 @@
 #include "ArchiveScenario.h"
 #include "RestoreModel.h"
 
-#include "archive/ModCrypt.h"
 #include "demo/DemoDatabase.h"
 #include "restore/Restore.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
 
 #include <QDateTime>
 #include <QFile>

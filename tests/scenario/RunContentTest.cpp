@@ -4,11 +4,11 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
-#include "archive/ModCrypt.h"
-#include "archive/PlainText.h"
 #include "database/ConnectionText.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
+#include "text/PlainText.h"
 
 #include <QDir>
 #include <QFileInfo>

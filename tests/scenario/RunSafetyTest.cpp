@@ -4,10 +4,10 @@
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
-#include "archive/ModCrypt.h"
 #include "files/RunFolder.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
 
 #include <QDir>
 #include <QFile>

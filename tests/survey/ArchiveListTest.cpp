@@ -2,7 +2,7 @@
 #include "EngineFiles.h"
 
 #include "archive/ArchiveList.h"
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
 #include <QDir>
 #include <QFile>

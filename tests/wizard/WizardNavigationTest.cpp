@@ -1,7 +1,6 @@
 // The wizard's start-up, its pages and the moves between them, on real demo databases.
 #include "WizardFixture.h"
 
-#include "archive/ModCrypt.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "hostlib/Clock.h"
@@ -9,6 +8,7 @@
 #include "skin/FocusLabel.h"
 #include "skin/Twips.h"
 #include "state/SharedState.h"
+#include "text/ModCrypt.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"

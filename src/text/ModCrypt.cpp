@@ -1,8 +1,8 @@
 // modCrypt: scrambles and unscrambles stored texts through the cipher library's CBF entry.
-#include "archive/ModCrypt.h"
+#include "text/ModCrypt.h"
 
-#include "archive/CipherLibrary.h"
-#include "archive/Cp1252.h"
+#include "text/CipherLibrary.h"
+#include "text/Cp1252.h"
 
 #include <QtGlobal>
 

@@ -1,5 +1,5 @@
 // CipherLibrary: finds the cipher library at run time and hands out its CBF entry.
-#include "archive/CipherLibrary.h"
+#include "text/CipherLibrary.h"
 
 #include <QFile>
 #include <QFileInfo>

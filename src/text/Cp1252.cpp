@@ -1,5 +1,5 @@
 // Windows-1252, the 8-bit code page of scrambled texts, converted without loss.
-#include "archive/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <array>
 
