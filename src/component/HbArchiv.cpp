@@ -5,10 +5,10 @@
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
+#include "widgets/GuiApplication.h"
+#include "widgets/OleColour.h"
+#include "widgets/QtGerman.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/GuiApplication.h"
-#include "wizard/OleColour.h"
-#include "wizard/QtGerman.h"
 
 #include <memory>
 

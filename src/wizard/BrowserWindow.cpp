@@ -3,10 +3,10 @@
 
 #include "browse/BrowseExport.h"
 #include "hostlib/MessageBox.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/GuiApplication.h"
 #include "wizard/BookingModel.h"
 #include "wizard/DateField.h"
-#include "wizard/FileDialogs.h"
-#include "wizard/GuiApplication.h"
 #include "wizard/PasswordDialog.h"
 #include "wizard/RestoreDialog.h"
 

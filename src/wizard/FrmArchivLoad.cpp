@@ -10,10 +10,10 @@
 #include "skin/ModBackground.h"
 #include "skin/Twips.h"
 #include "state/SharedState.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/OleColour.h"
 #include "wizard/CaptionLabel.h"
-#include "wizard/FileDialogs.h"
 #include "wizard/KontenGrid.h"
-#include "wizard/OleColour.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 

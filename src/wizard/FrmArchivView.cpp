@@ -6,8 +6,8 @@
 #include "hostlib/MessageBox.h"
 #include "skin/ModBackground.h"
 #include "state/SharedState.h"
+#include "widgets/FileDialogs.h"
 #include "wizard/CaptionLabel.h"
-#include "wizard/FileDialogs.h"
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 

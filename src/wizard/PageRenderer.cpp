@@ -9,9 +9,9 @@
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 #include "hostlib/MessageBox.h"
-#include "wizard/FileDialogs.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/GuiApplication.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/GuiApplication.h"
 #include "wizard/RestoreDialog.h"
 #include "wizard/WizardPilot.h"
 

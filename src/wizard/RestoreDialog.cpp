@@ -4,8 +4,8 @@
 #include "browse/BrowseFile.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "widgets/OleColour.h"
 #include "wizard/AccountMappingDialog.h"
-#include "wizard/OleColour.h"
 
 #include <QApplication>
 #include <QFileInfo>

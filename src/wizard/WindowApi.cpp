@@ -2,10 +2,10 @@
 #include "wizard/WindowApi.h"
 
 #include "hostlib/MessageBox.h"
+#include "widgets/GuiApplication.h"
+#include "widgets/QtGerman.h"
 #include "wizard/BrowserWindow.h"
-#include "wizard/GuiApplication.h"
 #include "wizard/PageRenderer.h"
-#include "wizard/QtGerman.h"
 #include "wizard/WizardHost.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "wizard/GuiApplication.h"
+#include "widgets/GuiApplication.h"
 #include "wizard/WizardPilot.h"
 
 #include <QString>

@@ -5,9 +5,9 @@
 #include "files/Folders.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "widgets/GuiApplication.h"
+#include "widgets/QtGerman.h"
 #include "wizard/BrowserWindow.h"
-#include "wizard/GuiApplication.h"
-#include "wizard/QtGerman.h"
 
 #include <QTextStream>
 

@@ -3,9 +3,9 @@
 
 #include "component/HbArchiv.h"
 #include "state/SharedState.h"
+#include "widgets/GuiApplication.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/GuiApplication.h"
 #include "wizard/KontenGrid.h"
 
 #include <QCheckBox>

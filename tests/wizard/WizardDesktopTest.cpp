@@ -4,10 +4,10 @@
 #include "hostlib/MessageBox.h"
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
 #include "state/SharedState.h"
-#include "wizard/FileDialogs.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/QtGerman.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
-#include "wizard/QtGerman.h"
 #include "wizard/SuiTabs.h"
 
 #include <QAccessible>

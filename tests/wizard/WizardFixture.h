@@ -3,7 +3,7 @@
 
 #include "ScriptedMessageBoxes.h"
 #include "hostlib/IniHostServices.h"
-#include "wizard/FileDialogs.h"
+#include "widgets/FileDialogs.h"
 
 #include <QDate>
 #include <QStringList>

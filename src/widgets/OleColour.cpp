@@ -1,5 +1,5 @@
 // Conversion of OLE colour numbers.
-#include "wizard/OleColour.h"
+#include "widgets/OleColour.h"
 
 #include <QGuiApplication>
 #include <QPalette>

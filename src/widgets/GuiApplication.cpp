@@ -1,5 +1,5 @@
 // A QApplication made for one call of the component.
-#include "wizard/GuiApplication.h"
+#include "widgets/GuiApplication.h"
 
 #include "hostlib/MessageBox.h"
 #include "hostlib/widgets/QtMessageBoxPresenter.h"

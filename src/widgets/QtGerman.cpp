@@ -1,5 +1,5 @@
 // Qt's German: found in Qt's translations folder (Debian: qt6-translations-l10n).
-#include "wizard/QtGerman.h"
+#include "widgets/QtGerman.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

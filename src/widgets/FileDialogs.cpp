@@ -1,5 +1,5 @@
 // The wizard's dialogs: Qt's folder and file dialogs unless a seam is installed.
-#include "wizard/FileDialogs.h"
+#include "widgets/FileDialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
