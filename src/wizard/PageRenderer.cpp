@@ -2,17 +2,17 @@
 #include "wizard/PageRenderer.h"
 
 #include "browse/BrowseFile.h"
+#include "browser/BrowserWindow.h"
 #include "files/ArchiveFile.h"
 #include "files/Folders.h"
-#include "wizard/BrowserWindow.h"
 
+#include "browser/RestoreDialog.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/RestoreDialog.h"
 #include "wizard/WizardPilot.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The table of window commands that the demo program finds in this library at run time.
 #include "wizard/WindowApi.h"
 
+#include "browser/BrowserWindow.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/GuiApplication.h"
 #include "widgets/QtGerman.h"
-#include "wizard/BrowserWindow.h"
 #include "wizard/PageRenderer.h"
 #include "wizard/WizardHost.h"
 

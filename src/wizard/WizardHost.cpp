@@ -1,13 +1,13 @@
 // A small host: one call of Archiv and its answer on stdout.
 #include "wizard/WizardHost.h"
 
+#include "browser/BrowserWindow.h"
 #include "component/HbArchiv.h"
 #include "files/Folders.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/GuiApplication.h"
 #include "widgets/QtGerman.h"
-#include "wizard/BrowserWindow.h"
 
 #include <QTextStream>
 

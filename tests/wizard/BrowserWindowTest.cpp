@@ -3,10 +3,10 @@
 #include "WizardFixture.h"
 
 #include "browse/BrowseFile.h"
+#include "browser/BookingModel.h"
+#include "browser/BrowserWindow.h"
+#include "browser/RestoreDialog.h"
 #include "hostlib/MessageBox.h"
-#include "wizard/BookingModel.h"
-#include "wizard/BrowserWindow.h"
-#include "wizard/RestoreDialog.h"
 #include "wizard/WizardPilot.h"
 
 #include <QApplication>

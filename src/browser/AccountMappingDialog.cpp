@@ -1,5 +1,5 @@
 // The dialog that names the database's account for archive accounts without a match.
-#include "wizard/AccountMappingDialog.h"
+#include "browser/AccountMappingDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 // The bookings of a file, loaded piece by piece for a table view.
-#include "wizard/BookingModel.h"
+#include "browser/BookingModel.h"
 
 #include <QDate>
 

@@ -1,14 +1,14 @@
 // The archive browser: accounts, bookings, orders, collective orders, search, export.
-#include "wizard/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include "browse/BrowseExport.h"
+#include "browser/BookingModel.h"
+#include "browser/DateField.h"
+#include "browser/PasswordDialog.h"
+#include "browser/RestoreDialog.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
-#include "wizard/BookingModel.h"
-#include "wizard/DateField.h"
-#include "wizard/PasswordDialog.h"
-#include "wizard/RestoreDialog.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,11 +1,11 @@
 // The restore's progress window and the boxes of its outcome.
-#include "wizard/RestoreDialog.h"
+#include "browser/RestoreDialog.h"
 
 #include "browse/BrowseFile.h"
+#include "browser/AccountMappingDialog.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/OleColour.h"
-#include "wizard/AccountMappingDialog.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // PasswordDialog: the archive's password, with the word that the last one was wrong.
-#include "wizard/PasswordDialog.h"
+#include "browser/PasswordDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

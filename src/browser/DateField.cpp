@@ -1,5 +1,5 @@
 // The date field: what may be typed, what it means, and how an invalid date looks.
-#include "wizard/DateField.h"
+#include "browser/DateField.h"
 
 #include <QValidator>
 
