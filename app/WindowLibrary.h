@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Result.h"
-#include "wizard/WindowApi.h"
+#include "window/WindowApi.h"
 
 namespace tolva {
 

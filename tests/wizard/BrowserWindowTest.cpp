@@ -7,7 +7,7 @@
 #include "browser/BrowserWindow.h"
 #include "browser/RestoreDialog.h"
 #include "hostlib/MessageBox.h"
-#include "wizard/WizardPilot.h"
+#include "window/WizardPilot.h"
 
 #include <QApplication>
 #include <QComboBox>

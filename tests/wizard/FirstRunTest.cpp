@@ -3,9 +3,9 @@
 
 #include "demo/DemoDatabase.h"
 #include "hostlib/HostServices.h"
+#include "window/WizardHost.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/WizardHost.h"
 
 #include <QApplication>
 #include <QDir>

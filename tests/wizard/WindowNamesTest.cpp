@@ -3,7 +3,7 @@
 #include "WizardFixture.h"
 
 #include "component/HbArchiv.h"
-#include "wizard/WindowApi.h"
+#include "window/WindowApi.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -5,10 +5,10 @@
 #include "archive/ArchiveList.h"
 #include "hostlib/HostServices.h"
 #include "state/SharedState.h"
+#include "window/PageRenderer.h"
 #include "wizard/CaptionLabel.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
-#include "wizard/PageRenderer.h"
 #include "wizard/SuiButtons.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // The pilot of the next wizard window: armed by a host, it fills in the pages of the window
 // that the next call of the C entry shows.
-#include "wizard/NextWindowPilot.h"
+#include "window/NextWindowPilot.h"
 
 #include "state/SharedState.h"
+#include "window/WizardPilot.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/WizardPilot.h"
 
 #include <QCoreApplication>
 #include <QRadioButton>

@@ -1,12 +1,12 @@
 // The table of window commands that the demo program finds in this library at run time.
-#include "wizard/WindowApi.h"
+#include "window/WindowApi.h"
 
 #include "browser/BrowserWindow.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/GuiApplication.h"
 #include "widgets/QtGerman.h"
-#include "wizard/PageRenderer.h"
-#include "wizard/WizardHost.h"
+#include "window/PageRenderer.h"
+#include "window/WizardHost.h"
 
 #include <optional>
 

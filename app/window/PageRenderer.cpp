@@ -1,5 +1,5 @@
 // Pictures of the wizard's pages: both jobs driven offscreen on a copy of the database.
-#include "wizard/PageRenderer.h"
+#include "window/PageRenderer.h"
 
 #include "browse/BrowseFile.h"
 #include "browser/BrowserWindow.h"
@@ -12,8 +12,8 @@
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
+#include "window/WizardPilot.h"
 #include "wizard/FrmArchiv.h"
-#include "wizard/WizardPilot.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 
 #include "common/Result.h"
 #include "widgets/GuiApplication.h"
-#include "wizard/WizardPilot.h"
+#include "window/WizardPilot.h"
 
 #include <QString>
 

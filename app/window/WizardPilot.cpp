@@ -1,5 +1,5 @@
 // The wizard driven through its own controls, as a person would click them.
-#include "wizard/WizardPilot.h"
+#include "window/WizardPilot.h"
 
 #include "component/HbArchiv.h"
 #include "state/SharedState.h"

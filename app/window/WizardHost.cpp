@@ -1,5 +1,5 @@
 // A small host: one call of Archiv and its answer on stdout.
-#include "wizard/WizardHost.h"
+#include "window/WizardHost.h"
 
 #include "browser/BrowserWindow.h"
 #include "component/HbArchiv.h"
