@@ -3,6 +3,7 @@
 #include "archive/ArchiveRun.h"
 
 #include "archive/RunSelection.h"
+#include "database/Query.h"
 #include "database/Recordset.h"
 #include "hostlib/Clock.h"
 #include "hostlib/HostServices.h"
@@ -10,8 +11,6 @@
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
 #include "text/ModCrypt.h"
-
-#include <sqlite3.h>
 
 namespace tolva {
 namespace {
@@ -238,26 +237,16 @@ Status ArchiveRun::CopyReferredAccounts() {
     // component's own that hosts do not read, so that a restore never has to guess whose rows
     // these are. Made by the run, not the template: their columns are those of Konten and
     // BankDaten in this archive.
-    sqlite3* db = cnArchiv_.Handle();
     for (const char* t : {"Konten", "BankDaten"}) {
-        sqlite3_stmt* stmt = nullptr;
-        int rc = sqlite3_prepare_v2(
-            db, QStringLiteral("PRAGMA main.table_info(\"%1\")").arg(t).toUtf8().constData(), -1,
-            &stmt, nullptr);
+        Query q(cnArchiv_.Handle(),
+                QStringLiteral("PRAGMA main.table_info(\"%1\")").arg(t).toUtf8(),
+                cnArchiv_.MessageName());
         QStringList spalten;
-        while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            const auto text = [&](int n) {
-                return QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, n)));
-            };
+        while (q.Next())
             spalten << QStringLiteral("\"%1\" %2%3")
-                           .arg(text(1), text(2),
-                                sqlite3_column_int(stmt, 5) == 1 ? QStringLiteral(" PRIMARY KEY")
-                                                                 : QString());
-            rc = SQLITE_OK;
-        }
-        sqlite3_finalize(stmt);
-        if (rc != SQLITE_DONE) return DatabaseError(db, rc, cnArchiv_.MessageName());
+                           .arg(q.Text(1), q.Text(2),
+                                q.Int(5) == 1 ? QStringLiteral(" PRIMARY KEY") : QString());
+        if (!q.status().ok()) return q.status();
         if (Status s = cnArchiv_.Execute(
                 QStringLiteral("CREATE TABLE main.\"tolva_%1\" (%2)")
                     .arg(QString::fromUtf8(t), spalten.join(QStringLiteral(", "))));

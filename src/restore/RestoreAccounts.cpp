@@ -4,8 +4,8 @@
 // rows of an account the archive does not carry are refused.
 #include "restore/RestoreRun.h"
 
-#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
+#include "database/Query.h"
 #include "database/SqlValue.h"
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"

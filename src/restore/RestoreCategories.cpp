@@ -3,8 +3,8 @@
 // the bookings follow it; an id is never taken for the category it names.
 #include "restore/RestoreRun.h"
 
-#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
+#include "database/Query.h"
 
 #include <QStringList>
 

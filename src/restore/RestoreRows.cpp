@@ -8,8 +8,8 @@
 #include "restore/RestoreRun.h"
 
 #include "archive/RowHash.h"
-#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
+#include "database/Query.h"
 #include "database/SqlValue.h"
 
 #include <QStringList>

@@ -3,9 +3,9 @@
 #include "restore/RestoreRun.h"
 
 #include "archive/RowHash.h"
-#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "database/Query.h"
 #include "database/SqlValue.h"
 
 #include <QUrl>
@@ -422,18 +422,21 @@ Status RestoreRun::VerifyInserted(const QString& sTabelle) {
     const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) %2")
                                .arg(spalten.join(QLatin1Char(',')), sRest)
                                .toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db_, sql.constData(), -1, &stmt, nullptr);
     Pruefsumme gelesen;
-    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        gelesen.lAnzahl = sqlite3_column_int64(stmt, 0);
-        gelesen.lSumme = static_cast<quint64>(sqlite3_column_int64(stmt, 1));
-        rc = SQLITE_DONE;
+    Status gelesenStatus;
+    {
+        Query q(db_, sql, cn_.MessageName());
+        if (q.Next()) {
+            gelesen.lAnzahl = q.Int(0);
+            gelesen.lSumme = static_cast<quint64>(q.Int(1));
+        } else if (q.status().ok()) {
+            gelesenStatus = Status::Fail(QStringLiteral("Die Prüfsumme gibt keine Zeile zurück."));
+        }
+        if (gelesenStatus.ok()) gelesenStatus = q.status();
     }
-    sqlite3_finalize(stmt);
     bereich_.clear();
     sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_ids", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_DONE) return DatabaseError(db_, rc, cn_.MessageName());
+    if (!gelesenStatus.ok()) return gelesenStatus;
     const Pruefsumme& erwartet = gezaehlt_[sTabelle];
     if (gelesen == erwartet) return Status::Ok();
     return Status::Fail(
