@@ -1,7 +1,7 @@
 // tolva-archiv: entry of the command line; dispatches to the commands.
-#include "Commands.h"
-#include "DemoDbCommand.h"
-#include "MainJob.h"
+#include "cli/Commands.h"
+#include "cli/DemoDbCommand.h"
+#include "cli/MainJob.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // tolva-archiv show: what an archive (or a user database) holds, read without changing it.
 #pragma once
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include "browse/BrowseFile.h"
 

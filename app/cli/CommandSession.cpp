@@ -1,5 +1,5 @@
 // The command line's preparation of the shared state.
-#include "CommandSession.h"
+#include "cli/CommandSession.h"
 
 #include "database/ConnectionText.h"
 #include "hostlib/HostTools.h"

@@ -1,9 +1,9 @@
 // tolva-archiv show: the accounts of an archive and its bookings, filtered and sorted.
-#include "ShowCommand.h"
+#include "cli/ShowCommand.h"
 
-#include "Commands.h"
-#include "PasswordInput.h"
-#include "WindowLibrary.h"
+#include "cli/Commands.h"
+#include "cli/PasswordInput.h"
+#include "cli/WindowLibrary.h"
 
 #include "browse/BrowseExport.h"
 

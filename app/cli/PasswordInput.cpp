@@ -1,7 +1,7 @@
 // The archive password from the options, standard input, a file or the terminal.
-#include "PasswordInput.h"
+#include "cli/PasswordInput.h"
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
 #include "browse/BrowseFile.h"
 #include "files/FileSystem.h"

@@ -1,7 +1,7 @@
 // tolva-archiv survey: what the summary page would say, and the accounts taken.
-#include "Arguments.h"
-#include "CommandSession.h"
-#include "Commands.h"
+#include "cli/Arguments.h"
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
 
 #include "archive/ModArchiv.h"
 #include "archive/RunPlan.h"

@@ -1,7 +1,7 @@
 // Signals that cancel a command's job.
-#include "CancelOnSignals.h"
+#include "cli/CancelOnSignals.h"
 
-#include "TerminalArchivForm.h"
+#include "cli/TerminalArchivForm.h"
 
 #include "database/Cancel.h"
 

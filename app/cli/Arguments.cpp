@@ -1,5 +1,5 @@
 // Parsing of one command's options with QCommandLineParser, in German.
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include <QRegularExpression>
 #include <QTextStream>

@@ -3,7 +3,7 @@
 // terminal with the typed text not shown.
 #pragma once
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include "common/Result.h"
 

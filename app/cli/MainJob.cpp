@@ -1,11 +1,11 @@
 // The main job: the demo database in the user's data folder, made on first use.
-#include "MainJob.h"
+#include "cli/MainJob.h"
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
-#include "WindowLibrary.h"
+#include "cli/WindowLibrary.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "demo/DemoDatabase.h"

@@ -1,7 +1,7 @@
 // Helpers shared by the commands of tolva-archiv.
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "TerminalArchivForm.h"
+#include "cli/TerminalArchivForm.h"
 
 #include <QTextStream>
 

@@ -1,11 +1,11 @@
 // tolva-archiv create: the wizard's start, from the command line.
-#include "Arguments.h"
-#include "CancelOnSignals.h"
-#include "CommandSession.h"
-#include "Commands.h"
-#include "PasswordInput.h"
-#include "TerminalMessageBoxes.h"
-#include "WindowLibrary.h"
+#include "cli/Arguments.h"
+#include "cli/CancelOnSignals.h"
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/PasswordInput.h"
+#include "cli/TerminalMessageBoxes.h"
+#include "cli/WindowLibrary.h"
 
 #include "archive/StartArchive.h"
 #include "database/Cancel.h"

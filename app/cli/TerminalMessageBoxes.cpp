@@ -1,7 +1,7 @@
 // Message boxes on the terminal.
-#include "TerminalMessageBoxes.h"
+#include "cli/TerminalMessageBoxes.h"
 
-#include "TerminalArchivForm.h"
+#include "cli/TerminalArchivForm.h"
 
 #include <QTextStream>
 

@@ -2,8 +2,8 @@
 // open, the account rows, the ticks, the cut-off date and the survey.
 #pragma once
 
-#include "Arguments.h"
-#include "TerminalArchivForm.h"
+#include "cli/Arguments.h"
+#include "cli/TerminalArchivForm.h"
 #include "common/Result.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 // tolva-archiv search: one text looked up in the user database and in every archive.
-#include "Arguments.h"
-#include "Commands.h"
-#include "PasswordInput.h"
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/PasswordInput.h"
 
 #include "browse/BrowseExport.h"
 #include "hostlib/HostServices.h"

@@ -1,6 +1,6 @@
 // tolva-archiv list: the archives of a folder (or one archive) as the archive page lists them.
-#include "Arguments.h"
-#include "Commands.h"
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
 
 #include "archive/ArchiveList.h"
 

@@ -1,5 +1,5 @@
 // Loading the window library: the terminal commands start without Qt's widgets.
-#include "WindowLibrary.h"
+#include "cli/WindowLibrary.h"
 
 #include <dlfcn.h>
 

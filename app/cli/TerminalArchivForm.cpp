@@ -1,5 +1,5 @@
 // The terminal's progress display and the account rows of the command line.
-#include "TerminalArchivForm.h"
+#include "cli/TerminalArchivForm.h"
 
 #include "database/Recordset.h"
 

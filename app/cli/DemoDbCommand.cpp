@@ -1,7 +1,7 @@
 // DemoDbCommand: "tolva-archiv demo-db", which makes a demo banking database.
-#include "DemoDbCommand.h"
+#include "cli/DemoDbCommand.h"
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include "demo/DemoDatabase.h"
 

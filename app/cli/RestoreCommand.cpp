@@ -1,10 +1,10 @@
 // tolva-archiv restore: an archive's rows put back into the user database.
-#include "Arguments.h"
-#include "CancelOnSignals.h"
-#include "CommandSession.h"
-#include "Commands.h"
-#include "PasswordInput.h"
-#include "TerminalMessageBoxes.h"
+#include "cli/Arguments.h"
+#include "cli/CancelOnSignals.h"
+#include "cli/CommandSession.h"
+#include "cli/Commands.h"
+#include "cli/PasswordInput.h"
+#include "cli/TerminalMessageBoxes.h"
 
 #include "database/Cancel.h"
 #include "restore/Restore.h"
