@@ -1,4 +1,5 @@
-// tolva-archiv: entry of the command line; dispatches to the commands.
+// tolva-archiv: entry of the command line; builds the application and dispatches to the
+// commands through one table.
 #include "cli/Commands.h"
 #include "cli/DemoDbCommand.h"
 #include "cli/MainJob.h"
@@ -7,22 +8,36 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
+
+int RunPagesCommand(const QStringList& args, const tolva::CommandStreams& io) {
+    return tolva::RunWindowCommand(QStringList{QStringLiteral("pages")} + args, io);
+}
 
 struct Command {
     const char* sName;
-    int (*run)(const QStringList& args);  // gets the arguments after the command name
+    int (*run)(const QStringList& args, const tolva::CommandStreams& io);  // the args after it
     const char* sZweck;
+    // The option with which the command opens a window: the window library makes its own
+    // application object then. "" for a command that always does.
+    const char* sFenster;
 };
 
 const Command kCommands[] = {
-    {"demo-db", RunDemoDbCommand, "legt eine Demo-Datenbank an"},
-    {"survey", tolva::RunSurveyCommand, "zeigt, welche Konten Daten vor dem Stichtag haben"},
-    {"create", tolva::RunCreateCommand, "erstellt ein Archiv (wie \"Starten\" im Assistenten)"},
-    {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung"},
-    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs"},
-    {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven"},
-    {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück"},
+    {"demo-db", RunDemoDbCommand, "legt eine Demo-Datenbank an", nullptr},
+    {"survey", tolva::RunSurveyCommand, "zeigt, welche Konten Daten vor dem Stichtag haben",
+     nullptr},
+    {"create", tolva::RunCreateCommand, "erstellt ein Archiv (wie \"Starten\" im Assistenten)",
+     "--wizard"},
+    {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung", nullptr},
+    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs", "--window"},
+    {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven",
+     nullptr},
+    {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück",
+     nullptr},
+    {"pages", RunPagesCommand, "zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm", ""},
 };
 
 QString UsageText() {
@@ -37,8 +52,6 @@ QString UsageText() {
     zeile(QStringLiteral("--db PFAD"), QStringLiteral("öffnet den Assistenten auf PFAD"));
     for (const Command& befehl : kCommands)
         zeile(QString::fromUtf8(befehl.sName), QString::fromUtf8(befehl.sZweck));
-    zeile(QStringLiteral("pages"),
-          QStringLiteral("zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm"));
     zeile(QStringLiteral("--version, -V"), QStringLiteral("zeigt die Version"));
     out << "\n\"tolva-archiv help BEFEHL\" oder \"tolva-archiv BEFEHL --help\" zeigt die "
            "Optionen eines Befehls.\n";
@@ -48,10 +61,13 @@ QString UsageText() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const tolva::CommandStreams io{out, err};
     // The wizard makes its own QApplication; only the other commands get a core application.
     QStringList roh;
     for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
-    if (roh.size() < 2) return tolva::RunMainJob();
+    if (roh.size() < 2) return tolva::RunMainJob(io);
     // "help BEFEHL" is "BEFEHL --help"; the version also after a command ("create -V").
     if (roh[1] == QLatin1String("help") && roh.size() == 3)
         roh = QStringList{roh[0], roh[2], QStringLiteral("--help")};
@@ -61,25 +77,25 @@ int main(int argc, char** argv) {
     const QString& sBefehl = roh[1];
     if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h") ||
         (sBefehl == QLatin1String("help") && roh.size() == 2)) {
-        QTextStream(stdout) << UsageText();
+        out << UsageText();
         return 0;
     }
     if (istVersion(sBefehl) || (roh.size() == 3 && istVersion(roh[2]))) {
-        QTextStream(stdout) << "tolva-archiv " << TOLVA_VERSION << '\n';
+        out << "tolva-archiv " << TOLVA_VERSION << '\n';
         return 0;
     }
-    if (sBefehl == QLatin1String("pages") || sBefehl.startsWith(QLatin1String("--")))
-        return tolva::RunWindowCommand(roh.mid(1));
-    // The create job through the window and the browser: the window library makes its own
-    // application object.
-    if (sBefehl == QLatin1String("create") && roh.contains(QLatin1String("--wizard")))
-        return tolva::RunCreateCommand(roh.mid(2));
-    if (sBefehl == QLatin1String("show") && roh.contains(QLatin1String("--window")))
-        return tolva::RunShowCommand(roh.mid(2));
+    // Options of the program itself ("--db PFAD"): the wizard on that database.
+    if (sBefehl.startsWith(QLatin1String("--"))) return tolva::RunWindowCommand(roh.mid(1), io);
 
-    QCoreApplication app(argc, argv);
-    for (const Command& befehl : kCommands)
-        if (roh[1] == QLatin1String(befehl.sName)) return befehl.run(roh.mid(2));
-    QTextStream(stderr) << "tolva-archiv: unbekannter Befehl „" << roh[1] << "“\n\n" << UsageText();
+    for (const Command& befehl : kCommands) {
+        if (sBefehl != QLatin1String(befehl.sName)) continue;
+        const QStringList args = roh.mid(2);
+        const bool bFenster =
+            befehl.sFenster && (!*befehl.sFenster || args.contains(QLatin1String(befehl.sFenster)));
+        std::unique_ptr<QCoreApplication> app;
+        if (!bFenster) app = std::make_unique<QCoreApplication>(argc, argv);
+        return befehl.run(args, io);
+    }
+    err << "tolva-archiv: unbekannter Befehl „" << sBefehl << "“\n\n" << UsageText();
     return 2;
 }

@@ -21,8 +21,8 @@ QString Usage(const CommandDefinition& befehl) {
 
 }  // namespace
 
-int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler) {
-    QTextStream(stderr) << sFehler << '\n' << Usage(befehl) << '\n';
+int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler, QTextStream& err) {
+    err << sFehler << '\n' << Usage(befehl) << '\n';
     return 2;
 }
 
@@ -51,7 +51,7 @@ QString HelpText(const CommandDefinition& befehl) {
 }
 
 std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QStringList& args,
-                                      int* lStatus) {
+                                      int* lStatus, const CommandStreams& io) {
     auto parser = std::make_shared<QCommandLineParser>();
     parser->setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     for (const OptionDefinition& o : befehl.optionen)
@@ -65,37 +65,42 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
         if (!unbekannt.isEmpty()) {
             const QString& n = unbekannt.front();
             *lStatus = RefuseArguments(
-                befehl, QStringLiteral("Unbekannte Option: %1%2")
-                            .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n));
+                befehl,
+                QStringLiteral("Unbekannte Option: %1%2")
+                    .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n),
+                io.err);
             return std::nullopt;
         }
         // QCommandLineParser names the option whose value is missing in quotes.
         static const QRegularExpression kName(QStringLiteral("'-*([^']+)'"));
         const QRegularExpressionMatch m = kName.match(parser->errorText());
-        *lStatus =
-            RefuseArguments(befehl, m.hasMatch() ? QStringLiteral("Die Option --%1 braucht einen "
-                                                                  "Wert.")
-                                                       .arg(m.captured(1))
-                                                 : parser->errorText());
+        *lStatus = RefuseArguments(befehl,
+                                   m.hasMatch() ? QStringLiteral("Die Option --%1 braucht einen "
+                                                                 "Wert.")
+                                                      .arg(m.captured(1))
+                                                : parser->errorText(),
+                                   io.err);
         return std::nullopt;
     }
     if (parser->isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << HelpText(befehl);
+        io.out << HelpText(befehl);
         return std::nullopt;
     }
     for (const OptionDefinition& o : befehl.optionen)
         if (o.bPflicht && !parser->isSet(o.sName)) {
-            *lStatus =
-                RefuseArguments(befehl, QStringLiteral("Die Option --%1 fehlt.").arg(o.sName));
+            *lStatus = RefuseArguments(
+                befehl, QStringLiteral("Die Option --%1 fehlt.").arg(o.sName), io.err);
             return std::nullopt;
         }
     const QStringList positionen = parser->positionalArguments();
     if (positionen.size() < befehl.lPositionenMin || positionen.size() > befehl.lPositionenMax) {
-        *lStatus = RefuseArguments(
-            befehl, positionen.size() < befehl.lPositionenMin
-                        ? QStringLiteral("Das Argument %1 fehlt.").arg(befehl.sPositionen)
-                        : QStringLiteral("Überzähliges Argument: %1")
-                              .arg(positionen.value(befehl.lPositionenMax)));
+        *lStatus =
+            RefuseArguments(befehl,
+                            positionen.size() < befehl.lPositionenMin
+                                ? QStringLiteral("Das Argument %1 fehlt.").arg(befehl.sPositionen)
+                                : QStringLiteral("Überzähliges Argument: %1")
+                                      .arg(positionen.value(befehl.lPositionenMax)),
+                            io.err);
         return std::nullopt;
     }
     Arguments a;

@@ -2,6 +2,7 @@
 // and its errors in German.
 #pragma once
 
+#include "cli/Commands.h"
 #include "common/Result.h"
 
 #include <QCommandLineParser>
@@ -56,20 +57,20 @@ class Arguments {
     const QStringList& positionen() const { return positionen_; }
 
   private:
-    friend std::optional<Arguments> ParseCommand(const CommandDefinition&, const QStringList&,
-                                                 int*);
+    friend std::optional<Arguments> ParseCommand(const CommandDefinition&, const QStringList&, int*,
+                                                 const CommandStreams&);
     std::shared_ptr<QCommandLineParser> parser_;
     QStringList positionen_;
 };
 
 // Parses args (the arguments after the command's name). When the command is done already, it
-// returns nothing and *lStatus holds the exit status: 0 after --help (the help on stdout), 2
-// after a German message on stderr that names the unknown or missing option or value.
+// returns nothing and *lStatus holds the exit status: 0 after --help (the help on out), 2
+// after a German message on err that names the unknown or missing option or value.
 std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QStringList& args,
-                                      int* lStatus);
+                                      int* lStatus, const CommandStreams& io);
 
-// Prints sFehler and the command's usage line on stderr; returns 2, the exit status for it.
-int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler);
+// Prints sFehler and the command's usage line on err; returns 2, the exit status for it.
+int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler, QTextStream& err);
 
 // The help of one command, as --help prints it.
 QString HelpText(const CommandDefinition& befehl);

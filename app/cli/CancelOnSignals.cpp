@@ -43,14 +43,14 @@ CancelOnSignals::~CancelOnSignals() {
     for (int i = 0; i < 3; ++i) ::sigaction(kSignale[i], &alt_[i], nullptr);
 }
 
-int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig) {
+int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig,
+                 QTextStream& err) {
     const int lSignal = CancelSignal();
     if (lSignal == 0) return 0;
     EndProgressLine();
-    QTextStream(stderr) << "tolva-archiv: " << SignalName(lSignal)
-                        << (bFertig ? QStringLiteral(" ") + sFertig
-                                    : QStringLiteral(": ") + sAbgebrochen)
-                        << Qt::endl;
+    err << "tolva-archiv: " << SignalName(lSignal)
+        << (bFertig ? QStringLiteral(" ") + sFertig : QStringLiteral(": ") + sAbgebrochen)
+        << Qt::endl;
     return bFertig ? 0 : 128 + lSignal;
 }
 

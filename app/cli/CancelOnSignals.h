@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
 #include <csignal>
 
@@ -26,7 +27,8 @@ class CancelOnSignals {
 // and 128 + the signal's number when the job was cancelled; sFertig and 0 when it had committed
 // all the same (bFertig), so that the caller goes on to print the job's success lines. Returns
 // 0 and prints nothing when no signal came.
-int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig);
+int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig,
+                 QTextStream& err);
 
 // The archive run's sentences.
 inline constexpr const char* kLaufAbgebrochen =

@@ -10,7 +10,7 @@
 
 namespace tolva {
 
-CommandSession::CommandSession() {
+CommandSession::CommandSession(QTextStream& out) : form_(out) {
     SharedState& g = Shared();
     g.oArchivForm = &form_;
     g.oTools = CreateHostTools();

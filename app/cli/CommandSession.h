@@ -17,7 +17,8 @@ namespace tolva {
 
 class CommandSession {
   public:
-    CommandSession();
+    // The run's progress lines go to out, which must outlive the session.
+    explicit CommandSession(QTextStream& out);
     // Releases the connection and the helpers, as Archiv does when the window has closed.
     ~CommandSession();
 

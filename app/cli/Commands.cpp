@@ -7,9 +7,9 @@
 
 namespace tolva {
 
-int Fail(const QString& sText, int status) {
+int Fail(QTextStream& err, const QString& sText, int status) {
     EndProgressLine();
-    QTextStream(stderr) << sText << Qt::endl;
+    err << sText << Qt::endl;
     return status;
 }
 

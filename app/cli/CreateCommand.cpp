@@ -31,26 +31,26 @@ QString TargetOf(const Arguments& a) {
 
 // Opens the database, runs the survey and the start; the exit status of the job.
 // Where the run put its files: the archive's full path and the backup's, if one was written.
-void ReportPaths(const QString& sArchiv, const QString& sSicherung) {
-    QTextStream out(stdout);
+void ReportPaths(const CommandStreams& io, const QString& sArchiv, const QString& sSicherung) {
+    QTextStream& out = io.out;
     out << "Archiv: " << QFileInfo(sArchiv).absoluteFilePath() << Qt::endl;
     if (!sSicherung.isEmpty())
         out << "Sicherung: " << QFileInfo(sSicherung).absoluteFilePath() << Qt::endl;
 }
 
 // A run that a signal cancelled: its sentence and 128 + the signal's number.
-int Cancelled() {
-    return ReportSignal(false, QString::fromUtf8(kLaufAbgebrochen), QString());
+int Cancelled(const CommandStreams& io) {
+    return ReportSignal(false, QString::fromUtf8(kLaufAbgebrochen), QString(), io.err);
 }
 
-int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus,
-                     const QString& sNeuesPasswort) {
-    CommandSession session;
+int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyChoice& auswahl,
+                     long lPasswortModus, const QString& sNeuesPasswort) {
+    CommandSession session(io.out);
     if (Status s = session.Open(QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath());
         !s.ok())
-        return CancelSignal() ? Cancelled() : Fail(s.description());
+        return CancelSignal() ? Cancelled(io) : Fail(io.err, s.description());
     if (Status s = session.RunSurvey(auswahl.dStichtag, auswahl.konten); !s.ok())
-        return CancelSignal() ? Cancelled() : Fail(s.description());
+        return CancelSignal() ? Cancelled(io) : Fail(io.err, s.description());
     SharedState& g = Shared();
     if (g.aKontenMitDaten.empty()) {
         Host().ShowMessage(NoDataText(g.dStichtag), vbOKOnly, QStringLiteral("Daten archivieren"),
@@ -70,16 +70,16 @@ int CreateArchiveFor(const Arguments& a, const SurveyChoice& auswahl, long lPass
     bool bErfolg = false;
     const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
     const bool bFertig = ergebnis == StartErgebnis::Gelaufen && bErfolg;
-    if (CancelSignal() && !bFertig) return Cancelled();
-    (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig));
+    if (CancelSignal() && !bFertig) return Cancelled(io);
+    (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig), io.err);
     if (!bFertig) return 1;
-    ReportPaths(g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
+    ReportPaths(io, g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
     return 0;
 }
 
 // The same job through the wizard's window, its pages filled in as a person would fill them.
-int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswortModus,
-                   const QString& sNeuesPasswort) {
+int DriveWizardFor(const CommandStreams& io, const Arguments& a, const SurveyChoice& auswahl,
+                   long lPasswortModus, const QString& sNeuesPasswort) {
     CreateChoice wahl;
     wahl.dStichtag = auswahl.dStichtag;
     wahl.konten = auswahl.konten;
@@ -90,16 +90,16 @@ int DriveWizardFor(const Arguments& a, const SurveyChoice& auswahl, long lPasswo
     if (a.Has(QStringLiteral("backup")))
         wahl.sSicherung = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
     Result<const WindowApi*> fenster = LoadWindowApi();
-    if (!fenster.ok()) return Fail(fenster.error().description);
+    if (!fenster.ok()) return Fail(io.err, fenster.error().description);
     const Status gefahren = fenster.value()->RunCreateJob(
         QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath(), wahl);
     // The window rolls back at a signal as the run does, and says so as the run does.
     const bool bFertig = gefahren.ok() && QFileInfo::exists(wahl.sZielDatei);
-    if (CancelSignal() && !bFertig) return Cancelled();
-    if (!gefahren.ok()) return Fail(gefahren.description());
+    if (CancelSignal() && !bFertig) return Cancelled(io);
+    if (!gefahren.ok()) return Fail(io.err, gefahren.description());
     if (!bFertig) return 1;
-    (void)ReportSignal(true, QString(), QString::fromUtf8(kLaufFertig));
-    ReportPaths(wahl.sZielDatei, wahl.sSicherung);
+    (void)ReportSignal(true, QString(), QString::fromUtf8(kLaufFertig), io.err);
+    ReportPaths(io, wahl.sZielDatei, wahl.sSicherung);
     return 0;
 }
 
@@ -130,14 +130,15 @@ const CommandDefinition& CreateDefinition() {
     return definition;
 }
 
-int RunCreateCommand(const QStringList& args) {
+int RunCreateCommand(const QStringList& args, const CommandStreams& io) {
     int lBefehlStatus = 0;
-    const std::optional<Arguments> parsed = ParseCommand(CreateDefinition(), args, &lBefehlStatus);
+    const std::optional<Arguments> parsed =
+        ParseCommand(CreateDefinition(), args, &lBefehlStatus, io);
     if (!parsed) return lBefehlStatus;
     const Arguments& a = *parsed;
 
     Result<SurveyChoice> auswahl = ParseSurveyChoice(a);
-    if (!auswahl.ok()) return Fail(auswahl.error().description, 2);
+    if (!auswahl.ok()) return Fail(io.err, auswahl.error().description, 2);
     const QString modus = a.Has(QStringLiteral("password-mode"))
                               ? a.Value(QStringLiteral("password-mode"))
                               : QStringLiteral("keep");
@@ -147,26 +148,27 @@ int RunCreateCommand(const QStringList& args) {
     else if (modus == QStringLiteral("new"))
         lPasswortModus = 2;
     else if (modus != QStringLiteral("keep"))
-        return Fail(QStringLiteral("--password-mode kennt none, keep und new."), 2);
+        return Fail(io.err, QStringLiteral("--password-mode kennt none, keep und new."), 2);
     const Result<std::optional<QString>> gegeben = GivenPassword(a);
-    if (!gegeben.ok()) return RefusePassword(CreateDefinition(), gegeben.error());
+    if (!gegeben.ok()) return RefusePassword(CreateDefinition(), gegeben.error(), io.err);
     QString sNeuesPasswort;
     if (lPasswortModus == 2) {
         const Result<QString> passwort =
             gegeben.value() ? Result<QString>(*gegeben.value()) : AskNewPassword();
-        if (!passwort.ok()) return Fail(passwort.error().description);
+        if (!passwort.ok()) return Fail(io.err, passwort.error().description);
         if (passwort.value().trimmed().isEmpty())
-            return Fail(QStringLiteral("Bitte geben Sie das Passwort ein!"),
+            return Fail(io.err, QStringLiteral("Bitte geben Sie das Passwort ein!"),
                         gegeben.value() ? 2 : 1);
         sNeuesPasswort = passwort.value();
     }
 
     InstallMessageBoxPresenter(
-        std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes"))));
+        std::make_shared<TerminalMessageBoxes>(a.Flag(QStringLiteral("yes")), io.err));
     const CancelOnSignals signale;
-    const int lStatus = a.Flag(QStringLiteral("wizard"))
-                            ? DriveWizardFor(a, auswahl.value(), lPasswortModus, sNeuesPasswort)
-                            : CreateArchiveFor(a, auswahl.value(), lPasswortModus, sNeuesPasswort);
+    const int lStatus =
+        a.Flag(QStringLiteral("wizard"))
+            ? DriveWizardFor(io, a, auswahl.value(), lPasswortModus, sNeuesPasswort)
+            : CreateArchiveFor(io, a, auswahl.value(), lPasswortModus, sNeuesPasswort);
     InstallMessageBoxPresenter(nullptr);
     return lStatus;
 }

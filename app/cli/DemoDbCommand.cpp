@@ -50,10 +50,10 @@ const tolva::CommandDefinition& DemoDbDefinition() {
 
 }  // namespace
 
-int RunDemoDbCommand(const QStringList& args) {
+int RunDemoDbCommand(const QStringList& args, const tolva::CommandStreams& io) {
     int lStatus = 0;
     const std::optional<tolva::Arguments> a =
-        tolva::ParseCommand(DemoDbDefinition(), args, &lStatus);
+        tolva::ParseCommand(DemoDbDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     tolva::DemoOptions options;
     const auto zahl = [&](const char* sName, auto& lWert) {
@@ -63,7 +63,8 @@ int RunDemoDbCommand(const QStringList& args) {
         lStatus = tolva::RefuseArguments(
             DemoDbDefinition(),
             QStringLiteral("Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
-                .arg(sOption, a->Value(sOption)));
+                .arg(sOption, a->Value(sOption)),
+            io.err);
         return false;
     };
     if (!zahl("accounts", options.lKonten) || !zahl("banks", options.lBanken) ||
@@ -76,11 +77,11 @@ int RunDemoDbCommand(const QStringList& args) {
     uhr.start();
     const tolva::Result<tolva::DemoSummary> ergebnis = tolva::MakeDemoDatabase(options);
     if (!ergebnis) {
-        QTextStream(stderr) << "tolva-archiv demo-db: " << ergebnis.error().description << '\n';
+        io.err << "tolva-archiv demo-db: " << ergebnis.error().description << '\n';
         return 1;
     }
     const QLocale deutsch(QLocale::German, QLocale::Germany);
-    QTextStream(stdout) << ergebnis.value().Text() << "Erzeugt in "
-                        << deutsch.toString(uhr.elapsed() / 1000.0, 'f', 1) << " s\n";
+    io.out << ergebnis.value().Text() << "Erzeugt in "
+           << deutsch.toString(uhr.elapsed() / 1000.0, 'f', 1) << " s\n";
     return 0;
 }

@@ -24,9 +24,9 @@ const CommandDefinition& ListDefinition() {
     return definition;
 }
 
-int RunListCommand(const QStringList& args) {
+int RunListCommand(const QStringList& args, const CommandStreams& io) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(ListDefinition(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(ListDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     const QFileInfo ziel(a->positionen().front());
     QString sArchivPfad;
@@ -40,11 +40,11 @@ int RunListCommand(const QStringList& args) {
         if (!sArchivPfad.endsWith(QLatin1Char('/'))) sArchivPfad += QLatin1Char('/');
         eintraege = ListArchiveEntries(sArchivPfad);
     } else {
-        return Fail(QStringLiteral("Der Ordner oder die Datei „%1“ existiert nicht.")
-                        .arg(a->positionen().front()));
+        return Fail(io.err, QStringLiteral("Der Ordner oder die Datei „%1“ existiert nicht.")
+                                .arg(a->positionen().front()));
     }
 
-    QTextStream out(stdout);
+    QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray liste;
         for (const QString& eintrag : eintraege) {

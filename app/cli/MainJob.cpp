@@ -18,20 +18,20 @@
 
 namespace tolva {
 
-int RunMainJob() {
+int RunMainJob(const CommandStreams& io) {
     const QString ordner =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tolva";
     const QString sPfad = ordner + QStringLiteral("/Demobank.db");
     if (!QFileInfo::exists(sPfad)) {
-        if (Status s = MakeFolders(ordner); !s.ok()) return Fail(s.description());
+        if (Status s = MakeFolders(ordner); !s.ok()) return Fail(io.err, s.description());
         DemoOptions options;
         options.sPfad = sPfad;
         Result<DemoSummary> summary = MakeDemoDatabase(options);
-        if (!summary.ok()) return Fail(summary.error().description);
-        QTextStream(stdout) << summary.value().Text() << Qt::endl;
+        if (!summary.ok()) return Fail(io.err, summary.error().description);
+        io.out << summary.value().Text() << Qt::endl;
     }
     Result<const WindowApi*> fenster = LoadWindowApi();
-    if (!fenster.ok()) return Fail(fenster.error().description);
+    if (!fenster.ok()) return Fail(io.err, fenster.error().description);
     return fenster.value()->RunWizardHost(sPfad);
 }
 
@@ -75,24 +75,25 @@ const CommandDefinition& PagesDefinition() {
     return definition;
 }
 
-int RunWindowCommand(const QStringList& args) {
+int RunWindowCommand(const QStringList& args, const CommandStreams& io) {
     const bool bBilder = args.value(0) == QLatin1String("pages");
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(
-        bBilder ? PagesDefinition() : WindowDefinition(), bBilder ? args.mid(1) : args, &lStatus);
+    const std::optional<Arguments> a =
+        ParseCommand(bBilder ? PagesDefinition() : WindowDefinition(), bBilder ? args.mid(1) : args,
+                     &lStatus, io);
     if (!a) return lStatus;
     const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
-    if (Status s = CheckDatabase(sDatenbank); !s.ok()) return Fail(s.description());
+    if (Status s = CheckDatabase(sDatenbank); !s.ok()) return Fail(io.err, s.description());
     Result<const WindowApi*> fenster = LoadWindowApi();
-    if (!fenster.ok()) return Fail(fenster.error().description);
+    if (!fenster.ok()) return Fail(io.err, fenster.error().description);
     const WindowApi& api = *fenster.value();
     if (!bBilder && a->Flag(QStringLiteral("first-page"))) {
         const Status s = api.ShowFirstPage(sDatenbank);
-        return s.ok() ? 0 : Fail(s.description());
+        return s.ok() ? 0 : Fail(io.err, s.description());
     }
     if (!bBilder) return api.RunWizardHost(sDatenbank);
     if (Status s = api.RenderPages(sDatenbank, a->Value(QStringLiteral("out"))); !s.ok())
-        return Fail(s.description());
+        return Fail(io.err, s.description());
     return 0;
 }
 

@@ -127,9 +127,9 @@ Result<std::optional<QString>> GivenPassword(const Arguments& a) {
     return std::optional<QString>(QString::fromUtf8(zeile.value()));
 }
 
-int RefusePassword(const CommandDefinition& befehl, const Error& fehler) {
-    return IsEngine(fehler, 2) ? RefuseArguments(befehl, fehler.description)
-                               : Fail(fehler.description);
+int RefusePassword(const CommandDefinition& befehl, const Error& fehler, QTextStream& err) {
+    return IsEngine(fehler, 2) ? RefuseArguments(befehl, fehler.description, err)
+                               : Fail(err, fehler.description);
 }
 
 bool CanAsk() {

@@ -28,7 +28,7 @@ Result<std::optional<QString>> GivenPassword(const Arguments& a);
 
 // Exits after a failure of GivenPassword or of asking: a refusal of the options with the
 // command's usage line (code 2), else the message alone; returns the exit status.
-int RefusePassword(const CommandDefinition& befehl, const Error& fehler);
+int RefusePassword(const CommandDefinition& befehl, const Error& fehler, QTextStream& err);
 
 // Whether there is a terminal to ask on (the process has a controlling terminal).
 bool CanAsk();

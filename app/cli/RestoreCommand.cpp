@@ -20,8 +20,8 @@ namespace {
 
 // Per table what goes back, what was there already and what was edited since, in aligned
 // columns; then the first edited rows by their ids in the database.
-void PrintReport(const RestoreReport& bericht, bool bProbe) {
-    QTextStream out(stdout);
+void PrintReport(const CommandStreams& io, const RestoreReport& bericht, bool bProbe) {
+    QTextStream& out = io.out;
     if (bProbe) out << "Probelauf: es wurde nichts geändert.\n";
     out << QStringLiteral("%1 %2 %3 %4 %5")
                .arg(QStringLiteral("Tabelle").leftJustified(26), QStringLiteral("im Archiv"),
@@ -53,7 +53,7 @@ void PrintReport(const RestoreReport& bericht, bool bProbe) {
     out.flush();
 }
 
-void PrintJson(const RestoreChoice& wahl, const RestoreReport& bericht) {
+void PrintJson(const CommandStreams& io, const RestoreChoice& wahl, const RestoreReport& bericht) {
     QJsonArray tabellen;
     for (const RestoreCount& z : bericht.tabellen) {
         QJsonArray ids;
@@ -72,7 +72,7 @@ void PrintJson(const RestoreChoice& wahl, const RestoreReport& bericht) {
                         {QStringLiteral("probelauf"), wahl.bProbe},
                         {QStringLiteral("sicherung"), bericht.sSicherung},
                         {QStringLiteral("tabellen"), tabellen}};
-    QTextStream(stdout) << QJsonDocument(o).toJson(QJsonDocument::Indented);
+    io.out << QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
 // "7=3" or "7=-" ("nicht zurückholen") into wahl.zuordnung.
@@ -126,9 +126,9 @@ const CommandDefinition& RestoreDefinition() {
     return definition;
 }
 
-int RunRestoreCommand(const QStringList& args) {
+int RunRestoreCommand(const QStringList& args, const CommandStreams& io) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(RestoreDefinition(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(RestoreDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     RestoreChoice wahl;
     wahl.sArchiv = QFileInfo(a->positionen().front()).absoluteFilePath();
@@ -141,29 +141,27 @@ int RunRestoreCommand(const QStringList& args) {
     wahl.bFragen = !a->Flag(QStringLiteral("yes"));
     if (a->Has(QStringLiteral("accounts"))) {
         Result<std::vector<QString>> ids = ParseAccountList(a->Value(QStringLiteral("accounts")));
-        if (!ids.ok()) return Fail(ids.error().description, 2);
+        if (!ids.ok()) return Fail(io.err, ids.error().description, 2);
         std::vector<qint64> konten;
         for (const QString& id : ids.value()) konten.push_back(id.toLongLong());
         wahl.konten = konten;
     }
     for (const QString& sZuordnung : a->Values(QStringLiteral("map-account")))
         if (Status s = ParseMapping(sZuordnung, &wahl); !s.ok())
-            return RefuseArguments(RestoreDefinition(), s.description());
+            return RefuseArguments(RestoreDefinition(), s.description(), io.err);
 
     const Result<std::optional<QString>> gegeben = GivenPassword(*a);
-    if (!gegeben.ok()) return RefusePassword(RestoreDefinition(), gegeben.error());
+    if (!gegeben.ok()) return RefusePassword(RestoreDefinition(), gegeben.error(), io.err);
     const Result<QString> passwort = PasswordFor(wahl.sArchiv, gegeben.value());
-    if (!passwort.ok()) return Fail(passwort.error().description);
+    if (!passwort.ok()) return Fail(io.err, passwort.error().description);
     wahl.sPasswort = passwort.value();
 
     InstallMessageBoxPresenter(
-        std::make_shared<TerminalMessageBoxes>(a->Flag(QStringLiteral("yes"))));
+        std::make_shared<TerminalMessageBoxes>(a->Flag(QStringLiteral("yes")), io.err));
     const CancelOnSignals signale;
     RestoreProgress fortschritt;
     if (!a->Flag(QStringLiteral("json")))
-        fortschritt.onLine = [](const QString& sZeile) {
-            QTextStream(stdout) << sZeile << Qt::endl;
-        };
+        fortschritt.onLine = [&io](const QString& sZeile) { io.out << sZeile << Qt::endl; };
     const Result<RestoreReport> bericht = StartRestore(wahl, fortschritt);
     InstallMessageBoxPresenter(nullptr);
     // A signal after the commit changes nothing: the report follows, with exit 0.
@@ -173,7 +171,8 @@ int RunRestoreCommand(const QStringList& args) {
             QStringLiteral("Das Zurückholen wurde abgebrochen. Die Benutzer-Datenbank ist "
                            "unverändert."),
             QStringLiteral("kam, als die Daten schon zurückgeholt waren; das Zurückholen wurde "
-                           "zu Ende geführt."));
+                           "zu Ende geführt."),
+            io.err);
         if (lStatus != 0) return lStatus;
     }
     if (!bericht.ok()) {
@@ -188,12 +187,12 @@ int RunRestoreCommand(const QStringList& args) {
             sText += QStringLiteral(
                 "\nMit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem "
                 "Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.");
-        return Fail(sText);
+        return Fail(io.err, sText);
     }
     if (a->Flag(QStringLiteral("json")))
-        PrintJson(wahl, bericht.value());
+        PrintJson(io, wahl, bericht.value());
     else
-        PrintReport(bericht.value(), wahl.bProbe);
+        PrintReport(io, bericht.value(), wahl.bProbe);
     return 0;
 }
 

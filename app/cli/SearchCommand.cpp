@@ -65,34 +65,35 @@ const CommandDefinition& SearchDefinition() {
     return definition;
 }
 
-int RunSearchCommand(const QStringList& args) {
+int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(SearchDefinition(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(SearchDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
     if (!QFileInfo(sDatenbank).isFile())
-        return Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sDatenbank));
+        return Fail(io.err,
+                    QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sDatenbank));
     const QString sOrdner = a->Has(QStringLiteral("folder")) ? a->Value(QStringLiteral("folder"))
                                                              : ArchiveFolder(sDatenbank);
     if (a->Has(QStringLiteral("folder")) && !QFileInfo(sOrdner).isDir())
-        return Fail(QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
+        return Fail(io.err, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
 
     const Result<std::optional<QString>> gegeben = GivenPassword(*a);
-    if (!gegeben.ok()) return RefusePassword(SearchDefinition(), gegeben.error());
+    if (!gegeben.ok()) return RefusePassword(SearchDefinition(), gegeben.error(), io.err);
     // One password given is tried on every archive of the folder that needs one; without one,
     // each such archive's own is asked for when there is a terminal, else it is skipped.
     std::map<QString, QString> passwoerter;
     if (gegeben.value() || CanAsk())
         for (const QString& sArchiv : ArchivesToSearch(sOrdner, sDatenbank)) {
             const Result<QString> passwort = PasswordFor(sArchiv, gegeben.value());
-            if (!passwort.ok()) return Fail(passwort.error().description);
+            if (!passwort.ok()) return Fail(io.err, passwort.error().description);
             passwoerter[sArchiv] = passwort.value();
         }
     const SearchResult ergebnis =
         SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter);
     QStringList uebersprungen;
     bool bFalsch = false;
-    QTextStream err(stderr);
+    QTextStream& err = io.err;
     for (const SkippedFile& datei : ergebnis.uebersprungen) {
         bFalsch = bFalsch || IsEngine(datei.grund, kCodePasswortFalsch);
         const QString sGrund = OpenFailureText(datei.grund);
@@ -101,7 +102,7 @@ int RunSearchCommand(const QStringList& args) {
                               : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
         err << "Übersprungen: " << uebersprungen.back() << Qt::endl;
     }
-    QTextStream out(stdout);
+    QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray treffer;
         for (const SearchHit& t : ergebnis.treffer) treffer.append(HitJson(t));

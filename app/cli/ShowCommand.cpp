@@ -77,18 +77,18 @@ QJsonObject BookingJson(const BookingRow& z, const QString& sKonto) {
 }
 
 // The accounts, the filter's count and sum, and its first bookings: as text or as JSON.
-int PrintOverview(BrowseFile& datei, const ShowChoice& wahl) {
+int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl) {
     const Result<std::vector<BrowseAccount>> konten = datei.Accounts();
-    if (!konten.ok()) return Fail(konten.error().description);
+    if (!konten.ok()) return Fail(io.err, konten.error().description);
     const Result<BookingTotals> summe = datei.Totals(wahl.filter);
-    if (!summe.ok()) return Fail(summe.error().description);
+    if (!summe.ok()) return Fail(io.err, summe.error().description);
     const Result<std::vector<BookingRow>> zeilen =
         datei.Bookings(wahl.filter, 0, wahl.lHoechstens > 0 ? wahl.lHoechstens : -1);
-    if (!zeilen.ok()) return Fail(zeilen.error().description);
+    if (!zeilen.ok()) return Fail(io.err, zeilen.error().description);
     std::map<qint64, QString> labels;
     for (const BrowseAccount& k : konten.value()) labels[k.lKontoID] = k.sKonto;
 
-    QTextStream out(stdout);
+    QTextStream& out = io.out;
     if (wahl.bJson) {
         QJsonArray aKonten, aZeilen;
         for (const BrowseAccount& k : konten.value()) aKonten.append(AccountJson(k));
@@ -122,12 +122,14 @@ int PrintOverview(BrowseFile& datei, const ShowChoice& wahl) {
     return 0;
 }
 
-int PrintCsv(BrowseFile& datei, const ShowChoice& wahl) {
-    QFile ausgabe;
-    if (!ausgabe.open(stdout, QIODevice::WriteOnly))
-        return Fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
-    if (Status st = WriteBookingsCsv(datei, wahl.filter, ausgabe); !st)
-        return Fail(st.description());
+int PrintCsv(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl) {
+    // The CSV's bytes go to the output's device as they are (its code page is the file's).
+    io.out.flush();
+    QIODevice* ausgabe = io.out.device();
+    if (!ausgabe || !ausgabe->isWritable())
+        return Fail(io.err, QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
+    if (Status st = WriteBookingsCsv(datei, wahl.filter, *ausgabe); !st)
+        return Fail(io.err, st.description());
     return 0;
 }
 
@@ -207,30 +209,31 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     return wahl;
 }
 
-int RunShowCommand(const QStringList& args) {
+int RunShowCommand(const QStringList& args, const CommandStreams& io) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(ShowDefinition(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(ShowDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     Result<ShowChoice> gewaehlt = ParseShowChoice(*a);
-    if (!gewaehlt.ok()) return RefuseArguments(ShowDefinition(), gewaehlt.error().description);
+    if (!gewaehlt.ok())
+        return RefuseArguments(ShowDefinition(), gewaehlt.error().description, io.err);
     ShowChoice wahl = std::move(gewaehlt).value();
     const Result<std::optional<QString>> gegeben = GivenPassword(*a);
-    if (!gegeben.ok()) return RefusePassword(ShowDefinition(), gegeben.error());
+    if (!gegeben.ok()) return RefusePassword(ShowDefinition(), gegeben.error(), io.err);
     if (a->Flag(QStringLiteral("window"))) {
         // The window asks for a missing password itself.
         wahl.sPasswort = gegeben.value().value_or(QString());
         Result<const WindowApi*> fenster = LoadWindowApi();
-        if (!fenster.ok()) return Fail(fenster.error().description);
+        if (!fenster.ok()) return Fail(io.err, fenster.error().description);
         const Status gezeigt =
             fenster.value()->ShowBrowserWithDatabase(wahl.sDatei, wahl.sPasswort, wahl.sDatenbank);
-        return gezeigt.ok() ? 0 : Fail(gezeigt.description());
+        return gezeigt.ok() ? 0 : Fail(io.err, gezeigt.description());
     }
     const Result<QString> passwort = PasswordFor(wahl.sDatei, gegeben.value());
-    if (!passwort.ok()) return Fail(passwort.error().description);
+    if (!passwort.ok()) return Fail(io.err, passwort.error().description);
     wahl.sPasswort = passwort.value();
     Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(wahl.sDatei, wahl.sPasswort);
-    if (!datei.ok()) return Fail(OpenFailureText(datei.error()));
-    return wahl.bCsv ? PrintCsv(*datei.value(), wahl) : PrintOverview(*datei.value(), wahl);
+    if (!datei.ok()) return Fail(io.err, OpenFailureText(datei.error()));
+    return wahl.bCsv ? PrintCsv(io, *datei.value(), wahl) : PrintOverview(io, *datei.value(), wahl);
 }
 
 }  // namespace tolva

@@ -63,20 +63,20 @@ const CommandDefinition& SurveyDefinition() {
     return definition;
 }
 
-int RunSurveyCommand(const QStringList& args) {
+int RunSurveyCommand(const QStringList& args, const CommandStreams& io) {
     int lStatus = 0;
-    const std::optional<Arguments> a = ParseCommand(SurveyDefinition(), args, &lStatus);
+    const std::optional<Arguments> a = ParseCommand(SurveyDefinition(), args, &lStatus, io);
     if (!a) return lStatus;
     Result<SurveyChoice> auswahl = ParseSurveyChoice(*a);
-    if (!auswahl.ok()) return Fail(auswahl.error().description, 2);
+    if (!auswahl.ok()) return Fail(io.err, auswahl.error().description, 2);
 
-    CommandSession session;
+    CommandSession session(io.out);
     if (Status s = session.Open(a->Value(QStringLiteral("db"))); !s.ok())
-        return Fail(s.description());
+        return Fail(io.err, s.description());
     QElapsedTimer uhr;
     uhr.start();
     if (Status s = session.RunSurvey(auswahl.value().dStichtag, auswahl.value().konten); !s.ok())
-        return Fail(s.description());
+        return Fail(io.err, s.description());
     const qint64 lSucheNs = uhr.nsecsElapsed();
 
     const SharedState& g = Shared();
@@ -84,14 +84,14 @@ int RunSurveyCommand(const QStringList& args) {
     const Result<RunPlan> plan =
         MakeRunPlan(PlanSource{*g.cnDatenbank, *g.oTools, g.aUmsaetzeGezaehlt, g.dUmsaetzeGezaehlt},
                     g.aKontenAuswahl, g.dStichtag);
-    if (!plan.ok()) return Fail(plan.error().description);
+    if (!plan.ok()) return Fail(io.err, plan.error().description);
     // What entering the summary page costs: the survey, then the plan under it.
     if (a->Flag(QStringLiteral("times")))
-        QTextStream(stderr) << QStringLiteral("Suche %1 ms, Übersicht %2 ms")
-                                   .arg(double(lSucheNs) / 1e6, 0, 'f', 1)
-                                   .arg(double(uhr.nsecsElapsed()) / 1e6, 0, 'f', 1)
-                            << Qt::endl;
-    QTextStream out(stdout);
+        io.err << QStringLiteral("Suche %1 ms, Übersicht %2 ms")
+                      .arg(double(lSucheNs) / 1e6, 0, 'f', 1)
+                      .arg(double(uhr.nsecsElapsed()) / 1e6, 0, 'f', 1)
+               << Qt::endl;
+    QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray konten;
         QString sLabel;

@@ -21,7 +21,8 @@ void EndProgressLine() {
     bBalkenZeile = false;
 }
 
-TerminalArchivForm::TerminalArchivForm() : bBalken_(::isatty(STDERR_FILENO) == 1) {}
+TerminalArchivForm::TerminalArchivForm(QTextStream& out)
+    : out_(out), bBalken_(::isatty(STDERR_FILENO) == 1) {}
 
 Status TerminalArchivForm::LoadAccounts(Connection& cn) {
     konten_.clear();
@@ -64,8 +65,8 @@ void TerminalArchivForm::SetProgress(qint64 fortschritt) {
 
 void TerminalArchivForm::AddProgressLine(const QString& sZeile) {
     ClearBar();
-    std::fprintf(stdout, "%s\n", sZeile.toUtf8().constData());
-    std::fflush(stdout);
+    out_ << sZeile << '\n';
+    out_.flush();
 }
 
 void TerminalArchivForm::ClearBar() {

@@ -5,6 +5,7 @@
 #include "state/ArchivForm.h"
 
 #include <QString>
+#include <QTextStream>
 #include <QVariant>
 
 #include <vector>
@@ -15,7 +16,8 @@ class Connection;
 
 class TerminalArchivForm : public ArchivForm {
   public:
-    TerminalArchivForm();
+    // Progress lines go to out (which must outlive the form), the bar to the terminal's stderr.
+    explicit TerminalArchivForm(QTextStream& out);
 
     // Reads the account rows (id, bank id) that the wizard's grid would show.
     Status LoadAccounts(Connection& cn);
@@ -46,6 +48,7 @@ class TerminalArchivForm : public ArchivForm {
     };
     void ClearBar();
 
+    QTextStream& out_;
     std::vector<Konto> konten_;
     QString sNeuesPasswort_;
     bool bBalken_ = false;  // stderr is a terminal: draw the bar there

@@ -12,7 +12,7 @@ namespace tolva {
 
 long TerminalMessageBoxes::Show(const QString& sText, long lStil, const QString& sTitel) {
     EndProgressLine();
-    QTextStream err(stderr);
+    QTextStream& err = err_;
     const QString text = QString(sText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     err << (sTitel.isEmpty() ? QString() : sTitel + QStringLiteral(": ")) << text;
     if ((lStil & 7) != vbYesNo) {

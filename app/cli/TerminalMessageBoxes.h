@@ -4,17 +4,21 @@
 
 #include "hostlib/MessageBox.h"
 
+#include <QTextStream>
+
 namespace tolva {
 
 // With bJa every Yes/No question is answered Yes. Without it a question is asked when stdin
 // is a terminal and answered No otherwise.
 class TerminalMessageBoxes : public MessageBoxPresenter {
   public:
-    explicit TerminalMessageBoxes(bool bJa) : bJa_(bJa) {}
+    // The boxes are written to err, which must outlive them.
+    TerminalMessageBoxes(bool bJa, QTextStream& err) : bJa_(bJa), err_(err) {}
     long Show(const QString& sText, long lStil, const QString& sTitel) override;
 
   private:
     bool bJa_;
+    QTextStream& err_;
 };
 
 }  // namespace tolva
