@@ -73,6 +73,13 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     resize(980, 620);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildFilterBar());
+    layout->addWidget(BuildContent(), 1);
+    layout->addLayout(BuildButtonBar());
+    ConnectControls();
+}
+
+QHBoxLayout* BrowserWindow::BuildFilterBar() {
     auto* oben = new QHBoxLayout();
     auto* suchName = new QLabel(tr("&Suchen:"), this);
     txtSuche_ = new QLineEdit(this);
@@ -111,8 +118,10 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
         oben->addWidget(name);
         oben->addWidget(feld);
     }
-    layout->addLayout(oben);
+    return oben;
+}
 
+QSplitter* BrowserWindow::BuildContent() {
     auto* teiler = new QSplitter(this);
     trvKonten_ = new QTreeWidget(teiler);
     trvKonten_->setObjectName(QStringLiteral("trvKonten"));
@@ -155,8 +164,10 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     teiler->addWidget(tabInhalt_);
     teiler->setStretchFactor(1, 1);
     teiler->setSizes({260, 720});
-    layout->addWidget(teiler, 1);
+    return teiler;
+}
 
+QHBoxLayout* BrowserWindow::BuildButtonBar() {
     auto* unten = new QHBoxLayout();
     lblStatus_ = new QLabel(this);
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
@@ -171,15 +182,17 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
            "Datenbank %1")
             .arg(ziel_.sDatenbank));
     cmdZurueck_->setVisible(!ziel_.sDatenbank.isEmpty());
-    auto* schliessen = new QPushButton(tr("Schließen"), this);
-    schliessen->setObjectName(QStringLiteral("cmdSchliessen"));
-    schliessen->setAutoDefault(false);
+    cmdSchliessen_ = new QPushButton(tr("Schließen"), this);
+    cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
+    cmdSchliessen_->setAutoDefault(false);
     unten->addWidget(lblStatus_, 1);
     unten->addWidget(cmdExport_);
     unten->addWidget(cmdZurueck_);
-    unten->addWidget(schliessen);
-    layout->addLayout(unten);
+    unten->addWidget(cmdSchliessen_);
+    return unten;
+}
 
+void BrowserWindow::ConnectControls() {
     suchPause_ = new QTimer(this);
     suchPause_->setSingleShot(true);
     suchPause_->setInterval(250);
@@ -190,7 +203,7 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
         connect(feld, &DateField::DateChanged, suchPause_, qOverload<>(&QTimer::start));
     for (QLineEdit* feld : {txtBetragVon_, txtBetragBis_})
         connect(feld, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
     connect(cmdZurueck_, &QPushButton::clicked, this, &BrowserWindow::Restore);
     connect(trvKonten_, &QTreeWidget::currentItemChanged, this,

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -17,6 +18,7 @@ class QTreeWidgetItem;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QSplitter;
 class QTableWidget;
 class QTimer;
 
@@ -58,6 +60,11 @@ class BrowserWindow : public QDialog {
 
   private:
     BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget ziel, QWidget* parent);
+    // The parts of the window, top to bottom, and what their controls start.
+    QHBoxLayout* BuildFilterBar();  // search text, date and amount ranges
+    QSplitter* BuildContent();      // the account tree beside the tabs of bookings and orders
+    QHBoxLayout* BuildButtonBar();  // status, export, restore, close
+    void ConnectControls();
     Status Fill();
     void ApplyFilter();
     void FillOrders();
@@ -84,6 +91,7 @@ class BrowserWindow : public QDialog {
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
     QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into
+    QPushButton* cmdSchliessen_ = nullptr;
     QTimer* suchPause_ = nullptr;
 };
 

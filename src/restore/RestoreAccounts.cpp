@@ -132,60 +132,83 @@ Result<std::vector<MissingAccount>> MissingAccountsOf(Connection& cn, const Rest
     return liste;
 }
 
-Status RestoreRun::PlanAccounts() {
-    const QString sArchiv = QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema));
+namespace {
+
+// Rows of an account the archive does not carry go nowhere the user has not named.
+Status RefuseMissingAccounts(Connection& cn, const RestoreChoice& wahl, const QString& sArchiv) {
     const QLocale deutsch(QLocale::German);
+    Result<std::vector<MissingAccount>> fehlend = MissingAccountsOf(cn, wahl);
+    if (!fehlend.ok()) return fehlend.status();
+    if (fehlend.value().empty()) return Status::Ok();
+    QStringList teile;
+    for (const MissingAccount& m : fehlend.value())
+        teile << QStringLiteral("%1 (%2 %3)")
+                     .arg(m.id)
+                     .arg(deutsch.toString(m.lZeilen), m.tabellen.join(QStringLiteral(", ")));
+    return Status::Fail(
+        QStringLiteral("Das Archiv „%1“ enthält Einträge von Konten, die es selbst nicht "
+                       "enthält: %2. Zu welchem Konto der Datenbank sie gehören, lässt "
+                       "sich nicht sicher sagen; es wurde nichts zurückgeholt.")
+            .arg(sArchiv, teile.join(QStringLiteral(", "))),
+        kCodeKontoFehlt);
+}
 
-    // Rows of an account the archive does not carry go nowhere the user has not named.
-    {
-        Result<std::vector<MissingAccount>> fehlend = MissingAccountsOf(cn_, wahl_);
-        if (!fehlend.ok()) return fehlend.status();
-        if (!fehlend.value().empty()) {
-            QStringList teile;
-            for (const MissingAccount& m : fehlend.value())
-                teile << QStringLiteral("%1 (%2 %3)")
-                             .arg(m.id)
-                             .arg(deutsch.toString(m.lZeilen),
-                                  m.tabellen.join(QStringLiteral(", ")));
-            return Status::Fail(
-                QStringLiteral("Das Archiv „%1“ enthält Einträge von Konten, die es selbst nicht "
-                               "enthält: %2. Zu welchem Konto der Datenbank sie gehören, lässt "
-                               "sich nicht sicher sagen; es wurde nichts zurückgeholt.")
-                    .arg(sArchiv, teile.join(QStringLiteral(", "))),
-                kCodeKontoFehlt);
-        }
-    }
-
+// The accounts and banks of both sides: the archive's (with those it carries for rows of
+// accounts it does not archive), in id order, and the user database's.
+struct AccountSides {
     std::vector<Konto> archiv;
-    if (Status s = ReadAccounts(db_, kArchivSchema, "Konten", QString(), sArchiv, &archiv); !s.ok())
-        return s;
-    Result<bool> bVerwiesen = ArchiveHasTable(db_, kVerwiesenKonten);
-    if (!bVerwiesen.ok()) return bVerwiesen.status();
+    std::vector<Konto> lebend;
+    Banks archivBanken;
+    Banks lebendBanken;
+};
+
+Result<AccountSides> ReadAccountSides(sqlite3* db, const QString& sArchiv,
+                                      const QString& sDatenbank) {
+    AccountSides seiten;
+    std::vector<Konto>& archiv = seiten.archiv;
+    Banks& archivBanken = seiten.archivBanken;
+    if (Status s = ReadAccounts(db, kArchivSchema, "Konten", QString(), sArchiv, &archiv); !s.ok())
+        return s.error();
+    Result<bool> bVerwiesen = ArchiveHasTable(db, kVerwiesenKonten);
+    if (!bVerwiesen.ok()) return bVerwiesen.error();
     if (bVerwiesen.value())
         if (Status s =
-                ReadAccounts(db_, kArchivSchema, kVerwiesenKonten,
+                ReadAccounts(db, kArchivSchema, kVerwiesenKonten,
                              QStringLiteral(" WHERE k.id NOT IN (SELECT id FROM archiv.Konten)"),
                              sArchiv, &archiv);
             !s.ok())
-            return s;
+            return s.error();
     std::sort(archiv.begin(), archiv.end(),
               [](const Konto& a, const Konto& b) { return a.id < b.id; });
-    std::vector<Konto> lebend;
-    if (Status s = ReadAccounts(db_, "main", "Konten", QString(), cn_.DataSource(), &lebend);
+    if (Status s = ReadAccounts(db, "main", "Konten", QString(), sDatenbank, &seiten.lebend);
         !s.ok())
-        return s;
-    Banks archivBanken;
-    Banks lebendBanken;
-    if (Status s = ReadBanks(db_, kArchivSchema, "BankDaten", sArchiv, &archivBanken); !s.ok())
-        return s;
-    Result<bool> bVerwieseneBanken = ArchiveHasTable(db_, kVerwiesenBanken);
-    if (!bVerwieseneBanken.ok()) return bVerwieseneBanken.status();
+        return s.error();
+    if (Status s = ReadBanks(db, kArchivSchema, "BankDaten", sArchiv, &archivBanken); !s.ok())
+        return s.error();
+    Result<bool> bVerwieseneBanken = ArchiveHasTable(db, kVerwiesenBanken);
+    if (!bVerwieseneBanken.ok()) return bVerwieseneBanken.error();
     if (bVerwieseneBanken.value())
-        if (Status s = ReadBanks(db_, kArchivSchema, kVerwiesenBanken, sArchiv, &archivBanken);
+        if (Status s = ReadBanks(db, kArchivSchema, kVerwiesenBanken, sArchiv, &archivBanken);
             !s.ok())
-            return s;
-    if (Status s = ReadBanks(db_, "main", "BankDaten", cn_.DataSource(), &lebendBanken); !s.ok())
-        return s;
+            return s.error();
+    if (Status s = ReadBanks(db, "main", "BankDaten", sDatenbank, &seiten.lebendBanken); !s.ok())
+        return s.error();
+
+    return seiten;
+}
+
+}  // namespace
+
+Status RestoreRun::PlanAccounts() {
+    const QString sArchiv = QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema));
+
+    if (Status s = RefuseMissingAccounts(cn_, wahl_, sArchiv); !s.ok()) return s;
+    Result<AccountSides> seiten = ReadAccountSides(db_, sArchiv, cn_.DataSource());
+    if (!seiten.ok()) return seiten.status();
+    const std::vector<Konto>& archiv = seiten.value().archiv;
+    const std::vector<Konto>& lebend = seiten.value().lebend;
+    const Banks& archivBanken = seiten.value().archivBanken;
+    const Banks& lebendBanken = seiten.value().lebendBanken;
 
     std::map<qint64, const Konto*> lebendNachId;
     std::set<qint64> nummern;
