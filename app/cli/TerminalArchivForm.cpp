@@ -1,7 +1,7 @@
 // The terminal's progress display and the account rows of the command line.
 #include "cli/TerminalArchivForm.h"
 
-#include "database/Recordset.h"
+#include "archive/AccountRows.h"
 
 #include <unistd.h>
 #include <cstdio>
@@ -26,19 +26,9 @@ TerminalArchivForm::TerminalArchivForm(QTextStream& out)
 
 Status TerminalArchivForm::LoadAccounts(Connection& cn) {
     konten_.clear();
-    Recordset rs;
-    if (Status s =
-            rs.Open(QStringLiteral("Konten"), cn, adOpenStatic, adLockOptimistic, adCmdUnspecified);
-        !s.ok())
-        return s;
-    const int id = rs.FieldIndex(QStringLiteral("id"));
-    const int bank = rs.FieldIndex(QStringLiteral("bankID"));
-    if (id < 0 || bank < 0)
-        return Status::Fail(QStringLiteral("Die Tabelle Konten hat nicht die erwarteten Felder."));
-    while (!rs.Eof()) {
-        konten_.push_back({rs.Field(id).toLongLong(), rs.Field(bank).toString()});
-        if (Status s = rs.MoveNext(); !s.ok()) return s;
-    }
+    Result<std::vector<AccountRow>> konten = ReadAccounts(cn);
+    if (!konten.ok()) return konten.status();
+    for (const AccountRow& k : konten.value()) konten_.push_back({k.lKontoID, k.sBankID});
     return Status::Ok();
 }
 

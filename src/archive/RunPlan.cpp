@@ -2,12 +2,11 @@
 #include "archive/RunPlan.h"
 
 #include "archive/AccountNames.h"
+#include "archive/AccountRows.h"
 #include "archive/ModArchiv.h"
 #include "archive/RunSelection.h"
 #include "database/Recordset.h"
 #include "hostlib/HostTools.h"
-#include "text/ModCrypt.h"
-#include "text/PlainText.h"
 
 #include <QStringList>
 
@@ -121,22 +120,11 @@ Result<RunPlan> MakeRunPlan(const PlanSource& quelle, const std::vector<QString>
     std::map<qint64, QString> banken;
     std::map<qint64, AccountName> namen;
     {
-        Recordset rs;
-        if (Status s = rs.Open(QStringLiteral("SELECT Konten.id, BankDaten.Name, Konten.KontoName, "
-                                              "Konten.KontoNummer, Konten.IBAN FROM Konten "
-                                              "LEFT JOIN BankDaten ON BankDaten.id = "
-                                              "Konten.bankID WHERE Konten.id IN (") +
-                                   sIds + QLatin1Char(')'),
-                               quelle.cnDatenbank);
-            !s.ok())
-            return s.error();
-        while (!rs.Eof()) {
-            const qint64 id = rs.Field(0).toLongLong();
-            banken[id] = rs.Field(1).toString();
-            namen[id] = AccountName{id, PlainText(Decrypt(rs.Field(2).toByteArray(), false)),
-                                    PlainText(Decrypt(rs.Field(3).toByteArray(), false)),
-                                    rs.Field(4).toString()};
-            if (Status s = rs.MoveNext(); !s.ok()) return s.error();
+        Result<std::vector<AccountRow>> alle = ReadAccounts(quelle.cnDatenbank);
+        if (!alle.ok()) return alle.error();
+        for (const AccountRow& k : alle.value()) {
+            banken[k.lKontoID] = k.sBank;
+            namen[k.lKontoID] = AccountName{k.lKontoID, k.sName, k.sNummer, k.sIban};
         }
     }
     RunPlan plan;

@@ -73,8 +73,6 @@ class FrmArchiv : public QDialog, public ArchivForm {
 
     // Create pages.
     bool FillAccountGrid(KontenGrid* grid);
-    // Shows each row's bank by its name in column 1 (the text stays the bank key).
-    void ShowBankNames(KontenGrid* grid);
     void grdKonten_AfterEdit(int lZeile, int lSpalte);
     bool GetChecked();
     void optPasswort_Click(int lIndex);

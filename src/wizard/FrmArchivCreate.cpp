@@ -1,7 +1,7 @@
 // frmArchiv: the create pages -- account grid, password, summary and default file name.
 #include "wizard/FrmArchiv.h"
 
-#include "archive/AccountNames.h"
+#include "archive/AccountRows.h"
 #include "archive/RunPlan.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
@@ -29,13 +29,6 @@
 namespace tolva {
 namespace {
 
-// A scrambled field as the bytes the cipher works on; Null is the empty text.
-QByteArray ScrambledBytes(const QVariant& wert) {
-    if (wert.isNull()) return QByteArray();
-    if (wert.typeId() == QMetaType::QByteArray) return wert.toByteArray();
-    return ToCp1252(wert.toString());
-}
-
 // The text without leading and trailing blanks (other white space stays).
 QString TrimBlanks(const QString& sText) {
     qsizetype anfang = 0;
@@ -50,67 +43,27 @@ QString TrimBlanks(const QString& sText) {
 bool FrmArchiv::FillAccountGrid(KontenGrid* grid) {
     SharedState& g = Shared();
     if (!grid || !g.cnDatenbank) return false;
-    Recordset rs;
-    if (!rs.Open(QStringLiteral("Konten"), *g.cnDatenbank, adOpenStatic, adLockOptimistic, -1).ok())
-        return false;
+    // Accounts that cannot be read show as none: the load then says there are none.
+    const Result<std::vector<AccountRow>> konten = ReadAccounts(*g.cnDatenbank);
+    if (!konten.ok()) return false;
     int r = 0;
-    // What people tell the accounts by, per row: the grid shows labels that part them.
-    std::vector<AccountName> namen;
-    while (!rs.Eof()) {
+    for (const AccountRow& k : konten.value()) {
         grid->SetRows(r + 1);
-        AccountName k;
-        k.lKontoID = -1 - r;  // the row until the id is read
-        if (auto name = rs.Field(QStringLiteral("KontoName"))) {
-            k.sName = PlainText(Decrypt(ScrambledBytes(name.value()), false));
-            grid->SetTextMatrix(r, 0, k.sName);
-        }
-        if (auto nummer = rs.Field(QStringLiteral("KontoNummer")))
-            k.sNummer = PlainText(Decrypt(ScrambledBytes(nummer.value()), false));
-        if (auto iban = rs.Field(QStringLiteral("IBAN"))) k.sIban = iban.value().toString();
-        namen.push_back(k);
-        if (auto bank = rs.Field(QStringLiteral("bankID")))
-            grid->SetTextMatrix(r, 1, bank.value().toString());
-        if (auto id = rs.Field(QStringLiteral("id")))
-            grid->SetRowData(r, id.value().toString().trimmed().toLongLong());
+        grid->SetTextMatrix(r, 0, k.sName);
+        grid->SetTextMatrix(r, 1, k.sBankID);
+        grid->SetRowData(r, k.lKontoID);
         for (int i = 0; i <= r; ++i) grid->SetCellChecked(i, 0, KontenGrid::flexChecked);
         ++r;
-        if (!rs.MoveNext().ok()) break;
     }
-    rs.Close();
-    // An account without a name shows its number; two that would look the same add what
-    // parts them. The row's text (the name) stays what the code reads.
-    for (int i = 0; i < static_cast<int>(namen.size()); ++i) {
-        bool bZahl = false;
-        const qint64 id = grid->RowData(i).toLongLong(&bZahl);
-        if (bZahl) namen[i].lKontoID = id;
-    }
-    const std::map<qint64, QString> labels = DistinctAccountLabels(namen);
-    for (int i = 0; i < static_cast<int>(namen.size()); ++i) {
-        const QString& sLabel = labels.at(namen[i].lKontoID);
-        if (sLabel != namen[i].sName) grid->SetShownText(i, 0, sLabel);
+    // An account without a name shows its number, two that would look the same add what parts
+    // them, and the bank shows by its name. The row's texts (name, bank key) stay what the code
+    // reads.
+    for (int i = 0; i < r; ++i) {
+        const AccountRow& k = konten.value()[static_cast<size_t>(i)];
+        if (k.sLabel != k.sName) grid->SetShownText(i, 0, k.sLabel);
+        if (!k.sBank.isEmpty()) grid->SetShownText(i, 1, k.sBank);
     }
     return r > 0;
-}
-
-void FrmArchiv::ShowBankNames(KontenGrid* grid) {
-    SharedState& g = Shared();
-    if (!grid || !g.cnDatenbank) return;
-    Recordset rs;
-    if (!rs.Open(QStringLiteral("BankDaten"), *g.cnDatenbank, adOpenStatic, adLockOptimistic, -1)
-             .ok())
-        return;
-    QHash<QString, QString> aNamen;
-    while (!rs.Eof()) {
-        auto id = rs.Field(QStringLiteral("id"));
-        auto name = rs.Field(QStringLiteral("Name"));
-        if (id && name) aNamen.insert(id.value().toString(), name.value().toString().trimmed());
-        if (!rs.MoveNext().ok()) break;
-    }
-    rs.Close();
-    for (int r = 0; r < grid->Rows(); ++r) {
-        const QString sName = aNamen.value(grid->TextMatrix(r, 1));
-        if (!sName.isEmpty()) grid->SetShownText(r, 1, sName);
-    }
 }
 
 void FrmArchiv::grdKonten_AfterEdit(int lZeile, int lSpalte) {

@@ -100,7 +100,6 @@ Status FrmArchiv::LoadHandlerSteps() {
         Unload();
         return Status::Ok();
     }
-    ShowBankNames(grdKonten_);
 
     ShowPage();
     GetChecked();
