@@ -1,12 +1,12 @@
 // Set-based copying with a row counter and checksum evaluated inside the copying statement.
 #include "archive/BulkCopy.h"
 
-#include "archive/RowHash.h"
-
+#include "database/AttachKeyed.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/SqlDialect.h"
 #include "database/SqlValue.h"
+#include "database/TableChecksum.h"
 
 #include <QRegularExpression>
 
@@ -37,69 +37,7 @@ bool IsIsoDate(const unsigned char* p, int n, bool bPraefix) {
     return true;
 }
 
-quint64 Mix(quint64 x) {
-    x ^= x >> 30;
-    x *= 0xbf58476d1ce4e5b9ULL;
-    x ^= x >> 27;
-    x *= 0x94d049bb133111ebULL;
-    x ^= x >> 31;
-    return x;
-}
-
-// One step of the row hash: a word folded in and spread over all bits.
-quint64 Fold(quint64 h, quint64 v) {
-    h = (h ^ v) * 0x9e3779b97f4a7c15ULL;
-    return h ^ (h >> 32);
-}
-
 }  // namespace
-
-// The hash of one row: every value's type, its length and its bytes, eight at a time, so that
-// a changed, moved or missing byte changes it.
-quint64 RowHash(int argc, sqlite3_value** argv) {
-    quint64 h = 0xcbf29ce484222325ULL;
-    for (int i = 0; i < argc; ++i) {
-        const int typ = sqlite3_value_type(argv[i]);
-        switch (typ) {
-            case SQLITE_INTEGER:
-                h = Fold(h, SQLITE_INTEGER);
-                h = Fold(h, static_cast<quint64>(sqlite3_value_int64(argv[i])));
-                break;
-            case SQLITE_FLOAT: {
-                const double v = sqlite3_value_double(argv[i]);
-                quint64 bits;
-                std::memcpy(&bits, &v, sizeof bits);
-                h = Fold(h, SQLITE_FLOAT);
-                h = Fold(h, bits);
-                break;
-            }
-            case SQLITE_TEXT:
-            case SQLITE_BLOB: {
-                const auto* p = static_cast<const unsigned char*>(
-                    typ == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(argv[i]))
-                                       : sqlite3_value_blob(argv[i]));
-                const int n = sqlite3_value_bytes(argv[i]);
-                h = Fold(h, (static_cast<quint64>(n) << 8) | static_cast<quint64>(typ));
-                int k = 0;
-                for (; p && k + 8 <= n; k += 8) {
-                    quint64 wort;
-                    std::memcpy(&wort, p + k, 8);
-                    h = Fold(h, wort);
-                }
-                if (p && k < n) {
-                    quint64 rest = 0;
-                    std::memcpy(&rest, p + k, static_cast<size_t>(n - k));
-                    h = Fold(h, rest);
-                }
-                break;
-            }
-            default:
-                h = Fold(h, static_cast<quint64>(typ));
-                break;
-        }
-    }
-    return Mix(h);
-}
 
 namespace {
 
@@ -127,23 +65,7 @@ void TallyRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc > 0) sqlite3_result_value(ctx, argv[0]);
 }
 
-// tolva_pruefsumme(fields...): the aggregate form, for reading back what was stored.
-void ChecksumStep(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    auto* summe = static_cast<quint64*>(sqlite3_aggregate_context(ctx, sizeof(quint64)));
-    if (summe) *summe += RowHash(argc, argv);
-}
-
-void ChecksumFinal(sqlite3_context* ctx) {
-    auto* summe = static_cast<quint64*>(sqlite3_aggregate_context(ctx, 0));
-    sqlite3_result_int64(ctx, summe ? static_cast<sqlite3_int64>(*summe) : 0);
-}
-
 }  // namespace
-
-int RegisterChecksum(sqlite3* db) {
-    return sqlite3_create_function_v2(db, "tolva_pruefsumme", -1, SQLITE_UTF8, nullptr, nullptr,
-                                      ChecksumStep, ChecksumFinal, nullptr);
-}
 
 namespace {
 
@@ -185,23 +107,6 @@ QString SourceWhere(const QString& sRest) {
 
 }  // namespace
 
-Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QString& sTabelle,
-                                 const QString& sDatei) {
-    const QByteArray sql = QStringLiteral("PRAGMA %1.table_info(%2)")
-                               .arg(QuoteIdentifier(sSchema), QuoteIdentifier(sTabelle))
-                               .toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
-    QStringList spalten;
-    if (rc == SQLITE_OK)
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            spalten << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, sDatei);
-    return spalten;
-}
-
 QString DateFormText(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
     return QStringLiteral(
                "In der Tabelle %1 der Benutzer-Datenbank steht im Feld %2 der Wert "
@@ -214,20 +119,14 @@ Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
     sqlite3* db = cnArchiv.Handle();
     if (!db) return Status::Fail(QStringLiteral("Das Archiv ist nicht geöffnet."));
     if (SourceAttached(cnArchiv)) return Status::Ok();
-    QString pfad = sDatenbank;
-    pfad.replace(QLatin1Char('\''), QStringLiteral("''"));
-    // The attached file is keyed like every file of the component.
-    const QString sql =
-        QStringLiteral(
-            "PRAGMA cipher_default_page_size = 4096; "
-            "PRAGMA cipher_default_kdf_iter = 4000; "
-            "ATTACH DATABASE '%1' AS %2 KEY '%3'; "
-            "PRAGMA %2.locking_mode = NORMAL; "
-            "PRAGMA %2.cache_size = -2048;")
-            .arg(pfad, QString::fromUtf8(kQuellSchema), QString::fromUtf8(kDatenbankPasswort));
-    if (Status s = cnArchiv.Execute(sql); !s.ok()) return s;
-    // A file the key does not open attaches without complaint; reading shows it.
-    if (Status s = cnArchiv.Execute(QStringLiteral("SELECT count(*) FROM quelle.sqlite_master"));
+    if (Status s = AttachKeyed(cnArchiv, sDatenbank, QString::fromUtf8(kQuellSchema), false,
+                               cnArchiv.MessageName());
+        !s.ok())
+        return s;
+    // Its own normal locking, so that the user connection can take its write lock later.
+    if (Status s = cnArchiv.Execute(QStringLiteral("PRAGMA %1.locking_mode = NORMAL; "
+                                                   "PRAGMA %1.cache_size = -2048;")
+                                        .arg(QString::fromUtf8(kQuellSchema)));
         !s.ok()) {
         (void)DetachSource(cnArchiv);
         return s;
@@ -283,28 +182,6 @@ Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, c
                          .arg(tally.summe.lAnzahl)
                          .arg(geaendert)};
     return tally.summe;
-}
-
-Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle) {
-    sqlite3* db = cnArchiv.Handle();
-    Result<QStringList> spalten = ColumnsOf(cnArchiv, QStringLiteral("main"), sTabelle);
-    if (!spalten.ok()) return spalten.error();
-    const QByteArray sql = QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) FROM main.%2")
-                               .arg(QuotedList(spalten.value()), QuoteIdentifier(sTabelle))
-                               .toUtf8();
-    int rc = RegisterChecksum(db);
-    if (rc != SQLITE_OK) return DatabaseError(db, rc, cnArchiv.MessageName());
-    sqlite3_stmt* stmt = nullptr;
-    rc = sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
-    Pruefsumme p;
-    if (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        p.lAnzahl = sqlite3_column_int64(stmt, 0);
-        p.lSumme = static_cast<quint64>(sqlite3_column_int64(stmt, 1));
-        rc = SQLITE_DONE;
-    }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, cnArchiv.MessageName());
-    return p;
 }
 
 }  // namespace tolva

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "database/TableChecksum.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,18 +15,6 @@ struct sqlite3;
 namespace tolva {
 
 class Connection;
-
-// Row count and order-independent content checksum of a set of rows.
-struct Pruefsumme {
-    qint64 lAnzahl = 0;
-    quint64 lSumme = 0;  // sum of the rows' 64-bit hashes, modulo 2^64
-
-    void Add(const Pruefsumme& p) {
-        lAnzahl += p.lAnzahl;
-        lSumme += p.lSumme;
-    }
-    bool operator==(const Pruefsumme&) const = default;
-};
 
 // The schema name under which the user database is attached to the archive connection.
 inline constexpr const char* kQuellSchema = "quelle";
@@ -56,13 +45,5 @@ struct DateForm {
 Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, const QString& sRest,
                                  const QString& sZiel, const std::function<void(qint64)>& onRow,
                                  const DateForm& datum = {});
-
-// The column names of <sSchema>.<sTabelle> on db in their order; empty when there is no such
-// table. Failures name sDatei.
-Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QString& sTabelle,
-                                 const QString& sDatei);
-
-// Count and checksum of every row of main.<sTabelle> of the archive connection.
-Result<Pruefsumme> TableChecksum(Connection& cnArchiv, const QString& sTabelle);
 
 }  // namespace tolva

@@ -104,6 +104,11 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
     return SQLITE_MISMATCH;
 }
 
+QString SqlText(QString sText) {
+    return QLatin1Char('\'') + sText.replace(QLatin1Char('\''), QStringLiteral("''")) +
+           QLatin1Char('\'');
+}
+
 QString QuoteIdentifier(const QString& name) {
     QString sName = name;
     sName.replace(u'"', QStringLiteral("\"\""));

@@ -23,5 +23,7 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 
 // An identifier in double quotes, inner double quotes doubled.
 QString QuoteIdentifier(const QString& name);
+// A text literal in single quotes, inner single quotes doubled.
+QString SqlText(QString sText);
 
 }  // namespace tolva

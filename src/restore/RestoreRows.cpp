@@ -7,7 +7,7 @@
 #include "restore/RestoreIdentity.h"
 #include "restore/RestoreRun.h"
 
-#include "archive/RowHash.h"
+#include "database/TableChecksum.h"
 #include "database/Connection.h"
 #include "database/Query.h"
 #include "database/SqlValue.h"

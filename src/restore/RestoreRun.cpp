@@ -2,13 +2,13 @@
 // of steps with its row counting.
 #include "restore/RestoreRun.h"
 
-#include "archive/RowHash.h"
+#include "database/AttachKeyed.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Query.h"
 #include "database/SqlValue.h"
+#include "database/TableChecksum.h"
 
-#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -21,11 +21,6 @@ namespace {
 constexpr const char* kStammTabellen[] = {"Konten", "BankDaten", "Kategorien", "Optionen"};
 
 // A text as an SQL literal.
-QString SqlText(QString sText) {
-    return QLatin1Char('\'') + sText.replace(QLatin1Char('\''), QStringLiteral("''")) +
-           QLatin1Char('\'');
-}
-
 // tolva_zurueck(first, fields...): adds the row of fields to the current table's tally and
 // returns the first unchanged; it stands in the select list of an insert, so it runs once
 // for every row stored.
@@ -86,30 +81,8 @@ bool IsMovedTable(const QString& sTabelle) {
 }
 
 Status AttachArchive(Connection& cn, const QString& sArchiv) {
-    // Read-only by URI: the archive's bytes never change, and no hot journal beside it is
-    // rolled back through this connection.
-    const QString sUri = QStringLiteral("file:") +
-                         QString::fromLatin1(QUrl::toPercentEncoding(sArchiv, "/")) +
-                         QStringLiteral("?mode=ro");
-    const QString sql = QStringLiteral(
-                            "PRAGMA cipher_default_page_size = 4096; "
-                            "PRAGMA cipher_default_kdf_iter = 4000; "
-                            "ATTACH DATABASE %1 AS %2 KEY %3;")
-                            .arg(SqlText(sUri), QString::fromUtf8(kArchivSchema),
-                                 SqlText(QString::fromUtf8(kDatenbankPasswort)));
-    if (const int rc =
-            sqlite3_exec(cn.Handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-        rc != SQLITE_OK)
-        return DatabaseError(cn.Handle(), rc, sArchiv);
-    // A file the key does not open attaches without complaint; reading shows it.
-    if (const int rc = sqlite3_exec(cn.Handle(), "SELECT count(*) FROM archiv.sqlite_master",
-                                    nullptr, nullptr, nullptr);
-        rc != SQLITE_OK) {
-        const Error fehler = DatabaseError(cn.Handle(), rc, sArchiv);
-        sqlite3_exec(cn.Handle(), "DETACH DATABASE archiv", nullptr, nullptr, nullptr);
-        return fehler;
-    }
-    return Status::Ok();
+    // Read-only: the archive's bytes never change.
+    return AttachKeyed(cn, sArchiv, QString::fromUtf8(kArchivSchema), true, sArchiv);
 }
 
 Status CheckRestoreTables(Connection& cn) {
