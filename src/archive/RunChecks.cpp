@@ -4,6 +4,7 @@
 #include "archive/BulkCopy.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "database/Query.h"
 #include "database/SqlValue.h"
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <sqlite3.h>
 #include <unistd.h>
 
 namespace tolva {
@@ -29,22 +29,14 @@ const char* const kEntfernteTabellen[] = {"Umsätze",  "UmsZusatz",      "Offene
 
 // The rows of a query as lists of texts (NULL as an empty text).
 Result<std::vector<QStringList>> Rows(Connection& cn, const QString& sql) {
-    sqlite3* db = cn.Handle();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);
+    Query q(cn.Handle(), sql.toUtf8(), cn.MessageName());
     std::vector<QStringList> zeilen;
-    if (rc == SQLITE_OK) {
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            QStringList zeile;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i)
-                zeile << QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                    sqlite3_column_bytes(stmt, i));
-            zeilen.push_back(zeile);
-        }
+    while (q.Next()) {
+        QStringList zeile;
+        for (int i = 0; i < q.ColumnCount(); ++i) zeile << QString::fromUtf8(q.Blob(i));
+        zeilen.push_back(zeile);
     }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) return DatabaseError(db, rc, cn.MessageName());
+    if (!q.status().ok()) return q.status().error();
     return zeilen;
 }
 
@@ -126,41 +118,28 @@ Status CheckDates(Connection& cn, const RunChoice& wahl) {
     // The dates of the selected rows are checked by the copying statements as they pass; the
     // execution dates of collective orders are scrambled and compared one by one by the run,
     // so they are checked here.
-    sqlite3_stmt* stmt = nullptr;
-    const QByteArray sql =
+    Query q(
+        cn.Handle(),
         (QStringLiteral("SELECT AusfDatum FROM SammelAufträge WHERE Status IN (1, 4)") + sKonten)
-            .toUtf8();
-    int rc = sqlite3_prepare_v2(cn.Handle(), sql.constData(), -1, &stmt, nullptr);
+            .toUtf8(),
+        cn.MessageName());
     const QRegularExpression form(
         QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}")));
-    QString sFalsch;
-    bool bFalsch = false;
-    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
-        if ((rc = sqlite3_step(stmt)) != SQLITE_ROW) break;
-        const QByteArray roh(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
-                             sqlite3_column_bytes(stmt, 0));
+    while (q.Next()) {
+        const QByteArray roh = q.Blob(0);
         if (roh.isEmpty()) continue;
         // Without the cipher library a scrambled date reads as noise and compares wrong.
-        if (!CipherLibraryLoaded()) {
-            sqlite3_finalize(stmt);
+        if (!CipherLibraryLoaded())
             return Status::Fail(QStringLiteral(
                 "Die Bibliothek liborvcbf.so wurde nicht gefunden. Ohne sie können die "
                 "verschlüsselten Ausführungsdaten der Sammelaufträge nicht gelesen werden; "
                 "es wurde nichts archiviert."));
-        }
         const QString sDatum = Decrypt(roh, false);
-        if (sDatum < wahl.sStichtag && !form.match(PlainText(sDatum)).hasMatch()) {
-            sFalsch = PlainText(sDatum);
-            bFalsch = true;
-            break;
-        }
+        if (sDatum < wahl.sStichtag && !form.match(PlainText(sDatum)).hasMatch())
+            return Status::Fail(DateFormText(QStringLiteral("SammelAufträge"),
+                                             QStringLiteral("AusfDatum"), PlainText(sDatum)));
     }
-    sqlite3_finalize(stmt);
-    if (bFalsch)
-        return Status::Fail(
-            DateFormText(QStringLiteral("SammelAufträge"), QStringLiteral("AusfDatum"), sFalsch));
-    if (rc != SQLITE_DONE) return DatabaseError(cn.Handle(), rc, cn.MessageName());
-    return Status::Ok();
+    return q.status();
 }
 
 // SQLite writes its journal beside the database: the folder must take new files.

@@ -60,6 +60,10 @@ QByteArray Query::Blob(int n) const {
     return p ? QByteArray(p, sqlite3_column_bytes(stmt_, n)) : QByteArray();
 }
 
+int Query::ColumnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
 bool Query::IsNull(int n) const {
     return sqlite3_column_type(stmt_, n) == SQLITE_NULL;
 }

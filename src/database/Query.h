@@ -33,6 +33,7 @@ class Query {
     QString Text(int n) const;  // NULL: a null QString
     QByteArray Blob(int n) const;
     bool IsNull(int n) const;
+    int ColumnCount() const;
     sqlite3_stmt* Handle() const { return stmt_; }
 
   private:
