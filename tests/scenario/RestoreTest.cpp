@@ -1,14 +1,24 @@
-// Restores after whole archive runs: one that cannot be done exactly changes nothing, and the
-// backup before a restore replaces no file of the user.
+// Restores after whole archive runs: bookings find their categories by name path, one that
+// cannot be done exactly changes nothing, and the backup before it replaces no file of the user.
 #include "ArchiveScenario.h"
 
 #include "demo/DemoDatabase.h"
 #include "restore/Restore.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace tolva::test {
 namespace {
+
+// Per booking "id|its category's name path" ("17|Tanken < Auto < Mobilität"), by SQL.
+QStringList CategoryOfBookings(const QString& sPfad) {
+    return RawDatabase(sPfad).Rows(QStringLiteral(
+        "WITH RECURSIVE k(start, oben, pfad) AS (SELECT id, ParentID, Name FROM Kategorien UNION "
+        "ALL SELECT k.start, c.ParentID, k.pfad || ' < ' || c.Name FROM k JOIN Kategorien c ON "
+        "c.id = k.oben) SELECT u.id, k.pfad FROM Umsätze u JOIN k ON k.start = u.KategorieID "
+        "WHERE k.oben NOT IN (SELECT id FROM Kategorien) ORDER BY u.id"));
+}
 
 class RestoreTest : public ArchiveScenario {
   protected:
@@ -22,6 +32,39 @@ class RestoreTest : public ArchiveScenario {
         return wahl;
     }
 };
+
+// Strangers took the ids of a category and of its parent: they stay, and the archived bookings
+// come back under the name paths they had, which come back under fresh ids.
+TEST_F(RestoreTest, CategoriesWhoseIdsStrangersTookComeBackUnderTheirNamePath) {
+    RunToTheEnd(Lauf());
+    RawDatabase archiv(sZiel_);
+    const qint64 lKind = archiv.Number(
+        QStringLiteral("SELECT u.KategorieID FROM Umsätze u JOIN Kategorien k ON k.id = "
+                       "u.KategorieID WHERE k.ParentID <> 0 GROUP BY u.KategorieID ORDER BY "
+                       "count(*) DESC LIMIT 1"));
+    const qint64 lEltern =
+        archiv.Number(QStringLiteral("SELECT ParentID FROM Kategorien WHERE id = %1").arg(lKind));
+    ASSERT_GT(lEltern, 0);
+    RawDatabase(sUser_).Exec(QStringLiteral("DELETE FROM Kategorien WHERE id IN (%1, %2); INSERT "
+                                            "INTO Kategorien VALUES (%1, 'Haustiere', 0), (%2, "
+                                            "'Spenden', 0)")
+                                 .arg(lKind)
+                                 .arg(lEltern));
+    const QString sFremde =
+        QStringLiteral("SELECT * FROM Kategorien WHERE id IN (%1, %2)").arg(lKind).arg(lEltern);
+    const QStringList fremde = RawDatabase(sUser_).Rows(sFremde);
+    const Result<RestoreReport> r = StartRestore(Choice(), {});
+    ASSERT_TRUE(r.ok()) << r.error().description.toStdString();
+    const QStringList jetzt = CategoryOfBookings(sUser_), archiviert = CategoryOfBookings(sZiel_);
+    const QSet<QString> da(jetzt.begin(), jetzt.end());
+    QStringList falsch;
+    for (const QString& z : archiviert)
+        if (!da.contains(z)) falsch << z;
+    EXPECT_GT(archiviert.size(), 100);
+    EXPECT_TRUE(falsch.isEmpty()) << falsch.size()
+                                  << ", the first: " << falsch.value(0).toStdString();
+    EXPECT_EQ(RawDatabase(sUser_).Rows(sFremde), fremde);
+}
 
 TEST_F(RestoreTest, WhatCannotGoBackExactlyIsRefusedAndChangesNothing) {
     RunToTheEnd(Lauf());
