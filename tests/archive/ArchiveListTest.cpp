@@ -81,21 +81,6 @@ class DescriptionTest : public testing::Test {
     QTemporaryDir dir_;
 };
 
-// Text and empty files named .aba are listed end to end with the command line.
-TEST_F(DescriptionTest, MissingFilesFoldersAndKeyedFilesWithoutOptionenAreNotOpened) {
-    const QString sOhne = Archive(QStringLiteral("ohne.aba"));
-    {
-        RawDatabase db(sOhne);
-        db.Exec(QStringLiteral("DROP TABLE Optionen"));
-    }
-    for (const QString& sPfad : {sOhne, dir_.filePath(QStringLiteral("fehlt.aba")), dir_.path()}) {
-        const ArchiveDescription b = ReadArchiveDescription(sPfad);
-        EXPECT_FALSE(b.bGeoeffnet) << sPfad.toStdString();
-        EXPECT_TRUE(b.aZeilen.isEmpty());
-    }
-    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("fehlt.aba"))));
-}
-
 TEST_F(DescriptionTest, AnArchiveWithoutDescriptionRowSaysSo) {
     const QString sPfad = Archive(QStringLiteral("a.aba"));
     {

@@ -1,8 +1,7 @@
-// The row copier on small keyed files: rows, progress, removal inside the transaction, and
-// its one message when a copy fails.
+// The row copier on small keyed files: rows, progress and removal inside the transaction (its
+// message when a row is refused is RefusedRowTest's).
 #include "EngineFiles.h"
 #include "RecordingArchivForm.h"
-#include "ScriptedMessageBoxes.h"
 
 #include "archive/BulkCopy.h"
 #include "archive/CopyLedger.h"
@@ -173,69 +172,6 @@ TEST_F(CopyTableTest, TheDeleteKeepsTheSelectsOwnWhere) {
     EXPECT_EQ(TargetRows(QStringLiteral("SammelEinzel")),
               (QStringList{QStringLiteral("2|2|20|NULL|NULL"), QStringLiteral("3|2|30|NULL|NULL"),
                            QStringLiteral("5|2|50|NULL|NULL")}));
-}
-
-TEST_F(CopyTableTest, AnEmptySelectionCopiesNothingAndIsNoFailure) {
-    FillBookings(5);
-    OpenBoth();
-    Shared().bEntfernen = true;
-    test::ScopedMessageBoxes boxes;
-    const CopyTableErgebnis e =
-        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
-                  QStringLiteral(" WHERE Buchungsdatum < '2000-01-01'"), ledger_);
-    EXPECT_FALSE(e.bFehler);
-    EXPECT_EQ(e.n, 0);
-    EXPECT_TRUE(boxes->Shown().empty());
-    EXPECT_TRUE(Shared().cnDatenbank->InTransaction());
-    EXPECT_EQ(form_.progress, (std::vector<qint64>{0, 0}));
-}
-
-TEST_F(CopyTableTest, AFailingSelectShowsItsMessageAndRollsBack) {
-    FillBookings(20);
-    OpenBoth();
-    // A change made earlier in the run's transaction must be undone by the failure.
-    ASSERT_TRUE(Shared().cnDatenbank->Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
-    Shared().bEntfernen = true;
-    test::ScopedMessageBoxes boxes;
-    const CopyTableErgebnis e =
-        CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"), QStringLiteral("Umsätze"),
-                  QStringLiteral(" WHERE KeinFeld < 3"), ledger_);
-    EXPECT_TRUE(e.bFehler);
-    EXPECT_EQ(e.n, 0);
-    ASSERT_EQ(boxes->Shown().size(), 1u);
-    const test::ShownMessage& m = boxes->Shown().front();
-    const QString sAnfang = QStringLiteral(
-        "Es wurde nur 0 von insgesammt 0 Einträge archiviert werden!\r\n"
-        "Es werden keine Änderungen an der Benutzer-Datenbank vorgenommen.\r\nFEHLER: ");
-    EXPECT_TRUE(m.sText.startsWith(sAnfang)) << m.sText.toStdString();
-    EXPECT_GT(m.sText.size(), sAnfang.size());
-    EXPECT_EQ(m.sTitel, QStringLiteral("Archivierungs-Assistent"));
-    EXPECT_EQ(m.lStil, 0);
-    EXPECT_FALSE(Shared().cnDatenbank->InTransaction());
-    EXPECT_EQ(CountOn(Shared().cnDatenbank->Handle(), "SELECT count(*) FROM Kategorien"), 2);
-    EXPECT_EQ(CountOn(Shared().cnDatenbank->Handle(), "SELECT count(*) FROM Umsätze"), 20);
-}
-
-TEST_F(CopyTableTest, ARowThatCannotBeStoredFailsTheCopyAndNothingIsRemoved) {
-    FillBookings(10);
-    {
-        RawDatabase db(ziel_);
-        db.Exec(QStringLiteral("INSERT INTO Umsätze (id, KontoID) VALUES (5, 99)"));
-    }
-    OpenBoth();
-    Shared().bEntfernen = true;
-    test::ScopedMessageBoxes boxes;
-    const CopyTableErgebnis e = CopyTable(cnZiel_, QStringLiteral("SELECT * FROM Umsätze"),
-                                          QStringLiteral("Umsätze"), QString(), ledger_);
-    EXPECT_TRUE(e.bFehler);
-    EXPECT_EQ(e.n, 4);
-    ASSERT_EQ(boxes->Shown().size(), 1u);
-    EXPECT_TRUE(boxes->Shown().front().sText.startsWith(
-        QStringLiteral("Es wurde nur 4 von insgesammt 10 Einträge archiviert werden!\r\n")))
-        << boxes->Shown().front().sText.toStdString();
-    EXPECT_FALSE(Shared().cnDatenbank->InTransaction());
-    Shared().cnDatenbank->Close();
-    EXPECT_EQ(SourceRows().size(), 10);
 }
 
 }  // namespace

@@ -91,27 +91,6 @@ TEST_F(BadInputTest, UserDatabaseLockedByAnotherConnection) {
         lauf, {kFehlerImLauf, QStringLiteral("wird gerade von einem anderen Programm benutzt.")});
 }
 
-TEST_F(BadInputTest, UserDatabaseThatIsATextFile) {
-    {
-        QFile datei(UserDb());
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        datei.write(QStringLiteral("Kontoauszug Nr. 7\nAlter Saldo 1.234,56 EUR\n").toUtf8());
-    }
-    RememberState(UserDb(), Target());
-    ExpectRefusedUnchanged(Create(UserDb(), Target()),
-                           {QStringLiteral("ist keine Datenbank dieses Programms")});
-}
-
-TEST_F(BadInputTest, TemplateMissing) {
-    const QString sLeer = MakeFolder(QStringLiteral("ohne-vorlage"));
-    WriteSetting(3, sLeer + QStringLiteral("/"));
-    RememberState(UserDb(), Target());
-    ExpectRefusedUnchanged(
-        Create(UserDb(), Target()),
-        {kFehlerImLauf, QStringLiteral("Die Archivvorlage \"") + sLeer +
-                            QStringLiteral("/HbLeer.dat\" wurde nicht gefunden.")});
-}
-
 TEST_F(BadInputTest, TemplateOfAnotherVersion) {
     const QString sOrdner = MakeFolder(QStringLiteral("vorlage-4"));
     const Status vorlage = CreateDatabaseFile(sOrdner + QStringLiteral("/HbLeer.dat"), 4);
@@ -134,17 +113,6 @@ TEST_F(BadInputTest, NewPasswordOfSeventeenCharacters) {
                {QStringLiteral("--password-mode"), QStringLiteral("new"),
                 QStringLiteral("--password"), sPasswort}),
         {kFehlerImLauf, QStringLiteral("Das Passwort darf höchstens 16 Zeichen lang sein.")});
-}
-
-TEST_F(BadInputTest, CutOffBeforeAllData) {
-    RememberState(UserDb(), Target());
-    const Lauf lauf =
-        RunTool({QStringLiteral("create"), QStringLiteral("--db"), UserDb(),
-                 QStringLiteral("--before"), QStringLiteral("1990-01-01"), QStringLiteral("--out"),
-                 Target(), QStringLiteral("--remove"), QStringLiteral("--yes")});
-    EXPECT_EQ(lauf.lExitCode, 1);
-    ExpectRefusedUnchanged(lauf,
-                           {QStringLiteral("Es wurden keine Daten vor dem 01.01.1990 gefunden.")});
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// Connection: opening real keyed files, bad files, transactions and locking between connections.
+// Connection: opening real keyed files, refusing bad or missing ones, and the exclusive lock.
 #include "DatabaseFiles.h"
 
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -43,21 +42,6 @@ void expectOpenFails(const QString& sPfad, const QString& sConnectionText, int l
     EXPECT_EQ(cn.State(), Connection::adStateClosed);
     EXPECT_EQ(cn.Handle(), nullptr);
     EXPECT_EQ(QFileInfo(sPfad).size(), lGroesse);
-}
-
-TEST(ConnectionOpen, OpensAKeyedDatabaseAndNamesIt) {
-    ScratchFolder folder;
-    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
-    Connection cn;
-    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
-    EXPECT_EQ(cn.State(), Connection::adStateOpen);
-    EXPECT_EQ(cn.DataSource(), sPfad);
-    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT Version FROM Optionen")),
-              QStringList{QStringLiteral("5")});
-    cn.Close();
-    EXPECT_EQ(cn.State(), Connection::adStateClosed);
-    EXPECT_TRUE(cn.DataSource().isEmpty());
-    cn.Close();  // closing twice is harmless
 }
 
 TEST(ConnectionOpen, RefusesFilesItCannotUse) {
@@ -122,72 +106,6 @@ TEST(ConnectionOpen, MissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(QFileInfo::exists(folder.Path(QStringLiteral("neu"))));
 }
 
-TEST(ConnectionTransaction, RollbackRestoresDeletedChangedAndAddedRows) {
-    ScratchFolder folder;
-    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
-    Connection cn;
-    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
-    fillKategorien(cn, 3);
-    const QString sAbfrage = QStringLiteral("SELECT * FROM Kategorien ORDER BY id");
-    const QStringList vorher = QueryRows(cn.Handle(), sAbfrage);
-    ASSERT_EQ(vorher.size(), 3);
-
-    ASSERT_TRUE(cn.BeginTrans().ok());
-    EXPECT_TRUE(cn.InTransaction());
-    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien WHERE id = 2; "
-                                          "UPDATE Kategorien SET Name = 'neu' WHERE id = 3; "
-                                          "INSERT INTO Kategorien VALUES (9, 'dazu', 1)"))
-                    .ok());
-    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage).size(), 3);
-    EXPECT_NE(QueryRows(cn.Handle(), sAbfrage), vorher);
-    ASSERT_TRUE(cn.RollbackTrans().ok());
-    EXPECT_FALSE(cn.InTransaction());
-    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher);
-
-    // Closing with an open transaction rolls it back as well.
-    ASSERT_TRUE(cn.BeginTrans().ok());
-    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
-    cn.Close();
-    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
-    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher);
-
-    // A commit stays.
-    ASSERT_TRUE(cn.BeginTrans().ok());
-    ASSERT_TRUE(cn.Execute(QStringLiteral("DELETE FROM Kategorien WHERE id = 1")).ok());
-    ASSERT_TRUE(cn.CommitTrans().ok());
-    cn.Close();
-    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
-    EXPECT_EQ(QueryRows(cn.Handle(), sAbfrage), vorher.mid(1));
-}
-
-TEST(ConnectionExecute, RunsSeveralStatementsWithDateLiteralsAndReportsErrors) {
-    ScratchFolder folder;
-    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
-    Connection cn;
-    ASSERT_TRUE(OpenDatabase(cn, sPfad).ok());
-    ASSERT_TRUE(cn.Execute(QStringLiteral(
-                               "INSERT INTO Aufträge (id, Status, Datum) VALUES (1, 4, #2013/7/4#);"
-                               "INSERT INTO Aufträge (id, Status, Datum) VALUES (2, 4, #2013/7/5#);"
-                               "DELETE FROM Aufträge WHERE Status = 4 and Datum < #2013/7/5#;"))
-                    .ok());
-    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT id, Datum FROM Aufträge")),
-              QStringList{QStringLiteral("2|2013-07-05")});
-
-    const Status fehlt = cn.Execute(QStringLiteral("DELETE FROM Unbekannt"));
-    ASSERT_FALSE(fehlt.ok());
-    EXPECT_TRUE(
-        fehlt.description().startsWith(QStringLiteral("Fehler in der Datenbank „%1“").arg(sPfad)));
-    EXPECT_TRUE(fehlt.description().contains(QStringLiteral("Unbekannt")));
-
-    const Status doppelt =
-        cn.Execute(QStringLiteral("INSERT INTO Aufträge (id, Status) VALUES (2, 1)"));
-    ASSERT_FALSE(doppelt.ok());
-    EXPECT_EQ(doppelt.error().code & 0xff, SQLITE_CONSTRAINT);
-    EXPECT_TRUE(doppelt.description().contains(QStringLiteral("verletzt eine Regel")));
-    cn.Close();
-    EXPECT_FALSE(cn.Execute(QStringLiteral("SELECT 1")).ok());
-}
-
 TEST(ConnectionLocking, ExclusiveModeKeepsOtherConnectionsAndProcessesOut) {
     ScratchFolder folder;
     const QString sPfad = folder.NewDatabase(QStringLiteral("Archiv.aba"));
@@ -225,28 +143,6 @@ TEST(ConnectionLocking, ExclusiveModeKeepsOtherConnectionsAndProcessesOut) {
     EXPECT_EQ(test::RunSqlcipherShell(sPfad, QStringLiteral("SELECT Version FROM Optionen;"))
                   .sAusgabe.trimmed(),
               QStringLiteral("5"));
-}
-
-TEST(ConnectionLocking, BeginTransFailsWhileAnotherConnectionWrites) {
-    ScratchFolder folder;
-    const QString sPfad = folder.NewDatabase(QStringLiteral("Bank.dat"));
-    Connection schreiber, zweite;
-    ASSERT_TRUE(OpenDatabase(schreiber, sPfad).ok());
-    ASSERT_TRUE(schreiber.BeginTrans().ok());
-    ASSERT_TRUE(
-        schreiber.Execute(QStringLiteral("INSERT INTO Kategorien VALUES (1, 'a', NULL)")).ok());
-
-    ASSERT_TRUE(OpenDatabase(zweite, sPfad).ok());  // reading is still allowed
-    const Status st = zweite.BeginTrans();
-    ASSERT_FALSE(st.ok());
-    EXPECT_EQ(st.error().code & 0xff, SQLITE_BUSY);
-    EXPECT_EQ(st.description(), QStringLiteral("Die Datenbank „%1“ %2.").arg(sPfad, kInUse));
-    EXPECT_FALSE(zweite.InTransaction());
-
-    ASSERT_TRUE(schreiber.CommitTrans().ok());
-    ASSERT_TRUE(zweite.BeginTrans().ok());
-    ASSERT_TRUE(zweite.Execute(QStringLiteral("DELETE FROM Kategorien")).ok());
-    ASSERT_TRUE(zweite.CommitTrans().ok());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Recordset: walking tables and SQL texts, field access, values, adding and changing rows.
+// Recordset: fields found by name, and values that keep their storage class.
 #include "DatabaseFiles.h"
 
 #include "database/Connection.h"
@@ -25,66 +25,6 @@ class RecordsetTest : public testing::Test {
     QString sPfad;
     Connection cn;
 };
-
-TEST_F(RecordsetTest, WalksATableInStoredOrderWithoutTheRowid) {
-    exec(
-        QStringLiteral("INSERT INTO Kategorien VALUES (30, 'c', NULL);"
-                       "INSERT INTO Kategorien VALUES (10, 'a', NULL);"
-                       "INSERT INTO Kategorien VALUES (20, 'b', 10);"));
-    Recordset rs;
-    ASSERT_TRUE(rs.Open(QStringLiteral("Kategorien"), cn).ok());
-    EXPECT_EQ(rs.State(), adStateOpen);
-    ASSERT_EQ(rs.FieldCount(), 3);
-    QStringList gesehen;
-    while (!rs.Eof()) {
-        gesehen << rs.Field(0).toString() + rs.Field(1).toString();
-        ASSERT_TRUE(rs.MoveNext().ok());
-    }
-    EXPECT_EQ(gesehen, (QStringList{"10a", "20b", "30c"}));
-    EXPECT_FALSE(rs.MoveNext().ok());  // past the end
-    rs.Close();
-    EXPECT_EQ(rs.State(), adStateClosed);
-}
-
-TEST_F(RecordsetTest, EmptySourcesStandAtTheirEnd) {
-    for (const QString& sQuelle :
-         {QStringLiteral("Empfänger"), QStringLiteral("select * from Daten where Typ = 99")}) {
-        Recordset rs;
-        ASSERT_TRUE(rs.Open(sQuelle, cn).ok());
-        EXPECT_TRUE(rs.Eof());
-        EXPECT_FALSE(rs.MoveNext().ok());
-        EXPECT_TRUE(rs.Eof());
-        const Result<QVariant> feld = rs.Field(QStringLiteral("id"));
-        ASSERT_FALSE(feld.ok());
-        EXPECT_EQ(feld.error().description, QStringLiteral("Es gibt keinen aktuellen Datensatz."));
-    }
-}
-
-TEST_F(RecordsetTest, SqlTextsAreMapped) {
-    exec(
-        QStringLiteral("INSERT INTO Aufträge (id, Status, Datum) VALUES (1, 4, '2013-07-04'), "
-                       "(2, 4, '2013-07-05'), (3, 1, '2013-01-01'), (4, 4, '2012-12-31')"));
-    Recordset rs;
-    ASSERT_TRUE(rs.Open(QStringLiteral("SELECT * FROM Aufträge WHERE Status = 4 and "
-                                       "Datum < #2013/7/5# ORDER BY id DESC;"),
-                        cn, adOpenStatic, adLockOptimistic, adCmdUnspecified)
-                    .ok());
-    EXPECT_EQ(rs.Field(0).toLongLong(), 4);
-    ASSERT_TRUE(rs.MoveNext().ok());
-    EXPECT_EQ(rs.Field(0).toLongLong(), 1);
-    ASSERT_TRUE(rs.MoveNext().ok());
-    EXPECT_TRUE(rs.Eof());
-    rs.Close();
-
-    ASSERT_TRUE(rs.Open(QStringLiteral("SELECT MAX (Nr) from Konten"), cn).ok());
-    EXPECT_FALSE(rs.Eof());
-    EXPECT_TRUE(rs.Field(0).isNull());
-    rs.Close();
-
-    const Status fehlt = rs.Open(QStringLiteral("Unbekannt"), cn);
-    ASSERT_FALSE(fehlt.ok());
-    EXPECT_TRUE(fehlt.description().contains(sPfad));
-}
 
 TEST_F(RecordsetTest, FindsFieldsByNameIgnoringAsciiCaseOnly) {
     exec(QStringLiteral("UPDATE Optionen SET Paßwort = x'01'"));
@@ -146,39 +86,6 @@ TEST_F(RecordsetTest, ValuesKeepTheirStorageClass) {
     EXPECT_FALSE(rs.Field(1).isValid());
     EXPECT_EQ(rs.Field(4).typeId(), QMetaType::QString);
     EXPECT_TRUE(rs.Field(4).toString().isEmpty());
-}
-
-TEST_F(RecordsetTest, AddedRowsGetTheNextKeyAndADuplicateKeyIsRefused) {
-    Recordset rs;
-    ASSERT_TRUE(rs.Open(QStringLiteral("Kategorien"), cn).ok());
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(rs.AddNew().ok());
-        ASSERT_TRUE(rs.SetField(QStringLiteral("Name"), QStringLiteral("K%1").arg(i)).ok());
-        ASSERT_TRUE(rs.Update().ok());
-    }
-    ASSERT_TRUE(rs.AddNew().ok());
-    ASSERT_TRUE(rs.SetField(0, 1).ok());
-    const Status doppelt = rs.Update();
-    ASSERT_FALSE(doppelt.ok());
-    EXPECT_TRUE(doppelt.description().contains(QStringLiteral("verletzt eine Regel")));
-    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT id, Name FROM Kategorien")),
-              (QStringList{"1|K0", "2|K1"}));
-}
-
-TEST_F(RecordsetTest, ChangingTheCurrentRowStoresTheNewValue) {
-    exec(
-        QStringLiteral("INSERT INTO Konten (id, Nr, KontoName, bankID) VALUES "
-                       "(1, 1, x'41', 5), (2, -3, x'42', 5), (3, 2, x'43', 6)"));
-    Recordset rs;
-    ASSERT_TRUE(rs.Open(QStringLiteral("Konten"), cn).ok());
-    EXPECT_FALSE(rs.SetField(QStringLiteral("Unbekannt"), 1).ok());
-    ASSERT_TRUE(rs.MoveNext().ok());
-    ASSERT_EQ(rs.Field(QStringLiteral("Nr")).value(), QVariant(qint64(-3)));
-    ASSERT_TRUE(rs.SetField(QStringLiteral("Nr"), 7).ok());
-    ASSERT_TRUE(rs.SetField(5, QStringLiteral("DE00")).ok());
-    ASSERT_TRUE(rs.Update().ok());
-    EXPECT_EQ(QueryRows(cn.Handle(), QStringLiteral("SELECT id, Nr, KontoName, IBAN FROM Konten")),
-              (QStringList{"1|1|A|NULL", "2|7|B|DE00", "3|2|C|NULL"}));
 }
 
 }  // namespace

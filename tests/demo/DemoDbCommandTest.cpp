@@ -10,26 +10,20 @@
 namespace tolva::test {
 namespace {
 
-struct Lauf {
-    int lExitCode = -1;
-    QString sAusgabe;
-    QString sFehler;
-};
-
-Lauf RunTool(const QStringList& args) {
-    const ProgramRun r = RunProgram(QStringLiteral(TOLVA_ARCHIV_EXE), args);
-    return Lauf{r.lExitCode, r.sOut, r.sErr};
+ProgramRun RunTool(const QStringList& args) {
+    return RunProgram(QStringLiteral(TOLVA_ARCHIV_EXE), args);
 }
 
 TEST(DemoDbCommandTest, MakesTheDatabaseItIsAskedFor) {
     QTemporaryDir dir;
     const QString sPfad = dir.filePath("kunde.db");
-    const Lauf lauf = RunTool({"demo-db", sPfad, "--accounts", "5", "--banks", "2", "--bookings",
-                               "1500", "--years", "2", "--seed", "42", "--schema-version", "6"});
-    ASSERT_EQ(lauf.lExitCode, 0) << lauf.sFehler.toStdString();
-    EXPECT_TRUE(lauf.sAusgabe.contains("1.500")) << lauf.sAusgabe.toStdString();
-    EXPECT_TRUE(lauf.sAusgabe.contains("Umsätze")) << lauf.sAusgabe.toStdString();
-    EXPECT_TRUE(lauf.sFehler.isEmpty()) << lauf.sFehler.toStdString();
+    const ProgramRun lauf =
+        RunTool({"demo-db", sPfad, "--accounts", "5", "--banks", "2", "--bookings", "1500",
+                 "--years", "2", "--seed", "42", "--schema-version", "6"});
+    ASSERT_EQ(lauf.lExitCode, 0) << lauf.sErr.toStdString();
+    EXPECT_TRUE(lauf.sOut.contains("1.500")) << lauf.sOut.toStdString();
+    EXPECT_TRUE(lauf.sOut.contains("Umsätze")) << lauf.sOut.toStdString();
+    EXPECT_TRUE(lauf.sErr.isEmpty()) << lauf.sErr.toStdString();
 
     RawDatabase db(sPfad);
     EXPECT_EQ(db.Number("SELECT Version FROM Optionen"), 6);
@@ -58,18 +52,18 @@ TEST(DemoDbCommandTest, ExistingFileIsAnErrorAndStaysUntouched) {
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
         datei.write("alt");
     }
-    const Lauf lauf = RunTool({"demo-db", sPfad, "--bookings", "10"});
+    const ProgramRun lauf = RunTool({"demo-db", sPfad, "--bookings", "10"});
     EXPECT_EQ(lauf.lExitCode, 1);
-    EXPECT_TRUE(lauf.sFehler.contains("gibt es bereits")) << lauf.sFehler.toStdString();
-    EXPECT_TRUE(lauf.sAusgabe.isEmpty());
+    EXPECT_TRUE(lauf.sErr.contains("gibt es bereits")) << lauf.sErr.toStdString();
+    EXPECT_TRUE(lauf.sOut.isEmpty());
     QFile datei(sPfad);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     EXPECT_EQ(datei.readAll(), "alt");
 
     // Options the generator refuses are errors too, not usage mistakes.
-    const Lauf null = RunTool({"demo-db", dir.filePath("null.db"), "--accounts", "0"});
+    const ProgramRun null = RunTool({"demo-db", dir.filePath("null.db"), "--accounts", "0"});
     EXPECT_EQ(null.lExitCode, 1);
-    EXPECT_TRUE(null.sFehler.contains("Konten")) << null.sFehler.toStdString();
+    EXPECT_TRUE(null.sErr.contains("Konten")) << null.sErr.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("null.db")));
 }
 
@@ -77,19 +71,17 @@ TEST(DemoDbCommandTest, BadUsageExitsWithTwoAndTheUsageLine) {
     QTemporaryDir dir;
     const QString sPfad = dir.filePath("x.db");
     const QList<QStringList> aFaelle = {
-        {"gibt-es-nicht"},
         {"demo-db"},
         {"demo-db", sPfad, "--bookings"},
         {"demo-db", sPfad, "--bookings", "viele"},
         {"demo-db", sPfad, "--seed", "-1"},
         {"demo-db", sPfad, "--accounts", "99999999999"},
-        {"demo-db", sPfad, "--farbe", "blau"},
         {"demo-db", sPfad, dir.filePath("y.db")},
     };
     for (const QStringList& args : aFaelle) {
-        const Lauf lauf = RunTool(args);
+        const ProgramRun lauf = RunTool(args);
         EXPECT_EQ(lauf.lExitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(lauf.sFehler.contains("Aufruf: tolva-archiv")) << lauf.sFehler.toStdString();
+        EXPECT_TRUE(lauf.sErr.contains("Aufruf: tolva-archiv")) << lauf.sErr.toStdString();
     }
     EXPECT_FALSE(QFile::exists(sPfad));
 }

@@ -313,22 +313,6 @@ TEST_F(BrowseTest, ReadingChangesNoFileAndBadFilesAreRefusedWithTheirReason) {
     EXPECT_EQ(FileBytes(sHalb + QStringLiteral("-journal")), QByteArray(4096, '\x5a'));
 }
 
-TEST_F(BrowseTest, APasswordArchiveOpensOnlyWithItsPassword) {
-    for (const auto& [sPasswort, lCode] :
-         {std::pair{QString(), kCodePasswortFehlt},
-          std::pair{QStringLiteral("geheim"), kCodePasswortFalsch}}) {
-        const Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sGeschuetzt_, sPasswort);
-        ASSERT_FALSE(datei.ok());
-        EXPECT_TRUE(BrowseFile::PasswordNeeded(datei.error()));
-        EXPECT_EQ(datei.error().code, lCode);
-        EXPECT_TRUE(datei.error().description.contains(sGeschuetzt_));
-    }
-    EXPECT_TRUE(BrowseFile::Open(sGeschuetzt_, QStringLiteral("Ge#h31m")).ok());
-    // The demo database carries its own password: the host's, not asked for browsing it.
-    EXPECT_TRUE(BrowseFile::Open(sBank_, QStringLiteral("geheim")).ok());
-    EXPECT_FALSE(BrowseFile::Open(sBank_).ok());
-}
-
 TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
     const std::vector<BookingRow> zeilen{
         {1, 3, QStringLiteral("2024-03-01"), 123456, QStringLiteral("Müller"),

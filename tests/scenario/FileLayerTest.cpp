@@ -1,6 +1,7 @@
 // The file steps of whole jobs of the tolva-archiv binary where other people's files lie: names
-// that are no plain files, paths too long to open again, what killed restores leave, signals
-// around a commit, and CSV exports over databases.
+// that are no plain files, paths too long to open again, what killed restores leave, a signal
+// during the commit, and CSV exports over databases. (Signals before the commit:
+// crash_signals_small.)
 #include "ArchiveScenario.h"
 #include "ProgramRun.h"
 
@@ -9,14 +10,10 @@
 #include "files/RunFolder.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QThread>
 
 #include <sys/stat.h>
-#include <csignal>
 
 namespace tolva::test {
 namespace {
@@ -31,16 +28,6 @@ void WriteFile(const QString& sPfad, const QByteArray& inhalt) {
     QFile f(sPfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << sPfad.toStdString();
     f.write(inhalt);
-}
-
-// Whether process pid has a handler for signal lSignal (its SigCgt mask).
-bool CatchesSignal(qint64 pid, int lSignal) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return false;
-    for (const QByteArray& zeile : status.readAll().split('\n'))
-        if (zeile.startsWith("SigCgt:"))
-            return (zeile.mid(7).trimmed().toULongLong(nullptr, 16) >> (lSignal - 1)) & 1;
-    return false;
 }
 
 class FileLayerTest : public testing::Test {
@@ -169,65 +156,6 @@ TEST_F(FileLayerTest, WhatKilledRestoresLeftGoesWithTheNextJobBesideTheDatabase)
     const Ausgabe a = Run(CreateArgs(sOrdner_ + QStringLiteral("/zweites.aba")));
     ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
     EXPECT_EQ(Entries(sDbOrdner), sauber);
-}
-
-// A signal while a job runs: before its commit the job gives up (128 + n, its own sentence,
-// nothing changed); once it has committed it ends as it would have (0, its success lines, the
-// signal named). Whichever it met, what it says and what the files hold agree.
-TEST_F(FileLayerTest, ASignalEndsAJobWithTheTruthAboutItsCommit) {
-    ASSERT_EQ(Run(CreateArgs(sZiel_)).lExitCode, 0);
-    const QString sStand = dir_.filePath(QStringLiteral("stand.dat"));
-    ASSERT_TRUE(QFile::copy(sBank_, sStand));
-    const QStringList nachLauf = DumpAll(sStand);
-    std::map<int, int> ausgaenge;
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        QFile::remove(sBank_);
-        ASSERT_TRUE(QFile::copy(sStand, sBank_));
-        const bool bRestore = i % 2 == 0;
-        QProcess prozess;
-        prozess.setProgram(sProgramm_);
-        prozess.setArguments(bRestore ? RestoreArgs() << QStringLiteral("--no-backup")
-                                      : CreateArgs(sOrdner_ + QStringLiteral("/s.aba"))
-                                            << QStringLiteral("--wizard"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TOLVA_SETTINGS"), dir_.filePath(QStringLiteral("host.ini")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        prozess.setProcessEnvironment(env);
-        prozess.start();
-        ASSERT_TRUE(prozess.waitForStarted());
-        QElapsedTimer uhr;
-        uhr.start();
-        while (!CatchesSignal(prozess.processId(), SIGTERM) && uhr.elapsed() < kHoechstensMs &&
-               prozess.state() == QProcess::Running)
-            QThread::usleep(200);
-        QThread::msleep(static_cast<unsigned long>(i / 2 * 40));
-        ::kill(static_cast<pid_t>(prozess.processId()), SIGTERM);
-        ASSERT_TRUE(prozess.waitForFinished(kHoechstensMs));
-        const QString sErr = QString::fromUtf8(prozess.readAllStandardError());
-        SCOPED_TRACE(sErr.toStdString());
-        if (prozess.exitStatus() == QProcess::CrashExit) {
-            // The signal came after the job had put back the handlers it found, on its way
-            // out: the job must have completed.
-            EXPECT_NE(DumpAll(sBank_), nachLauf) << "ended by the signal before it completed";
-            QFile::remove(sOrdner_ + QStringLiteral("/s.aba"));
-            continue;
-        }
-        const int lCode = prozess.exitCode();
-        ++ausgaenge[lCode];
-        if (lCode == 128 + SIGTERM) {
-            EXPECT_TRUE(sErr.contains(QStringLiteral("SIGTERM: ")) &&
-                        sErr.contains(bRestore ? QStringLiteral("Das Zurückholen wurde abgebrochen")
-                                               : QStringLiteral("Der Lauf wurde abgebrochen")))
-                << sErr.toStdString();
-            EXPECT_EQ(DumpAll(sBank_), nachLauf);
-        } else {
-            ASSERT_EQ(lCode, 0) << sErr.toStdString();
-            EXPECT_NE(DumpAll(sBank_), nachLauf);
-        }
-        QFile::remove(sOrdner_ + QStringLiteral("/s.aba"));
-    }
-    EXPECT_GT(ausgaenge[128 + SIGTERM], 0) << "no job was ever cancelled";
 }
 
 // A signal that comes exactly while the job commits: archive run and restore both complete,

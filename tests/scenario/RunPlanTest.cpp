@@ -99,16 +99,13 @@ TEST_F(RunPlanTest, ThePlanCountsWhatTheRunArchives) {
         ASSERT_TRUE(bErfolg);
 
         const RunPlan& p = plan.value();
-        EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lUmsaetze),
-                  PerAccount(sZiel, QStringLiteral("Umsätze")));
-        EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lZusaetze),
-                  PerAccount(sZiel, QStringLiteral("UmsZusatz")));
-        EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lOffene),
-                  PerAccount(sZiel, QStringLiteral("OffeneUmsätze")));
-        EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lAuftraege),
-                  PerAccount(sZiel, QStringLiteral("Aufträge")));
-        EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lSammel),
-                  PerAccount(sZiel, QStringLiteral("SammelAufträge")));
+        for (const auto& [feld, sTabelle] : {std::pair{&PlanKonto::lUmsaetze, "Umsätze"},
+                                             {&PlanKonto::lZusaetze, "UmsZusatz"},
+                                             {&PlanKonto::lOffene, "OffeneUmsätze"},
+                                             {&PlanKonto::lAuftraege, "Aufträge"},
+                                             {&PlanKonto::lSammel, "SammelAufträge"}})
+            EXPECT_EQ(PlanPerAccount(p, feld), PerAccount(sZiel, QString::fromUtf8(sTabelle)))
+                << sTabelle;
         EXPECT_EQ(PlanPerAccount(p, &PlanKonto::lEinzel), ItemsPerAccount(sZiel, sVorher_));
         PlanKonto summe;
         for (const PlanKonto& k : p.aKonten) {

