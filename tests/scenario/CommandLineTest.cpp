@@ -1,6 +1,8 @@
-// End-to-end runs of the tolva-archiv binary of this build: the question without --yes, and
-// the order of the file steps.
+// The commands of tolva-archiv: in this process through the command library where nothing but
+// the command is tested, and as runs of the binary of this build where the program itself is
+// (the question without --yes, the version and help, signals, the order of the file steps).
 #include "ArchiveScenario.h"
+#include "CommandHere.h"
 #include "ProgramRun.h"
 #include "PseudoTerminal.h"
 
@@ -44,6 +46,12 @@ class CommandLineTest : public testing::Test {
 
     Ausgabe Run(const QStringList& args, const QStringList& aUmgebung = {}) {
         return RunProgram(sProgramm_, args, dir_.filePath(QStringLiteral("host.ini")), aUmgebung);
+    }
+
+    // The command in this process, through the command library (no question is asked: stdin
+    // may be a terminal here).
+    Ausgabe Here(const QStringList& args) {
+        return RunCommandHere(args, dir_.filePath(QStringLiteral("host.ini")));
     }
 
     Ausgabe Create(const QStringList& weitere = {}, const QStringList& aUmgebung = {}) {
@@ -181,7 +189,8 @@ TEST_F(CommandLineTest, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
     };
     for (const auto& f : fehler) {
         SCOPED_TRACE(f.args.join(u' ').toStdString());
-        const Ausgabe a = Run(f.args);
+        const bool bBefehl = f.args.front() != QLatin1String("umbenennen");
+        const Ausgabe a = bBefehl ? Here(f.args) : Run(f.args);
         EXPECT_EQ(a.lExitCode, 2);
         EXPECT_TRUE(a.sErr.contains(f.sTeil)) << a.sErr.toStdString();
     }
@@ -193,7 +202,7 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
         QStringList args{QStringLiteral("survey"), QStringLiteral("--db"), sBank_,
                          QStringLiteral("--before"), sDatum};
         if (bJson) args << QStringLiteral("--json");
-        const Ausgabe a = Run(args);
+        const Ausgabe a = Here(args);
         EXPECT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
         return a.sOut;
     };
@@ -222,23 +231,23 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
 TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingOnceAndListShowsThatOneArchive) {
     MakeDemo();
     const QString sOhne = dir_.filePath(QStringLiteral("archiv/ohne"));
-    const Ausgabe a = Run({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
-                           QStringLiteral("--before"), QStringLiteral("30.11.2023"),
-                           QStringLiteral("--out"), sOhne, QStringLiteral("--yes")});
+    const Ausgabe a = Here({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                            QStringLiteral("--before"), QStringLiteral("30.11.2023"),
+                            QStringLiteral("--out"), sOhne, QStringLiteral("--yes")});
     ASSERT_EQ(a.lExitCode, 0) << a.sErr.toStdString();
     EXPECT_FALSE(QFileInfo::exists(sOhne));
     ASSERT_TRUE(QFileInfo::exists(sOhne + QStringLiteral(".aba")));
     // A second file in the folder that list of the one archive must not show.
     ASSERT_TRUE(QFile::copy(sOhne + QStringLiteral(".aba"),
                             dir_.filePath(QStringLiteral("archiv/zwei.aba"))));
-    const Ausgabe eine = Run({QStringLiteral("list"), sOhne + QStringLiteral(".aba")});
+    const Ausgabe eine = Here({QStringLiteral("list"), sOhne + QStringLiteral(".aba")});
     EXPECT_EQ(eine.lExitCode, 0);
     EXPECT_TRUE(eine.sOut.startsWith(QStringLiteral("ohne.aba vom "))) << eine.sOut.toStdString();
     EXPECT_TRUE(eine.sOut.contains(QStringLiteral("Alle Daten älter als 30.11.2023")));
     EXPECT_FALSE(eine.sOut.contains(QStringLiteral("zwei.aba")));
     const QJsonArray liste =
-        QJsonDocument::fromJson(Run({QStringLiteral("list"), QStringLiteral("--json"),
-                                     dir_.filePath(QStringLiteral("archiv"))})
+        QJsonDocument::fromJson(Here({QStringLiteral("list"), QStringLiteral("--json"),
+                                      dir_.filePath(QStringLiteral("archiv"))})
                                     .sOut.toUtf8())
             .array();
     ASSERT_EQ(liste.size(), 2);
@@ -252,9 +261,9 @@ TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingOnceAndListShowsThatOneArchive
     // A name that ends so in capitals gets no second ending; without --password-mode the
     // archive keeps the database's password.
     const QString sGross = dir_.filePath(QStringLiteral("archiv/Gross.ABA"));
-    const Ausgabe b = Run({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
-                           QStringLiteral("--before"), QStringLiteral("30.11.2023"),
-                           QStringLiteral("--out"), sGross, QStringLiteral("--yes")});
+    const Ausgabe b = Here({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                            QStringLiteral("--before"), QStringLiteral("30.11.2023"),
+                            QStringLiteral("--out"), sGross, QStringLiteral("--yes")});
     ASSERT_EQ(b.lExitCode, 0) << b.sErr.toStdString();
     EXPECT_FALSE(QFileInfo::exists(sGross + QStringLiteral(".aba")));
     ASSERT_TRUE(QFileInfo::exists(sGross));
