@@ -8,7 +8,7 @@
 #
 # Usage: bench/fault-sweep.sh [BOOKINGS] [KINDS]
 #        BOOKINGS 3000 (the ctest run uses 300); KINDS narrows the sweep to the kinds whose name
-#        contains it (e.g. "archive write", "rename"). The test binary is build/bin/scenario_tests
+#        contains it (e.g. "archive write", "rename"). The test binary is build/bin/archive_scenario_tests
 #        or $TOLVA_SCENARIO_TESTS; the data folder with HbLeer.dat is $TOLVA_DATA_DIR, else the
 #        build's lib/.
 # Prints "<N> injected faults, <M> guarantees broken" and exits non-zero when M > 0.
@@ -19,8 +19,8 @@ KINDS=${2:-}
 [[ $BOOKINGS =~ ^[0-9]+$ && $BOOKINGS -ge 100 ]] ||
     { echo "usage: fault-sweep.sh [BOOKINGS>=100] [KINDS]" >&2; exit 2; }
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-TESTS=${TOLVA_SCENARIO_TESTS:-$HERE/../build/bin/scenario_tests}
-[[ -x $TESTS ]] || { echo "scenario_tests not found at $TESTS" >&2; exit 2; }
+TESTS=${TOLVA_SCENARIO_TESTS:-$HERE/../build/bin/archive_scenario_tests}
+[[ -x $TESTS ]] || { echo "archive_scenario_tests not found at $TESTS" >&2; exit 2; }
 export TOLVA_DATA_DIR=${TOLVA_DATA_DIR:-$(cd "$(dirname "$TESTS")/../lib" && pwd)/}
 export QT_QPA_PLATFORM=offscreen
 

@@ -4,7 +4,7 @@
 #
 # Usage: bench/restore-model.sh N [FIRST_SEED]
 #        FIRST_SEED defaults to the clock; a failing seed runs again alone with
-#        "bench/restore-model.sh 1 SEED". The test binary is build/bin/scenario_tests or
+#        "bench/restore-model.sh 1 SEED". The test binary is build/bin/restore_tests or
 #        $TOLVA_SCENARIO_TESTS; the data folder with HbLeer.dat is $TOLVA_DATA_DIR, else the
 #        build's lib/. Builds nothing.
 # Prints the seeds, what the histories reached (from 60 histories on, an outcome none reached
@@ -17,8 +17,8 @@ FIRST=${2:-}
 [[ $N =~ ^[0-9]+$ && $N -ge 1 ]] || { echo "usage: restore-model.sh N [FIRST_SEED]" >&2; exit 2; }
 [[ -z $FIRST || $FIRST =~ ^[0-9]+$ ]] || { echo "FIRST_SEED must be a number" >&2; exit 2; }
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-TESTS=${TOLVA_SCENARIO_TESTS:-$HERE/../build/bin/scenario_tests}
-[[ -x $TESTS ]] || { echo "scenario_tests not found at $TESTS" >&2; exit 2; }
+TESTS=${TOLVA_SCENARIO_TESTS:-$HERE/../build/bin/restore_tests}
+[[ -x $TESTS ]] || { echo "restore_tests not found at $TESTS" >&2; exit 2; }
 export TOLVA_DATA_DIR=${TOLVA_DATA_DIR:-$(cd "$(dirname "$TESTS")/../lib" && pwd)/}
 export QT_QPA_PLATFORM=offscreen
 
