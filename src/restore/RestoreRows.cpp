@@ -7,10 +7,10 @@
 #include "restore/RestoreIdentity.h"
 #include "restore/RestoreRun.h"
 
-#include "database/TableChecksum.h"
 #include "database/Connection.h"
 #include "database/Query.h"
 #include "database/SqlValue.h"
+#include "database/TableChecksum.h"
 
 #include <QStringList>
 

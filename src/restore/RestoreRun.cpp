@@ -9,7 +9,6 @@
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
 
-
 #include <sqlite3.h>
 
 #include <algorithm>
