@@ -161,11 +161,9 @@ QString ArchiveFolderOf(const QString& sArchivDatei) {
 
 Result<RunOutcome> RunArchive(const RunRequest& auftrag) {
     HostServices& antworten = *auftrag.antworten;
-    RunOutcome ergebnis;
-    ergebnis.sArchivDatei = auftrag.sZielDatei;
-    ergebnis.sArchivPfad = ArchiveFolderOf(auftrag.sZielDatei);
-    const QString& sArchivDatei = ergebnis.sArchivDatei;
-    const QString& sArchivPfad = ergebnis.sArchivPfad;
+    const RunOutcome ergebnis;  // what a start that the user ends with "Nein" gives back
+    const QString& sArchivDatei = auftrag.sZielDatei;
+    const QString sArchivPfad = ArchiveFolderOf(sArchivDatei);
     if (sArchivPfad.isEmpty())
         return ErrorExit(QStringLiteral("Der Dateiname \"") + sArchivDatei +
                          QStringLiteral("\" enthält keinen Ordner."));
@@ -216,9 +214,7 @@ Result<RunOutcome> RunArchive(const RunRequest& auftrag) {
     antworten.SetSetting(kSettingArchivPfad, sArchivPfad);
     Result<RunFolder> ordner = RunFolder::Create(std::move(sperre));
     if (!ordner.ok()) return ErrorExit(ordner.error().description);
-    RunOutcome gelaufen = CreateArchive(auftrag, std::move(ordner).value());
-    gelaufen.sArchivDatei = sArchivDatei;
-    gelaufen.sArchivPfad = sArchivPfad;
+    const RunOutcome gelaufen = CreateArchive(auftrag, std::move(ordner).value());
     angelegt.bBehalten = gelaufen.bArchiviert;
     return gelaufen;
 }

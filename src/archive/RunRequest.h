@@ -48,8 +48,6 @@ struct RunOutcome {
     bool bArchiviert = false;  // the archive stands under sArchivDatei, the database committed
     // The run got to the categories and payees, which are copied and never removed.
     bool bEntfernenBeendet = false;
-    QString sArchivDatei;               // the archive's path
-    QString sArchivPfad;                // its folder, ending in "/"
     std::map<QString, qint64> aZeilen;  // per archive table: the rows it was given
 };
 
