@@ -37,6 +37,9 @@ struct RestoreChoice {
     bool bSichern = true;  // a backup of the user database first, under a name of its own
     bool bFragen = true;   // ask before anything is written, naming the counts
     bool bProbe = false;   // only classify and report: no question, no backup, nothing written
+    // About how many rows go back in one piece of the pass over a table; each piece is read
+    // back while its pages are still in the cache. At least 1.
+    qint64 lZeilenJeStueck = 16384;
 };
 
 // One table of the restore: what went back, what was there already, what was edited since.

@@ -1,9 +1,11 @@
-// RestoreRun: one table of moved rows back into the user database, by identity. Every archive
-// row of the choice is mapped (account, category, collective order), paired with the live
-// rows by RestoreIdentity's rules, and its fate kept in the table's plan: there already,
-// edited since, or back under its id or a fresh one. Every pair is then compared field by
-// field, and the rows that go back are inserted in one statement that asks the plan (through
-// the run's SQL functions) and read back.
+// RestoreRun: one table of moved rows back into the user database, by identity. The live table
+// is read once for its ids and the hashes of its rows. One pass over the archive rows of the
+// choice (mapped: account, category, collective order) then inserts every row that nothing in
+// the database matches, piece by piece, each piece read back at once; it keeps the others,
+// which are paired with the live rows by RestoreIdentity's rules: there already, edited
+// since, or back under its id or a fresh one. Every pair is compared field by field, and the
+// kept rows that go back are inserted in one statement that asks their fates (through the
+// run's SQL functions) and read back.
 #include "restore/RestoreIdentity.h"
 #include "restore/RestoreRun.h"
 
@@ -12,6 +14,7 @@
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
 
+#include <QScopeGuard>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -182,100 +185,229 @@ QString RestoreRun::Expression(const QString& sTabelle, const QString& sSpalte) 
     return sSelbst;
 }
 
-Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
+IdentityRow RestoreRun::Identity(qint64 id, std::optional<qint64> konto,
+                                 std::optional<qint64> verweis, sqlite3_value* schluessel,
+                                 quint64 lRest, bool bArchiv) const {
+    if (bArchiv) {
+        konto = Mapped(Abbildung::Konto, konto);
+        verweis = Mapped(Abbildung::Verweis, verweis);
+    }
+    IdentityRow r;
+    r.id = id;
+    r.lInhalt = Mix(Mix(lRest, konto), verweis);
+    if (schluessel && sqlite3_value_type(schluessel) != SQLITE_NULL &&
+        sqlite3_value_bytes(schluessel) > 0) {
+        r.bSchluessel = true;
+        r.lSchluessel = Mix(RowHash(1, &schluessel), konto);
+    }
+    return r;
+}
+
+Status RestoreRun::ReadIdentities(const QString& sTabelle, const QString& sVon, bool bArchiv,
+                                  const std::function<void(const IdentityRow&)>& sink) {
+    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
+    QStringList rest;
+    for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
+    const QString sql =
+        QStringLiteral("SELECT a.id, %1, %2, %3, tolva_inhalt(%4) FROM %5 ORDER BY a.id")
+            .arg(c.sKonto.isEmpty() ? QStringLiteral("NULL")
+                                    : QStringLiteral("a.") + QuoteIdentifier(c.sKonto),
+                 c.sVerweis.isEmpty() ? QStringLiteral("NULL")
+                                      : QStringLiteral("a.") + QuoteIdentifier(c.sVerweis),
+                 c.bSchluessel ? QStringLiteral("a.BuchungsID") : QStringLiteral("NULL"),
+                 rest.isEmpty() ? QStringLiteral("NULL") : rest.join(QLatin1Char(',')), sVon);
+    Query q(db_, sql.toUtf8(), cn_.MessageName());
+    while (q.Next()) {
+        sqlite3_stmt* stmt = q.Handle();
+        sink(Identity(sqlite3_column_int64(stmt, 0), NullableInt(stmt, 1), NullableInt(stmt, 2),
+                      sqlite3_column_value(stmt, 3),
+                      static_cast<quint64>(sqlite3_column_int64(stmt, 4)), bArchiv));
+    }
+    return q.status();
+}
+
+bool RestoreRun::Sift(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
+                      sqlite3_value* schluessel, quint64 lRest) {
+    Tick();
+    if (!aktuellerPlan_) return false;
+    TablePlan& plan = *aktuellerPlan_;
+    const IdentityRow r = Identity(id, konto, verweis, schluessel, lRest, true);
+    // The pass goes in id order: the live ids are walked along with it.
+    const std::vector<qint64>& lebend = plan.lebendeIds;
+    size_t& i = plan.lLebendZeiger;
+    if (i > 0 && i <= lebend.size() && lebend[i - 1] >= id)
+        i = static_cast<size_t>(std::lower_bound(lebend.begin(), lebend.end(), id) -
+                                lebend.begin());
+    while (i < lebend.size() && lebend[i] < id) ++i;
+    const bool bBelegt = i < lebend.size() && lebend[i] == id;
+    if (!bBelegt && !plan.inhalte.Contains(r.lInhalt) &&
+        !(r.bSchluessel && plan.schluessel.Contains(r.lSchluessel))) {
+        ++plan.lKlar;
+        plan.lMaxKlar = std::max(plan.lMaxKlar, id);
+        return true;
+    }
+    plan.behalten.push_back(r);
+    return false;
+}
+
+Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer, bool bSchreiben) {
     const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
     const QString sName = QString::fromUtf8(tabelle.sName);
-    const QString qT = QuoteIdentifier(sTabelle);
-    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
     TablePlan& plan = plaene_[static_cast<size_t>(lNummer)];
     plan.verweise = Is(sTabelle, "Umsätze")        ? &kategorien_
                     : Is(sTabelle, "SammelEinzel") ? &sammel_
                                                    : nullptr;
     aktuellerPlan_ = &plan;
+    const auto fertig = qScopeGuard([this] { aktuellerPlan_ = nullptr; });
 
-    // Rows as the pairing sees them; the archive's with their references mapped as they would
-    // go back. Only live rows that can pair with an archive row are kept, but every live id.
-    QStringList rest;
-    for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
-    const auto lesen = [&](const char* sSchema, const QString& sWo, bool bArchiv,
-                           std::vector<IdentityRow>* zeilen) -> Status {
-        const QString sql =
-            QStringLiteral(
-                "SELECT a.id, %1, %2, %3, tolva_inhalt(%4) FROM %5.%6 a WHERE 1%7 "
-                "ORDER BY a.id")
-                .arg(c.sKonto.isEmpty() ? QStringLiteral("NULL")
-                                        : QStringLiteral("a.") + QuoteIdentifier(c.sKonto),
-                     c.sVerweis.isEmpty() ? QStringLiteral("NULL")
-                                          : QStringLiteral("a.") + QuoteIdentifier(c.sVerweis),
-                     c.bSchluessel ? QStringLiteral("a.BuchungsID") : QStringLiteral("NULL"),
-                     rest.isEmpty() ? QStringLiteral("NULL") : rest.join(QLatin1Char(',')),
-                     QString::fromUtf8(sSchema), qT, sWo);
-        Query q(db_, sql.toUtf8(), cn_.MessageName());
-        while (q.Next()) {
-            sqlite3_stmt* stmt = q.Handle();
-            IdentityRow r;
-            r.id = sqlite3_column_int64(stmt, 0);
-            std::optional<qint64> konto = NullableInt(stmt, 1);
-            std::optional<qint64> verweis = NullableInt(stmt, 2);
-            if (bArchiv) {
-                konto = Mapped(Abbildung::Konto, konto);
-                verweis = Mapped(Abbildung::Verweis, verweis);
-            }
-            r.lInhalt =
-                Mix(Mix(static_cast<quint64>(sqlite3_column_int64(stmt, 4)), konto), verweis);
-            if (sqlite3_column_type(stmt, 3) != SQLITE_NULL && sqlite3_column_bytes(stmt, 3) > 0) {
-                sqlite3_value* v = sqlite3_column_value(stmt, 3);
-                r.bSchluessel = true;
-                r.lSchluessel = Mix(RowHash(1, &v), konto);
-            }
-            if (bArchiv) {
-                zeilen->push_back(r);
-                Tick();
-            } else {
-                plan.lebendeIds.push_back(r.id);
-                if (std::binary_search(plan.inhalte.begin(), plan.inhalte.end(), r.lInhalt) ||
-                    (r.bSchluessel && std::binary_search(plan.schluessel.begin(),
-                                                         plan.schluessel.end(), r.lSchluessel)))
-                    zeilen->push_back(r);
-            }
-        }
-        return q.status();
-    };
-    std::vector<Zuordnung> paare;
+    // Every live row once: its id, and the hashes of its content and identity key.
     {
-        // The count before the restore, as the vectors' size: no growth by doubling.
         const auto vorab = vorab_.find(sTabelle);
         const size_t lVorab = vorab == vorab_.end() ? 0 : static_cast<size_t>(vorab->second);
-        std::vector<IdentityRow> archiv;
-        archiv.reserve(lVorab);
-        plan.inhalte.reserve(lVorab);
-        plan.schluessel.reserve(lVorab);
-        if (Status s =
-                lesen(kArchivSchema, ChoiceCondition(sTabelle, wahl_, konten_), true, &archiv);
+        if (lVorab == 0) {
+            Counts(sTabelle, sName);
+            return Status::Ok();
+        }
+        Result<qint64> lebend = FirstInt(
+            db_, QStringLiteral("SELECT count(*) FROM main.%1").arg(QuoteIdentifier(sTabelle)),
+            cn_.MessageName());
+        if (!lebend.ok()) return lebend.status();
+        const auto lLebend = static_cast<size_t>(lebend.value());
+        plan.lebendeIds.reserve(lLebend);
+        plan.inhalte.Reserve(lLebend);
+        plan.schluessel.Reserve(lLebend);
+    }
+    if (Status s = ReadIdentities(sTabelle,
+                                  QStringLiteral("main.%1 a").arg(QuoteIdentifier(sTabelle)), false,
+                                  [&](const IdentityRow& r) {
+                                      plan.lebendeIds.push_back(r.id);
+                                      plan.inhalte.Insert(r.lInhalt);
+                                      if (r.bSchluessel) plan.schluessel.Insert(r.lSchluessel);
+                                  });
+        !s.ok())
+        return s;
+    const qint64 lMaxLebend = plan.lebendeIds.empty() ? 0 : plan.lebendeIds.back();
+
+    if (Status s = SiftRows(sTabelle, bSchreiben); !s.ok()) return s;
+    plan.inhalte.Clear();
+    plan.schluessel.Clear();
+    RestoreCount& zaehler = Counts(sTabelle, sName);
+    zaehler.lImArchiv = zaehler.lZurueck = plan.lKlar;
+    if (!plan.behalten.empty())
+        if (Status s = ResolveKept(sTabelle, sName, lMaxLebend, bSchreiben); !s.ok()) return s;
+    std::vector<qint64>().swap(plan.lebendeIds);
+    if (bSchreiben) Report(Counts(sTabelle, sName));
+    return Status::Ok();
+}
+
+Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
+    const QString qT = QuoteIdentifier(sTabelle);
+    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
+    QStringList rest;
+    for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
+    // tolva_klar runs only for rows of the choice, and once for each.
+    const QString sKlar =
+        QStringLiteral("CASE WHEN 1%1 THEN tolva_klar(a.id, %2, %3, %4, tolva_inhalt(%5)) END")
+            .arg(ChoiceCondition(sTabelle, wahl_, konten_),
+                 c.sKonto.isEmpty() ? QStringLiteral("NULL")
+                                    : QStringLiteral("a.") + QuoteIdentifier(c.sKonto),
+                 c.sVerweis.isEmpty() ? QStringLiteral("NULL")
+                                      : QStringLiteral("a.") + QuoteIdentifier(c.sVerweis),
+                 c.bSchluessel ? QStringLiteral("a.BuchungsID") : QStringLiteral("NULL"),
+                 rest.isEmpty() ? QStringLiteral("NULL") : rest.join(QLatin1Char(',')));
+    if (!bSchreiben)
+        return FirstInt(db_,
+                        QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE %2").arg(qT, sKlar),
+                        cn_.MessageName())
+            .status();
+
+    // Inserted piece by piece in id order, each piece read back at once: its pages are still
+    // in the cache then. The statement reads nothing of the table it fills, so its rows go
+    // straight in.
+    Result<qint64> kleinste =
+        FirstInt(db_, QStringLiteral("SELECT min(id) FROM archiv.%1").arg(qT), cn_.MessageName());
+    if (!kleinste.ok()) return kleinste.status();
+    Result<qint64> groesste =
+        FirstInt(db_, QStringLiteral("SELECT max(id) FROM archiv.%1").arg(qT), cn_.MessageName());
+    if (!groesste.ok()) return groesste.status();
+    Result<qint64> alle =
+        FirstInt(db_, QStringLiteral("SELECT count(*) FROM archiv.%1").arg(qT), cn_.MessageName());
+    if (!alle.ok()) return alle.status();
+    // Pieces of about lStueck rows, as ids spread over the archive's range.
+    const qint64 lStueck = std::max<qint64>(1, wahl_.lZeilenJeStueck);
+    const qint64 lSpanne = groesste.value() - kleinste.value() + 1;
+    const qint64 lBreite =
+        std::max<qint64>(lStueck, lSpanne / std::max<qint64>(1, alle.value() / lStueck));
+    QStringList werte{QStringLiteral("a.id")};
+    for (int i = 1; i < spalten_.at(sTabelle).size(); ++i)
+        werte << Expression(sTabelle, spalten_.at(sTabelle)[i]);
+    for (qint64 lVon = kleinste.value(); lVon <= groesste.value(); lVon += lBreite) {
+        const qint64 lBis = std::min(groesste.value(), lVon + lBreite - 1);
+        const qint64 lVorher = aktuellerPlan_->lKlar;
+        Result<qint64> eingefuegt =
+            InsertCounted(sTabelle, werte,
+                          QStringLiteral("FROM archiv.%1 a WHERE a.id BETWEEN %2 AND %3 AND %4 "
+                                         "ORDER BY a.id")
+                              .arg(qT)
+                              .arg(lVon)
+                              .arg(lBis)
+                              .arg(sKlar));
+        if (!eingefuegt.ok()) return eingefuegt.status();
+        if (eingefuegt.value() != aktuellerPlan_->lKlar - lVorher)
+            return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
+                                               "zurückgeholt. Es wurde nichts zurückgeholt.")
+                                    .arg(sTabelle)
+                                    .arg(eingefuegt.value())
+                                    .arg(aktuellerPlan_->lKlar - lVorher));
+        if (eingefuegt.value() > 0)
+            if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
+    }
+    return Status::Ok();
+}
+
+Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qint64 lMaxLebend,
+                               bool bSchreiben) {
+    const QString qT = QuoteIdentifier(sTabelle);
+    const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
+    TablePlan& plan = *aktuellerPlan_;
+    std::vector<IdentityRow> archiv;
+    archiv.swap(plan.behalten);
+
+    // The live rows that can pair with a kept row: equal content or identity key. Rows that
+    // went back in the pass match neither and are no live rows: they pair with nothing.
+    std::vector<Zuordnung> paare;
+    {
+        std::vector<quint64> inhalte;
+        std::vector<quint64> schluessel;
+        for (const IdentityRow& r : archiv) {
+            inhalte.push_back(r.lInhalt);
+            if (r.bSchluessel) schluessel.push_back(r.lSchluessel);
+        }
+        std::sort(inhalte.begin(), inhalte.end());
+        std::sort(schluessel.begin(), schluessel.end());
+        std::vector<IdentityRow> lebend;
+        if (Status s = ReadIdentities(
+                sTabelle, QStringLiteral("main.%1 a").arg(qT), false,
+                [&](const IdentityRow& r) {
+                    if (!std::binary_search(plan.lebendeIds.begin(), plan.lebendeIds.end(), r.id))
+                        return;
+                    if (std::binary_search(inhalte.begin(), inhalte.end(), r.lInhalt) ||
+                        (r.bSchluessel &&
+                         std::binary_search(schluessel.begin(), schluessel.end(), r.lSchluessel)))
+                        lebend.push_back(r);
+                });
             !s.ok())
             return s;
-        plan.ids.reserve(archiv.size());
-        for (const IdentityRow& r : archiv) {
-            plan.ids.push_back(r.id);
-            plan.inhalte.push_back(r.lInhalt);
-            if (r.bSchluessel) plan.schluessel.push_back(r.lSchluessel);
-        }
-        std::sort(plan.inhalte.begin(), plan.inhalte.end());
-        std::sort(plan.schluessel.begin(), plan.schluessel.end());
-        std::vector<IdentityRow> lebend;
-        if (!archiv.empty())
-            if (Status s = lesen("main", QString(), false, &lebend); !s.ok()) return s;
-        std::vector<quint64>().swap(plan.inhalte);
-        std::vector<quint64>().swap(plan.schluessel);
         paare = PairRows(archiv, lebend);
     }
 
     // The counts, and the rows that go back under an id a live row holds: a conflict, or
     // fresh ids above every live id and every id going back, in the archive's order.
     RestoreCount& zaehler = Counts(sTabelle, sName);
-    zaehler.lImArchiv = static_cast<qint64>(plan.ids.size());
+    zaehler.lImArchiv += static_cast<qint64>(archiv.size());
     std::vector<size_t> belegt;
-    qint64 lMax = plan.lebendeIds.empty() ? 0 : plan.lebendeIds.back();
+    qint64 lMax = std::max(lMaxLebend, plan.lMaxKlar);
+    qint64 lZurueck = 0;
     for (size_t i = 0; i < paare.size(); ++i) {
         Zuordnung& p = paare[i];
         switch (p.verbleib) {
@@ -290,47 +422,72 @@ Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
                     zaehler.geaendert.push_back(p.lZiel);
                 break;
             case Verbleib::Zurueck:
-                ++zaehler.lZurueck;
-                p.lZiel = plan.ids[i];
+                ++lZurueck;
+                p.lZiel = archiv[i].id;
                 lMax = std::max(lMax, p.lZiel);
                 if (std::binary_search(plan.lebendeIds.begin(), plan.lebendeIds.end(), p.lZiel))
                     belegt.push_back(i);
                 break;
         }
     }
-    std::vector<qint64>().swap(plan.lebendeIds);
+    zaehler.lZurueck += lZurueck;
     if (!belegt.empty()) {
         if (!wahl_.bNeueIds) {
             std::vector<qint64> erste;
             for (size_t i = 0; i < belegt.size() && i < static_cast<size_t>(kGenannteIds); ++i)
-                erste.push_back(plan.ids[belegt[i]]);
+                erste.push_back(archiv[belegt[i]].id);
             return Conflict(sName, static_cast<qint64>(belegt.size()), erste);
         }
         for (size_t i : belegt) paare[i].lZiel = ++lMax;
         zaehler.lNeueIds = static_cast<qint64>(belegt.size());
     }
+    plan.ids.clear();
+    for (const IdentityRow& r : archiv) plan.ids.push_back(r.id);
+    std::vector<IdentityRow>().swap(archiv);
     plan.verbleib = std::move(paare);
+    plan.lZeiger = 0;
+
+    // The kept rows, for the statements that follow.
+    if (Status s = Exec(QStringLiteral("DROP TABLE IF EXISTS temp.tolva_behalten; CREATE TABLE "
+                                       "temp.tolva_behalten(id INTEGER PRIMARY KEY)"));
+        !s.ok())
+        return s;
+    const auto wegraeumen = qScopeGuard([this] {
+        sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_behalten", nullptr, nullptr, nullptr);
+    });
+    {
+        Query einfuegen(db_, "INSERT INTO temp.tolva_behalten VALUES (?1)", cn_.MessageName());
+        for (qint64 id : plan.ids) {
+            einfuegen.Bind(1, id);
+            while (einfuegen.Next()) {
+            }
+            if (!einfuegen.status().ok()) return einfuegen.status();
+            einfuegen.Reset();
+        }
+    }
+    const QString sBehalten =
+        QStringLiteral("temp.tolva_behalten z CROSS JOIN archiv.%1 a ON a.id = z.id").arg(qT);
 
     // Every pair compared field by field: a hash that matched by chance refuses the restore
     // instead of skipping a row.
-    QStringList gleich;
-    for (int i = 1; i < spalten_.at(sTabelle).size(); ++i) {
-        const QString& s = spalten_.at(sTabelle)[i];
-        gleich << QStringLiteral("l.%1 IS %2").arg(QuoteIdentifier(s), Expression(sTabelle, s));
-    }
-    const QString sGleich = gleich.isEmpty() ? QStringLiteral("1") : gleich.join(" AND ");
-    const QString sSchluessel = c.bSchluessel
-                                    ? QStringLiteral(
-                                          "l.KontoID IS tolva_konto(a.KontoID) AND l.BuchungsID IS "
-                                          "a.BuchungsID AND length(a.BuchungsID) > 0")
-                                    : QStringLiteral("0");
     if (plan.lPaare > 0) {
+        QStringList gleich;
+        for (int i = 1; i < spalten_.at(sTabelle).size(); ++i) {
+            const QString& s = spalten_.at(sTabelle)[i];
+            gleich << QStringLiteral("l.%1 IS %2").arg(QuoteIdentifier(s), Expression(sTabelle, s));
+        }
+        const QString sGleich = gleich.isEmpty() ? QStringLiteral("1") : gleich.join(" AND ");
+        const QString sSchluessel =
+            c.bSchluessel ? QStringLiteral(
+                                "l.KontoID IS tolva_konto(a.KontoID) AND l.BuchungsID IS "
+                                "a.BuchungsID AND length(a.BuchungsID) > 0")
+                          : QStringLiteral("0");
         Query q(db_,
                 QStringLiteral("SELECT count(*), total(NOT CASE tolva_verbleib(a.id) WHEN %1 THEN "
-                               "%2 ELSE %3 END) FROM archiv.%4 a CROSS JOIN main.%4 l ON l.id = "
-                               "tolva_ziel(a.id) WHERE 1%5 AND tolva_verbleib(a.id) <> %6")
+                               "%2 ELSE %3 END) FROM %4 CROSS JOIN main.%5 l ON l.id = "
+                               "tolva_ziel(a.id) WHERE tolva_verbleib(a.id) <> %6")
                     .arg(static_cast<int>(Verbleib::Vorhanden))
-                    .arg(sGleich, sSchluessel, qT, ChoiceCondition(sTabelle, wahl_, konten_))
+                    .arg(sGleich, sSchluessel, sBehalten, qT)
                     .arg(static_cast<int>(Verbleib::Zurueck))
                     .toUtf8(),
                 cn_.MessageName());
@@ -345,49 +502,31 @@ Status RestoreRun::PlanRows(const RestoreTable& tabelle, int lNummer) {
                     .arg(plan.lPaare - q.Int(0) + q.Int(1)));
     }
 
-    // Items follow their collective order to where it went.
+    // Items follow their collective order to where it went; one that went back in the pass
+    // kept its id.
     if (Is(sTabelle, "SammelAufträge"))
         for (size_t i = 0; i < plan.ids.size(); ++i)
             if (plan.verbleib[i].verbleib != Verbleib::Geaendert)
                 sammel_[plan.ids[i]] = plan.verbleib[i].lZiel;
-    aktuellerPlan_ = nullptr;
-    return Status::Ok();
-}
 
-Status RestoreRun::InsertRows(const RestoreTable& tabelle, int lNummer) {
-    const QString sTabelle = QString::fromUtf8(tabelle.sTabelle);
-    aktuellerPlan_ = &plaene_[static_cast<size_t>(lNummer)];
-    aktuellerPlan_->lZeiger = 0;
-    const RestoreCount& zaehler = Counts(sTabelle, QString::fromUtf8(tabelle.sName));
-    if (zaehler.lZurueck == 0) {
-        aktuellerPlan_ = nullptr;
-        Report(zaehler);
-        return Status::Ok();
-    }
-    // The plan is asked only where it tells more than the archive row itself.
+    if (!bSchreiben || lZurueck == 0) return Status::Ok();
     QStringList werte{zaehler.lNeueIds > 0 ? QStringLiteral("tolva_ziel(a.id)")
                                            : QStringLiteral("a.id")};
     for (int i = 1; i < spalten_.at(sTabelle).size(); ++i)
         werte << Expression(sTabelle, spalten_.at(sTabelle)[i]);
-    const QString sZurueck = zaehler.lZurueck == zaehler.lImArchiv
-                                 ? QString()
-                                 : QStringLiteral(" AND tolva_verbleib(a.id) = %1")
-                                       .arg(static_cast<int>(Verbleib::Zurueck));
-    Result<qint64> zurueck = InsertCounted(
-        sTabelle, werte,
-        QStringLiteral("FROM archiv.%1 a WHERE 1%2%3 ORDER BY a.id")
-            .arg(QuoteIdentifier(sTabelle), ChoiceCondition(sTabelle, wahl_, konten_), sZurueck));
-    aktuellerPlan_ = nullptr;
+    Result<qint64> zurueck =
+        InsertCounted(sTabelle, werte,
+                      QStringLiteral("FROM %1 WHERE tolva_verbleib(a.id) = %2 ORDER BY a.id")
+                          .arg(sBehalten)
+                          .arg(static_cast<int>(Verbleib::Zurueck)));
     if (!zurueck.ok()) return zurueck.status();
-    if (zurueck.value() != zaehler.lZurueck)
+    if (zurueck.value() != lZurueck)
         return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
                                            "zurückgeholt. Es wurde nichts zurückgeholt.")
                                 .arg(sTabelle)
                                 .arg(zurueck.value())
-                                .arg(zaehler.lZurueck));
-    if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
-    Report(zaehler);
-    return Status::Ok();
+                                .arg(lZurueck));
+    return VerifyInserted(sTabelle);
 }
 
 void RestoreRun::Report(const RestoreCount& zaehler) {

@@ -55,6 +55,22 @@ void RowFate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, bZiel ? z->lZiel : static_cast<int>(z->verbleib));
 }
 
+// tolva_klar(id, KontoID, reference, BuchungsID, tolva_inhalt(rest)): RestoreRun::Sift.
+void SiftRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    auto* lauf = static_cast<RestoreRun*>(sqlite3_user_data(ctx));
+    if (argc != 5) {
+        sqlite3_result_error(ctx, "tolva_klar: 5 arguments", -1);
+        return;
+    }
+    const auto nullable = [&](int n) -> std::optional<qint64> {
+        if (sqlite3_value_type(argv[n]) == SQLITE_NULL) return std::nullopt;
+        return sqlite3_value_int64(argv[n]);
+    };
+    sqlite3_result_int(ctx,
+                       lauf->Sift(sqlite3_value_int64(argv[0]), nullable(1), nullable(2), argv[3],
+                                  static_cast<quint64>(sqlite3_value_int64(argv[4]))));
+}
+
 // tolva_eingefuegt(id): whether the id is one the run inserted into the table read back.
 void InsertedRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto* lauf = static_cast<const RestoreRun*>(sqlite3_user_data(ctx));
@@ -205,8 +221,8 @@ RestoreRun::~RestoreRun() {
                                nullptr, nullptr);
     sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
-    for (const char* f :
-         {"tolva_inhalt", "tolva_konto", "tolva_verweis", "tolva_verbleib", "tolva_ziel"})
+    for (const char* f : {"tolva_inhalt", "tolva_konto", "tolva_verweis", "tolva_verbleib",
+                          "tolva_ziel", "tolva_klar"})
         sqlite3_create_function_v2(db_, f, -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr,
                                    nullptr);
 }
@@ -226,7 +242,8 @@ Result<std::vector<RestoreCount>> RestoreRun::Run(bool bSchreiben) {
     } plan[] = {{"tolva_konto", MappedReference<Abbildung::Konto>},
                 {"tolva_verweis", MappedReference<Abbildung::Verweis>},
                 {"tolva_verbleib", RowFate<false>},
-                {"tolva_ziel", RowFate<true>}};
+                {"tolva_ziel", RowFate<true>},
+                {"tolva_klar", SiftRow}};
     for (const auto& f : plan)
         if (rc == SQLITE_OK)
             rc = sqlite3_create_function_v2(db_, f.sName, -1, SQLITE_UTF8, this, f.f, nullptr,
@@ -244,18 +261,17 @@ Result<std::vector<RestoreCount>> RestoreRun::Run(bool bSchreiben) {
     // The bar goes over every row twice: once looked at, once stored.
     Tick();
 
-    // Every decision first, so that a refusal comes before anything is written.
+    // Accounts, categories and orphaned items first: their refusals come before anything is
+    // written. The tables' rows then go table by table, collective orders before their items.
     if (Status s = PlanAccounts(); !s.ok()) return s.error();
     if (Status s = PlanCategories(); !s.ok()) return s.error();
     if (Status s = CheckItemsHaveOrders(); !s.ok()) return s.error();
-    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
-        if (Status s = PlanRows(kRestoreTables[i], i); !s.ok()) return s.error();
     if (bSchreiben) {
         if (Status s = InsertAccounts(); !s.ok()) return s.error();
         if (Status s = InsertCategories(); !s.ok()) return s.error();
-        for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
-            if (Status s = InsertRows(kRestoreTables[i], i); !s.ok()) return s.error();
     }
+    for (int i = 0; i < static_cast<int>(std::size(kRestoreTables)); ++i)
+        if (Status s = RestoreRows(kRestoreTables[i], i, bSchreiben); !s.ok()) return s.error();
     std::vector<RestoreCount> ergebnis;
     for (const RestoreCount& z : zaehler_)
         if (z.lImArchiv > 0 || z.lZurueck > 0 || IsMovedTable(z.sTabelle) ||
@@ -409,7 +425,9 @@ Status RestoreRun::VerifyInserted(const QString& sTabelle) {
     bereich_.clear();
     sqlite3_exec(db_, "DROP TABLE IF EXISTS temp.tolva_ids", nullptr, nullptr, nullptr);
     if (!gelesenStatus.ok()) return gelesenStatus;
-    const Pruefsumme& erwartet = gezaehlt_[sTabelle];
+    const Pruefsumme erwartet = gezaehlt_[sTabelle];
+    gezaehlt_[sTabelle] = Pruefsumme();
+    std::vector<qint64>().swap(ids);
     if (gelesen == erwartet) return Status::Ok();
     return Status::Fail(
         QStringLiteral("Die Prüfung ist fehlgeschlagen: Die Tabelle %1 der Datenbank enthält "

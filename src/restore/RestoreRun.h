@@ -3,6 +3,7 @@
 #pragma once
 
 #include "archive/BulkCopy.h"
+#include "restore/HashSet64.h"
 #include "restore/Restore.h"
 #include "restore/RestoreIdentity.h"
 
@@ -10,12 +11,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <map>
 #include <optional>
 #include <set>
 #include <vector>
 
-struct sqlite3;
+#include <sqlite3.h>
 
 namespace tolva {
 
@@ -87,15 +90,21 @@ class RestoreRun {
     RestoreRun(const RestoreRun&) = delete;
     RestoreRun& operator=(const RestoreRun&) = delete;
 
-    // Plans where every row of the choice goes (accounts, banks, categories, the six tables)
-    // and, with bSchreiben, inserts what goes back, each inserted row checked. Returns the
-    // report's counts. A refusal (conflict, missing account) comes before any insert; on any
-    // failure the caller rolls back.
+    // Decides where every row of the choice goes (accounts, banks, categories, the six
+    // tables) and, with bSchreiben, inserts what goes back, each inserted row checked. Returns
+    // the report's counts. A refusal of accounts or items comes before any insert; one of the
+    // rows of a table (a conflict, a pair that is not equal) may come after rows of it and of
+    // earlier tables were inserted: on any failure the caller rolls back.
     Result<std::vector<RestoreCount>> Run(bool bSchreiben);
 
     // For the row functions of the statements: one inserted row with its hash, one row
     // looked at.
     void CountRow(qint64 id, quint64 lHash);
+    // For tolva_klar: whether an archive row of the choice, of the table being restored, goes
+    // back as it stands: no live row has its id, its content or its identity key. The others
+    // are kept for the pairing. schluessel: its BuchungsID (null for tables without one).
+    bool Sift(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
+              sqlite3_value* schluessel, quint64 lRest);
     // What a reference of an archive row becomes: its account, or the reference of the table
     // being planned or inserted (a booking's category, an item's collective order).
     enum class Abbildung { Konto, Verweis };
@@ -122,10 +131,25 @@ class RestoreRun {
     // Categories by name path (RestoreCategories.cpp): fills kategorien_.
     Status PlanCategories();
     Status InsertCategories();
-    // One table of moved rows (RestoreRows.cpp): its rows paired and written into its
-    // decision table, conflicts found and fresh ids handed out; then the inserts.
-    Status PlanRows(const RestoreTable& tabelle, int lNummer);
-    Status InsertRows(const RestoreTable& tabelle, int lNummer);
+    // One table of moved rows (RestoreRows.cpp). The live table is read once for its ids and
+    // row hashes; then one pass over the archive in id order, piece by piece, inserts every
+    // row that nothing in the database matches (with bSchreiben; each piece read back while
+    // its pages are in the cache) and keeps the others, which are then paired by
+    // RestoreIdentity's rules, checked field by field, and inserted or left.
+    Status RestoreRows(const RestoreTable& tabelle, int lNummer, bool bSchreiben);
+    // The rows of sVon (an SQL FROM part whose table is "a", in id order) as the pairing sees
+    // them; bArchiv: references mapped as they would go back.
+    Status ReadIdentities(const QString& sTabelle, const QString& sVon, bool bArchiv,
+                          const std::function<void(const IdentityRow&)>& sink);
+    // A row as the pairing sees it, from its id, account, reference, BuchungsID and the hash
+    // of its other fields; bArchiv: references mapped as they would go back.
+    IdentityRow Identity(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
+                         sqlite3_value* schluessel, quint64 lRest, bool bArchiv) const;
+    // The pass over the archive; inserts with bSchreiben, else only sifts.
+    Status SiftRows(const QString& sTabelle, bool bSchreiben);
+    // The kept rows: paired, checked, and the ones going back inserted with bSchreiben.
+    Status ResolveKept(const QString& sTabelle, const QString& sName, qint64 lMaxLebend,
+                       bool bSchreiben);
     // Items whose collective order is neither in the archive nor in the user database.
     Status CheckItemsHaveOrders();
     // The expression a column of archive row "a" goes back with: its references mapped.
@@ -140,9 +164,9 @@ class RestoreRun {
     // sVerweis: the column that NeueZeile::verweis replaces; Nr is replaced by sNr when given.
     Status InsertPlanned(const QString& sTabelle, const std::vector<NeueZeile>& zeilen,
                          const char* sVerweis);
-    // Reads every row inserted into main.<sTabelle> so far back by its id and compares count
-    // and checksum with the tally. Ids close together are read in one pass over their range;
-    // scattered ones through a temporary table of them.
+    // Reads every row inserted into main.<sTabelle> since the last call back by its id and
+    // compares count and checksum with their tally, then forgets both. Ids close together are
+    // read in one pass over their range; scattered ones through a temporary table of them.
     Status VerifyInserted(const QString& sTabelle);
     // Refuses (kCodeKonflikt) naming the table and its first conflicting ids.
     Status Conflict(const QString& sName, qint64 lAnzahl, const std::vector<qint64>& ids) const;
@@ -159,29 +183,37 @@ class RestoreRun {
     std::map<qint64, qint64> konten_;      // every account of the choice
     std::map<qint64, qint64> kategorien_;  // categories bookings of the choice refer to
     std::map<qint64, qint64> sammel_;      // collective orders of the choice
-    // Per table of moved rows: the archive rows of the choice and their fates.
+    // Per table of moved rows: the archive rows of the choice that something in the database
+    // matched, and their fates.
     struct TablePlan {
         std::vector<qint64> ids;                             // archive ids, ascending
         std::vector<Zuordnung> verbleib;                     // per id
         qint64 lPaare = 0;                                   // rows there already or edited since
         const std::map<qint64, qint64>* verweise = nullptr;  // what the reference maps by
         mutable size_t lZeiger = 0;  // the last row asked about (statements go in id order)
-        // While the table is planned: every live id, and the archive rows' hashes.
+        // While the table is sifted: every live id (ascending) and the hashes of the live
+        // rows' content and identity keys; the archive rows kept for the pairing, and of the
+        // others their number and largest id.
         std::vector<qint64> lebendeIds;
-        std::vector<quint64> inhalte;
-        std::vector<quint64> schluessel;
+        size_t lLebendZeiger = 0;
+        HashSet64 inhalte;
+        HashSet64 schluessel;
+        std::vector<IdentityRow> behalten;
+        qint64 lKlar = 0;
+        qint64 lMaxKlar = 0;
     };
     std::vector<TablePlan> plaene_ = std::vector<TablePlan>(std::size(kRestoreTables));
-    const TablePlan* aktuellerPlan_ = nullptr;
+    TablePlan* aktuellerPlan_ = nullptr;
     std::vector<NeueZeile> neueBanken_;
     std::vector<NeueZeile> neueKonten_;
     std::vector<NeueZeile> neueKategorien_;
-    std::map<QString, Pruefsumme> gezaehlt_;  // per table: what the inserts tallied
+    std::map<QString, Pruefsumme>
+        gezaehlt_;  // per table: what the inserts tallied, not yet read back
     std::vector<RestoreCount> zaehler_;
     qint64 lGesamt_ = 0;  // rows the progress bar goes over
     qint64 lErledigt_ = 0;
     int lProzent_ = -1;
-    std::map<QString, std::vector<qint64>> ids_;  // per table: the ids inserted
+    std::map<QString, std::vector<qint64>> ids_;  // per table: the ids inserted, not yet read back
     Pruefsumme* aktuell_ = nullptr;               // the tally of the table being inserted into
     std::vector<qint64>* aktuelleIds_ = nullptr;
     // While a table is read back: its inserted ids as bits from lErste_ on.

@@ -595,6 +595,8 @@ RestoreChoice RestoreModelTest::NewChoice(Random& rng) {
     wahl.bFragen = false;
     wahl.bSichern = false;
     wahl.bNeueIds = rng.Chance(60);
+    // Pieces of a row or a few, so that the pass's piece borders fall between every kind of row.
+    wahl.lZeilenJeStueck = rng.Chance(50) ? rng.Between(1, 3) : 16384;
     // The archive's accounts, and those its rows refer to.
     std::set<qint64> bekannt;
     for (const char* t : {"Konten", "tolva_Konten"})
