@@ -4,17 +4,17 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <vector>
 
 namespace tolva {
 
-// Holds hashes (any value, 0 included). Sized once for the number of values it will hold;
-// grows by doubling when that was too few. Not thread-safe.
+// Holds hashes (any value, 0 included), about 12 bytes each. Sized once for the number of
+// values it will hold; grows when that was too few. Not thread-safe.
 class HashSet64 {
   public:
     void Reserve(size_t lAnzahl) {
-        size_t lPlaetze = 16;
-        while (lPlaetze < 2 * lAnzahl) lPlaetze *= 2;
+        const size_t lPlaetze = std::max<size_t>(16, lAnzahl + lAnzahl / 2 + 1);
         if (lPlaetze > plaetze_.size()) Rehash(lPlaetze);
     }
 
@@ -23,9 +23,10 @@ class HashSet64 {
             bLeerDrin_ = true;
             return;
         }
-        if (2 * (lAnzahl_ + 1) > plaetze_.size())
-            Rehash(plaetze_.empty() ? 16 : 2 * plaetze_.size());
-        for (size_t i = Slot(h);; i = (i + 1) & (plaetze_.size() - 1)) {
+        // At most three of four places taken: the probes stay short.
+        if (4 * (lAnzahl_ + 1) > 3 * plaetze_.size())
+            Rehash(std::max<size_t>(16, 2 * plaetze_.size()));
+        for (size_t i = Slot(h);; i = Next(i)) {
             if (plaetze_[i] == h) return;
             if (plaetze_[i] == kLeer) {
                 plaetze_[i] = h;
@@ -38,7 +39,7 @@ class HashSet64 {
     bool Contains(quint64 h) const {
         if (h == kLeer) return bLeerDrin_;
         if (plaetze_.empty()) return false;
-        for (size_t i = Slot(h);; i = (i + 1) & (plaetze_.size() - 1)) {
+        for (size_t i = Slot(h);; i = Next(i)) {
             if (plaetze_[i] == h) return true;
             if (plaetze_[i] == kLeer) return false;
         }
@@ -54,10 +55,11 @@ class HashSet64 {
   private:
     static constexpr quint64 kLeer = 0;
 
+    // The hashes are mixed already: their value scaled to the table is the place.
     size_t Slot(quint64 h) const {
-        // The hashes are mixed already; the high bits spread best.
-        return static_cast<size_t>((h * 0x9E3779B97F4A7C15ULL) >> 20) & (plaetze_.size() - 1);
+        return static_cast<size_t>((static_cast<unsigned __int128>(h) * plaetze_.size()) >> 64);
     }
+    size_t Next(size_t i) const { return i + 1 == plaetze_.size() ? 0 : i + 1; }
 
     void Rehash(size_t lPlaetze) {
         std::vector<quint64> alt(lPlaetze, kLeer);

@@ -204,7 +204,7 @@ IdentityRow RestoreRun::Identity(qint64 id, std::optional<qint64> konto,
 }
 
 Status RestoreRun::ReadIdentities(const QString& sTabelle, const QString& sVon, bool bArchiv,
-                                  const std::function<void(const IdentityRow&)>& sink) {
+                                  const IdentitySink& sink) {
     const Columns c = SplitColumns(sTabelle, spalten_.at(sTabelle));
     QStringList rest;
     for (const QString& s : c.rest) rest << QStringLiteral("a.") + QuoteIdentifier(s);
@@ -219,9 +219,11 @@ Status RestoreRun::ReadIdentities(const QString& sTabelle, const QString& sVon, 
     Query q(db_, sql.toUtf8(), cn_.MessageName());
     while (q.Next()) {
         sqlite3_stmt* stmt = q.Handle();
-        sink(Identity(sqlite3_column_int64(stmt, 0), NullableInt(stmt, 1), NullableInt(stmt, 2),
+        const std::optional<qint64> konto = NullableInt(stmt, 1);
+        sink(Identity(sqlite3_column_int64(stmt, 0), konto, NullableInt(stmt, 2),
                       sqlite3_column_value(stmt, 3),
-                      static_cast<quint64>(sqlite3_column_int64(stmt, 4)), bArchiv));
+                      static_cast<quint64>(sqlite3_column_int64(stmt, 4)), bArchiv),
+             konto);
     }
     return q.status();
 }
@@ -240,6 +242,10 @@ bool RestoreRun::Sift(qint64 id, std::optional<qint64> konto, std::optional<qint
                                 lebend.begin());
     while (i < lebend.size() && lebend[i] < id) ++i;
     const bool bBelegt = i < lebend.size() && lebend[i] == id;
+    if (bBelegt && plan.lebendeInhalte[i] == r.lInhalt) {
+        plan.selbe.push_back(id);
+        return false;
+    }
     if (!bBelegt && !plan.inhalte.Contains(r.lInhalt) &&
         !(r.bSchluessel && plan.schluessel.Contains(r.lSchluessel))) {
         ++plan.lKlar;
@@ -274,16 +280,35 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer, bool bS
         if (!lebend.ok()) return lebend.status();
         const auto lLebend = static_cast<size_t>(lebend.value());
         plan.lebendeIds.reserve(lLebend);
-        plan.inhalte.Reserve(lLebend);
-        plan.schluessel.Reserve(lLebend);
+        plan.lebendeInhalte.reserve(lLebend);
+        if (!wahl_.konten) {
+            plan.inhalte.Reserve(lLebend);
+            plan.schluessel.Reserve(lLebend);
+        }
     }
-    if (Status s = ReadIdentities(sTabelle,
-                                  QStringLiteral("main.%1 a").arg(QuoteIdentifier(sTabelle)), false,
-                                  [&](const IdentityRow& r) {
-                                      plan.lebendeIds.push_back(r.id);
-                                      plan.inhalte.Insert(r.lInhalt);
-                                      if (r.bSchluessel) plan.schluessel.Insert(r.lSchluessel);
-                                  });
+    // With a choice of accounts, only live rows of the accounts the chosen rows go to can
+    // equal one of them: content and key hold the account.
+    std::vector<qint64> ziele;
+    const bool bNurZiele =
+        wahl_.konten && !SplitColumns(sTabelle, spalten_.at(sTabelle)).sKonto.isEmpty();
+    if (bNurZiele) {
+        ziele = *wahl_.konten;
+        for (const auto& [alt, neu] : konten_) ziele.push_back(neu);
+        for (const auto& [alt, neu] : wahl_.zuordnung)
+            if (neu) ziele.push_back(*neu);
+        std::sort(ziele.begin(), ziele.end());
+    }
+    if (Status s = ReadIdentities(
+            sTabelle, QStringLiteral("main.%1 a").arg(QuoteIdentifier(sTabelle)), false,
+            [&](const IdentityRow& r, const std::optional<qint64>& konto) {
+                plan.lebendeIds.push_back(r.id);
+                plan.lebendeInhalte.push_back(r.lInhalt);
+                if (bNurZiele &&
+                    (!konto || !std::binary_search(ziele.begin(), ziele.end(), *konto)))
+                    return;
+                plan.inhalte.Insert(r.lInhalt);
+                if (r.bSchluessel) plan.schluessel.Insert(r.lSchluessel);
+            });
         !s.ok())
         return s;
     const qint64 lMaxLebend = plan.lebendeIds.empty() ? 0 : plan.lebendeIds.back();
@@ -293,7 +318,8 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer, bool bS
     plan.schluessel.Clear();
     RestoreCount& zaehler = Counts(sTabelle, sName);
     zaehler.lImArchiv = zaehler.lZurueck = plan.lKlar;
-    if (!plan.behalten.empty())
+    std::vector<quint64>().swap(plan.lebendeInhalte);
+    if (!plan.behalten.empty() || !plan.selbe.empty())
         if (Status s = ResolveKept(sTabelle, sName, lMaxLebend, bSchreiben); !s.ok()) return s;
     std::vector<qint64>().swap(plan.lebendeIds);
     if (bSchreiben) Report(Counts(sTabelle, sName));
@@ -372,11 +398,15 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
     TablePlan& plan = *aktuellerPlan_;
     std::vector<IdentityRow> archiv;
     archiv.swap(plan.behalten);
+    // Rows whose own id holds a live row of equal content pair with it, before any other pair
+    // of that content is made (rule 3a): both sides leave the pairing.
+    std::vector<qint64> selbe;
+    selbe.swap(plan.selbe);
 
     // The live rows that can pair with a kept row: equal content or identity key. Rows that
     // went back in the pass match neither and are no live rows: they pair with nothing.
     std::vector<Zuordnung> paare;
-    {
+    if (!archiv.empty()) {
         std::vector<quint64> inhalte;
         std::vector<quint64> schluessel;
         for (const IdentityRow& r : archiv) {
@@ -388,8 +418,9 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
         std::vector<IdentityRow> lebend;
         if (Status s = ReadIdentities(
                 sTabelle, QStringLiteral("main.%1 a").arg(qT), false,
-                [&](const IdentityRow& r) {
-                    if (!std::binary_search(plan.lebendeIds.begin(), plan.lebendeIds.end(), r.id))
+                [&](const IdentityRow& r, const std::optional<qint64>&) {
+                    if (!std::binary_search(plan.lebendeIds.begin(), plan.lebendeIds.end(), r.id) ||
+                        std::binary_search(selbe.begin(), selbe.end(), r.id))
                         return;
                     if (std::binary_search(inhalte.begin(), inhalte.end(), r.lInhalt) ||
                         (r.bSchluessel &&
@@ -404,7 +435,9 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
     // The counts, and the rows that go back under an id a live row holds: a conflict, or
     // fresh ids above every live id and every id going back, in the archive's order.
     RestoreCount& zaehler = Counts(sTabelle, sName);
-    zaehler.lImArchiv += static_cast<qint64>(archiv.size());
+    zaehler.lImArchiv += static_cast<qint64>(archiv.size() + selbe.size());
+    zaehler.lVorhanden += static_cast<qint64>(selbe.size());
+    plan.lPaare += static_cast<qint64>(selbe.size());
     std::vector<size_t> belegt;
     qint64 lMax = std::max(lMaxLebend, plan.lMaxKlar);
     qint64 lZurueck = 0;
@@ -441,10 +474,23 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
         for (size_t i : belegt) paare[i].lZiel = ++lMax;
         zaehler.lNeueIds = static_cast<qint64>(belegt.size());
     }
+    // The plan of the kept rows and of the equal ones, in id order.
     plan.ids.clear();
-    for (const IdentityRow& r : archiv) plan.ids.push_back(r.id);
+    plan.verbleib.clear();
+    plan.ids.reserve(archiv.size() + selbe.size());
+    plan.verbleib.reserve(archiv.size() + selbe.size());
+    for (size_t a = 0, s = 0; a < archiv.size() || s < selbe.size();) {
+        if (s == selbe.size() || (a < archiv.size() && archiv[a].id < selbe[s])) {
+            plan.ids.push_back(archiv[a].id);
+            plan.verbleib.push_back(paare[a++]);
+        } else {
+            plan.ids.push_back(selbe[s]);
+            plan.verbleib.push_back({Verbleib::Vorhanden, selbe[s++]});
+        }
+    }
     std::vector<IdentityRow>().swap(archiv);
-    plan.verbleib = std::move(paare);
+    std::vector<qint64>().swap(selbe);
+    std::vector<Zuordnung>().swap(paare);
     plan.lZeiger = 0;
 
     // The kept rows, for the statements that follow.

@@ -138,9 +138,10 @@ class RestoreRun {
     // RestoreIdentity's rules, checked field by field, and inserted or left.
     Status RestoreRows(const RestoreTable& tabelle, int lNummer, bool bSchreiben);
     // The rows of sVon (an SQL FROM part whose table is "a", in id order) as the pairing sees
-    // them; bArchiv: references mapped as they would go back.
+    // them, each with its account as read; bArchiv: references mapped as they would go back.
+    using IdentitySink = std::function<void(const IdentityRow&, const std::optional<qint64>&)>;
     Status ReadIdentities(const QString& sTabelle, const QString& sVon, bool bArchiv,
-                          const std::function<void(const IdentityRow&)>& sink);
+                          const IdentitySink& sink);
     // A row as the pairing sees it, from its id, account, reference, BuchungsID and the hash
     // of its other fields; bArchiv: references mapped as they would go back.
     IdentityRow Identity(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
@@ -195,10 +196,12 @@ class RestoreRun {
         // rows' content and identity keys; the archive rows kept for the pairing, and of the
         // others their number and largest id.
         std::vector<qint64> lebendeIds;
+        std::vector<quint64> lebendeInhalte;  // per live id
         size_t lLebendZeiger = 0;
         HashSet64 inhalte;
         HashSet64 schluessel;
         std::vector<IdentityRow> behalten;
+        std::vector<qint64> selbe;  // ids whose live row is equal: they pair before all others
         qint64 lKlar = 0;
         qint64 lMaxKlar = 0;
     };
