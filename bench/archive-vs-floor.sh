@@ -2,11 +2,7 @@
 # archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
 # and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|restore|wizard|fixed|browse] [N]
-#   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
-#            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
-#            --part runs one part only (run against floor, restore against floor, wizard
-#            against command line, fixed costs, the archive browser).
+# Usage: bench/archive-vs-floor.sh --help (the parts, the options and the settings).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -54,22 +50,108 @@
 # page on N bookings on the X server, the survey over 50 accounts and opening a keyed database.
 set -euo pipefail
 
-BIG=0 QUICK=0 PART=all
-while [[ ${1:-} == --* ]]; do
+usage() {
+    cat <<'EOF'
+Usage: bench/archive-vs-floor.sh [OPTION]... [N]
+
+Times tolva-archiv as whole processes against the cheapest work the sqlcipher shell can do
+for the same result (the floor), checks that both sides gave the same rows, and prints the
+ratios program/floor. Builds nothing.
+
+  N               bookings of the demo database (1000000; at least 1000)
+
+Parts (all of them by default, in this order):
+  pairs     an archive run with removal (create --remove --yes) against the floor, with every
+            account and with accounts holding about 40 % of the rows; at N/10 and N
+  restore   restore --yes --no-backup after a run with removal against the floor, and
+            restoring the same archive once more; at the same sizes and choices as pairs
+  wizard    the wizard's run (create --wizard, offscreen and on Xvfb) against the command
+            line's, at N
+  fixed     fixed costs: a whole run on 1,000 bookings, the wizard's first page at N, the
+            survey over 50 accounts, process start-up, opening a keyed database
+  browse    show on an archive of every booking of N: the first screen (200 bookings in date
+            order), sorted by amount and the search for "müller", each against the shell's
+            query for the same screen; process start-ups beside them
+
+Options:
+  --part PART    runs PART only (pairs, restore, wizard, fixed or browse)
+  --quick        pairs and restore at N only; leaves out wizard and fixed
+  --big          pairs and restore at 3*N as well
+  --sizes LIST   pairs and restore at exactly these numbers of bookings (comma-separated,
+                 each at least 1000) instead of N/10, N and 3*N; e.g.
+                 --part restore --sizes 3000000
+  --dry-run      prints the parts and sizes that would run, and runs nothing
+  -h, --help     prints this text
+
+Settings (environment):
+  TOLVA_BUILD        the build tree (build/ beside bench/)
+  TOLVA_BIN          the program (TOLVA_BUILD/bin/tolva-archiv)
+  TOLVA_DATA_DIR     the folder with HbLeer.dat and the engine library (TOLVA_BUILD/lib/)
+  TOLVA_BENCH_RUNS   runs of each side (3; three times as many below 500,000 bookings;
+                     at least 5 for browse)
+  TOLVA_BENCH_CACHE  where the demo databases and archives are kept (${TMPDIR:-/tmp}/tolva-bench)
+  TOLVA_BENCH_FRESH  1: makes the demo databases anew (also done when the engine library is
+                     newer than a cached database)
+
+Needs the sqlcipher shell, GNU time (/usr/bin/time), jq for browse; Xvfb when there.
+EOF
+}
+
+refuse() {  # refuse TEXT : a wrong call, exit 2
+    echo "archive-vs-floor.sh: $1 (see --help)" >&2
+    exit 2
+}
+
+BIG=0 QUICK=0 DRY=0 PART=all N= SIZES_GIVEN=
+while (( $# )); do
     case $1 in
+        -h | --help) usage; exit 0 ;;
         --big) BIG=1 ;;
         --quick) QUICK=1 ;;
-        --part) PART=${2:-}; shift ;;
-        *) echo "unknown option $1" >&2; exit 2 ;;
+        --dry-run) DRY=1 ;;
+        --part | --sizes)
+            (( $# >= 2 )) || refuse "$1 needs a value"
+            if [[ $1 == --part ]]; then PART=$2; else SIZES_GIVEN=$2; fi
+            shift ;;
+        -*) refuse "unknown option $1" ;;
+        *) [[ -z $N ]] || refuse "one number of bookings only (got $N and $1)"
+           N=$1 ;;
     esac
     shift
 done
 [[ $PART =~ ^(all|pairs|restore|wizard|fixed|browse)$ ]] ||
-    { echo "--part takes pairs, restore, wizard, fixed or browse" >&2; exit 2; }
+    refuse "--part takes pairs, restore, wizard, fixed or browse"
 part() { [[ $PART == all || $PART == "$1" ]]; }
-N=${1:-1000000}
-[[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
+N=${N:-1000000}
+[[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || refuse "N must be a number of bookings >= 1000"
+if [[ -n $SIZES_GIVEN ]]; then
+    IFS=, read -r -a SIZES <<<"$SIZES_GIVEN"
+    (( ${#SIZES[@]} )) || refuse "--sizes needs at least one number"
+    for n in "${SIZES[@]}"; do
+        [[ $n =~ ^[0-9]+$ && $n -ge 1000 ]] || refuse "--sizes takes numbers of bookings >= 1000"
+    done
+else
+    SIZES=($N)
+    (( QUICK )) || SIZES=($(( N / 10 )) $N)
+    (( BIG )) && SIZES+=($(( 3 * N )))
+fi
 RUNS=${TOLVA_BENCH_RUNS:-3}
+# Whether a part runs: the part chosen, and wizard and fixed not under --quick.
+runs_part() { part "$1" && { (( ! QUICK )) || [[ $1 != wizard && $1 != fixed ]]; }; }
+if (( DRY )); then
+    geplant=0
+    for p in pairs restore wizard fixed browse; do
+        runs_part "$p" || continue
+        geplant=1
+        case $p in
+            pairs | restore) echo "$p: ${SIZES[*]} bookings, every account and a subset" ;;
+            browse) echo "$p: an archive of $N bookings" ;;
+            *) echo "$p: $N bookings" ;;
+        esac
+    done
+    (( geplant )) || echo "nothing: --quick leaves out wizard and fixed"
+    exit 0
+fi
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 BUILD=${TOLVA_BUILD:-$HERE/../build}
@@ -391,10 +473,7 @@ bench_pair() {
         "$n" "$which" "$aw" "$bw" "$(ratio "$aw" "$bw")" "$pr" "$(echo "$am / 1024" | bc -l)")")
 }
 
-SIZES=($N)
-(( QUICK )) || SIZES=($(( N / 10 )) $N)
-(( BIG )) && SIZES+=($(( 3 * N )))
-if part pairs; then
+if runs_part pairs; then
     for n in "${SIZES[@]}"; do
         bench_pair "$n" all
         bench_pair "$n" subset
@@ -597,7 +676,7 @@ bench_restore() {
         "$n" "$which" "$(ratio "$aw" "$bw")" "$pr" "$(mib "$am")" "$cw" "$dw")")
 }
 
-if part restore; then
+if runs_part restore; then
     for n in "${SIZES[@]}"; do
         bench_restore "$n" all
         bench_restore "$n" subset
@@ -664,13 +743,13 @@ ms_of() {  # ms_of RUNS CMD... : median wall ms of RUNS runs
     done | median | awk '{printf "%.1f", $1 / 1000}'
 }
 
-if (( ! QUICK )) && part wizard; then
+if runs_part wizard; then
     start_xvfb || echo "(no Xvfb: the wizard runs offscreen only)"
     bench_wizard all
     bench_wizard subset
 fi
 
-if (( ! QUICK )) && part fixed; then
+if runs_part fixed; then
     [[ -z ${XDISPLAY:-} ]] && { start_xvfb || true; }
     echo "== fixed costs"
     # The command line's whole job on a database with 100 bookings: what every run pays.
