@@ -102,7 +102,7 @@ refuse() {  # refuse TEXT : a wrong call, exit 2
     exit 2
 }
 
-BIG=0 QUICK=0 DRY=0 PART=all N= SIZES_GIVEN=
+BIG=0 QUICK=0 DRY=0 PART=all N='' SIZES_GIVEN=''
 while (( $# )); do
     case $1 in
         -h | --help) usage; exit 0 ;;
