@@ -795,7 +795,7 @@ fi
 
 # --- the archive browser against the floor -------------------------------------------------------
 
-# The three screens: show's arguments, and the order of the rows in SQL.
+# The three screens and show's arguments for them.
 BROWSE_CASES=(datum betrag suche)
 declare -A BROWSE_TITLE=(
     [datum]="first screen (200 bookings in date order)"
@@ -803,7 +803,6 @@ declare -A BROWSE_TITLE=(
     [suche]="searched for \"müller\" (first 200)"
 )
 declare -A BROWSE_ARGS=([datum]="" [betrag]="--sort betrag" [suche]="--search müller")
-declare -A BROWSE_ORDER=([datum]="Buchungsdatum, id" [betrag]="Betrag, id" [suche]="Buchungsdatum, id")
 declare -A BROWSE_BAR=([datum]=300 [betrag]=1500 [suche]=1500)
 # The program folds case and accents (tolva_falte), which the shell cannot. The demo data
 # spells the name "Müller" only, and LIKE folds the ASCII letters, so this finds the same
@@ -814,16 +813,18 @@ declare -A BFORM=()     # per case: the floor's way to the accounts' sums and to
 declare -A BFORM_MS=()  # and the statement timer's ms of each, when it was chosen
 
 # browse_floor_sql CASE TIMER : the shell's script for the same screen as show: every account
-# with its bookings' count, sum, first and last date and its orders and collective orders,
-# the count and sum of the screen's bookings, and its first 200 rows. The sums come from
-# GROUP BY KontoID through the account index ("group") or over a scan ("scan", GROUP BY
-# +KontoID), or from the counts of the account index and one pass with a sum per account
-# ("pivot"; the accounts are told in BROWSE_KONTEN); the rows of a sorted list are read with the sort ("direct") or by the ids
-# that the sort finds first ("ids"); the date order merges the first 200 of each account's
-# index range ("merge"), as the program does.
+# with its bookings' count, sum, first and last date and its orders and collective orders
+# (T:konten), then the count and sum of the screen's bookings and its first 200 rows
+# (T:zeilen). The accounts' sums come from GROUP BY KontoID through the account index
+# ("group") or over a scan ("scan", GROUP BY +KontoID), or from the counts of the account
+# index and one pass with a sum per account ("pivot"; the accounts are told in
+# BROWSE_KONTEN). The rows of the amount order are read with the sort ("direct") or by the
+# ids that the sort finds first ("ids"); the date order merges the first 200 of each
+# account's index range ("merge"), as the program does; the search keeps its matches in one
+# pass and takes the count, the sum and the first rows from them ("matches"), as the
+# program does.
 browse_floor_sql() {
-    local fall=$1 timer=$2 k t gefiltert="" u
-    [[ $fall == suche ]] && gefiltert=$BROWSE_SUCHE
+    local fall=$1 timer=$2 k t u
     cat <<EOF
 $KEY_SQL
 PRAGMA cache_size=-8192;
@@ -836,17 +837,10 @@ EOF
         k=KontoID
         [[ ${BFORM[$fall.konten]} == scan ]] && k=+KontoID
         echo "CREATE TEMP TABLE s AS SELECT KontoID k, count(*) n, sum(Betrag) b FROM Umsätze GROUP BY $k;"
-        if [[ -n $gefiltert ]]; then
-            echo "CREATE TEMP TABLE f AS SELECT count(*) n, coalesce(sum(Betrag), 0) b FROM Umsätze WHERE $gefiltert;"
-        else
-            echo "CREATE TEMP TABLE f AS SELECT coalesce(sum(n), 0) n, coalesce(sum(b), 0) b FROM s;"
-        fi
+        echo "CREATE TEMP TABLE alle AS SELECT coalesce(sum(n), 0) n, coalesce(sum(b), 0) b FROM s;"
     else
-        # The counts from the account index alone, the amounts in one pass with a sum per
-        # account.
         echo "CREATE TEMP TABLE z AS SELECT KontoID k, count(*) n FROM Umsätze GROUP BY KontoID;"
         t="coalesce(sum(Betrag), 0) b"
-        [[ -n $gefiltert ]] && t="coalesce(sum($gefiltert), 0) n, coalesce(sum(CASE WHEN $gefiltert THEN Betrag END), 0) b"
         u=""
         for k in $BROWSE_KONTEN; do
             t+=", sum(CASE KontoID WHEN $k THEN Betrag END) b$k"
@@ -854,11 +848,7 @@ EOF
         done
         echo "CREATE TEMP TABLE p AS SELECT $t FROM Umsätze;"
         echo "CREATE TEMP TABLE s AS SELECT z.k, z.n, q.b FROM z LEFT JOIN ($u) q ON q.k = z.k;"
-        if [[ -n $gefiltert ]]; then
-            echo "CREATE TEMP TABLE f AS SELECT n, b FROM p;"
-        else
-            echo "CREATE TEMP TABLE f AS SELECT (SELECT coalesce(sum(n), 0) FROM z) n, b FROM p;"
-        fi
+        echo "CREATE TEMP TABLE alle AS SELECT (SELECT coalesce(sum(n), 0) FROM z) n, b FROM p;"
     fi
     cat <<EOF
 CREATE TEMP TABLE a AS SELECT KontoID k, count(*) n FROM Aufträge GROUP BY KontoID;
@@ -870,24 +860,31 @@ SELECT 'konto', i.k, coalesce(s.n, 0), coalesce(s.b, 0),
   FROM (SELECT id k FROM Konten UNION SELECT k FROM s UNION SELECT k FROM a UNION SELECT k FROM sa) i
   LEFT JOIN s ON s.k = i.k LEFT JOIN a ON a.k = i.k LEFT JOIN sa ON sa.k = i.k
  WHERE i.k IS NOT NULL ORDER BY i.k;
-SELECT 'umsaetze', n, b FROM f;
 .print T:zeilen
 EOF
-    local spalten="'z', $BROWSE_SPALTEN" wo=${gefiltert:+ WHERE $gefiltert}
+    local u_spalten="u.${BROWSE_SPALTEN//, /, u.}"
+    if [[ $fall == suche ]]; then
+        echo "CREATE TEMP TABLE m AS SELECT id, Buchungsdatum, Betrag FROM Umsätze WHERE $BROWSE_SUCHE;"
+        echo "SELECT 'umsaetze', count(*), coalesce(sum(Betrag), 0) FROM m;"
+    else
+        echo "SELECT 'umsaetze', n, b FROM alle;"
+    fi
     case ${BFORM[$fall.zeilen]} in
         merge)
             u=""
             for k in $BROWSE_KONTEN; do
                 u+="${u:+ UNION ALL }SELECT * FROM (SELECT id, Buchungsdatum d FROM Umsätze WHERE KontoID = $k ORDER BY Buchungsdatum, id LIMIT 200)"
             done
-            echo "SELECT 'z', u.${BROWSE_SPALTEN//, /, u.} FROM ($u ORDER BY d, id LIMIT 200) h"
+            echo "SELECT 'z', $u_spalten FROM ($u ORDER BY d, id LIMIT 200) h"
             echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.d, h.id;" ;;
+        matches)
+            echo "SELECT 'z', $u_spalten FROM (SELECT id, Buchungsdatum FROM m ORDER BY Buchungsdatum, id LIMIT 200) h"
+            echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.Buchungsdatum, h.id;" ;;
         direct)
-            echo "SELECT $spalten FROM Umsätze$wo ORDER BY ${BROWSE_ORDER[$fall]} LIMIT 200;" ;;
+            echo "SELECT 'z', $BROWSE_SPALTEN FROM Umsätze ORDER BY Betrag, id LIMIT 200;" ;;
         ids)
-            echo "SELECT 'z', u.${BROWSE_SPALTEN//, /, u.} FROM (SELECT id, Buchungsdatum, Betrag FROM Umsätze$wo"
-            echo "    ORDER BY ${BROWSE_ORDER[$fall]} LIMIT 200) h JOIN Umsätze u ON u.id = h.id"
-            echo "    ORDER BY h.${BROWSE_ORDER[$fall]//, /, h.};" ;;
+            echo "SELECT 'z', $u_spalten FROM (SELECT id, Betrag FROM Umsätze ORDER BY Betrag, id LIMIT 200) h"
+            echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.Betrag, h.id;" ;;
     esac
 }
 
@@ -930,6 +927,7 @@ choose_browse_forms() {
     local fall=$1 konten zeilen weg t secs
     local -a wege=("group direct" "scan ids" "pivot direct")
     [[ $fall == datum ]] && wege=("group merge" "scan merge" "pivot merge")
+    [[ $fall == suche ]] && wege=("group matches" "scan matches" "pivot matches")
     declare -A best_time=() best_form=()
     for weg in "${wege[@]}"; do
         read -r konten zeilen <<<"$weg"
@@ -998,7 +996,7 @@ if runs_part browse; then
         echo "  ${BROWSE_TITLE[$fall]}, $(awk '/^umsaetze / {print $2}' "$WORK/screen.show") bookings; same screen in every run"
         printf '    show:  median %.1f ms wall (bar: %d), %.2f s cpu; peak %.1f MiB\n' \
             "$(echo "$sw * 1000" | bc -l)" "${BROWSE_BAR[$fall]}" "$sc" "$(mib "$sm")"
-        printf '    floor: median %.1f ms wall, %.2f s cpu (accounts and sums: %s %s ms, rows: %s %s ms)\n' \
+        printf '    floor: median %.1f ms wall, %.2f s cpu (accounts: %s %s ms, count, sum and rows: %s %s ms)\n' \
             "$(echo "$fw * 1000" | bc -l)" "$fc" "${BFORM[$fall.konten]}" "${BFORM_MS[$fall.konten]}" \
             "${BFORM[$fall.zeilen]}" "${BFORM_MS[$fall.zeilen]}"
         printf '    ratio show/floor: %s wall (median of the pairs: %s), %s cpu\n' \
