@@ -131,9 +131,9 @@ if [[ -n $SIZES_GIVEN ]]; then
         [[ $n =~ ^[0-9]+$ && $n -ge 1000 ]] || refuse "--sizes takes numbers of bookings >= 1000"
     done
 else
-    SIZES=($N)
-    (( QUICK )) || SIZES=($(( N / 10 )) $N)
-    (( BIG )) && SIZES+=($(( 3 * N )))
+    SIZES=("$N")
+    (( QUICK )) || SIZES=("$(( N / 10 ))" "$N")
+    (( BIG )) && SIZES+=("$(( 3 * N ))")
 fi
 RUNS=${TOLVA_BENCH_RUNS:-3}
 # Whether a part runs: the part chosen, and wizard and fixed not under --quick.
@@ -996,7 +996,7 @@ if runs_part browse; then
         echo "  ${BROWSE_TITLE[$fall]}, $(awk '/^umsaetze / {print $2}' "$WORK/screen.show") bookings; same screen in every run"
         printf '    show:  median %.1f ms wall (bar: %d), %.2f s cpu; peak %.1f MiB\n' \
             "$(echo "$sw * 1000" | bc -l)" "${BROWSE_BAR[$fall]}" "$sc" "$(mib "$sm")"
-        printf '    floor: median %.1f ms wall, %.2f s cpu (accounts: %s %s ms, count, sum and rows: %s %s ms)\n' \
+        printf '    floor: median %.1f ms wall, %.2f s cpu; ways by one timed run: accounts %s %s ms; count, sum and rows %s %s ms\n' \
             "$(echo "$fw * 1000" | bc -l)" "$fc" "${BFORM[$fall.konten]}" "${BFORM_MS[$fall.konten]}" \
             "${BFORM[$fall.zeilen]}" "${BFORM_MS[$fall.zeilen]}"
         printf '    ratio show/floor: %s wall (median of the pairs: %s), %s cpu\n' \
