@@ -2,11 +2,7 @@
 # archive-vs-floor.sh: times whole archive runs with removal against the honest SQLCipher floor,
 # and the wizard's run against the command line's.
 #
-# Usage: bench/archive-vs-floor.sh [--big] [--quick] [--part pairs|restore|wizard|fixed|browse] [N]
-#   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
-#            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
-#            --part runs one part only (run against floor, restore against floor, wizard
-#            against command line, fixed costs, the archive browser).
+# Usage: bench/archive-vs-floor.sh --help (the parts, the options and the settings).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -58,22 +54,108 @@
 # page on N bookings on the X server, the survey over 50 accounts and opening a keyed database.
 set -euo pipefail
 
-BIG=0 QUICK=0 PART=all
-while [[ ${1:-} == --* ]]; do
+usage() {
+    cat <<'EOF'
+Usage: bench/archive-vs-floor.sh [OPTION]... [N]
+
+Times tolva-archiv as whole processes against the cheapest work the sqlcipher shell can do
+for the same result (the floor), checks that both sides gave the same rows, and prints the
+ratios program/floor. Builds nothing.
+
+  N               bookings of the demo database (1000000; at least 1000)
+
+Parts (all of them by default, in this order):
+  pairs     an archive run with removal (create --remove --yes) against the floor, with every
+            account and with accounts holding about 40 % of the rows; at N/10 and N
+  restore   restore --yes --no-backup after a run with removal against the floor, and
+            restoring the same archive once more; at the same sizes and choices as pairs
+  wizard    the wizard's run (create --wizard, offscreen and on Xvfb) against the command
+            line's, at N
+  fixed     fixed costs: a whole run on 1,000 bookings, the wizard's first page at N, the
+            survey over 50 accounts, process start-up, opening a keyed database
+  browse    show on an archive of every booking of N: the first screen (200 bookings in date
+            order), sorted by amount and the search for "müller", each against the shell's
+            query for the same screen; process start-ups beside them
+
+Options:
+  --part PART    runs PART only (pairs, restore, wizard, fixed or browse)
+  --quick        pairs and restore at N only; leaves out wizard and fixed
+  --big          pairs and restore at 3*N as well
+  --sizes LIST   pairs and restore at exactly these numbers of bookings (comma-separated,
+                 each at least 1000) instead of N/10, N and 3*N; e.g.
+                 --part restore --sizes 3000000
+  --dry-run      prints the parts and sizes that would run, and runs nothing
+  -h, --help     prints this text
+
+Settings (environment):
+  TOLVA_BUILD        the build tree (build/ beside bench/)
+  TOLVA_BIN          the program (TOLVA_BUILD/bin/tolva-archiv)
+  TOLVA_DATA_DIR     the folder with HbLeer.dat and the engine library (TOLVA_BUILD/lib/)
+  TOLVA_BENCH_RUNS   runs of each side (3; three times as many below 500,000 bookings;
+                     at least 5 for browse)
+  TOLVA_BENCH_CACHE  where the demo databases and archives are kept (${TMPDIR:-/tmp}/tolva-bench)
+  TOLVA_BENCH_FRESH  1: makes the demo databases anew (also done when the engine library is
+                     newer than a cached database)
+
+Needs the sqlcipher shell, GNU time (/usr/bin/time), jq for browse; Xvfb when there.
+EOF
+}
+
+refuse() {  # refuse TEXT : a wrong call, exit 2
+    echo "archive-vs-floor.sh: $1 (see --help)" >&2
+    exit 2
+}
+
+BIG=0 QUICK=0 DRY=0 PART=all N='' SIZES_GIVEN=''
+while (( $# )); do
     case $1 in
+        -h | --help) usage; exit 0 ;;
         --big) BIG=1 ;;
         --quick) QUICK=1 ;;
-        --part) PART=${2:-}; shift ;;
-        *) echo "unknown option $1" >&2; exit 2 ;;
+        --dry-run) DRY=1 ;;
+        --part | --sizes)
+            (( $# >= 2 )) || refuse "$1 needs a value"
+            if [[ $1 == --part ]]; then PART=$2; else SIZES_GIVEN=$2; fi
+            shift ;;
+        -*) refuse "unknown option $1" ;;
+        *) [[ -z $N ]] || refuse "one number of bookings only (got $N and $1)"
+           N=$1 ;;
     esac
     shift
 done
 [[ $PART =~ ^(all|pairs|restore|wizard|fixed|browse)$ ]] ||
-    { echo "--part takes pairs, restore, wizard, fixed or browse" >&2; exit 2; }
+    refuse "--part takes pairs, restore, wizard, fixed or browse"
 part() { [[ $PART == all || $PART == "$1" ]]; }
-N=${1:-1000000}
-[[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || { echo "N must be a number of bookings >= 1000" >&2; exit 2; }
+N=${N:-1000000}
+[[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || refuse "N must be a number of bookings >= 1000"
+if [[ -n $SIZES_GIVEN ]]; then
+    IFS=, read -r -a SIZES <<<"$SIZES_GIVEN"
+    (( ${#SIZES[@]} )) || refuse "--sizes needs at least one number"
+    for n in "${SIZES[@]}"; do
+        [[ $n =~ ^[0-9]+$ && $n -ge 1000 ]] || refuse "--sizes takes numbers of bookings >= 1000"
+    done
+else
+    SIZES=("$N")
+    (( QUICK )) || SIZES=("$(( N / 10 ))" "$N")
+    (( BIG )) && SIZES+=("$(( 3 * N ))")
+fi
 RUNS=${TOLVA_BENCH_RUNS:-3}
+# Whether a part runs: the part chosen, and wizard and fixed not under --quick.
+runs_part() { part "$1" && { (( ! QUICK )) || [[ $1 != wizard && $1 != fixed ]]; }; }
+if (( DRY )); then
+    geplant=0
+    for p in pairs restore wizard fixed browse; do
+        runs_part "$p" || continue
+        geplant=1
+        case $p in
+            pairs | restore) echo "$p: ${SIZES[*]} bookings, every account and a subset" ;;
+            browse) echo "$p: an archive of $N bookings" ;;
+            *) echo "$p: $N bookings" ;;
+        esac
+    done
+    (( geplant )) || echo "nothing: --quick leaves out wizard and fixed"
+    exit 0
+fi
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 BUILD=${TOLVA_BUILD:-$HERE/../build}
@@ -395,10 +477,7 @@ bench_pair() {
         "$n" "$which" "$aw" "$bw" "$(ratio "$aw" "$bw")" "$pr" "$(echo "$am / 1024" | bc -l)")")
 }
 
-SIZES=($N)
-(( QUICK )) || SIZES=($(( N / 10 )) $N)
-(( BIG )) && SIZES+=($(( 3 * N )))
-if part pairs; then
+if runs_part pairs; then
     for n in "${SIZES[@]}"; do
         bench_pair "$n" all
         bench_pair "$n" subset
@@ -614,7 +693,7 @@ bench_restore() {
         "$n" "$which" "$(ratio "$aw" "$bw")" "$pr" "$(mib "$am")" "$cw" "$dw")")
 }
 
-if part restore; then
+if runs_part restore; then
     for n in "${SIZES[@]}"; do
         bench_restore "$n" all
         bench_restore "$n" subset
@@ -681,13 +760,13 @@ ms_of() {  # ms_of RUNS CMD... : median wall ms of RUNS runs
     done | median | awk '{printf "%.1f", $1 / 1000}'
 }
 
-if (( ! QUICK )) && part wizard; then
+if runs_part wizard; then
     start_xvfb || echo "(no Xvfb: the wizard runs offscreen only)"
     bench_wizard all
     bench_wizard subset
 fi
 
-if (( ! QUICK )) && part fixed; then
+if runs_part fixed; then
     [[ -z ${XDISPLAY:-} ]] && { start_xvfb || true; }
     echo "== fixed costs"
     # The command line's whole job on a database with 100 bookings: what every run pays.
@@ -731,24 +810,218 @@ if (( ! QUICK )) && part fixed; then
     printf '  opening a keyed database: %.2f ms (bar: 10)\n' "$(echo "($t_voll - $t_leer) / 100" | bc -l)"
 fi
 
-if (( ! QUICK )) && part browse; then
-    # The browser on an archive that holds every booking of the N-booking database (made once
-    # by the command line, no removal), timed as whole processes; start-up alone beside it.
-    echo "== the archive browser on an archive of $N bookings"
+# --- the archive browser against the floor -------------------------------------------------------
+
+# The three screens and show's arguments for them.
+BROWSE_CASES=(datum betrag suche)
+declare -A BROWSE_TITLE=(
+    [datum]="first screen (200 bookings in date order)"
+    [betrag]="sorted by amount (first 200)"
+    [suche]="searched for \"müller\" (first 200)"
+)
+declare -A BROWSE_ARGS=([datum]="" [betrag]="--sort betrag" [suche]="--search müller")
+declare -A BROWSE_BAR=([datum]=300 [betrag]=1500 [suche]=1500)
+# The program folds case and accents (tolva_falte), which the shell cannot. The demo data
+# spells the name "Müller" only, and LIKE folds the ASCII letters, so this finds the same
+# bookings there; the rows check fails the script as soon as it does not.
+BROWSE_SUCHE="(Empfaenger LIKE '%müller%' OR Verwendungszweck LIKE '%müller%')"
+BROWSE_SPALTEN="id, KontoID, Buchungsdatum, Betrag, Empfaenger, Verwendungszweck, Valuta, BuchungsID, KategorieID"
+declare -A BFORM=()     # per case: the floor's way to the accounts' sums and to the rows
+declare -A BFORM_MS=()  # and the statement timer's ms of each, when it was chosen
+
+# browse_floor_sql CASE TIMER : the shell's script for the same screen as show: every account
+# with its bookings' count, sum, first and last date and its orders and collective orders
+# (T:konten), then the count and sum of the screen's bookings and its first 200 rows
+# (T:zeilen). The accounts' sums come from GROUP BY KontoID through the account index
+# ("group") or over a scan ("scan", GROUP BY +KontoID), or from the counts of the account
+# index and one pass with a sum per account ("pivot"; the accounts are told in
+# BROWSE_KONTEN). The rows of the amount order are read with the sort ("direct") or by the
+# ids that the sort finds first ("ids"); the date order merges the first 200 of each
+# account's index range ("merge"), as the program does; the search keeps its matches in one
+# pass and takes the count, the sum and the first rows from them ("matches"), as the
+# program does.
+browse_floor_sql() {
+    local fall=$1 timer=$2 k t u
+    cat <<EOF
+$KEY_SQL
+PRAGMA cache_size=-8192;
+$timer
+.print T:konten
+SELECT 'name', k.id, hex(k.KontoName), hex(k.KontoNummer), k.IBAN, b.Name FROM Konten k
+    LEFT JOIN BankDaten b ON b.id = k.bankID;
+EOF
+    if [[ ${BFORM[$fall.konten]} != pivot ]]; then
+        k=KontoID
+        [[ ${BFORM[$fall.konten]} == scan ]] && k=+KontoID
+        echo "CREATE TEMP TABLE s AS SELECT KontoID k, count(*) n, sum(Betrag) b FROM Umsätze GROUP BY $k;"
+        echo "CREATE TEMP TABLE alle AS SELECT coalesce(sum(n), 0) n, coalesce(sum(b), 0) b FROM s;"
+    else
+        echo "CREATE TEMP TABLE z AS SELECT KontoID k, count(*) n FROM Umsätze GROUP BY KontoID;"
+        t="coalesce(sum(Betrag), 0) b"
+        u=""
+        for k in $BROWSE_KONTEN; do
+            t+=", sum(CASE KontoID WHEN $k THEN Betrag END) b$k"
+            u+="${u:+ UNION ALL }SELECT $k k, b$k b FROM p"
+        done
+        echo "CREATE TEMP TABLE p AS SELECT $t FROM Umsätze;"
+        echo "CREATE TEMP TABLE s AS SELECT z.k, z.n, q.b FROM z LEFT JOIN ($u) q ON q.k = z.k;"
+        echo "CREATE TEMP TABLE alle AS SELECT (SELECT coalesce(sum(n), 0) FROM z) n, b FROM p;"
+    fi
+    cat <<EOF
+CREATE TEMP TABLE a AS SELECT KontoID k, count(*) n FROM Aufträge GROUP BY KontoID;
+CREATE TEMP TABLE sa AS SELECT KontoID k, count(*) n FROM SammelAufträge GROUP BY KontoID;
+SELECT 'konto', i.k, coalesce(s.n, 0), coalesce(s.b, 0),
+       coalesce((SELECT min(Buchungsdatum) FROM Umsätze WHERE KontoID = i.k), ''),
+       coalesce((SELECT max(Buchungsdatum) FROM Umsätze WHERE KontoID = i.k), ''),
+       coalesce(a.n, 0), coalesce(sa.n, 0)
+  FROM (SELECT id k FROM Konten UNION SELECT k FROM s UNION SELECT k FROM a UNION SELECT k FROM sa) i
+  LEFT JOIN s ON s.k = i.k LEFT JOIN a ON a.k = i.k LEFT JOIN sa ON sa.k = i.k
+ WHERE i.k IS NOT NULL ORDER BY i.k;
+.print T:zeilen
+EOF
+    local u_spalten="u.${BROWSE_SPALTEN//, /, u.}"
+    if [[ $fall == suche ]]; then
+        echo "CREATE TEMP TABLE m AS SELECT id, Buchungsdatum, Betrag FROM Umsätze WHERE $BROWSE_SUCHE;"
+        echo "SELECT 'umsaetze', count(*), coalesce(sum(Betrag), 0) FROM m;"
+    else
+        echo "SELECT 'umsaetze', n, b FROM alle;"
+    fi
+    case ${BFORM[$fall.zeilen]} in
+        merge)
+            u=""
+            for k in $BROWSE_KONTEN; do
+                u+="${u:+ UNION ALL }SELECT * FROM (SELECT id, Buchungsdatum d FROM Umsätze WHERE KontoID = $k ORDER BY Buchungsdatum, id LIMIT 200)"
+            done
+            echo "SELECT 'z', $u_spalten FROM ($u ORDER BY d, id LIMIT 200) h"
+            echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.d, h.id;" ;;
+        matches)
+            echo "SELECT 'z', $u_spalten FROM (SELECT id, Buchungsdatum FROM m ORDER BY Buchungsdatum, id LIMIT 200) h"
+            echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.Buchungsdatum, h.id;" ;;
+        direct)
+            echo "SELECT 'z', $BROWSE_SPALTEN FROM Umsätze ORDER BY Betrag, id LIMIT 200;" ;;
+        ids)
+            echo "SELECT 'z', $u_spalten FROM (SELECT id, Betrag FROM Umsätze ORDER BY Betrag, id LIMIT 200) h"
+            echo "    JOIN Umsätze u ON u.id = h.id ORDER BY h.Betrag, h.id;" ;;
+    esac
+}
+
+# browse_floor CASE PREFIX : the floor as one shell process on the archive, read-only
+browse_floor() {
+    timed "$2" sqlcipher -bail -batch "$BROWSE_URI" ".read $WORK/browse-$1.sql"
+}
+browse_show() {  # browse_show CASE PREFIX : show as one process, its screen as JSON
+    local args
+    read -r -a args <<<"${BROWSE_ARGS[$1]}"
+    timed "$2" "$BIN" show "$BROWSE_ARCHIV" "${args[@]}" --limit 200 --json
+}
+
+# The screen as lines to compare: per account "konto id count sum first last orders
+# collective", then "umsaetze count sum", then "z id" per row in order.
+screen_of_show() {
+    jq -r '(.konten[] | "konto \(.id) \(.buchungen) \(.summe_cent) \(.erste) \(.letzte) \(.auftraege) \(.sammelauftraege)"),
+           "umsaetze \(.umsaetze.anzahl) \(.umsaetze.summe_cent)", (.umsaetze.zeilen[] | "z \(.id)")' "$1"
+}
+screen_of_floor() {
+    awk -F'|' -v OFS=' ' '$1 == "konto" || $1 == "umsaetze" {$1 = $1; print} $1 == "z" {print "z", $2}' "$1"
+}
+
+# same_screen CASE SHOW-PREFIX FLOOR-PREFIX : fails the script unless both gave the same screen
+same_screen() {
+    screen_of_show "$2.out" >"$WORK/screen.show"
+    screen_of_floor "$3.out" >"$WORK/screen.floor"
+    local n
+    n=$(grep -c '^z ' "$WORK/screen.show" || true)
+    if ! cmp -s "$WORK/screen.show" "$WORK/screen.floor" || (( n == 0 )); then
+        echo "VOID: show and the floor give different screens for the ${BROWSE_TITLE[$1]} ($n rows from show):" >&2
+        diff "$WORK/screen.show" "$WORK/screen.floor" | head -20 >&2
+        exit 1
+    fi
+}
+
+# choose_browse_forms CASE : runs the floor once per way with the statement timer on and keeps,
+# for the accounts and for the rows, the faster way
+choose_browse_forms() {
+    local fall=$1 konten zeilen weg t secs
+    local -a wege=("group direct" "scan ids" "pivot direct")
+    [[ $fall == datum ]] && wege=("group merge" "scan merge" "pivot merge")
+    [[ $fall == suche ]] && wege=("group matches" "scan matches" "pivot matches")
+    declare -A best_time=() best_form=()
+    for weg in "${wege[@]}"; do
+        read -r konten zeilen <<<"$weg"
+        BFORM[$fall.konten]=$konten
+        BFORM[$fall.zeilen]=$zeilen
+        browse_floor_sql "$fall" ".timer on" >"$WORK/browse-timer.sql"
+        sqlcipher -bail -batch "$BROWSE_URI" ".read $WORK/browse-timer.sql" >"$WORK/timer.out"
+        while read -r t secs; do
+            if [[ -z ${best_time[$t]:-} ]] || awk -v a="$secs" -v b="${best_time[$t]}" 'BEGIN {exit !(a < b)}'; then
+                best_time[$t]=$secs
+                best_form[$t]=${BFORM[$fall.$t]}
+            fi
+        done < <(awk '/^T:/ {t = substr($0, 3)} /^Run Time:/ && t != "" {s[t] += $4}
+                      END {for (t in s) print t, s[t]}' "$WORK/timer.out")
+    done
+    BFORM[$fall.konten]=${best_form[konten]}
+    BFORM[$fall.zeilen]=${best_form[zeilen]}
+    BFORM_MS[$fall.konten]=$(awk -v s="${best_time[konten]}" 'BEGIN {printf "%.0f", s * 1000}')
+    BFORM_MS[$fall.zeilen]=$(awk -v s="${best_time[zeilen]}" 'BEGIN {printf "%.0f", s * 1000}')
+}
+
+if runs_part browse; then
+    # show on an archive that holds every booking of the N-booking database (made once by the
+    # command line, no removal), against the shell's query for the same screen; both timed
+    # as whole processes, one process per screen, the same number of each in alternating order.
+    command -v jq >/dev/null || { echo "jq is needed to compare the browser's screens" >&2; exit 2; }
     db=$(demo_db "$N" 12)
-    voll=$CACHE/demo-$N-k12.alle.aba
-    if [[ ! -s $voll || $db -nt $voll ]]; then
-        rm -f "$voll"
-        "$BIN" create --db "$db" --before 2100-01-01 --out "$voll" --password-mode none --yes \
+    BROWSE_ARCHIV=$CACHE/demo-$N-k12.alle.aba
+    if [[ ! -s $BROWSE_ARCHIV || $db -nt $BROWSE_ARCHIV ]]; then
+        rm -f "$BROWSE_ARCHIV"
+        "$BIN" create --db "$db" --before 2100-01-01 --out "$BROWSE_ARCHIV" --password-mode none --yes \
             >/dev/null 2>&1 || { echo "the archive for the browser could not be made" >&2; exit 1; }
     fi
-    t_start=$(ms_of 5 "$BIN" --version)
-    t_erste=$(ms_of 5 "$BIN" show "$voll" --limit 200)
-    t_sort=$(ms_of 5 "$BIN" show "$voll" --sort betrag --limit 200)
-    t_suche=$(ms_of 5 "$BIN" show "$voll" --search müller --limit 200)
-    printf '  process start-up alone: %s ms\n' "$t_start"
-    printf '  first screen (200 bookings in date order): %s ms (bar: 300)\n' "$t_erste"
-    printf '  sorted by amount: %s ms, searched for "müller": %s ms (bar: 1500)\n' "$t_sort" "$t_suche"
+    p=${BROWSE_ARCHIV//%/%25}
+    p=${p// /%20}; p=${p//\?/%3f}; p=${p//#/%23}
+    BROWSE_URI="file:$p?mode=ro"
+    # The accounts with bookings, found once beforehand: the floor is told them, the program
+    # finds them itself.
+    BROWSE_KONTEN=$(sql "$BROWSE_ARCHIV" "SELECT KontoID FROM Umsätze WHERE KontoID IS NOT NULL GROUP BY KontoID;" | tr '\n' ' ')
+    runs=$(( RUNS < 5 ? 5 : RUNS ))
+    echo "== the archive browser on an archive of $N bookings, $runs runs each"
+    printf '  process start-up alone: tolva-archiv %s ms, sqlcipher shell %s ms\n' \
+        "$(ms_of 5 "$BIN" --version)" "$(ms_of 5 sqlcipher -batch :memory: "SELECT 1;")"
+    for fall in "${BROWSE_CASES[@]}"; do
+        # One run of show first: it warms the caches for both sides.
+        browse_show "$fall" "$WORK/bwarm"
+        choose_browse_forms "$fall"
+        browse_floor_sql "$fall" "" >"$WORK/browse-$fall.sql"
+        rm -f "$WORK"/bs-*.time "$WORK"/bf-*.time
+        for (( i = 1; i <= runs; i++ )); do
+            if (( i % 2 )); then
+                browse_show "$fall" "$WORK/bs-$i"; browse_floor "$fall" "$WORK/bf-$i"
+            else
+                browse_floor "$fall" "$WORK/bf-$i"; browse_show "$fall" "$WORK/bs-$i"
+            fi
+            same_screen "$fall" "$WORK/bs-$i" "$WORK/bf-$i"
+        done
+        sw=$(cut -d' ' -f1 "$WORK"/bs-*.time | median)
+        sc=$(cut -d' ' -f2 "$WORK"/bs-*.time | median)
+        sm=$(cut -d' ' -f3 "$WORK"/bs-*.time | sort -n | tail -1)
+        fw=$(cut -d' ' -f1 "$WORK"/bf-*.time | median)
+        fc=$(cut -d' ' -f2 "$WORK"/bf-*.time | median)
+        pr=$(for (( i = 1; i <= runs; i++ )); do
+                 ratio "$(col 1 "$WORK/bs-$i.time")" "$(col 1 "$WORK/bf-$i.time")"; echo
+             done | median)
+        echo "  ${BROWSE_TITLE[$fall]}, $(awk '/^umsaetze / {print $2}' "$WORK/screen.show") bookings; same screen in every run"
+        printf '    show:  median %.1f ms wall (bar: %d), %.2f s cpu; peak %.1f MiB\n' \
+            "$(echo "$sw * 1000" | bc -l)" "${BROWSE_BAR[$fall]}" "$sc" "$(mib "$sm")"
+        printf '    floor: median %.1f ms wall, %.2f s cpu; ways by one timed run: accounts %s %s ms; count, sum and rows %s %s ms\n' \
+            "$(echo "$fw * 1000" | bc -l)" "$fc" "${BFORM[$fall.konten]}" "${BFORM_MS[$fall.konten]}" \
+            "${BFORM[$fall.zeilen]}" "${BFORM_MS[$fall.zeilen]}"
+        printf '    ratio show/floor: %s wall (median of the pairs: %s), %s cpu\n' \
+            "$(ratio "$sw" "$fw")" "$pr" "$(ratio "$sc" "$fc")"
+        SUMMARY+=("$(printf '%9d browse  %-7s show %7.1f ms  floor %7.1f ms  ratio %s (pairs %s)  cpu %s' \
+            "$N" "$fall" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
+            "$(ratio "$sw" "$fw")" "$pr" "$(ratio "$sc" "$fc")")")
+    done
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"
