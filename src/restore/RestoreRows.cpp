@@ -281,10 +281,8 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer, bool bS
         const auto lLebend = static_cast<size_t>(lebend.value());
         plan.lebendeIds.reserve(lLebend);
         plan.lebendeInhalte.reserve(lLebend);
-        if (!wahl_.konten) {
-            plan.inhalte.Reserve(lLebend);
-            plan.schluessel.Reserve(lLebend);
-        }
+        plan.inhalte.Reserve(lLebend);
+        plan.schluessel.Reserve(lLebend);
     }
     // With a choice of accounts, only live rows of the accounts the chosen rows go to can
     // equal one of them: content and key hold the account.

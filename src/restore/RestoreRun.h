@@ -3,7 +3,7 @@
 #pragma once
 
 #include "archive/BulkCopy.h"
-#include "restore/HashSet64.h"
+#include "restore/HashFilter.h"
 #include "restore/Restore.h"
 #include "restore/RestoreIdentity.h"
 
@@ -198,8 +198,8 @@ class RestoreRun {
         std::vector<qint64> lebendeIds;
         std::vector<quint64> lebendeInhalte;  // per live id
         size_t lLebendZeiger = 0;
-        HashSet64 inhalte;
-        HashSet64 schluessel;
+        HashFilter inhalte;
+        HashFilter schluessel;
         std::vector<IdentityRow> behalten;
         std::vector<qint64> selbe;  // ids whose live row is equal: they pair before all others
         qint64 lKlar = 0;
