@@ -6,7 +6,8 @@
 #   N        bookings of the demo database (1000000); runs are timed at N/10 and N, with --big
 #            at 3*N as well; --quick times N only and leaves out the wizard and the fixed costs;
 #            --part runs one part only (run against floor, restore against floor, wizard
-#            against command line, fixed costs, the archive browser).
+#            against command line, fixed costs, the archive browser and the search across
+#            its folder on all cores against one).
 #
 # Builds nothing: it expects a built tree (scripts/setup.sh), that is build/bin/tolva-archiv and
 # build/lib/HbLeer.dat. Another tree is chosen with TOLVA_BUILD=/path/to/build, or the binary
@@ -732,6 +733,26 @@ if (( ! QUICK )) && part browse; then
     printf '  process start-up alone: %s ms\n' "$t_start"
     printf '  first screen (200 bookings in date order): %s ms (bar: 300)\n' "$t_erste"
     printf '  sorted by amount: %s ms, searched for "müller": %s ms (bar: 1500)\n' "$t_sort" "$t_suche"
+
+    # The search across the folder: the live database and five archives of N bookings each
+    # (one archive under five names), one worker per core against one worker, as before the
+    # search ran on threads. Both must print the same, byte for byte.
+    ordner=$WORK/suche
+    mkdir -p "$ordner"
+    for i in 1 2 3 4 5; do
+        ln "$voll" "$ordner/archiv-$i.aba" 2>/dev/null || cp "$voll" "$ordner/archiv-$i.aba"
+    done
+    kerne=$(nproc)
+    suche() { env TOLVA_SEARCH_THREADS="$1" "$BIN" search müller --db "$db" --folder "$ordner" </dev/null; }
+    suche 1 >"$WORK/suche-1.txt" 2>&1
+    suche "$kerne" >"$WORK/suche-k.txt" 2>&1
+    cmp -s "$WORK/suche-1.txt" "$WORK/suche-k.txt" ||
+        { echo "the search on $kerne threads printed other than on one" >&2; exit 1; }
+    t_k=$(ms_of "$RUNS" suche "$kerne")
+    t_1=$(ms_of "$RUNS" suche 1)
+    printf '  search across the folder: %.2f s on %d threads, %.2f s on 1 thread, ratio %s (bar: 0.65)\n' \
+        "$(echo "$t_k / 1000" | bc -l)" "$kerne" "$(echo "$t_1 / 1000" | bc -l)" "$(ratio "$t_k" "$t_1")"
+    echo "  (load: $(uptime | sed 's/.*load average: //'))"
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"
