@@ -3,11 +3,16 @@
 
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
 namespace tolva {
 
 int SearchThreads(int lGewuenscht, int lDateien) {
+    // Our SQLCipher is built serialized (SQLITE_THREADSAFE=1); a library without any
+    // threading support would get one worker.
+    if (sqlite3_threadsafe() == 0) return std::min(1, lDateien);
     const int lKerne = std::max(1, int(std::thread::hardware_concurrency()));
     const int lThreads = lGewuenscht > 0 ? std::min(lGewuenscht, lKerne) : lKerne;
     return std::max(0, std::min(lThreads, lDateien));

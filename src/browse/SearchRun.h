@@ -57,7 +57,8 @@ class SearchRun {
 };
 
 // How many workers search lDateien files when lGewuenscht are asked for (0: one per core):
-// never more than the machine's cores nor than the files, at least one for any file.
+// never more than the machine's cores nor than the files, at least one for any file; one
+// when the SQLite library was built without threads.
 int SearchThreads(int lGewuenscht, int lDateien);
 
 // Searches the bookings of the live database sDatenbank (may be empty: none) and of every
