@@ -112,6 +112,23 @@ void SearchWindowTest::hitsArriveFileByFileAndTheSelectedRowKeepsItsPlace() {
                                  .arg(erwartet.treffer.size()));
     QCOMPARE(tabelle->model()->index(0, SearchHitModel::kBetrag).data(Qt::DisplayRole).toString(),
              FormatCents(erwartet.treffer[0].buchung.lBetragCent));
+
+    // Shown with its password, the archive is searched with it too.
+    const QString sGeheim = env.ArchiveFolder() + QStringLiteral("geheim.aba");
+    Result<std::unique_ptr<BrowseFile>> geheim =
+        BrowseFile::Open(sGeheim, QStringLiteral("Ge#h31m"));
+    QVERIFY(geheim.ok());
+    Result<std::unique_ptr<BrowserWindow>> zweites =
+        BrowserWindow::Make(std::move(geheim).value(), {db, QStringLiteral("Ge#h31m")});
+    QVERIFY(zweites.ok());
+    zweites.value()->SetSearchText(QStringLiteral("müller"));
+    zweites.value()->findChild<QPushButton*>(QStringLiteral("cmdUeberall"))->click();
+    auto* mitPasswort = zweites.value()->findChild<SearchWindow*>();
+    QTRY_VERIFY(!mitPasswort->Running());
+    const SearchResult alle = SearchEverywhere(QStringLiteral("müller"), db, env.ArchiveFolder(),
+                                               {{sGeheim, QStringLiteral("Ge#h31m")}}, 0, 1);
+    QCOMPARE(alle.uebersprungen.size(), size_t(0));
+    QCOMPARE(Keys(mitPasswort->Hits().Hits()), Keys(alle.treffer));
 }
 
 void SearchWindowTest::closingTheWindowWhileAFileIsSearchedEndsAtOnce() {
