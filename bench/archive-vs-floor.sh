@@ -67,16 +67,19 @@ ratios program/floor. Builds nothing.
 
 Parts (all of them by default, in this order):
   pairs     an archive run with removal (create --remove --yes) against the floor, with every
-            account and with accounts holding about 40 % of the rows; at N/10 and N
+            account, with accounts holding about 40 % and with the largest accounts holding
+            about 85 % of the rows; at N/10 and N
   restore   restore --yes --no-backup after a run with removal against the floor, and
-            restoring the same archive once more; at the same sizes and choices as pairs
+            restoring the same archive once more; at the same sizes, every account and
+            the 40 % choice
   wizard    the wizard's run (create --wizard, offscreen and on Xvfb) against the command
             line's, at N
   fixed     fixed costs: a whole run on 1,000 bookings, the wizard's first page at N, the
             survey over 50 accounts, process start-up, opening a keyed database
   browse    show on an archive of every booking of N: the first screen (200 bookings in date
             order), sorted by amount and the search for "müller", each against the shell's
-            query for the same screen; process start-ups beside them
+            query for the same screen; process start-ups beside them; then the search
+            across a folder of five such archives on every core against one
 
 Options:
   --part PART    runs PART only (pairs, restore, wizard, fixed or browse)
@@ -1035,6 +1038,26 @@ if runs_part browse; then
             "$N" "$fall" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
             "$(ratio "$sw" "$fw")" "$pr" "$(ratio "$sc" "$fc")")")
     done
+
+    # The search across the folder: the live database and five archives of N bookings each
+    # (one archive under five names), one worker per core against one worker, as before the
+    # search ran on threads. Both must print the same, byte for byte.
+    ordner=$WORK/suche
+    mkdir -p "$ordner"
+    for i in 1 2 3 4 5; do
+        ln "$BROWSE_ARCHIV" "$ordner/archiv-$i.aba" 2>/dev/null || cp "$BROWSE_ARCHIV" "$ordner/archiv-$i.aba"
+    done
+    kerne=$(nproc)
+    suche() { env TOLVA_SEARCH_THREADS="$1" "$BIN" search müller --db "$db" --folder "$ordner" </dev/null; }
+    suche 1 >"$WORK/suche-1.txt" 2>&1
+    suche "$kerne" >"$WORK/suche-k.txt" 2>&1
+    cmp -s "$WORK/suche-1.txt" "$WORK/suche-k.txt" ||
+        { echo "the search on $kerne threads printed other than on one" >&2; exit 1; }
+    t_k=$(ms_of "$RUNS" suche "$kerne")
+    t_1=$(ms_of "$RUNS" suche 1)
+    printf '  search across the folder: %.2f s on %d threads, %.2f s on 1 thread, ratio %s (bar: 0.65)\n' \
+        "$(echo "$t_k / 1000" | bc -l)" "$kerne" "$(echo "$t_1 / 1000" | bc -l)" "$(ratio "$t_k" "$t_1")"
+    echo "  (load: $(uptime | sed 's/.*load average: //'))"
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"

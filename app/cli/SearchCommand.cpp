@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
 
-#include "browse/BrowseExport.h"
+#include "browse/SearchRun.h"
 #include "hostlib/HostServices.h"
 
 #include <QDir>
@@ -89,8 +89,11 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
             if (!passwort.ok()) return Fail(io.err, passwort.error().description);
             passwoerter[sArchiv] = passwort.value();
         }
+    // TOLVA_SEARCH_THREADS caps the files searched at once (the benchmark compares 1 with
+    // one per core); unset or 0: one per core.
     const SearchResult ergebnis =
-        SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter);
+        SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter, 0,
+                         qEnvironmentVariableIntValue("TOLVA_SEARCH_THREADS"));
     QStringList uebersprungen;
     bool bFalsch = false;
     QTextStream& err = io.err;

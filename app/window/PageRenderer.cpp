@@ -7,6 +7,7 @@
 #include "files/Folders.h"
 
 #include "browser/RestoreDialog.h"
+#include "browser/SearchWindow.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
 #include "hostlib/MessageBox.h"
@@ -18,11 +19,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -161,6 +164,16 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         renderer.Save(browser, QStringLiteral("browser.png"));
         browser.SetSearchText(QStringLiteral("muller"));
         renderer.Save(browser, QStringLiteral("browser-search.png"));
+        // The same text in the copy and every archive of the folder, once every file is done.
+        if (auto* ueberall = browser.findChild<QPushButton*>(QStringLiteral("cmdUeberall")))
+            ueberall->click();
+        if (auto* suche = browser.findChild<SearchWindow*>()) {
+            QDeadlineTimer frist(60000);
+            while (suche->Running() && !frist.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            renderer.Save(*suche, QStringLiteral("search-everywhere.png"));
+            suche->close();
+        }
         // The restore's question would get its default answer, "Nein": it is left out.
         RestoreChoice wahl;
         wahl.sArchiv = archivOrdner + archive.constFirst();
@@ -174,9 +187,9 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     InstallMessageBoxPresenter(nullptr);
     InstallHostServices(nullptr);
 
-    for (const char* name :
-         {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png", "page-5-done.png",
-          "page-6.png", "browser.png", "browser-search.png", "restore.png"})
+    for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
+                             "page-5-done.png", "page-6.png", "browser.png", "browser-search.png",
+                             "search-everywhere.png", "restore.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
             renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {

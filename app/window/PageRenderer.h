@@ -8,8 +8,9 @@
 namespace tolva {
 
 // Writes page-1.png ... page-6.png, page-5-done.png (page 5 when a finished run reports),
-// browser.png (the new archive in the browser), browser-search.png (a search in it) and
-// restore.png (the archive's rows put back, when the restore finished) into sOrdner (made
+// browser.png (the new archive in the browser), browser-search.png (a search in it),
+// search-everywhere.png (the same text searched in the copy and every archive of its folder)
+// and restore.png (the archive's rows put back, when the restore finished) into sOrdner (made
 // when missing). Works on a copy of sDatenbank in a temporary folder, so the database itself
 // is never changed; the create job runs there with a new password and with removal, its
 // archive is then listed on page 6 and restored into the copy. Message boxes are answered with

@@ -1,11 +1,10 @@
-// Amounts as people read them, the CSV export, and the search across files.
+// Amounts as people read them, and the CSV export.
 #include "browse/BrowseExport.h"
 
 #include "files/ArchiveFile.h"
 #include "files/ReopenCheck.h"
 #include "files/SaveFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -182,79 +181,6 @@ Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter, const Q
     if (Status st = CheckCsvTarget(sZiel, geschuetzt); !st) return st;
     return WriteWholeFile(
         sZiel, [&](QIODevice& ausgabe) { return WriteBookingsCsv(datei, filter, ausgabe); });
-}
-
-namespace {
-
-// The hits of one file, newest first; one more than lHoechstens tells that there were more.
-Status SearchFile(BrowseFile& datei, const QString& sText, qint64 lHoechstens,
-                  std::vector<SearchHit>& treffer) {
-    const Result<std::map<qint64, QString>> labels = datei.AccountLabels();
-    if (!labels.ok()) return labels.status();
-    BookingFilter filter;
-    filter.sText = sText;
-    filter.bAbsteigend = true;
-    const Result<std::vector<BookingRow>> zeilen =
-        datei.Bookings(filter, 0, lHoechstens > 0 ? lHoechstens + 1 : -1);
-    if (!zeilen.ok()) return zeilen.status();
-    for (const BookingRow& z : zeilen.value()) {
-        const auto it = labels.value().find(z.lKontoID);
-        treffer.push_back(SearchHit{
-            datei.Path(), it != labels.value().end() ? it->second : UnknownAccountLabel(z.lKontoID),
-            z});
-    }
-    return Status::Ok();
-}
-
-}  // namespace
-
-QStringList ArchivesToSearch(const QString& sOrdner, const QString& sDatenbank) {
-    QStringList archive;
-    if (sOrdner.isEmpty()) return archive;
-    const QFileInfo datenbank(sDatenbank);
-    for (const QFileInfo& info : QDir(sOrdner).entryInfoList(
-             {QStringLiteral("*.aba")}, QDir::Files | QDir::Hidden, QDir::Name))
-        if (sDatenbank.isEmpty() || info.canonicalFilePath() != datenbank.canonicalFilePath())
-            archive << info.absoluteFilePath();
-    return archive;
-}
-
-SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
-                              const QString& sOrdner,
-                              const std::map<QString, QString>& aPasswoerter, qint64 lHoechstens) {
-    SearchResult ergebnis;
-    if (FoldForSearch(sText).isEmpty()) return ergebnis;
-    QStringList dateien;
-    if (!sDatenbank.isEmpty()) dateien << QFileInfo(sDatenbank).absoluteFilePath();
-    dateien << ArchivesToSearch(sOrdner, sDatenbank);
-    for (const QString& sPfad : dateien) {
-        const bool bLive = !sDatenbank.isEmpty() && sPfad == dateien.front();
-        const auto pw = aPasswoerter.find(sPfad);
-        const QString sPasswort = pw != aPasswoerter.end() ? pw->second : QString();
-        Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sPasswort, !bLive);
-        Status st = datei.status();
-        if (st.ok()) st = SearchFile(*datei.value(), sText, lHoechstens, ergebnis.treffer);
-        if (st.ok()) continue;
-        Error grund = st.error();
-        if (IsEngine(grund, kCodePasswortFehlt))
-            grund.description = QStringLiteral(
-                                    "Das Archiv „%1“ ist mit einem Passwort geschützt und "
-                                    "wurde nicht durchsucht.")
-                                    .arg(sPfad);
-        ergebnis.uebersprungen.push_back(SkippedFile{sPfad, grund});
-    }
-    std::sort(ergebnis.treffer.begin(), ergebnis.treffer.end(),
-              [](const SearchHit& a, const SearchHit& b) {
-                  if (a.buchung.sDatum != b.buchung.sDatum)
-                      return a.buchung.sDatum > b.buchung.sDatum;
-                  if (a.sDatei != b.sDatei) return a.sDatei < b.sDatei;
-                  return a.buchung.id > b.buchung.id;
-              });
-    if (lHoechstens > 0 && qint64(ergebnis.treffer.size()) > lHoechstens) {
-        ergebnis.treffer.resize(size_t(lHoechstens));
-        ergebnis.bGekuerzt = true;
-    }
-    return ergebnis;
 }
 
 }  // namespace tolva

@@ -1,4 +1,4 @@
-// Export of shown bookings as CSV, and one search across the live database and every archive.
+// Export of shown bookings as CSV.
 #pragma once
 
 #include "browse/BrowseFile.h"
@@ -47,39 +47,5 @@ Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt);
 // an existing file may be replaced is the caller's question.
 Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter, const QString& sZiel,
                          const QStringList& geschuetzt);
-
-// One hit of a search.
-struct SearchHit {
-    QString sDatei;  // the file's full path
-    QString sKonto;
-    BookingRow buchung;
-};
-
-// A file that a search left out, and why.
-struct SkippedFile {
-    QString sDatei;  // full path
-    Error grund;     // German; code kCodePasswortFehlt or kCodePasswortFalsch for the password
-};
-
-struct SearchResult {
-    std::vector<SearchHit> treffer;          // newest first (date, then file, then id)
-    std::vector<SkippedFile> uebersprungen;  // in the order the files were searched
-    bool bGekuerzt = false;                  // more hits than lHoechstens: the newest are kept
-};
-
-// The archives (*.aba, hidden ones too) in sOrdner that SearchEverywhere searches besides the
-// database sDatenbank (which is left out when it lies there), by full path in name order.
-QStringList ArchivesToSearch(const QString& sOrdner, const QString& sDatenbank);
-
-// Searches the bookings of the live database sDatenbank (may be empty: none) and of every
-// archive (*.aba) in sOrdner (may be empty: none) for sText, as BookingFilter's text does.
-// Archives with a password are skipped unless aPasswoerter holds theirs (by full path); files
-// that cannot be read are skipped, each with a German message naming it and the reason. A text
-// that folds to nothing finds nothing. Within a day, hits are ordered by file path, then
-// newest id first. lHoechstens > 0 keeps only that many hits, the newest. Never writes.
-SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,
-                              const QString& sOrdner,
-                              const std::map<QString, QString>& aPasswoerter = {},
-                              qint64 lHoechstens = 0);
 
 }  // namespace tolva

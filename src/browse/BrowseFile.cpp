@@ -18,7 +18,9 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 namespace tolva {
 namespace {
@@ -112,10 +114,40 @@ Status CheckPassword(sqlite3* db, const QString& sPfad, QString sPasswort) {
     return Status::Ok();
 }
 
+// How many virtual machine steps pass between two looks at the cancel flag, and how long a
+// wait for a lock sleeps between two tries.
+constexpr int kSchritteJeBlick = 4000;
+constexpr int kWarteschrittMs = 10;
+
+bool Cancelled(void* pAbbruch) {
+    return static_cast<const std::atomic<bool>*>(pAbbruch)->load(std::memory_order_relaxed);
+}
+
+int StopWhenCancelled(void* pAbbruch) {
+    return Cancelled(pAbbruch) ? 1 : 0;
+}
+
+// sqlite3_busy_timeout's wait, in short sleeps that end early on the cancel flag.
+int WaitUnlessCancelled(void* pAbbruch, int lVersuche) {
+    if (Cancelled(pAbbruch) || lVersuche * kWarteschrittMs >= kBusyTimeoutMs) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kWarteschrittMs));
+    return 1;
+}
+
+void WaitForLocks(sqlite3* db, const std::atomic<bool>* pAbbruch) {
+    if (!pAbbruch) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        return;
+    }
+    void* flag = const_cast<std::atomic<bool>*>(pAbbruch);
+    sqlite3_busy_handler(db, WaitUnlessCancelled, flag);
+    sqlite3_progress_handler(db, kSchritteJeBlick, StopWhenCancelled, flag);
+}
+
 // Keys the handle and proves that the key opens a complete file of ours.
 Status PrepareConnection(sqlite3* db, const QString& sPfad, const QString& sPasswort,
-                         bool bPasswortPruefen) {
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+                         bool bPasswortPruefen, const std::atomic<bool>* pAbbruch) {
+    WaitForLocks(db, pAbbruch);
     if (Status st = ApplyKey(db, QLatin1String(kDatenbankPasswort)); !st)
         return DatabaseError(db, st.error().code, sPfad);
     // The first read: a wrong key or a foreign file fails here.
@@ -163,12 +195,17 @@ BrowseFile::~BrowseFile() {
     sqlite3_close_v2(db_);
 }
 
+void BrowseFile::Interrupt() {
+    sqlite3_interrupt(db_);
+}
+
 bool BrowseFile::PasswordNeeded(const Error& fehler) {
     return IsEngine(fehler, kCodePasswortFehlt) || IsEngine(fehler, kCodePasswortFalsch);
 }
 
 Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const QString& sPasswort,
-                                                     bool bPasswortPruefen) {
+                                                     bool bPasswortPruefen,
+                                                     const std::atomic<bool>* pAbbruch) {
     if (std::optional<Error> fehler = CheckBeforeOpening(sPfad)) return *fehler;
     sqlite3* db = nullptr;
     // An archive is read through the layer that never writes, not even beside the file; the
@@ -176,7 +213,7 @@ Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const
     const int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY,
                                    bPasswortPruefen ? ReadOnlyVfsName() : nullptr);
     Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
-    if (st) st = PrepareConnection(db, sPfad, sPasswort, bPasswortPruefen);
+    if (st) st = PrepareConnection(db, sPfad, sPasswort, bPasswortPruefen, pAbbruch);
     if (!st) {
         sqlite3_close_v2(db);
         return st.error();

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -107,15 +108,25 @@ class BrowseFile {
     // The message for a missing password says so ("... ist mit einem Passwort geschützt ..."),
     // so that a caller can ask for it; PasswordNeeded tells it apart (kCodePasswortFehlt,
     // kCodePasswortFalsch). The live database is opened with bPasswortPruefen false: its
-    // password is the host's to ask. A failure leaves nothing open.
+    // password is the host's to ask. A file locked by a writer is waited for up to 1.5 s.
+    // With pAbbruch another thread can stop the file's work: once *pAbbruch is true, the
+    // opening, the wait for a lock and every statement (looked at every few thousand steps)
+    // fail with SQLITE_INTERRUPT or SQLITE_BUSY; the flag must outlive the file. A failure
+    // leaves nothing open.
     static Result<std::unique_ptr<BrowseFile>> Open(const QString& sPfad,
                                                     const QString& sPasswort = QString(),
-                                                    bool bPasswortPruefen = true);
+                                                    bool bPasswortPruefen = true,
+                                                    const std::atomic<bool>* pAbbruch = nullptr);
     // Whether an Open failure was only the missing or wrong password.
     static bool PasswordNeeded(const Error& fehler);
     ~BrowseFile();
 
     const QString& Path() const { return sPfad_; }
+
+    // Stops the running statement at once (sqlite3_interrupt). The one call that another
+    // thread may make while the file is in use; that it is not closed meanwhile is the
+    // caller's to ensure.
+    void Interrupt();
 
     // Every account that has a row or that bookings, orders or collective orders refer to,
     // in the order of their ids; bookings without an account (KontoID NULL) count for none.

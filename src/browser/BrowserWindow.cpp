@@ -6,6 +6,7 @@
 #include "browser/DateField.h"
 #include "browser/PasswordDialog.h"
 #include "browser/RestoreDialog.h"
+#include "browser/SearchWindow.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
@@ -88,8 +89,15 @@ QHBoxLayout* BrowserWindow::BuildFilterBar() {
     txtSuche_->setClearButtonEnabled(true);
     txtSuche_->setAccessibleName(tr("Suchen in Empfänger und Verwendungszweck"));
     suchName->setBuddy(txtSuche_);
+    cmdUeberall_ = new QPushButton(tr("&In allen Archiven suchen …"), this);
+    cmdUeberall_->setObjectName(QStringLiteral("cmdUeberall"));
+    cmdUeberall_->setAutoDefault(false);
+    cmdUeberall_->setToolTip(
+        tr("Sucht den Text in der Datenbank und in allen Archiven des Ordners %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(datei_->Path()).absolutePath())));
     oben->addWidget(suchName);
     oben->addWidget(txtSuche_, 1);
+    oben->addWidget(cmdUeberall_);
     // Date and amount ranges; an empty field leaves that end open.
     const auto datum = [this](const QString& sName, const QString& sSprache) {
         auto* feld = new DateField(this);
@@ -118,6 +126,8 @@ QHBoxLayout* BrowserWindow::BuildFilterBar() {
         oben->addWidget(name);
         oben->addWidget(feld);
     }
+    // Tab goes from the search field through the ranges first; the button comes after them.
+    setTabOrder(txtBetragBis_, cmdUeberall_);
     return oben;
 }
 
@@ -206,6 +216,7 @@ void BrowserWindow::ConnectControls() {
     connect(cmdSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
     connect(cmdZurueck_, &QPushButton::clicked, this, &BrowserWindow::Restore);
+    connect(cmdUeberall_, &QPushButton::clicked, this, &BrowserWindow::SearchEverywhereWindow);
     connect(trvKonten_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* zeile) { AccountChosen(zeile); });
 }
@@ -404,6 +415,24 @@ void BrowserWindow::Restore() {
     fortschritt->setAttribute(Qt::WA_DeleteOnClose);
     fortschritt->Run(wahl);
     if (!fortschritt->isVisible()) delete fortschritt;
+}
+
+void BrowserWindow::SearchEverywhereWindow() {
+    if (!suche_) {
+        const QFileInfo gezeigt(datei_->Path());
+        SearchRequest orte;
+        orte.sDatenbank = ziel_.sDatenbank;
+        orte.sOrdner = gezeigt.absolutePath();
+        // The one password the browser knows; other archives with one are named as skipped.
+        if (!ziel_.sPasswort.isEmpty())
+            orte.passwoerter[gezeigt.absoluteFilePath()] = ziel_.sPasswort;
+        suche_ = new SearchWindow(std::move(orte), this);
+        suche_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    suche_->show();
+    suche_->raise();
+    suche_->activateWindow();
+    if (!txtSuche_->text().trimmed().isEmpty()) suche_->Search(txtSuche_->text().trimmed());
 }
 
 std::optional<QString> AskPasswordInDialog(const QString& sDatei, bool bFalsch) {

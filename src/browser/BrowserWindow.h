@@ -5,6 +5,7 @@
 #include "common/Result.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -26,6 +27,7 @@ namespace tolva {
 
 class BookingModel;
 class DateField;
+class SearchWindow;
 
 // Where "Zurückholen …" puts the shown archive's rows back, and the password the archive was
 // opened with. Without a database the button is hidden.
@@ -39,7 +41,9 @@ struct RestoreTarget {
 // right; a search field over payee and purpose; a status line with count and sum of the shown
 // bookings; the shown bookings can be saved as CSV, and with a RestoreTarget the archive's rows
 // of the chosen account (all with "Alle Konten") can be put back into the user database
-// (RestoreDialog). Owns the file it shows.
+// (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over the user database
+// (with a RestoreTarget) and every archive of the shown file's folder, searching the
+// archives with a password only when it is the shown archive's. Owns the file it shows.
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
@@ -71,6 +75,7 @@ class BrowserWindow : public QDialog {
     void UpdateStatus();
     void Export();
     void Restore();
+    void SearchEverywhereWindow();
     void AccountChosen(QTreeWidgetItem* zeile);
 
     std::unique_ptr<BrowseFile> datei_;
@@ -80,9 +85,11 @@ class BrowserWindow : public QDialog {
     BookingModel* buchungen_ = nullptr;
     QTreeWidget* trvKonten_ = nullptr;
     QLineEdit* txtSuche_ = nullptr;
-    DateField* dtVon_ = nullptr;         // the earliest date shown; no date: open
-    DateField* dtBis_ = nullptr;         // the latest date shown; no date: open
-    QLineEdit* txtBetragVon_ = nullptr;  // amounts in euros ("-12,50"); empty: open
+    QPushButton* cmdUeberall_ = nullptr;  // "In allen Archiven suchen …"
+    QPointer<SearchWindow> suche_;        // the open search window (a child); null: none
+    DateField* dtVon_ = nullptr;          // the earliest date shown; no date: open
+    DateField* dtBis_ = nullptr;          // the latest date shown; no date: open
+    QLineEdit* txtBetragVon_ = nullptr;   // amounts in euros ("-12,50"); empty: open
     QLineEdit* txtBetragBis_ = nullptr;
     QTabWidget* tabInhalt_ = nullptr;
     QTableView* tblUmsaetze_ = nullptr;
