@@ -150,8 +150,9 @@ class BrowseFile {
     // the same filter answer from them whatever other connections change in the file
     // meanwhile. A booking deleted since is left out of later pieces, one added since shows
     // after the next Start; count and sum stay those of the ids. Sorting the ids reads every
-    // booking that account and dates leave once (on 1,000,000 bookings about a second by
-    // payee); every further piece then costs lAnzahl reads by id.
+    // booking that account and dates leave once and sorts in memory (on 1,000,000 bookings
+    // about 0.5 s by amount, 0.8 s by payee, 1.2 s by purpose); every further piece then
+    // costs lAnzahl reads by id (about 2 ms for 200).
     Result<BookingScreen> Start(const BookingFilter& filter, qint64 lAnzahl);
     // The bookings that the filter lets through, sorted, lAnzahl of them from lAb on (for
     // loading a long list piece by piece; ties are broken by id, in the sort's direction).
