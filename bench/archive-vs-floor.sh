@@ -1058,6 +1058,24 @@ if runs_part browse; then
     printf '  search across the folder: %.2f s on %d threads, %.2f s on 1 thread, ratio %s (bar: 0.65)\n' \
         "$(echo "$t_k / 1000" | bc -l)" "$kerne" "$(echo "$t_1 / 1000" | bc -l)" "$(ratio "$t_k" "$t_1")"
     echo "  (load: $(uptime | sed 's/.*load average: //'))"
+    # Scrolling on: show --times loads the 2nd, the 10th and the middle piece of 200 as the
+    # browser's list does and times each inside the process; per run the slowest of the three
+    # counts, median of 5 runs (the first screen, timed the same way, beside it).
+    further_piece() {  # further_piece SHOW-OPTIONS... -> "PIECE-MS FIRST-SCREEN-MS"
+        local i
+        for (( i = 0; i < 5; i++ )); do
+            "$BIN" show "$BROWSE_ARCHIV" --limit 200 --times "$@" 2>&1 >/dev/null | awk -F', ' '
+                /^Erste Seite/ { m = 0; split($1, e, " ")
+                    for (i = 2; i <= NF; i++) { n = split($i, t, " "); if (t[n - 1] + 0 > m) m = t[n - 1] + 0 }
+                    print m, e[3] }'
+        done >"$WORK/stuecke"
+        echo "$(cut -d' ' -f1 "$WORK/stuecke" | median) $(cut -d' ' -f2 "$WORK/stuecke" | median)"
+    }
+    for wahl in "amount:--sort betrag" "payee:--sort empfaenger" "searched for \"müller\":--search müller"; do
+        read -r t_stueck t_bild < <(further_piece ${wahl#*:})
+        printf '  %s, further piece: %s ms (bar: 50); its first screen in the process: %s ms\n' \
+            "${wahl%%:*}" "$t_stueck" "$t_bild"
+    done
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"

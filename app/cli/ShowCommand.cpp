@@ -7,6 +7,7 @@
 
 #include "browse/BrowseExport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -76,15 +77,48 @@ QJsonObject BookingJson(const BookingRow& z, const QString& sKonto) {
                        {QStringLiteral("zweck"), z.sZweck}};
 }
 
+QString Milliseconds(qint64 lNs) {
+    return QString::number(double(lNs) / 1e6, 'f', 1);
+}
+
+// What scrolling costs after the first screen: the 2nd, the 10th and the middle piece of the
+// list, each loaded as the browser's list loads it, timed on the error output. Pieces past
+// the list's end are left out.
+Status PrintPieceTimes(const CommandStreams& io, BrowseFile& datei, const BookingFilter& filter,
+                       qint64 lAnzahl, qint64 lErsteNs) {
+    QString sZeile = QStringLiteral("Erste Seite %1 ms").arg(Milliseconds(lErsteNs));
+    const qint64 lMitte = lAnzahl / 2 / kListenStueck;
+    for (const qint64 lStueck : {qint64(1), qint64(9), lMitte}) {
+        if (lStueck * kListenStueck >= lAnzahl) continue;
+        QElapsedTimer uhr;
+        uhr.start();
+        const Result<std::vector<BookingRow>> zeilen =
+            datei.Bookings(filter, lStueck * kListenStueck, kListenStueck);
+        if (!zeilen.ok()) return zeilen.status();
+        sZeile += QStringLiteral(", Stück %1%2 %3 ms")
+                      .arg(lStueck + 1)
+                      .arg(lStueck == lMitte ? QStringLiteral(" (Mitte)") : QString())
+                      .arg(Milliseconds(uhr.nsecsElapsed()));
+    }
+    io.err << sZeile << Qt::endl;
+    return Status::Ok();
+}
+
 // The accounts, the filter's count and sum, and its first bookings: as text or as JSON.
 int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl) {
     const Result<std::vector<BrowseAccount>> konten = datei.Accounts();
     if (!konten.ok()) return Fail(io.err, konten.error().description);
-    const Result<BookingTotals> summe = datei.Totals(wahl.filter);
-    if (!summe.ok()) return Fail(io.err, summe.error().description);
-    const Result<std::vector<BookingRow>> zeilen =
-        datei.Bookings(wahl.filter, 0, wahl.lHoechstens > 0 ? wahl.lHoechstens : -1);
-    if (!zeilen.ok()) return Fail(io.err, zeilen.error().description);
+    QElapsedTimer uhr;
+    uhr.start();
+    const Result<BookingScreen> bild =
+        datei.Start(wahl.filter, wahl.lHoechstens > 0 ? wahl.lHoechstens : -1);
+    if (!bild.ok()) return Fail(io.err, bild.error().description);
+    const qint64 lErsteNs = uhr.nsecsElapsed();
+    const BookingTotals& summe = bild.value().summe;
+    const std::vector<BookingRow>& zeilen = bild.value().zeilen;
+    if (wahl.bZeiten)
+        if (Status st = PrintPieceTimes(io, datei, wahl.filter, summe.lAnzahl, lErsteNs); !st)
+            return Fail(io.err, st.description());
     std::map<qint64, QString> labels;
     for (const BrowseAccount& k : konten.value()) labels[k.lKontoID] = k.sKonto;
 
@@ -92,10 +126,10 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
     if (wahl.bJson) {
         QJsonArray aKonten, aZeilen;
         for (const BrowseAccount& k : konten.value()) aKonten.append(AccountJson(k));
-        for (const BookingRow& z : zeilen.value())
+        for (const BookingRow& z : zeilen)
             aZeilen.append(BookingJson(z, Label(labels, z.lKontoID)));
-        const QJsonObject umsaetze{{QStringLiteral("anzahl"), summe.value().lAnzahl},
-                                   {QStringLiteral("summe_cent"), summe.value().lSummeCent},
+        const QJsonObject umsaetze{{QStringLiteral("anzahl"), summe.lAnzahl},
+                                   {QStringLiteral("summe_cent"), summe.lSummeCent},
                                    {QStringLiteral("zeilen"), aZeilen}};
         out << QJsonDocument(QJsonObject{{QStringLiteral("datei"), datei.Path()},
                                          {QStringLiteral("konten"), aKonten},
@@ -110,13 +144,13 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
         out << k.lKontoID << '\t' << k.sKonto << '\t' << k.sBank << '\t' << k.lBuchungen << '\t'
             << DateText(k.dErste) << '\t' << DateText(k.dLetzte) << '\t'
             << FormatCents(k.lSummeCent) << '\n';
-    out << "\nUmsätze: " << deutsch.toString(summe.value().lAnzahl) << ", Summe "
-        << FormatCents(summe.value().lSummeCent);
-    if (qint64(zeilen.value().size()) < summe.value().lAnzahl)
-        out << " (gezeigt: " << deutsch.toString(qint64(zeilen.value().size()))
+    out << "\nUmsätze: " << deutsch.toString(summe.lAnzahl) << ", Summe "
+        << FormatCents(summe.lSummeCent);
+    if (qint64(zeilen.size()) < summe.lAnzahl)
+        out << " (gezeigt: " << deutsch.toString(qint64(zeilen.size()))
             << "; --limit 0 zeigt alle)";
     out << "\nDatum\tKonto\tBetrag\tEmpfänger\tVerwendungszweck\n";
-    for (const BookingRow& z : zeilen.value())
+    for (const BookingRow& z : zeilen)
         out << StoredDateText(z.sDatum) << '\t' << Label(labels, z.lKontoID) << '\t'
             << FormatCents(z.lBetragCent) << '\t' << z.sEmpfaenger << '\t' << z.sZweck << '\n';
     return 0;
@@ -156,6 +190,9 @@ const CommandDefinition& ShowDefinition() {
           {QStringLiteral("csv"), QString(),
            QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
           {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+          {QStringLiteral("times"), QString(),
+           QStringLiteral("nennt auf stderr, wie lange die erste Seite und das Nachladen des 2., "
+                          "des 10. und des mittleren Stücks der Liste gedauert haben")},
           {QStringLiteral("window"), QString(),
            QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
           {QStringLiteral("db"), QStringLiteral("PFAD"),
@@ -173,6 +210,7 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     wahl.sDatei = QFileInfo(a.positionen().front()).absoluteFilePath();
     wahl.bCsv = a.Flag(QStringLiteral("csv"));
     wahl.bJson = a.Flag(QStringLiteral("json"));
+    wahl.bZeiten = a.Flag(QStringLiteral("times"));
     if (wahl.bCsv && wahl.bJson)
         return Error{QStringLiteral("--csv und --json schließen einander aus.")};
     if (a.Has(QStringLiteral("db"))) {

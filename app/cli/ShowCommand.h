@@ -20,6 +20,7 @@ struct ShowChoice {
     qint64 lHoechstens = 100;  // bookings printed; 0: all
     bool bCsv = false;
     bool bJson = false;
+    bool bZeiten = false;  // --times: how long the first screen and further pieces took
 };
 // Fails with a German message naming the bad option (exit 2).
 Result<ShowChoice> ParseShowChoice(const Arguments& a);

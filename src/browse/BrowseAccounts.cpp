@@ -68,23 +68,6 @@ void NoResult(sqlite3_context* ctx) {
     sqlite3_result_null(ctx);
 }
 
-// Holds one read transaction over several statements, so that they see the same file.
-class ReadSnapshot {
-  public:
-    explicit ReadSnapshot(sqlite3* db) : db_(db) {
-        bOffen_ = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~ReadSnapshot() {
-        if (bOffen_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-    }
-    ReadSnapshot(const ReadSnapshot&) = delete;
-    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
-
-  private:
-    sqlite3* db_;
-    bool bOffen_ = false;
-};
-
 }  // namespace
 
 Status SumBookings(sqlite3* db, const QString& sDatei, qint64 lVon, qint64 lBis,

@@ -1,4 +1,4 @@
-// BrowseFile's bookings: which way a list is read, the kept matches of a filter, the totals.
+// BrowseFile's bookings: which way a list is read, the kept ids of a list, the totals.
 #include "browse/BrowseFile.h"
 
 #include "browse/BrowseQuery.h"
@@ -9,14 +9,20 @@ namespace {
 // Longer pieces than this are read in one statement with their rows.
 constexpr qint64 kStueckHoechstens = 10000;
 
+bool ReadsById(const BookingFilter& filter, qint64 lAnzahl) {
+    return KeepsIds(filter) && lAnzahl >= 0 && lAnzahl <= kStueckHoechstens;
+}
+
 }  // namespace
 
+// A piece of a list that KeepsIds is read by its ids, in one read transaction.
 Status BrowseFile::Each(const BookingFilter& filter, qint64 lAb, qint64 lAnzahl,
                         const RowSink& sink) {
-    if (NeedsScan(filter) && lAnzahl >= 0 && lAnzahl <= kStueckHoechstens) {
-        const Result<const BookingMatches*> treffer = Matches(filter);
-        if (!treffer.ok()) return treffer.status();
-        const std::vector<qint64>& ids = treffer.value()->ids;
+    if (ReadsById(filter, lAnzahl)) {
+        const ReadSnapshot lesen(db_);
+        const Result<const BookingIds*> liste = KeptIds(filter);
+        if (!liste.ok()) return liste.status();
+        const std::vector<qint64>& ids = liste.value()->ids;
         RowById zeile(db_, sPfad_);
         for (qint64 i = lAb; i < qint64(ids.size()) && i < lAb + lAnzahl; ++i)
             if (Status st = zeile.Send(ids[size_t(i)], sink); !st) return st;
@@ -56,29 +62,50 @@ Status BrowseFile::EachSelected(const BookingFilter& filter, qint64 lAb, qint64 
     return Status::Ok();
 }
 
-// The kept matches when they answer the filter (in its order when bMitOrdnung), else a new
-// pass over the bookings.
-Result<const BookingMatches*> BrowseFile::Matches(const BookingFilter& filter, bool bMitOrdnung) {
-    const std::optional<qint64> lVersion = DataVersion();
-    if (treffer_ && lVersion == treffer_->lDatenVersion &&
-        SameBookings(treffer_->filter, filter, bMitOrdnung))
-        return treffer_.get();
-    treffer_.reset();
-    auto treffer = std::make_unique<BookingMatches>();
-    treffer->filter = filter;
+// The kept ids when they answer the filter (in its order when bMitOrdnung), else a new pass
+// over the bookings, sorted in memory or, in account order, along the account index.
+Result<const BookingIds*> BrowseFile::KeptIds(const BookingFilter& filter, bool bMitOrdnung) {
+    if (liste_ && SameBookings(liste_->filter, filter, bMitOrdnung)) return liste_.get();
+    liste_.reset();
+    auto liste = std::make_unique<BookingIds>();
+    liste->filter = filter;
+    const Result<bool> sortiert = SortIdsInMemory(db_, sPfad_, filter, *liste);
+    if (!sortiert.ok()) return sortiert.status();
+    if (sortiert.value()) {
+        liste_ = std::move(liste);
+        return liste_.get();
+    }
     const Condition c = Conditions(filter);
     Query q(db_, "SELECT id, Betrag FROM Umsätze" + c.Where() + OrderBy(filter), sPfad_);
     c.BindTo(q, 1);
     while (q.Next()) {
-        treffer->ids.push_back(q.Int(0));
-        treffer->summe.lSummeCent += q.Int(1);
+        liste->ids.push_back(q.Int(0));
+        liste->summe.lSummeCent += q.Int(1);
     }
     if (!q.status()) return q.status();
-    treffer->summe.lAnzahl = qint64(treffer->ids.size());
-    // Without a data version the next call compares unequal and makes a new pass.
-    treffer->lDatenVersion = lVersion.value_or(-1);
-    treffer_ = std::move(treffer);
-    return treffer_.get();
+    liste->ids.shrink_to_fit();
+    liste->summe.lAnzahl = qint64(liste->ids.size());
+    liste_ = std::move(liste);
+    return liste_.get();
+}
+
+Result<BookingScreen> BrowseFile::Start(const BookingFilter& filter, qint64 lAnzahl) {
+    liste_.reset();
+    const ReadSnapshot lesen(db_);
+    // A list read by its ids takes them first, so that its count and sum are theirs.
+    if (ReadsById(filter, lAnzahl))
+        if (const Result<const BookingIds*> liste = KeptIds(filter); !liste.ok())
+            return liste.status();
+    const Result<BookingTotals> summe = Totals(filter);
+    if (!summe.ok()) return summe.status();
+    BookingScreen bild{summe.value(), {}};
+    if (lAnzahl > 0) bild.zeilen.reserve(size_t(qMin(lAnzahl, kStueckHoechstens)));
+    const Status st = Each(filter, 0, lAnzahl, [&bild](const BookingRow& z) {
+        bild.zeilen.push_back(z);
+        return Status::Ok();
+    });
+    if (!st) return st;
+    return bild;
 }
 
 Result<std::vector<BookingRow>> BrowseFile::Bookings(const BookingFilter& filter, qint64 lAb,
@@ -98,11 +125,13 @@ Status BrowseFile::EachBooking(const BookingFilter& filter, const RowSink& pEmpf
 }
 
 Result<BookingTotals> BrowseFile::Totals(const BookingFilter& filter) {
+    if (liste_ && SameBookings(liste_->filter, filter, false)) return liste_->summe;
     if (std::optional<BookingTotals> bekannt = KnownTotals(filter)) return *bekannt;
     if (NeedsScan(filter)) {
-        const Result<const BookingMatches*> treffer = Matches(filter, false);
-        if (!treffer.ok()) return treffer.status();
-        return treffer.value()->summe;
+        const ReadSnapshot lesen(db_);
+        const Result<const BookingIds*> liste = KeptIds(filter, false);
+        if (!liste.ok()) return liste.status();
+        return liste.value()->summe;
     }
     const Condition c = Conditions(filter);
     Query q(db_, "SELECT count(*), coalesce(sum(Betrag), 0) FROM Umsätze" + c.Where(), sPfad_);

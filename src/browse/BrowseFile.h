@@ -18,7 +18,7 @@ struct sqlite3;
 namespace tolva {
 
 struct BookingSums;
-struct BookingMatches;
+struct BookingIds;
 
 // One account of the file with what the file holds of it.
 struct BrowseAccount {
@@ -68,6 +68,15 @@ struct BookingRow {
 struct BookingTotals {
     qint64 lAnzahl = 0;
     qint64 lSummeCent = 0;
+};
+
+// The bookings a list view loads at a time.
+inline constexpr qint64 kListenStueck = 200;
+
+// The start of a list: the count and sum of what its filter lets through, and its first rows.
+struct BookingScreen {
+    BookingTotals summe;
+    std::vector<BookingRow> zeilen;
 };
 
 // A sent order (Aufträge).
@@ -144,22 +153,37 @@ class BrowseFile {
     // does a category met twice on it.
     Result<std::map<qint64, QString>> CategoryPaths();
 
+    // Starts a list anew (a list view's refresh: a new filter or order, or the same again).
+    // Forgets the ids kept for an earlier list and reads, in one read transaction, the count
+    // and sum of what the filter lets through and its first lAnzahl rows (lAnzahl < 0: all).
+    // A list that KeepsIds (a text or amount bound, or an order by amount, payee or purpose)
+    // keeps its ids from that same transaction: until the next Start, Bookings and Totals of
+    // the same filter answer from them whatever other connections change in the file
+    // meanwhile. A booking deleted since is left out of later pieces, one added since shows
+    // after the next Start; count and sum stay those of the ids. Sorting the ids reads every
+    // booking that account and dates leave once and sorts in memory (on 1,000,000 bookings
+    // about 0.5 s by amount, 0.8 s by payee, 1.2 s by purpose); every further piece then
+    // costs lAnzahl reads by id (about 2 ms for 200).
+    Result<BookingScreen> Start(const BookingFilter& filter, qint64 lAnzahl);
     // The bookings that the filter lets through, sorted, lAnzahl of them from lAb on (for
     // loading a long list piece by piece; ties are broken by id, in the sort's direction).
-    // lAnzahl < 0: all from lAb on. Date order without text or amount bounds walks the
-    // account index and costs about lAb + lAnzahl index steps, whatever the file's size (so
-    // does account order). A text or amount bound reads the bookings once and keeps the
-    // matches' ids in its order, so that further pieces and Totals cost no new pass; any
-    // other order reads every booking that account and dates leave, for each piece.
+    // lAnzahl < 0: all from lAb on. A list that KeepsIds reads a piece of up to 10,000 by its
+    // kept ids (kept by Start, or now by a pass of their own when another filter's are kept);
+    // a piece may then hold fewer rows, when bookings were deleted since the ids were taken.
+    // Date order without text or amount bounds walks the account index and costs about lAb +
+    // lAnzahl index steps, whatever the file's size (so does account order); it reads the
+    // file as it is now.
     Result<std::vector<BookingRow>> Bookings(const BookingFilter& filter, qint64 lAb,
                                              qint64 lAnzahl);
     // Hands every booking that the filter lets through, sorted, to pEmpfang one at a time
-    // (for exports too long to hold). A failure of pEmpfang ends the walk and is returned.
+    // (for exports too long to hold), as the file is now. A failure of pEmpfang ends the walk
+    // and is returned.
     Status EachBooking(const BookingFilter& filter,
                        const std::function<Status(const BookingRow&)>& pEmpfang);
-    // How many bookings the filter lets through, and their sum. Answered from what Accounts
-    // or an earlier call kept while no other connection has changed the file (PRAGMA
-    // data_version), else by reading the bookings.
+    // How many bookings the filter lets through, and their sum: those of the kept ids when
+    // they are the same filter's, else from what Accounts kept while no other connection has
+    // changed the file (PRAGMA data_version), else by reading the bookings (a text or amount
+    // bound then keeps the ids as Bookings does).
     Result<BookingTotals> Totals(const BookingFilter& filter);
 
     // Sent orders and collective orders, of one account or all, in date order.
@@ -173,15 +197,16 @@ class BrowseFile {
   private:
     BrowseFile(QString sPfad, sqlite3* db);
     using RowSink = std::function<Status(const BookingRow&)>;
-    // lAnzahl < 0: all. The ways Bookings goes: the kept matches of a text or amount bound,
+    // lAnzahl < 0: all. The ways Bookings goes: the kept ids of a list that KeepsIds,
     // merging the accounts' index ranges, and one statement with LIMIT/OFFSET.
     Status Each(const BookingFilter& filter, qint64 lAb, qint64 lAnzahl, const RowSink& sink);
     Status EachMerged(const BookingFilter& filter, qint64 lAb, qint64 lAnzahl, const RowSink& sink);
     Status EachSelected(const BookingFilter& filter, qint64 lAb, qint64 lAnzahl,
                         const RowSink& sink);
     std::optional<qint64> DataVersion();
-    // The bookings of a filter with a text or amount bound, as kept or from a new pass.
-    Result<const BookingMatches*> Matches(const BookingFilter& filter, bool bMitOrdnung = true);
+    // The ids of a list that KeepsIds, as kept (in the filter's order when bMitOrdnung) or
+    // from a new pass, which the caller holds in a read transaction with what it reads next.
+    Result<const BookingIds*> KeptIds(const BookingFilter& filter, bool bMitOrdnung = true);
     // Totals from the kept sums, when the filter asks for no more than an account.
     std::optional<BookingTotals> KnownTotals(const BookingFilter& filter);
 
@@ -190,7 +215,7 @@ class BrowseFile {
     // Per account the count and sum of its bookings, from Accounts' pass over them, kept
     // while no other connection has changed the file (PRAGMA data_version).
     std::unique_ptr<BookingSums> summen_;
-    std::unique_ptr<BookingMatches> treffer_;  // the last such filter's bookings
+    std::unique_ptr<BookingIds> liste_;  // the ids of the last list that KeepsIds
 };
 
 // The label of an account that the file has no row for (or whose row has neither name nor

@@ -31,12 +31,30 @@ Condition Conditions(const BookingFilter& filter);
 QByteArray OrderBy(const BookingFilter& filter);
 // Whether the filter has a part that no index serves: a text or an amount bound.
 bool NeedsScan(const BookingFilter& filter);
+// Whether a list of this filter is read through its kept ids: a text or amount bound, or an
+// order that no index gives (amount, payee, purpose). Date and account order without them
+// walk the account index instead.
+bool KeepsIds(const BookingFilter& filter);
 
 // The columns of a BookingRow, in its order.
 inline constexpr const char* kBuchungSpalten =
     "id, KontoID, Buchungsdatum, Betrag, Empfaenger, Verwendungszweck, Valuta, BuchungsID, "
     "KategorieID";
 BookingRow RowOf(const Query& q);
+
+// Holds one read transaction over several statements, so that they see the same file. Inside
+// an open transaction it does nothing.
+class ReadSnapshot {
+  public:
+    explicit ReadSnapshot(sqlite3* db);
+    ~ReadSnapshot();
+    ReadSnapshot(const ReadSnapshot&) = delete;
+    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+
+  private:
+    sqlite3* db_;
+    bool bOffen_ = false;
+};
 
 // Reads bookings by id and hands them on (a booking gone meanwhile is left out).
 class RowById {
@@ -48,15 +66,25 @@ class RowById {
     Query q_;
 };
 
-// The bookings that a filter with a text or amount bound lets through, in its order, found in
-// one pass and kept while the file is unchanged: their count and sum and every further piece
-// then cost no pass of their own.
-struct BookingMatches {
-    qint64 lDatenVersion = 0;
+// The ids of a list that KeepsIds, in its order, with their count and sum, found in one pass
+// inside one read transaction: every further piece is then read by id and costs no pass of its
+// own, and the count and sum belong to exactly these ids. Kept until the list starts anew
+// (BrowseFile::Start) or another filter is asked for, whatever other connections change
+// meanwhile. Ids only: 8 bytes a booking.
+struct BookingIds {
     BookingFilter filter;
     std::vector<qint64> ids;
     BookingTotals summe;
 };
+// Fills liste with the ids, count and sum of what the filter lets through, in its order, from
+// one pass over the bookings in the table's order, sorted here in memory (SQLite's sort of a
+// whole table costs several times the pass; this holds a key and an id per booking and each
+// distinct text once while it sorts). Orders by date, amount, payee or purpose; false, with
+// liste untouched, for account order (the account index gives it) and when a key is of a
+// type that it would not order as SQL does (an amount that is no whole number, a date that
+// is no text). The caller holds the read transaction.
+Result<bool> SortIdsInMemory(sqlite3* db, const QString& sDatei, const BookingFilter& filter,
+                             BookingIds& liste);
 // Whether a and b let the same bookings through (bMitOrdnung: in the same order).
 bool SameBookings(const BookingFilter& a, const BookingFilter& b, bool bMitOrdnung);
 

@@ -1,6 +1,8 @@
 // The booking filter as SQL, and reading bookings by id.
 #include "browse/BrowseQuery.h"
 
+#include <sqlite3.h>
+
 namespace tolva {
 
 void Condition::Add(const char* sTeil, std::variant<qint64, QString> wert) {
@@ -71,12 +73,26 @@ bool NeedsScan(const BookingFilter& filter) {
     return filter.lBetragVonCent || filter.lBetragBisCent || !FoldForSearch(filter.sText).isEmpty();
 }
 
+bool KeepsIds(const BookingFilter& filter) {
+    return NeedsScan(filter) || (filter.eSortierung != BookingColumn::Datum &&
+                                 filter.eSortierung != BookingColumn::Konto);
+}
+
 bool SameBookings(const BookingFilter& a, const BookingFilter& b, bool bMitOrdnung) {
     if (bMitOrdnung && (a.eSortierung != b.eSortierung || a.bAbsteigend != b.bAbsteigend))
         return false;
     return a.lKontoID == b.lKontoID && a.dVon == b.dVon && a.dBis == b.dBis &&
            a.lBetragVonCent == b.lBetragVonCent && a.lBetragBisCent == b.lBetragBisCent &&
            FoldForSearch(a.sText) == FoldForSearch(b.sText);
+}
+
+ReadSnapshot::ReadSnapshot(sqlite3* db) : db_(db) {
+    bOffen_ = sqlite3_get_autocommit(db_) &&
+              sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+ReadSnapshot::~ReadSnapshot() {
+    if (bOffen_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 RowById::RowById(sqlite3* db, const QString& sDatei)

@@ -26,14 +26,15 @@ void BookingModel::SetFilter(const BookingFilter& filter) {
     zeilen_.clear();
     fehler_.clear();
     summe_ = {};
-    if (Result<BookingTotals> summe = datei_.Totals(filter_); summe.ok())
-        summe_ = summe.value();
-    else
-        fehler_ = summe.error().description;
-    if (Result<std::vector<BookingRow>> erste = datei_.Bookings(filter_, 0, kStueck); erste.ok())
-        zeilen_ = std::move(erste).value();
-    else
-        fehler_ = erste.error().description;
+    lWeiter_ = 0;
+    if (Result<BookingScreen> bild = datei_.Start(filter_, kStueck); bild.ok()) {
+        BookingScreen erste = std::move(bild).value();
+        summe_ = erste.summe;
+        zeilen_ = std::move(erste.zeilen);
+        lWeiter_ = kStueck;
+    } else {
+        fehler_ = bild.error().description;
+    }
     endResetModel();
     emit TotalsChanged();
 }
@@ -76,22 +77,26 @@ QVariant BookingModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 bool BookingModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && static_cast<qint64>(zeilen_.size()) < summe_.lAnzahl &&
-           fehler_.isEmpty();
+    return !parent.isValid() && lWeiter_ < summe_.lAnzahl && fehler_.isEmpty();
 }
 
+// A piece whose bookings were all deleted since the list started gives no rows: the next one
+// is read then.
 void BookingModel::fetchMore(const QModelIndex& parent) {
-    if (!canFetchMore(parent)) return;
-    Result<std::vector<BookingRow>> mehr =
-        datei_.Bookings(filter_, static_cast<qint64>(zeilen_.size()), kStueck);
-    if (!mehr.ok()) {
-        fehler_ = mehr.error().description;
-        return;
+    std::vector<BookingRow> mehr;
+    while (mehr.empty() && canFetchMore(parent)) {
+        Result<std::vector<BookingRow>> stueck = datei_.Bookings(filter_, lWeiter_, kStueck);
+        if (!stueck.ok()) {
+            fehler_ = stueck.error().description;
+            return;
+        }
+        mehr = std::move(stueck).value();
+        lWeiter_ += kStueck;
     }
-    if (mehr.value().empty()) return;
+    if (mehr.empty()) return;
     const int erste = rowCount();
-    beginInsertRows(QModelIndex(), erste, erste + static_cast<int>(mehr.value().size()) - 1);
-    zeilen_.insert(zeilen_.end(), mehr.value().begin(), mehr.value().end());
+    beginInsertRows(QModelIndex(), erste, erste + static_cast<int>(mehr.size()) - 1);
+    zeilen_.insert(zeilen_.end(), mehr.begin(), mehr.end());
     endInsertRows();
 }
 

@@ -50,6 +50,7 @@ class BrowserWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void searchAccountsSortAndScrollShowWhatTheFileHolds();
+    void aScrolledListKeepsItsBookingsWhileOthersChangeTheFileUntilItIsAppliedAgain();
     void datesAreTypedDigitByDigitAndNeverHoldTheFocus();
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
     void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
@@ -143,6 +144,70 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
              FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
                                                    "WHERE KontoID = 1"))));
+}
+
+void BrowserWindowTest::
+    aScrolledListKeepsItsBookingsWhileOthersChangeTheFileUntilItIsAppliedAgain() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 12, 2);
+    RawDatabase roh(db);
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(db, QString(), false);
+    QVERIFY(datei.ok());
+    Result<std::unique_ptr<BrowserWindow>> fenster = BrowserWindow::Make(std::move(datei).value());
+    QVERIFY(fenster.ok());
+    BrowserWindow& browser = *fenster.value();
+    browser.show();
+    auto* zeile = browser.findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* tabelle = browser.findChild<QTableView*>(QStringLiteral("tblUmsaetze"));
+    QAbstractItemModel& liste = *tabelle->model();
+    const auto gezeigt = [&] {
+        while (liste.canFetchMore(QModelIndex())) liste.fetchMore(QModelIndex());
+        QStringList zeilen;
+        for (int r = 0; r < liste.rowCount(); ++r)
+            zeilen << liste.index(r, 2).data().toString() + u'|' +
+                          liste.index(r, 3).data().toString() + u'|' +
+                          liste.index(r, 4).data().toString();
+        return zeilen;
+    };
+    const auto erwartet = [&](const QString& sWhere) {
+        QStringList zeilen;
+        for (const QString& z :
+             roh.Rows(QStringLiteral(
+                          "SELECT Betrag, coalesce(Empfaenger, ''), "
+                          "coalesce(Verwendungszweck, '') FROM Umsätze WHERE %1 ORDER BY Betrag "
+                          "DESC, id DESC")
+                          .arg(sWhere))) {
+            const QStringList t = z.split(u'|');
+            zeilen << FormatCents(t[0].toLongLong()) + u'|' + t[1] + u'|' + t[2];
+        }
+        return zeilen;
+    };
+    // Sorted by amount, largest first: the first screen of a list of 720.
+    tabelle->horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
+    const QString sStatus = StatusFor(roh, QStringLiteral("1"));
+    QCOMPARE(zeile->text(), sStatus);
+    QCOMPARE(liste.rowCount(), int(BookingModel::kStueck));
+    const QStringList ids =
+        roh.Rows(QStringLiteral("SELECT id FROM Umsätze ORDER BY Betrag DESC, id DESC"));
+    const QStringList vorher = erwartet(QStringLiteral("1"));
+    QCOMPARE(ids.size(), 720);
+
+    // Another program deletes a shown booking, one of the second piece and the whole third
+    // piece, and adds one that would come first.
+    const QString sWeg =
+        QStringList{ids[10], ids[250]}.join(u',') + u',' + ids.mid(400, 200).join(u',');
+    roh.Exec(QStringLiteral("DELETE FROM Umsätze WHERE id IN (%1)").arg(sWeg));
+    roh.Exec(
+        QStringLiteral("INSERT INTO Umsätze (KontoID, Buchungsdatum, Betrag, Empfaenger, "
+                       "Verwendungszweck) VALUES (1, '2025-01-02', 99999999, 'Neu', 'oben')"));
+    // Scrolling on shows the rest of what the first screen counted, without what is gone.
+    QCOMPARE(gezeigt(), vorher.mid(0, 250) + vorher.mid(251, 149) + vorher.mid(600));
+    QCOMPARE(zeile->text(), sStatus);
+
+    // Applied again, the list and its count are the file's now.
+    browser.SetSearchText(QString());
+    QCOMPARE(zeile->text(), StatusFor(roh, QStringLiteral("1")));
+    QCOMPARE(gezeigt(), erwartet(QStringLiteral("1")));
 }
 
 void BrowserWindowTest::datesAreTypedDigitByDigitAndNeverHoldTheFocus() {
