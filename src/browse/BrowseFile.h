@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -216,6 +217,15 @@ class BrowseFile {
     // while no other connection has changed the file (PRAGMA data_version).
     std::unique_ptr<BookingSums> summen_;
     std::unique_ptr<BookingIds> liste_;  // the ids of the last list that KeepsIds
+    // Where the last piece in date order over all accounts ended: the next piece of the same
+    // list goes on from there through the index instead of walking it from the start.
+    struct MergeEnd {
+        BookingFilter filter;
+        qint64 lPos = 0;  // the position after the last row handed out
+        std::string sDatum;
+        qint64 id = 0;
+    };
+    std::optional<MergeEnd> mergeEnde_;
 };
 
 // The label of an account that the file has no row for (or whose row has neither name nor

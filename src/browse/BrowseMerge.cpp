@@ -77,10 +77,36 @@ Status BrowseFile::EachMerged(const BookingFilter& filter, qint64 lAb, qint64 lA
     std::vector<Value> konten;
     if (Status st = DistinctAccounts(db_, sPfad_, konten); !st) return st;
     const Condition c = Conditions(filter);
-    const QByteArray d = filter.bAbsteigend ? " DESC" : "";
-    const QByteArray sql = "SELECT Buchungsdatum, id FROM Umsätze WHERE KontoID IS ?1" + c.sql +
-                           " ORDER BY Buchungsdatum" + d + ", id" + d;
     const bool bAb = filter.bAbsteigend;
+    // The piece right after the last one goes on behind its last row: (date, id) past it.
+    // Descending, bookings without a date come last and no comparison finds them: an account
+    // that has some walks from the start.
+    std::optional<MergeEnd> weiter;
+    if (lAb > 0 && mergeEnde_ && mergeEnde_->lPos == lAb &&
+        SameBookings(mergeEnde_->filter, filter, true))
+        weiter = mergeEnde_;
+    mergeEnde_.reset();
+    if (weiter && bAb) {
+        Query ohneDatum(db_,
+                        "SELECT 1 FROM Umsätze WHERE KontoID IS ?1 AND Buchungsdatum IS NULL "
+                        "LIMIT 1",
+                        sPfad_);
+        for (const Value& konto : konten) {
+            ohneDatum.Reset();
+            if (ohneDatum.Handle()) sqlite3_bind_value(ohneDatum.Handle(), 1, konto.get());
+            if (ohneDatum.Next()) weiter.reset();
+            if (!ohneDatum.status()) return ohneDatum.status();
+            if (!weiter) break;
+        }
+    }
+    const QByteArray d = bAb ? " DESC" : "";
+    const int lWeiterParameter = 2 + int(c.werte.size());
+    const QByteArray sql = "SELECT Buchungsdatum, id FROM Umsätze WHERE KontoID IS ?1" + c.sql +
+                           (weiter ? QByteArray(" AND (Buchungsdatum, id) ") + (bAb ? "<" : ">") +
+                                         " (?" + QByteArray::number(lWeiterParameter) + ", ?" +
+                                         QByteArray::number(lWeiterParameter + 1) + ")"
+                                   : QByteArray()) +
+                           " ORDER BY Buchungsdatum" + d + ", id" + d;
     const auto spaeter = [bAb](const Head& a, const Head& b) {
         return bAb ? Before(a, b) : Before(b, a);
     };
@@ -90,23 +116,34 @@ Status BrowseFile::EachMerged(const BookingFilter& filter, qint64 lAb, qint64 lA
         auto& q = stroeme.emplace_back(std::make_unique<Query>(db_, sql, sPfad_));
         if (q->Handle()) sqlite3_bind_value(q->Handle(), 1, konto.get());
         c.BindTo(*q, 2);
+        if (weiter) {
+            sqlite3_bind_text(q->Handle(), lWeiterParameter, weiter->sDatum.data(),
+                              int(weiter->sDatum.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int64(q->Handle(), lWeiterParameter + 1, weiter->id);
+        }
         if (q->Next())
             koepfe.push(HeadOf(*q, stroeme.size() - 1));
         else if (!q->status())
             return q->status();
     }
     RowById zeile(db_, sPfad_);
-    for (qint64 lPos = 0; !koepfe.empty() && (lAnzahl < 0 || lPos < lAb + lAnzahl); ++lPos) {
+    std::optional<Head> letzter;
+    qint64 lPos = weiter ? lAb : 0;
+    for (; !koepfe.empty() && (lAnzahl < 0 || lPos < lAb + lAnzahl); ++lPos) {
         const Head kopf = koepfe.top();
         koepfe.pop();
         if (lPos >= lAb)
             if (Status st = zeile.Send(kopf.id, sink); !st) return st;
+        letzter = kopf;
         Query& strom = *stroeme[kopf.lStrom];
         if (strom.Next())
             koepfe.push(HeadOf(strom, kopf.lStrom));
         else if (!strom.status())
             return strom.status();
     }
+    // Only an end after a dated row can be gone on from.
+    if (letzter && !letzter->bNull && lAnzahl >= 0)
+        mergeEnde_ = MergeEnd{filter, lPos, letzter->sDatum, letzter->id};
     return Status::Ok();
 }
 
