@@ -12,6 +12,10 @@
 #include "state/ArchivForm.h"
 #include "text/ModCrypt.h"
 
+#include <sqlite3.h>
+
+#include <set>
+
 namespace tolva {
 namespace {
 
@@ -22,8 +26,10 @@ namespace {
 // once per account); else, when the account index holds the date (bImIndex), it gives the row
 // ids first and the rows are then read in the order they are stored, each page once. Counting
 // goes through the account index alone when it holds the date, else it takes the copy's way.
+// When the table holds rows of ticked accounts only (bNurGewaehlte), every row before the
+// cut-off is selected without looking its account up in the list.
 CopyHints DatedSelection(const QString& sTabelle, const QString& sDatum, const QString& sIds,
-                         bool bImIndex, bool bWenige, QString* sWhere) {
+                         bool bImIndex, bool bWenige, bool bNurGewaehlte, QString* sWhere) {
     const QString sIndex = QStringLiteral(" WHERE ") + sDatum +
                            QStringLiteral(" AND KontoID IN (") + sIds + QLatin1Char(')');
     const QString sDurchlauf = QStringLiteral(" WHERE ") + sDatum +
@@ -31,9 +37,35 @@ CopyHints DatedSelection(const QString& sTabelle, const QString& sDatum, const Q
     *sWhere = bImIndex && bWenige ? QStringLiteral(" WHERE rowid IN (SELECT rowid FROM ") +
                                         sTabelle + sIndex + QLatin1Char(')')
                                   : sDurchlauf;
+    if (bNurGewaehlte) *sWhere = QStringLiteral(" WHERE ") + sDatum;
     CopyHints hinweise;
     hinweise.sZaehlWhere = bImIndex ? sIndex : sDurchlauf;
     return hinweise;
+}
+
+// Whether every row of the table has an account (a whole number) and every such account is
+// ticked: one seek in the account index per distinct account.
+Result<bool> OnlyTickedAccounts(Connection& cn, const QString& sTabelle,
+                                const std::set<qint64>& gewaehlt) {
+    const QByteArray t = sTabelle.toUtf8();
+    Query erste(cn.Handle(), "SELECT KontoID FROM \"" + t + "\" ORDER BY KontoID LIMIT 1",
+                cn.MessageName());
+    Query naechste(cn.Handle(),
+                   "SELECT KontoID FROM \"" + t + "\" WHERE KontoID > ?1 ORDER BY KontoID LIMIT 1",
+                   cn.MessageName());
+    Query* q = &erste;
+    for (;;) {
+        if (!q->Next()) {
+            if (!q->status().ok()) return q->status().error();
+            return true;
+        }
+        if (sqlite3_column_type(q->Handle(), 0) != SQLITE_INTEGER || !gewaehlt.count(q->Int(0)))
+            return false;
+        const qint64 id = q->Int(0);
+        q = &naechste;
+        q->Reset();
+        q->Bind(1, id);
+    }
 }
 
 }  // namespace
@@ -149,13 +181,23 @@ Status ArchiveRun::CopyBookings() {
     sKontenIds_ = TickedAccountIds(auftrag_.aKontenAuswahl);
     Result<bool> bWenige = FewBookingsSelected();
     if (!bWenige.ok()) return bWenige.status();
+    std::set<qint64> gewaehlt;
+    for (const QString& s : sKontenIds_.split(QLatin1Char(','))) {
+        bool ok = false;
+        const qint64 id = s.toLongLong(&ok);
+        if (ok) gewaehlt.insert(id);
+    }
     AddLine(QStringLiteral("Umsätze archivieren"), false);
     for (const BookingTable& b : kBookingTables) {
         const QString sTabelle = QString::fromUtf8(b.tabelle);
+        Result<bool> bNurGewaehlte = bWenige.value()
+                                         ? Result<bool>(false)
+                                         : OnlyTickedAccounts(cnDatenbank_, sTabelle, gewaehlt);
+        if (!bNurGewaehlte.ok()) return bNurGewaehlte.status();
         QString sWhere;
         CopyHints hinweise = DatedSelection(
             sTabelle, BookingDateCondition(b, tools_.FormatSqlDatum(auftrag_.dStichtag)),
-            sKontenIds_, b.bImIndex, bWenige.value(), &sWhere);
+            sKontenIds_, b.bImIndex, bWenige.value(), bNurGewaehlte.value(), &sWhere);
         hinweise.sDatumsFeld = QString::fromUtf8(b.feld);
         hinweise.bDatumPraefix = b.bPraefix;
         if (Status s = Copied(
