@@ -87,6 +87,9 @@ QHBoxLayout* BrowserWindow::BuildFilterBar() {
     txtSuche_->setObjectName(QStringLiteral("txtSuche"));
     txtSuche_->setPlaceholderText(tr("in Empfänger und Verwendungszweck"));
     txtSuche_->setClearButtonEnabled(true);
+    // Wide enough to show what it searches, beside the clear button.
+    txtSuche_->setMinimumWidth(
+        txtSuche_->fontMetrics().horizontalAdvance(txtSuche_->placeholderText()) + 48);
     txtSuche_->setAccessibleName(tr("Suchen in Empfänger und Verwendungszweck"));
     suchName->setBuddy(txtSuche_);
     cmdUeberall_ = new QPushButton(tr("&In allen Archiven suchen …"), this);
