@@ -231,7 +231,6 @@ Status RestoreRun::ReadIdentities(const QString& sTabelle, const QString& sVon, 
 bool RestoreRun::Sift(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
                       sqlite3_value* schluessel, quint64 lRest) {
     Tick();
-    if (!aktuellerPlan_) return false;
     TablePlan& plan = *aktuellerPlan_;
     const IdentityRow r = Identity(id, konto, verweis, schluessel, lRest, true);
     // The pass goes in id order: the live ids are walked along with it.

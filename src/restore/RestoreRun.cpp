@@ -58,8 +58,9 @@ void RowFate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 // tolva_klar(id, KontoID, reference, BuchungsID, tolva_inhalt(rest)): RestoreRun::Sift.
 void SiftRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     auto* lauf = static_cast<RestoreRun*>(sqlite3_user_data(ctx));
-    if (argc != 5) {
-        sqlite3_result_error(ctx, "tolva_klar: 5 arguments", -1);
+    // Outside a table's pass no row may be let through or kept unseen.
+    if (argc != 5 || !lauf->Sifting()) {
+        sqlite3_result_error(ctx, "tolva_klar: not in a table's pass", -1);
         return;
     }
     const auto nullable = [&](int n) -> std::optional<qint64> {

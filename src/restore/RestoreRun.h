@@ -103,8 +103,11 @@ class RestoreRun {
     // For tolva_klar: whether an archive row of the choice, of the table being restored, goes
     // back as it stands: no live row has its id, its content or its identity key. The others
     // are kept for the pairing. schluessel: its BuchungsID (null for tables without one).
+    // Precondition: Sifting().
     bool Sift(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
               sqlite3_value* schluessel, quint64 lRest);
+    // Whether a table is being restored, so that Sift may be asked.
+    bool Sifting() const { return aktuellerPlan_ != nullptr; }
     // What a reference of an archive row becomes: its account, or the reference of the table
     // being planned or inserted (a booking's category, an item's collective order).
     enum class Abbildung { Konto, Verweis };
