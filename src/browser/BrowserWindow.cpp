@@ -10,6 +10,7 @@
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
+#include "widgets/MoneyColours.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -57,10 +58,14 @@ QTableWidget* NewTable(const QString& sName, const QStringList& spalten, QWidget
     return t;
 }
 
-void SetRow(QTableWidget* t, int r, const QStringList& werte, int lBetragSpalte) {
+// One row of an order table; the amount in column lBetragSpalte is lCent.
+void SetRow(QTableWidget* t, int r, const QStringList& werte, int lBetragSpalte, qint64 lCent) {
     for (int c = 0; c < werte.size(); ++c) {
         auto* zelle = new QTableWidgetItem(werte[c]);
-        if (c == lBetragSpalte) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (c == lBetragSpalte) {
+            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (lCent < 0) zelle->setForeground(NegativeColour(t->palette()));
+        }
         t->setItem(r, c, zelle);
     }
 }
@@ -247,8 +252,8 @@ Status BrowserWindow::Fill() {
     buchungen_ = new BookingModel(*datei_, namen, this);
     tblUmsaetze_->setModel(buchungen_);
     tblUmsaetze_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    tblUmsaetze_->horizontalHeader()->resizeSection(1, 130);
-    tblUmsaetze_->horizontalHeader()->resizeSection(3, 170);
+    tblUmsaetze_->horizontalHeader()->resizeSection(BookingModel::kKonto, 130);
+    tblUmsaetze_->horizontalHeader()->resizeSection(BookingModel::kEmpfaenger, 170);
     connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
 
     // "Alle Konten", then the accounts under their banks (in the order of their first account).
@@ -354,7 +359,7 @@ void BrowserWindow::FillOrders() {
             SetRow(tblAuftraege_, r++,
                    {GermanDate(a.sDatum), name(a.lKontoID), FormatCents(a.lBetragCent),
                     a.sEmpfaenger, a.sZweck},
-                   2);
+                   2, a.lBetragCent);
     }
     tblSammel_->setRowCount(0);
     if (Result<std::vector<CollectiveRow>> sammel = datei_->CollectiveOrders(lKonto_);
@@ -365,7 +370,7 @@ void BrowserWindow::FillOrders() {
             SetRow(tblSammel_, r++,
                    {GermanDate(s.sDatum), GermanDate(s.sAusfuehrung), name(s.lKontoID),
                     Count(s.lPosten), FormatCents(s.lSummeCent), s.sBezeichnung},
-                   4);
+                   4, s.lSummeCent);
     }
     tblAuftraege_->resizeColumnsToContents();
     tblSammel_->resizeColumnsToContents();
@@ -380,8 +385,16 @@ void BrowserWindow::UpdateStatus() {
     lblStatus_->setText(
         tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), FormatCents(summe.lSummeCent)));
     cmdExport_->setEnabled(summe.lAnzahl > 0);
-    tblUmsaetze_->resizeColumnToContents(0);
-    tblUmsaetze_->resizeColumnToContents(2);
+    // The Saldo only beside a list in date order: in any other order it would add up nothing
+    // that a person reads.
+    tblUmsaetze_->setColumnHidden(BookingModel::kSaldo, !buchungen_->ShowsBalance());
+    for (const int c : {BookingModel::kDatum, BookingModel::kBetrag, BookingModel::kSaldo})
+        tblUmsaetze_->resizeColumnToContents(c);
+    // The Saldo grows as the list scrolls: room for six digits before the comma at least.
+    const int lSaldoBreite =
+        tblUmsaetze_->fontMetrics().horizontalAdvance(FormatCents(-99999999)) + 16;
+    if (tblUmsaetze_->columnWidth(BookingModel::kSaldo) < lSaldoBreite)
+        tblUmsaetze_->setColumnWidth(BookingModel::kSaldo, lSaldoBreite);
 }
 
 void BrowserWindow::Export() {

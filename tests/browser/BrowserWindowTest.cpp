@@ -7,6 +7,7 @@
 #include "browser/BrowserWindow.h"
 #include "browser/RestoreDialog.h"
 #include "hostlib/MessageBox.h"
+#include "widgets/MoneyColours.h"
 #include "window/WizardPilot.h"
 
 #include <QApplication>
@@ -89,6 +90,37 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
         QCoreApplication::processEvents();
     }
     QCOMPARE(tabelle->model()->rowCount(), int(zahl(QStringLiteral("1"))));
+    // Beside the date order the Saldo adds the bookings up to each row, across the pieces;
+    // descending it is still the sum up to and including the row, in date order.
+    const auto saldoGezeigt = [&] {
+        QAbstractItemModel& liste = *tabelle->model();
+        while (liste.canFetchMore(QModelIndex())) liste.fetchMore(QModelIndex());
+        QStringList werte;
+        for (int r = 0; r < liste.rowCount(); ++r)
+            werte << liste.index(r, BookingModel::kSaldo).data().toString();
+        return werte;
+    };
+    const auto saldoErwartet = [&](bool bAbsteigend) {
+        const QStringList betraege =
+            roh.Rows(QStringLiteral("SELECT Betrag FROM Umsätze ORDER BY Buchungsdatum, id"));
+        QStringList werte;
+        qint64 lSumme = 0;
+        for (const QString& b : betraege) werte << FormatCents(lSumme += b.toLongLong());
+        if (bAbsteigend) std::reverse(werte.begin(), werte.end());
+        return werte;
+    };
+    QVERIFY(!tabelle->isColumnHidden(BookingModel::kSaldo));
+    QCOMPARE(saldoGezeigt(), saldoErwartet(false));
+    tabelle->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    QCOMPARE(saldoGezeigt(), saldoErwartet(true));
+    // Money going out in red, in the palette's red.
+    for (int r = 0; r < tabelle->model()->rowCount(); ++r) {
+        const QModelIndex betrag = tabelle->model()->index(r, BookingModel::kBetrag);
+        const QVariant farbe = betrag.data(Qt::ForegroundRole);
+        QCOMPARE(farbe.isValid(), betrag.data().toString().startsWith(u'-'));
+        if (farbe.isValid()) QCOMPARE(farbe.value<QColor>(), NegativeColour(tabelle->palette()));
+    }
+    tabelle->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     // Typing searches after a short pause, ignoring case and umlauts ("ue" is no "ü").
     QTest::keyClicks(browser.findChild<QLineEdit*>(QStringLiteral("txtSuche")),
@@ -144,6 +176,7 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
              FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
                                                    "WHERE KontoID = 1"))));
+    QVERIFY(tabelle->isColumnHidden(BookingModel::kSaldo));
 }
 
 void BrowserWindowTest::
@@ -165,8 +198,8 @@ void BrowserWindowTest::
         QStringList zeilen;
         for (int r = 0; r < liste.rowCount(); ++r)
             zeilen << liste.index(r, 2).data().toString() + u'|' +
-                          liste.index(r, 3).data().toString() + u'|' +
-                          liste.index(r, 4).data().toString();
+                          liste.index(r, 4).data().toString() + u'|' +
+                          liste.index(r, 5).data().toString();
         return zeilen;
     };
     const auto erwartet = [&](const QString& sWhere) {
