@@ -1,8 +1,12 @@
 // The hits of a search across files, kept newest first while they arrive.
 #include "browser/SearchHitModel.h"
 
+#include "widgets/MoneyColours.h"
+
 #include <QDate>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -67,6 +71,10 @@ QVariant SearchHitModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(index.column() == kBetrag ? Qt::AlignRight | Qt::AlignVCenter
                                                              : Qt::AlignLeft | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && index.column() == kDatei) return t.sDatei;
+    if (role == Qt::ForegroundRole)
+        return index.column() == kBetrag && t.buchung.lBetragCent < 0
+                   ? QVariant(NegativeColour(QGuiApplication::palette()))
+                   : QVariant();
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     switch (index.column()) {
         case kDatei:

@@ -340,9 +340,12 @@ Status RestoreRun::InsertAccounts() {
     if (fortschritt_.onLine) {
         const RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QStringLiteral("Konten"));
         if (zaehler.lImArchiv > 0) {
-            QString sZeile = QStringLiteral("%1 Konten zugeordnet").arg(zaehler.lVorhanden);
+            const QLocale deutsch(QLocale::German);
+            QString sZeile =
+                QStringLiteral("%1 Konten zugeordnet").arg(deutsch.toString(zaehler.lVorhanden));
             if (zaehler.lZurueck > 0)
-                sZeile += QStringLiteral(", %1 Konten neu angelegt").arg(zaehler.lZurueck);
+                sZeile += QStringLiteral(", %1 Konten neu angelegt")
+                              .arg(deutsch.toString(zaehler.lZurueck));
             fortschritt_.onLine(sZeile);
         }
     }

@@ -14,6 +14,7 @@
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
 
+#include <QLocale>
 #include <QScopeGuard>
 #include <QStringList>
 
@@ -138,7 +139,7 @@ Status RestoreRun::CheckItemsHaveOrders() {
                        "Sammelauftrag sie gehören, lässt sich nicht sicher sagen; es wurde "
                        "nichts zurückgeholt.")
             .arg(sArchiv)
-            .arg(lAnzahl)
+            .arg(QLocale(QLocale::German).toString(lAnzahl))
             .arg(sammel.join(QStringLiteral(", "))),
         kCodeKontoFehlt);
 }
@@ -574,14 +575,19 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
 
 void RestoreRun::Report(const RestoreCount& zaehler) {
     if (!fortschritt_.onLine) return;
-    QString sZeile = QStringLiteral("%1 %2 zurückgeholt").arg(zaehler.lZurueck).arg(zaehler.sName);
+    // Counts as people read them: 12.345.
+    const QLocale deutsch(QLocale::German);
+    QString sZeile =
+        QStringLiteral("%1 %2 zurückgeholt").arg(deutsch.toString(zaehler.lZurueck), zaehler.sName);
     if (zaehler.lVorhanden > 0)
-        sZeile += QStringLiteral(", %1 waren schon vorhanden").arg(zaehler.lVorhanden);
-    if (zaehler.lGeaendert > 0)
         sZeile +=
-            QStringLiteral(", %1 seitdem geändert (bleiben, wie sie sind)").arg(zaehler.lGeaendert);
+            QStringLiteral(", %1 waren schon vorhanden").arg(deutsch.toString(zaehler.lVorhanden));
+    if (zaehler.lGeaendert > 0)
+        sZeile += QStringLiteral(", %1 seitdem geändert (bleiben, wie sie sind)")
+                      .arg(deutsch.toString(zaehler.lGeaendert));
     if (zaehler.lNeueIds > 0)
-        sZeile += QStringLiteral(", %1 davon unter neuen Nummern").arg(zaehler.lNeueIds);
+        sZeile += QStringLiteral(", %1 davon unter neuen Nummern")
+                      .arg(deutsch.toString(zaehler.lNeueIds));
     fortschritt_.onLine(sZeile);
 }
 

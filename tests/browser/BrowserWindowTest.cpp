@@ -389,7 +389,8 @@ void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAf
     auto* liste = browser.findChild<QListWidget*>(QStringLiteral("lstFortschritt"));
     QVERIFY(liste && liste->isVisible());
     QVERIFY(!liste
-                 ->findItems(QStringLiteral("%1 Umsätze zurückgeholt").arg(lFehlend2),
+                 ->findItems(QStringLiteral("%1 Umsätze zurückgeholt")
+                                 .arg(QLocale(QLocale::German).toString(lFehlend2)),
                              Qt::MatchStartsWith)
                  .isEmpty());
     browser.findChild<RestoreDialog*>()->close();
