@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,6 +73,42 @@ class Renderer {
   private:
     QString ordner_;
 };
+
+// A dark theme as desktops give it, for pictures that show the windows read in one too.
+QPalette DarkPalette() {
+    QPalette p;
+    const QColor fenster(0x2B, 0x2B, 0x2E), grund(0x1E, 0x1E, 0x21), text(0xE8, 0xE8, 0xEA);
+    p.setColor(QPalette::Window, fenster);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, grund);
+    p.setColor(QPalette::AlternateBase, QColor(0x27, 0x27, 0x2B));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x39));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, fenster);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
+    p.setColor(QPalette::Highlight, QColor(0x3D, 0x6F, 0xB4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x8A, 0xB4, 0xF8));
+    p.setColor(QPalette::Light, QColor(0x48, 0x48, 0x4D));
+    p.setColor(QPalette::Midlight, QColor(0x3E, 0x3E, 0x43));
+    p.setColor(QPalette::Mid, QColor(0x24, 0x24, 0x27));
+    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1A));
+    p.setColor(QPalette::Shadow, Qt::black);
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, rolle, QColor(0x80, 0x80, 0x85));
+    return p;
+}
+
+// Saves the window's picture once more as the application looks in a dark theme.
+void SaveDark(Renderer& renderer, QWidget& fenster, const QString& name) {
+    const QPalette hell = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    renderer.Save(fenster, name);
+    QApplication::setPalette(hell);
+    QCoreApplication::processEvents();
+}
 
 void Forward(FrmArchiv& form) {
     form.suiButtons_ItemClick(QStringLiteral("weiter"));
@@ -162,6 +199,7 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         BrowserWindow& browser = *fenster.value();
         browser.show();
         renderer.Save(browser, QStringLiteral("browser.png"));
+        SaveDark(renderer, browser, QStringLiteral("browser-dark.png"));
         browser.SetSearchText(QStringLiteral("muller"));
         renderer.Save(browser, QStringLiteral("browser-search.png"));
         // The same text in the copy and every archive of the folder, once every file is done.
@@ -188,8 +226,8 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     InstallHostServices(nullptr);
 
     for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
-                             "page-5-done.png", "page-6.png", "browser.png", "browser-search.png",
-                             "search-everywhere.png", "restore.png"})
+                             "page-5-done.png", "page-6.png", "browser.png", "browser-dark.png",
+                             "browser-search.png", "search-everywhere.png", "restore.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
             renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {
