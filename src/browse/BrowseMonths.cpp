@@ -135,7 +135,11 @@ Result<std::unique_ptr<MonthReader>> MonthReader::Open(const QString& sPfad) {
     Result<sqlite3*> db = OpenSecondConnection(sPfad);
     if (!db.ok()) return db.error();
     std::unique_ptr<MonthReader> leser(new MonthReader(sPfad, db.value()));
-    // A text bound folds as the list's does.
+    // The page cache of the file's own connection; a text bound folds as the list's does.
+    sqlite3_exec(
+        db.value(),
+        QStringLiteral("PRAGMA cache_size = -%1").arg(Connection::kCacheKiB).toUtf8().constData(),
+        nullptr, nullptr, nullptr);
     if (Status st = RegisterSearchFold(db.value()); !st) return st;
     return leser;
 }
