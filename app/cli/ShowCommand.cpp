@@ -198,13 +198,17 @@ int PrintMonths(const CommandStreams& io, BrowseFile& datei, const ShowChoice& w
         out << sName << '\t' << deutsch.toString(lAnzahl) << '\t' << FormatCents(lEingang) << '\t'
             << FormatCents(lAusgang) << '\t' << FormatCents(lEingang + lAusgang) << '\n';
     };
-    out << "Datei: " << datei.Path() << "\n\nMonat\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
+    out << "Datei: " << datei.Path() << "\n\n";
+    if (monate.value().empty()) {
+        out << "Keine Umsätze für diese Auswahl.\n";
+        return 0;
+    }
+    out << "Monat\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
     for (const MonthTotals& m : monate.value())
         zeile(MonthName(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
     out << "\nJahr\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
     for (const YearTotals& j : jahre)
         zeile(QString::number(j.lJahr), j.lAnzahl, j.lEingangCent, j.lAusgangCent);
-    if (monate.value().empty()) out << "Keine Umsätze für diese Auswahl.\n";
     return 0;
 }
 

@@ -43,12 +43,16 @@ ChartTab::~ChartTab() {
 void ChartTab::SetFilter(const BookingFilter& filter) {
     filter_ = filter;
     bVeraltet_ = true;
-    if (isVisible()) Start();
+    // Hidden, it counts once it is shown; an older count is of no use any more.
+    if (isVisible())
+        Start();
+    else
+        Stop();
 }
 
 void ChartTab::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (bVeraltet_ && !arbeiter_.joinable()) Start();
+    if (bVeraltet_) Start();
 }
 
 bool ChartTab::Busy() const {

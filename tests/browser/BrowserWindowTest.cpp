@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -529,6 +530,16 @@ void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWin
                  .arg(m.lJahr)
                  .arg(summe[0], FormatCents(summe[1].toLongLong()),
                       FormatCents(summe[2].toLongLong()), FormatCents(summe[3].toLongLong())));
+
+    // A filter changed while the list is in front is counted once the chart is shown again.
+    browser.findChild<QTabWidget*>(QStringLiteral("tabInhalt"))->setCurrentIndex(0);
+    browser.SelectAccount(3);
+    browser.SetSearchText(QString());
+    browser.ShowChart();
+    QVERIFY(verlauf.WaitUntilDone());
+    f.lKontoID = 3;
+    f.sText.clear();
+    QCOMPARE(text(chart.Months()), engine(f));
 
     // While another program writes the file the count waits for it; closing the window then
     // cancels the wait at once.
