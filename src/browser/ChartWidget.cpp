@@ -266,7 +266,10 @@ void ChartWidget::PaintMonths(QPainter& p, const Frame& f) const {
                          f.Y(double(t.DifferenzCent()) / 100));
     }
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(c.differenz, dBreite >= 6 ? 2.0 : 1.5));
+    // On thin bars a thin line, that lets them show through.
+    QColor farbe = c.differenz;
+    if (dBreite < 6) farbe.setAlpha(200);
+    p.setPen(QPen(farbe, dBreite >= 6 ? 2.0 : 1.0));
     p.drawPolyline(linie);
     if (dBreite >= 8) {
         p.setBrush(c.differenz);
