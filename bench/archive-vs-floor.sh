@@ -1108,8 +1108,10 @@ if runs_part browse; then
         printf '  chart (%s, %d months): show --months %.1f ms, floor %.1f ms (%s), ratio %s (median of the pairs: %s; bar: 1.2); same months in every run\n' \
             "$titel" "$(wc -l <"$WORK/chart.show")" "$(echo "$sw * 1000" | bc -l)" \
             "$(echo "$fw * 1000" | bc -l)" "$best" "$(ratio "$sw" "$fw")" "$pr"
-        SUMMARY+=("$(printf '%9d browse  chart-%-5s show %7.1f ms  floor %7.1f ms  ratio %s (pairs %s)' \
-            "$N" "$wen" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
+        kurz=chart
+        [[ $wen == konto ]] && kurz=chart1
+        SUMMARY+=("$(printf '%9d browse  %-7s show %7.1f ms  floor %7.1f ms  ratio %s (pairs %s)' \
+            "$N" "$kurz" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
             "$(ratio "$sw" "$fw")" "$pr")")
     done
 

@@ -33,7 +33,8 @@ class ChartTab : public QWidget {
     // Whether a count is running or waits for the tab to be shown.
     bool Busy() const;
     // Handles events until the months of the last filter are shown (or failed), at most
-    // lMs; false when they did not arrive in time. For pictures and tests.
+    // lMs; false when they did not arrive in time. For pictures and tests; the tab must be
+    // shown (BrowserWindow::ShowChart), a hidden one counts nothing.
     bool WaitUntilDone(int lMs = 30000);
     ChartWidget& Chart() { return *diagramm_; }
 

@@ -144,8 +144,10 @@ QString ChartWidget::ToolTipAt(const QPoint& p) const {
         size_t(double(p.x() - f.plot.left()) * double(monate_.size()) / double(f.plot.width()));
     if (i >= monate_.size()) return QString();
     const MonthTotals& t = monate_[i];
-    return tr("%1: %2 Umsätze\nEingänge %3\nAusgänge %4\nDifferenz %5")
-        .arg(MonthName(t.lJahr, t.lMonat), Count(t.lAnzahl), FormatCents(t.lEingangCent),
+    const QString sAnzahl =
+        t.lAnzahl == 1 ? tr("1 Umsatz") : tr("%1 Umsätze").arg(Count(t.lAnzahl));
+    return tr("%1: %2\nEingänge %3\nAusgänge %4\nDifferenz %5")
+        .arg(MonthName(t.lJahr, t.lMonat), sAnzahl, FormatCents(t.lEingangCent),
              FormatCents(t.lAusgangCent), FormatCents(t.DifferenzCent()));
 }
 

@@ -524,12 +524,14 @@ void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWin
     QHelpEvent hilfe(QEvent::ToolTip, spalte.center(), chart.mapToGlobal(spalte.center()));
     QApplication::sendEvent(&chart, &hilfe);
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(),
-             QStringLiteral("%1 %2: %3 Umsätze\nEingänge %4\nAusgänge %5\nDifferenz %6")
-                 .arg(QLocale(QLocale::German).standaloneMonthName(m.lMonat))
-                 .arg(m.lJahr)
-                 .arg(summe[0], FormatCents(summe[1].toLongLong()),
-                      FormatCents(summe[2].toLongLong()), FormatCents(summe[3].toLongLong())));
+    QCOMPARE(
+        QToolTip::text(),
+        QStringLiteral("%1 %2: %3 %4\nEingänge %5\nAusgänge %6\nDifferenz %7")
+            .arg(QLocale(QLocale::German).standaloneMonthName(m.lMonat))
+            .arg(m.lJahr)
+            .arg(summe[0], summe[0] == u"1" ? QStringLiteral("Umsatz") : QStringLiteral("Umsätze"),
+                 FormatCents(summe[1].toLongLong()), FormatCents(summe[2].toLongLong()),
+                 FormatCents(summe[3].toLongLong())));
 
     // A filter changed while the list is in front is counted once the chart is shown again.
     browser.findChild<QTabWidget*>(QStringLiteral("tabInhalt"))->setCurrentIndex(0);
