@@ -78,7 +78,9 @@ Parts (all of them by default, in this order):
             survey over 50 accounts, process start-up, opening a keyed database
   browse    show on an archive of every booking of N: the first screen (200 bookings in date
             order), sorted by amount and the search for "müller", each against the shell's
-            query for the same screen; process start-ups beside them; then the search
+            query for the same screen; process start-ups beside them; the chart's months
+            (show --months, of every booking and of one account) against the shell's
+            grouped query; then the search
             across a folder of five such archives on every core against one
 
 Options:
@@ -1037,6 +1039,80 @@ if runs_part browse; then
         SUMMARY+=("$(printf '%9d browse  %-7s show %7.1f ms  floor %7.1f ms  ratio %s (pairs %s)  cpu %s' \
             "$N" "$fall" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
             "$(ratio "$sw" "$fw")" "$pr" "$(ratio "$sc" "$fc")")")
+    done
+
+    # The chart ("Verlauf"): show --months, money in and out per month of every booking and of
+    # the largest account, against the shell's grouped query for the same months, the faster
+    # of two ways (grouping by month at once, or by day first and the days by month). Both
+    # must give the same months with bookings, or the script fails.
+    CHART_KONTO=$(sql "$BROWSE_ARCHIV" "SELECT KontoID FROM Umsätze WHERE KontoID IS NOT NULL
+                                        GROUP BY KontoID ORDER BY count(*) DESC LIMIT 1;")
+    chart_floor_sql() {  # chart_floor_sql ACCOUNT WAY : the shell's script ("" : every account)
+        local wo=""
+        [[ -n $1 ]] && wo="WHERE KontoID = $1"
+        echo "$KEY_SQL"
+        echo "PRAGMA cache_size=-8192;"
+        case $2 in
+            monat) echo "SELECT substr(Buchungsdatum, 1, 7) m, count(*), sum(max(Betrag, 0)),
+                         sum(min(Betrag, 0)) FROM Umsätze $wo GROUP BY m ORDER BY m;" ;;
+            tag) echo "SELECT substr(d, 1, 7) m, sum(n), sum(e), sum(a) FROM (SELECT Buchungsdatum d,
+                       count(*) n, sum(max(Betrag, 0)) e, sum(min(Betrag, 0)) a FROM Umsätze $wo
+                       GROUP BY Buchungsdatum) GROUP BY m ORDER BY m;" ;;
+        esac
+    }
+    chart_show() {  # chart_show ACCOUNT PREFIX
+        local args=(show "$BROWSE_ARCHIV" --months --json)
+        [[ -n $1 ]] && args+=(--account "$1")
+        timed "$2" "$BIN" "${args[@]}"
+    }
+    chart_floor() { timed "$2" sqlcipher -bail -batch "$BROWSE_URI" ".read $WORK/chart-$1.sql"; }
+    for wen in alle konto; do
+        konto=""
+        [[ $wen == konto ]] && konto=$CHART_KONTO
+        chart_show "$konto" "$WORK/cwarm"
+        # The floor's way: the faster of one timed run each.
+        best="" best_t=""
+        for weg in monat tag; do
+            chart_floor_sql "$konto" "$weg" >"$WORK/chart-$wen.sql"
+            chart_floor "$wen" "$WORK/cway"
+            t=$(col 1 "$WORK/cway.time")
+            if [[ -z $best ]] || awk -v a="$t" -v b="$best_t" 'BEGIN {exit !(a < b)}'; then
+                best=$weg best_t=$t
+            fi
+        done
+        chart_floor_sql "$konto" "$best" >"$WORK/chart-$wen.sql"
+        rm -f "$WORK"/cs-*.time "$WORK"/cf-*.time
+        for (( i = 1; i <= runs; i++ )); do
+            if (( i % 2 )); then
+                chart_show "$konto" "$WORK/cs-$i"; chart_floor "$wen" "$WORK/cf-$i"
+            else
+                chart_floor "$wen" "$WORK/cf-$i"; chart_show "$konto" "$WORK/cs-$i"
+            fi
+            jq -r '.monate[] | select(.anzahl > 0) |
+                   "\(.monat) \(.anzahl) \(.eingang_cent) \(.ausgang_cent)"' "$WORK/cs-$i.out" \
+                >"$WORK/chart.show"
+            awk -F'|' '{print $1, $2, $3, $4}' "$WORK/cf-$i.out" >"$WORK/chart.floor"
+            if ! cmp -s "$WORK/chart.show" "$WORK/chart.floor" || [[ ! -s $WORK/chart.show ]]; then
+                echo "VOID: show --months and the floor give different months ($wen):" >&2
+                diff "$WORK/chart.show" "$WORK/chart.floor" | head -20 >&2
+                exit 1
+            fi
+        done
+        sw=$(cut -d' ' -f1 "$WORK"/cs-*.time | median)
+        fw=$(cut -d' ' -f1 "$WORK"/cf-*.time | median)
+        pr=$(for (( i = 1; i <= runs; i++ )); do
+                 ratio "$(col 1 "$WORK/cs-$i.time")" "$(col 1 "$WORK/cf-$i.time")"; echo
+             done | median)
+        titel="months of every booking"
+        [[ $wen == konto ]] && titel="months of one account ($konto)"
+        printf '  chart (%s, %d months): show --months %.1f ms, floor %.1f ms (%s), ratio %s (median of the pairs: %s; bar: 1.2); same months in every run\n' \
+            "$titel" "$(wc -l <"$WORK/chart.show")" "$(echo "$sw * 1000" | bc -l)" \
+            "$(echo "$fw * 1000" | bc -l)" "$best" "$(ratio "$sw" "$fw")" "$pr"
+        kurz=chart
+        [[ $wen == konto ]] && kurz=chart1
+        SUMMARY+=("$(printf '%9d browse  %-7s show %7.1f ms  floor %7.1f ms  ratio %s (pairs %s)' \
+            "$N" "$kurz" "$(echo "$sw * 1000" | bc -l)" "$(echo "$fw * 1000" | bc -l)" \
+            "$(ratio "$sw" "$fw")" "$pr")")
     done
 
     # The search across the folder: the live database and five archives of N bookings each

@@ -6,6 +6,7 @@
 #include "cli/WindowLibrary.h"
 
 #include "browse/BrowseExport.h"
+#include "browse/BrowseMonths.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -156,6 +157,61 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
     return 0;
 }
 
+QJsonObject TotalsJson(qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
+    return QJsonObject{{QStringLiteral("anzahl"), lAnzahl},
+                       {QStringLiteral("eingang_cent"), lEingang},
+                       {QStringLiteral("ausgang_cent"), lAusgang},
+                       {QStringLiteral("differenz_cent"), lEingang + lAusgang}};
+}
+
+// Money in and out per month of the filter's bookings, then per year: as text or as JSON
+// (cents, months as "2021-03").
+int PrintMonths(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl) {
+    Result<std::unique_ptr<MonthReader>> leser = MonthReader::Open(datei.Path());
+    if (!leser.ok()) return Fail(io.err, leser.error().description);
+    const Result<std::vector<MonthTotals>> monate = leser.value()->Read(wahl.filter);
+    if (!monate.ok()) return Fail(io.err, monate.error().description);
+    const std::vector<YearTotals> jahre = YearsOf(monate.value());
+    QTextStream& out = io.out;
+    if (wahl.bJson) {
+        QJsonArray aMonate, aJahre;
+        for (const MonthTotals& m : monate.value()) {
+            QJsonObject o = TotalsJson(m.lAnzahl, m.lEingangCent, m.lAusgangCent);
+            o.insert(QStringLiteral("monat"), QStringLiteral("%1-%2")
+                                                  .arg(m.lJahr, 4, 10, QLatin1Char('0'))
+                                                  .arg(m.lMonat, 2, 10, QLatin1Char('0')));
+            aMonate.append(o);
+        }
+        for (const YearTotals& j : jahre) {
+            QJsonObject o = TotalsJson(j.lAnzahl, j.lEingangCent, j.lAusgangCent);
+            o.insert(QStringLiteral("jahr"), j.lJahr);
+            aJahre.append(o);
+        }
+        out << QJsonDocument(QJsonObject{{QStringLiteral("datei"), datei.Path()},
+                                         {QStringLiteral("monate"), aMonate},
+                                         {QStringLiteral("jahre"), aJahre}})
+                   .toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    const QLocale deutsch(QLocale::German);
+    const auto zeile = [&](const QString& sName, qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
+        out << sName << '\t' << deutsch.toString(lAnzahl) << '\t' << FormatCents(lEingang) << '\t'
+            << FormatCents(lAusgang) << '\t' << FormatCents(lEingang + lAusgang) << '\n';
+    };
+    out << "Datei: " << datei.Path() << "\n\n";
+    if (monate.value().empty()) {
+        out << "Keine Umsätze für diese Auswahl.\n";
+        return 0;
+    }
+    out << "Monat\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
+    for (const MonthTotals& m : monate.value())
+        zeile(MonthName(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
+    out << "\nJahr\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
+    for (const YearTotals& j : jahre)
+        zeile(QString::number(j.lJahr), j.lAnzahl, j.lEingangCent, j.lAusgangCent);
+    return 0;
+}
+
 int PrintCsv(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl) {
     // The CSV's bytes go to the output's device as they are (its code page is the file's).
     io.out.flush();
@@ -190,6 +246,9 @@ const CommandDefinition& ShowDefinition() {
           {QStringLiteral("csv"), QString(),
            QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
           {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+          {QStringLiteral("months"), QString(),
+           QStringLiteral("zeigt statt der Umsätze je Monat und je Jahr ihre Anzahl, Eingänge, "
+                          "Ausgänge und Differenz")},
           {QStringLiteral("times"), QString(),
            QStringLiteral("nennt auf stderr, wie lange die erste Seite und das Nachladen des 2., "
                           "des 10. und des mittleren Stücks der Liste gedauert haben")},
@@ -211,8 +270,11 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     wahl.bCsv = a.Flag(QStringLiteral("csv"));
     wahl.bJson = a.Flag(QStringLiteral("json"));
     wahl.bZeiten = a.Flag(QStringLiteral("times"));
+    wahl.bMonate = a.Flag(QStringLiteral("months"));
     if (wahl.bCsv && wahl.bJson)
         return Error{QStringLiteral("--csv und --json schließen einander aus.")};
+    if (wahl.bCsv && wahl.bMonate)
+        return Error{QStringLiteral("--csv und --months schließen einander aus.")};
     if (a.Has(QStringLiteral("db"))) {
         if (!a.Flag(QStringLiteral("window")))
             return Error{QStringLiteral("--db gilt nur mit --window.")};
@@ -271,6 +333,7 @@ int RunShowCommand(const QStringList& args, const CommandStreams& io) {
     wahl.sPasswort = passwort.value();
     Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(wahl.sDatei, wahl.sPasswort);
     if (!datei.ok()) return Fail(io.err, OpenFailureText(datei.error()));
+    if (wahl.bMonate) return PrintMonths(io, *datei.value(), wahl);
     return wahl.bCsv ? PrintCsv(io, *datei.value(), wahl) : PrintOverview(io, *datei.value(), wahl);
 }
 

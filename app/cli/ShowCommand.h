@@ -21,6 +21,7 @@ struct ShowChoice {
     bool bCsv = false;
     bool bJson = false;
     bool bZeiten = false;  // --times: how long the first screen and further pieces took
+    bool bMonate = false;  // --months: per month and year instead of the bookings
 };
 // Fails with a German message naming the bad option (exit 2).
 Result<ShowChoice> ParseShowChoice(const Arguments& a);

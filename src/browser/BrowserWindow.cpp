@@ -3,6 +3,7 @@
 
 #include "browse/BrowseExport.h"
 #include "browser/BookingModel.h"
+#include "browser/ChartTab.h"
 #include "browser/DateField.h"
 #include "browser/PasswordDialog.h"
 #include "browser/RestoreDialog.h"
@@ -178,6 +179,8 @@ QSplitter* BrowserWindow::BuildContent() {
     tabInhalt_->addTab(tblUmsaetze_, tr("&Umsätze"));
     tabInhalt_->addTab(tblAuftraege_, tr("&Aufträge"));
     tabInhalt_->addTab(tblSammel_, tr("Sa&mmelaufträge"));
+    verlauf_ = new ChartTab(datei_->Path(), tabInhalt_);
+    tabInhalt_->addTab(verlauf_, tr("&Verlauf"));
     teiler->addWidget(trvKonten_);
     teiler->addWidget(tabInhalt_);
     teiler->setStretchFactor(1, 1);
@@ -229,7 +232,14 @@ void BrowserWindow::ConnectControls() {
             [this](QTreeWidgetItem* zeile) { AccountChosen(zeile); });
 }
 
-BrowserWindow::~BrowserWindow() = default;
+BrowserWindow::~BrowserWindow() {
+    // The chart's count ends before the window's parts go.
+    verlauf_->Stop();
+}
+
+void BrowserWindow::ShowChart() {
+    tabInhalt_->setCurrentWidget(verlauf_);
+}
 
 Result<std::unique_ptr<BrowserWindow>> BrowserWindow::Make(std::unique_ptr<BrowseFile> datei,
                                                            RestoreTarget ziel, QWidget* parent) {
@@ -343,6 +353,7 @@ void BrowserWindow::ApplyFilter() {
     filter.lBetragVonCent = cent(txtBetragVon_);
     filter.lBetragBisCent = cent(txtBetragBis_);
     buchungen_->SetFilter(filter);
+    verlauf_->SetFilter(filter);
 }
 
 void BrowserWindow::FillOrders() {

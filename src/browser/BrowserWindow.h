@@ -26,6 +26,7 @@ class QTimer;
 namespace tolva {
 
 class BookingModel;
+class ChartTab;
 class DateField;
 class SearchWindow;
 
@@ -61,6 +62,10 @@ class BrowserWindow : public QDialog {
     void SetRanges(const QDate& dVon, const QDate& dBis, const QString& sBetragVon,
                    const QString& sBetragBis);
     BookingModel& Bookings() { return *buchungen_; }
+    // Brings the "Verlauf" tab to the front; its months are counted from then on
+    // (Chart().WaitUntilDone() waits for them).
+    void ShowChart();
+    ChartTab& Chart() { return *verlauf_; }
 
   private:
     BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget ziel, QWidget* parent);
@@ -95,6 +100,7 @@ class BrowserWindow : public QDialog {
     QTableView* tblUmsaetze_ = nullptr;
     QTableWidget* tblAuftraege_ = nullptr;
     QTableWidget* tblSammel_ = nullptr;
+    ChartTab* verlauf_ = nullptr;  // "Verlauf": the shown bookings per month
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
     QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into

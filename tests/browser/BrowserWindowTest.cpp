@@ -3,8 +3,11 @@
 #include "WizardFixture.h"
 
 #include "browse/BrowseFile.h"
+#include "browse/BrowseMonths.h"
 #include "browser/BookingModel.h"
 #include "browser/BrowserWindow.h"
+#include "browser/ChartTab.h"
+#include "browser/ChartWidget.h"
 #include "browser/RestoreDialog.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/MoneyColours.h"
@@ -13,17 +16,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 using namespace tolva;
@@ -55,6 +62,7 @@ class BrowserWindowTest : public QObject {
     void datesAreTypedDigitByDigitAndNeverHoldTheFocus();
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
     void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
+    void theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWindowCloses();
 };
 
 void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
@@ -487,6 +495,99 @@ void BrowserWindowTest::restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses
              QStringLiteral("Zurückholen beendet|Die Daten wurden erfolgreich zurückgeholt."));
     QCOMPARE(auftraege(QStringLiteral("id IN (9001, 9002) AND KontoID = 2")), 2);
     QCOMPARE(auftraege(QStringLiteral("KontoID = 77")), 0);
+}
+
+void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWindowCloses() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 12, 2);
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(db, QString(), false);
+    QVERIFY(datei.ok());
+    Result<std::unique_ptr<BrowserWindow>> gemacht = BrowserWindow::Make(std::move(datei).value());
+    QVERIFY(gemacht.ok());
+    std::unique_ptr<BrowserWindow> fenster = std::move(gemacht).value();
+    BrowserWindow& browser = *fenster;
+    browser.show();
+    ChartTab& verlauf = browser.Chart();
+    ChartWidget& chart = verlauf.Chart();
+    const auto text = [](const std::vector<MonthTotals>& monate) {
+        QStringList s;
+        for (const MonthTotals& m : monate)
+            s << QStringLiteral("%1-%2 %3 %4 %5")
+                     .arg(m.lJahr)
+                     .arg(m.lMonat)
+                     .arg(m.lAnzahl)
+                     .arg(m.lEingangCent)
+                     .arg(m.lAusgangCent);
+        return s;
+    };
+    const auto engine = [&](const BookingFilter& f) {
+        Result<std::unique_ptr<MonthReader>> leser = MonthReader::Open(db);
+        return leser.ok() ? text(leser.value()->Read(f).value()) : QStringList();
+    };
+    browser.ShowChart();
+    QVERIFY(verlauf.WaitUntilDone());
+    const QStringList alle = text(chart.Months());
+    QCOMPARE(alle, engine({}));
+    // An account and a search narrow the chart as they narrow the list.
+    browser.SelectAccount(2);
+    browser.SetSearchText(QStringLiteral("E"));
+    QVERIFY(verlauf.WaitUntilDone());
+    BookingFilter f;
+    f.lKontoID = 2;
+    f.sText = QStringLiteral("E");
+    QCOMPARE(text(chart.Months()), engine(f));
+    QVERIFY(text(chart.Months()) != alle);
+    auto* jahre = browser.findChild<QTableWidget*>(QStringLiteral("tblJahre"));
+    QCOMPARE(jahre->rowCount(), int(YearsOf(chart.Months()).size()));
+
+    // The tooltip of the last month names it and its sums, as SQL of the test's own adds them.
+    RawDatabase roh(db);
+    const MonthTotals& m = chart.Months().back();
+    const QString sMonat =
+        QStringLiteral("%1-%2").arg(m.lJahr).arg(m.lMonat, 2, 10, QLatin1Char('0'));
+    const QStringList summe =
+        roh.Rows(QStringLiteral("SELECT count(*), sum(max(Betrag, 0)), sum(min(Betrag, 0)), "
+                                "sum(Betrag) FROM Umsätze WHERE KontoID = 2 AND "
+                                "substr(Buchungsdatum, 1, 7) = '%1' AND "
+                                "instr(lower(coalesce(Empfaenger, '') || ' ' || "
+                                "coalesce(Verwendungszweck, '')), 'e') > 0")
+                     .arg(sMonat))
+            .value(0)
+            .split(u'|');
+    const QRect spalte = chart.MonthRect(chart.Months().size() - 1);
+    QHelpEvent hilfe(QEvent::ToolTip, spalte.center(), chart.mapToGlobal(spalte.center()));
+    QApplication::sendEvent(&chart, &hilfe);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(
+        QToolTip::text(),
+        QStringLiteral("%1 %2: %3 %4\nEingänge %5\nAusgänge %6\nDifferenz %7")
+            .arg(QLocale(QLocale::German).standaloneMonthName(m.lMonat))
+            .arg(m.lJahr)
+            .arg(summe[0], summe[0] == u"1" ? QStringLiteral("Umsatz") : QStringLiteral("Umsätze"),
+                 FormatCents(summe[1].toLongLong()), FormatCents(summe[2].toLongLong()),
+                 FormatCents(summe[3].toLongLong())));
+
+    // A filter changed while the list is in front is counted once the chart is shown again.
+    browser.findChild<QTabWidget*>(QStringLiteral("tabInhalt"))->setCurrentIndex(0);
+    browser.SelectAccount(3);
+    browser.SetSearchText(QString());
+    browser.ShowChart();
+    QVERIFY(verlauf.WaitUntilDone());
+    f.lKontoID = 3;
+    f.sText.clear();
+    QCOMPARE(text(chart.Months()), engine(f));
+
+    // While another program writes the file the count waits for it; closing the window then
+    // cancels the wait at once.
+    roh.Exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    browser.SetSearchText(QStringLiteral("a"));
+    QVERIFY(verlauf.Busy());
+    QCOMPARE(chart.Message(), QStringLiteral("Wird berechnet …"));
+    QElapsedTimer uhr;
+    uhr.start();
+    fenster.reset();
+    QVERIFY2(uhr.elapsed() < 1000, qPrintable(QString::number(uhr.elapsed())));
+    roh.Exec(QStringLiteral("COMMIT"));
 }
 
 QTEST_MAIN(BrowserWindowTest)
