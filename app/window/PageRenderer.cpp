@@ -3,6 +3,7 @@
 
 #include "browse/BrowseFile.h"
 #include "browser/BrowserWindow.h"
+#include "browser/ChartTab.h"
 #include "files/ArchiveFile.h"
 #include "files/Folders.h"
 
@@ -28,6 +29,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -200,6 +202,13 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
         browser.show();
         renderer.Save(browser, QStringLiteral("browser.png"));
         SaveDark(renderer, browser, QStringLiteral("browser-dark.png"));
+        // Its months in the "Verlauf" tab, once they are counted; then the bookings again.
+        browser.ShowChart();
+        browser.Chart().WaitUntilDone();
+        renderer.Save(browser, QStringLiteral("browser-chart.png"));
+        SaveDark(renderer, browser, QStringLiteral("browser-chart-dark.png"));
+        if (auto* reiter = browser.findChild<QTabWidget*>(QStringLiteral("tabInhalt")))
+            reiter->setCurrentIndex(0);
         browser.SetSearchText(QStringLiteral("muller"));
         renderer.Save(browser, QStringLiteral("browser-search.png"));
         // The same text in the copy and every archive of the folder, once every file is done.
@@ -225,9 +234,10 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     InstallMessageBoxPresenter(nullptr);
     InstallHostServices(nullptr);
 
-    for (const char* name : {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png",
-                             "page-5-done.png", "page-6.png", "browser.png", "browser-dark.png",
-                             "browser-search.png", "search-everywhere.png", "restore.png"})
+    for (const char* name :
+         {"page-1.png", "page-2.png", "page-3.png", "page-4.png", "page-5.png", "page-5-done.png",
+          "page-6.png", "browser.png", "browser-dark.png", "browser-chart.png",
+          "browser-chart-dark.png", "browser-search.png", "search-everywhere.png", "restore.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
             renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {
