@@ -21,6 +21,8 @@ struct ShowChoice {
     bool bCsv = false;
     bool bJson = false;
     bool bZeiten = false;  // --times: how long the first screen and further pieces took
+    QString sPdf;          // --pdf: the printed statement's file (full path); empty: none
+    bool bJa = false;      // --yes: an existing file may be replaced without asking
 };
 // Fails with a German message naming the bad option (exit 2).
 Result<ShowChoice> ParseShowChoice(const Arguments& a);

@@ -39,11 +39,11 @@ struct RestoreTarget {
 // Accounts on the left under their banks ("Alle Konten" first); bookings, orders and
 // collective orders on the
 // right; a search field over payee and purpose; a status line with count and sum of the shown
-// bookings; the shown bookings can be saved as CSV, and with a RestoreTarget the archive's rows
-// of the chosen account (all with "Alle Konten") can be put back into the user database
-// (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over the user database
-// (with a RestoreTarget) and every archive of the shown file's folder, searching the
-// archives with a password only when it is the shown archive's. Owns the file it shows.
+// bookings; the shown bookings can be saved as CSV, printed or saved as PDF (Statement.h), and with
+// a RestoreTarget the archive's rows of the chosen account (all with "Alle Konten") can be put back
+// into the user database (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over
+// the user database (with a RestoreTarget) and every archive of the shown file's folder, searching
+// the archives with a password only when it is the shown archive's. Owns the file it shows.
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
@@ -97,6 +97,8 @@ class BrowserWindow : public QDialog {
     QTableWidget* tblSammel_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QPushButton* cmdDrucken_ = nullptr;  // the statement of the shown bookings, printed
+    QPushButton* cmdPdf_ = nullptr;      // the same as PDF
     QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into
     QPushButton* cmdSchliessen_ = nullptr;
     QTimer* suchPause_ = nullptr;

@@ -1,0 +1,110 @@
+// The statement's page geometry and the breaking of texts into a column's lines.
+#include "browser/StatementLayout.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+
+namespace tolva {
+namespace {
+
+// Fonts with every German letter (DejaVu comes with Qt's offscreen platform everywhere).
+constexpr const char* kSchrift = "DejaVu Sans";
+constexpr double kPunkte[] = {8.5, 8.5, 7.5, 15, 10.5};  // by StatementFont
+constexpr bool kFett[] = {false, true, false, true, true};
+// The columns' shares of the body's width, and the gap after a text column.
+constexpr double kAnteile[kStatementColumns] = {0.105, 0.105, 0.27, 0.35, 0.17};
+constexpr double kLueckeMm = 2.5;
+constexpr double kKopfMm = 9;  // the header's and the footer's height
+constexpr qsizetype kCacheGrenze = 50000;
+
+}  // namespace
+
+StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) : geraet_(geraet) {
+    dpi_ = geraet.logicalDpiY();
+    const QPageLayout seite = geraet.pageLayout();
+    seite_ = QRectF(seite.paintRectPixels(geraet.logicalDpiX()));
+    seite_.moveTopLeft(QPointF(0, 0));
+    rumpf_ = seite_.adjusted(0, Mm(kKopfMm), 0, -Mm(kKopfMm));
+    for (int i = 0; i < int(fonts_.size()); ++i) {
+        QFont f{QString::fromLatin1(kSchrift)};
+        f.setPointSizeF(kPunkte[i]);
+        f.setBold(kFett[i]);
+        f.setKerning(false);  // a line's width is then the sum of its words' and spaces'
+        // No ligatures: "ff" stays two letters for whoever reads the text out of a PDF (and the
+        // words are measured faster).
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        fonts_[i] = f;
+        const QFontMetricsF m(f, &geraet_);
+        zeilen_[i] = m.lineSpacing() * 1.05;
+        oberlaengen_[i] = m.ascent();
+    }
+    double x = rumpf_.left();
+    for (int i = 0; i < kStatementColumns; ++i) {
+        const double lAnteil = kAnteile[i] * rumpf_.width();
+        spaltenX_[i] = x;
+        spaltenBreite_[i] = lAnteil - (i + 1 < kStatementColumns ? Mm(kLueckeMm) : 0);
+        x += lAnteil;
+    }
+}
+
+double StatementLayout::TextWidth(const QString& sText, StatementFont art) const {
+    return QFontMetricsF(Font(art), &geraet_).horizontalAdvance(sText);
+}
+
+double StatementLayout::WordWidth(const QString& sWort, StatementFont art) const {
+    QHash<QString, double>& breiten = breiten_[int(art)];
+    if (const auto it = breiten.constFind(sWort); it != breiten.constEnd()) return *it;
+    if (breiten.size() > kCacheGrenze) breiten.clear();
+    const double lBreite = TextWidth(sWort, art);
+    breiten.insert(sWort, lBreite);
+    return lBreite;
+}
+
+QStringList StatementLayout::Wrap(const QString& sText, double lBreite, StatementFont art) const {
+    QStringList zeilen;
+    QString sZeile;
+    double lZeile = 0;
+    const double lLeer = WordWidth(QStringLiteral(" "), art);
+    const QFontMetricsF m(Font(art), &geraet_);
+    const auto put = [&](const QString& sWort) {
+        const double w = WordWidth(sWort, art);
+        if (!sZeile.isEmpty() && lZeile + lLeer + w <= lBreite) {
+            sZeile += QLatin1Char(' ') + sWort;
+            lZeile += lLeer + w;
+            return;
+        }
+        if (!sZeile.isEmpty()) zeilen << sZeile;
+        sZeile = sWort;
+        lZeile = w;
+        // A word wider than the column fills lines of its own, character by character (a
+        // surrogate pair stays whole).
+        while (lZeile > lBreite && sZeile.size() > 1) {
+            qsizetype n = 0;
+            double lTeil = 0;
+            while (n < sZeile.size()) {
+                const qsizetype lang = sZeile[n].isHighSurrogate() ? 2 : 1;
+                const double c = m.horizontalAdvance(sZeile.mid(n, lang));
+                if (n > 0 && lTeil + c > lBreite) break;
+                lTeil += c;
+                n += lang;
+            }
+            zeilen << sZeile.left(n);
+            sZeile = sZeile.mid(n);
+            lZeile = TextWidth(sZeile, art);
+        }
+    };
+    qsizetype lAnfang = -1;
+    for (qsizetype i = 0; i <= sText.size(); ++i) {
+        const bool bLeer = i == sText.size() || sText[i].isSpace();
+        if (bLeer && lAnfang >= 0) {
+            put(sText.mid(lAnfang, i - lAnfang));
+            lAnfang = -1;
+        } else if (!bLeer && lAnfang < 0) {
+            lAnfang = i;
+        }
+    }
+    zeilen << sZeile;
+    return zeilen;
+}
+
+}  // namespace tolva

@@ -1,0 +1,72 @@
+// StatementLayout: the printed statement's page geometry, fonts and columns, and how a text is
+// broken into the lines of a column. Arithmetic on a paint device's metrics; never paints.
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QRectF>
+#include <QStringList>
+
+#include <array>
+
+class QPagedPaintDevice;
+
+namespace tolva {
+
+// The statement's columns of a booking, left to right.
+enum class StatementColumn { Datum, Valuta, Empfaenger, Zweck, Betrag };
+inline constexpr int kStatementColumns = 5;
+
+// The kinds of text on a page, each a font of its own (by point size, so that a printer and a
+// PDF lay out alike).
+enum class StatementFont { Text, Fett, Kopf, Titel, Ueberschrift };
+
+// Lengths are in the device's units (its resolution's dots), measured on the device given to
+// the constructor, which must outlive the layout; its page layout (paper, margins) is read
+// there once.
+class StatementLayout {
+  public:
+    explicit StatementLayout(const QPagedPaintDevice& geraet);
+
+    // The page's printable area within the margins; the header and the footer are inside it.
+    const QRectF& Page() const { return seite_; }
+    // Where the body goes: below the header, above the footer.
+    const QRectF& Body() const { return rumpf_; }
+    double HeaderY() const { return seite_.top(); }
+    double FooterY() const { return rumpf_.bottom() + Mm(2); }
+
+    double Mm(double lMillimeter) const { return lMillimeter * dpi_ / 25.4; }
+    const QFont& Font(StatementFont art) const { return fonts_[int(art)]; }
+    // The distance from one line's top to the next one's in that font.
+    double LineHeight(StatementFont art) const { return zeilen_[int(art)]; }
+    // From a line's top to its base line.
+    double Ascent(StatementFont art) const { return oberlaengen_[int(art)]; }
+
+    // A column's left edge and the width its text may take.
+    double ColumnX(StatementColumn spalte) const { return spaltenX_[int(spalte)]; }
+    double ColumnWidth(StatementColumn spalte) const { return spaltenBreite_[int(spalte)]; }
+
+    double TextWidth(const QString& sText, StatementFont art) const;
+    // sText broken into lines no wider than lBreite: at spaces where it can, inside a word that
+    // is wider than lBreite by itself. Every character but the spaces at the breaks is kept,
+    // in order; runs of white space count as one break. An empty text is one empty line.
+    QStringList Wrap(const QString& sText, double lBreite, StatementFont art) const;
+
+  private:
+    double WordWidth(const QString& sWort, StatementFont art) const;
+
+    double dpi_;
+    QRectF seite_;
+    QRectF rumpf_;
+    std::array<QFont, 5> fonts_;
+    std::array<double, 5> zeilen_{};
+    std::array<double, 5> oberlaengen_{};
+    std::array<double, kStatementColumns> spaltenX_{};
+    std::array<double, kStatementColumns> spaltenBreite_{};
+    const QPagedPaintDevice& geraet_;
+    // The widths of words met before, per font (payees and purposes repeat their words); the
+    // cache is cleared when it grows large.
+    mutable std::array<QHash<QString, double>, 5> breiten_;
+};
+
+}  // namespace tolva
