@@ -1,7 +1,6 @@
 // The statement's page geometry and the breaking of texts into a column's lines.
 #include "browser/StatementLayout.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
 namespace tolva {
@@ -19,7 +18,7 @@ constexpr qsizetype kCacheGrenze = 50000;
 
 }  // namespace
 
-StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) : geraet_(geraet) {
+StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) {
     dpi_ = geraet.logicalDpiY();
     const QPageLayout seite = geraet.pageLayout();
     seite_ = QRectF(seite.paintRectPixels(geraet.logicalDpiX()));
@@ -34,9 +33,10 @@ StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) : geraet_(gera
         // words are measured faster).
         f.setStyleStrategy(QFont::PreferNoShaping);
         fonts_[i] = f;
-        const QFontMetricsF m(f, &geraet_);
-        zeilen_[i] = m.lineSpacing() * 1.05;
-        oberlaengen_[i] = m.ascent();
+        roh_[i] = QRawFont::fromFont(f);
+        roh_[i].setPixelSize(kPunkte[i] * dpi_ / 72);
+        zeilen_[i] = (roh_[i].ascent() + roh_[i].descent() + roh_[i].leading()) * 1.1;
+        oberlaengen_[i] = roh_[i].ascent();
     }
     double x = rumpf_.left();
     for (int i = 0; i < kStatementColumns; ++i) {
@@ -47,8 +47,20 @@ StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) : geraet_(gera
     }
 }
 
+void StatementLayout::Set(const QString& sText, StatementFont art, QList<quint32>& glyphen,
+                          QList<QPointF>& vorschuebe) const {
+    const QRawFont& f = roh_[int(art)];
+    const QList<quint32> neu = f.glyphIndexesForString(sText);
+    glyphen += neu;
+    vorschuebe += f.advancesForGlyphIndexes(neu);
+}
+
 double StatementLayout::TextWidth(const QString& sText, StatementFont art) const {
-    return QFontMetricsF(Font(art), &geraet_).horizontalAdvance(sText);
+    const QRawFont& f = roh_[int(art)];
+    double lBreite = 0;
+    for (const QPointF& v : f.advancesForGlyphIndexes(f.glyphIndexesForString(sText)))
+        lBreite += v.x();
+    return lBreite;
 }
 
 double StatementLayout::WordWidth(const QString& sWort, StatementFont art) const {
@@ -65,7 +77,6 @@ QStringList StatementLayout::Wrap(const QString& sText, double lBreite, Statemen
     QString sZeile;
     double lZeile = 0;
     const double lLeer = WordWidth(QStringLiteral(" "), art);
-    const QFontMetricsF m(Font(art), &geraet_);
     const auto put = [&](const QString& sWort) {
         const double w = WordWidth(sWort, art);
         if (!sZeile.isEmpty() && lZeile + lLeer + w <= lBreite) {
@@ -83,7 +94,7 @@ QStringList StatementLayout::Wrap(const QString& sText, double lBreite, Statemen
             double lTeil = 0;
             while (n < sZeile.size()) {
                 const qsizetype lang = sZeile[n].isHighSurrogate() ? 2 : 1;
-                const double c = m.horizontalAdvance(sZeile.mid(n, lang));
+                const double c = WordWidth(sZeile.mid(n, lang), art);
                 if (n > 0 && lTeil + c > lBreite) break;
                 lTeil += c;
                 n += lang;

@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QRectF>
 #include <QStringList>
 
@@ -46,6 +49,13 @@ class StatementLayout {
     double ColumnX(StatementColumn spalte) const { return spaltenX_[int(spalte)]; }
     double ColumnWidth(StatementColumn spalte) const { return spaltenBreite_[int(spalte)]; }
 
+    // Texts are set glyph by glyph from the font's own advances, without shaping (no
+    // ligatures, no kerning), so that measuring and painting agree to the dot and a painter can
+    // take a whole line in one glyph run.
+    const QRawFont& Glyphs(StatementFont art) const { return roh_[int(art)]; }
+    // The glyphs of sText and their advances, appended.
+    void Set(const QString& sText, StatementFont art, QList<quint32>& glyphen,
+             QList<QPointF>& vorschuebe) const;
     double TextWidth(const QString& sText, StatementFont art) const;
     // sText broken into lines no wider than lBreite: at spaces where it can, inside a word that
     // is wider than lBreite by itself. Every character but the spaces at the breaks is kept,
@@ -59,11 +69,11 @@ class StatementLayout {
     QRectF seite_;
     QRectF rumpf_;
     std::array<QFont, 5> fonts_;
+    std::array<QRawFont, 5> roh_;
     std::array<double, 5> zeilen_{};
     std::array<double, 5> oberlaengen_{};
     std::array<double, kStatementColumns> spaltenX_{};
     std::array<double, kStatementColumns> spaltenBreite_{};
-    const QPagedPaintDevice& geraet_;
     // The widths of words met before, per font (payees and purposes repeat their words); the
     // cache is cleared when it grows large.
     mutable std::array<QHash<QString, double>, 5> breiten_;

@@ -72,6 +72,8 @@ class StatementWriter {
     Status Room(double lHoehe);
     Status NewPage();
     void PageFrame();
+    void FlushRun();
+    Status Close();
     void Text(double x, double y, const QString& sText, StatementFont art);
     void RightText(double xRechts, double y, const QString& sText, StatementFont art);
     void Rule(double x1, double x2, double y, double lStaerke);
@@ -83,6 +85,13 @@ class StatementWriter {
     QPagedPaintDevice* geraet_;
     int lSeiten_;
     int lSeite_ = 0;
+    // The glyphs of the line being painted, in one font, handed to the painter as one run when
+    // the line or the font changes (far less for a PDF to write than a text item per cell).
+    int lLaufSchrift_ = -1;
+    double yLauf_ = 0;
+    QList<quint32> glyphen_;
+    QList<QPointF> orte_;
+    QList<QPointF> vorschuebe_;
     double y_ = 0;
     bool bTitel_ = false;
     bool bKonto_ = false;  // an account's section is open
