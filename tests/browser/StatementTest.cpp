@@ -178,6 +178,7 @@ void StatementTest::statementsAddUpAsSqlOverTheFilteredBookingsAndShowPdfWritesT
                               ? quint32(qEnvironmentVariableIntValue("TOLVA_SEED"))
                               : QRandomGenerator::global()->generate();
     const QString sSeed = QStringLiteral("seed %1 (TOLVA_SEED)").arg(lSeed);
+    qInfo("%s", qPrintable(sSeed));
     QRandomGenerator zufall(lSeed);
     RawDatabase roh(sArchiv);
     const QStringList worte{"Miete", "Kautionx", "Strom", "Gehalt", "Versicherung", "Darlehen"};
