@@ -1,6 +1,7 @@
 // The statement's page geometry and the breaking of texts into a column's lines.
 #include "browser/StatementLayout.h"
 
+#include <QFont>
 #include <QPagedPaintDevice>
 
 namespace tolva {
@@ -24,15 +25,10 @@ StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) {
     seite_ = QRectF(seite.paintRectPixels(geraet.logicalDpiX()));
     seite_.moveTopLeft(QPointF(0, 0));
     rumpf_ = seite_.adjusted(0, Mm(kKopfMm), 0, -Mm(kKopfMm));
-    for (int i = 0; i < int(fonts_.size()); ++i) {
+    for (int i = 0; i < int(roh_.size()); ++i) {
         QFont f{QString::fromLatin1(kSchrift)};
         f.setPointSizeF(kPunkte[i]);
         f.setBold(kFett[i]);
-        f.setKerning(false);  // a line's width is then the sum of its words' and spaces'
-        // No ligatures: "ff" stays two letters for whoever reads the text out of a PDF (and the
-        // words are measured faster).
-        f.setStyleStrategy(QFont::PreferNoShaping);
-        fonts_[i] = f;
         roh_[i] = QRawFont::fromFont(f);
         roh_[i].setPixelSize(kPunkte[i] * dpi_ / 72);
         zeilen_[i] = (roh_[i].ascent() + roh_[i].descent() + roh_[i].leading()) * 1.1;

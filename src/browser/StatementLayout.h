@@ -2,7 +2,6 @@
 // broken into the lines of a column. Arithmetic on a paint device's metrics; never paints.
 #pragma once
 
-#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QPointF>
@@ -24,9 +23,8 @@ inline constexpr int kStatementColumns = 5;
 // PDF lay out alike).
 enum class StatementFont { Text, Fett, Kopf, Titel, Ueberschrift };
 
-// Lengths are in the device's units (its resolution's dots), measured on the device given to
-// the constructor, which must outlive the layout; its page layout (paper, margins) is read
-// there once.
+// Lengths are in the device's units (its resolution's dots); the device's resolution and page
+// layout (paper, margins) are read once, in the constructor. Needs a QGuiApplication (fonts).
 class StatementLayout {
   public:
     explicit StatementLayout(const QPagedPaintDevice& geraet);
@@ -39,7 +37,6 @@ class StatementLayout {
     double FooterY() const { return rumpf_.bottom() + Mm(2); }
 
     double Mm(double lMillimeter) const { return lMillimeter * dpi_ / 25.4; }
-    const QFont& Font(StatementFont art) const { return fonts_[int(art)]; }
     // The distance from one line's top to the next one's in that font.
     double LineHeight(StatementFont art) const { return zeilen_[int(art)]; }
     // From a line's top to its base line.
@@ -68,7 +65,6 @@ class StatementLayout {
     double dpi_;
     QRectF seite_;
     QRectF rumpf_;
-    std::array<QFont, 5> fonts_;
     std::array<QRawFont, 5> roh_;
     std::array<double, 5> zeilen_{};
     std::array<double, 5> oberlaengen_{};
