@@ -31,6 +31,7 @@ StatementLayout::StatementLayout(const QPagedPaintDevice& geraet) {
         f.setBold(kFett[i]);
         roh_[i] = QRawFont::fromFont(f);
         roh_[i].setPixelSize(kPunkte[i] * dpi_ / 72);
+        leer_[i] = roh_[i].glyphIndexesForString(QStringLiteral(" ")).value(0);
         zeilen_[i] = (roh_[i].ascent() + roh_[i].descent() + roh_[i].leading()) * 1.1;
         oberlaengen_[i] = roh_[i].ascent();
     }

@@ -53,6 +53,8 @@ class StatementLayout {
     // The glyphs of sText and their advances, appended.
     void Set(const QString& sText, StatementFont art, QList<quint32>& glyphen,
              QList<QPointF>& vorschuebe) const;
+    // The glyph of a space in that font.
+    quint32 Space(StatementFont art) const { return leer_[int(art)]; }
     double TextWidth(const QString& sText, StatementFont art) const;
     // sText broken into lines no wider than lBreite: at spaces where it can, inside a word that
     // is wider than lBreite by itself. Every character but the spaces at the breaks is kept,
@@ -66,6 +68,7 @@ class StatementLayout {
     QRectF seite_;
     QRectF rumpf_;
     std::array<QRawFont, 5> roh_;
+    std::array<quint32, 5> leer_{};
     std::array<double, 5> zeilen_{};
     std::array<double, 5> oberlaengen_{};
     std::array<double, kStatementColumns> spaltenX_{};

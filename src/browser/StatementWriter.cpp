@@ -45,15 +45,20 @@ void StatementWriter::Text(double x, double y, const QString& sText, StatementFo
     if (!glyphen_.isEmpty() && (lLaufSchrift_ != int(art) || yLauf_ != y)) FlushRun();
     lLaufSchrift_ = int(art);
     yLauf_ = y;
-    const qsizetype lAnfang = glyphen_.size();
+    neu_.clear();
     vorschuebe_.clear();
-    l_.Set(sText, art, glyphen_, vorschuebe_);
+    l_.Set(sText, art, neu_, vorschuebe_);
+    const quint32 lLeer = l_.Space(art);
     // Whole dots (1/600 inch in a PDF): the PDF then writes each glyph's step as a short whole
-    // number, a third less to write and to compress than fractions.
+    // number, a third less to write and to compress than fractions. A space is a step without
+    // a glyph (readers of the PDF see the gap).
     const double yGrund = std::round(y + l_.Ascent(art));
-    for (qsizetype i = lAnfang; i < glyphen_.size(); ++i) {
-        orte_ << QPointF(std::round(x), yGrund);
-        x += vorschuebe_[i - lAnfang].x();
+    for (qsizetype i = 0; i < neu_.size(); ++i) {
+        if (neu_[i] != lLeer) {
+            glyphen_ << neu_[i];
+            orte_ << QPointF(std::round(x), yGrund);
+        }
+        x += vorschuebe_[i].x();
     }
 }
 

@@ -91,6 +91,7 @@ class StatementWriter {
     double yLauf_ = 0;
     QList<quint32> glyphen_;
     QList<QPointF> orte_;
+    QList<quint32> neu_;  // the glyphs of one text and their advances, before they join
     QList<QPointF> vorschuebe_;
     double y_ = 0;
     bool bTitel_ = false;
