@@ -120,7 +120,13 @@ Status WriteStatement(BrowseFile& datei, const BookingFilter& gezeigt, QPagedPai
             QStringLiteral("Die Umsätze können nicht gedruckt werden: das Gerät "
                            "nimmt keine Seiten an."));
     StatementWriter malen(layout, kopf.value(), &maler, &geraet, messen.Pages());
-    const Status st = Pass(datei, filter, malen);
+    Status st = Pass(datei, filter, malen);
+    // Only a file changed between the passes (the live database) breaks its pages otherwise;
+    // its footers would then count wrong.
+    if (st.ok() && malen.Pages() != messen.Pages())
+        st =
+            Status::Fail(QStringLiteral("Die Umsätze haben sich während des Druckens geändert. "
+                                        "Bitte versuchen Sie es noch einmal."));
     if (!maler.end() && st.ok())
         return Status::Fail(QStringLiteral("Die Umsätze konnten nicht fertig gedruckt werden."));
     return st;

@@ -18,8 +18,9 @@ namespace tolva {
 // with number or IBAN and bank, the period (the filter's dates, else the first and last
 // booking's) and the filter's text and amount bounds. Streams the rows three times (a count,
 // a layout pass for the page count, the painting), never holding them. Precondition: a
-// QGuiApplication exists (fonts). Fails (German) when the file cannot be read or the device
-// refuses to paint; what was painted stays on the device.
+// QGuiApplication exists (fonts). Fails (German) when the file cannot be read, the device
+// refuses to paint, or the bookings changed between the passes so that the pages no longer
+// count as measured (the live database); what was painted stays on the device.
 Status WriteStatement(BrowseFile& datei, const BookingFilter& filter, QPagedPaintDevice& geraet);
 
 // The statement as a PDF (A4 portrait) written to ziel, which must be open for writing.
