@@ -39,11 +39,12 @@ struct RestoreTarget {
 // Accounts on the left under their banks ("Alle Konten" first); bookings, orders and
 // collective orders on the
 // right; a search field over payee and purpose; a status line with count and sum of the shown
-// bookings; the shown bookings can be saved as CSV, printed or saved as PDF (Statement.h), and with
-// a RestoreTarget the archive's rows of the chosen account (all with "Alle Konten") can be put back
-// into the user database (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over
-// the user database (with a RestoreTarget) and every archive of the shown file's folder, searching
-// the archives with a password only when it is the shown archive's. Owns the file it shows.
+// bookings; the shown bookings can be saved as CSV, and with a RestoreTarget the archive's rows
+// of the chosen account (all with "Alle Konten") can be put back into the user database
+// (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over the user database
+// (with a RestoreTarget) and every archive of the shown file's folder, searching the
+// archives with a password only when it is the shown archive's. Owns the file it shows.
+// "Drucken …" and "Als PDF speichern …" give the shown bookings as a statement (Statement.h).
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
