@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,8 +21,9 @@ struct Command {
     const char* sName;
     int (*run)(const QStringList& args, const tolva::CommandStreams& io);  // the args after it
     const char* sZweck;
-    // The option with which the command opens a window: the window library makes its own
-    // application object then. "" for a command that always does.
+    // The options (separated by spaces) with which the command needs the window library (a
+    // window, or fonts for a PDF): the library makes its own application object then. "" for a
+    // command that always does.
     const char* sFenster;
 };
 
@@ -32,7 +34,7 @@ const Command kCommands[] = {
     {"create", tolva::RunCreateCommand, "erstellt ein Archiv (wie \"Starten\" im Assistenten)",
      "--wizard"},
     {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung", nullptr},
-    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs", "--window"},
+    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs", "--window --pdf"},
     {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven",
      nullptr},
     {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück",
@@ -90,8 +92,13 @@ int main(int argc, char** argv) {
     for (const Command& befehl : kCommands) {
         if (sBefehl != QLatin1String(befehl.sName)) continue;
         const QStringList args = roh.mid(2);
+        const QStringList fenster = QString::fromLatin1(befehl.sFenster ? befehl.sFenster : "")
+                                        .split(u' ', Qt::SkipEmptyParts);
         const bool bFenster =
-            befehl.sFenster && (!*befehl.sFenster || args.contains(QLatin1String(befehl.sFenster)));
+            befehl.sFenster && (fenster.isEmpty() || std::any_of(fenster.begin(), fenster.end(),
+                                                                 [&](const QString& sOption) {
+                                                                     return args.contains(sOption);
+                                                                 }));
         std::unique_ptr<QCoreApplication> app;
         if (!bFenster) app = std::make_unique<QCoreApplication>(argc, argv);
         return befehl.run(args, io);

@@ -80,8 +80,9 @@ Parts (all of them by default, in this order):
             order), sorted by amount and the search for "müller", each against the shell's
             query for the same screen; process start-ups beside them; the chart's months
             (show --months, of every booking and of one account) against the shell's
-            grouped query; then the search
-            across a folder of five such archives on every core against one
+            grouped query; then the search across a folder of five such archives on every
+            core against one; last the printed statement of an archive of 100,000 bookings
+            as PDF (show --pdf)
 
 Options:
   --part PART    runs PART only (pairs, restore, wizard, fixed or browse)
@@ -103,7 +104,8 @@ Settings (environment):
   TOLVA_BENCH_FRESH  1: makes the demo databases anew (also done when the engine library is
                      newer than a cached database)
 
-Needs the sqlcipher shell, GNU time (/usr/bin/time), jq for browse; Xvfb when there.
+Needs the sqlcipher shell, GNU time (/usr/bin/time), jq and pdfinfo (poppler-utils) for browse;
+Xvfb when there.
 EOF
 }
 
@@ -1152,6 +1154,29 @@ if runs_part browse; then
         printf '  %s, further piece: %s ms (bar: 50); its first screen in the process: %s ms\n' \
             "${wahl%%:*}" "$t_stueck" "$t_bild"
     done
+    # The printed statement of every booking of an archive of 100,000 (whatever N is), as PDF
+    # through show --pdf: wall time and peak memory of the whole process, median of 3 runs
+    # (the biggest peak). There is no floor: the shell cannot write a PDF.
+    n_pdf=100000
+    pdf_db=$(demo_db "$n_pdf" 12)
+    pdf_archiv=$CACHE/demo-$n_pdf-k12.alle.aba
+    if [[ ! -s $pdf_archiv || $pdf_db -nt $pdf_archiv ]]; then
+        rm -f "$pdf_archiv"
+        "$BIN" create --db "$pdf_db" --before 2100-01-01 --out "$pdf_archiv" --password-mode none \
+            --yes >/dev/null 2>&1 || { echo "the archive for the statement could not be made" >&2; exit 1; }
+    fi
+    rm -f "$WORK"/pdf-*.time
+    for i in 1 2 3; do
+        rm -f "$WORK/statement.pdf"
+        timed "$WORK/pdf-$i" "$BIN" show "$pdf_archiv" --pdf "$WORK/statement.pdf"
+    done
+    seiten=$(pdfinfo "$WORK/statement.pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
+    [[ -n $seiten && $seiten -gt 0 ]] || { echo "the statement PDF has no pages" >&2; exit 1; }
+    pw=$(cut -d' ' -f1 "$WORK"/pdf-*.time | median)
+    pm=$(cut -d' ' -f3 "$WORK"/pdf-*.time | sort -n | tail -1)
+    printf '  statement PDF of %d bookings: %.1f s (bar: 10 s), peak %.0f MiB (bar: 200); %d pages, %.1f MiB\n' \
+        "$n_pdf" "$pw" "$(mib "$pm")" "$seiten" "$(echo "$(stat -c %s "$WORK/statement.pdf") / 1048576" | bc -l)"
+    rm -f "$WORK/statement.pdf"
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"

@@ -3,10 +3,12 @@
 
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
+#include "cli/TerminalMessageBoxes.h"
 #include "cli/WindowLibrary.h"
 
 #include "browse/BrowseExport.h"
 #include "browse/BrowseMonths.h"
+#include "hostlib/MessageBox.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -223,6 +225,29 @@ int PrintCsv(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl
     return 0;
 }
 
+// The printed statement as PDF, through the window library (fonts need an application). As
+// create does, an existing file is asked about (--yes: replaced); a database never is.
+int WritePdf(const CommandStreams& io, const ShowChoice& wahl) {
+    if (Status st = CheckExportTarget(wahl.sPdf, {wahl.sDatei}); !st)
+        return Fail(io.err, st.description());
+    if (QFileInfo::exists(wahl.sPdf)) {
+        InstallMessageBoxPresenter(std::make_shared<TerminalMessageBoxes>(wahl.bJa, io.err));
+        const long lAntwort =
+            MsgBox(QStringLiteral("Die Datei %1 existiert bereits. Soll sie ersetzt werden?")
+                       .arg(wahl.sPdf),
+                   vbYesNo + vbQuestion + vbDefaultButton2, QStringLiteral("Umsätze"));
+        InstallMessageBoxPresenter(nullptr);
+        if (lAntwort != vbYes) return 1;
+    }
+    Result<const WindowApi*> fenster = LoadWindowApi();
+    if (!fenster.ok()) return Fail(io.err, fenster.error().description);
+    const Status st =
+        fenster.value()->WriteStatementPdf(wahl.sDatei, wahl.sPasswort, wahl.filter, wahl.sPdf);
+    if (!st) return Fail(io.err, st.description());
+    io.out << "PDF: " << wahl.sPdf << Qt::endl;
+    return 0;
+}
+
 }  // namespace
 
 const CommandDefinition& ShowDefinition() {
@@ -245,6 +270,10 @@ const CommandDefinition& ShowDefinition() {
            QStringLiteral("zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
           {QStringLiteral("csv"), QString(),
            QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
+          {QStringLiteral("pdf"), QStringLiteral("DATEI"),
+           QStringLiteral("schreibt die Umsätze als Auszug zum Drucken (PDF, A4) in DATEI")},
+          {QStringLiteral("yes"), QString(),
+           QStringLiteral("mit --pdf: ersetzt eine bestehende DATEI ohne Frage")},
           {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
           {QStringLiteral("months"), QString(),
            QStringLiteral("zeigt statt der Umsätze je Monat und je Jahr ihre Anzahl, Eingänge, "
@@ -275,6 +304,14 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
         return Error{QStringLiteral("--csv und --json schließen einander aus.")};
     if (wahl.bCsv && wahl.bMonate)
         return Error{QStringLiteral("--csv und --months schließen einander aus.")};
+    if (a.Has(QStringLiteral("pdf"))) {
+        if (wahl.bCsv || wahl.bJson || wahl.bMonate || a.Flag(QStringLiteral("window")))
+            return Error{
+                QStringLiteral("--pdf schließt --csv, --json, --months und --window aus.")};
+        wahl.sPdf = QFileInfo(a.Value(QStringLiteral("pdf"))).absoluteFilePath();
+    }
+    wahl.bJa = a.Flag(QStringLiteral("yes"));
+    if (wahl.bJa && wahl.sPdf.isEmpty()) return Error{QStringLiteral("--yes gilt nur mit --pdf.")};
     if (a.Has(QStringLiteral("db"))) {
         if (!a.Flag(QStringLiteral("window")))
             return Error{QStringLiteral("--db gilt nur mit --window.")};
@@ -331,6 +368,7 @@ int RunShowCommand(const QStringList& args, const CommandStreams& io) {
     const Result<QString> passwort = PasswordFor(wahl.sDatei, gegeben.value());
     if (!passwort.ok()) return Fail(io.err, passwort.error().description);
     wahl.sPasswort = passwort.value();
+    if (!wahl.sPdf.isEmpty()) return WritePdf(io, wahl);
     Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(wahl.sDatei, wahl.sPasswort);
     if (!datei.ok()) return Fail(io.err, OpenFailureText(datei.error()));
     if (wahl.bMonate) return PrintMonths(io, *datei.value(), wahl);

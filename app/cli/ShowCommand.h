@@ -22,6 +22,8 @@ struct ShowChoice {
     bool bJson = false;
     bool bZeiten = false;  // --times: how long the first screen and further pieces took
     bool bMonate = false;  // --months: per month and year instead of the bookings
+    QString sPdf;          // --pdf: the printed statement's file (full path); empty: none
+    bool bJa = false;      // --yes: an existing file may be replaced without asking
 };
 // Fails with a German message naming the bad option (exit 2).
 Result<ShowChoice> ParseShowChoice(const Arguments& a);

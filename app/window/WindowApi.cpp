@@ -2,6 +2,7 @@
 #include "window/WindowApi.h"
 
 #include "browser/BrowserWindow.h"
+#include "browser/Statement.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/GuiApplication.h"
 #include "widgets/QtGerman.h"
@@ -68,6 +69,16 @@ Status ShowBrowser(const QString& sArchiv, const QString& sPasswort) {
     return ShowBrowserWithDatabase(sArchiv, sPasswort, QString());
 }
 
+Status WriteStatementPdf(const QString& sArchiv, const QString& sPasswort,
+                         const tolva::BookingFilter& filter, const QString& sZiel) {
+    ScopedGuiApplication anwendung(GuiPlatform::Offscreen, Programm());
+    if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
+    tolva::Result<std::unique_ptr<tolva::BrowseFile>> datei =
+        tolva::BrowseFile::Open(sArchiv, sPasswort);
+    if (!datei.ok()) return datei.status();
+    return tolva::SaveStatementPdf(*datei.value(), filter, sZiel, {sArchiv});
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) const tolva::WindowApi* tolva_window_api(
@@ -76,7 +87,8 @@ extern "C" __attribute__((visibility("default"))) const tolva::WindowApi* tolva_
         Identity() = *programm;
     else
         Identity().reset();
-    static const tolva::WindowApi api{&RunWizardHost, &RenderPages, &RunCreateJob,
-                                      &ShowFirstPage, &ShowBrowser, &ShowBrowserWithDatabase};
+    static const tolva::WindowApi api{&RunWizardHost,    &RenderPages, &RunCreateJob,
+                                      &ShowFirstPage,    &ShowBrowser, &ShowBrowserWithDatabase,
+                                      &WriteStatementPdf};
     return &api;
 }

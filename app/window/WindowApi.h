@@ -2,6 +2,7 @@
 // window library (and with it Qt's widgets) only when it shows a window.
 #pragma once
 
+#include "browse/BrowseFile.h"
 #include "common/Result.h"
 #include "widgets/GuiApplication.h"
 #include "window/WizardPilot.h"
@@ -22,6 +23,11 @@ struct WindowApi {
     // The same with "Zurückholen …" into sDatenbank (none when empty).
     Status (*ShowBrowserWithDatabase)(const QString& sArchiv, const QString& sPasswort,
                                       const QString& sDatenbank);
+    // The printed statement of sArchiv's bookings that the filter lets through, as PDF in
+    // sZiel (Statement.h's SaveStatementPdf: never replaces sArchiv or another database, never
+    // leaves half a file), on Qt's offscreen platform.
+    Status (*WriteStatementPdf)(const QString& sArchiv, const QString& sPasswort,
+                                const BookingFilter& filter, const QString& sZiel);
 };
 
 }  // namespace tolva

@@ -153,7 +153,7 @@ Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter, QIODevic
     return csv.Flush();
 }
 
-Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt) {
+Status CheckExportTarget(const QString& sZiel, const QStringList& geschuetzt) {
     const auto abgelehnt = [&] {
         return Status::Fail(QStringLiteral("Die Datei %1 ist eine Datenbank (oder gehört zu einer) "
                                            "und wird nicht durch die Umsätze ersetzt. Bitte "
@@ -178,7 +178,7 @@ Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt) {
 
 Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter, const QString& sZiel,
                          const QStringList& geschuetzt) {
-    if (Status st = CheckCsvTarget(sZiel, geschuetzt); !st) return st;
+    if (Status st = CheckExportTarget(sZiel, geschuetzt); !st) return st;
     return WriteWholeFile(
         sZiel, [&](QIODevice& ausgabe) { return WriteBookingsCsv(datei, filter, ausgabe); });
 }

@@ -36,13 +36,14 @@ Status WriteBookingsCsv(const std::vector<BookingRow>& rows, const CsvNames& nam
 // names read from datei; streamed (an export of a million bookings is never held in memory).
 Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter, QIODevice& ziel);
 
-// Refuses, with a German message naming sZiel, a CSV target that would replace a database:
+// Refuses, with a German message naming sZiel, an export's target (the CSV, the printed
+// statement as PDF) that would replace a database:
 // one of geschuetzt (the shown file, the user database) or its "-journal", "-wal" or "-shm"
 // file, compared by canonical path, and any existing file that is a database (an archive, a
 // backup, a user database of ours, any SQLite file) or the side file of one. Never writes.
-Status CheckCsvTarget(const QString& sZiel, const QStringList& geschuetzt);
+Status CheckExportTarget(const QString& sZiel, const QStringList& geschuetzt);
 
-// CheckCsvTarget, then the CSV of every booking of datei that the filter lets through written
+// CheckExportTarget, then the CSV of every booking of datei that the filter lets through written
 // beside sZiel and renamed over it when complete: never half a file under the name. Whether
 // an existing file may be replaced is the caller's question.
 Status ExportBookingsCsv(BrowseFile& datei, const BookingFilter& filter, const QString& sZiel,

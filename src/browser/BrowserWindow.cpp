@@ -8,6 +8,7 @@
 #include "browser/PasswordDialog.h"
 #include "browser/RestoreDialog.h"
 #include "browser/SearchWindow.h"
+#include "browser/StatementActions.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
@@ -195,6 +196,12 @@ QHBoxLayout* BrowserWindow::BuildButtonBar() {
     cmdExport_ = new QPushButton(tr("Als &CSV speichern …"), this);
     cmdExport_->setObjectName(QStringLiteral("cmdExport"));
     cmdExport_->setAutoDefault(false);
+    cmdDrucken_ = new QPushButton(tr("&Drucken …"), this);
+    cmdDrucken_->setObjectName(QStringLiteral("cmdDrucken"));
+    cmdDrucken_->setAutoDefault(false);
+    cmdPdf_ = new QPushButton(tr("Als &PDF speichern …"), this);
+    cmdPdf_->setObjectName(QStringLiteral("cmdPdf"));
+    cmdPdf_->setAutoDefault(false);
     cmdZurueck_ = new QPushButton(tr("&Zurückholen …"), this);
     cmdZurueck_->setObjectName(QStringLiteral("cmdZurueck"));
     cmdZurueck_->setAutoDefault(false);
@@ -208,6 +215,8 @@ QHBoxLayout* BrowserWindow::BuildButtonBar() {
     cmdSchliessen_->setAutoDefault(false);
     unten->addWidget(lblStatus_, 1);
     unten->addWidget(cmdExport_);
+    unten->addWidget(cmdPdf_);
+    unten->addWidget(cmdDrucken_);
     unten->addWidget(cmdZurueck_);
     unten->addWidget(cmdSchliessen_);
     return unten;
@@ -226,6 +235,11 @@ void BrowserWindow::ConnectControls() {
         connect(feld, &QLineEdit::textChanged, suchPause_, qOverload<>(&QTimer::start));
     connect(cmdSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdExport_, &QPushButton::clicked, this, &BrowserWindow::Export);
+    connect(cmdDrucken_, &QPushButton::clicked, this,
+            [this] { PrintStatement(this, *datei_, buchungen_->Filter()); });
+    connect(cmdPdf_, &QPushButton::clicked, this, [this] {
+        SaveStatementAsPdf(this, *datei_, buchungen_->Filter(), {datei_->Path(), ziel_.sDatenbank});
+    });
     connect(cmdZurueck_, &QPushButton::clicked, this, &BrowserWindow::Restore);
     connect(cmdUeberall_, &QPushButton::clicked, this, &BrowserWindow::SearchEverywhereWindow);
     connect(trvKonten_, &QTreeWidget::currentItemChanged, this,
@@ -395,7 +409,8 @@ void BrowserWindow::UpdateStatus() {
     }
     lblStatus_->setText(
         tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), FormatCents(summe.lSummeCent)));
-    cmdExport_->setEnabled(summe.lAnzahl > 0);
+    for (QPushButton* knopf : {cmdExport_, cmdPdf_, cmdDrucken_})
+        knopf->setEnabled(summe.lAnzahl > 0);
     // The Saldo only beside a list in date order: in any other order it would add up nothing
     // that a person reads.
     tblUmsaetze_->setColumnHidden(BookingModel::kSaldo, !buchungen_->ShowsBalance());
@@ -418,7 +433,7 @@ void BrowserWindow::Export() {
     // database, any archive or backup) is never replaced, any other existing file only after
     // "Ja".
     const QStringList geschuetzt{datei_->Path(), ziel_.sDatenbank};
-    if (Status s = CheckCsvTarget(*gewaehlt, geschuetzt); !s.ok()) {
+    if (Status s = CheckExportTarget(*gewaehlt, geschuetzt); !s.ok()) {
         MsgBox(s.description(), vbExclamation, tr("Export"));
         return;
     }

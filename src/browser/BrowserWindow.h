@@ -45,6 +45,7 @@ struct RestoreTarget {
 // (RestoreDialog). "In allen Archiven suchen …" opens a SearchWindow over the user database
 // (with a RestoreTarget) and every archive of the shown file's folder, searching the
 // archives with a password only when it is the shown archive's. Owns the file it shows.
+// "Drucken …" and "Als PDF speichern …" give the shown bookings as a statement (Statement.h).
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
@@ -103,6 +104,8 @@ class BrowserWindow : public QDialog {
     ChartTab* verlauf_ = nullptr;  // "Verlauf": the shown bookings per month
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QPushButton* cmdDrucken_ = nullptr;  // the statement of the shown bookings, printed
+    QPushButton* cmdPdf_ = nullptr;      // the same as PDF
     QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into
     QPushButton* cmdSchliessen_ = nullptr;
     QTimer* suchPause_ = nullptr;

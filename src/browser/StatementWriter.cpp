@@ -1,0 +1,312 @@
+// The statement's pages: title, accounts with their rows and sums, header and footer.
+#include "browser/StatementWriter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QGlyphRun>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace tolva {
+namespace {
+
+using C = StatementColumn;
+using F = StatementFont;
+
+QString GermanDate(const QString& sIso) {
+    const QDate d = QDate::fromString(sIso, Qt::ISODate);
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
+}
+
+QString AccountHeading(const StatementAccount& k) {
+    QStringList teile{k.sKonto};
+    // A label that is the number, or names it, is not followed by it again.
+    if (!k.sNummer.isEmpty() && !k.sKonto.contains(k.sNummer)) teile << k.sNummer;
+    if (!k.sBank.isEmpty()) teile << k.sBank;
+    return teile.join(QStringLiteral(" · "));
+}
+
+}  // namespace
+
+QString MonthText(int lJahr, int lMonat) {
+    if (lMonat < 1 || lMonat > 12) return QStringLiteral("ohne Datum");
+    return QLocale(QLocale::German).standaloneMonthName(lMonat, QLocale::LongFormat) +
+           QLatin1Char(' ') + QString::number(lJahr);
+}
+
+StatementWriter::StatementWriter(const StatementLayout& layout, const StatementHead& kopf,
+                                 QPainter* maler, QPagedPaintDevice* geraet, int lSeiten)
+    : l_(layout), kopf_(kopf), maler_(maler), geraet_(geraet), lSeiten_(lSeiten) {}
+
+void StatementWriter::Text(double x, double y, const QString& sText, StatementFont art) {
+    if (!maler_) return;
+    if (!glyphen_.isEmpty() && (lLaufSchrift_ != int(art) || yLauf_ != y)) FlushRun();
+    lLaufSchrift_ = int(art);
+    yLauf_ = y;
+    neu_.clear();
+    vorschuebe_.clear();
+    l_.Set(sText, art, neu_, vorschuebe_);
+    const quint32 lLeer = l_.Space(art);
+    // Whole dots (1/600 inch in a PDF): the PDF then writes each glyph's step as a short whole
+    // number, a third less to write and to compress than fractions. A space is a step without
+    // a glyph (readers of the PDF see the gap).
+    const double yGrund = std::round(y + l_.Ascent(art));
+    for (qsizetype i = 0; i < neu_.size(); ++i) {
+        if (neu_[i] != lLeer) {
+            glyphen_ << neu_[i];
+            orte_ << QPointF(std::round(x), yGrund);
+        }
+        x += vorschuebe_[i].x();
+    }
+}
+
+void StatementWriter::FlushRun() {
+    if (glyphen_.isEmpty()) return;
+    QGlyphRun lauf;
+    lauf.setRawFont(l_.Glyphs(StatementFont(lLaufSchrift_)));
+    lauf.setGlyphIndexes(glyphen_);
+    lauf.setPositions(orte_);
+    maler_->setPen(Qt::black);
+    maler_->drawGlyphRun(QPointF(0, 0), lauf);
+    glyphen_.clear();
+    orte_.clear();
+}
+
+void StatementWriter::RightText(double xRechts, double y, const QString& sText, StatementFont art) {
+    if (maler_) Text(xRechts - l_.TextWidth(sText, art), y, sText, art);
+}
+
+void StatementWriter::Rule(double x1, double x2, double y, double lStaerke) {
+    if (!maler_) return;
+    maler_->setPen(QPen(Qt::black, l_.Mm(lStaerke)));
+    maler_->drawLine(QPointF(x1, y), QPointF(x2, y));
+}
+
+const StatementAccount* StatementWriter::AccountOf(qint64 lKontoID) const {
+    for (const StatementAccount& k : kopf_.konten)
+        if (k.lKontoID == lKontoID) return &k;
+    return nullptr;
+}
+
+void StatementWriter::PageFrame() {
+    if (!maler_) return;
+    const QRectF& s = l_.Page();
+    maler_->fillRect(s, Qt::white);
+    maler_->setPen(Qt::black);
+    const QString sRechts =
+        QStringLiteral("Gedruckt am ") + kopf_.dGedruckt.toString(QStringLiteral("dd.MM.yyyy"));
+    const double lLinks = s.width() - l_.TextWidth(sRechts, F::Kopf) - l_.Mm(5);
+    // The header names the archive in one line; the title on the first page has it whole.
+    const QStringList name =
+        l_.Wrap(QStringLiteral("Umsätze · ") + kopf_.sArchiv, lLinks - l_.Mm(4), F::Kopf);
+    Text(s.left(), l_.HeaderY(),
+         name.size() > 1 ? name.front() + QStringLiteral(" …") : name.front(), F::Kopf);
+    RightText(s.right(), l_.HeaderY(), sRechts, F::Kopf);
+    Rule(s.left(), s.right(), l_.HeaderY() + l_.LineHeight(F::Kopf) + l_.Mm(0.5), 0.2);
+    Rule(s.left(), s.right(), l_.FooterY(), 0.2);
+    maler_->setPen(Qt::black);
+    RightText(s.right(), l_.FooterY() + l_.Mm(1),
+              QStringLiteral("Seite %1 von %2").arg(lSeite_).arg(lSeiten_), F::Kopf);
+}
+
+Status StatementWriter::NewPage() {
+    if (maler_) FlushRun();
+    if (maler_ && lSeite_ > 0 && !geraet_->newPage())
+        return Status::Fail(
+            QStringLiteral("Seite %1 der Umsätze konnte nicht angelegt werden.").arg(lSeite_ + 1));
+    ++lSeite_;
+    y_ = l_.Body().top();
+    PageFrame();
+    return Status::Ok();
+}
+
+Status StatementWriter::Room(double lHoehe) {
+    if (lSeite_ > 0 && y_ + lHoehe <= l_.Body().bottom()) return Status::Ok();
+    if (Status st = NewPage(); !st) return st;
+    return bKonto_ ? OpenAccount(lKonto_, true) : Status::Ok();
+}
+
+Status StatementWriter::Title() {
+    bTitel_ = true;
+    if (Status st = NewPage(); !st) return st;
+    const double x = l_.Body().left();
+    const double lBreite = l_.Body().width();
+    const auto lines = [&](const QString& sText, F art) -> Status {
+        for (const QString& sZeile : l_.Wrap(sText, lBreite, art)) {
+            if (Status st = Room(l_.LineHeight(art)); !st) return st;
+            Text(x, y_, sZeile, art);
+            y_ += l_.LineHeight(art);
+        }
+        return Status::Ok();
+    };
+    QStringList text{QStringLiteral("Archiv: ") + kopf_.sArchiv};
+    text << kopf_.beschreibung;
+    Status st = lines(QStringLiteral("Umsätze"), F::Titel);
+    for (const QString& s : text)
+        if (st) st = lines(s, F::Text);
+    y_ += l_.Mm(2);
+    if (st && !kopf_.konten.empty())
+        st = lines(kopf_.konten.size() == 1 ? QStringLiteral("Konto") : QStringLiteral("Konten"),
+                   F::Fett);
+    for (const StatementAccount& k : kopf_.konten) {
+        const QString sAnzahl =
+            QStringLiteral("%1 Umsätze").arg(QLocale(QLocale::German).toString(k.lAnzahl));
+        const QStringList zeilen =
+            l_.Wrap(AccountHeading(k), l_.ColumnX(C::Betrag) - x - l_.Mm(2), F::Text);
+        if (st) st = Room(l_.LineHeight(F::Text) * double(zeilen.size()));
+        if (!st) return st;
+        RightText(l_.Body().right(), y_, sAnzahl, F::Text);
+        for (const QString& sZeile : zeilen) {
+            Text(x, y_, sZeile, F::Text);
+            y_ += l_.LineHeight(F::Text);
+        }
+    }
+    y_ += l_.Mm(2);
+    if (st) st = lines(QStringLiteral("Zeitraum: ") + kopf_.sZeitraum, F::Text);
+    for (const QString& s : kopf_.filter)
+        if (st) st = lines(s, F::Text);
+    y_ += l_.Mm(4);
+    return st;
+}
+
+Status StatementWriter::OpenAccount(qint64 lKontoID, bool bFortsetzung) {
+    const StatementAccount* k = AccountOf(lKontoID);
+    StatementAccount unbekannt;
+    unbekannt.lKontoID = lKontoID;
+    unbekannt.sKonto = UnknownAccountLabel(lKontoID);
+    QString sKopf = AccountHeading(k ? *k : unbekannt);
+    if (bFortsetzung) sKopf += QStringLiteral(" (Fortsetzung)");
+    const QStringList zeilen = l_.Wrap(sKopf, l_.Body().width(), F::Ueberschrift);
+    const double lHoehe = l_.LineHeight(F::Ueberschrift) * double(zeilen.size()) +
+                          l_.LineHeight(F::Fett) + l_.Mm(bFortsetzung ? 1.5 : 4.5);
+    if (!bFortsetzung) {
+        // The heading stays with the first row; a new page opens this account's section anew.
+        bKonto_ = false;
+        if (Status st = Room(lHoehe + 2 * l_.LineHeight(F::Text)); !st) return st;
+        y_ += l_.Mm(3);
+        bKonto_ = true;
+        lKonto_ = lKontoID;
+        ++lKonten_;
+    }
+    for (const QString& sZeile : zeilen) {
+        Text(l_.Body().left(), y_, sZeile, F::Ueberschrift);
+        y_ += l_.LineHeight(F::Ueberschrift);
+    }
+    y_ += l_.Mm(0.5);
+    const std::pair<C, const char*> kSpalten[] = {{C::Datum, "Datum"},
+                                                  {C::Valuta, "Valuta"},
+                                                  {C::Empfaenger, "Empfänger"},
+                                                  {C::Zweck, "Verwendungszweck"}};
+    for (const auto& [spalte, sName] : kSpalten)
+        Text(l_.ColumnX(spalte), y_, QString::fromUtf8(sName), F::Fett);
+    RightText(l_.Body().right(), y_, QStringLiteral("Betrag"), F::Fett);
+    y_ += l_.LineHeight(F::Fett);
+    Rule(l_.Body().left(), l_.Body().right(), y_, 0.2);
+    y_ += l_.Mm(1);
+    return Status::Ok();
+}
+
+Status StatementWriter::SumLine(const QString& sText, qint64 lCent, StatementFont art) {
+    const double x = l_.ColumnX(C::Empfaenger);
+    const QStringList zeilen = l_.Wrap(sText, l_.ColumnX(C::Betrag) - x - l_.Mm(2), art);
+    const double lHoehe = l_.LineHeight(art) * double(zeilen.size()) + l_.Mm(2);
+    if (Status st = Room(lHoehe); !st) return st;
+    Rule(l_.ColumnX(C::Betrag), l_.Body().right(), y_ + l_.Mm(0.3), 0.15);
+    y_ += l_.Mm(0.8);
+    RightText(l_.Body().right(), y_, FormatCents(lCent), art);
+    for (const QString& sZeile : zeilen) {
+        Text(x, y_, sZeile, art);
+        y_ += l_.LineHeight(art);
+    }
+    y_ += l_.Mm(1.2);
+    return Status::Ok();
+}
+
+Status StatementWriter::CloseMonth() {
+    if (!monat_.bOffen) return Status::Ok();
+    const Sum summe = monat_;
+    monat_ = Sum{};
+    return SumLine(QStringLiteral("Summe ") + MonthText(summe.lJahr, summe.lMonat), summe.lCent,
+                   F::Text);
+}
+
+Status StatementWriter::CloseAccount() {
+    if (Status st = CloseMonth(); !st) return st;
+    const StatementAccount* k = AccountOf(lKonto_);
+    const Status st =
+        SumLine(QStringLiteral("Summe ") + (k ? k->sKonto : UnknownAccountLabel(lKonto_)),
+                lKontoCent_, F::Fett);
+    bKonto_ = false;
+    lKontoCent_ = 0;
+    return st;
+}
+
+Status StatementWriter::Row(const BookingRow& z) {
+    const double lZeile = l_.LineHeight(F::Text);
+    const QStringList empfaenger = l_.Wrap(z.sEmpfaenger, l_.ColumnWidth(C::Empfaenger), F::Text);
+    const QStringList zweck = l_.Wrap(z.sZweck, l_.ColumnWidth(C::Zweck), F::Text);
+    const qsizetype n = std::max(empfaenger.size(), zweck.size());
+    // A row that fits on a page stays whole; a longer one runs on line by line.
+    const bool bGanz = lZeile * double(n) <= l_.Body().height() / 2;
+    if (bGanz)
+        if (Status st = Room(lZeile * double(n)); !st) return st;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!bGanz)
+            if (Status st = Room(lZeile); !st) return st;
+        if (i == 0) {
+            Text(l_.ColumnX(C::Datum), y_, GermanDate(z.sDatum), F::Text);
+            Text(l_.ColumnX(C::Valuta), y_, GermanDate(z.sValuta), F::Text);
+            RightText(l_.Body().right(), y_, FormatCents(z.lBetragCent), F::Text);
+        }
+        if (i < empfaenger.size()) Text(l_.ColumnX(C::Empfaenger), y_, empfaenger[i], F::Text);
+        if (i < zweck.size()) Text(l_.ColumnX(C::Zweck), y_, zweck[i], F::Text);
+        y_ += lZeile;
+    }
+    y_ += l_.Mm(0.6);
+    return Status::Ok();
+}
+
+Status StatementWriter::Add(const BookingRow& z) {
+    if (!bTitel_)
+        if (Status st = Title(); !st) return st;
+    const int lJahr = z.sDatum.left(4).toInt();
+    const int lMonat = z.sDatum.mid(5, 2).toInt();
+    if (!bKonto_ || z.lKontoID != lKonto_) {
+        if (bKonto_)
+            if (Status st = CloseAccount(); !st) return st;
+        if (Status st = OpenAccount(z.lKontoID, false); !st) return st;
+    } else if (lJahr != monat_.lJahr || lMonat != monat_.lMonat) {
+        if (Status st = CloseMonth(); !st) return st;
+    }
+    monat_.bOffen = true;
+    monat_.lJahr = lJahr;
+    monat_.lMonat = lMonat;
+    monat_.lCent += z.lBetragCent;
+    lKontoCent_ += z.lBetragCent;
+    lAlleCent_ += z.lBetragCent;
+    return Row(z);
+}
+
+Status StatementWriter::Finish() {
+    const Status st = Close();
+    if (maler_) FlushRun();
+    return st;
+}
+
+Status StatementWriter::Close() {
+    if (!bTitel_)
+        if (Status st = Title(); !st) return st;
+    if (lKonten_ == 0) {
+        if (Status st = Room(l_.LineHeight(F::Text)); !st) return st;
+        Text(l_.Body().left(), y_, QStringLiteral("Keine Umsätze für diese Auswahl."), F::Text);
+        return Status::Ok();
+    }
+    if (bKonto_)
+        if (Status st = CloseAccount(); !st) return st;
+    if (lKonten_ > 1) return SumLine(QStringLiteral("Summe aller Konten"), lAlleCent_, F::Fett);
+    return Status::Ok();
+}
+
+}  // namespace tolva
