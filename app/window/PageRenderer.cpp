@@ -4,6 +4,7 @@
 #include "browse/BrowseFile.h"
 #include "browser/BrowserWindow.h"
 #include "browser/ChartTab.h"
+#include "browser/Statement.h"
 #include "files/ArchiveFile.h"
 #include "files/Folders.h"
 
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -58,6 +60,22 @@ class Renderer {
         const QString datei = ordner_ + QLatin1Char('/') + name;
         if (!form.grab().save(datei, "PNG"))
             fehler_ << QStringLiteral("Das Bild %1 konnte nicht geschrieben werden.").arg(datei);
+        else
+            geschrieben_ << name;
+    }
+
+    // The first page of a PDF as pdftoppm (poppler-utils) renders it, at 80 dots per inch.
+    void SavePdfPage(const QString& sPdf, const QString& name) {
+        QProcess pdftoppm;
+        pdftoppm.start(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                        QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                        QStringLiteral("1"), QStringLiteral("-singlefile"), sPdf,
+                        ordner_ + QLatin1Char('/') + QFileInfo(name).completeBaseName()});
+        if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit ||
+            pdftoppm.exitCode() != 0)
+            fehler_ << QStringLiteral("pdftoppm (aus poppler-utils) konnte %1 nicht zeichnen: %2")
+                           .arg(sPdf, pdftoppm.errorString());
         else
             geschrieben_ << name;
     }
@@ -221,6 +239,19 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
             renderer.Save(*suche, QStringLiteral("search-everywhere.png"));
             suche->close();
         }
+        // The first page of the printed statement of the last whole year, as pdftoppm sees it.
+        const QString sPdf = arbeit.filePath(QStringLiteral("Auszug.pdf"));
+        BookingFilter jahr;
+        jahr.dVon = QDate(QDate::currentDate().year() - 1, 1, 1);
+        jahr.dBis = QDate(QDate::currentDate().year() - 1, 12, 31);
+        Result<std::unique_ptr<BrowseFile>> auszug =
+            BrowseFile::Open(archivOrdner + archive.constFirst(), sPasswort);
+        if (Status s =
+                auszug.ok() ? SaveStatementPdf(*auszug.value(), jahr, sPdf) : auszug.status();
+            !s.ok())
+            renderer.fehler_ << s.description();
+        else
+            renderer.SavePdfPage(sPdf, QStringLiteral("statement-page-1.png"));
         // The restore's question would get its default answer, "Nein": it is left out.
         RestoreChoice wahl;
         wahl.sArchiv = archivOrdner + archive.constFirst();

@@ -47,7 +47,7 @@ clean "$bin" create --db "$work/d.db" --before 2024-01-01 --out "$work/archiv/al
     --backup "$work/d.BKA" --yes >/dev/null 2>&1 || fail "create"
 [[ $(clean "$bin" list "$work/archiv") == "alt.aba vom "* ]] || fail "list"
 clean "$bin" pages --db "$work/d.db" --out "$work/pages" 2>/dev/null || fail "pages"
-[[ $(ls "$work/pages" | wc -l) == 11 ]] || fail "pages: $(ls "$work/pages")"
+[[ $(ls "$work/pages" | wc -l) == 15 ]] || fail "pages: $(ls "$work/pages")"
 
 # A C host built against the installed files through pkg-config, with the system's SQLite;
 # it loads the installed component by path and runs a whole job through it.
