@@ -10,9 +10,9 @@
 #include "browser/SearchWindow.h"
 #include "browser/StatementActions.h"
 #include "hostlib/MessageBox.h"
+#include "widgets/AmountDelegate.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
-#include "widgets/MoneyColours.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -66,7 +66,7 @@ void SetRow(QTableWidget* t, int r, const QStringList& werte, int lBetragSpalte,
         auto* zelle = new QTableWidgetItem(werte[c]);
         if (c == lBetragSpalte) {
             zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (lCent < 0) zelle->setForeground(NegativeColour(t->palette()));
+            zelle->setData(kCentRolle, lCent);
         }
         t->setItem(r, c, zelle);
     }
@@ -177,6 +177,7 @@ QSplitter* BrowserWindow::BuildContent() {
                            tr("Summe"), tr("Bezeichnung")},
                           tabInhalt_);
     tblSammel_->setAccessibleName(tr("Sammelaufträge"));
+    for (QTableWidget* t : {tblAuftraege_, tblSammel_}) t->setItemDelegate(new AmountDelegate(t));
     tabInhalt_->addTab(tblUmsaetze_, tr("&Umsätze"));
     tabInhalt_->addTab(tblAuftraege_, tr("&Aufträge"));
     tabInhalt_->addTab(tblSammel_, tr("Sa&mmelaufträge"));

@@ -2,6 +2,7 @@
 #include "browser/ChartTab.h"
 
 #include "browser/ChartWidget.h"
+#include "widgets/AmountDelegate.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -28,6 +29,7 @@ ChartTab::ChartTab(QString sPfad, QWidget* parent) : QWidget(parent), sPfad_(std
     tblJahre_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     tblJahre_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblJahre_->setAlternatingRowColors(true);
+    tblJahre_->setItemDelegate(new AmountDelegate(tblJahre_));
     // Room for the header and about four years; more scroll.
     tblJahre_->setMaximumHeight(6 * (fontMetrics().height() + 6));
     auto* layout = new QVBoxLayout(this);
@@ -113,9 +115,11 @@ void ChartTab::FillYears(const std::vector<MonthTotals>& monate) {
         const QStringList werte{QString::number(j.lJahr), deutsch.toString(j.lAnzahl),
                                 FormatCents(j.lEingangCent), FormatCents(j.lAusgangCent),
                                 FormatCents(j.DifferenzCent())};
+        const qint64 betraege[] = {0, 0, j.lEingangCent, j.lAusgangCent, j.DifferenzCent()};
         for (int c = 0; c < werte.size(); ++c) {
             auto* zelle = new QTableWidgetItem(werte[c]);
             if (c > 0) zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c > 1) zelle->setData(kCentRolle, betraege[c]);
             tblJahre_->setItem(r, c, zelle);
         }
     }
