@@ -51,6 +51,14 @@ struct RunOutcome {
     std::map<QString, qint64> aZeilen;  // per archive table: the rows it was given
 };
 
+// How long the last archive run of this process took, from its first step to its end, and its
+// seal step within it (create --times). Zero before the first run.
+struct RunTimes {
+    qint64 lLaufUs = 0;
+    qint64 lSiegelUs = 0;
+};
+RunTimes LastRunTimes();
+
 // The folder part of an archive's path, ending in "/"; empty when the path names no folder.
 QString ArchiveFolderOf(const QString& sArchivDatei);
 
