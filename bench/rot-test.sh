@@ -10,7 +10,8 @@
 #   --work DIR    where databases, archives and copies go (${TMPDIR:-/tmp}/tolva-rot-test)
 #
 # Per size: a demo database and an archive of every booking (without password). The untouched
-# archive must verify "in Ordnung". Then N copies, each with one byte at a random offset XORed
+# archive must verify "in Ordnung", a copy with a flip in the salt must not, and one with a
+# flip in the unused bytes of a page must. Then N copies, each with one byte at a random offset XORed
 # with a random non-zero value, are verified, a batch of copies at a time (verify --folder).
 # Each offset is classified by where it lies. Our archives are SQLCipher 3 files with 4 KiB
 # pages whose last 48 bytes are reserved: 16 bytes IV, 20 bytes HMAC over the page's cipher
@@ -90,11 +91,19 @@ for n in "${size_list[@]}"; do
         [[ $free == 0 ]] || { echo "$archive has $free free pages: not classified" >&2; exit 2; }
     fi
     missed=0 alarms=0 salt_n=0 unused_n=0 covered_n=0
-    # The untouched archive.
+    # The untouched archive, and besides the random flips one in the salt and one in the
+    # unused bytes of a random page, so that every kind of byte is met at every size.
     rm -rf "$work/batch" && mkdir "$work/batch"
     cp "$archive" "$work/batch/heil.aba"
-    if [[ $(verify_batch "$work/batch") != $'heil.aba\tok' ]]; then
-        echo "  false alarm: the untouched archive: $(cat "$work/verify.out")"
+    cp "$archive" "$work/batch/salz.aba"
+    flip "$work/batch/salz.aba" $((RANDOM % salt)) $((RANDOM % 255 + 1))
+    cp "$archive" "$work/batch/reserve.aba"
+    flip "$work/batch/reserve.aba" $(((RANDOM % pages) * page + reserve_unused_from + RANDOM % 12)) \
+        $((RANDOM % 255 + 1))
+    fixed=$(verify_batch "$work/batch" | sort | tr '\n' ' ')
+    if [[ $fixed != $'heil.aba\tok reserve.aba\tok salz.aba\tdamage ' ]]; then
+        echo "  the untouched archive, a flip in the salt, a flip in unused bytes: $fixed"
+        cat "$work/verify.out"
         alarms=$((alarms + 1))
     fi
     # Copies in batches of at most 256 MiB.

@@ -78,24 +78,31 @@ QJsonObject CheckJson(const ArchivePruefung& p) {
 }  // namespace
 
 const CommandDefinition& VerifyDefinition() {
-    static const CommandDefinition definition = WithPasswordOptions(
-        {QStringLiteral("verify"),
-         QStringLiteral(
-             "Prüft, ob Archive noch vollständig und unverändert sind: liest jede Seite und jede "
-             "Zeile und vergleicht sie mit dem Siegel, das der Lauf ins Archiv geschrieben hat.\n"
-             "Eine Zeile je Archiv: „in Ordnung“, „ohne Siegel (N Zeilen lesbar)“ (ein Archiv "
-             "von vor den Siegeln), was abweicht, „nicht lesbar: …“ oder „nicht geprüft: …“.\n"
-             "Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) oder "
-             "ein Fehler, 2 falscher Aufruf, 3 lesbar, aber ohne Siegel, 4 beschädigt oder "
-             "nicht lesbar."),
-         {{QStringLiteral("folder"), QStringLiteral("ORDNER"),
-           QStringLiteral("prüft jedes Archiv (*.aba) des Ordners")},
-          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")}},
-         QStringLiteral("[ARCHIV...]"),
-         0,
-         1 << 20},
-        QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird (sonst "
-                       "werden diese nicht geprüft)"));
+    // The password options as every command reads them, but never asked for: a check of many
+    // archives leaves those it cannot open unchecked.
+    static const CommandDefinition definition{
+        QStringLiteral("verify"),
+        QStringLiteral(
+            "Prüft, ob Archive noch vollständig und unverändert sind: liest jede Seite und jede "
+            "Zeile und vergleicht sie mit dem Siegel, das der Lauf ins Archiv geschrieben hat.\n"
+            "Eine Zeile je Archiv: „in Ordnung“, „ohne Siegel (N Zeilen lesbar)“ (ein Archiv "
+            "von vor den Siegeln), was abweicht, „nicht lesbar: …“ oder „nicht geprüft: …“.\n"
+            "Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) oder "
+            "ein Fehler, 2 falscher Aufruf, 3 lesbar, aber ohne Siegel, 4 beschädigt oder "
+            "nicht lesbar."),
+        {{QStringLiteral("folder"), QStringLiteral("ORDNER"),
+          QStringLiteral("prüft jedes Archiv (*.aba) des Ordners")},
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird; „-“: die "
+                         "erste Zeile der Standardeingabe (TEXT ist für andere Benutzer sichtbar; "
+                         "besser --password-file oder --password -). Ohne beides werden Archive "
+                         "mit Passwort nicht geprüft.")},
+         {QStringLiteral("password-file"), QStringLiteral("DATEI"),
+          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")}},
+        QStringLiteral("[ARCHIV...]"),
+        0,
+        1 << 20};
     return definition;
 }
 
