@@ -69,14 +69,14 @@ int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyC
     if (start.bSichern)
         start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
     bool bErfolg = false;
-    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
+    RunTimes zeiten;
+    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg, &zeiten);
     const bool bFertig = ergebnis == StartErgebnis::Gelaufen && bErfolg;
     if (CancelSignal() && !bFertig) return Cancelled(io);
     (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig), io.err);
     if (!bFertig) return 1;
     ReportPaths(io, g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
     if (a.Flag(QStringLiteral("times"))) {
-        const RunTimes zeiten = LastRunTimes();
         io.err << QStringLiteral("Lauf: %1 ms, davon Siegel: %2 ms")
                       .arg(double(zeiten.lLaufUs) / 1000, 0, 'f', 1)
                       .arg(double(zeiten.lSiegelUs) / 1000, 0, 'f', 2)

@@ -254,14 +254,6 @@ CopyTableErgebnis ArchiveRun::Copy(const QString& sSelect, const QString& sTabel
                        sTabelle, sWhere, hinweise);
 }
 
-namespace {
-RunTimes gLetzterLauf;  // written by the run, on the thread that runs it
-}  // namespace
-
-RunTimes LastRunTimes() {
-    return gLetzterLauf;
-}
-
 RunOutcome CreateArchive(const RunRequest& auftrag, RunFolder ordner) {
     RunOutcome ergebnis;
     ergebnis.bGelaufen = true;
@@ -269,7 +261,7 @@ RunOutcome CreateArchive(const RunRequest& auftrag, RunFolder ordner) {
     uhr.start();
     ArchiveRun lauf(auftrag, std::move(ordner));
     ergebnis.bArchiviert = lauf.Run();
-    gLetzterLauf = RunTimes{uhr.nsecsElapsed() / 1000, lauf.SealMicroseconds()};
+    ergebnis.zeiten = RunTimes{uhr.nsecsElapsed() / 1000, lauf.SealMicroseconds()};
     ergebnis.bEntfernenBeendet = lauf.RemovalEnded();
     for (const auto& [sTabelle, summe] : lauf.Ledger().tabellen)
         ergebnis.aZeilen[sTabelle] = summe.lAnzahl;
