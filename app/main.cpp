@@ -37,6 +37,8 @@ const Command kCommands[] = {
     {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs", "--window --pdf"},
     {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven",
      nullptr},
+    {"verify", tolva::RunVerifyCommand, "prüft, ob Archive noch vollständig und unverändert sind",
+     nullptr},
     {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück",
      nullptr},
     {"pages", RunPagesCommand, "zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm", ""},

@@ -83,9 +83,12 @@ Parts (all of them by default, in this order):
             grouped query; then the search across a folder of five such archives on every
             core against one; last the printed statement of an archive of 100,000 bookings
             as PDF (show --pdf)
+  verify    verify on an archive of every booking of N against the shell's integrity check
+            and a read of every row of every table; and the seal's share of a run
+            (create --times)
 
 Options:
-  --part PART    runs PART only (pairs, restore, wizard, fixed or browse)
+  --part PART    runs PART only (pairs, restore, wizard, fixed, browse or verify)
   --quick        pairs and restore at N only; leaves out wizard and fixed
   --big          pairs and restore at 3*N as well
   --sizes LIST   pairs and restore at exactly these numbers of bookings (comma-separated,
@@ -131,8 +134,8 @@ while (( $# )); do
     esac
     shift
 done
-[[ $PART =~ ^(all|pairs|restore|wizard|fixed|browse)$ ]] ||
-    refuse "--part takes pairs, restore, wizard, fixed or browse"
+[[ $PART =~ ^(all|pairs|restore|wizard|fixed|browse|verify)$ ]] ||
+    refuse "--part takes pairs, restore, wizard, fixed, browse or verify"
 part() { [[ $PART == all || $PART == "$1" ]]; }
 N=${N:-1000000}
 [[ $N =~ ^[0-9]+$ && $N -ge 1000 ]] || refuse "N must be a number of bookings >= 1000"
@@ -152,13 +155,13 @@ RUNS=${TOLVA_BENCH_RUNS:-3}
 runs_part() { part "$1" && { (( ! QUICK )) || [[ $1 != wizard && $1 != fixed ]]; }; }
 if (( DRY )); then
     geplant=0
-    for p in pairs restore wizard fixed browse; do
+    for p in pairs restore wizard fixed browse verify; do
         runs_part "$p" || continue
         geplant=1
         case $p in
             pairs) echo "$p: ${SIZES[*]} bookings, every account, a subset (~40 %) and most (~85 %)" ;;
             restore) echo "$p: ${SIZES[*]} bookings, every account and a subset" ;;
-            browse) echo "$p: an archive of $N bookings" ;;
+            browse | verify) echo "$p: an archive of $N bookings" ;;
             *) echo "$p: $N bookings" ;;
         esac
     done
@@ -401,8 +404,11 @@ fingerprint() {
     if [[ $kind == moved ]]; then
         tables=("${MOVED_TABLES[@]}")
     else
+        # The seal is the run's own record of its archive (with the run's time in it); the
+        # floor writes none, and its cost is timed apart (part verify).
         mapfile -t tables < <(sql "$f" "SELECT name FROM sqlite_master WHERE type = 'table'
-                                        AND name NOT LIKE 'sqlite_%' ORDER BY name;")
+                                        AND name NOT LIKE 'sqlite_%' AND name <> 'TolvaSiegel'
+                                        ORDER BY name;")
     fi
     for t in "${tables[@]}"; do
         cols='*'
@@ -1177,6 +1183,68 @@ if runs_part browse; then
     printf '  statement PDF of %d bookings: %.1f s (bar: 10 s), peak %.0f MiB (bar: 200); %d pages, %.1f MiB\n' \
         "$n_pdf" "$pw" "$(mib "$pm")" "$seiten" "$(echo "$(stat -c %s "$WORK/statement.pdf") / 1048576" | bc -l)"
     rm -f "$WORK/statement.pdf"
+fi
+
+if runs_part verify; then
+    # tolva-archiv verify on an archive of every booking of N (made once by the command line)
+    # against its floor: the sqlcipher shell, keyed with the three pragmas, running PRAGMA
+    # integrity_check and one SELECT per table with max() over each of its columns, so that
+    # every page is decrypted and every row's values are read; both as whole processes, in
+    # alternating order.
+    db=$(demo_db "$N" 12)
+    V_ARCHIV=$CACHE/demo-$N-k12.alle.aba
+    if [[ ! -s $V_ARCHIV || $db -nt $V_ARCHIV || $BIN -nt $V_ARCHIV ]]; then
+        rm -f "$V_ARCHIV"
+        "$BIN" create --db "$db" --before 2100-01-01 --out "$V_ARCHIV" --password-mode none --yes \
+            >/dev/null 2>&1 || { echo "the archive to verify could not be made" >&2; exit 1; }
+    fi
+    {
+        echo "$KEY_SQL"
+        echo "PRAGMA integrity_check;"
+        sql "$V_ARCHIV" "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%';" |
+            while read -r t; do
+                sql "$V_ARCHIV" "PRAGMA table_info(\"$t\");" |
+                    awk -F'|' -v t="$t" '{c = c (c ? ", " : "") "max(\"" $2 "\")"}
+                        END {print "SELECT count(*), " c " FROM \"" t "\";"}'
+            done
+    } >"$WORK/verify-floor.sql"
+    verify_side=("$BIN" verify "$V_ARCHIV")
+    verify_floor=(sqlcipher -bail -batch "$V_ARCHIV" ".read $WORK/verify-floor.sql")
+    runs=$(( RUNS < 5 ? 5 : RUNS ))
+    "${verify_side[@]}" >/dev/null; "${verify_floor[@]}" >/dev/null  # warms the page cache
+    rm -f "$WORK"/vs-*.time "$WORK"/vf-*.time
+    for (( i = 1; i <= runs; i++ )); do
+        if (( i % 2 )); then
+            timed "$WORK/vs-$i" "${verify_side[@]}"; timed "$WORK/vf-$i" "${verify_floor[@]}"
+        else
+            timed "$WORK/vf-$i" "${verify_floor[@]}"; timed "$WORK/vs-$i" "${verify_side[@]}"
+        fi
+        grep -q ': in Ordnung$' "$WORK/vs-$i.out" ||
+            { echo "verify did not find the archive in order:" >&2; cat "$WORK/vs-$i.out" >&2; exit 1; }
+        [[ $(sed -n 1p "$WORK/vf-$i.out") == ok ]] ||
+            { echo "the floor's integrity check did not say ok" >&2; exit 1; }
+    done
+    vw=$(cut -d' ' -f1 "$WORK"/vs-*.time | median)
+    fw=$(cut -d' ' -f1 "$WORK"/vf-*.time | median)
+    vc=$(cut -d' ' -f2 "$WORK"/vs-*.time | median)
+    fc=$(cut -d' ' -f2 "$WORK"/vf-*.time | median)
+    echo "== verify on an archive of $N bookings ($(( $(stat -c %s "$V_ARCHIV") >> 20 )) MiB), $runs runs each"
+    printf '  verify: %.2f s, floor %.2f s, ratio %s (bar 1.2); cpu %.2f s against %.2f s\n' \
+        "$vw" "$fw" "$(ratio "$vw" "$fw")" "$vc" "$fc"
+    SUMMARY+=("$(printf '%9d verify  all      verify %6.2f s  floor %6.2f s  ratio %s' \
+        "$N" "$vw" "$fw" "$(ratio "$vw" "$fw")")")
+    # The seal's share of a run: create --times on fresh copies of the database, every account.
+    for (( i = 1; i <= runs; i++ )); do
+        rm -f "$WORK/siegel.aba"
+        "$BIN" create --db "$db" --before 2100-01-01 --out "$WORK/siegel.aba" --password-mode none \
+            --yes --times 2>&1 >/dev/null | sed -n 's/^Lauf: \([0-9.]*\) ms, davon Siegel: \([0-9.]*\) ms$/\1 \2/p'
+    done >"$WORK/siegel.times"
+    [[ -s $WORK/siegel.times ]] || { echo "create --times printed no times" >&2; exit 1; }
+    lw=$(cut -d' ' -f1 "$WORK/siegel.times" | median)
+    sw=$(cut -d' ' -f2 "$WORK/siegel.times" | median)
+    printf '  seal inside the run: %.2f ms of %.0f ms, %s %% (bar 3 %%)\n' "$sw" "$lw" \
+        "$(awk -v a="$sw" -v b="$lw" 'BEGIN {printf "%.2f", 100 * a / b}')"
+    echo "  (load: $(uptime | sed 's/.*load average: //'))"
 fi
 
 echo "== summary (wall-clock medians of $RUNS runs)"

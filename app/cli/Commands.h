@@ -45,6 +45,13 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io);
 // a failure or "Nein" to the question ends with exit 1 and the database unchanged.
 int RunRestoreCommand(const QStringList& args, const CommandStreams& io);
 
+// verify [ARCHIVE...] [--folder DIR] [--password TEXT|- | --password-file FILE] [--json]
+// Reads every page and row of each archive and compares them with its seal; one line per
+// archive. Exit 0 when every archive is in order, 1 when one was not checked (its password
+// missing or wrong), 3 when one is readable but unsealed, 4 when one is damaged or unreadable
+// (the worst wins: 4, then 1, then 3).
+int RunVerifyCommand(const QStringList& args, const CommandStreams& io);
+
 // Prints a German error on err and returns the status for it.
 int Fail(QTextStream& err, const QString& sText, int status = 1);
 

@@ -7,6 +7,7 @@
 #include "cli/TerminalMessageBoxes.h"
 #include "cli/WindowLibrary.h"
 
+#include "archive/RunRequest.h"
 #include "archive/StartArchive.h"
 #include "database/Cancel.h"
 #include "hostlib/HostServices.h"
@@ -68,12 +69,19 @@ int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyC
     if (start.bSichern)
         start.sSicherungsDatei = QFileInfo(a.Value(QStringLiteral("backup"))).absoluteFilePath();
     bool bErfolg = false;
-    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg);
+    RunTimes zeiten;
+    const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg, &zeiten);
     const bool bFertig = ergebnis == StartErgebnis::Gelaufen && bErfolg;
     if (CancelSignal() && !bFertig) return Cancelled(io);
     (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig), io.err);
     if (!bFertig) return 1;
     ReportPaths(io, g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
+    if (a.Flag(QStringLiteral("times"))) {
+        io.err << QStringLiteral("Lauf: %1 ms, davon Siegel: %2 ms")
+                      .arg(double(zeiten.lLaufUs) / 1000, 0, 'f', 1)
+                      .arg(double(zeiten.lSiegelUs) / 1000, 0, 'f', 2)
+               << Qt::endl;
+    }
     return 0;
 }
 
@@ -125,7 +133,10 @@ const CommandDefinition& CreateDefinition() {
            QStringLiteral("Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
           {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
           {QStringLiteral("wizard"), QString(),
-           QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")}}},
+           QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")},
+          {QStringLiteral("times"), QString(),
+           QStringLiteral("nennt auf der Standardfehlerausgabe, wie lange der Lauf und darin "
+                          "das Siegel gedauert haben")}}},
         QStringLiteral("das neue Passwort (mit --password-mode new)"));
     return definition;
 }

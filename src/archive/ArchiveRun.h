@@ -9,6 +9,7 @@
 #include "database/Connection.h"
 #include "files/RunFolder.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -37,6 +38,8 @@ class ArchiveRun {
     const CopyLedger& Ledger() const { return ledger_; }
     // Whether the run got to the master data, from where on nothing is removed.
     bool RemovalEnded() const { return !bEntfernen_; }
+    // How long its seal step took.
+    qint64 SealMicroseconds() const { return lSiegelUs_; }
 
   private:
     // Every step up to the success message, in order; stops at the first failure.
@@ -75,6 +78,11 @@ class ArchiveRun {
     Status CopyReferredAccounts();
     Status WriteDescription();
     Status CopyMasterData();
+    // The seal (ArchiveSeal.h) over every table of the archive, from the ledger's counts and
+    // checksums; the tables that no copy wrote in bulk are summed on the archive's own
+    // connection, and everything, the seal's table too, goes into the ledger for the check
+    // (RunSeal.cpp).
+    Status SealArchive();
 
     // A table copy of this run.
     CopyTableErgebnis Copy(const QString& sSelect, const QString& sTabelle, const QString& sWhere,
@@ -92,6 +100,8 @@ class ArchiveRun {
     const QString sTemp_;          // the archive while it is written, inside ordner_
     Connection cnArchiv_;
     QString sBeschreibung_;
+    QDateTime dBeginn_;  // the run's time, as its description and its seal give it
+    qint64 lSiegelUs_ = 0;
     QString sKontenIds_;    // "1,2,3": the ticked accounts
     bool bAmZiel_ = false;  // the new archive stands under the target name
     QString sErsetzt_;      // the archive that this run replaces, kept until the run has ended

@@ -14,6 +14,7 @@
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <future>
@@ -63,7 +64,8 @@ Status ArchiveRun::RunSteps() {
     // archive's cache, and the removal at the end gets the full cache again.
     if (Status s = cnDatenbank_.SetCacheKiB(1024); !s.ok()) return s;
     if (Status s = MakeArchiveFile(); !s.ok()) return s;
-    const QDateTime jetzt = CurrentDateTime();
+    dBeginn_ = CurrentDateTime();
+    const QDateTime& jetzt = dBeginn_;
     sBeschreibung_ = QStringLiteral("Alle Daten älter als ") +
                      auftrag_.dStichtag.toString(QStringLiteral("dd.MM.yyyy")) +
                      QStringLiteral(", erstellt am ") + tools_.FormatDatum(jetzt.date()) +
@@ -85,6 +87,10 @@ Status ArchiveRun::RunSteps() {
     if (Status s = WriteDescription(); !s.ok()) return s;
     bEntfernen_ = false;  // from here on nothing is deleted from the user database
     if (Status s = CopyMasterData(); !s.ok()) return s;
+    QElapsedTimer siegel;
+    siegel.start();
+    if (Status s = SealArchive(); !s.ok()) return s;
+    lSiegelUs_ = siegel.nsecsElapsed() / 1000;
 
     form_.SetProgressVisible(false);
     form_.SetBusyPointer(false);
@@ -251,8 +257,11 @@ CopyTableErgebnis ArchiveRun::Copy(const QString& sSelect, const QString& sTabel
 RunOutcome CreateArchive(const RunRequest& auftrag, RunFolder ordner) {
     RunOutcome ergebnis;
     ergebnis.bGelaufen = true;
+    QElapsedTimer uhr;
+    uhr.start();
     ArchiveRun lauf(auftrag, std::move(ordner));
     ergebnis.bArchiviert = lauf.Run();
+    ergebnis.zeiten = RunTimes{uhr.nsecsElapsed() / 1000, lauf.SealMicroseconds()};
     ergebnis.bEntfernenBeendet = lauf.RemovalEnded();
     for (const auto& [sTabelle, summe] : lauf.Ledger().tabellen)
         ergebnis.aZeilen[sTabelle] = summe.lAnzahl;

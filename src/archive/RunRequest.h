@@ -43,12 +43,19 @@ struct RunRequest {
     HostServices* antworten = nullptr;
 };
 
+// How long a run took, from its first step to its end, and its seal step within it.
+struct RunTimes {
+    qint64 lLaufUs = 0;
+    qint64 lSiegelUs = 0;
+};
+
 struct RunOutcome {
     bool bGelaufen = false;    // false: the user answered No to a question; nothing changed
     bool bArchiviert = false;  // the archive stands under sArchivDatei, the database committed
     // The run got to the categories and payees, which are copied and never removed.
     bool bEntfernenBeendet = false;
     std::map<QString, qint64> aZeilen;  // per archive table: the rows it was given
+    RunTimes zeiten;                    // of the run itself (create --times)
 };
 
 // The folder part of an archive's path, ending in "/"; empty when the path names no folder.

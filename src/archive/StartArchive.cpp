@@ -9,7 +9,7 @@
 
 namespace tolva {
 
-StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
+StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg, RunTimes* zeiten) {
     SharedState& g = Shared();
     g.bArchivOK = false;
     if (bErfolg) *bErfolg = false;
@@ -47,6 +47,7 @@ StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg) {
     // From the master data on the run removes nothing, and its flag says so afterwards.
     if (lauf.value().bEntfernenBeendet) g.bEntfernen = false;
     if (bErfolg) *bErfolg = lauf.value().bArchiviert;
+    if (zeiten) *zeiten = lauf.value().zeiten;
     return StartErgebnis::Gelaufen;
 }
 

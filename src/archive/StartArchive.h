@@ -5,6 +5,8 @@
 
 namespace tolva {
 
+struct RunTimes;
+
 // What the create pages hand to the start.
 struct ArchivStart {
     QString sZielDatei;        // text of the target file field, taken unchanged
@@ -25,9 +27,10 @@ enum class StartErgebnis {
 // user database, choices, survey, window and tools, and of the host's settings and boxes.
 // Sets bArchivOK to false, sArchivDatei and sArchivPfad, and clears bEntfernen when the run got
 // to the master data. When it returns Gelaufen, *bErfolg (if given) tells whether the archive
-// was made and committed.
+// was made and committed, and *zeiten (if given) how long it took.
 // Preconditions: the survey ran (aKontenMitDaten etc.), cnDatenbank open, oTools and
 // oArchivForm set.
-StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg = nullptr);
+StartErgebnis StartCreateArchive(const ArchivStart& start, bool* bErfolg = nullptr,
+                                 RunTimes* zeiten = nullptr);
 
 }  // namespace tolva

@@ -132,6 +132,9 @@ class BrowseFile {
     ~BrowseFile();
 
     const QString& Path() const { return sPfad_; }
+    // The file's read-only connection, for a check that reads the whole file (ArchiveCheck);
+    // it stays the file's own.
+    sqlite3* Handle() const { return db_; }
 
     // Stops the running statement at once (sqlite3_interrupt). The one call that another
     // thread may make while the file is in use; that it is not closed meanwhile is the

@@ -105,22 +105,23 @@ Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QStr
 }
 
 Result<Pruefsumme> TableChecksum(Connection& cn, const QString& sTabelle) {
-    sqlite3* db = cn.Handle();
-    Result<QStringList> spalten =
-        TableColumns(db, QStringLiteral("main"), sTabelle, cn.MessageName());
+    return TableChecksum(cn.Handle(), sTabelle, cn.MessageName());
+}
+
+Result<Pruefsumme> TableChecksum(sqlite3* db, const QString& sTabelle, const QString& sDatei) {
+    Result<QStringList> spalten = TableColumns(db, QStringLiteral("main"), sTabelle, sDatei);
     if (!spalten.ok()) return spalten.error();
     if (spalten.value().isEmpty())
         return Error{QStringLiteral("Die Tabelle ") + sTabelle +
                      QStringLiteral(" fehlt in der Datenbank.")};
     QStringList teile;
     for (const QString& s : spalten.value()) teile << QuoteIdentifier(s);
-    if (const int rc = RegisterChecksum(db); rc != SQLITE_OK)
-        return DatabaseError(db, rc, cn.MessageName());
+    if (const int rc = RegisterChecksum(db); rc != SQLITE_OK) return DatabaseError(db, rc, sDatei);
     Query q(db,
             QStringLiteral("SELECT count(*), tolva_pruefsumme(%1) FROM main.%2")
                 .arg(teile.join(QLatin1Char(',')), QuoteIdentifier(sTabelle))
                 .toUtf8(),
-            cn.MessageName());
+            sDatei);
     Pruefsumme p;
     if (q.Next()) {
         p.lAnzahl = q.Int(0);

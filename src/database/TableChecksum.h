@@ -40,5 +40,7 @@ Result<QStringList> TableColumns(sqlite3* db, const QString& sSchema, const QStr
 
 // Count and checksum of every row of main.<sTabelle> on the connection.
 Result<Pruefsumme> TableChecksum(Connection& cn, const QString& sTabelle);
+// The same on a raw connection (a reader's); failures name sDatei.
+Result<Pruefsumme> TableChecksum(sqlite3* db, const QString& sTabelle, const QString& sDatei);
 
 }  // namespace tolva

@@ -10,9 +10,11 @@
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <functional>
 
 namespace tolva::test {
@@ -326,6 +328,49 @@ TEST_F(RunContentTest, AnArchiveThatDiffersFromTheCopiedRowsFailsTheCheckAndChan
     EXPECT_EQ(boxes_->Shown()[0].lStil, 16);
     EXPECT_EQ(boxes_->Shown()[0].sTitel, QStringLiteral("Export"));
     ExpectNothingChanged();
+}
+
+// The seal: the run's cut-off, source, time and program and every table of the archive with
+// its rows, hashed as ArchiveSeal.h writes the text out, so that a later program recomputes it.
+TEST_F(RunContentTest, TheSealRecordsTheRunAndEveryTableOfTheArchive) {
+    Prepare();
+    bool bErfolg = false;
+    ASSERT_EQ(Start(&bErfolg), StartErgebnis::Gelaufen);
+    ASSERT_TRUE(bErfolg);
+    RawDatabase archiv(sZiel_);
+    const QStringList kopf = archiv.Rows(QStringLiteral(
+        "SELECT Art, Wert FROM TolvaSiegel WHERE Art NOT IN ('tabelle', 'siegel') ORDER BY rowid"));
+    EXPECT_EQ(kopf, (QStringList{QStringLiteral("format|1"), QStringLiteral("stichtag|2023-11-30"),
+                                 QStringLiteral("quelle|") + QFileInfo(sUser_).fileName(),
+                                 QStringLiteral("erstellt|") + kJetzt.toUTC().toString(Qt::ISODate),
+                                 QStringLiteral("programm|" TOLVA_VERSION)}));
+    QByteArray text;
+    for (const QString& zeile : kopf) text += zeile.toUtf8().replace('|', ' ') + '\n';
+    QList<QByteArray> tabellen;
+    for (const QString& sTabelle : archiv.Rows(QStringLiteral(
+             "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> 'TolvaSiegel'"))) {
+        SCOPED_TRACE(sTabelle.toStdString());
+        const QStringList zeile = archiv.Rows(
+            QStringLiteral("SELECT Anzahl, Pruefsumme FROM TolvaSiegel WHERE Art = 'tabelle' AND "
+                           "Wert = '%1'")
+                .arg(sTabelle));
+        ASSERT_EQ(zeile.size(), 1);
+        const QStringList felder = zeile[0].split(u'|');
+        EXPECT_EQ(felder[0].toLongLong(),
+                  archiv.Number(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(sTabelle)));
+        EXPECT_EQ(felder[1].size(), 16);
+        tabellen << "tabelle " + sTabelle.toUtf8() + '\t' + felder[0].toUtf8() + '\t' +
+                        felder[1].toUtf8() + '\n';
+    }
+    EXPECT_GE(tabellen.size(), 14);
+    EXPECT_EQ(
+        archiv.Number(QStringLiteral("SELECT count(*) FROM TolvaSiegel WHERE Art = 'tabelle'")),
+        tabellen.size());
+    std::sort(tabellen.begin(), tabellen.end());
+    for (const QByteArray& z : tabellen) text += z;
+    EXPECT_EQ(archiv.Rows(QStringLiteral("SELECT Wert FROM TolvaSiegel WHERE Art = 'siegel'")),
+              QStringList{QString::fromLatin1(
+                  QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex())});
 }
 
 // The label of an account as the host shows it: its name, else its number.

@@ -22,7 +22,8 @@ ProgramRun RunCommandHere(const QStringList& args, const QString& sSettings) {
         {QStringLiteral("list"), RunListCommand},
         {QStringLiteral("show"), RunShowCommand},
         {QStringLiteral("search"), RunSearchCommand},
-        {QStringLiteral("restore"), RunRestoreCommand}};
+        {QStringLiteral("restore"), RunRestoreCommand},
+        {QStringLiteral("verify"), RunVerifyCommand}};
     ResetSharedState();
     InstallHostServices(std::make_shared<IniHostServices>(sSettings));
     QByteArray aAusgabe;

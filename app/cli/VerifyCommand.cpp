@@ -1,0 +1,150 @@
+// tolva-archiv verify: archives read whole and compared with the seal that their run wrote.
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/PasswordInput.h"
+
+#include "archive/ArchiveList.h"
+#include "browse/ArchiveCheck.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace tolva {
+namespace {
+
+// The exit statuses besides 0 (every archive in order), 1 (not every archive checked, or the
+// command failed) and 2 (wrong arguments).
+constexpr int kStatusOhneSiegel = 3;
+constexpr int kStatusBeschaedigt = 4;
+
+const char* StateName(PruefZustand e) {
+    switch (e) {
+        case PruefZustand::InOrdnung:
+            return "in_ordnung";
+        case PruefZustand::OhneSiegel:
+            return "ohne_siegel";
+        case PruefZustand::Beschaedigt:
+            return "beschaedigt";
+        case PruefZustand::NichtLesbar:
+            return "nicht_lesbar";
+        case PruefZustand::NichtGeprueft:
+            return "nicht_geprueft";
+    }
+    return "";
+}
+
+// Damage outweighs an archive left unchecked, which outweighs one without a seal.
+int StatusOf(PruefZustand e) {
+    switch (e) {
+        case PruefZustand::InOrdnung:
+            return 0;
+        case PruefZustand::OhneSiegel:
+            return kStatusOhneSiegel;
+        case PruefZustand::NichtGeprueft:
+            return 1;
+        case PruefZustand::Beschaedigt:
+        case PruefZustand::NichtLesbar:
+            return kStatusBeschaedigt;
+    }
+    return kStatusBeschaedigt;
+}
+
+int Rank(int lStatus) {
+    return lStatus == kStatusBeschaedigt ? 3 : lStatus == 1 ? 2 : lStatus == 0 ? 0 : 1;
+}
+
+QJsonValue Count(const std::optional<qint64>& n) {
+    return n ? QJsonValue(*n) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject CheckJson(const ArchivePruefung& p) {
+    QJsonArray tabellen;
+    for (const TabellenPruefung& t : p.tabellen)
+        tabellen.append(QJsonObject{{QStringLiteral("tabelle"), t.sTabelle},
+                                    {QStringLiteral("erwartet"), Count(t.lErwartet)},
+                                    {QStringLiteral("gelesen"), Count(t.lGelesen)},
+                                    {QStringLiteral("gleich"), t.bGleich}});
+    return QJsonObject{{QStringLiteral("datei"), p.sDatei},
+                       {QStringLiteral("zustand"), QString::fromLatin1(StateName(p.eZustand))},
+                       {QStringLiteral("meldung"), CheckText(p)},
+                       {QStringLiteral("zeilen"), p.lZeilen},
+                       {QStringLiteral("siegel_passt"), p.bSiegelPasst},
+                       {QStringLiteral("tabellen"), tabellen}};
+}
+
+}  // namespace
+
+const CommandDefinition& VerifyDefinition() {
+    // The password options as every command reads them, but never asked for: a check of many
+    // archives leaves those it cannot open unchecked.
+    static const CommandDefinition definition{
+        QStringLiteral("verify"),
+        QStringLiteral(
+            "Prüft, ob Archive noch vollständig und unverändert sind: liest jede Seite und jede "
+            "Zeile und vergleicht sie mit dem Siegel, das der Lauf ins Archiv geschrieben hat.\n"
+            "Eine Zeile je Archiv: „in Ordnung“, „ohne Siegel (N Zeilen lesbar)“ (ein Archiv "
+            "von vor den Siegeln), was abweicht, „nicht lesbar: …“ oder „nicht geprüft: …“.\n"
+            "Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) oder "
+            "ein Fehler, 2 falscher Aufruf, 3 lesbar, aber ohne Siegel, 4 beschädigt oder "
+            "nicht lesbar."),
+        {{QStringLiteral("folder"), QStringLiteral("ORDNER"),
+          QStringLiteral("prüft jedes Archiv (*.aba) des Ordners")},
+         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird; „-“: die "
+                         "erste Zeile der Standardeingabe (TEXT ist für andere Benutzer sichtbar; "
+                         "besser --password-file oder --password -). Ohne beides werden Archive "
+                         "mit Passwort nicht geprüft.")},
+         {QStringLiteral("password-file"), QStringLiteral("DATEI"),
+          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")}},
+        QStringLiteral("[ARCHIV...]"),
+        0,
+        1 << 20};
+    return definition;
+}
+
+int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
+    int lStatus = 0;
+    const std::optional<Arguments> a = ParseCommand(VerifyDefinition(), args, &lStatus, io);
+    if (!a) return lStatus;
+    const bool bOrdner = a->Has(QStringLiteral("folder"));
+    if (bOrdner == !a->positionen().isEmpty())
+        return RefuseArguments(VerifyDefinition(),
+                               QStringLiteral("Entweder ARCHIV... oder --folder ORDNER angeben."),
+                               io.err);
+    QStringList dateien;
+    if (bOrdner) {
+        QString sOrdner = QFileInfo(a->Value(QStringLiteral("folder"))).absoluteFilePath();
+        if (!QFileInfo(sOrdner).isDir())
+            return Fail(io.err, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
+        if (!sOrdner.endsWith(QLatin1Char('/'))) sOrdner += QLatin1Char('/');
+        for (const QString& sEintrag : ListArchiveEntries(sOrdner))
+            dateien << sOrdner + ArchiveEntryName(sEintrag);
+    } else {
+        dateien = a->positionen();
+    }
+    const Result<std::optional<QString>> gegeben = GivenPassword(*a);
+    if (!gegeben.ok()) return RefusePassword(VerifyDefinition(), gegeben.error(), io.err);
+
+    const bool bJson = a->Flag(QStringLiteral("json"));
+    QJsonArray liste;
+    int lErgebnis = 0;
+    for (const QString& sDatei : dateien) {
+        const ArchivePruefung p = CheckArchive(sDatei, gegeben.value().value_or(QString()));
+        if (Rank(StatusOf(p.eZustand)) > Rank(lErgebnis)) lErgebnis = StatusOf(p.eZustand);
+        if (bJson)
+            liste.append(CheckJson(p));
+        else
+            io.out << sDatei << ": " << CheckText(p) << Qt::endl;
+    }
+    if (bJson)
+        io.out << QJsonDocument(liste).toJson(QJsonDocument::Indented);
+    else if (dateien.isEmpty())
+        io.out << "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden." << Qt::endl;
+    return lErgebnis;
+}
+
+}  // namespace tolva
