@@ -101,7 +101,18 @@ Error DamageRefusal(const RestoreChoice& wahl, const Error& fehler) {
     const ArchivePruefung p = CheckArchive(wahl.sArchiv, wahl.sPasswort);
     if (p.eZustand != PruefZustand::NichtLesbar && p.eZustand != PruefZustand::Beschaedigt)
         return fehler;
-    return DamagedArchive(wahl.sArchiv, CheckText(p)).error();
+    const std::vector<QString> tabellen = UnreadableTables(wahl.sArchiv, wahl.sPasswort);
+    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, CheckText(p)).error();
+    QStringList namen;
+    for (const QString& t : tabellen) namen << t;
+    return DamagedArchive(wahl.sArchiv, QStringLiteral("%1 %2 %3 sich nicht ganz lesen (%4)")
+                                            .arg(namen.size() == 1 ? QStringLiteral("die Tabelle")
+                                                                   : QStringLiteral("die Tabellen"),
+                                                 namen.join(QStringLiteral(", ")),
+                                                 namen.size() == 1 ? QStringLiteral("lässt")
+                                                                   : QStringLiteral("lassen"))
+                                            .arg(p.sGrund))
+        .error();
 }
 
 // The archive checked as every reader checks it (complete, keyed, its password), the user
