@@ -13,6 +13,7 @@
 #include "files/ArchiveFile.h"
 #include "files/ReopenCheck.h"
 #include "files/RunFolder.h"
+#include "hostlib/Clock.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -173,7 +174,7 @@ class Salvage {
             siegel.sStichtag = alt->sStichtag;
             siegel.sQuelle = alt->sQuelle;
         }
-        siegel.sErstellt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+        siegel.sErstellt = CurrentDateTime().toUTC().toString(Qt::ISODate);
         siegel.sProgramm = QStringLiteral(TOLVA_VERSION);
         siegel.gerettetAus = SealSource{QFileInfo(auftrag_.sArchiv).fileName(), bericht.lVerloren,
                                         alt ? alt->sSiegel : QString()};
