@@ -178,10 +178,15 @@ TEST_F(SalvageCommandTest, NothingIsWrittenOverAFileOrFromAFileThatDoesNotOpen) 
         EXPECT_TRUE(r.sErr.contains(QString::fromUtf8(f.sGrund))) << r.sErr.toStdString();
     }
     for (const QString& d : dateien) EXPECT_EQ(FileBytes(d), vorher[d]) << d.toStdString();
-    // A file that is no database is replaced with --yes.
+    // A file that is no database is replaced with --yes; the seal covers where its rows came
+    // from.
     r = Salvage(sAlt, text.fileName(), true);
     EXPECT_EQ(r.lExitCode, 5) << r.sErr.toStdString();
     EXPECT_EQ(Here({QStringLiteral("verify"), text.fileName()}).lExitCode, 0);
+    RawDatabase(text.fileName())
+        .Exec(QStringLiteral("UPDATE TolvaSiegel SET Anzahl = 0 WHERE Art = 'gerettet_aus'"));
+    EXPECT_EQ(Here({QStringLiteral("verify"), text.fileName()}).sOut,
+              text.fileName() + QStringLiteral(": Siegel passt nicht zu seinen Zeilen\n"));
 }
 
 // A restore refuses an archive with a row changed behind its seal and one with a damaged page,
