@@ -50,6 +50,9 @@ int RunRestoreCommand(const QStringList& args, const CommandStreams& io);
 // archive. Exit 0 when every archive is in order, 1 when one was not checked (its password
 // missing or wrong), 3 when one is readable but unsealed, 4 when one is damaged or unreadable
 // (the worst wins: 4, then 1, then 3).
+// verify ARCHIVE --salvage NEW.aba [--yes] [--password ...]: the rows of a damaged archive that
+// still read into a new sealed archive, a line per table; exit 0 nothing lost, 5 rows lost, 6
+// nothing written, 1 password missing or wrong.
 int RunVerifyCommand(const QStringList& args, const CommandStreams& io);
 
 // Prints a German error on err and returns the status for it.

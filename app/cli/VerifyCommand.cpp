@@ -5,6 +5,10 @@
 
 #include "archive/ArchiveList.h"
 #include "browse/ArchiveCheck.h"
+#include "browse/ArchiveSalvage.h"
+#include "browse/BrowseFile.h"
+#include "database/Schema.h"
+#include "hostlib/HostServices.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -19,6 +23,9 @@ namespace {
 // command failed) and 2 (wrong arguments).
 constexpr int kStatusOhneSiegel = 3;
 constexpr int kStatusBeschaedigt = 4;
+// --salvage: the new archive was written, but rows were lost; nothing could be written.
+constexpr int kStatusVerluste = 5;
+constexpr int kStatusNichtsGerettet = 6;
 
 const char* StateName(PruefZustand e) {
     switch (e) {
@@ -75,6 +82,34 @@ QJsonObject CheckJson(const ArchivePruefung& p) {
                        {QStringLiteral("tabellen"), tabellen}};
 }
 
+// verify ARCHIV --salvage NEU.aba: the report per table, and the status.
+int RunSalvage(const Arguments& a, const QString& sPasswort, const CommandStreams& io) {
+    SalvageRequest auftrag;
+    auftrag.sArchiv = a.positionen().first();
+    auftrag.sPasswort = sPasswort;
+    auftrag.sZiel = a.Value(QStringLiteral("salvage"));
+    if (!auftrag.sZiel.endsWith(QLatin1String(".aba"), Qt::CaseInsensitive))
+        auftrag.sZiel += QStringLiteral(".aba");
+    auftrag.sVorlage = FolderSetting(kSettingVorlagenPfad) + QString::fromUtf8(kTemplateFileName);
+    auftrag.bErsetzen = a.Flag(QStringLiteral("yes"));
+    const Result<SalvageReport> r = SalvageArchive(auftrag);
+    if (!r.ok()) {
+        QString sText = r.error().description;
+        if (IsEngine(r.error(), kCodeZielVorhanden))
+            sText += QStringLiteral(" Mit --yes wird sie ersetzt.");
+        return Fail(io.err, sText,
+                    BrowseFile::PasswordNeeded(r.error()) ? 1 : kStatusNichtsGerettet);
+    }
+    const SalvageReport& bericht = r.value();
+    if (!bericht.bSiegel)
+        io.out << "Das Archiv hat kein lesbares Siegel: wie viele Zeilen fehlen, ist nicht "
+                  "bekannt."
+               << Qt::endl;
+    for (const SalvagedTable& t : bericht.tabellen) io.out << SalvageLine(t) << Qt::endl;
+    io.out << "Neues Archiv: " << bericht.sZiel << Qt::endl;
+    return bericht.bVerluste ? kStatusVerluste : 0;
+}
+
 }  // namespace
 
 const CommandDefinition& VerifyDefinition() {
@@ -89,7 +124,12 @@ const CommandDefinition& VerifyDefinition() {
             "von vor den Siegeln), was abweicht, „nicht lesbar: …“ oder „nicht geprüft: …“.\n"
             "Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) oder "
             "ein Fehler, 2 falscher Aufruf, 3 lesbar, aber ohne Siegel, 4 beschädigt oder "
-            "nicht lesbar."),
+            "nicht lesbar.\n"
+            "Mit --salvage NEU.aba (ein ARCHIV): rettet, was sich vom Archiv noch lesen lässt, "
+            "in ein neues Archiv mit eigenem Siegel und nennt je Tabelle die geretteten und die "
+            "verlorenen Zeilen. Das beschädigte Archiv bleibt unverändert. Status: 0 nichts "
+            "verloren, 5 neues Archiv geschrieben, aber Zeilen verloren, 6 nichts geschrieben, "
+            "1 Passwort fehlt oder falsch."),
         {{QStringLiteral("folder"), QStringLiteral("ORDNER"),
           QStringLiteral("prüft jedes Archiv (*.aba) des Ordners")},
          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
@@ -99,7 +139,13 @@ const CommandDefinition& VerifyDefinition() {
                          "besser --password-file oder --password -). Ohne beides werden Archive "
                          "mit Passwort nicht geprüft.")},
          {QStringLiteral("password-file"), QStringLiteral("DATEI"),
-          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")}},
+          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")},
+         {QStringLiteral("salvage"), QStringLiteral("NEU.aba"),
+          QStringLiteral("schreibt die noch lesbaren Zeilen des einen ARCHIVs in ein neues Archiv "
+                         "NEU.aba (nie über eine Datenbank oder das Archiv selbst)")},
+         {QStringLiteral("yes"), QString(),
+          QStringLiteral("mit --salvage: eine vorhandene Datei NEU.aba, die keine Datenbank ist, "
+                         "wird ersetzt")}},
         QStringLiteral("[ARCHIV...]"),
         0,
         1 << 20};
@@ -128,6 +174,18 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
     }
     const Result<std::optional<QString>> gegeben = GivenPassword(*a);
     if (!gegeben.ok()) return RefusePassword(VerifyDefinition(), gegeben.error(), io.err);
+    if (a->Has(QStringLiteral("salvage"))) {
+        if (bOrdner || a->positionen().size() != 1 || a->Flag(QStringLiteral("json")))
+            return RefuseArguments(
+                VerifyDefinition(),
+                QStringLiteral(
+                    "--salvage NEU.aba nimmt genau ein ARCHIV, ohne --folder und --json."),
+                io.err);
+        return RunSalvage(*a, gegeben.value().value_or(QString()), io);
+    }
+    if (a->Flag(QStringLiteral("yes")))
+        return RefuseArguments(VerifyDefinition(), QStringLiteral("--yes gilt nur mit --salvage."),
+                               io.err);
 
     const bool bJson = a->Flag(QStringLiteral("json"));
     QJsonArray liste;

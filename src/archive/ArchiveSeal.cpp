@@ -21,6 +21,7 @@ constexpr const char* kStichtag = "stichtag";
 constexpr const char* kQuelle = "quelle";
 constexpr const char* kErstellt = "erstellt";
 constexpr const char* kProgramm = "programm";
+constexpr const char* kGerettetAus = "gerettet_aus";
 constexpr const char* kTabelle = "tabelle";
 constexpr const char* kSiegel = "siegel";
 
@@ -61,6 +62,13 @@ std::optional<quint64> ParseHexSum(const QString& sText) {
     return ok ? std::optional<quint64>(wert) : std::nullopt;
 }
 
+// Whether the text is a seal's hash: 64 lowercase hex digits.
+bool IsSealHash(const QString& sText) {
+    return sText.size() == 64 && std::all_of(sText.begin(), sText.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+           });
+}
+
 }  // namespace
 
 QByteArray SealText(const ArchiveSeal& siegel) {
@@ -76,6 +84,9 @@ QByteArray SealText(const ArchiveSeal& siegel) {
     zeile(kQuelle, Escaped(siegel.sQuelle));
     zeile(kErstellt, Escaped(siegel.sErstellt));
     zeile(kProgramm, Escaped(siegel.sProgramm));
+    if (const std::optional<SealSource>& q = siegel.gerettetAus)
+        zeile(kGerettetAus, Escaped(q->sDatei) + '\t' + QByteArray::number(q->lVerloren) + '\t' +
+                                Escaped(q->sSiegel));
     std::vector<std::pair<QByteArray, const Pruefsumme*>> tabellen;
     for (const auto& [sName, summe] : siegel.tabellen)
         tabellen.emplace_back(Escaped(sName), &summe);
@@ -120,6 +131,17 @@ Status WriteSeal(sqlite3* db, ArchiveSeal& siegel, const QString& sDatei) {
     schreibe(kQuelle, siegel.sQuelle);
     schreibe(kErstellt, siegel.sErstellt);
     schreibe(kProgramm, siegel.sProgramm);
+    if (const std::optional<SealSource>& q = siegel.gerettetAus) {
+        Query herkunft(db,
+                       "INSERT INTO main." + sTabelle +
+                           " (Art, Wert, Anzahl, Pruefsumme) VALUES ('gerettet_aus', ?1, ?2, ?3)",
+                       sDatei);
+        herkunft.Bind(1, q->sDatei);
+        herkunft.Bind(2, q->lVerloren);
+        herkunft.Bind(3, q->sSiegel);
+        herkunft.Next();
+        if (!herkunft.status().ok()) return herkunft.status();
+    }
     Query tabelle(db,
                   "INSERT INTO main." + sTabelle +
                       " (Art, Wert, Anzahl, Pruefsumme) VALUES ('tabelle', ?1, ?2, ?3)",
@@ -163,6 +185,14 @@ Result<std::optional<ArchiveSeal>> ReadSeal(sqlite3* db, const QString& sDatei) 
             continue;
         }
         if (++gesehen[sArt] > 1) siegel.bFormGueltig = false;
+        if (sArt == QLatin1String(kGerettetAus)) {
+            const QString sHash = q.Text(3);
+            if (q.Text(4) != QLatin1String("integer") || q.Int(2) < 0 ||
+                !(sHash.isEmpty() || IsSealHash(sHash)))
+                siegel.bFormGueltig = false;
+            siegel.gerettetAus = SealSource{sWert, q.Int(2), sHash};
+            continue;
+        }
         if (sArt == QLatin1String(kFormat))
             siegel.bFormGueltig = siegel.bFormGueltig && sWert == QString::number(kSiegelFormat);
         else if (sArt == QLatin1String(kStichtag))

@@ -16,8 +16,13 @@
 //   "quelle"     the user database's file name (no folder)
 //   "erstellt"   the run's time in UTC, JJJJ-MM-TTTHH:MM:SSZ
 //   "programm"   the program's version ("5.1.0")
+//   "gerettet_aus" the damaged archive's file   the rows lost  its seal's hash (64 hex
+//                name (no folder)                             digits; empty: it had none)
 //   "tabelle"    a table's name                its row count  its checksum, 16 hex digits
 //   "siegel"     the SHA-256 hash, 64 lowercase hex digits
+//
+// The "gerettet_aus" row stands only in an archive that a salvage (ArchiveSalvage.h) wrote from a
+// damaged one; a run's archive has none, and its seal's text and hash are as they always were.
 //
 // One "tabelle" row stands for every table of the archive but TolvaSiegel itself; the checksum
 // is TableChecksum's sum of the rows' hashes, as 16 lowercase hex digits of the unsigned 64-bit
@@ -30,6 +35,7 @@
 //   quelle <quelle>
 //   erstellt <erstellt>
 //   programm <programm>
+//   gerettet_aus <datei> TAB <verloren> TAB <hash>   only when the seal has that row
 //   tabelle <name> TAB <count> TAB <checksum>     once per table, ordered by the bytes of
 //                                                 the names' UTF-8 (memcmp order)
 //
@@ -56,11 +62,20 @@ inline constexpr const char* kSiegelTabelle = "TolvaSiegel";
 // The form of the seal that this program writes and reads.
 inline constexpr int kSiegelFormat = 1;
 
+// What a salvaged archive was salvaged from.
+struct SealSource {
+    QString sDatei;        // the damaged archive's file name (no folder)
+    qint64 lVerloren = 0;  // the rows of the damaged archive that could not be read
+    QString sSiegel;       // the damaged archive's seal hash; empty when it had none
+    bool operator==(const SealSource&) const = default;
+};
+
 struct ArchiveSeal {
-    QString sStichtag;  // JJJJ-MM-TT
-    QString sQuelle;    // file name of the user database
-    QString sErstellt;  // JJJJ-MM-TTTHH:MM:SSZ
-    QString sProgramm;  // version of the program that wrote it
+    QString sStichtag;                      // JJJJ-MM-TT
+    QString sQuelle;                        // file name of the user database
+    QString sErstellt;                      // JJJJ-MM-TTTHH:MM:SSZ
+    QString sProgramm;                      // version of the program that wrote it
+    std::optional<SealSource> gerettetAus;  // only in a salvaged archive
     std::map<QString, Pruefsumme> tabellen;
     QString sSiegel;  // the hash as stored (hex); empty until written
     // False when the table holds a row of another form (unknown kind, a second value, a

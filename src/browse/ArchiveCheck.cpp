@@ -203,4 +203,22 @@ ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort) {
     return pruefung;
 }
 
+std::vector<QString> UnreadableTables(const QString& sPfad, const QString& sPasswort) {
+    std::vector<QString> tabellen;
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sPasswort);
+    if (!datei.ok()) return tabellen;
+    sqlite3* db = datei.value()->Handle();
+    QStringList namen;
+    {
+        Query q(db,
+                "SELECT name FROM main.sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                "'sqlite\\_%' ESCAPE '\\' ORDER BY name",
+                sPfad);
+        while (q.Next()) namen << q.Text(0);
+    }
+    for (const QString& sTabelle : namen)
+        if (!TableChecksum(db, sTabelle, sPfad).ok()) tabellen.push_back(sTabelle);
+    return tabellen;
+}
+
 }  // namespace tolva

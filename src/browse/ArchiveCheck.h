@@ -49,4 +49,9 @@ QString CheckText(const ArchivePruefung& pruefung);
 // them with the seal, whose hash it recomputes from its rows. Never changes the file.
 ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort = QString());
 
+// The tables of the archive that do not read whole (each read row by row as CheckArchive reads
+// it), by name; empty when the file does not open at all or every table reads. Never changes
+// the file.
+std::vector<QString> UnreadableTables(const QString& sPfad, const QString& sPasswort = QString());
+
 }  // namespace tolva

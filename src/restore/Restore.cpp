@@ -2,10 +2,14 @@
 // the first insert to the verified commit.
 #include "restore/Restore.h"
 
+#include "archive/ArchiveSeal.h"
+#include "browse/ArchiveCheck.h"
 #include "browse/BrowseFile.h"
+#include "browse/SalvageReader.h"
 #include "database/Cancel.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
+#include "database/SqlValue.h"
 #include "files/ArchiveFile.h"
 #include "files/Backup.h"
 #include "files/RunFolder.h"
@@ -60,16 +64,78 @@ Result<bool> ArchiveHasAccount(Connection& cn, const QString& sArchiv, qint64 id
     return false;
 }
 
+// The seal's counts against the rows: of the small tables always (a count of each), of the
+// tables of moved rows when the choice is every row (the counts taken for the question).
+Status CompareCounts(Connection& cn, const RestoreChoice& wahl,
+                     const std::map<QString, Pruefsumme>& siegel,
+                     const std::vector<RestoreCount>& zaehler) {
+    const QLocale deutsch(QLocale::German);
+    for (const auto& [sTabelle, summe] : siegel) {
+        std::optional<qint64> lGezaehlt;
+        if (IsMovedTable(sTabelle)) {
+            if (!ChoiceCondition(sTabelle, wahl, {}).isEmpty()) continue;
+            for (const RestoreCount& z : zaehler)
+                if (z.sTabelle == sTabelle) lGezaehlt = z.lImArchiv;
+        } else {
+            Result<qint64> n = FirstInt(
+                cn.Handle(),
+                QStringLiteral("SELECT count(*) FROM archiv.%1").arg(QuoteIdentifier(sTabelle)),
+                wahl.sArchiv);
+            if (!n.ok()) return n.status();
+            lGezaehlt = n.value();
+        }
+        if (lGezaehlt && *lGezaehlt != summe.lAnzahl)
+            return DamagedArchive(
+                wahl.sArchiv,
+                QStringLiteral("die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
+                    .arg(sTabelle, deutsch.toString(*lGezaehlt), deutsch.toString(summe.lAnzahl)));
+    }
+    return Status::Ok();
+}
+
+// A read error of the archive (a page that does not decrypt, a broken b-tree, bytes that do
+// not read) becomes the refusal of a damaged archive, naming what a check of it finds; only
+// on this failing path is the archive read whole. Other errors stay as they are.
+Error DamageRefusal(const RestoreChoice& wahl, const Error& fehler) {
+    if (fehler.kind != ErrorKind::Sqlite || !IsDamage(fehler.code)) return fehler;
+    const ArchivePruefung p = CheckArchive(wahl.sArchiv, wahl.sPasswort);
+    if (p.eZustand != PruefZustand::NichtLesbar && p.eZustand != PruefZustand::Beschaedigt)
+        return fehler;
+    const std::vector<QString> tabellen = UnreadableTables(wahl.sArchiv, wahl.sPasswort);
+    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, CheckText(p)).error();
+    QStringList namen;
+    for (const QString& t : tabellen) namen << t;
+    return DamagedArchive(wahl.sArchiv, QStringLiteral("%1 %2 %3 sich nicht ganz lesen (%4)")
+                                            .arg(namen.size() == 1 ? QStringLiteral("die Tabelle")
+                                                                   : QStringLiteral("die Tabellen"),
+                                                 namen.join(QStringLiteral(", ")),
+                                                 namen.size() == 1 ? QStringLiteral("lässt")
+                                                                   : QStringLiteral("lassen"))
+                                            .arg(p.sGrund))
+        .error();
+}
+
 // The archive checked as every reader checks it (complete, keyed, its password), the user
 // database against it, and the rows of the choice counted. Leaves cn open on the user
 // database with the archive attached, outside a transaction.
-Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl, Connection& cn) {
+// siegel: the seal's tables, when the archive has a seal (it then matched its rows).
+Result<std::vector<RestoreCount>> CheckAndCount(
+    const RestoreChoice& wahl, Connection& cn,
+    std::optional<std::map<QString, Pruefsumme>>& siegel) {
     if (CanonicalName(wahl.sArchiv) == CanonicalName(wahl.sDatenbank))
         return Error{
             QStringLiteral("„%1“ ist die Datenbank selbst und kein Archiv.").arg(wahl.sArchiv)};
     {
         Result<std::unique_ptr<BrowseFile>> archiv = BrowseFile::Open(wahl.sArchiv, wahl.sPasswort);
         if (!archiv.ok()) return archiv.error();
+        Result<std::optional<ArchiveSeal>> gelesen =
+            ReadSeal(archiv.value()->Handle(), wahl.sArchiv);
+        if (!gelesen.ok()) return gelesen.error();
+        if (gelesen.value() && !SealMatches(*gelesen.value()))
+            return DamagedArchive(wahl.sArchiv,
+                                  QStringLiteral("sein Siegel passt nicht zu seinen Zeilen"))
+                .error();
+        if (gelesen.value()) siegel = gelesen.value()->tabellen;
     }
     if (Status s = OpenWithArchive(cn, wahl); !s.ok()) return s.error();
     if (Status s = CheckRestoreTables(cn); !s.ok()) return s.error();
@@ -89,6 +155,8 @@ Result<std::vector<RestoreCount>> CheckAndCount(const RestoreChoice& wahl, Conne
         zaehler.push_back(
             {QString::fromUtf8(t.sTabelle), QString::fromUtf8(t.sName), n.value(), 0, 0, 0});
     }
+    if (siegel)
+        if (Status s = CompareCounts(cn, wahl, *siegel, zaehler); !s.ok()) return s.error();
     return zaehler;
 }
 
@@ -132,13 +200,15 @@ bool AskRestore(const RestoreChoice& wahl, const std::vector<RestoreCount>& plan
 
 // The whole plan of a restore without writing: a read transaction, every decision, rolled
 // back. Refusals come as they would in the restore.
-Result<std::vector<RestoreCount>> PlanRestore(Connection& cn, const RestoreChoice& wahl,
-                                              const std::map<QString, qint64>& vorab) {
+Result<std::vector<RestoreCount>> PlanRestore(
+    Connection& cn, const RestoreChoice& wahl, const std::map<QString, qint64>& vorab,
+    const std::optional<std::map<QString, Pruefsumme>>& siegel) {
     if (Status s = cn.Execute(QStringLiteral("BEGIN")); !s.ok()) return s.error();
     Result<std::vector<RestoreCount>> plan = Error{QString()};
     const RestoreProgress still;
     {
         RestoreRun lauf(cn, wahl, still, vorab);
+        if (siegel) lauf.CheckAgainstSeal(&*siegel);
         plan = lauf.Run(false);
     }
     (void)cn.Execute(QStringLiteral("ROLLBACK"));
@@ -192,15 +262,28 @@ Error Undo(Connection& cn, const RestoreChoice& wahl, const Error& fehler,
 
 }  // namespace
 
+Status DamagedArchive(const QString& sArchiv, const QString& sWas) {
+    return Status::Fail(
+        QStringLiteral("Das Archiv „%1“ ist beschädigt: %2. Es wurde nichts zurückgeholt.\r\n"
+                       "Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage "
+                       "NEU.aba“ in ein neues Archiv.")
+            .arg(sArchiv, sWas),
+        kCodeBeschaedigt);
+}
+
 Result<std::vector<RestoreCount>> CountArchiveRows(const RestoreChoice& wahl) {
     Connection cn;
-    return CheckAndCount(Absolute(wahl), cn);
+    std::optional<std::map<QString, Pruefsumme>> siegel;
+    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(Absolute(wahl), cn, siegel);
+    if (!zaehler.ok()) return DamageRefusal(Absolute(wahl), zaehler.error());
+    return zaehler;
 }
 
 Result<std::vector<MissingAccount>> FindMissingAccounts(const RestoreChoice& wahl) {
     Connection cn;
-    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(Absolute(wahl), cn);
-    if (!zaehler.ok()) return zaehler.error();
+    std::optional<std::map<QString, Pruefsumme>> siegel;
+    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(Absolute(wahl), cn, siegel);
+    if (!zaehler.ok()) return DamageRefusal(Absolute(wahl), zaehler.error());
     return MissingAccountsOf(cn, Absolute(wahl));
 }
 
@@ -208,8 +291,12 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
                                    const RestoreProgress& fortschritt) {
     const RestoreChoice wahl = Absolute(auswahl);
     Connection cn;
-    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(wahl, cn);
-    if (!zaehler.ok()) return zaehler.error();
+    std::optional<std::map<QString, Pruefsumme>> siegel;
+    Result<std::vector<RestoreCount>> zaehler = CheckAndCount(wahl, cn, siegel);
+    if (!zaehler.ok()) {
+        cn.Close();
+        return DamageRefusal(wahl, zaehler.error());
+    }
     // What killed restores left beside the database goes, whatever this one does; what a live
     // one holds stays.
     (void)RemoveStaleRunFoldersIn(QFileInfo(wahl.sDatenbank).absolutePath());
@@ -224,8 +311,11 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
                                     "wurde nichts zurückgeholt.")
                          .arg(wahl.sArchiv)};
     if (wahl.bProbe || wahl.bFragen) {
-        Result<std::vector<RestoreCount>> plan = PlanRestore(cn, wahl, vorab);
-        if (!plan.ok()) return plan.error();
+        Result<std::vector<RestoreCount>> plan = PlanRestore(cn, wahl, vorab, siegel);
+        if (!plan.ok()) {
+            cn.Close();
+            return DamageRefusal(wahl, plan.error());
+        }
         if (wahl.bProbe) return RestoreReport{plan.value(), QString()};
         if (!AskRestore(wahl, plan.value())) return Error{QString(), kCodeNichtGewollt};
     }
@@ -243,7 +333,7 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     }
 
     const auto fehlgeschlagen = [&](const Error& e) {
-        return Undo(cn, wahl, e, bericht.sSicherung);
+        return Undo(cn, wahl, DamageRefusal(wahl, e), bericht.sSicherung);
     };
     // The files may have changed while the question was up: the checks are made again, now
     // on what is written, under the write lock on the user database, taken at once as a run
@@ -256,6 +346,7 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     {
         // The run's functions and temporary tables go with it, before the connection closes.
         RestoreRun lauf(cn, wahl, fortschritt, vorab);
+        if (siegel) lauf.CheckAgainstSeal(&*siegel);
         Result<std::vector<RestoreCount>> ergebnis = lauf.Run(true);
         if (ergebnis.ok())
             bericht.tabellen = ergebnis.value();

@@ -18,6 +18,7 @@ namespace tolva {
 inline constexpr int kCodeKonflikt = -7;      // an id is taken by another row; nothing changed
 inline constexpr int kCodeNichtGewollt = -8;  // the question was answered "Nein"
 inline constexpr int kCodeKontoFehlt = -9;    // rows of an account the archive does not carry
+inline constexpr int kCodeBeschaedigt = -10;  // the archive differs from its seal or does not read
 
 // What to put back, from where, into where.
 struct RestoreChoice {
@@ -117,6 +118,20 @@ Result<std::vector<MissingAccount>> FindMissingAccounts(const RestoreChoice& wah
 // rolls everything back: the user database is as before (a written backup stays and is
 // named in the message). The archive's bytes never change. With bProbe the report tells
 // what a restore would do and nothing is written.
+//
+// A damaged archive is refused (kCodeBeschaedigt), naming the damage and pointing to
+// "tolva-archiv verify ARCHIV --salvage NEU.aba"; nothing of it goes back. Caught before
+// anything is written (also before the question and the backup): an archive that does not
+// open, a seal that does not match its own rows, a seal whose count of a table differs from
+// the table's rows where the restore counts them anyway (the small tables always, the six
+// tables of moved rows when every account is chosen), and a read error on the way. Caught
+// only inside the transaction, which is then rolled back: a row changed while the counts
+// stayed (each table of moved rows is summed as the seal sums it in the pass that puts its
+// rows back, and compared at the end of that table; with the question or bProbe this
+// comparison is made in the plan already, before anything is written), and a page that fails
+// to read in the middle of the pass. Not caught: damage in a table that this restore does not
+// read (a payee the choice does not need), and any damage of an archive without a seal that
+// still reads.
 Result<RestoreReport> StartRestore(const RestoreChoice& wahl, const RestoreProgress& fortschritt);
 
 }  // namespace tolva

@@ -339,11 +339,39 @@ Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
                                       : QStringLiteral("a.") + QuoteIdentifier(c.sVerweis),
                  c.bSchluessel ? QStringLiteral("a.BuchungsID") : QStringLiteral("NULL"),
                  rest.isEmpty() ? QStringLiteral("NULL") : rest.join(QLatin1Char(',')));
-    if (!bSchreiben)
-        return FirstInt(db_,
-                        QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE %2").arg(qT, sKlar),
-                        cn_.MessageName())
-            .status();
+    // Every row of the archive's table passes, of the choice or not: with a seal they are
+    // summed as it sums them, and compared with it at the end.
+    const auto versiegelt = siegel_ ? siegel_->find(sTabelle) : decltype(siegel_->end()){};
+    const bool bSiegel = siegel_ && versiegelt != siegel_->end();
+    QString sSiegel;
+    if (bSiegel) {
+        QStringList alle;
+        for (const QString& s : spalten_.at(sTabelle))
+            alle << QStringLiteral("a.") + QuoteIdentifier(s);
+        sSiegel = QStringLiteral("tolva_siegelzeile(%1) AND ").arg(alle.join(QLatin1Char(',')));
+    }
+    versiegelt_ = Pruefsumme{};
+    const auto vergleiche = [&]() {
+        if (!bSiegel || versiegelt_ == versiegelt->second) return Status::Ok();
+        const qint64 lSoll = versiegelt->second.lAnzahl;
+        const QLocale deutsch(QLocale::German);
+        return DamagedArchive(
+            QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema)),
+            versiegelt_.lAnzahl == lSoll
+                ? QStringLiteral("Zeilen der Tabelle %1 sind nicht mehr die, die ihr Siegel nennt")
+                      .arg(sTabelle)
+                : QStringLiteral("die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
+                      .arg(sTabelle, deutsch.toString(versiegelt_.lAnzahl),
+                           deutsch.toString(lSoll)));
+    };
+    if (!bSchreiben) {
+        Result<qint64> n = FirstInt(
+            db_,
+            QStringLiteral("SELECT count(*) FROM archiv.%1 a WHERE %2%3").arg(qT, sSiegel, sKlar),
+            cn_.MessageName());
+        if (!n.ok()) return n.status();
+        return vergleiche();
+    }
 
     // Inserted piece by piece in id order, each piece read back at once: its pages are still
     // in the cache then. The statement reads nothing of the table it fills, so its rows go
@@ -370,12 +398,12 @@ Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
         const qint64 lVorher = aktuellerPlan_->lKlar;
         Result<qint64> eingefuegt =
             InsertCounted(sTabelle, werte,
-                          QStringLiteral("FROM archiv.%1 a WHERE a.id BETWEEN %2 AND %3 AND %4 "
-                                         "ORDER BY a.id")
+                          QStringLiteral("FROM archiv.%1 a WHERE a.id BETWEEN %2 AND %3 AND "
+                                         "%4%5 ORDER BY a.id")
                               .arg(qT)
                               .arg(lVon)
                               .arg(lBis)
-                              .arg(sKlar));
+                              .arg(sSiegel, sKlar));
         if (!eingefuegt.ok()) return eingefuegt.status();
         if (eingefuegt.value() != aktuellerPlan_->lKlar - lVorher)
             return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
@@ -386,7 +414,7 @@ Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
         if (eingefuegt.value() > 0)
             if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
     }
-    return Status::Ok();
+    return vergleiche();
 }
 
 Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qint64 lMaxLebend,

@@ -29,6 +29,13 @@ void TallyRestoredRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc > 0) sqlite3_result_value(ctx, argv[0]);
 }
 
+// tolva_siegelzeile(fields...): every field of an archive row into the seal's sum; always 1, so
+// that it stands in a WHERE before the row's other conditions.
+void SealedRow(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    static_cast<RestoreRun*>(sqlite3_user_data(ctx))->SealRow(RowHash(argc, argv));
+    sqlite3_result_int(ctx, 1);
+}
+
 // tolva_inhalt(fields...): the hash of the fields, as an integer.
 void ContentHash(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(RowHash(argc, argv)));
@@ -223,7 +230,7 @@ RestoreRun::~RestoreRun() {
     sqlite3_create_function_v2(db_, "tolva_eingefuegt", 1, SQLITE_UTF8, nullptr, nullptr, nullptr,
                                nullptr, nullptr);
     for (const char* f : {"tolva_inhalt", "tolva_konto", "tolva_verweis", "tolva_verbleib",
-                          "tolva_ziel", "tolva_klar"})
+                          "tolva_ziel", "tolva_klar", "tolva_siegelzeile"})
         sqlite3_create_function_v2(db_, f, -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr,
                                    nullptr);
 }
@@ -244,7 +251,8 @@ Result<std::vector<RestoreCount>> RestoreRun::Run(bool bSchreiben) {
                 {"tolva_verweis", MappedReference<Abbildung::Verweis>},
                 {"tolva_verbleib", RowFate<false>},
                 {"tolva_ziel", RowFate<true>},
-                {"tolva_klar", SiftRow}};
+                {"tolva_klar", SiftRow},
+                {"tolva_siegelzeile", SealedRow}};
     for (const auto& f : plan)
         if (rc == SQLITE_OK)
             rc = sqlite3_create_function_v2(db_, f.sName, -1, SQLITE_UTF8, this, f.f, nullptr,

@@ -44,6 +44,10 @@ inline constexpr RestoreTable kRestoreTables[] = {{"Umsätze", "Umsätze"},
                                                   {"SammelAufträge", "gesendete Sammelaufträge"},
                                                   {"SammelEinzel", "Einzelaufträge"}};
 
+// The refusal of a damaged archive (kCodeBeschaedigt): "Das Archiv „…“ ist beschädigt: <sWas>",
+// that nothing was put back, and how to salvage what still reads.
+Status DamagedArchive(const QString& sArchiv, const QString& sWas);
+
 // Whether the table is one of kRestoreTables.
 bool IsMovedTable(const QString& sTabelle);
 // The first field of the first row of sql as a number (0 without a row); failures name sDatei.
@@ -106,6 +110,12 @@ class RestoreRun {
     // Precondition: Sifting().
     bool Sift(qint64 id, std::optional<qint64> konto, std::optional<qint64> verweis,
               sqlite3_value* schluessel, quint64 lRest);
+    // The seal's count and checksum per table (of a sealed archive whose seal matched): every
+    // table of moved rows that the pass reads whole is compared with it, and a difference
+    // refuses the restore (kCodeBeschaedigt). Not owned; must outlive Run.
+    void CheckAgainstSeal(const std::map<QString, Pruefsumme>* siegel) { siegel_ = siegel; }
+    // For tolva_siegelzeile: one archive row of the table being read, as the seal hashes it.
+    void SealRow(quint64 lHash) { versiegelt_.Add(Pruefsumme{1, lHash}); }
     // Whether a table is being restored, so that Sift may be asked.
     bool Sifting() const { return aktuellerPlan_ != nullptr; }
     // What a reference of an archive row becomes: its account, or the reference of the table
@@ -208,6 +218,8 @@ class RestoreRun {
         qint64 lKlar = 0;
         qint64 lMaxKlar = 0;
     };
+    const std::map<QString, Pruefsumme>* siegel_ = nullptr;
+    Pruefsumme versiegelt_;  // the rows of the table being read, as the seal sums them
     std::vector<TablePlan> plaene_ = std::vector<TablePlan>(std::size(kRestoreTables));
     TablePlan* aktuellerPlan_ = nullptr;
     std::vector<NeueZeile> neueBanken_;

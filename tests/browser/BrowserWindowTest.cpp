@@ -436,10 +436,10 @@ void BrowserWindowTest::restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses
     archivieren.sZielDatei = sArchiv;
     const Status lauf = RunCreateJob(db, archivieren);
     QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
-    // An archive made before archives carried every account: two orders of an account 77 that
-    // neither it nor the database knows.
+    // An archive made before archives carried every account (and before seals): two orders of
+    // an account 77 that neither it nor the database knows.
     RawDatabase(sArchiv).Exec(QStringLiteral(
-        "DROP TABLE tolva_Konten; DROP TABLE tolva_BankDaten; "
+        "DROP TABLE tolva_Konten; DROP TABLE tolva_BankDaten; DROP TABLE TolvaSiegel; "
         "INSERT INTO Aufträge (id, KontoID, Status, Datum, Betrag, Empfaenger) VALUES "
         "(9001, 77, 4, '2025-01-02', 1500, 'Vermieter'), (9002, 77, 4, '2025-02-02', 1500, "
         "'Vermieter')"));

@@ -182,13 +182,14 @@ bool RestoreModelTest::ArchiveRun(Random& rng) {
     boxes_->Clear();
     if (!bGelaufen || !bErfolg) return false;
 
-    // An archive written before runs kept the accounts its rows refer to.
+    // An archive written before runs kept the accounts its rows refer to (and before seals).
     sArchiv_ = sZiel_;
     if (rng.Chance(35)) {
         sArchiv_ = dir_.filePath(QStringLiteral("archiv/alt.aba"));
         CopyFileForTest(sZiel_, sArchiv_);
-        RawDatabase(sArchiv_).Exec(QStringLiteral(
-            "DROP TABLE IF EXISTS tolva_Konten; DROP TABLE IF EXISTS tolva_BankDaten"));
+        RawDatabase(sArchiv_).Exec(
+            QStringLiteral("DROP TABLE IF EXISTS tolva_Konten; DROP TABLE IF EXISTS "
+                           "tolva_BankDaten; DROP TABLE IF EXISTS TolvaSiegel"));
         schritte_ << QStringLiteral("archive without tolva_Konten");
     }
     archiv_ = ReadSnapshot(sArchiv_);
