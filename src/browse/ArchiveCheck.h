@@ -55,8 +55,8 @@ const char* CheckStateName(PruefZustand eZustand);
 // With pAbbruch another thread can stop the check: once *pAbbruch is true, both connections
 // stop their statements and waits for a lock within a few thousand steps (BrowseFile::Open),
 // and the result is NichtGeprueft ("Die Prüfung wurde abgebrochen."), whatever was read. The
-// flag must outlive the call. SQLite checks the pages of every tree in one step that no flag
-// stops: on 1,000,000 bookings that step takes about 0.3 s.
+// flag must outlive the call. (SQLite checks the pages of every tree in one step that looks
+// at no flag; it stops at its next read of the file.)
 ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort = QString(),
                              const std::atomic<bool>* pAbbruch = nullptr);
 

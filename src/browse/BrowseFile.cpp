@@ -144,6 +144,9 @@ void WatchCancel(sqlite3* db, const std::atomic<bool>* pAbbruch) {
     void* flag = const_cast<std::atomic<bool>*>(pAbbruch);
     sqlite3_busy_handler(db, WaitUnlessCancelled, flag);
     sqlite3_progress_handler(db, kSchritteJeBlick, StopWhenCancelled, flag);
+    // A step that reads many pages without looking at the flag (the check of every page)
+    // stops at its next read of an archive's file.
+    FailReadsWhenCancelled(db, pAbbruch);
 }
 
 namespace {

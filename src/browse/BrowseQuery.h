@@ -111,8 +111,9 @@ Result<sqlite3*> OpenSecondConnection(const QString& sPfad,
 
 // How db waits for a writer's lock and stops for a cancel flag: without pAbbruch it waits up
 // to 1.5 s; with it, the wait ends early once *pAbbruch is true, and every statement looks at
-// the flag every few thousand steps and then fails with SQLITE_INTERRUPT. The flag must
-// outlive the connection.
+// the flag every few thousand steps and then fails with SQLITE_INTERRUPT; a file opened
+// through the read-only layer (an archive) then also fails every read, so that a single step
+// reading many pages stops too. The flag must outlive the connection.
 void WatchCancel(sqlite3* db, const std::atomic<bool>* pAbbruch);
 
 // Registers tolva_falte(text) on db: FoldForSearch as a deterministic SQL function (NULL
