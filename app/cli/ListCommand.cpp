@@ -1,8 +1,10 @@
 // tolva-archiv list: the archives of a folder (or one archive) as the archive page lists them.
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/PasswordInput.h"
 
 #include "archive/ArchiveList.h"
+#include "browse/ArchiveChecks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +14,31 @@
 #include <QTextStream>
 
 namespace tolva {
+namespace {
+
+// What --verify adds to an archive's entry: its state, checked now.
+QJsonObject CheckJson(const ArchivePruefung& p) {
+    return QJsonObject{{QStringLiteral("zustand"), QString::fromLatin1(CheckStateName(p.eZustand))},
+                       {QStringLiteral("meldung"), CheckText(p)}};
+}
+
+}  // namespace
 
 const CommandDefinition& ListDefinition() {
+    // The password options as verify reads them, never asked for.
     static const CommandDefinition definition{
         QStringLiteral("list"),
         QStringLiteral("Listet die Archive eines Ordners (oder ein Archiv) mit Beschreibung."),
-        {{QStringLiteral("json"), QString(), QStringLiteral("gibt die Liste als JSON aus")}},
+        {{QStringLiteral("json"), QString(), QStringLiteral("gibt die Liste als JSON aus")},
+         {QStringLiteral("verify"), QString(),
+          QStringLiteral("prüft jedes Archiv jetzt gegen sein Siegel (wie verify, mehrere "
+                         "zugleich) und gibt dazu die Spalte „Prüfung“ aus")},
+         {QStringLiteral("password"), QStringLiteral("TEXT"),
+          QStringLiteral("mit --verify: das Passwort, das für jedes Archiv mit Passwort versucht "
+                         "wird; „-“: die erste Zeile der Standardeingabe. Ohne beides sind "
+                         "Archive mit Passwort „nicht geprüft“.")},
+         {QStringLiteral("password-file"), QStringLiteral("DATEI"),
+          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")}},
         QStringLiteral("ORDNER|ARCHIV"),
         1,
         1};
@@ -44,25 +65,48 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
                                 .arg(a->positionen().front()));
     }
 
+    const bool bPruefen = a->Flag(QStringLiteral("verify"));
+    if (!bPruefen &&
+        (a->Has(QStringLiteral("password")) || a->Has(QStringLiteral("password-file"))))
+        return RefuseArguments(ListDefinition(),
+                               QStringLiteral("--password und --password-file gelten nur mit "
+                                              "--verify."),
+                               io.err);
+    // Every archive checked before the first line, on workers of their own.
+    std::vector<ArchivePruefung> pruefungen;
+    if (bPruefen) {
+        const Result<std::optional<QString>> gegeben = GivenPassword(*a);
+        if (!gegeben.ok()) return RefusePassword(ListDefinition(), gegeben.error(), io.err);
+        QStringList dateien;
+        for (const QString& eintrag : eintraege) dateien << sArchivPfad + ArchiveEntryName(eintrag);
+        pruefungen = CheckArchives(dateien, gegeben.value().value_or(QString()));
+    }
+
     QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
         QJsonArray liste;
-        for (const QString& eintrag : eintraege) {
+        for (qsizetype i = 0; i < eintraege.size(); ++i) {
+            const QString& eintrag = eintraege[i];
             const QString sPfad = sArchivPfad + ArchiveEntryName(eintrag);
             const ArchiveDescription b = ReadArchiveDescription(sPfad);
-            liste.append(QJsonObject{
+            QJsonObject archiv{
                 {QStringLiteral("datei"), sPfad},
                 {QStringLiteral("eintrag"), eintrag},
                 {QStringLiteral("lesbar"), b.bGeoeffnet},
-                {QStringLiteral("beschreibung"), QJsonArray::fromStringList(b.aZeilen)}});
+                {QStringLiteral("beschreibung"), QJsonArray::fromStringList(b.aZeilen)}};
+            if (bPruefen) archiv[QStringLiteral("pruefung")] = CheckJson(pruefungen[size_t(i)]);
+            liste.append(archiv);
         }
         out << QJsonDocument(liste).toJson(QJsonDocument::Indented);
         return 0;
     }
     if (eintraege.isEmpty())
         out << "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden." << Qt::endl;
-    for (const QString& eintrag : eintraege) {
-        out << eintrag << Qt::endl;
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        const QString& eintrag = eintraege[i];
+        out << eintrag;
+        if (bPruefen) out << "\tPrüfung: " << CheckText(pruefungen[size_t(i)]);
+        out << Qt::endl;
         const ArchiveDescription b =
             ReadArchiveDescription(sArchivPfad + ArchiveEntryName(eintrag));
         if (!b.bGeoeffnet) {

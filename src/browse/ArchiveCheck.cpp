@@ -4,6 +4,7 @@
 
 #include "archive/ArchiveSeal.h"
 #include "browse/BrowseFile.h"
+#include "browse/BrowseQuery.h"
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
@@ -52,11 +53,12 @@ std::optional<QString> PageFault(sqlite3* db) {
 }
 
 // A second read-only connection to the file, through the layer that never writes.
-Result<sqlite3*> OpenReader(const QString& sPfad) {
+Result<sqlite3*> OpenReader(const QString& sPfad, const std::atomic<bool>* pAbbruch) {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY,
                                    ReadOnlyVfsName());
     Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc));
+    if (st && pAbbruch) WatchCancel(db, pAbbruch);
     if (st) st = ApplyKey(db, QLatin1String(kDatenbankPasswort));
     if (!st) {
         sqlite3_close_v2(db);
@@ -131,7 +133,61 @@ QString Rows(qint64 n, const char* sEine, const char* sMehrere) {
                   : QString::fromUtf8(sMehrere).arg(QLocale(QLocale::German).toString(n));
 }
 
+// The check itself; with pAbbruch set meanwhile it ends early, having found nothing.
+ArchivePruefung CheckOnce(const QString& sPfad, const QString& sPasswort,
+                          const std::atomic<bool>* pAbbruch) {
+    ArchivePruefung pruefung;
+    pruefung.sDatei = sPfad;
+    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sPasswort, true, pAbbruch);
+    if (!datei.ok()) {
+        pruefung.eZustand = BrowseFile::PasswordNeeded(datei.error()) ? PruefZustand::NichtGeprueft
+                                                                      : PruefZustand::NichtLesbar;
+        pruefung.sGrund = Reason(datei.error());
+        return pruefung;
+    }
+    // The pages on the file's connection, the rows meanwhile on a second one.
+    sqlite3* db = datei.value()->Handle();
+    const auto seiten = [db] { return PageFault(db); };
+    std::future<std::optional<QString>> geprueft;
+    try {
+        geprueft = std::async(std::launch::async, seiten);
+    } catch (const std::system_error&) {
+        geprueft = std::async(std::launch::deferred, seiten);  // no thread: one after the other
+    }
+    Result<Inhalt> inhalt = Error{};
+    if (Result<sqlite3*> leser = OpenReader(sPfad, pAbbruch); leser.ok()) {
+        inhalt = ReadContent(leser.value());
+        sqlite3_close_v2(leser.value());
+    } else {
+        inhalt = leser.error();
+    }
+    const std::optional<QString> fehler = geprueft.get();
+    if (fehler || !inhalt.ok()) {
+        pruefung.eZustand = PruefZustand::NichtLesbar;
+        pruefung.sGrund = fehler ? *fehler : Reason(inhalt.error());
+        return pruefung;
+    }
+    Compare(inhalt.value(), pruefung);
+    return pruefung;
+}
+
 }  // namespace
+
+const char* CheckStateName(PruefZustand eZustand) {
+    switch (eZustand) {
+        case PruefZustand::InOrdnung:
+            return "in_ordnung";
+        case PruefZustand::OhneSiegel:
+            return "ohne_siegel";
+        case PruefZustand::Beschaedigt:
+            return "beschaedigt";
+        case PruefZustand::NichtLesbar:
+            return "nicht_lesbar";
+        case PruefZustand::NichtGeprueft:
+            return "nicht_geprueft";
+    }
+    return "";
+}
 
 QString CheckText(const ArchivePruefung& pruefung) {
     switch (pruefung.eZustand) {
@@ -167,39 +223,15 @@ QString CheckText(const ArchivePruefung& pruefung) {
     return teile.join(QStringLiteral("; "));
 }
 
-ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort) {
-    ArchivePruefung pruefung;
-    pruefung.sDatei = sPfad;
-    Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad, sPasswort);
-    if (!datei.ok()) {
-        pruefung.eZustand = BrowseFile::PasswordNeeded(datei.error()) ? PruefZustand::NichtGeprueft
-                                                                      : PruefZustand::NichtLesbar;
-        pruefung.sGrund = Reason(datei.error());
-        return pruefung;
+ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort,
+                             const std::atomic<bool>* pAbbruch) {
+    ArchivePruefung pruefung = CheckOnce(sPfad, sPasswort, pAbbruch);
+    if (pAbbruch && pAbbruch->load()) {
+        // Stopped halfway: what it found says nothing about the file.
+        pruefung.eZustand = PruefZustand::NichtGeprueft;
+        pruefung.sGrund = QStringLiteral("Die Prüfung wurde abgebrochen.");
+        pruefung.tabellen.clear();
     }
-    // The pages on the file's connection, the rows meanwhile on a second one.
-    sqlite3* db = datei.value()->Handle();
-    const auto seiten = [db] { return PageFault(db); };
-    std::future<std::optional<QString>> geprueft;
-    try {
-        geprueft = std::async(std::launch::async, seiten);
-    } catch (const std::system_error&) {
-        geprueft = std::async(std::launch::deferred, seiten);  // no thread: one after the other
-    }
-    Result<Inhalt> inhalt = Error{};
-    if (Result<sqlite3*> leser = OpenReader(sPfad); leser.ok()) {
-        inhalt = ReadContent(leser.value());
-        sqlite3_close_v2(leser.value());
-    } else {
-        inhalt = leser.error();
-    }
-    const std::optional<QString> fehler = geprueft.get();
-    if (fehler || !inhalt.ok()) {
-        pruefung.eZustand = PruefZustand::NichtLesbar;
-        pruefung.sGrund = fehler ? *fehler : Reason(inhalt.error());
-        return pruefung;
-    }
-    Compare(inhalt.value(), pruefung);
     return pruefung;
 }
 

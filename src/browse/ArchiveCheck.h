@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -42,12 +43,22 @@ struct ArchivePruefung {
 // "nicht geprüft: …".
 QString CheckText(const ArchivePruefung& pruefung);
 
+// The state as JSON names it: "in_ordnung", "ohne_siegel", "beschaedigt", "nicht_lesbar",
+// "nicht_geprueft".
+const char* CheckStateName(PruefZustand eZustand);
+
 // Opens sPfad as every reader does (BrowseFile::Open: read-only, never written beside it, an
 // archive with a password only with it), runs SQLite's integrity check over every page (each
 // page's HMAC is checked as it is decrypted, so a damaged page fails to read) and meanwhile,
 // on a second read-only connection, counts and sums every row of every table and compares
 // them with the seal, whose hash it recomputes from its rows. Never changes the file.
-ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort = QString());
+// With pAbbruch another thread can stop the check: once *pAbbruch is true, both connections
+// stop their statements and waits for a lock within a few thousand steps (BrowseFile::Open),
+// and the result is NichtGeprueft ("Die Prüfung wurde abgebrochen."), whatever was read. The
+// flag must outlive the call. (SQLite checks the pages of every tree in one step that looks
+// at no flag; it stops at its next read of the file.)
+ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort = QString(),
+                             const std::atomic<bool>* pAbbruch = nullptr);
 
 // The tables of the archive that do not read whole (each read row by row as CheckArchive reads
 // it), by name; empty when the file does not open at all or every table reads. Never changes

@@ -134,7 +134,9 @@ int WaitUnlessCancelled(void* pAbbruch, int lVersuche) {
     return 1;
 }
 
-void WaitForLocks(sqlite3* db, const std::atomic<bool>* pAbbruch) {
+}  // namespace
+
+void WatchCancel(sqlite3* db, const std::atomic<bool>* pAbbruch) {
     if (!pAbbruch) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         return;
@@ -142,12 +144,17 @@ void WaitForLocks(sqlite3* db, const std::atomic<bool>* pAbbruch) {
     void* flag = const_cast<std::atomic<bool>*>(pAbbruch);
     sqlite3_busy_handler(db, WaitUnlessCancelled, flag);
     sqlite3_progress_handler(db, kSchritteJeBlick, StopWhenCancelled, flag);
+    // A step that reads many pages without looking at the flag (the check of every page)
+    // stops at its next read of an archive's file.
+    FailReadsWhenCancelled(db, pAbbruch);
 }
+
+namespace {
 
 // Keys the handle and proves that the key opens a complete file of ours.
 Status PrepareConnection(sqlite3* db, const QString& sPfad, const QString& sPasswort,
                          bool bPasswortPruefen, const std::atomic<bool>* pAbbruch) {
-    WaitForLocks(db, pAbbruch);
+    WatchCancel(db, pAbbruch);
     if (Status st = ApplyKey(db, QLatin1String(kDatenbankPasswort)); !st)
         return DatabaseError(db, st.error().code, sPfad);
     // The first read: a wrong key or a foreign file fails here.
@@ -169,13 +176,13 @@ Status PrepareConnection(sqlite3* db, const QString& sPfad, const QString& sPass
 
 }  // namespace
 
-Result<sqlite3*> OpenSecondConnection(const QString& sPfad) {
+Result<sqlite3*> OpenSecondConnection(const QString& sPfad, const std::atomic<bool>* pAbbruch) {
     sqlite3* db = nullptr;
     const int rc =
         sqlite3_open_v2(QFile::encodeName(sPfad).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     Status st = rc == SQLITE_OK ? Status::Ok() : Status(DatabaseError(db, rc, sPfad));
     if (st) {
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        WatchCancel(db, pAbbruch);
         st = ApplyKey(db, QLatin1String(kDatenbankPasswort));
     }
     if (!st) {
@@ -189,7 +196,8 @@ QString UnknownAccountLabel(qint64 lKontoID) {
     return QStringLiteral("Konto %1").arg(lKontoID);
 }
 
-BrowseFile::BrowseFile(QString sPfad, sqlite3* db) : sPfad_(std::move(sPfad)), db_(db) {}
+BrowseFile::BrowseFile(QString sPfad, sqlite3* db, bool bArchiv)
+    : sPfad_(std::move(sPfad)), db_(db), bArchiv_(bArchiv) {}
 
 BrowseFile::~BrowseFile() {
     sqlite3_close_v2(db_);
@@ -218,7 +226,7 @@ Result<std::unique_ptr<BrowseFile>> BrowseFile::Open(const QString& sPfad, const
         sqlite3_close_v2(db);
         return st.error();
     }
-    return std::unique_ptr<BrowseFile>(new BrowseFile(sPfad, db));
+    return std::unique_ptr<BrowseFile>(new BrowseFile(sPfad, db, bPasswortPruefen));
 }
 
 Result<std::map<qint64, QString>> BrowseFile::AccountLabels() {

@@ -132,6 +132,8 @@ class BrowseFile {
     ~BrowseFile();
 
     const QString& Path() const { return sPfad_; }
+    // Whether the file was opened as an archive (bPasswortPruefen), not as the live database.
+    bool IsArchive() const { return bArchiv_; }
     // The file's read-only connection, for a check that reads the whole file (ArchiveCheck);
     // it stays the file's own.
     sqlite3* Handle() const { return db_; }
@@ -199,7 +201,7 @@ class BrowseFile {
     BrowseFile& operator=(const BrowseFile&) = delete;
 
   private:
-    BrowseFile(QString sPfad, sqlite3* db);
+    BrowseFile(QString sPfad, sqlite3* db, bool bArchiv);
     using RowSink = std::function<Status(const BookingRow&)>;
     // lAnzahl < 0: all. The ways Bookings goes: the kept ids of a list that KeepsIds,
     // merging the accounts' index ranges, and one statement with LIMIT/OFFSET.
@@ -216,6 +218,7 @@ class BrowseFile {
 
     QString sPfad_;
     sqlite3* db_ = nullptr;
+    bool bArchiv_ = true;
     // Per account the count and sum of its bookings, from Accounts' pass over them, kept
     // while no other connection has changed the file (PRAGMA data_version).
     std::unique_ptr<BookingSums> summen_;

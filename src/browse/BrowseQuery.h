@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <map>
 #include <variant>
 #include <vector>
@@ -103,9 +104,17 @@ struct BookingSums {
 Status SumBookings(sqlite3* db, const QString& sDatei, qint64 lVon, qint64 lBis,
                    BookingSums& summen);
 
-// Opens one more read-only connection, keyed, to a file that BrowseFile::Open has checked.
-// The caller closes it (sqlite3_close_v2).
-Result<sqlite3*> OpenSecondConnection(const QString& sPfad);
+// Opens one more read-only connection, keyed, to a file that BrowseFile::Open has checked,
+// watching pAbbruch as WatchCancel does. The caller closes it (sqlite3_close_v2).
+Result<sqlite3*> OpenSecondConnection(const QString& sPfad,
+                                      const std::atomic<bool>* pAbbruch = nullptr);
+
+// How db waits for a writer's lock and stops for a cancel flag: without pAbbruch it waits up
+// to 1.5 s; with it, the wait ends early once *pAbbruch is true, and every statement looks at
+// the flag every few thousand steps and then fails with SQLITE_INTERRUPT; a file opened
+// through the read-only layer (an archive) then also fails every read, so that a single step
+// reading many pages stops too. The flag must outlive the connection.
+void WatchCancel(sqlite3* db, const std::atomic<bool>* pAbbruch);
 
 // Registers tolva_falte(text) on db: FoldForSearch as a deterministic SQL function (NULL
 // stays NULL).

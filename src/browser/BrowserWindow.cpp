@@ -7,12 +7,14 @@
 #include "browser/DateField.h"
 #include "browser/PasswordDialog.h"
 #include "browser/RestoreDialog.h"
+#include "browser/SealCheck.h"
 #include "browser/SearchWindow.h"
 #include "browser/StatementActions.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/AmountDelegate.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/GuiApplication.h"
+#include "widgets/MoneyColours.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -83,8 +85,64 @@ BrowserWindow::BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget zi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFilterBar());
     layout->addWidget(BuildContent(), 1);
+    lblSiegel_ = new QLabel(this);
+    lblSiegel_->setObjectName(QStringLiteral("lblSiegel"));
+    lblSiegel_->setWordWrap(true);
+    lblSiegel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSiegel_->hide();
+    layout->addWidget(lblSiegel_);
     layout->addLayout(BuildButtonBar());
+    siegel_ = new SealCheck(this);
+    connect(siegel_, &SealCheck::Checked, this, &BrowserWindow::ShowSeal);
     ConnectControls();
+}
+
+void BrowserWindow::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (bSiegelBegonnen_ || !datei_->IsArchive()) return;
+    bSiegelBegonnen_ = true;
+    setWindowTitle(tr("Archiv %1 – Prüfung läuft …").arg(QFileInfo(datei_->Path()).fileName()));
+    siegel_->Start(datei_->Path(), ziel_.sPasswort);
+}
+
+void BrowserWindow::ShowSeal(const ArchivePruefung& pruefung) {
+    QString sZustand;
+    QString sZeile;  // the line above the buttons; empty: none
+    switch (pruefung.eZustand) {
+        case PruefZustand::InOrdnung:
+            sZustand = tr("Siegel in Ordnung");
+            break;
+        case PruefZustand::OhneSiegel:
+            sZustand = tr("ohne Siegel");
+            break;
+        case PruefZustand::Beschaedigt:
+            sZustand = tr("beschädigt: %1").arg(CheckText(pruefung));
+            sZeile = tr("Das Archiv ist nicht mehr so, wie es geschrieben wurde: %1")
+                         .arg(CheckText(pruefung));
+            break;
+        case PruefZustand::NichtLesbar:
+            sZustand = tr("nicht lesbar");
+            sZeile = tr("Das Archiv ist nicht vollständig lesbar: %1").arg(pruefung.sGrund);
+            break;
+        case PruefZustand::NichtGeprueft:
+            sZustand = tr("nicht geprüft");
+            sZeile = tr("Das Siegel wurde nicht geprüft: %1").arg(pruefung.sGrund);
+            break;
+    }
+    setWindowTitle(tr("Archiv %1 – %2").arg(QFileInfo(datei_->Path()).fileName(), sZustand));
+    // The tables that differ, with what the seal expects and what the file holds.
+    QStringList details;
+    for (const TabellenPruefung& t : pruefung.tabellen)
+        if (!t.bGleich)
+            details << tr("%1: %2 Zeilen laut Siegel, %3 gelesen")
+                           .arg(t.sTabelle, t.lErwartet ? Count(*t.lErwartet) : tr("keine"),
+                                t.lGelesen ? Count(*t.lGelesen) : tr("keine"));
+    QPalette farben = lblSiegel_->palette();
+    farben.setColor(QPalette::WindowText, NegativeColour(palette()));
+    lblSiegel_->setPalette(farben);
+    lblSiegel_->setText(sZeile);
+    lblSiegel_->setToolTip(details.join(QLatin1Char('\n')));
+    lblSiegel_->setVisible(!sZeile.isEmpty());
 }
 
 QHBoxLayout* BrowserWindow::BuildFilterBar() {
@@ -248,8 +306,9 @@ void BrowserWindow::ConnectControls() {
 }
 
 BrowserWindow::~BrowserWindow() {
-    // The chart's count ends before the window's parts go.
+    // The chart's count and the seal's check end before the window's parts go.
     verlauf_->Stop();
+    siegel_->Stop();
 }
 
 void BrowserWindow::ShowChart() {

@@ -28,7 +28,9 @@ namespace tolva {
 class BookingModel;
 class ChartTab;
 class DateField;
+class SealCheck;
 class SearchWindow;
+struct ArchivePruefung;
 
 // Where "Zurückholen …" puts the shown archive's rows back, and the password the archive was
 // opened with. Without a database the button is hidden.
@@ -46,6 +48,9 @@ struct RestoreTarget {
 // (with a RestoreTarget) and every archive of the shown file's folder, searching the
 // archives with a password only when it is the shown archive's. Owns the file it shows.
 // "Drucken …" and "Als PDF speichern …" give the shown bookings as a statement (Statement.h).
+// An archive is checked against its seal (SealCheck) once the window is first shown, the live
+// database never: the title says "Prüfung läuft …" meanwhile and then the seal's state, and a
+// damaged or unreadable archive gets a line above the buttons with the details.
 class BrowserWindow : public QDialog {
     Q_OBJECT
   public:
@@ -67,6 +72,11 @@ class BrowserWindow : public QDialog {
     // (Chart().WaitUntilDone() waits for them).
     void ShowChart();
     ChartTab& Chart() { return *verlauf_; }
+    // The check of the archive against its seal (Seal().WaitUntilDone() waits for it).
+    SealCheck& Seal() { return *siegel_; }
+
+  protected:
+    void showEvent(QShowEvent* e) override;
 
   private:
     BrowserWindow(std::unique_ptr<BrowseFile> datei, RestoreTarget ziel, QWidget* parent);
@@ -83,6 +93,7 @@ class BrowserWindow : public QDialog {
     void Restore();
     void SearchEverywhereWindow();
     void AccountChosen(QTreeWidgetItem* zeile);
+    void ShowSeal(const ArchivePruefung& pruefung);
 
     std::unique_ptr<BrowseFile> datei_;
     RestoreTarget ziel_;
@@ -109,6 +120,9 @@ class BrowserWindow : public QDialog {
     QPushButton* cmdZurueck_ = nullptr;  // hidden without a database to restore into
     QPushButton* cmdSchliessen_ = nullptr;
     QTimer* suchPause_ = nullptr;
+    SealCheck* siegel_ = nullptr;
+    bool bSiegelBegonnen_ = false;  // the check is started once, when the window is first shown
+    QLabel* lblSiegel_ = nullptr;   // a damaged or unreadable archive's details; hidden else
 };
 
 // Asks for an archive's password (bFalsch: the last one given was wrong); nullopt when the

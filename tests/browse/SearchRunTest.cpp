@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <condition_variable>
 #include <random>
@@ -201,6 +202,20 @@ TEST_F(SearchRunTest, CancelStopsTheWorkersAndNoFileIsReportedAfterIt) {
     EXPECT_LT(lBeiAbbruch, kArchive);
     lauf.Wait();
     EXPECT_EQ(lGemeldet, lBeiAbbruch);
+}
+
+// Once its cancel flag is set an archive fails even a statement that reads a whole table in
+// one step, which no progress handler interrupts (as SQLite's check of every page does).
+TEST_F(SearchRunTest, OnceCancelledAnArchiveFailsEvenAStepThatReadsAWholeTable) {
+    std::atomic<bool> bAbbruch{false};
+    Result<std::unique_ptr<BrowseFile>> datei =
+        BrowseFile::Open(sBasis_, QString(), true, &bAbbruch);
+    ASSERT_TRUE(datei.ok());
+    const char* sql = "SELECT count(*) FROM Umsätze";
+    EXPECT_EQ(sqlite3_exec(datei.value()->Handle(), sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    bAbbruch = true;
+    EXPECT_EQ(sqlite3_exec(datei.value()->Handle(), sql, nullptr, nullptr, nullptr) & 0xff,
+              SQLITE_IOERR);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "browser/ChartTab.h"
 #include "browser/ChartWidget.h"
 #include "browser/RestoreDialog.h"
+#include "browser/SealCheck.h"
 #include "hostlib/MessageBox.h"
 #include "widgets/MoneyColours.h"
 #include "window/WizardPilot.h"
@@ -63,6 +64,7 @@ class BrowserWindowTest : public QObject {
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
     void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
     void theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWindowCloses();
+    void theTitleTellsTheSealsStateAndClosingStopsTheCheck();
 };
 
 void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
@@ -374,6 +376,9 @@ void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAf
     QVERIFY(fenster.ok());
     BrowserWindow& browser = *fenster.value();
     browser.show();
+    // The seal is checked with the password that opened the archive.
+    QVERIFY(browser.Seal().WaitUntilDone());
+    QCOMPARE(browser.windowTitle(), QStringLiteral("Archiv alt.aba – Siegel in Ordnung"));
     auto* zurueck = browser.findChild<QPushButton*>(QStringLiteral("cmdZurueck"));
     QVERIFY(zurueck->isVisible());
 
@@ -507,6 +512,7 @@ void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWin
     std::unique_ptr<BrowserWindow> fenster = std::move(gemacht).value();
     BrowserWindow& browser = *fenster;
     browser.show();
+    QCOMPARE(browser.windowTitle(), QStringLiteral("Archiv Bank.dat"));  // no seal to check
     ChartTab& verlauf = browser.Chart();
     ChartWidget& chart = verlauf.Chart();
     const auto text = [](const std::vector<MonthTotals>& monate) {
@@ -587,6 +593,69 @@ void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWin
     uhr.start();
     fenster.reset();
     QVERIFY2(uhr.elapsed() < 1000, qPrintable(QString::number(uhr.elapsed())));
+    roh.Exec(QStringLiteral("COMMIT"));
+}
+
+void BrowserWindowTest::theTitleTellsTheSealsStateAndClosingStopsTheCheck() {
+    WizardEnvironment env;
+    const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
+    const QString sArchiv = env.ArchiveFolder() + QStringLiteral("neu.aba");
+    CreateChoice archivieren;
+    archivieren.dStichtag = QDate(2100, 1, 1);
+    archivieren.lPasswortModus = 0;
+    archivieren.sZielDatei = sArchiv;
+    const Status lauf = RunCreateJob(db, archivieren);
+    QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
+    // Copies as an archive from before seals and a changed row would leave them.
+    const auto kopie = [&](const QString& sName, const QString& sql) {
+        const QString sKopie = env.ArchiveFolder() + sName;
+        CopyFileForTest(sArchiv, sKopie);
+        RawDatabase(sKopie).Exec(sql);
+        return sKopie;
+    };
+    const auto fenster = [](const QString& sPfad) {
+        Result<std::unique_ptr<BrowseFile>> datei = BrowseFile::Open(sPfad);
+        return datei.ok() ? BrowserWindow::Make(std::move(datei).value()).value() : nullptr;
+    };
+    const struct {
+        QString sPfad;
+        QString sTitel;
+        QString sZeile;  // the line above the buttons; empty: hidden
+    } faelle[] = {
+        {sArchiv, QStringLiteral("Archiv neu.aba – Siegel in Ordnung"), QString()},
+        {kopie(QStringLiteral("alt.aba"), QStringLiteral("DROP TABLE TolvaSiegel")),
+         QStringLiteral("Archiv alt.aba – ohne Siegel"), QString()},
+        {kopie(QStringLiteral("rot.aba"),
+               QStringLiteral("UPDATE Umsätze SET Betrag = Betrag + 1 WHERE id = "
+                              "(SELECT max(id) FROM Umsätze)")),
+         QStringLiteral("Archiv rot.aba – beschädigt: Umsätze: Zeilen geändert"),
+         QStringLiteral("Das Archiv ist nicht mehr so, wie es geschrieben wurde: Umsätze: "
+                        "Zeilen geändert")},
+    };
+    for (const auto& f : faelle) {
+        std::unique_ptr<BrowserWindow> browser = fenster(f.sPfad);
+        QVERIFY(browser);
+        browser->show();
+        QVERIFY(browser->Seal().WaitUntilDone());
+        QCOMPARE(browser->windowTitle(), f.sTitel);
+        auto* zeile = browser->findChild<QLabel*>(QStringLiteral("lblSiegel"));
+        QCOMPARE(zeile->isVisible() ? zeile->text() : QString(), f.sZeile);
+    }
+
+    // While another program holds the file the check waits for it, the title says so, and
+    // closing the window ends the wait at once.
+    std::unique_ptr<BrowserWindow> browser = fenster(sArchiv);
+    QVERIFY(browser);
+    RawDatabase roh(sArchiv);
+    roh.Exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    browser->show();
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Archiv neu.aba – Prüfung läuft …"));
+    QTest::qWait(200);
+    QVERIFY(browser->Seal().Busy());
+    QElapsedTimer uhr;
+    uhr.start();
+    browser.reset();
+    QVERIFY2(uhr.elapsed() < 500, qPrintable(QString::number(uhr.elapsed())));
     roh.Exec(QStringLiteral("COMMIT"));
 }
 

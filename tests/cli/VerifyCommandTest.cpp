@@ -149,5 +149,53 @@ TEST_F(VerifyCommandTest, UnsealedArchivesAreCountedAndPasswordsAreNeeded) {
     EXPECT_EQ(v.sOut, sGeheim + QStringLiteral(": in Ordnung\n"));
 }
 
+// list --verify puts each archive's state, checked now, behind its entry (and into its JSON);
+// without --verify the list is the plain one.
+TEST_F(VerifyCommandTest, ListWithVerifyNamesEachArchivesStateAndListAloneDoesNot) {
+    const QString sArchiv = Create(QStringLiteral("a-neu.aba"));
+    Changed(sArchiv, QStringLiteral("b-rot.aba"),
+            QStringLiteral("UPDATE Umsätze SET Betrag = -Betrag WHERE id = (SELECT max(id) FROM "
+                           "Umsätze)"));
+    Changed(sArchiv, QStringLiteral("c-alt.aba"), QStringLiteral("DROP TABLE TolvaSiegel"));
+    Create(QStringLiteral("d-geheim.aba"),
+           {QStringLiteral("new"), QStringLiteral("--password"), QStringLiteral("Ge#h31m")});
+
+    const ProgramRun schlicht = Here({QStringLiteral("list"), sOrdner_});
+    ProgramRun v = Here({QStringLiteral("list"), QStringLiteral("--verify"), sOrdner_});
+    ASSERT_EQ(v.lExitCode, 0) << v.sErr.toStdString();
+    // What stands behind each entry, and the list with it taken out again.
+    QStringList pruefungen;
+    QStringList zeilen = v.sOut.split(u'\n');
+    for (QString& sZeile : zeilen) {
+        const qsizetype t = sZeile.indexOf(u'\t');
+        if (t < 0) continue;
+        pruefungen << sZeile.mid(t + 1);
+        sZeile.truncate(t);
+    }
+    ASSERT_EQ(pruefungen.size(), 4) << v.sOut.toStdString();
+    EXPECT_EQ(pruefungen[0], QStringLiteral("Prüfung: in Ordnung"));
+    EXPECT_EQ(pruefungen[1], QStringLiteral("Prüfung: Umsätze: Zeilen geändert"));
+    EXPECT_TRUE(pruefungen[2].startsWith(QStringLiteral("Prüfung: ohne Siegel (")))
+        << v.sOut.toStdString();
+    EXPECT_TRUE(pruefungen[3].startsWith(QStringLiteral("Prüfung: nicht geprüft: ")));
+    EXPECT_EQ(zeilen.join(u'\n'), schlicht.sOut);
+
+    // The same as JSON, with the password for the last one.
+    v = Here({QStringLiteral("list"), QStringLiteral("--verify"), QStringLiteral("--json"),
+              QStringLiteral("--password"), QStringLiteral("Ge#h31m"), sOrdner_});
+    ASSERT_EQ(v.lExitCode, 0) << v.sErr.toStdString();
+    QStringList zustaende;
+    for (const QJsonValue a : QJsonDocument::fromJson(v.sOut.toUtf8()).array())
+        zustaende << a[QStringLiteral("pruefung")][QStringLiteral("zustand")].toString();
+    EXPECT_EQ(zustaende,
+              (QStringList{QStringLiteral("in_ordnung"), QStringLiteral("beschaedigt"),
+                           QStringLiteral("ohne_siegel"), QStringLiteral("in_ordnung")}));
+    for (const QJsonValue a :
+         QJsonDocument::fromJson(
+             Here({QStringLiteral("list"), QStringLiteral("--json"), sOrdner_}).sOut.toUtf8())
+             .array())
+        EXPECT_FALSE(a.toObject().contains(QStringLiteral("pruefung")));
+}
+
 }  // namespace
 }  // namespace tolva::test
