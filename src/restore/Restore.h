@@ -125,13 +125,15 @@ Result<std::vector<MissingAccount>> FindMissingAccounts(const RestoreChoice& wah
 // open, a seal that does not match its own rows, a seal whose count of a table differs from
 // the table's rows where the restore counts them anyway (the small tables always, the six
 // tables of moved rows when every account is chosen), and a read error on the way. Caught
-// only inside the transaction, which is then rolled back: a row changed while the counts
-// stayed (each table of moved rows is summed as the seal sums it in the pass that puts its
-// rows back, and compared at the end of that table; with the question or bProbe this
-// comparison is made in the plan already, before anything is written), and a page that fails
-// to read in the middle of the pass. Not caught: damage in a table that this restore does not
-// read (a payee the choice does not need), and any damage of an archive without a seal that
-// still reads.
+// only inside the transaction, which is then rolled back: in a restore of the whole archive a
+// row changed while the counts stayed (each table of moved rows is summed as the seal sums it
+// in the pass that puts its rows back, and compared at the end of that table; with the
+// question or bProbe this comparison is made in the plan already, before anything is
+// written), and a page that fails to read in the middle of the pass. Not caught: a row changed
+// behind the seal in a restore of some accounts (the seal sums whole tables; summing every
+// row for it would cost such a restore about a quarter more; `verify` finds it), damage in a
+// table that this restore does not read (a payee the choice does not need), and any damage of
+// an archive without a seal that still reads.
 Result<RestoreReport> StartRestore(const RestoreChoice& wahl, const RestoreProgress& fortschritt);
 
 }  // namespace tolva

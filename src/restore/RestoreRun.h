@@ -112,7 +112,8 @@ class RestoreRun {
               sqlite3_value* schluessel, quint64 lRest);
     // The seal's count and checksum per table (of a sealed archive whose seal matched): every
     // table of moved rows that the pass reads whole is compared with it, and a difference
-    // refuses the restore (kCodeBeschaedigt). Not owned; must outlive Run.
+    // refuses the restore (kCodeBeschaedigt). Given only for a restore of the whole archive.
+    // Not owned; must outlive Run.
     void CheckAgainstSeal(const std::map<QString, Pruefsumme>* siegel) { siegel_ = siegel; }
     // For tolva_siegelzeile: one archive row of the table being read, as the seal hashes it.
     void SealRow(quint64 lHash) { versiegelt_.Add(Pruefsumme{1, lHash}); }
