@@ -27,22 +27,6 @@ constexpr int kStatusBeschaedigt = 4;
 constexpr int kStatusVerluste = 5;
 constexpr int kStatusNichtsGerettet = 6;
 
-const char* StateName(PruefZustand e) {
-    switch (e) {
-        case PruefZustand::InOrdnung:
-            return "in_ordnung";
-        case PruefZustand::OhneSiegel:
-            return "ohne_siegel";
-        case PruefZustand::Beschaedigt:
-            return "beschaedigt";
-        case PruefZustand::NichtLesbar:
-            return "nicht_lesbar";
-        case PruefZustand::NichtGeprueft:
-            return "nicht_geprueft";
-    }
-    return "";
-}
-
 // Damage outweighs an archive left unchecked, which outweighs one without a seal.
 int StatusOf(PruefZustand e) {
     switch (e) {
@@ -75,7 +59,7 @@ QJsonObject CheckJson(const ArchivePruefung& p) {
                                     {QStringLiteral("gelesen"), Count(t.lGelesen)},
                                     {QStringLiteral("gleich"), t.bGleich}});
     return QJsonObject{{QStringLiteral("datei"), p.sDatei},
-                       {QStringLiteral("zustand"), QString::fromLatin1(StateName(p.eZustand))},
+                       {QStringLiteral("zustand"), QString::fromLatin1(CheckStateName(p.eZustand))},
                        {QStringLiteral("meldung"), CheckText(p)},
                        {QStringLiteral("zeilen"), p.lZeilen},
                        {QStringLiteral("siegel_passt"), p.bSiegelPasst},
