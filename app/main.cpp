@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/DemoDbCommand.h"
 #include "cli/MainJob.h"
+#include "text/Language.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -62,16 +64,51 @@ QString UsageText() {
     return s;
 }
 
+// Takes "--lang X" or "--lang=X" out of the arguments, wherever it stands: X, "" when it is not
+// there, or nullopt when the value is missing.
+std::optional<QString> TakeLanguageOption(QStringList& roh) {
+    for (qsizetype i = 1; i < roh.size(); ++i) {
+        if (roh[i] == QLatin1String("--lang")) {
+            if (i + 1 >= roh.size()) return std::nullopt;
+            const QString sWert = roh[i + 1];
+            roh.remove(i, 2);
+            return sWert;
+        }
+        if (roh[i].startsWith(QLatin1String("--lang="))) {
+            const QString sWert = roh[i].mid(7);
+            roh.remove(i);
+            return sWert;
+        }
+    }
+    return QString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const tolva::CommandStreams io{out, err};
-    // The wizard makes its own QApplication; only the other commands get a core application.
     QStringList roh;
     for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
+    // The language first: every text after it is shown in it.
+    const std::optional<QString> sLang = TakeLanguageOption(roh);
+    const std::optional<tolva::Sprache> sprache =
+        sLang ? tolva::ChooseProgramLanguage(*sLang) : std::nullopt;
+    if (!sprache) {
+        err << "tolva-archiv: --lang erwartet de oder en\n";
+        return 2;
+    }
+    tolva::SetProgramLanguage(*sprache);
+    // The wizard makes its own QApplication; only the other commands get a core application,
+    // and with it the translations of the language.
     if (roh.size() < 2) return tolva::RunMainJob(io);
+    std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<tolva::ScopedLanguage> uebersetzung;
+    const auto konsole = [&] {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        uebersetzung = std::make_unique<tolva::ScopedLanguage>(*sprache);
+    };
     // "help BEFEHL" is "BEFEHL --help"; the version also after a command ("create -V").
     if (roh[1] == QLatin1String("help") && roh.size() == 3)
         roh = QStringList{roh[0], roh[2], QStringLiteral("--help")};
@@ -81,6 +118,7 @@ int main(int argc, char** argv) {
     const QString& sBefehl = roh[1];
     if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h") ||
         (sBefehl == QLatin1String("help") && roh.size() == 2)) {
+        konsole();
         out << UsageText();
         return 0;
     }
@@ -101,10 +139,10 @@ int main(int argc, char** argv) {
                                                                  [&](const QString& sOption) {
                                                                      return args.contains(sOption);
                                                                  }));
-        std::unique_ptr<QCoreApplication> app;
-        if (!bFenster) app = std::make_unique<QCoreApplication>(argc, argv);
+        if (!bFenster) konsole();
         return befehl.run(args, io);
     }
+    konsole();
     err << "tolva-archiv: unbekannter Befehl „" << sBefehl << "“\n\n" << UsageText();
     return 2;
 }

@@ -11,11 +11,12 @@ cd "$(dirname "$0")/.."
 # bash-completion, man-db and groff-base check the completion and the man page;
 # desktop-file-utils, appstream, shared-mime-info, libxml2-utils and x11-utils check the desktop
 # entries, the AppStream data, the MIME type and the program's window on an X display;
-# poppler-utils reads the printed statements back (pdftotext) and pictures their pages (pdftoppm).
+# poppler-utils reads the printed statements back (pdftotext) and pictures their pages (pdftoppm);
+# qt6-tools-dev and qt6-l10n-tools compile the translations (lrelease) and check them (lupdate).
 packages=(build-essential cmake pkg-config qt6-base-dev tcl libssl-dev libsqlite3-dev sqlcipher
           libgtest-dev xvfb xauth fonts-dejavu-core file qt6-translations-l10n
           bash-completion man-db groff-base desktop-file-utils appstream shared-mime-info
-          libxml2-utils x11-utils poppler-utils)
+          libxml2-utils x11-utils poppler-utils qt6-tools-dev qt6-l10n-tools)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
+#include "text/DisplayFormat.h"
 
 #include "browse/SearchRun.h"
 #include "hostlib/HostServices.h"
@@ -39,7 +40,7 @@ QString HitLine(const SearchHit& t) {
     const QDate d = QDate::fromString(t.buchung.sDatum, Qt::ISODate);
     return QStringList{QFileInfo(t.sDatei).fileName(), t.sKonto,
                        d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : t.buchung.sDatum,
-                       FormatCents(t.buchung.lBetragCent),
+                       DisplayCents(t.buchung.lBetragCent),
                        t.buchung.sEmpfaenger + QStringLiteral(" / ") + t.buchung.sZweck}
         .join(QLatin1Char('\t'));
 }

@@ -1,5 +1,6 @@
 // tolva-archiv show: the accounts of an archive and its bookings, filtered and sorted.
 #include "cli/ShowCommand.h"
+#include "text/DisplayFormat.h"
 
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
@@ -146,16 +147,16 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
     for (const BrowseAccount& k : konten.value())
         out << k.lKontoID << '\t' << k.sKonto << '\t' << k.sBank << '\t' << k.lBuchungen << '\t'
             << DateText(k.dErste) << '\t' << DateText(k.dLetzte) << '\t'
-            << FormatCents(k.lSummeCent) << '\n';
+            << DisplayCents(k.lSummeCent) << '\n';
     out << "\nUmsätze: " << deutsch.toString(summe.lAnzahl) << ", Summe "
-        << FormatCents(summe.lSummeCent);
+        << DisplayCents(summe.lSummeCent);
     if (qint64(zeilen.size()) < summe.lAnzahl)
         out << " (gezeigt: " << deutsch.toString(qint64(zeilen.size()))
             << "; --limit 0 zeigt alle)";
     out << "\nDatum\tKonto\tBetrag\tEmpfänger\tVerwendungszweck\n";
     for (const BookingRow& z : zeilen)
         out << StoredDateText(z.sDatum) << '\t' << Label(labels, z.lKontoID) << '\t'
-            << FormatCents(z.lBetragCent) << '\t' << z.sEmpfaenger << '\t' << z.sZweck << '\n';
+            << DisplayCents(z.lBetragCent) << '\t' << z.sEmpfaenger << '\t' << z.sZweck << '\n';
     return 0;
 }
 
@@ -197,8 +198,8 @@ int PrintMonths(const CommandStreams& io, BrowseFile& datei, const ShowChoice& w
     }
     const QLocale deutsch(QLocale::German);
     const auto zeile = [&](const QString& sName, qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
-        out << sName << '\t' << deutsch.toString(lAnzahl) << '\t' << FormatCents(lEingang) << '\t'
-            << FormatCents(lAusgang) << '\t' << FormatCents(lEingang + lAusgang) << '\n';
+        out << sName << '\t' << deutsch.toString(lAnzahl) << '\t' << DisplayCents(lEingang) << '\t'
+            << DisplayCents(lAusgang) << '\t' << DisplayCents(lEingang + lAusgang) << '\n';
     };
     out << "Datei: " << datei.Path() << "\n\n";
     if (monate.value().empty()) {

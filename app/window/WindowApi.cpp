@@ -4,8 +4,8 @@
 #include "browser/BrowserWindow.h"
 #include "browser/Statement.h"
 #include "hostlib/MessageBox.h"
+#include "text/Language.h"
 #include "widgets/GuiApplication.h"
-#include "widgets/QtGerman.h"
 #include "window/PageRenderer.h"
 #include "window/WizardHost.h"
 
@@ -31,32 +31,36 @@ const tolva::ProgramIdentity* Programm() {
 
 int RunWizardHost(const QString& sDatenbank) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     return tolva::RunWizardHost(sDatenbank);
 }
 
 Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     ScopedGuiApplication anwendung(GuiPlatform::Offscreen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     return tolva::RenderPages(sDatenbank, sOrdner);
 }
 
 Status RunCreateJob(const QString& sDatenbank, const tolva::CreateChoice& auswahl) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     return tolva::RunCreateJob(sDatenbank, auswahl);
 }
 
 Status ShowFirstPage(const QString& sDatenbank) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     return tolva::ShowFirstPage(sDatenbank);
 }
 
-// The browser as its own program: the application (on the display) and Qt's German for it.
+// The browser as its own program: the application (on the display) in the program's language.
 // Opened from a file manager nobody reads the error output: what went wrong also appears in a
 // box when the window would have appeared on a screen.
 Status ShowBrowserWithDatabase(const QString& sArchiv, const QString& sPasswort,
                                const QString& sDatenbank) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
-    tolva::ScopedQtGerman deutsch;
     const Status gezeigt = tolva::BrowseArchive(sArchiv, sPasswort, sDatenbank);
     if (!gezeigt.ok() && ScopedGuiApplication::RealScreen()) {
         tolva::ScopedScreenMessageBoxes boxen;
@@ -72,6 +76,7 @@ Status ShowBrowser(const QString& sArchiv, const QString& sPasswort) {
 Status WriteStatementPdf(const QString& sArchiv, const QString& sPasswort,
                          const tolva::BookingFilter& filter, const QString& sZiel) {
     ScopedGuiApplication anwendung(GuiPlatform::Offscreen, Programm());
+    const tolva::ScopedLanguage sprache(tolva::CurrentLanguage());
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
     tolva::Result<std::unique_ptr<tolva::BrowseFile>> datei =
         tolva::BrowseFile::Open(sArchiv, sPasswort);

@@ -6,18 +6,17 @@
 #include "files/Folders.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
+#include "text/Language.h"
 #include "widgets/GuiApplication.h"
-#include "widgets/QtGerman.h"
 
 #include <QTextStream>
 
 namespace tolva {
 
 int RunWizardHost(const QString& sDatenbank) {
-    // The demo host's application, with Qt's German for its whole life.
+    // The demo host's application, in the program's language for its whole life.
     ScopedGuiApplication anwendung(GuiPlatform::Screen);
-    QTranslator deutsch;
-    if (anwendung.ok()) InstallQtGerman(deutsch);
+    ScopedLanguage sprache(CurrentLanguage());
     // A host owns its data folder (setting 4): the backup goes there unless the user picks
     // another place. A folder that cannot be made is reported by the run that needs it.
     (void)MakeFolders(Host().GetSetting(kSettingBasisPfad));

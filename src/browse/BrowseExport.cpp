@@ -115,14 +115,6 @@ class CsvSink {
 
 }  // namespace
 
-QString FormatCents(qint64 lCent) {
-    const Amount a = Split(lCent);
-    QString sEuro = QString::number(a.lEuro);
-    for (qsizetype p = sEuro.size() - 3; p > 0; p -= 3) sEuro.insert(p, QLatin1Char('.'));
-    return (a.bNegativ ? QStringLiteral("-") : QString()) + sEuro + QLatin1Char(',') +
-           Cents(a.lCent) + QStringLiteral(" €");
-}
-
 Result<CsvNames> ReadCsvNames(BrowseFile& datei) {
     CsvNames namen;
     for (const auto& [lesen, ziel] : {std::pair{&BrowseFile::AccountLabels, &namen.konten},

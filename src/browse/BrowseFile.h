@@ -238,9 +238,6 @@ class BrowseFile {
 // number): "Konto <id>".
 QString UnknownAccountLabel(qint64 lKontoID);
 
-// An amount in cents as written in Germany: "1.234,56 €", "-0,05 €".
-QString FormatCents(qint64 lCent);
-
 // Folds a text for searching: lower case, accents and umlauts to their base letter, "ß" to
 // "ss". The same function is registered in SQL as tolva_falte(text).
 QString FoldForSearch(const QString& sText);

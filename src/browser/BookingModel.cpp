@@ -1,5 +1,6 @@
 // The bookings of a file, loaded piece by piece for a table view.
 #include "browser/BookingModel.h"
+#include "text/DisplayFormat.h"
 
 #include "widgets/MoneyColours.h"
 
@@ -89,9 +90,9 @@ QVariant BookingModel::data(const QModelIndex& index, int role) const {
             return it != konten_.end() ? it->second : tr("Konto %1").arg(b.lKontoID);
         }
         case kBetrag:
-            return FormatCents(b.lBetragCent);
+            return DisplayCents(b.lBetragCent);
         case kSaldo:
-            return FormatCents(saldo_[r]);
+            return DisplayCents(saldo_[r]);
         case kEmpfaenger:
             return b.sEmpfaenger;
         default:

@@ -1,5 +1,6 @@
 // The archive browser: accounts, bookings, orders, collective orders, search, export.
 #include "browser/BrowserWindow.h"
+#include "text/DisplayFormat.h"
 
 #include "browse/BrowseExport.h"
 #include "browser/BookingModel.h"
@@ -365,7 +366,7 @@ Status BrowserWindow::Fill() {
                                         .arg(Count(k.lBuchungen))
                                         .arg(k.dErste.toString(QStringLiteral("dd.MM.yyyy")),
                                              k.dLetzte.toString(QStringLiteral("dd.MM.yyyy")),
-                                             FormatCents(k.lSummeCent));
+                                             DisplayCents(k.lSummeCent));
         for (int c = 0; c < 2; ++c) zeile->setToolTip(c, sDetail);
     }
     trvKonten_->expandAll();
@@ -442,7 +443,7 @@ void BrowserWindow::FillOrders() {
         int r = 0;
         for (const OrderRow& a : auftraege.value())
             SetRow(tblAuftraege_, r++,
-                   {GermanDate(a.sDatum), name(a.lKontoID), FormatCents(a.lBetragCent),
+                   {GermanDate(a.sDatum), name(a.lKontoID), DisplayCents(a.lBetragCent),
                     a.sEmpfaenger, a.sZweck},
                    2, a.lBetragCent);
     }
@@ -454,7 +455,7 @@ void BrowserWindow::FillOrders() {
         for (const CollectiveRow& s : sammel.value())
             SetRow(tblSammel_, r++,
                    {GermanDate(s.sDatum), GermanDate(s.sAusfuehrung), name(s.lKontoID),
-                    Count(s.lPosten), FormatCents(s.lSummeCent), s.sBezeichnung},
+                    Count(s.lPosten), DisplayCents(s.lSummeCent), s.sBezeichnung},
                    4, s.lSummeCent);
     }
     tblAuftraege_->resizeColumnsToContents();
@@ -468,7 +469,7 @@ void BrowserWindow::UpdateStatus() {
         return;
     }
     lblStatus_->setText(
-        tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), FormatCents(summe.lSummeCent)));
+        tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), DisplayCents(summe.lSummeCent)));
     for (QPushButton* knopf : {cmdExport_, cmdPdf_, cmdDrucken_})
         knopf->setEnabled(summe.lAnzahl > 0);
     // The Saldo only beside a list in date order: in any other order it would add up nothing
@@ -478,7 +479,7 @@ void BrowserWindow::UpdateStatus() {
         tblUmsaetze_->resizeColumnToContents(c);
     // The Saldo grows as the list scrolls: room for six digits before the comma at least.
     const int lSaldoBreite =
-        tblUmsaetze_->fontMetrics().horizontalAdvance(FormatCents(-99999999)) + 16;
+        tblUmsaetze_->fontMetrics().horizontalAdvance(DisplayCents(-99999999)) + 16;
     if (tblUmsaetze_->columnWidth(BookingModel::kSaldo) < lSaldoBreite)
         tblUmsaetze_->setColumnWidth(BookingModel::kSaldo, lSaldoBreite);
 }

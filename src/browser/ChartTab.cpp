@@ -1,5 +1,6 @@
 // ChartTab: counting the months off the window's thread, and the table of the years.
 #include "browser/ChartTab.h"
+#include "text/DisplayFormat.h"
 
 #include "browser/ChartWidget.h"
 #include "widgets/AmountDelegate.h"
@@ -113,8 +114,8 @@ void ChartTab::FillYears(const std::vector<MonthTotals>& monate) {
     for (int r = 0; r < int(jahre.size()); ++r) {
         const YearTotals& j = jahre[size_t(r)];
         const QStringList werte{QString::number(j.lJahr), deutsch.toString(j.lAnzahl),
-                                FormatCents(j.lEingangCent), FormatCents(j.lAusgangCent),
-                                FormatCents(j.DifferenzCent())};
+                                DisplayCents(j.lEingangCent), DisplayCents(j.lAusgangCent),
+                                DisplayCents(j.DifferenzCent())};
         const qint64 betraege[] = {0, 0, j.lEingangCent, j.lAusgangCent, j.DifferenzCent()};
         for (int c = 0; c < werte.size(); ++c) {
             auto* zelle = new QTableWidgetItem(werte[c]);

@@ -1,5 +1,6 @@
 // ChartWidget: the months painted with QPainter.
 #include "browser/ChartWidget.h"
+#include "text/DisplayFormat.h"
 
 #include <QHelpEvent>
 #include <QLocale>
@@ -47,7 +48,7 @@ double NiceStep(double dWert) {
 QString AxisText(double dEuro, double dSchritt) {
     if (dSchritt >= 1)
         return QLocale(QLocale::German).toString(qRound64(dEuro)) + QStringLiteral(" €");
-    return FormatCents(qRound64(dEuro * 100));
+    return DisplayCents(qRound64(dEuro * 100));
 }
 
 QString Count(qint64 n) {
@@ -147,8 +148,8 @@ QString ChartWidget::ToolTipAt(const QPoint& p) const {
     const QString sAnzahl =
         t.lAnzahl == 1 ? tr("1 Umsatz") : tr("%1 Umsätze").arg(Count(t.lAnzahl));
     return tr("%1: %2\nEingänge %3\nAusgänge %4\nDifferenz %5")
-        .arg(MonthName(t.lJahr, t.lMonat), sAnzahl, FormatCents(t.lEingangCent),
-             FormatCents(t.lAusgangCent), FormatCents(t.DifferenzCent()));
+        .arg(MonthName(t.lJahr, t.lMonat), sAnzahl, DisplayCents(t.lEingangCent),
+             DisplayCents(t.lAusgangCent), DisplayCents(t.DifferenzCent()));
 }
 
 bool ChartWidget::event(QEvent* e) {

@@ -1,5 +1,6 @@
 // The hits of a search across files, kept newest first while they arrive.
 #include "browser/SearchHitModel.h"
+#include "text/DisplayFormat.h"
 
 #include "widgets/MoneyColours.h"
 
@@ -84,7 +85,7 @@ QVariant SearchHitModel::data(const QModelIndex& index, int role) const {
         case kDatum:
             return GermanDate(t.buchung.sDatum);
         case kBetrag:
-            return FormatCents(t.buchung.lBetragCent);
+            return DisplayCents(t.buchung.lBetragCent);
         case kText:
             return HitText(t.buchung);
         default:

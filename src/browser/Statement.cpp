@@ -1,5 +1,6 @@
 // The printed statement: its head read from the file, a layout pass, then the painting.
 #include "browser/Statement.h"
+#include "text/DisplayFormat.h"
 
 #include "archive/ArchiveList.h"
 #include "browse/BrowseExport.h"
@@ -38,11 +39,12 @@ QStringList FilterWords(const BookingFilter& filter) {
                      .arg(filter.sText.trimmed());
     if (filter.lBetragVonCent && filter.lBetragBisCent)
         worte << QStringLiteral("Beträge von %1 bis %2")
-                     .arg(FormatCents(*filter.lBetragVonCent), FormatCents(*filter.lBetragBisCent));
+                     .arg(DisplayCents(*filter.lBetragVonCent),
+                          DisplayCents(*filter.lBetragBisCent));
     else if (filter.lBetragVonCent)
-        worte << QStringLiteral("Beträge ab %1").arg(FormatCents(*filter.lBetragVonCent));
+        worte << QStringLiteral("Beträge ab %1").arg(DisplayCents(*filter.lBetragVonCent));
     else if (filter.lBetragBisCent)
-        worte << QStringLiteral("Beträge bis %1").arg(FormatCents(*filter.lBetragBisCent));
+        worte << QStringLiteral("Beträge bis %1").arg(DisplayCents(*filter.lBetragBisCent));
     if (worte.isEmpty()) worte << QStringLiteral("Alle Umsätze des Zeitraums");
     return worte;
 }

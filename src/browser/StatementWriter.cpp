@@ -1,5 +1,6 @@
 // The statement's pages: title, accounts with their rows and sums, header and footer.
 #include "browser/StatementWriter.h"
+#include "text/DisplayFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -215,7 +216,7 @@ Status StatementWriter::SumLine(const QString& sText, qint64 lCent, StatementFon
     if (Status st = Room(lHoehe); !st) return st;
     Rule(l_.ColumnX(C::Betrag), l_.Body().right(), y_ + l_.Mm(0.3), 0.15);
     y_ += l_.Mm(0.8);
-    RightText(l_.Body().right(), y_, FormatCents(lCent), art);
+    RightText(l_.Body().right(), y_, DisplayCents(lCent), art);
     for (const QString& sZeile : zeilen) {
         Text(x, y_, sZeile, art);
         y_ += l_.LineHeight(art);
@@ -258,7 +259,7 @@ Status StatementWriter::Row(const BookingRow& z) {
         if (i == 0) {
             Text(l_.ColumnX(C::Datum), y_, GermanDate(z.sDatum), F::Text);
             Text(l_.ColumnX(C::Valuta), y_, GermanDate(z.sValuta), F::Text);
-            RightText(l_.Body().right(), y_, FormatCents(z.lBetragCent), F::Text);
+            RightText(l_.Body().right(), y_, DisplayCents(z.lBetragCent), F::Text);
         }
         if (i < empfaenger.size()) Text(l_.ColumnX(C::Empfaenger), y_, empfaenger[i], F::Text);
         if (i < zweck.size()) Text(l_.ColumnX(C::Zweck), y_, zweck[i], F::Text);

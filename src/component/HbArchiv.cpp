@@ -5,9 +5,9 @@
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "state/SharedState.h"
+#include "text/Language.h"
 #include "widgets/GuiApplication.h"
 #include "widgets/OleColour.h"
-#include "widgets/QtGerman.h"
 #include "wizard/FrmArchiv.h"
 
 #include <memory>
@@ -48,7 +48,7 @@ bool HbArchiv::Archiv(QString& sDateiname) {
             return false;
         }
         ScopedScreenMessageBoxes boxen;
-        ScopedQtGerman deutsch;
+        ScopedLanguage sprache(ChooseHostLanguage());
         {
             auto form = std::make_unique<FrmArchiv>();
             g.oArchivForm = form.get();

@@ -2,6 +2,7 @@
 // made of it: what it shows equals SQL over the same file, and no file changes by reading.
 #include "EngineFiles.h"
 #include "ProgramRun.h"
+#include "text/DisplayFormat.h"
 
 #include "browse/BrowseExport.h"
 #include "demo/DemoDatabase.h"
@@ -335,10 +336,10 @@ TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
                          "Wohnen / Miete;2024-03-01-000017\r\n"
                          "Konto 7;;31.12.2024;;-0,05;;Gebühr;;\r\n"));
     // A thousands point only between groups of three digits, never before the first.
-    EXPECT_EQ(FormatCents(123456789), QStringLiteral("1.234.567,89 €"));
-    EXPECT_EQ(FormatCents(12345), QStringLiteral("123,45 €"));
-    EXPECT_EQ(FormatCents(-99999999), QStringLiteral("-999.999,99 €"));
-    EXPECT_EQ(FormatCents(-5), QStringLiteral("-0,05 €"));
+    EXPECT_EQ(DisplayCents(123456789), QStringLiteral("1.234.567,89 €"));
+    EXPECT_EQ(DisplayCents(12345), QStringLiteral("123,45 €"));
+    EXPECT_EQ(DisplayCents(-99999999), QStringLiteral("-999.999,99 €"));
+    EXPECT_EQ(DisplayCents(-5), QStringLiteral("-0,05 €"));
 }
 
 TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {

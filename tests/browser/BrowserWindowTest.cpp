@@ -1,6 +1,7 @@
 // The archive browser's window, driven as a person would, offscreen.
 #include "EngineFiles.h"
 #include "WizardFixture.h"
+#include "text/DisplayFormat.h"
 
 #include "browse/BrowseFile.h"
 #include "browse/BrowseMonths.h"
@@ -46,7 +47,7 @@ QString StatusFor(RawDatabase& roh, const QString& sWhere) {
     const qint64 lSumme =
         roh.Number(QStringLiteral("SELECT coalesce(sum(Betrag), 0) FROM Umsätze WHERE ") + sWhere);
     return QStringLiteral("%1 Umsätze, Summe %2")
-        .arg(QLocale(QLocale::German).toString(lAnzahl), FormatCents(lSumme));
+        .arg(QLocale(QLocale::German).toString(lAnzahl), DisplayCents(lSumme));
 }
 
 QString FocusName() {
@@ -115,7 +116,7 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
             roh.Rows(QStringLiteral("SELECT Betrag FROM Umsätze ORDER BY Buchungsdatum, id"));
         QStringList werte;
         qint64 lSumme = 0;
-        for (const QString& b : betraege) werte << FormatCents(lSumme += b.toLongLong());
+        for (const QString& b : betraege) werte << DisplayCents(lSumme += b.toLongLong());
         if (bAbsteigend) std::reverse(werte.begin(), werte.end());
         return werte;
     };
@@ -184,8 +185,8 @@ void BrowserWindowTest::searchAccountsSortAndScrollShowWhatTheFileHolds() {
     // A click on "Betrag" sorts by amount, smallest first.
     tabelle->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
     QCOMPARE(tabelle->model()->index(0, 2).data().toString(),
-             FormatCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
-                                                   "WHERE KontoID = 1"))));
+             DisplayCents(roh.Number(QStringLiteral("SELECT min(Betrag) FROM Umsätze "
+                                                    "WHERE KontoID = 1"))));
     QVERIFY(tabelle->isColumnHidden(BookingModel::kSaldo));
 }
 
@@ -221,7 +222,7 @@ void BrowserWindowTest::
                           "DESC, id DESC")
                           .arg(sWhere))) {
             const QStringList t = z.split(u'|');
-            zeilen << FormatCents(t[0].toLongLong()) + u'|' + t[1] + u'|' + t[2];
+            zeilen << DisplayCents(t[0].toLongLong()) + u'|' + t[1] + u'|' + t[2];
         }
         return zeilen;
     };
@@ -570,8 +571,8 @@ void BrowserWindowTest::theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWin
             .arg(QLocale(QLocale::German).standaloneMonthName(m.lMonat))
             .arg(m.lJahr)
             .arg(summe[0], summe[0] == u"1" ? QStringLiteral("Umsatz") : QStringLiteral("Umsätze"),
-                 FormatCents(summe[1].toLongLong()), FormatCents(summe[2].toLongLong()),
-                 FormatCents(summe[3].toLongLong())));
+                 DisplayCents(summe[1].toLongLong()), DisplayCents(summe[2].toLongLong()),
+                 DisplayCents(summe[3].toLongLong())));
 
     // A filter changed while the list is in front is counted once the chart is shown again.
     browser.findChild<QTabWidget*>(QStringLiteral("tabInhalt"))->setCurrentIndex(0);

@@ -1,6 +1,7 @@
 // The search across the live database and the archive folder, as a window, offscreen.
 #include "EngineFiles.h"
 #include "WizardFixture.h"
+#include "text/DisplayFormat.h"
 
 #include "browse/BrowseFile.h"
 #include "browser/BrowserWindow.h"
@@ -111,7 +112,7 @@ void SearchWindowTest::hitsArriveFileByFileAndTheSelectedRowKeepsItsPlace() {
                                             "(mit Passwort)")
                                  .arg(erwartet.treffer.size()));
     QCOMPARE(tabelle->model()->index(0, SearchHitModel::kBetrag).data(Qt::DisplayRole).toString(),
-             FormatCents(erwartet.treffer[0].buchung.lBetragCent));
+             DisplayCents(erwartet.treffer[0].buchung.lBetragCent));
 
     // Shown with its password, the archive is searched with it too.
     const QString sGeheim = env.ArchiveFolder() + QStringLiteral("geheim.aba");

@@ -1,0 +1,93 @@
+// Language choice: German is the source of every text; English comes from tolva_en.qm, which
+// the build places in the engine's resources.
+#include "text/Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include <atomic>
+
+namespace tolva {
+namespace {
+
+std::atomic<Sprache> g_sprache{Sprache::Deutsch};
+std::atomic<int> g_programm{-1};  // the program's language, -1 while no program chose one
+
+std::optional<Sprache> FromEnvironment() {
+    return LanguageFromName(qEnvironmentVariable("TOLVA_LANG"));
+}
+
+}  // namespace
+
+std::optional<Sprache> LanguageFromName(QStringView sName) {
+    // The language is what stands before the first '-' or '_' (or '.', as in "en.UTF-8").
+    qsizetype lEnde = 0;
+    while (lEnde < sName.size() && sName[lEnde].isLetter()) ++lEnde;
+    const QStringView sSprache = sName.left(lEnde);
+    if (sSprache.compare(u"de", Qt::CaseInsensitive) == 0) return Sprache::Deutsch;
+    if (sSprache.compare(u"en", Qt::CaseInsensitive) == 0) return Sprache::Englisch;
+    return std::nullopt;
+}
+
+Sprache LanguageFromLocales(const QStringList& aSprachen) {
+    for (const QString& sName : aSprachen)
+        if (std::optional<Sprache> s = LanguageFromName(sName)) return *s;
+    return Sprache::Deutsch;
+}
+
+QString LanguageCode(Sprache sprache) {
+    return sprache == Sprache::Englisch ? QStringLiteral("en") : QStringLiteral("de");
+}
+
+std::optional<Sprache> ChooseProgramLanguage(const QString& sOption) {
+    if (!sOption.isEmpty()) return LanguageFromName(sOption);
+    if (std::optional<Sprache> s = FromEnvironment()) return s;
+    return LanguageFromLocales(QLocale::system().uiLanguages());
+}
+
+void SetProgramLanguage(Sprache sprache) {
+    g_programm = static_cast<int>(sprache);
+    g_sprache = sprache;
+}
+
+Sprache ChooseHostLanguage() {
+    if (const int l = g_programm; l >= 0) return static_cast<Sprache>(l);
+    if (std::optional<Sprache> s = FromEnvironment()) return *s;
+    // QLocale() is the system locale until the host sets a default of its own.
+    if (QLocale() != QLocale::system()) return LanguageFromLocales(QLocale().uiLanguages());
+    return Sprache::Deutsch;
+}
+
+Sprache CurrentLanguage() {
+    return g_sprache;
+}
+
+bool QtTextsTranslated() {
+    // Qt's own buttons take their texts from this context. (Names, not literals, in the call, so
+    // that our translation file does not take Qt's text for one of ours.)
+    static const char* const kKontext = "QPlatformTheme";
+    static const char* const kAbbrechen = "Cancel";
+    return QCoreApplication::translate(kKontext, kAbbrechen) != QLatin1String(kAbbrechen);
+}
+
+ScopedLanguage::ScopedLanguage(Sprache sprache) : frueher_(g_sprache.exchange(sprache)) {
+    if (!QCoreApplication::instance()) return;
+    if (sprache == Sprache::Englisch) {
+        ok_ = unsere_.load(QStringLiteral(":/i18n/tolva_en.qm"));
+        if (ok_) unsereInstalliert_ = QCoreApplication::installTranslator(&unsere_);
+    } else if (!QtTextsTranslated() &&
+               qt_.load(QStringLiteral("qtbase_de"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        // Without the file (Debian: qt6-translations-l10n) Qt's buttons stay English.
+        qtInstalliert_ = QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+ScopedLanguage::~ScopedLanguage() {
+    if (unsereInstalliert_) QCoreApplication::removeTranslator(&unsere_);
+    if (qtInstalliert_) QCoreApplication::removeTranslator(&qt_);
+    g_sprache = frueher_;
+}
+
+}  // namespace tolva
