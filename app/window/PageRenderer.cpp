@@ -53,10 +53,12 @@ class PilotBoxes : public MessageBoxPresenter {
 
 class Renderer {
   public:
-    explicit Renderer(QString ordner) : ordner_(std::move(ordner)) {}
+    Renderer(QString ordner, const PageObserver& beobachter)
+        : ordner_(std::move(ordner)), beobachter_(beobachter) {}
 
     void Save(QWidget& form, const QString& name) {
         QCoreApplication::processEvents();
+        if (beobachter_) beobachter_(name, form);
         const QString datei = ordner_ + QLatin1Char('/') + name;
         if (!form.grab().save(datei, "PNG"))
             fehler_ << QStringLiteral("Das Bild %1 konnte nicht geschrieben werden.").arg(datei);
@@ -92,6 +94,7 @@ class Renderer {
 
   private:
     QString ordner_;
+    const PageObserver& beobachter_;
 };
 
 // A dark theme as desktops give it, for pictures that show the windows read in one too.
@@ -136,7 +139,8 @@ void Forward(FrmArchiv& form) {
 
 }  // namespace
 
-Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
+Status RenderPages(const QString& sDatenbank, const QString& sOrdner,
+                   const PageObserver& beobachter) {
     ScopedGuiApplication anwendung(GuiPlatform::Offscreen);
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
     if (!QFileInfo(sDatenbank).isFile())
@@ -160,7 +164,7 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner) {
     InstallMessageBoxPresenter(boxen);
     InstallFileDialogs(nullptr);
 
-    Renderer renderer(sOrdner);
+    Renderer renderer(sOrdner, beobachter);
     // The create job, page by page, and the run on the copy.
     RunWithPilot(kopie, [&](FrmArchiv& form) {
         renderer.Save(form, QStringLiteral("page-1.png"));

@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace tolva {
 
 // Writes page-1.png ... page-6.png, page-5-done.png (page 5 when a finished run reports),
@@ -17,6 +21,10 @@ namespace tolva {
 // their default button and none is shown. Uses Qt's offscreen platform when it makes the
 // application itself. Afterwards the default host services, message boxes and file dialogs are
 // installed again. Call it with no application object or with a QApplication.
-Status RenderPages(const QString& sDatenbank, const QString& sOrdner);
+// beobachter, when given, sees each window just before its picture is taken (a test reads what
+// the window shows then).
+using PageObserver = std::function<void(const QString& sBild, QWidget& fenster)>;
+Status RenderPages(const QString& sDatenbank, const QString& sOrdner,
+                   const PageObserver& beobachter = {});
 
 }  // namespace tolva

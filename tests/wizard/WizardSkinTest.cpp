@@ -1,5 +1,8 @@
 // The window layout at three screen resolutions: where its parts lie, and that no text is cut
-// and no control covers another. The suite runs once per resolution (see CMakeLists.txt).
+// and no control covers another. The suite runs once per resolution, and once in English with
+// TOLVA_TEST_LANG=en, where no text may be left German either (see CMakeLists.txt).
+#include "TranslationFile.h"
+#include "WindowTexts.h"
 #include "WizardFixture.h"
 
 #include "skin/FocusLabel.h"
@@ -8,6 +11,7 @@
 #include "skin/SkinLine.h"
 #include "skin/Twips.h"
 #include "state/SharedState.h"
+#include "text/Language.h"
 #include "wizard/FrmArchiv.h"
 #include "wizard/KontenGrid.h"
 #include "wizard/SuiButtons.h"
@@ -23,6 +27,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 
 using namespace tolva;
 using namespace tolva::test;
@@ -102,6 +107,13 @@ void CheckPage(FrmArchiv& form, int p) {
     auto* page = form.findChild<QWidget*>(QStringLiteral("pictab_%1").arg(p));
     QVERIFY(page && page->isVisible());
     QCoreApplication::processEvents();  // layouts of the page just shown
+    if (CurrentLanguage() == Sprache::Englisch) {
+        static const TranslationFile ts = TranslationFile::English();
+        QStringList deutsch;
+        for (const QString& sText : VisibleTexts(&form))
+            if (ts.IsUntranslatedGerman(sText)) deutsch << sText;
+        QVERIFY2(deutsch.isEmpty(), qPrintable(deutsch.join(QStringLiteral("; "))));
+    }
     const QStringList cut = ClippedTexts(page);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     const QStringList lying = Overlaps(page);
@@ -137,10 +149,21 @@ class WizardSkinTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void windowPartsLieWhereTheUserExpectsThem();
     void noTextIsCutOnAnyPage();
     void missingPictureLeavesTheLaterOnesEmpty();
+
+  private:
+    std::unique_ptr<ScopedLanguage> sprache_;
 };
+
+void WizardSkinTest::initTestCase() {
+    if (qgetenv("TOLVA_TEST_LANG") == "en") {
+        sprache_ = std::make_unique<ScopedLanguage>(Sprache::Englisch);
+        QVERIFY(sprache_->ok());
+    }
+}
 
 void WizardSkinTest::windowPartsLieWhereTheUserExpectsThem() {
     WizardEnvironment env;
