@@ -6,6 +6,7 @@
 #include "archive/ArchiveList.h"
 #include "browse/ArchiveChecks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -25,21 +26,27 @@ QJsonObject CheckJson(const ArchivePruefung& p) {
 }  // namespace
 
 const CommandDefinition& ListDefinition() {
-    // The password options as verify reads them, never asked for.
+    // The password options as verify reads them, never asked for. Made at the first call, in the
+    // language chosen by then.
     static const CommandDefinition definition{
         QStringLiteral("list"),
-        QStringLiteral("Listet die Archive eines Ordners (oder ein Archiv) mit Beschreibung."),
-        {{QStringLiteral("json"), QString(), QStringLiteral("gibt die Liste als JSON aus")},
+        QCoreApplication::translate(
+            "ListCommand", "Listet die Archive eines Ordners (oder ein Archiv) mit Beschreibung."),
+        {{QStringLiteral("json"), QString(),
+          QCoreApplication::translate("ListCommand", "gibt die Liste als JSON aus")},
          {QStringLiteral("verify"), QString(),
-          QStringLiteral("prüft jedes Archiv jetzt gegen sein Siegel (wie verify, mehrere "
-                         "zugleich) und gibt dazu die Spalte „Prüfung“ aus")},
+          QCoreApplication::translate("ListCommand",
+                                      "prüft jedes Archiv jetzt gegen sein Siegel (wie verify, "
+                                      "mehrere zugleich) und gibt dazu die Spalte „Prüfung“ aus")},
          {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("mit --verify: das Passwort, das für jedes Archiv mit Passwort versucht "
-                         "wird; „-“: die erste Zeile der Standardeingabe. Ohne beides sind "
-                         "Archive mit Passwort „nicht geprüft“.")},
-         {QStringLiteral("password-file"), QStringLiteral("DATEI"),
-          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")}},
-        QStringLiteral("ORDNER|ARCHIV"),
+          QCoreApplication::translate("ListCommand",
+                                      "mit --verify: das Passwort, das für jedes Archiv mit "
+                                      "Passwort versucht wird; „-“: die erste Zeile der "
+                                      "Standardeingabe. Ohne beides sind Archive mit Passwort "
+                                      "„nicht geprüft“.")},
+         {QStringLiteral("password-file"), QCoreApplication::translate("ListCommand", "DATEI"),
+          QCoreApplication::translate("ListCommand", "dasselbe aus der ersten Zeile von DATEI")}},
+        QCoreApplication::translate("ListCommand", "ORDNER|ARCHIV"),
         1,
         1};
     return definition;
@@ -61,17 +68,20 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
         if (!sArchivPfad.endsWith(QLatin1Char('/'))) sArchivPfad += QLatin1Char('/');
         eintraege = ListArchiveEntries(sArchivPfad);
     } else {
-        return Fail(io.err, QStringLiteral("Der Ordner oder die Datei „%1“ existiert nicht.")
+        return Fail(io.err, QCoreApplication::translate(
+                                "ListCommand", "Der Ordner oder die Datei „%1“ existiert nicht.")
                                 .arg(a->positionen().front()));
     }
 
     const bool bPruefen = a->Flag(QStringLiteral("verify"));
     if (!bPruefen &&
         (a->Has(QStringLiteral("password")) || a->Has(QStringLiteral("password-file"))))
-        return RefuseArguments(ListDefinition(),
-                               QStringLiteral("--password und --password-file gelten nur mit "
-                                              "--verify."),
-                               io.err);
+        return RefuseArguments(
+            ListDefinition(),
+            QCoreApplication::translate("ListCommand",
+                                        "--password und --password-file gelten nur mit "
+                                        "--verify."),
+            io.err);
     // Every archive checked before the first line, on workers of their own.
     std::vector<ArchivePruefung> pruefungen;
     if (bPruefen) {
@@ -101,11 +111,16 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
         return 0;
     }
     if (eintraege.isEmpty())
-        out << "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden." << Qt::endl;
+        out << QCoreApplication::translate(
+                   "ListCommand", "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden.")
+            << Qt::endl;
     for (qsizetype i = 0; i < eintraege.size(); ++i) {
         const QString& eintrag = eintraege[i];
         out << eintrag;
-        if (bPruefen) out << "\tPrüfung: " << CheckText(pruefungen[size_t(i)]);
+        if (bPruefen)
+            out << '\t'
+                << QCoreApplication::translate("ListCommand", "Prüfung: %1")
+                       .arg(CheckText(pruefungen[size_t(i)]));
         out << Qt::endl;
         const ArchiveDescription b =
             ReadArchiveDescription(sArchivPfad + ArchiveEntryName(eintrag));

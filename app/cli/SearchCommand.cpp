@@ -7,6 +7,7 @@
 #include "browse/SearchRun.h"
 #include "hostlib/HostServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -39,7 +40,7 @@ QJsonObject HitJson(const SearchHit& t) {
 QString HitLine(const SearchHit& t) {
     const QDate d = QDate::fromString(t.buchung.sDatum, Qt::ISODate);
     return QStringList{QFileInfo(t.sDatei).fileName(), t.sKonto,
-                       d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : t.buchung.sDatum,
+                       d.isValid() ? DisplayDate(d) : t.buchung.sDatum,
                        DisplayCents(t.buchung.lBetragCent),
                        t.buchung.sEmpfaenger + QStringLiteral(" / ") + t.buchung.sZweck}
         .join(QLatin1Char('\t'));
@@ -48,21 +49,27 @@ QString HitLine(const SearchHit& t) {
 }  // namespace
 
 const CommandDefinition& SearchDefinition() {
+    // Made at the first call, in the language chosen by then.
     static const CommandDefinition definition = WithPasswordOptions(
         {QStringLiteral("search"),
-         QStringLiteral("Sucht einen Text in den Umsätzen der Benutzer-Datenbank und aller "
-                        "Archive (ohne Unterschied von Groß- und Kleinschreibung und Umlauten)."),
-         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-           true},
-          {QStringLiteral("folder"), QStringLiteral("ORDNER"),
-           QStringLiteral("der Ordner der Archive (Vorgabe: der Archiv-Ordner der Einstellungen, "
-                          "sonst der Ordner der Datenbank)")},
-          {QStringLiteral("json"), QString(), QStringLiteral("gibt die Treffer als JSON aus")}},
+         QCoreApplication::translate("SearchCommand",
+                                     "Sucht einen Text in den Umsätzen der Benutzer-Datenbank und "
+                                     "aller Archive (ohne Unterschied von Groß- und "
+                                     "Kleinschreibung und Umlauten)."),
+         {{QStringLiteral("db"), QCoreApplication::translate("SearchCommand", "PFAD"),
+           QCoreApplication::translate("SearchCommand", "die Benutzer-Datenbank"), true},
+          {QStringLiteral("folder"), QCoreApplication::translate("SearchCommand", "ORDNER"),
+           QCoreApplication::translate("SearchCommand",
+                                       "der Ordner der Archive (Vorgabe: der Archiv-Ordner der "
+                                       "Einstellungen, sonst der Ordner der Datenbank)")},
+          {QStringLiteral("json"), QString(),
+           QCoreApplication::translate("SearchCommand", "gibt die Treffer als JSON aus")}},
          QStringLiteral("TEXT"),
          1,
          1},
-        QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird (ohne "
-                       "Terminal werden diese sonst übersprungen)"));
+        QCoreApplication::translate("SearchCommand",
+                                    "das Passwort, das für jedes Archiv mit Passwort versucht "
+                                    "wird (ohne Terminal werden diese sonst übersprungen)"));
     return definition;
 }
 
@@ -72,12 +79,15 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
     if (!a) return lStatus;
     const QString sDatenbank = QFileInfo(a->Value(QStringLiteral("db"))).absoluteFilePath();
     if (!QFileInfo(sDatenbank).isFile())
-        return Fail(io.err,
-                    QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sDatenbank));
+        return Fail(io.err, QCoreApplication::translate("SearchCommand",
+                                                        "Die Datenbank „%1“ wurde nicht gefunden.")
+                                .arg(sDatenbank));
     const QString sOrdner = a->Has(QStringLiteral("folder")) ? a->Value(QStringLiteral("folder"))
                                                              : ArchiveFolder(sDatenbank);
     if (a->Has(QStringLiteral("folder")) && !QFileInfo(sOrdner).isDir())
-        return Fail(io.err, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
+        return Fail(io.err,
+                    QCoreApplication::translate("SearchCommand", "Der Ordner „%1“ existiert nicht.")
+                        .arg(sOrdner));
 
     const Result<std::optional<QString>> gegeben = GivenPassword(*a);
     if (!gegeben.ok()) return RefusePassword(SearchDefinition(), gegeben.error(), io.err);
@@ -101,10 +111,14 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
     for (const SkippedFile& datei : ergebnis.uebersprungen) {
         bFalsch = bFalsch || IsEngine(datei.grund, kCodePasswortFalsch);
         const QString sGrund = OpenFailureText(datei.grund);
-        uebersprungen << (sGrund.contains(datei.sDatei)
-                              ? sGrund
-                              : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
-        err << "Übersprungen: " << uebersprungen.back() << Qt::endl;
+        // --json lists each reason in its fixed form; the terminal gets the language shown.
+        const bool bGenannt = sGrund.contains(datei.sDatei);
+        uebersprungen << (bGenannt ? sGrund : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
+        err << (bGenannt
+                    ? QCoreApplication::translate("SearchCommand", "Übersprungen: %1").arg(sGrund)
+                    : QCoreApplication::translate("SearchCommand", "Übersprungen: „%1“: %2")
+                          .arg(datei.sDatei, sGrund))
+            << Qt::endl;
     }
     QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
@@ -116,7 +130,9 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
                    .toJson(QJsonDocument::Indented);
     } else {
         for (const SearchHit& t : ergebnis.treffer) out << HitLine(t) << '\n';
-        if (ergebnis.treffer.empty()) out << "Keine Umsätze gefunden." << Qt::endl;
+        if (ergebnis.treffer.empty())
+            out << QCoreApplication::translate("SearchCommand", "Keine Umsätze gefunden.")
+                << Qt::endl;
     }
     // A wrong password leaves an archive unsearched: the hits are not all there are.
     return bFalsch ? 1 : 0;

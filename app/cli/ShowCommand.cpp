@@ -11,6 +11,7 @@
 #include "browse/BrowseMonths.h"
 #include "hostlib/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -25,19 +26,17 @@ namespace {
 
 constexpr qint64 kVorgabeAnzahl = 100;
 
-QString DateText(const QDate& d) {
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
-
+// A stored date on the terminal; "" when it is none.
 QString StoredDateText(const QString& sDatum) {
-    return DateText(QDate::fromString(sDatum, Qt::ISODate));
+    return DisplayDate(QDate::fromString(sDatum, Qt::ISODate));
 }
 
 Result<qint64> WholeNumber(const Arguments& a, const QString& sName, qint64 lMin) {
     bool ok = false;
     const qint64 l = a.Value(sName).trimmed().toLongLong(&ok);
     if (!ok || l < lMin)
-        return Error{QStringLiteral("Ungültige Zahl „%1“ für --%2.").arg(a.Value(sName), sName)};
+        return Error{QCoreApplication::translate("ShowCommand", "Ungültige Zahl „%1“ für --%2.")
+                         .arg(a.Value(sName), sName)};
     return l;
 }
 
@@ -50,7 +49,8 @@ Result<BookingColumn> SortColumn(const QString& sName) {
         {"zweck", BookingColumn::Zweck}};
     for (const auto& [name, spalte] : kSpalten)
         if (sName == QLatin1String(name)) return spalte;
-    return Error{QStringLiteral("--sort kennt datum, konto, betrag, empfaenger und zweck.")};
+    return Error{QCoreApplication::translate(
+        "ShowCommand", "--sort kennt datum, konto, betrag, empfaenger und zweck.")};
 }
 
 QString Label(const std::map<qint64, QString>& konten, qint64 id) {
@@ -90,7 +90,8 @@ QString Milliseconds(qint64 lNs) {
 // the list's end are left out.
 Status PrintPieceTimes(const CommandStreams& io, BrowseFile& datei, const BookingFilter& filter,
                        qint64 lAnzahl, qint64 lErsteNs) {
-    QString sZeile = QStringLiteral("Erste Seite %1 ms").arg(Milliseconds(lErsteNs));
+    QString sZeile =
+        QCoreApplication::translate("ShowCommand", "Erste Seite %1 ms").arg(Milliseconds(lErsteNs));
     const qint64 lMitte = lAnzahl / 2 / kListenStueck;
     for (const qint64 lStueck : {qint64(1), qint64(9), lMitte}) {
         if (lStueck * kListenStueck >= lAnzahl) continue;
@@ -99,10 +100,10 @@ Status PrintPieceTimes(const CommandStreams& io, BrowseFile& datei, const Bookin
         const Result<std::vector<BookingRow>> zeilen =
             datei.Bookings(filter, lStueck * kListenStueck, kListenStueck);
         if (!zeilen.ok()) return zeilen.status();
-        sZeile += QStringLiteral(", Stück %1%2 %3 ms")
-                      .arg(lStueck + 1)
-                      .arg(lStueck == lMitte ? QStringLiteral(" (Mitte)") : QString())
-                      .arg(Milliseconds(uhr.nsecsElapsed()));
+        sZeile += (lStueck == lMitte
+                       ? QCoreApplication::translate("ShowCommand", ", Stück %1 (Mitte) %2 ms")
+                       : QCoreApplication::translate("ShowCommand", ", Stück %1 %2 ms"))
+                      .arg(QString::number(lStueck + 1), Milliseconds(uhr.nsecsElapsed()));
     }
     io.err << sZeile << Qt::endl;
     return Status::Ok();
@@ -141,23 +142,38 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
                    .toJson(QJsonDocument::Indented);
         return 0;
     }
-    const QLocale deutsch(QLocale::German);
-    out << "Datei: " << datei.Path()
-        << "\n\nKonto-ID\tKonto\tBank\tUmsätze\tErste\tLetzte\tSumme\n";
+    out << QCoreApplication::translate("ShowCommand", "Datei: %1").arg(datei.Path()) << "\n\n"
+        << QCoreApplication::translate("ShowCommand",
+                                       "Konto-ID\tKonto\tBank\tUmsätze\tErste\tLetzte\tSumme")
+        << '\n';
     for (const BrowseAccount& k : konten.value())
         out << k.lKontoID << '\t' << k.sKonto << '\t' << k.sBank << '\t' << k.lBuchungen << '\t'
-            << DateText(k.dErste) << '\t' << DateText(k.dLetzte) << '\t'
+            << DisplayDate(k.dErste) << '\t' << DisplayDate(k.dLetzte) << '\t'
             << DisplayCents(k.lSummeCent) << '\n';
-    out << "\nUmsätze: " << deutsch.toString(summe.lAnzahl) << ", Summe "
-        << DisplayCents(summe.lSummeCent);
-    if (qint64(zeilen.size()) < summe.lAnzahl)
-        out << " (gezeigt: " << deutsch.toString(qint64(zeilen.size()))
-            << "; --limit 0 zeigt alle)";
-    out << "\nDatum\tKonto\tBetrag\tEmpfänger\tVerwendungszweck\n";
+    const QString sAnzahl = DisplayCount(summe.lAnzahl);
+    const QString sSumme = DisplayCents(summe.lSummeCent);
+    out << '\n'
+        << (qint64(zeilen.size()) < summe.lAnzahl
+                ? QCoreApplication::translate(
+                      "ShowCommand", "Umsätze: %1, Summe %2 (gezeigt: %3; --limit 0 zeigt alle)")
+                      .arg(sAnzahl, sSumme, DisplayCount(qint64(zeilen.size())))
+                : QCoreApplication::translate("ShowCommand", "Umsätze: %1, Summe %2")
+                      .arg(sAnzahl, sSumme))
+        << '\n'
+        << QCoreApplication::translate("ShowCommand",
+                                       "Datum\tKonto\tBetrag\tEmpfänger\tVerwendungszweck")
+        << '\n';
     for (const BookingRow& z : zeilen)
         out << StoredDateText(z.sDatum) << '\t' << Label(labels, z.lKontoID) << '\t'
             << DisplayCents(z.lBetragCent) << '\t' << z.sEmpfaenger << '\t' << z.sZweck << '\n';
     return 0;
+}
+
+// A month of the table as the language names it: "März 2021", "March 2021".
+QString ScreenMonthName(int lJahr, int lMonat) {
+    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
+    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + QLatin1Char(' ') +
+           QString::number(lJahr);
 }
 
 QJsonObject TotalsJson(qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
@@ -196,20 +212,24 @@ int PrintMonths(const CommandStreams& io, BrowseFile& datei, const ShowChoice& w
                    .toJson(QJsonDocument::Indented);
         return 0;
     }
-    const QLocale deutsch(QLocale::German);
     const auto zeile = [&](const QString& sName, qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
-        out << sName << '\t' << deutsch.toString(lAnzahl) << '\t' << DisplayCents(lEingang) << '\t'
+        out << sName << '\t' << DisplayCount(lAnzahl) << '\t' << DisplayCents(lEingang) << '\t'
             << DisplayCents(lAusgang) << '\t' << DisplayCents(lEingang + lAusgang) << '\n';
     };
-    out << "Datei: " << datei.Path() << "\n\n";
+    out << QCoreApplication::translate("ShowCommand", "Datei: %1").arg(datei.Path()) << "\n\n";
     if (monate.value().empty()) {
-        out << "Keine Umsätze für diese Auswahl.\n";
+        out << QCoreApplication::translate("ShowCommand", "Keine Umsätze für diese Auswahl.")
+            << '\n';
         return 0;
     }
-    out << "Monat\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
+    out << QCoreApplication::translate("ShowCommand",
+                                       "Monat\tAnzahl\tEingänge\tAusgänge\tDifferenz")
+        << '\n';
     for (const MonthTotals& m : monate.value())
-        zeile(MonthName(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
-    out << "\nJahr\tAnzahl\tEingänge\tAusgänge\tDifferenz\n";
+        zeile(ScreenMonthName(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
+    out << '\n'
+        << QCoreApplication::translate("ShowCommand", "Jahr\tAnzahl\tEingänge\tAusgänge\tDifferenz")
+        << '\n';
     for (const YearTotals& j : jahre)
         zeile(QString::number(j.lJahr), j.lAnzahl, j.lEingangCent, j.lAusgangCent);
     return 0;
@@ -220,7 +240,8 @@ int PrintCsv(const CommandStreams& io, BrowseFile& datei, const ShowChoice& wahl
     io.out.flush();
     QIODevice* ausgabe = io.out.device();
     if (!ausgabe || !ausgabe->isWritable())
-        return Fail(io.err, QStringLiteral("Die Ausgabe kann nicht geschrieben werden."));
+        return Fail(io.err, QCoreApplication::translate(
+                                "ShowCommand", "Die Ausgabe kann nicht geschrieben werden."));
     if (Status st = WriteBookingsCsv(datei, wahl.filter, *ausgabe); !st)
         return Fail(io.err, st.description());
     return 0;
@@ -234,9 +255,11 @@ int WritePdf(const CommandStreams& io, const ShowChoice& wahl) {
     if (QFileInfo::exists(wahl.sPdf)) {
         InstallMessageBoxPresenter(std::make_shared<TerminalMessageBoxes>(wahl.bJa, io.err));
         const long lAntwort =
-            MsgBox(QStringLiteral("Die Datei %1 existiert bereits. Soll sie ersetzt werden?")
+            MsgBox(QCoreApplication::translate(
+                       "ShowCommand", "Die Datei %1 existiert bereits. Soll sie ersetzt werden?")
                        .arg(wahl.sPdf),
-                   vbYesNo + vbQuestion + vbDefaultButton2, QStringLiteral("Umsätze"));
+                   vbYesNo + vbQuestion + vbDefaultButton2,
+                   QCoreApplication::translate("ShowCommand", "Umsätze"));
         InstallMessageBoxPresenter(nullptr);
         if (lAntwort != vbYes) return 1;
     }
@@ -245,52 +268,71 @@ int WritePdf(const CommandStreams& io, const ShowChoice& wahl) {
     const Status st =
         fenster.value()->WriteStatementPdf(wahl.sDatei, wahl.sPasswort, wahl.filter, wahl.sPdf);
     if (!st) return Fail(io.err, st.description());
-    io.out << "PDF: " << wahl.sPdf << Qt::endl;
+    io.out << QCoreApplication::translate("ShowCommand", "PDF: %1").arg(wahl.sPdf) << Qt::endl;
     return 0;
 }
 
 }  // namespace
 
 const CommandDefinition& ShowDefinition() {
+    // Made at the first call, in the language chosen by then.
     static const CommandDefinition definition = WithPasswordOptions(
         {QStringLiteral("show"),
-         QStringLiteral("Zeigt die Konten und Umsätze eines Archivs (oder einer Datenbank), ohne "
-                        "die Datei zu ändern."),
-         {{QStringLiteral("account"), QStringLiteral("ID"), QStringLiteral("nur dieses Konto")},
-          {QStringLiteral("from"), QStringLiteral("DATUM"),
-           QStringLiteral("Umsätze ab diesem Tag, TT.MM.JJJJ oder JJJJ-MM-TT")},
-          {QStringLiteral("to"), QStringLiteral("DATUM"),
-           QStringLiteral("Umsätze bis zu diesem Tag")},
+         QCoreApplication::translate("ShowCommand",
+                                     "Zeigt die Konten und Umsätze eines Archivs (oder einer "
+                                     "Datenbank), ohne die Datei zu ändern."),
+         {{QStringLiteral("account"), QStringLiteral("ID"),
+           QCoreApplication::translate("ShowCommand", "nur dieses Konto")},
+          {QStringLiteral("from"), QCoreApplication::translate("ShowCommand", "DATUM"),
+           QCoreApplication::translate("ShowCommand",
+                                       "Umsätze ab diesem Tag, TT.MM.JJJJ oder JJJJ-MM-TT")},
+          {QStringLiteral("to"), QCoreApplication::translate("ShowCommand", "DATUM"),
+           QCoreApplication::translate("ShowCommand", "Umsätze bis zu diesem Tag")},
           {QStringLiteral("search"), QStringLiteral("TEXT"),
-           QStringLiteral("nur Umsätze, deren Empfänger oder Verwendungszweck TEXT enthält "
-                          "(ohne Unterschied von Groß- und Kleinschreibung und Umlauten)")},
-          {QStringLiteral("sort"), QStringLiteral("SPALTE"),
-           QStringLiteral("sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck")},
-          {QStringLiteral("desc"), QString(), QStringLiteral("sortiert absteigend")},
+           QCoreApplication::translate("ShowCommand",
+                                       "nur Umsätze, deren Empfänger oder Verwendungszweck TEXT "
+                                       "enthält (ohne Unterschied von Groß- und Kleinschreibung "
+                                       "und Umlauten)")},
+          {QStringLiteral("sort"), QCoreApplication::translate("ShowCommand", "SPALTE"),
+           QCoreApplication::translate(
+               "ShowCommand",
+               "sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck")},
+          {QStringLiteral("desc"), QString(),
+           QCoreApplication::translate("ShowCommand", "sortiert absteigend")},
           {QStringLiteral("limit"), QStringLiteral("N"),
-           QStringLiteral("zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
+           QCoreApplication::translate("ShowCommand",
+                                       "zeigt höchstens N Umsätze (Vorgabe 100, 0: alle)")},
           {QStringLiteral("csv"), QString(),
-           QStringLiteral("schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
-          {QStringLiteral("pdf"), QStringLiteral("DATEI"),
-           QStringLiteral("schreibt die Umsätze als Auszug zum Drucken (PDF, A4) in DATEI")},
+           QCoreApplication::translate("ShowCommand",
+                                       "schreibt alle gefilterten Umsätze als CSV (für Tabellen)")},
+          {QStringLiteral("pdf"), QCoreApplication::translate("ShowCommand", "DATEI"),
+           QCoreApplication::translate(
+               "ShowCommand", "schreibt die Umsätze als Auszug zum Drucken (PDF, A4) in DATEI")},
           {QStringLiteral("yes"), QString(),
-           QStringLiteral("mit --pdf: ersetzt eine bestehende DATEI ohne Frage")},
-          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+           QCoreApplication::translate("ShowCommand",
+                                       "mit --pdf: ersetzt eine bestehende DATEI ohne Frage")},
+          {QStringLiteral("json"), QString(),
+           QCoreApplication::translate("ShowCommand", "gibt das Ergebnis als JSON aus")},
           {QStringLiteral("months"), QString(),
-           QStringLiteral("zeigt statt der Umsätze je Monat und je Jahr ihre Anzahl, Eingänge, "
-                          "Ausgänge und Differenz")},
+           QCoreApplication::translate("ShowCommand",
+                                       "zeigt statt der Umsätze je Monat und je Jahr ihre Anzahl, "
+                                       "Eingänge, Ausgänge und Differenz")},
           {QStringLiteral("times"), QString(),
-           QStringLiteral("nennt auf stderr, wie lange die erste Seite und das Nachladen des 2., "
-                          "des 10. und des mittleren Stücks der Liste gedauert haben")},
+           QCoreApplication::translate("ShowCommand",
+                                       "nennt auf stderr, wie lange die erste Seite und das "
+                                       "Nachladen des 2., des 10. und des mittleren Stücks der "
+                                       "Liste gedauert haben")},
           {QStringLiteral("window"), QString(),
-           QStringLiteral("zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
-          {QStringLiteral("db"), QStringLiteral("PFAD"),
-           QStringLiteral("mit --window: die Benutzer-Datenbank, in die „Zurückholen …“ die "
-                          "Daten des Archivs zurückholt")}},
-         QStringLiteral("ARCHIV"),
+           QCoreApplication::translate(
+               "ShowCommand", "zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)")},
+          {QStringLiteral("db"), QCoreApplication::translate("ShowCommand", "PFAD"),
+           QCoreApplication::translate("ShowCommand",
+                                       "mit --window: die Benutzer-Datenbank, in die "
+                                       "„Zurückholen …“ die Daten des Archivs zurückholt")}},
+         QCoreApplication::translate("ShowCommand", "ARCHIV"),
          1,
          1},
-        QStringLiteral("das Passwort des Archivs"));
+        QCoreApplication::translate("ShowCommand", "das Passwort des Archivs"));
     return definition;
 }
 
@@ -302,20 +344,23 @@ Result<ShowChoice> ParseShowChoice(const Arguments& a) {
     wahl.bZeiten = a.Flag(QStringLiteral("times"));
     wahl.bMonate = a.Flag(QStringLiteral("months"));
     if (wahl.bCsv && wahl.bJson)
-        return Error{QStringLiteral("--csv und --json schließen einander aus.")};
+        return Error{
+            QCoreApplication::translate("ShowCommand", "--csv und --json schließen einander aus.")};
     if (wahl.bCsv && wahl.bMonate)
-        return Error{QStringLiteral("--csv und --months schließen einander aus.")};
+        return Error{QCoreApplication::translate("ShowCommand",
+                                                 "--csv und --months schließen einander aus.")};
     if (a.Has(QStringLiteral("pdf"))) {
         if (wahl.bCsv || wahl.bJson || wahl.bMonate || a.Flag(QStringLiteral("window")))
-            return Error{
-                QStringLiteral("--pdf schließt --csv, --json, --months und --window aus.")};
+            return Error{QCoreApplication::translate(
+                "ShowCommand", "--pdf schließt --csv, --json, --months und --window aus.")};
         wahl.sPdf = QFileInfo(a.Value(QStringLiteral("pdf"))).absoluteFilePath();
     }
     wahl.bJa = a.Flag(QStringLiteral("yes"));
-    if (wahl.bJa && wahl.sPdf.isEmpty()) return Error{QStringLiteral("--yes gilt nur mit --pdf.")};
+    if (wahl.bJa && wahl.sPdf.isEmpty())
+        return Error{QCoreApplication::translate("ShowCommand", "--yes gilt nur mit --pdf.")};
     if (a.Has(QStringLiteral("db"))) {
         if (!a.Flag(QStringLiteral("window")))
-            return Error{QStringLiteral("--db gilt nur mit --window.")};
+            return Error{QCoreApplication::translate("ShowCommand", "--db gilt nur mit --window.")};
         wahl.sDatenbank = QFileInfo(a.Value(QStringLiteral("db"))).absoluteFilePath();
     }
     BookingFilter& f = wahl.filter;

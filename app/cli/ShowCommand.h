@@ -25,7 +25,7 @@ struct ShowChoice {
     QString sPdf;          // --pdf: the printed statement's file (full path); empty: none
     bool bJa = false;      // --yes: an existing file may be replaced without asking
 };
-// Fails with a German message naming the bad option (exit 2).
+// Fails with a message in the language shown that names the bad option (exit 2).
 Result<ShowChoice> ParseShowChoice(const Arguments& a);
 
 }  // namespace tolva

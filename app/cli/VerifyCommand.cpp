@@ -10,6 +10,7 @@
 #include "database/Schema.h"
 #include "hostlib/HostServices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -80,17 +81,20 @@ int RunSalvage(const Arguments& a, const QString& sPasswort, const CommandStream
     if (!r.ok()) {
         QString sText = r.error().description;
         if (IsEngine(r.error(), kCodeZielVorhanden))
-            sText += QStringLiteral(" Mit --yes wird sie ersetzt.");
+            sText = QCoreApplication::translate("VerifyCommand", "%1 Mit --yes wird sie ersetzt.")
+                        .arg(sText);
         return Fail(io.err, sText,
                     BrowseFile::PasswordNeeded(r.error()) ? 1 : kStatusNichtsGerettet);
     }
     const SalvageReport& bericht = r.value();
     if (!bericht.bSiegel)
-        io.out << "Das Archiv hat kein lesbares Siegel: wie viele Zeilen fehlen, ist nicht "
-                  "bekannt."
+        io.out << QCoreApplication::translate("VerifyCommand",
+                                              "Das Archiv hat kein lesbares Siegel: wie viele "
+                                              "Zeilen fehlen, ist nicht bekannt.")
                << Qt::endl;
     for (const SalvagedTable& t : bericht.tabellen) io.out << SalvageLine(t) << Qt::endl;
-    io.out << "Neues Archiv: " << bericht.sZiel << Qt::endl;
+    io.out << QCoreApplication::translate("VerifyCommand", "Neues Archiv: %1").arg(bericht.sZiel)
+           << Qt::endl;
     return bericht.bVerluste ? kStatusVerluste : 0;
 }
 
@@ -98,10 +102,12 @@ int RunSalvage(const Arguments& a, const QString& sPasswort, const CommandStream
 
 const CommandDefinition& VerifyDefinition() {
     // The password options as every command reads them, but never asked for: a check of many
-    // archives leaves those it cannot open unchecked.
+    // archives leaves those it cannot open unchecked. Made at the first call, in the language
+    // chosen by then.
     static const CommandDefinition definition{
         QStringLiteral("verify"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "VerifyCommand",
             "Prüft, ob Archive noch vollständig und unverändert sind: liest jede Seite und jede "
             "Zeile und vergleicht sie mit dem Siegel, das der Lauf ins Archiv geschrieben hat.\n"
             "Eine Zeile je Archiv: „in Ordnung“, „ohne Siegel (N Zeilen lesbar)“ (ein Archiv "
@@ -114,23 +120,30 @@ const CommandDefinition& VerifyDefinition() {
             "verlorenen Zeilen. Das beschädigte Archiv bleibt unverändert. Status: 0 nichts "
             "verloren, 5 neues Archiv geschrieben, aber Zeilen verloren, 6 nichts geschrieben, "
             "1 Passwort fehlt oder falsch."),
-        {{QStringLiteral("folder"), QStringLiteral("ORDNER"),
-          QStringLiteral("prüft jedes Archiv (*.aba) des Ordners")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+        {{QStringLiteral("folder"), QCoreApplication::translate("VerifyCommand", "ORDNER"),
+          QCoreApplication::translate("VerifyCommand", "prüft jedes Archiv (*.aba) des Ordners")},
+         {QStringLiteral("json"), QString(),
+          QCoreApplication::translate("VerifyCommand", "gibt das Ergebnis als JSON aus")},
          {QStringLiteral("password"), QStringLiteral("TEXT"),
-          QStringLiteral("das Passwort, das für jedes Archiv mit Passwort versucht wird; „-“: die "
-                         "erste Zeile der Standardeingabe (TEXT ist für andere Benutzer sichtbar; "
-                         "besser --password-file oder --password -). Ohne beides werden Archive "
-                         "mit Passwort nicht geprüft.")},
-         {QStringLiteral("password-file"), QStringLiteral("DATEI"),
-          QStringLiteral("dasselbe aus der ersten Zeile von DATEI")},
-         {QStringLiteral("salvage"), QStringLiteral("NEU.aba"),
-          QStringLiteral("schreibt die noch lesbaren Zeilen des einen ARCHIVs in ein neues Archiv "
-                         "NEU.aba (nie über eine Datenbank oder das Archiv selbst)")},
+          QCoreApplication::translate(
+              "VerifyCommand",
+              "das Passwort, das für jedes Archiv mit Passwort versucht wird; „-“: die "
+              "erste Zeile der Standardeingabe (TEXT ist für andere Benutzer sichtbar; "
+              "besser --password-file oder --password -). Ohne beides werden Archive "
+              "mit Passwort nicht geprüft.")},
+         {QStringLiteral("password-file"), QCoreApplication::translate("VerifyCommand", "DATEI"),
+          QCoreApplication::translate("VerifyCommand", "dasselbe aus der ersten Zeile von DATEI")},
+         {QStringLiteral("salvage"), QCoreApplication::translate("VerifyCommand", "NEU.aba"),
+          QCoreApplication::translate(
+              "VerifyCommand",
+              "schreibt die noch lesbaren Zeilen des einen ARCHIVs in ein neues Archiv "
+              "NEU.aba (nie über eine Datenbank oder das Archiv selbst)")},
          {QStringLiteral("yes"), QString(),
-          QStringLiteral("mit --salvage: eine vorhandene Datei NEU.aba, die keine Datenbank ist, "
-                         "wird ersetzt")}},
-        QStringLiteral("[ARCHIV...]"),
+          QCoreApplication::translate(
+              "VerifyCommand",
+              "mit --salvage: eine vorhandene Datei NEU.aba, die keine Datenbank ist, "
+              "wird ersetzt")}},
+        QCoreApplication::translate("VerifyCommand", "[ARCHIV...]"),
         0,
         1 << 20};
     return definition;
@@ -142,14 +155,18 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
     if (!a) return lStatus;
     const bool bOrdner = a->Has(QStringLiteral("folder"));
     if (bOrdner == !a->positionen().isEmpty())
-        return RefuseArguments(VerifyDefinition(),
-                               QStringLiteral("Entweder ARCHIV... oder --folder ORDNER angeben."),
-                               io.err);
+        return RefuseArguments(
+            VerifyDefinition(),
+            QCoreApplication::translate("VerifyCommand",
+                                        "Entweder ARCHIV... oder --folder ORDNER angeben."),
+            io.err);
     QStringList dateien;
     if (bOrdner) {
         QString sOrdner = QFileInfo(a->Value(QStringLiteral("folder"))).absoluteFilePath();
         if (!QFileInfo(sOrdner).isDir())
-            return Fail(io.err, QStringLiteral("Der Ordner „%1“ existiert nicht.").arg(sOrdner));
+            return Fail(io.err, QCoreApplication::translate("VerifyCommand",
+                                                            "Der Ordner „%1“ existiert nicht.")
+                                    .arg(sOrdner));
         if (!sOrdner.endsWith(QLatin1Char('/'))) sOrdner += QLatin1Char('/');
         for (const QString& sEintrag : ListArchiveEntries(sOrdner))
             dateien << sOrdner + ArchiveEntryName(sEintrag);
@@ -162,14 +179,16 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
         if (bOrdner || a->positionen().size() != 1 || a->Flag(QStringLiteral("json")))
             return RefuseArguments(
                 VerifyDefinition(),
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "VerifyCommand",
                     "--salvage NEU.aba nimmt genau ein ARCHIV, ohne --folder und --json."),
                 io.err);
         return RunSalvage(*a, gegeben.value().value_or(QString()), io);
     }
     if (a->Flag(QStringLiteral("yes")))
-        return RefuseArguments(VerifyDefinition(), QStringLiteral("--yes gilt nur mit --salvage."),
-                               io.err);
+        return RefuseArguments(
+            VerifyDefinition(),
+            QCoreApplication::translate("VerifyCommand", "--yes gilt nur mit --salvage."), io.err);
 
     const bool bJson = a->Flag(QStringLiteral("json"));
     QJsonArray liste;
@@ -185,7 +204,10 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
     if (bJson)
         io.out << QJsonDocument(liste).toJson(QJsonDocument::Indented);
     else if (dateien.isEmpty())
-        io.out << "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden." << Qt::endl;
+        io.out << QCoreApplication::translate(
+                      "VerifyCommand",
+                      "Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden.")
+               << Qt::endl;
     return lErgebnis;
 }
 
