@@ -70,8 +70,8 @@ Options:
         <translation>There is no account %1 in this database.</translation>
     </message>
     <message>
-        <source>Ungültige Konto-Nummer "%1" in --accounts.</source>
-        <translation>Invalid account number "%1" in --accounts.</translation>
+        <source>Ungültige Konto-Nummer &quot;%1&quot; in --accounts.</source>
+        <translation>Invalid account number &quot;%1&quot; in --accounts.</translation>
     </message>
     <message>
         <source>--accounts nennt kein Konto.</source>
@@ -97,8 +97,8 @@ Options:
         <translation>Run: %1 ms, of which the seal: %2 ms</translation>
     </message>
     <message>
-        <source>Erstellt ein Archiv, wie "Starten" im Assistenten.</source>
-        <translation>Creates an archive, like "Start" in the wizard.</translation>
+        <source>Erstellt ein Archiv, wie &quot;Starten&quot; im Assistenten.</source>
+        <translation>Creates an archive, like &quot;Start&quot; in the wizard.</translation>
     </message>
     <message>
         <source>PFAD</source>
@@ -121,8 +121,8 @@ Options:
         <translation>FILE</translation>
     </message>
     <message>
-        <source>das Archiv (".aba" wird angehängt, wenn es fehlt)</source>
-        <translation>the archive (".aba" is added when it is missing)</translation>
+        <source>das Archiv (&quot;.aba&quot; wird angehängt, wenn es fehlt)</source>
+        <translation>the archive (&quot;.aba&quot; is added when it is missing)</translation>
     </message>
     <message>
         <source>nur diese Konten (sonst alle)</source>
@@ -138,7 +138,7 @@ Options:
     </message>
     <message>
         <source>Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues</source>
-        <translation>the archive's password: none, the existing one (default), a new one</translation>
+        <translation>the archive&apos;s password: none, the existing one (default), a new one</translation>
     </message>
     <message>
         <source>beantwortet jede Frage mit Ja</source>
@@ -146,7 +146,7 @@ Options:
     </message>
     <message>
         <source>dieselbe Aufgabe durch das Fenster des Assistenten</source>
-        <translation>the same job through the wizard's window</translation>
+        <translation>the same job through the wizard&apos;s window</translation>
     </message>
     <message>
         <source>nennt auf der Standardfehlerausgabe, wie lange der Lauf und darin das Siegel gedauert haben</source>
@@ -219,8 +219,8 @@ Options:
         <translation>shows which accounts have data before the cut-off date</translation>
     </message>
     <message>
-        <source>erstellt ein Archiv (wie "Starten" im Assistenten)</source>
-        <translation>creates an archive (like "Start" in the wizard)</translation>
+        <source>erstellt ein Archiv (wie &quot;Starten&quot; im Assistenten)</source>
+        <translation>creates an archive (like &quot;Start&quot; in the wizard)</translation>
     </message>
     <message>
         <source>listet die Archive eines Ordners mit Beschreibung</source>
@@ -276,14 +276,14 @@ Commands:
     </message>
     <message>
         <source>Sprache der Texte (Vorgabe: TOLVA_LANG, sonst die Sprache des Systems)</source>
-        <translation>language of the texts (default: TOLVA_LANG, else the system's language)</translation>
+        <translation>language of the texts (default: TOLVA_LANG, else the system&apos;s language)</translation>
     </message>
     <message>
         <source>
-"tolva-archiv help BEFEHL" oder "tolva-archiv BEFEHL --help" zeigt die Optionen eines Befehls.
+&quot;tolva-archiv help BEFEHL&quot; oder &quot;tolva-archiv BEFEHL --help&quot; zeigt die Optionen eines Befehls.
 </source>
         <translation>
-"tolva-archiv help COMMAND" or "tolva-archiv COMMAND --help" shows the options of a command.
+&quot;tolva-archiv help COMMAND&quot; or &quot;tolva-archiv COMMAND --help&quot; shows the options of a command.
 </translation>
     </message>
     <message>
@@ -342,7 +342,7 @@ Commands:
     </message>
     <message>
         <source>Das Terminal lässt sich nicht umstellen.</source>
-        <translation>Cannot change the terminal's mode.</translation>
+        <translation>Cannot change the terminal&apos;s mode.</translation>
     </message>
     <message>
         <source>Das Archiv hat ein Passwort: --password-file DATEI oder --password - angeben.</source>
@@ -471,7 +471,7 @@ Commands:
     </message>
     <message>
         <source>die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank zuordnen (ARCHIV_ID=- : nicht zurückholen); mehrfach möglich</source>
-        <translation>assign the entries of the archive's account ARCHIVE_ID to the database's account ID (ARCHIVE_ID=- : do not restore them); may be given more than once</translation>
+        <translation>assign the entries of the archive&apos;s account ARCHIVE_ID to the database&apos;s account ID (ARCHIVE_ID=- : do not restore them); may be given more than once</translation>
     </message>
     <message>
         <source>Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag trägt, unter neuen Nummern zurückholen, statt abzulehnen</source>
@@ -499,7 +499,7 @@ Commands:
     </message>
     <message>
         <source>das Passwort des Archivs, wenn es eines hat</source>
-        <translation>the archive's password, if it has one</translation>
+        <translation>the archive&apos;s password, if it has one</translation>
     </message>
     <message>
         <source>Das Zurückholen wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.</source>
@@ -513,13 +513,13 @@ Commands:
         <source>
 Mit --new-ids kommen diese Einträge unter neuen Nummern (über der größten der Tabelle) zurück, neben dem Eintrag, der die Nummer jetzt trägt; Einträge, die auf sie verweisen, folgen ihnen.</source>
         <translation>
-With --new-ids these entries come back under new numbers (above the table's highest), next to the entry that has the number now; entries that refer to them follow them.</translation>
+With --new-ids these entries come back under new numbers (above the table&apos;s highest), next to the entry that has the number now; entries that refer to them follow them.</translation>
     </message>
     <message>
         <source>
 Mit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.</source>
         <translation>
-With --map-account ARCHIVE_ID=ID the entries of such an account belong to the database's account ID; with --map-account ARCHIVE_ID=- they stay in the archive.</translation>
+With --map-account ARCHIVE_ID=ID the entries of such an account belong to the database&apos;s account ID; with --map-account ARCHIVE_ID=- they stay in the archive.</translation>
     </message>
 </context>
 <context>
