@@ -1,16 +1,15 @@
-// tolva-archiv: entry of the command line; builds the application and dispatches to the
-// commands through one table.
+// tolva-archiv: entry of the command line; chooses the language, builds the terminal's
+// application and dispatches to the commands through one table.
 #include "cli/Commands.h"
 #include "cli/DemoDbCommand.h"
 #include "cli/MainJob.h"
+#include "cli/WindowLibrary.h"
 #include "text/Language.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
-#include <algorithm>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -22,45 +21,52 @@ int RunPagesCommand(const QStringList& args, const tolva::CommandStreams& io) {
 struct Command {
     const char* sName;
     int (*run)(const QStringList& args, const tolva::CommandStreams& io);  // the args after it
-    const char* sZweck;
-    // The options (separated by spaces) with which the command needs the window library (a
-    // window, or fonts for a PDF): the library makes its own application object then. "" for a
-    // command that always does.
-    const char* sFenster;
+    const char* sZweck;  // untranslated: QCoreApplication::translate("Main", sZweck)
 };
 
 const Command kCommands[] = {
-    {"demo-db", RunDemoDbCommand, "legt eine Demo-Datenbank an", nullptr},
-    {"survey", tolva::RunSurveyCommand, "zeigt, welche Konten Daten vor dem Stichtag haben",
-     nullptr},
-    {"create", tolva::RunCreateCommand, "erstellt ein Archiv (wie \"Starten\" im Assistenten)",
-     "--wizard"},
-    {"list", tolva::RunListCommand, "listet die Archive eines Ordners mit Beschreibung", nullptr},
-    {"show", tolva::RunShowCommand, "zeigt Konten und Umsätze eines Archivs", "--window --pdf"},
-    {"search", tolva::RunSearchCommand, "sucht einen Text in der Datenbank und allen Archiven",
-     nullptr},
-    {"verify", tolva::RunVerifyCommand, "prüft, ob Archive noch vollständig und unverändert sind",
-     nullptr},
-    {"restore", tolva::RunRestoreCommand, "holt die Daten eines Archivs in die Datenbank zurück",
-     nullptr},
-    {"pages", RunPagesCommand, "zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm", ""},
+    {"demo-db", RunDemoDbCommand, QT_TRANSLATE_NOOP("Main", "legt eine Demo-Datenbank an")},
+    {"survey", tolva::RunSurveyCommand,
+     QT_TRANSLATE_NOOP("Main", "zeigt, welche Konten Daten vor dem Stichtag haben")},
+    {"create", tolva::RunCreateCommand,
+     QT_TRANSLATE_NOOP("Main", "erstellt ein Archiv (wie \"Starten\" im Assistenten)")},
+    {"list", tolva::RunListCommand,
+     QT_TRANSLATE_NOOP("Main", "listet die Archive eines Ordners mit Beschreibung")},
+    {"show", tolva::RunShowCommand,
+     QT_TRANSLATE_NOOP("Main", "zeigt Konten und Umsätze eines Archivs")},
+    {"search", tolva::RunSearchCommand,
+     QT_TRANSLATE_NOOP("Main", "sucht einen Text in der Datenbank und allen Archiven")},
+    {"verify", tolva::RunVerifyCommand,
+     QT_TRANSLATE_NOOP("Main", "prüft, ob Archive noch vollständig und unverändert sind")},
+    {"restore", tolva::RunRestoreCommand,
+     QT_TRANSLATE_NOOP("Main", "holt die Daten eines Archivs in die Datenbank zurück")},
+    {"pages", RunPagesCommand,
+     QT_TRANSLATE_NOOP("Main", "zeichnet jede Seite des Assistenten als PNG, ohne Bildschirm")},
 };
 
 QString UsageText() {
     QString s;
     QTextStream out(&s);
-    out << "Aufruf: tolva-archiv [BEFEHL] [OPTIONEN]\n\n"
-        << "Ohne Befehl öffnet tolva-archiv den Assistenten auf der Demo-Datenbank\n"
-           "(sie wird beim ersten Mal angelegt).\n\nBefehle:\n";
+    out << QCoreApplication::translate("Main",
+                                       "Aufruf: tolva-archiv [BEFEHL] [OPTIONEN]\n\n"
+                                       "Ohne Befehl öffnet tolva-archiv den Assistenten auf der "
+                                       "Demo-Datenbank\n(sie wird beim ersten Mal angelegt).\n\n"
+                                       "Befehle:\n");
     const auto zeile = [&out](const QString& sLinks, const QString& sRechts) {
         out << "  " << sLinks.leftJustified(26) << ' ' << sRechts << '\n';
     };
-    zeile(QStringLiteral("--db PFAD"), QStringLiteral("öffnet den Assistenten auf PFAD"));
+    zeile(QCoreApplication::translate("Main", "--db PFAD"),
+          QCoreApplication::translate("Main", "öffnet den Assistenten auf PFAD"));
     for (const Command& befehl : kCommands)
-        zeile(QString::fromUtf8(befehl.sName), QString::fromUtf8(befehl.sZweck));
-    zeile(QStringLiteral("--version, -V"), QStringLiteral("zeigt die Version"));
-    out << "\n\"tolva-archiv help BEFEHL\" oder \"tolva-archiv BEFEHL --help\" zeigt die "
-           "Optionen eines Befehls.\n";
+        zeile(QString::fromUtf8(befehl.sName), QCoreApplication::translate("Main", befehl.sZweck));
+    zeile(QStringLiteral("--version, -V"),
+          QCoreApplication::translate("Main", "zeigt die Version"));
+    zeile(QStringLiteral("--lang de|en"),
+          QCoreApplication::translate(
+              "Main", "Sprache der Texte (Vorgabe: TOLVA_LANG, sonst die Sprache des Systems)"));
+    out << QCoreApplication::translate("Main",
+                                       "\n\"tolva-archiv help BEFEHL\" oder \"tolva-archiv "
+                                       "BEFEHL --help\" zeigt die Optionen eines Befehls.\n");
     return s;
 }
 
@@ -91,24 +97,21 @@ int main(int argc, char** argv) {
     const tolva::CommandStreams io{out, err};
     QStringList roh;
     for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
-    // The language first: every text after it is shown in it.
+    // The language first: every text after it is shown in it. The terminal's texts need an
+    // application for their translations; the window library ends it while a window shows.
     const std::optional<QString> sLang = TakeLanguageOption(roh);
     const std::optional<tolva::Sprache> sprache =
         sLang ? tolva::ChooseProgramLanguage(*sLang) : std::nullopt;
     if (!sprache) {
-        err << "tolva-archiv: --lang erwartet de oder en\n";
+        // Said in the language the program would have chosen without the option.
+        const tolva::TerminalApplication app(argc, argv, *tolva::ChooseProgramLanguage(QString()));
+        err << QCoreApplication::translate("Main", "tolva-archiv: --lang erwartet de oder en")
+            << '\n';
         return 2;
     }
     tolva::SetProgramLanguage(*sprache);
-    // The wizard makes its own QApplication; only the other commands get a core application,
-    // and with it the translations of the language.
+    const tolva::TerminalApplication app(argc, argv, *sprache);
     if (roh.size() < 2) return tolva::RunMainJob(io);
-    std::unique_ptr<QCoreApplication> app;
-    std::unique_ptr<tolva::ScopedLanguage> uebersetzung;
-    const auto konsole = [&] {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-        uebersetzung = std::make_unique<tolva::ScopedLanguage>(*sprache);
-    };
     // "help BEFEHL" is "BEFEHL --help"; the version also after a command ("create -V").
     if (roh[1] == QLatin1String("help") && roh.size() == 3)
         roh = QStringList{roh[0], roh[2], QStringLiteral("--help")};
@@ -118,7 +121,6 @@ int main(int argc, char** argv) {
     const QString& sBefehl = roh[1];
     if (sBefehl == QLatin1String("--help") || sBefehl == QLatin1String("-h") ||
         (sBefehl == QLatin1String("help") && roh.size() == 2)) {
-        konsole();
         out << UsageText();
         return 0;
     }
@@ -129,20 +131,10 @@ int main(int argc, char** argv) {
     // Options of the program itself ("--db PFAD"): the wizard on that database.
     if (sBefehl.startsWith(QLatin1String("--"))) return tolva::RunWindowCommand(roh.mid(1), io);
 
-    for (const Command& befehl : kCommands) {
-        if (sBefehl != QLatin1String(befehl.sName)) continue;
-        const QStringList args = roh.mid(2);
-        const QStringList fenster = QString::fromLatin1(befehl.sFenster ? befehl.sFenster : "")
-                                        .split(u' ', Qt::SkipEmptyParts);
-        const bool bFenster =
-            befehl.sFenster && (fenster.isEmpty() || std::any_of(fenster.begin(), fenster.end(),
-                                                                 [&](const QString& sOption) {
-                                                                     return args.contains(sOption);
-                                                                 }));
-        if (!bFenster) konsole();
-        return befehl.run(args, io);
-    }
-    konsole();
-    err << "tolva-archiv: unbekannter Befehl „" << sBefehl << "“\n\n" << UsageText();
+    for (const Command& befehl : kCommands)
+        if (sBefehl == QLatin1String(befehl.sName)) return befehl.run(roh.mid(2), io);
+    err << QCoreApplication::translate("Main", "tolva-archiv: unbekannter Befehl „%1“").arg(sBefehl)
+        << "\n\n"
+        << UsageText();
     return 2;
 }

@@ -1,6 +1,7 @@
-// Parsing of one command's options with QCommandLineParser, in German.
+// Parsing of one command's options with QCommandLineParser, in the program's language.
 #include "cli/Arguments.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -8,7 +9,7 @@ namespace tolva {
 namespace {
 
 QString Usage(const CommandDefinition& befehl) {
-    QString s = QStringLiteral("Aufruf: tolva-archiv");
+    QString s = QStringLiteral("tolva-archiv");
     if (!befehl.sBefehl.isEmpty()) s += QLatin1Char(' ') + befehl.sBefehl;
     for (const OptionDefinition& o : befehl.optionen) {
         QString teil = QStringLiteral("--") + o.sName;
@@ -16,7 +17,7 @@ QString Usage(const CommandDefinition& befehl) {
         s += o.bPflicht ? QLatin1Char(' ') + teil : QStringLiteral(" [") + teil + QLatin1Char(']');
     }
     if (!befehl.sPositionen.isEmpty()) s += QLatin1Char(' ') + befehl.sPositionen;
-    return s;
+    return QCoreApplication::translate("Arguments", "Aufruf: %1").arg(s);
 }
 
 }  // namespace
@@ -40,13 +41,14 @@ QStringList Arguments::Values(const QString& sName) const {
 
 QString HelpText(const CommandDefinition& befehl) {
     QString s = Usage(befehl) + QStringLiteral("\n\n") + befehl.sZweck + QStringLiteral("\n");
-    if (!befehl.optionen.empty()) s += QStringLiteral("\nOptionen:\n");
+    if (!befehl.optionen.empty()) s += QCoreApplication::translate("Arguments", "\nOptionen:\n");
     for (const OptionDefinition& o : befehl.optionen) {
         QString links = QStringLiteral("  --") + o.sName;
         if (!o.sWert.isEmpty()) links += QLatin1Char(' ') + o.sWert;
         s += links.leftJustified(32) + QLatin1Char(' ') + o.sHilfe + QLatin1Char('\n');
     }
-    s += QStringLiteral("  --help").leftJustified(32) + QStringLiteral(" zeigt diese Hilfe\n");
+    s += QStringLiteral("  --help").leftJustified(32) + QLatin1Char(' ') +
+         QCoreApplication::translate("Arguments", "zeigt diese Hilfe") + QLatin1Char('\n');
     return s;
 }
 
@@ -57,8 +59,9 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
     for (const OptionDefinition& o : befehl.optionen)
         parser->addOption(o.sWert.isEmpty() ? QCommandLineOption(o.sName, o.sHilfe)
                                             : QCommandLineOption(o.sName, o.sHilfe, o.sWert));
-    parser->addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                         QStringLiteral("zeigt diese Hilfe")));
+    parser->addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QCoreApplication::translate("Arguments", "zeigt diese Hilfe")));
     *lStatus = 0;
     if (!parser->parse(QStringList{QStringLiteral("tolva-archiv")} + args)) {
         const QStringList unbekannt = parser->unknownOptionNames();
@@ -66,7 +69,7 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
             const QString& n = unbekannt.front();
             *lStatus = RefuseArguments(
                 befehl,
-                QStringLiteral("Unbekannte Option: %1%2")
+                QCoreApplication::translate("Arguments", "Unbekannte Option: %1%2")
                     .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n),
                 io.err);
             return std::nullopt;
@@ -74,12 +77,14 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
         // QCommandLineParser names the option whose value is missing in quotes.
         static const QRegularExpression kName(QStringLiteral("'-*([^']+)'"));
         const QRegularExpressionMatch m = kName.match(parser->errorText());
-        *lStatus = RefuseArguments(befehl,
-                                   m.hasMatch() ? QStringLiteral("Die Option --%1 braucht einen "
-                                                                 "Wert.")
-                                                      .arg(m.captured(1))
-                                                : parser->errorText(),
-                                   io.err);
+        *lStatus = RefuseArguments(
+            befehl,
+            m.hasMatch() ? QCoreApplication::translate("Arguments",
+                                                       "Die Option --%1 braucht einen "
+                                                       "Wert.")
+                               .arg(m.captured(1))
+                         : parser->errorText(),
+            io.err);
         return std::nullopt;
     }
     if (parser->isSet(QStringLiteral("help"))) {
@@ -89,18 +94,21 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
     for (const OptionDefinition& o : befehl.optionen)
         if (o.bPflicht && !parser->isSet(o.sName)) {
             *lStatus = RefuseArguments(
-                befehl, QStringLiteral("Die Option --%1 fehlt.").arg(o.sName), io.err);
+                befehl,
+                QCoreApplication::translate("Arguments", "Die Option --%1 fehlt.").arg(o.sName),
+                io.err);
             return std::nullopt;
         }
     const QStringList positionen = parser->positionalArguments();
     if (positionen.size() < befehl.lPositionenMin || positionen.size() > befehl.lPositionenMax) {
-        *lStatus =
-            RefuseArguments(befehl,
-                            positionen.size() < befehl.lPositionenMin
-                                ? QStringLiteral("Das Argument %1 fehlt.").arg(befehl.sPositionen)
-                                : QStringLiteral("Überzähliges Argument: %1")
-                                      .arg(positionen.value(befehl.lPositionenMax)),
-                            io.err);
+        *lStatus = RefuseArguments(
+            befehl,
+            positionen.size() < befehl.lPositionenMin
+                ? QCoreApplication::translate("Arguments", "Das Argument %1 fehlt.")
+                      .arg(befehl.sPositionen)
+                : QCoreApplication::translate("Arguments", "Überzähliges Argument: %1")
+                      .arg(positionen.value(befehl.lPositionenMax)),
+            io.err);
         return std::nullopt;
     }
     Arguments a;
@@ -116,7 +124,10 @@ Result<QDate> ParseDate(const QString& sText) {
         if (d.isValid()) return d;
     }
     return Error{
-        QStringLiteral("Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).").arg(sText)};
+        QCoreApplication::translate("Arguments",
+                                    "Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).")
+            .arg(sText),
+    };
 }
 
 }  // namespace tolva

@@ -1,5 +1,5 @@
 // The options of one command of tolva-archiv, parsed with QCommandLineParser; its help text
-// and its errors in German.
+// and its errors in the program's language.
 #pragma once
 
 #include "cli/Commands.h"

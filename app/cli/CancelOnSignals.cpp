@@ -5,6 +5,7 @@
 
 #include "database/Cancel.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace tolva {
@@ -25,7 +26,7 @@ QString SignalName(int lSignal) {
         case SIGHUP:
             return QStringLiteral("SIGHUP");
         default:
-            return QStringLiteral("Signal %1").arg(lSignal);
+            return QCoreApplication::translate("CancelOnSignals", "Signal %1").arg(lSignal);
     }
 }
 
@@ -41,6 +42,17 @@ CancelOnSignals::CancelOnSignals() {
 
 CancelOnSignals::~CancelOnSignals() {
     for (int i = 0; i < 3; ++i) ::sigaction(kSignale[i], &alt_[i], nullptr);
+}
+
+QString RunCancelledText() {
+    return QCoreApplication::translate(
+        "CancelOnSignals", "Der Lauf wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.");
+}
+
+QString RunFinishedText() {
+    return QCoreApplication::translate(
+        "CancelOnSignals",
+        "kam, als das Archiv schon an seinem Platz stand; der Lauf wurde zu Ende geführt.");
 }
 
 int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig,

@@ -30,10 +30,9 @@ class CancelOnSignals {
 int ReportSignal(bool bFertig, const QString& sAbgebrochen, const QString& sFertig,
                  QTextStream& err);
 
-// The archive run's sentences.
-inline constexpr const char* kLaufAbgebrochen =
-    "Der Lauf wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.";
-inline constexpr const char* kLaufFertig =
-    "kam, als das Archiv schon an seinem Platz stand; der Lauf wurde zu Ende geführt.";
+// The archive run's sentences for ReportSignal, in the language shown; the second follows the
+// signal's name.
+QString RunCancelledText();
+QString RunFinishedText();
 
 }  // namespace tolva

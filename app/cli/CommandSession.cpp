@@ -6,6 +6,8 @@
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tolva {
@@ -32,7 +34,8 @@ Status CommandSession::Open(const QString& sDatenbank) {
         return s;
     if (Status s = form_.LoadAccounts(*g.cnDatenbank); !s.ok()) return s;
     if (form_.AccountRowCount() == 0)
-        return Status::Fail(QStringLiteral("Sie haben keine Konten eingerichtet."));
+        return Status::Fail(
+            QCoreApplication::translate("CommandSession", "Sie haben keine Konten eingerichtet."));
     return Status::Ok();
 }
 
@@ -43,8 +46,10 @@ Status CommandSession::RunSurvey(const QDate& dStichtag,
     if (konten) {
         for (const QString& id : *konten)
             if (std::find(alle.begin(), alle.end(), id) == alle.end())
-                return Status::Fail(QStringLiteral("Das Konto ") + id +
-                                    QStringLiteral(" gibt es in dieser Datenbank nicht."));
+                return Status::Fail(
+                    QCoreApplication::translate("CommandSession",
+                                                "Das Konto %1 gibt es in dieser Datenbank nicht.")
+                        .arg(id));
         g.aKontenAuswahl = *konten;
     } else {
         g.aKontenAuswahl = alle;
@@ -83,13 +88,15 @@ Result<std::vector<QString>> ParseAccountList(const QString& sText) {
         bool ok = false;
         const qint64 id = teil.trimmed().toLongLong(&ok);
         if (!ok)
-            return Error{QStringLiteral("Ungültige Konto-Nummer \"") + teil.trimmed() +
-                         QStringLiteral("\" in --accounts.")};
+            return Error{QCoreApplication::translate("CommandSession",
+                                                     "Ungültige Konto-Nummer \"%1\" in --accounts.")
+                             .arg(teil.trimmed())};
         // An account named twice is ticked once.
         const QString sId = QString::number(id);
         if (std::find(ids.begin(), ids.end(), sId) == ids.end()) ids.push_back(sId);
     }
-    if (ids.empty()) return Error{QStringLiteral("--accounts nennt kein Konto.")};
+    if (ids.empty())
+        return Error{QCoreApplication::translate("CommandSession", "--accounts nennt kein Konto.")};
     return ids;
 }
 

@@ -42,7 +42,7 @@ struct SurveyChoice {
 };
 Result<SurveyChoice> ParseSurveyChoice(const Arguments& a);
 
-// Parses "3,7,12" (an id given twice counts once); fails with a German message.
+// Parses "3,7,12" (an id given twice counts once); fails with a message in the language shown.
 Result<std::vector<QString>> ParseAccountList(const QString& sText);
 
 }  // namespace tolva

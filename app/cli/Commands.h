@@ -55,7 +55,7 @@ int RunRestoreCommand(const QStringList& args, const CommandStreams& io);
 // nothing written, 1 password missing or wrong.
 int RunVerifyCommand(const QStringList& args, const CommandStreams& io);
 
-// Prints a German error on err and returns the status for it.
+// Prints an error (in the language shown) on err and returns the status for it.
 int Fail(QTextStream& err, const QString& sText, int status = 1);
 
 }  // namespace tolva

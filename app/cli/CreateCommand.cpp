@@ -15,6 +15,7 @@
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -34,14 +35,18 @@ QString TargetOf(const Arguments& a) {
 // Where the run put its files: the archive's full path and the backup's, if one was written.
 void ReportPaths(const CommandStreams& io, const QString& sArchiv, const QString& sSicherung) {
     QTextStream& out = io.out;
-    out << "Archiv: " << QFileInfo(sArchiv).absoluteFilePath() << Qt::endl;
+    out << QCoreApplication::translate("CreateCommand", "Archiv: %1")
+               .arg(QFileInfo(sArchiv).absoluteFilePath())
+        << Qt::endl;
     if (!sSicherung.isEmpty())
-        out << "Sicherung: " << QFileInfo(sSicherung).absoluteFilePath() << Qt::endl;
+        out << QCoreApplication::translate("CreateCommand", "Sicherung: %1")
+                   .arg(QFileInfo(sSicherung).absoluteFilePath())
+            << Qt::endl;
 }
 
 // A run that a signal cancelled: its sentence and 128 + the signal's number.
 int Cancelled(const CommandStreams& io) {
-    return ReportSignal(false, QString::fromUtf8(kLaufAbgebrochen), QString(), io.err);
+    return ReportSignal(false, RunCancelledText(), QString(), io.err);
 }
 
 int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyChoice& auswahl,
@@ -54,8 +59,9 @@ int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyC
         return CancelSignal() ? Cancelled(io) : Fail(io.err, s.description());
     SharedState& g = Shared();
     if (g.aKontenMitDaten.empty()) {
-        Host().ShowMessage(NoDataText(g.dStichtag), vbOKOnly, QStringLiteral("Daten archivieren"),
-                           true, 0);
+        Host().ShowMessage(NoDataText(g.dStichtag), vbOKOnly,
+                           QCoreApplication::translate("CreateCommand", "Daten archivieren"), true,
+                           0);
         return 1;
     }
 
@@ -73,13 +79,13 @@ int CreateArchiveFor(const CommandStreams& io, const Arguments& a, const SurveyC
     const StartErgebnis ergebnis = StartCreateArchive(start, &bErfolg, &zeiten);
     const bool bFertig = ergebnis == StartErgebnis::Gelaufen && bErfolg;
     if (CancelSignal() && !bFertig) return Cancelled(io);
-    (void)ReportSignal(bFertig, QString(), QString::fromUtf8(kLaufFertig), io.err);
+    (void)ReportSignal(bFertig, QString(), RunFinishedText(), io.err);
     if (!bFertig) return 1;
     ReportPaths(io, g.sArchivDatei, start.bSichern ? start.sSicherungsDatei : QString());
     if (a.Flag(QStringLiteral("times"))) {
-        io.err << QStringLiteral("Lauf: %1 ms, davon Siegel: %2 ms")
-                      .arg(double(zeiten.lLaufUs) / 1000, 0, 'f', 1)
-                      .arg(double(zeiten.lSiegelUs) / 1000, 0, 'f', 2)
+        io.err << QCoreApplication::translate("CreateCommand", "Lauf: %1 ms, davon Siegel: %2 ms")
+                      .arg(QString::number(double(zeiten.lLaufUs) / 1000, 'f', 1),
+                           QString::number(double(zeiten.lSiegelUs) / 1000, 'f', 2))
                << Qt::endl;
     }
     return 0;
@@ -106,7 +112,7 @@ int DriveWizardFor(const CommandStreams& io, const Arguments& a, const SurveyCho
     if (CancelSignal() && !bFertig) return Cancelled(io);
     if (!gefahren.ok()) return Fail(io.err, gefahren.description());
     if (!bFertig) return 1;
-    (void)ReportSignal(true, QString(), QString::fromUtf8(kLaufFertig), io.err);
+    (void)ReportSignal(true, QString(), RunFinishedText(), io.err);
     ReportPaths(io, wahl.sZielDatei, wahl.sSicherung);
     return 0;
 }
@@ -116,28 +122,40 @@ int DriveWizardFor(const CommandStreams& io, const Arguments& a, const SurveyCho
 const CommandDefinition& CreateDefinition() {
     static const CommandDefinition definition = WithPasswordOptions(
         {QStringLiteral("create"),
-         QStringLiteral("Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
-         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+         QCoreApplication::translate("CreateCommand",
+                                     "Erstellt ein Archiv, wie \"Starten\" im Assistenten."),
+         {{QStringLiteral("db"), QCoreApplication::translate("CreateCommand", "PFAD"),
+           QCoreApplication::translate("CreateCommand", "die Benutzer-Datenbank"), true},
+          {QStringLiteral("before"), QCoreApplication::translate("CreateCommand", "DATUM"),
+           QCoreApplication::translate("CreateCommand", "der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"),
            true},
-          {QStringLiteral("before"), QStringLiteral("DATUM"),
-           QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
-          {QStringLiteral("out"), QStringLiteral("DATEI"),
-           QStringLiteral("das Archiv (\".aba\" wird angehängt, wenn es fehlt)"), true},
+          {QStringLiteral("out"), QCoreApplication::translate("CreateCommand", "DATEI"),
+           QCoreApplication::translate("CreateCommand",
+                                       "das Archiv (\".aba\" wird angehängt, wenn es fehlt)"),
+           true},
           {QStringLiteral("accounts"), QStringLiteral("ID,..."),
-           QStringLiteral("nur diese Konten (sonst alle)")},
+           QCoreApplication::translate("CreateCommand", "nur diese Konten (sonst alle)")},
           {QStringLiteral("remove"), QString(),
-           QStringLiteral("entfernt die archivierten Daten aus der Benutzer-Datenbank")},
-          {QStringLiteral("backup"), QStringLiteral("DATEI"),
-           QStringLiteral("sichert die Benutzer-Datenbank zuvor in DATEI")},
+           QCoreApplication::translate(
+               "CreateCommand", "entfernt die archivierten Daten aus der Benutzer-Datenbank")},
+          {QStringLiteral("backup"), QCoreApplication::translate("CreateCommand", "DATEI"),
+           QCoreApplication::translate("CreateCommand",
+                                       "sichert die Benutzer-Datenbank zuvor in DATEI")},
           {QStringLiteral("password-mode"), QStringLiteral("none|keep|new"),
-           QStringLiteral("Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
-          {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet jede Frage mit Ja")},
+           QCoreApplication::translate(
+               "CreateCommand",
+               "Passwort des Archivs: keines, das bestehende (Vorgabe), ein neues")},
+          {QStringLiteral("yes"), QString(),
+           QCoreApplication::translate("CreateCommand", "beantwortet jede Frage mit Ja")},
           {QStringLiteral("wizard"), QString(),
-           QStringLiteral("dieselbe Aufgabe durch das Fenster des Assistenten")},
+           QCoreApplication::translate("CreateCommand",
+                                       "dieselbe Aufgabe durch das Fenster des Assistenten")},
           {QStringLiteral("times"), QString(),
-           QStringLiteral("nennt auf der Standardfehlerausgabe, wie lange der Lauf und darin "
-                          "das Siegel gedauert haben")}}},
-        QStringLiteral("das neue Passwort (mit --password-mode new)"));
+           QCoreApplication::translate("CreateCommand",
+                                       "nennt auf der Standardfehlerausgabe, wie lange der Lauf "
+                                       "und darin das Siegel gedauert haben")}}},
+        QCoreApplication::translate("CreateCommand",
+                                    "das neue Passwort (mit --password-mode new)"));
     return definition;
 }
 
@@ -159,7 +177,10 @@ int RunCreateCommand(const QStringList& args, const CommandStreams& io) {
     else if (modus == QStringLiteral("new"))
         lPasswortModus = 2;
     else if (modus != QStringLiteral("keep"))
-        return Fail(io.err, QStringLiteral("--password-mode kennt none, keep und new."), 2);
+        return Fail(io.err,
+                    QCoreApplication::translate("CreateCommand",
+                                                "--password-mode kennt none, keep und new."),
+                    2);
     const Result<std::optional<QString>> gegeben = GivenPassword(a);
     if (!gegeben.ok()) return RefusePassword(CreateDefinition(), gegeben.error(), io.err);
     QString sNeuesPasswort;
@@ -168,8 +189,10 @@ int RunCreateCommand(const QStringList& args, const CommandStreams& io) {
             gegeben.value() ? Result<QString>(*gegeben.value()) : AskNewPassword();
         if (!passwort.ok()) return Fail(io.err, passwort.error().description);
         if (passwort.value().trimmed().isEmpty())
-            return Fail(io.err, QStringLiteral("Bitte geben Sie das Passwort ein!"),
-                        gegeben.value() ? 2 : 1);
+            return Fail(
+                io.err,
+                QCoreApplication::translate("CreateCommand", "Bitte geben Sie das Passwort ein!"),
+                gegeben.value() ? 2 : 1);
         sNeuesPasswort = passwort.value();
     }
 

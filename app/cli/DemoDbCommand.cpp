@@ -4,10 +4,11 @@
 #include "cli/Arguments.h"
 
 #include "demo/DemoDatabase.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTextStream>
 
 #include <type_traits>
@@ -33,16 +34,21 @@ bool ReadNumber(const QString& sText, T& lWert) {
 const tolva::CommandDefinition& DemoDbDefinition() {
     static const tolva::CommandDefinition definition{
         QStringLiteral("demo-db"),
-        QStringLiteral("Legt eine Demo-Datenbank mit erfundenen Konten und Umsätzen an."),
-        {{QStringLiteral("accounts"), QStringLiteral("N"), QStringLiteral("Anzahl der Konten")},
-         {QStringLiteral("banks"), QStringLiteral("N"), QStringLiteral("Anzahl der Banken")},
-         {QStringLiteral("bookings"), QStringLiteral("N"), QStringLiteral("Anzahl der Umsätze")},
+        QCoreApplication::translate(
+            "DemoDbCommand", "Legt eine Demo-Datenbank mit erfundenen Konten und Umsätzen an."),
+        {{QStringLiteral("accounts"), QStringLiteral("N"),
+          QCoreApplication::translate("DemoDbCommand", "Anzahl der Konten")},
+         {QStringLiteral("banks"), QStringLiteral("N"),
+          QCoreApplication::translate("DemoDbCommand", "Anzahl der Banken")},
+         {QStringLiteral("bookings"), QStringLiteral("N"),
+          QCoreApplication::translate("DemoDbCommand", "Anzahl der Umsätze")},
          {QStringLiteral("years"), QStringLiteral("N"),
-          QStringLiteral("Jahre, über die sie reichen")},
-         {QStringLiteral("seed"), QStringLiteral("S"), QStringLiteral("Startwert des Zufalls")},
+          QCoreApplication::translate("DemoDbCommand", "Jahre, über die sie reichen")},
+         {QStringLiteral("seed"), QStringLiteral("S"),
+          QCoreApplication::translate("DemoDbCommand", "Startwert des Zufalls")},
          {QStringLiteral("schema-version"), QStringLiteral("V"),
-          QStringLiteral("Version in Optionen (für Tests)")}},
-        QStringLiteral("PFAD"),
+          QCoreApplication::translate("DemoDbCommand", "Version in Optionen (für Tests)")}},
+        QCoreApplication::translate("DemoDbCommand", "PFAD"),
         1,
         1};
     return definition;
@@ -62,7 +68,8 @@ int RunDemoDbCommand(const QStringList& args, const tolva::CommandStreams& io) {
         if (ReadNumber(a->Value(sOption), lWert)) return true;
         lStatus = tolva::RefuseArguments(
             DemoDbDefinition(),
-            QStringLiteral("Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
+            QCoreApplication::translate("DemoDbCommand",
+                                        "Die Option --%1 erwartet eine ganze Zahl, nicht „%2“.")
                 .arg(sOption, a->Value(sOption)),
             io.err);
         return false;
@@ -80,8 +87,9 @@ int RunDemoDbCommand(const QStringList& args, const tolva::CommandStreams& io) {
         io.err << "tolva-archiv demo-db: " << ergebnis.error().description << '\n';
         return 1;
     }
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
-    io.out << ergebnis.value().Text() << "Erzeugt in "
-           << deutsch.toString(uhr.elapsed() / 1000.0, 'f', 1) << " s\n";
+    io.out << ergebnis.value().Text()
+           << QCoreApplication::translate("DemoDbCommand", "Erzeugt in %1 s")
+                  .arg(tolva::DisplayLocale().toString(uhr.elapsed() / 1000.0, 'f', 1))
+           << '\n';
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "demo/DemoDatabase.h"
 #include "files/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -38,11 +39,13 @@ int RunMainJob(const CommandStreams& io) {
 namespace {
 
 // The demo host's look at the database before it calls the component: a missing file, a file
-// that is no database or that the key does not open ends with the German message, instead of
-// a wizard without accounts.
+// that is no database or that the key does not open ends with a message, instead of a wizard
+// without accounts.
 Status CheckDatabase(const QString& sDatenbank) {
     if (!QFileInfo(sDatenbank).isFile())
-        return Status::Fail(QStringLiteral("Die Datenbank „%1“ gibt es nicht.").arg(sDatenbank));
+        return Status::Fail(
+            QCoreApplication::translate("MainJob", "Die Datenbank „%1“ gibt es nicht.")
+                .arg(sDatenbank));
     Connection cn;
     if (Status s = cn.Open(BuildConnectionText(sDatenbank)); !s.ok()) return s;
     cn.Close();
@@ -54,24 +57,27 @@ Status CheckDatabase(const QString& sDatenbank) {
 const CommandDefinition& WindowDefinition() {
     static const CommandDefinition definition{
         QString(),
-        QStringLiteral("Öffnet den Assistenten auf der Datenbank, wie ein Host ihn aufruft; "
-                       "gibt das zum Ansehen gewählte Archiv aus."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-          true},
+        QCoreApplication::translate("MainJob",
+                                    "Öffnet den Assistenten auf der Datenbank, wie ein Host ihn "
+                                    "aufruft; gibt das zum Ansehen gewählte Archiv aus."),
+        {{QStringLiteral("db"), QCoreApplication::translate("MainJob", "PFAD"),
+          QCoreApplication::translate("MainJob", "die Benutzer-Datenbank"), true},
          {QStringLiteral("first-page"), QString(),
-          QStringLiteral("schließt, sobald die erste Seite gezeichnet ist (Startzeit)")}}};
+          QCoreApplication::translate(
+              "MainJob", "schließt, sobald die erste Seite gezeichnet ist (Startzeit)")}}};
     return definition;
 }
 
 const CommandDefinition& PagesDefinition() {
     static const CommandDefinition definition{
         QStringLiteral("pages"),
-        QStringLiteral("Zeichnet jede Seite beider Aufgaben als PNG, ohne Bildschirm, auf einer "
-                       "Kopie der Datenbank."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-          true},
-         {QStringLiteral("out"), QStringLiteral("ORDNER"), QStringLiteral("Ordner der Bilder"),
-          true}}};
+        QCoreApplication::translate("MainJob",
+                                    "Zeichnet jede Seite beider Aufgaben als PNG, ohne "
+                                    "Bildschirm, auf einer Kopie der Datenbank."),
+        {{QStringLiteral("db"), QCoreApplication::translate("MainJob", "PFAD"),
+          QCoreApplication::translate("MainJob", "die Benutzer-Datenbank"), true},
+         {QStringLiteral("out"), QCoreApplication::translate("MainJob", "ORDNER"),
+          QCoreApplication::translate("MainJob", "Ordner der Bilder"), true}}};
     return definition;
 }
 

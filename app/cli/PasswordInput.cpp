@@ -7,6 +7,7 @@
 #include "files/FileSystem.h"
 #include "files/FirstLine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <fcntl.h>
@@ -57,8 +58,11 @@ class QuietTerminal {
         if (Status s = EchoOff(); !s.ok()) return s.error();
         const QByteArray frage = sFrage.toUtf8();
         if (Files().Write(fd_, frage.constData(), size_t(frage.size())) < 0)
-            return Error{QStringLiteral("Das Terminal kann nicht beschrieben werden."), 1};
-        const Result<QByteArray> zeile = ReadFirstLineOf(fd_, QStringLiteral("dem Terminal"));
+            return Error{QCoreApplication::translate("PasswordInput",
+                                                     "Das Terminal kann nicht beschrieben werden."),
+                         1};
+        const Result<QByteArray> zeile =
+            ReadFirstLineOf(fd_, QCoreApplication::translate("PasswordInput", "dem Terminal"));
         // The Enter key was not shown either.
         (void)Files().Write(fd_, "\n", 1);
         if (!zeile.ok()) return Error{zeile.error().description, 1};
@@ -69,7 +73,7 @@ class QuietTerminal {
     Status EchoOff() {
         if (bStumm_) return Status::Ok();
         struct termios modus {};
-        if (::tcgetattr(fd_, &modus) != 0) return Status::Fail(QString::fromUtf8(kOhneTerminal), 1);
+        if (::tcgetattr(fd_, &modus) != 0) return Status::Fail(NoTerminalText(), 1);
         stummVorher = modus;
         lStummesTerminal = fd_;
         struct sigaction neu {};
@@ -81,7 +85,9 @@ class QuietTerminal {
         modus.c_lflag &= ~tcflag_t(ECHO | ECHOE | ECHOK | ECHONL);
         // What was typed before the question is not taken for the answer.
         if (::tcsetattr(fd_, TCSAFLUSH, &modus) != 0)
-            return Status::Fail(QStringLiteral("Das Terminal lässt sich nicht umstellen."), 1);
+            return Status::Fail(QCoreApplication::translate(
+                                    "PasswordInput", "Das Terminal lässt sich nicht umstellen."),
+                                1);
         return Status::Ok();
     }
 
@@ -91,19 +97,29 @@ class QuietTerminal {
 };
 
 Error NoTerminal() {
-    return Error{QString::fromUtf8(kOhneTerminal), 1};
+    return Error{NoTerminalText(), 1};
 }
 
 }  // namespace
 
+QString NoTerminalText() {
+    return QCoreApplication::translate(
+        "PasswordInput",
+        "Das Archiv hat ein Passwort: --password-file DATEI oder --password - angeben.");
+}
+
 CommandDefinition WithPasswordOptions(CommandDefinition befehl, const QString& sWofuer) {
     befehl.optionen.emplace_back(
-        QStringLiteral("password"), QStringLiteral("TEXT"),
-        sWofuer + QStringLiteral("; „-“: die erste Zeile der Standardeingabe (TEXT ist für "
-                                 "andere Benutzer sichtbar; besser --password-file oder "
-                                 "--password -). Ohne beides wird am Terminal gefragt."));
-    befehl.optionen.emplace_back(QStringLiteral("password-file"), QStringLiteral("DATEI"),
-                                 sWofuer + QStringLiteral(", aus der ersten Zeile von DATEI"));
+        QStringLiteral("password"), QCoreApplication::translate("PasswordInput", "TEXT"),
+        QCoreApplication::translate("PasswordInput",
+                                    "%1; „-“: die erste Zeile der Standardeingabe (TEXT ist für "
+                                    "andere Benutzer sichtbar; besser --password-file oder "
+                                    "--password -). Ohne beides wird am Terminal gefragt.")
+            .arg(sWofuer));
+    befehl.optionen.emplace_back(
+        QStringLiteral("password-file"), QCoreApplication::translate("PasswordInput", "DATEI"),
+        QCoreApplication::translate("PasswordInput", "%1, aus der ersten Zeile von DATEI")
+            .arg(sWofuer));
     return befehl;
 }
 
@@ -111,14 +127,17 @@ Result<std::optional<QString>> GivenPassword(const Arguments& a) {
     const QStringList texte = a.Values(QStringLiteral("password"));
     const QStringList dateien = a.Values(QStringLiteral("password-file"));
     if (texte.size() + dateien.size() > 1)
-        return Error{QStringLiteral("Das Passwort bitte nur einmal angeben: mit --password TEXT, "
-                                    "--password - oder --password-file DATEI."),
+        return Error{QCoreApplication::translate(
+                         "PasswordInput",
+                         "Das Passwort bitte nur einmal angeben: mit --password TEXT, "
+                         "--password - oder --password-file DATEI."),
                      2};
     Result<QByteArray> zeile = QByteArray();
     if (!dateien.isEmpty())
         zeile = ReadFirstLine(dateien.front());
     else if (!texte.isEmpty() && texte.front() == QLatin1String("-"))
-        zeile = ReadFirstLineOf(STDIN_FILENO, QStringLiteral("der Standardeingabe"));
+        zeile = ReadFirstLineOf(
+            STDIN_FILENO, QCoreApplication::translate("PasswordInput", "der Standardeingabe"));
     else if (!texte.isEmpty())
         return std::optional<QString>(texte.front());
     else
@@ -145,12 +164,16 @@ Result<QString> AskPassword(const QString& sFrage) {
 Result<QString> AskNewPassword() {
     QuietTerminal terminal;
     if (!terminal.Open()) return NoTerminal();
-    const Result<QString> erstes = terminal.Ask(QStringLiteral("Neues Passwort für das Archiv: "));
+    const Result<QString> erstes = terminal.Ask(
+        QCoreApplication::translate("PasswordInput", "Neues Passwort für das Archiv: "));
     if (!erstes.ok()) return erstes;
-    const Result<QString> zweites = terminal.Ask(QStringLiteral("Neues Passwort wiederholen: "));
+    const Result<QString> zweites =
+        terminal.Ask(QCoreApplication::translate("PasswordInput", "Neues Passwort wiederholen: "));
     if (!zweites.ok()) return zweites;
     if (erstes.value() != zweites.value())
-        return Error{QStringLiteral("Die beiden Passwörter stimmen nicht überein."), 1};
+        return Error{QCoreApplication::translate("PasswordInput",
+                                                 "Die beiden Passwörter stimmen nicht überein."),
+                     1};
     return erstes;
 }
 
@@ -158,12 +181,14 @@ Result<QString> PasswordFor(const QString& sArchiv, const std::optional<QString>
     if (gegeben) return *gegeben;
     const Result<std::unique_ptr<BrowseFile>> ohne = BrowseFile::Open(sArchiv, QString());
     if (ohne.ok() || !IsEngine(ohne.error(), kCodePasswortFehlt)) return QString();
-    return AskPassword(QStringLiteral("Passwort für „%1“: ").arg(QFileInfo(sArchiv).fileName()));
+    return AskPassword(QCoreApplication::translate("PasswordInput", "Passwort für „%1“: ")
+                           .arg(QFileInfo(sArchiv).fileName()));
 }
 
 QString OpenFailureText(const Error& fehler) {
-    return IsEngine(fehler, kCodePasswortFalsch) ? QStringLiteral("Das Passwort ist falsch.")
-                                                 : fehler.description;
+    return IsEngine(fehler, kCodePasswortFalsch)
+               ? QCoreApplication::translate("PasswordInput", "Das Passwort ist falsch.")
+               : fehler.description;
 }
 
 }  // namespace tolva

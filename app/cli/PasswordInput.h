@@ -14,8 +14,7 @@
 namespace tolva {
 
 // What a command says when it needs a password and has no terminal to ask on.
-inline constexpr const char* kOhneTerminal =
-    "Das Archiv hat ein Passwort: --password-file DATEI oder --password - angeben.";
+QString NoTerminalText();
 
 // The command's definition with --password and --password-file added; sWofuer names the
 // password in their help ("das Passwort des Archivs").
@@ -35,7 +34,7 @@ bool CanAsk();
 
 // Writes sFrage on the terminal (/dev/tty, never standard input or output) and reads one line
 // with the echo off; the terminal's mode is put back afterwards, and also when SIGINT,
-// SIGTERM, SIGHUP or SIGQUIT ends the process meanwhile. Fails with kOhneTerminal (exit 1)
+// SIGTERM, SIGHUP or SIGQUIT ends the process meanwhile. Fails with NoTerminalText() (exit 1)
 // when there is no terminal.
 Result<QString> AskPassword(const QString& sFrage);
 

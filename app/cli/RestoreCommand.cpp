@@ -9,11 +9,15 @@
 #include "database/Cancel.h"
 #include "restore/Restore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <algorithm>
+#include <iterator>
 
 namespace tolva {
 namespace {
@@ -22,34 +26,55 @@ namespace {
 // columns; then the first edited rows by their ids in the database.
 void PrintReport(const CommandStreams& io, const RestoreReport& bericht, bool bProbe) {
     QTextStream& out = io.out;
-    if (bProbe) out << "Probelauf: es wurde nichts geändert.\n";
-    out << QStringLiteral("%1 %2 %3 %4 %5")
-               .arg(QStringLiteral("Tabelle").leftJustified(26), QStringLiteral("im Archiv"),
-                    bProbe ? QStringLiteral(" ginge zurück") : QStringLiteral("zurückgeholt"),
-                    QStringLiteral("schon da"), QStringLiteral("seitdem geändert"))
-        << '\n';
+    if (bProbe)
+        out << QCoreApplication::translate("RestoreCommand",
+                                           "Probelauf: es wurde nichts geändert.\n");
+    // Each column's heading; its numbers take the given width, or the heading's when longer.
+    struct Spalte {
+        QString sKopf;
+        qsizetype lBreite;
+    };
+    Spalte spalten[] = {{QCoreApplication::translate("RestoreCommand", "im Archiv"), 9},
+                        {bProbe ? QCoreApplication::translate("RestoreCommand", " ginge zurück")
+                                : QCoreApplication::translate("RestoreCommand", "zurückgeholt"),
+                         12},
+                        {QCoreApplication::translate("RestoreCommand", "schon da"), 9},
+                        {QCoreApplication::translate("RestoreCommand", "seitdem geändert"), 16}};
+    out << QCoreApplication::translate("RestoreCommand", "Tabelle").leftJustified(26);
+    for (Spalte& spalte : spalten) {
+        spalte.lBreite = std::max(spalte.lBreite, spalte.sKopf.trimmed().size());
+        out << ' ' << spalte.sKopf;
+    }
+    out << '\n';
     for (const RestoreCount& z : bericht.tabellen) {
-        out << QStringLiteral("%1 %2 %3 %4 %5")
-                   .arg(z.sName.leftJustified(26))
-                   .arg(z.lImArchiv, 9)
-                   .arg(z.lZurueck, 12)
-                   .arg(z.lVorhanden, 9)
-                   .arg(z.lGeaendert, 16);
-        if (z.lNeueIds > 0) out << QStringLiteral("  (%1 unter neuen Nummern)").arg(z.lNeueIds);
+        out << z.sName.leftJustified(26);
+        const qint64 zahlen[] = {z.lImArchiv, z.lZurueck, z.lVorhanden, z.lGeaendert};
+        for (size_t i = 0; i < std::size(zahlen); ++i)
+            out << ' ' << QString::number(zahlen[i]).rightJustified(spalten[i].lBreite);
+        if (z.lNeueIds > 0)
+            out << QCoreApplication::translate("RestoreCommand", "  (%1 unter neuen Nummern)")
+                       .arg(z.lNeueIds);
         out << '\n';
     }
     for (const RestoreCount& z : bericht.tabellen) {
         if (z.geaendert.empty()) continue;
         QStringList ids;
         for (qint64 id : z.geaendert) ids << QString::number(id);
-        out << QStringLiteral("Seitdem geändert und behalten (%1): Nummer %2%3\n")
-                   .arg(z.sName, ids.join(QStringLiteral(", ")),
-                        z.lGeaendert > static_cast<qint64>(ids.size())
-                            ? QStringLiteral(" und %1 weitere")
-                                  .arg(z.lGeaendert - static_cast<qint64>(ids.size()))
-                            : QString());
+        const qint64 lWeitere = z.lGeaendert - static_cast<qint64>(ids.size());
+        out << (lWeitere > 0
+                    ? QCoreApplication::translate(
+                          "RestoreCommand",
+                          "Seitdem geändert und behalten (%1): Nummer %2 und %3 weitere")
+                          .arg(z.sName, ids.join(QStringLiteral(", ")), QString::number(lWeitere))
+                    : QCoreApplication::translate("RestoreCommand",
+                                                  "Seitdem geändert und behalten (%1): Nummer %2")
+                          .arg(z.sName, ids.join(QStringLiteral(", "))))
+            << '\n';
     }
-    if (!bericht.sSicherung.isEmpty()) out << "Sicherung: " << bericht.sSicherung << '\n';
+    if (!bericht.sSicherung.isEmpty())
+        out << QCoreApplication::translate("RestoreCommand", "Sicherung: %1")
+                   .arg(bericht.sSicherung)
+            << '\n';
     out.flush();
 }
 
@@ -84,12 +109,17 @@ Status ParseMapping(const QString& sText, RestoreChoice* wahl) {
     const QString sNeu = teile.value(1).trimmed();
     const qint64 neu = sNeu.toLongLong(&bNeu);
     if (teile.size() != 2 || !bAlt || (!bNeu && sNeu != QLatin1String("-")))
-        return Status::Fail(QStringLiteral("--map-account erwartet ARCHIV_ID=DATENBANK_ID oder "
-                                           "ARCHIV_ID=- (nicht zurückholen), nicht „%1“.")
+        return Status::Fail(QCoreApplication::translate(
+                                "RestoreCommand",
+                                "--map-account erwartet ARCHIV_ID=DATENBANK_ID oder ARCHIV_ID=- "
+                                "(nicht zurückholen), nicht „%1“.")
                                 .arg(sText));
     if (wahl->zuordnung.count(alt))
         return Status::Fail(
-            QStringLiteral("Das Konto %1 ist bei --map-account zweimal genannt.").arg(alt));
+            QCoreApplication::translate("RestoreCommand",
+                                        "Das Konto %1 ist bei --map-account zweimal "
+                                        "genannt.")
+                .arg(alt));
     wahl->zuordnung[alt] = bNeu ? std::optional<qint64>(neu) : std::nullopt;
     return Status::Ok();
 }
@@ -99,30 +129,43 @@ Status ParseMapping(const QString& sText, RestoreChoice* wahl) {
 const CommandDefinition& RestoreDefinition() {
     static const CommandDefinition definition = WithPasswordOptions(
         {QStringLiteral("restore"),
-         QStringLiteral("Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort "
-                        "schon steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie "
-                        "es ist; eine Nummer (id), die dort ein anderer Eintrag trägt, lässt das "
-                        "Zurückholen ablehnen, ohne etwas zu ändern."),
-         {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
-           true},
+         QCoreApplication::translate(
+             "RestoreCommand",
+             "Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort schon "
+             "steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie es ist; eine "
+             "Nummer (id), die dort ein anderer Eintrag trägt, lässt das Zurückholen ablehnen, "
+             "ohne etwas zu ändern."),
+         {{QStringLiteral("db"), QCoreApplication::translate("RestoreCommand", "PFAD"),
+           QCoreApplication::translate("RestoreCommand", "die Benutzer-Datenbank"), true},
           {QStringLiteral("accounts"), QStringLiteral("ID,..."),
-           QStringLiteral("nur die Daten dieser Konten des Archivs (sonst alle)")},
-          {QStringLiteral("map-account"), QStringLiteral("ARCHIV_ID=ID"),
-           QStringLiteral("die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank "
-                          "zuordnen (ARCHIV_ID=- : nicht zurückholen); mehrfach möglich")},
+           QCoreApplication::translate("RestoreCommand",
+                                       "nur die Daten dieser Konten des Archivs (sonst alle)")},
+          {QStringLiteral("map-account"),
+           QCoreApplication::translate("RestoreCommand", "ARCHIV_ID=ID"),
+           QCoreApplication::translate(
+               "RestoreCommand",
+               "die Einträge des Archiv-Kontos ARCHIV_ID dem Konto ID der Datenbank zuordnen "
+               "(ARCHIV_ID=- : nicht zurückholen); mehrfach möglich")},
           {QStringLiteral("new-ids"), QString(),
-           QStringLiteral("Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag "
-                          "trägt, unter neuen Nummern zurückholen, statt abzulehnen")},
+           QCoreApplication::translate(
+               "RestoreCommand",
+               "Einträge, deren Nummer (id) in der Datenbank ein anderer Eintrag trägt, unter "
+               "neuen Nummern zurückholen, statt abzulehnen")},
           {QStringLiteral("dry-run"), QString(),
-           QStringLiteral("nur zeigen, was zurückgeholt würde; nichts ändern")},
-          {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+           QCoreApplication::translate("RestoreCommand",
+                                       "nur zeigen, was zurückgeholt würde; nichts ändern")},
+          {QStringLiteral("json"), QString(),
+           QCoreApplication::translate("RestoreCommand", "gibt das Ergebnis als JSON aus")},
           {QStringLiteral("no-backup"), QString(),
-           QStringLiteral("die Benutzer-Datenbank vorher nicht sichern")},
-          {QStringLiteral("yes"), QString(), QStringLiteral("beantwortet die Frage mit Ja")}},
-         QStringLiteral("ARCHIV"),
+           QCoreApplication::translate("RestoreCommand",
+                                       "die Benutzer-Datenbank vorher nicht sichern")},
+          {QStringLiteral("yes"), QString(),
+           QCoreApplication::translate("RestoreCommand", "beantwortet die Frage mit Ja")}},
+         QCoreApplication::translate("RestoreCommand", "ARCHIV"),
          1,
          1},
-        QStringLiteral("das Passwort des Archivs, wenn es eines hat"));
+        QCoreApplication::translate("RestoreCommand",
+                                    "das Passwort des Archivs, wenn es eines hat"));
     return definition;
 }
 
@@ -168,10 +211,12 @@ int RunRestoreCommand(const QStringList& args, const CommandStreams& io) {
     if (CancelSignal()) {
         const int lStatus = ReportSignal(
             bericht.ok(),
-            QStringLiteral("Das Zurückholen wurde abgebrochen. Die Benutzer-Datenbank ist "
-                           "unverändert."),
-            QStringLiteral("kam, als die Daten schon zurückgeholt waren; das Zurückholen wurde "
-                           "zu Ende geführt."),
+            QCoreApplication::translate("RestoreCommand",
+                                        "Das Zurückholen wurde abgebrochen. Die "
+                                        "Benutzer-Datenbank ist unverändert."),
+            QCoreApplication::translate("RestoreCommand",
+                                        "kam, als die Daten schon zurückgeholt waren; das "
+                                        "Zurückholen wurde zu Ende geführt."),
             io.err);
         if (lStatus != 0) return lStatus;
     }
@@ -179,12 +224,14 @@ int RunRestoreCommand(const QStringList& args, const CommandStreams& io) {
         if (IsEngine(bericht.error(), kCodeNichtGewollt)) return 1;
         QString sText = OpenFailureText(bericht.error());
         if (IsEngine(bericht.error(), kCodeKonflikt))
-            sText += QStringLiteral(
+            sText += QCoreApplication::translate(
+                "RestoreCommand",
                 "\nMit --new-ids kommen diese Einträge unter neuen Nummern (über der größten der "
                 "Tabelle) zurück, neben dem Eintrag, der die Nummer jetzt trägt; Einträge, die "
                 "auf sie verweisen, folgen ihnen.");
         if (IsEngine(bericht.error(), kCodeKontoFehlt))
-            sText += QStringLiteral(
+            sText += QCoreApplication::translate(
+                "RestoreCommand",
                 "\nMit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem "
                 "Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.");
         return Fail(io.err, sText);

@@ -8,6 +8,7 @@
 #include "state/SharedState.h"
 #include "survey/Survey.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,17 +50,21 @@ QJsonObject PlanJson(const RunPlan& plan) {
 const CommandDefinition& SurveyDefinition() {
     static const CommandDefinition definition{
         QStringLiteral("survey"),
-        QStringLiteral("Zeigt, welche Konten Daten vor dem Stichtag haben (wie Seite 5 des "
-                       "Assistenten)."),
-        {{QStringLiteral("db"), QStringLiteral("PFAD"), QStringLiteral("die Benutzer-Datenbank"),
+        QCoreApplication::translate("SurveyCommand",
+                                    "Zeigt, welche Konten Daten vor dem Stichtag haben (wie "
+                                    "Seite 5 des Assistenten)."),
+        {{QStringLiteral("db"), QCoreApplication::translate("SurveyCommand", "PFAD"),
+          QCoreApplication::translate("SurveyCommand", "die Benutzer-Datenbank"), true},
+         {QStringLiteral("before"), QCoreApplication::translate("SurveyCommand", "DATUM"),
+          QCoreApplication::translate("SurveyCommand", "der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"),
           true},
-         {QStringLiteral("before"), QStringLiteral("DATUM"),
-          QStringLiteral("der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"), true},
          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
-          QStringLiteral("nur diese Konten (sonst alle)")},
-         {QStringLiteral("json"), QString(), QStringLiteral("gibt das Ergebnis als JSON aus")},
+          QCoreApplication::translate("SurveyCommand", "nur diese Konten (sonst alle)")},
+         {QStringLiteral("json"), QString(),
+          QCoreApplication::translate("SurveyCommand", "gibt das Ergebnis als JSON aus")},
          {QStringLiteral("times"), QString(),
-          QStringLiteral("nennt auf stderr, wie lange Suche und Übersicht gedauert haben")}}};
+          QCoreApplication::translate(
+              "SurveyCommand", "nennt auf stderr, wie lange Suche und Übersicht gedauert haben")}}};
     return definition;
 }
 
@@ -87,9 +92,9 @@ int RunSurveyCommand(const QStringList& args, const CommandStreams& io) {
     if (!plan.ok()) return Fail(io.err, plan.error().description);
     // What entering the summary page costs: the survey, then the plan under it.
     if (a->Flag(QStringLiteral("times")))
-        io.err << QStringLiteral("Suche %1 ms, Übersicht %2 ms")
-                      .arg(double(lSucheNs) / 1e6, 0, 'f', 1)
-                      .arg(double(uhr.nsecsElapsed()) / 1e6, 0, 'f', 1)
+        io.err << QCoreApplication::translate("SurveyCommand", "Suche %1 ms, Übersicht %2 ms")
+                      .arg(QString::number(double(lSucheNs) / 1e6, 'f', 1),
+                           QString::number(double(uhr.nsecsElapsed()) / 1e6, 'f', 1))
                << Qt::endl;
     QTextStream& out = io.out;
     if (a->Flag(QStringLiteral("json"))) {
@@ -119,12 +124,13 @@ int RunSurveyCommand(const QStringList& args, const CommandStreams& io) {
                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         << Qt::endl;
     // The plan as the summary page shows it, one account per line, then the totals.
-    out << "Konto-ID\tKonto\tBank\tUmsätze\tZusätze\tOffene\tAufträge\tSammelaufträge\t"
-           "Einzelaufträge"
+    out << QCoreApplication::translate("SurveyCommand",
+                                       "Konto-ID\tKonto\tBank\tUmsätze\tZusätze\tOffene\t"
+                                       "Aufträge\tSammelaufträge\tEinzelaufträge")
         << Qt::endl;
     for (const PlanKonto& k : plan.value().aKonten) out << PlanLine(k) << Qt::endl;
     PlanKonto summe = plan.value().summe;
-    summe.sKonto = QStringLiteral("Zusammen");
+    summe.sKonto = QCoreApplication::translate("SurveyCommand", "Zusammen");
     out << PlanLine(summe) << Qt::endl;
     return 0;
 }

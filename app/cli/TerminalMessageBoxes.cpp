@@ -3,6 +3,7 @@
 
 #include "cli/TerminalArchivForm.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -20,16 +21,18 @@ long TerminalMessageBoxes::Show(const QString& sText, long lStil, const QString&
         return vbOK;
     }
     if (bJa_) {
-        err << " [j/N] j (--yes)" << Qt::endl;
+        err << QCoreApplication::translate("TerminalMessageBoxes", " [j/N] j (--yes)") << Qt::endl;
         return vbYes;
     }
     if (::isatty(STDIN_FILENO) != 1) {
-        err << " [j/N] n (ohne --yes)" << Qt::endl;
+        err << QCoreApplication::translate("TerminalMessageBoxes", " [j/N] n (ohne --yes)")
+            << Qt::endl;
         return vbNo;
     }
-    err << " [j/N] " << Qt::flush;
+    err << QCoreApplication::translate("TerminalMessageBoxes", " [j/N] ") << Qt::flush;
     char zeile[64] = {};
     if (!std::fgets(zeile, sizeof zeile, stdin)) return vbNo;
+    // "j" and "y" both mean yes, whichever language asks: a German answer keeps working.
     return (zeile[0] == 'j' || zeile[0] == 'J' || zeile[0] == 'y' || zeile[0] == 'Y') ? vbYes
                                                                                       : vbNo;
 }
