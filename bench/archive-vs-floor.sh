@@ -54,6 +54,8 @@
 # the fixed costs: the command line's whole run on a 100-booking database, the wizard's first
 # page on N bookings on the X server, the survey over 50 accounts and opening a keyed database.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 usage() {
     cat <<'EOF'

@@ -39,6 +39,8 @@
 # and exits non-zero on any loss, broken state, wrong exit code or leftover file, or when fewer
 # than COUNT runs could be disturbed.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 MODE=kill
 case ${1:-} in

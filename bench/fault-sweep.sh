@@ -13,6 +13,8 @@
 #        build's lib/.
 # Prints "<N> injected faults, <M> guarantees broken" and exits non-zero when M > 0.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 BOOKINGS=${1:-3000}
 KINDS=${2:-}

@@ -14,6 +14,8 @@
 # exits non-zero when a survivor is not explained in the README, when a patch does not apply
 # or build, or when the suite fails without any planted fault.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 PATTERNS=("$@")
 (( ${#PATTERNS[@]} )) || PATTERNS=("")

@@ -11,6 +11,8 @@
 # fails the run), the differing histories, then "<N> histories, <M> differences"; exits
 # non-zero when M > 0 or the test failed otherwise.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 N=${1:-}
 FIRST=${2:-}

@@ -29,6 +29,8 @@
 # per size "N flips, 0 missed, M false alarms, rows recovered X of Y" and fails on any miss,
 # false alarm or failed salvage.
 set -euo pipefail
+# The scripts read the program's German texts, whatever the user's language.
+export TOLVA_LANG=de
 
 flips=1000 sizes=2000,20000,100000 seed= bin= work=${TMPDIR:-/tmp}/tolva-rot-test
 here=$(cd "$(dirname "$0")/.." && pwd)
