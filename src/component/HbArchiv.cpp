@@ -10,6 +10,8 @@
 #include "widgets/OleColour.h"
 #include "wizard/FrmArchiv.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace tolva {
@@ -43,7 +45,8 @@ bool HbArchiv::Archiv(QString& sDateiname) {
 
         ScopedGuiApplication anwendung(GuiPlatform::Screen);
         if (!anwendung.ok()) {
-            MsgBox(anwendung.Fehler(), vbCritical, QStringLiteral("Archivierungs-Assistent"));
+            MsgBox(anwendung.Fehler(), vbCritical,
+                   QCoreApplication::translate("HbArchiv", "Archivierungs-Assistent"));
             ReleaseCall();
             return false;
         }

@@ -31,18 +31,18 @@ ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform, const ProgramId
     if (QCoreApplication::instance()) {
         ok_ = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
         if (!ok_)
-            fehler_ = QStringLiteral(
-                "Das Programm hat keine grafische Oberfläche; der "
-                "Assistent kann nicht angezeigt werden.");
+            fehler_ = QT_TRANSLATE_NOOP("ScopedGuiApplication",
+                                        "Das Programm hat keine grafische Oberfläche; der "
+                                        "Assistent kann nicht angezeigt werden.");
         return;
     }
     if (platform == GuiPlatform::Offscreen) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!HasDisplay()) {
         if (platform == GuiPlatform::Screen) {
-            fehler_ = QStringLiteral(
-                "Es ist kein Bildschirm verfügbar; der Assistent kann "
-                "nicht angezeigt werden.");
+            fehler_ = QT_TRANSLATE_NOOP("ScopedGuiApplication",
+                                        "Es ist kein Bildschirm verfügbar; der Assistent kann "
+                                        "nicht angezeigt werden.");
             return;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -56,6 +56,10 @@ ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform, const ProgramId
 }
 
 ScopedGuiApplication::~ScopedGuiApplication() = default;
+
+QString ScopedGuiApplication::Fehler() const {
+    return fehler_ ? QCoreApplication::translate("ScopedGuiApplication", fehler_) : QString();
+}
 
 bool ScopedGuiApplication::RealScreen() {
     const QString name = QGuiApplication::platformName();

@@ -41,8 +41,9 @@ class ScopedGuiApplication {
 
     // Whether a QApplication is there for the scope.
     bool ok() const { return ok_; }
-    // Why not (German, for a message).
-    const QString& Fehler() const { return fehler_; }
+    // Why not, for a message: in the language whose translations the application holds when
+    // asked.
+    QString Fehler() const;
     // Whether windows appear on a real screen (not the offscreen or minimal platform).
     static bool RealScreen();
 
@@ -53,7 +54,7 @@ class ScopedGuiApplication {
     char* argv_[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> own_;
     bool ok_ = false;
-    QString fehler_;
+    const char* fehler_ = nullptr;  // a text of the translation, or none
 };
 
 // Qt's message boxes for the length of the scope, when nobody installed a presenter (the
