@@ -243,7 +243,7 @@ Messages: %2</translation>
     </message>
     <message>
         <source>Einen anderen Ort für die Datensicherung dieses Laufs wählen</source>
-        <translation>Choose another place for this run's backup</translation>
+        <translation>Choose another place for this run&apos;s backup</translation>
     </message>
     <message>
         <source>Bitte wählen Sie das Passwort mit dem die Datenbank geschützt werden soll:</source>
@@ -294,9 +294,9 @@ Messages: %2</translation>
         <translation>Archive data</translation>
     </message>
     <message>
-        <source>Ein Fehler ist aufgetreten:<byte value="xd" />
+        <source>Ein Fehler ist aufgetreten:<byte value="xd"/>
 %1</source>
-        <translation>An error occurred:<byte value="xd" />
+        <translation>An error occurred:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -340,9 +340,9 @@ Messages: %2</translation>
         <translation>Invalid procedure call or argument</translation>
     </message>
     <message>
-        <source>Die Datei %1 existiert nicht!<byte value="xd" />
+        <source>Die Datei %1 existiert nicht!<byte value="xd"/>
 Bitte eine existierende Datei auswählen.</source>
-        <translation>The file %1 does not exist!<byte value="xd" />
+        <translation>The file %1 does not exist!<byte value="xd"/>
 Please choose an existing file.</translation>
     </message>
     <message>
@@ -354,8 +354,8 @@ Please choose an existing file.</translation>
         <translation> &amp;View</translation>
     </message>
     <message>
-        <source>Wählen Sie das gewünschte Archiv aus und klicken Sie auf 'Anzeigen'.</source>
-        <translation>Select the archive you want and click 'View'.</translation>
+        <source>Wählen Sie das gewünschte Archiv aus und klicken Sie auf &apos;Anzeigen&apos;.</source>
+        <translation>Select the archive you want and click &apos;View&apos;.</translation>
     </message>
     <message>
         <source>Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden.</source>

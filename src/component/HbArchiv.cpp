@@ -45,8 +45,11 @@ bool HbArchiv::Archiv(QString& sDateiname) {
 
         ScopedGuiApplication anwendung(GuiPlatform::Screen);
         if (!anwendung.ok()) {
+            // In the language the window would have shown.
+            const ScopedLanguage fehlerSprache(ChooseHostLanguage());
             MsgBox(anwendung.Fehler(), vbCritical,
-                   QCoreApplication::translate("HbArchiv", "Archivierungs-Assistent"));
+                   TranslateEarly("HbArchiv",
+                                  QT_TRANSLATE_NOOP("HbArchiv", "Archivierungs-Assistent")));
             ReleaseCall();
             return false;
         }
