@@ -61,7 +61,9 @@ class Renderer {
         if (beobachter_) beobachter_(name, form);
         const QString datei = ordner_ + QLatin1Char('/') + name;
         if (!form.grab().save(datei, "PNG"))
-            fehler_ << QStringLiteral("Das Bild %1 konnte nicht geschrieben werden.").arg(datei);
+            fehler_ << QCoreApplication::translate("PageRenderer",
+                                                   "Das Bild %1 konnte nicht geschrieben werden.")
+                           .arg(datei);
         else
             geschrieben_ << name;
     }
@@ -76,7 +78,9 @@ class Renderer {
                         ordner_ + QLatin1Char('/') + QFileInfo(name).completeBaseName()});
         if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit ||
             pdftoppm.exitCode() != 0)
-            fehler_ << QStringLiteral("pdftoppm (aus poppler-utils) konnte %1 nicht zeichnen: %2")
+            fehler_ << QCoreApplication::translate(
+                           "PageRenderer",
+                           "pdftoppm (aus poppler-utils) konnte %1 nicht zeichnen: %2")
                            .arg(sPdf, pdftoppm.errorString());
         else
             geschrieben_ << name;
@@ -84,9 +88,9 @@ class Renderer {
 
     void Expect(const FrmArchiv& form, int lSeite) {
         if (form.CurrentPage() != lSeite)
-            fehler_ << QStringLiteral("Der Assistent steht auf Seite %1 statt auf Seite %2.")
-                           .arg(form.CurrentPage())
-                           .arg(lSeite);
+            fehler_ << QCoreApplication::translate(
+                           "PageRenderer", "Der Assistent steht auf Seite %1 statt auf Seite %2.")
+                           .arg(QString::number(form.CurrentPage()), QString::number(lSeite));
     }
 
     QStringList fehler_;
@@ -144,12 +148,15 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner,
     ScopedGuiApplication anwendung(GuiPlatform::Offscreen);
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
     if (!QFileInfo(sDatenbank).isFile())
-        return Status::Fail(QStringLiteral("Die Datenbank %1 gibt es nicht.").arg(sDatenbank));
+        return Status::Fail(
+            QCoreApplication::translate("PageRenderer", "Die Datenbank %1 gibt es nicht.")
+                .arg(sDatenbank));
     if (Status s = MakeFolders(sOrdner); !s.ok()) return s;
 
     QTemporaryDir arbeit;
     if (!arbeit.isValid())
-        return Status::Fail(QStringLiteral("Es kann kein Arbeitsordner angelegt werden."));
+        return Status::Fail(QCoreApplication::translate(
+            "PageRenderer", "Es kann kein Arbeitsordner angelegt werden."));
     const QString kopie = arbeit.filePath(QFileInfo(sDatenbank).fileName());
     const QString archivOrdner = arbeit.filePath(QStringLiteral("Archive")) + QLatin1Char('/');
     if (Status s = CopyToNewFile(sDatenbank, kopie, PrivateCopyMode(sDatenbank), kopie); !s.ok())
@@ -210,9 +217,9 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner,
     const QString sPasswort = QStringLiteral("Sommer2026");
     const QStringList archive = QDir(archivOrdner).entryList({QStringLiteral("*.aba")});
     Result<std::unique_ptr<BrowseFile>> datei =
-        archive.isEmpty()
-            ? Result<std::unique_ptr<BrowseFile>>(Error{QStringLiteral("kein Archiv")})
-            : BrowseFile::Open(archivOrdner + archive.constFirst(), sPasswort);
+        archive.isEmpty() ? Result<std::unique_ptr<BrowseFile>>(
+                                Error{QCoreApplication::translate("PageRenderer", "kein Archiv")})
+                          : BrowseFile::Open(archivOrdner + archive.constFirst(), sPasswort);
     if (!datei.ok()) {
         renderer.fehler_ << datei.error().description;
     } else if (Result<std::unique_ptr<BrowserWindow>> fenster =
@@ -274,11 +281,13 @@ Status RenderPages(const QString& sDatenbank, const QString& sOrdner,
           "page-6.png", "browser.png", "browser-dark.png", "browser-chart.png",
           "browser-chart-dark.png", "browser-search.png", "search-everywhere.png", "restore.png"})
         if (!renderer.geschrieben_.contains(QString::fromLatin1(name)))
-            renderer.fehler_ << QStringLiteral("%1 wurde nicht erstellt.").arg(QLatin1String(name));
+            renderer.fehler_ << QCoreApplication::translate("PageRenderer",
+                                                            "%1 wurde nicht erstellt.")
+                                    .arg(QLatin1String(name));
     if (!renderer.fehler_.isEmpty()) {
-        return Status::Fail(renderer.fehler_.join(QLatin1Char('\n')) +
-                            QStringLiteral("\nMeldungen: ") +
-                            boxen->shown.join(QStringLiteral(" | ")));
+        return Status::Fail(QCoreApplication::translate("PageRenderer", "%1\nMeldungen: %2")
+                                .arg(renderer.fehler_.join(QLatin1Char('\n')),
+                                     boxen->shown.join(QStringLiteral(" | "))));
     }
     return Status::Ok();
 }

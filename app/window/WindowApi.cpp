@@ -9,6 +9,8 @@
 #include "window/PageRenderer.h"
 #include "window/WizardHost.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -64,7 +66,8 @@ Status ShowBrowserWithDatabase(const QString& sArchiv, const QString& sPasswort,
     const Status gezeigt = tolva::BrowseArchive(sArchiv, sPasswort, sDatenbank);
     if (!gezeigt.ok() && ScopedGuiApplication::RealScreen()) {
         tolva::ScopedScreenMessageBoxes boxen;
-        tolva::MsgBox(gezeigt.description(), tolva::vbExclamation, QStringLiteral("Archiv"));
+        tolva::MsgBox(gezeigt.description(), tolva::vbExclamation,
+                      QCoreApplication::translate("WindowApi", "Archiv"));
     }
     return gezeigt;
 }

@@ -9,6 +9,7 @@
 #include "text/Language.h"
 #include "widgets/GuiApplication.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace tolva {
@@ -31,7 +32,7 @@ int RunWizardHost(const QString& sDatenbank) {
     // can put its rows back into the database.
     QTextStream(stdout) << sDateiname << Qt::endl;
     if (Status s = BrowseArchive(sDateiname, QString(), sDatenbank); !s.ok()) {
-        MsgBox(s.description(), vbExclamation, QStringLiteral("Archiv"));
+        MsgBox(s.description(), vbExclamation, QCoreApplication::translate("WizardHost", "Archiv"));
         return 1;
     }
     return 0;

@@ -33,9 +33,9 @@ T* Control(FrmArchiv& form, const QString& sName) {
 
 Status NotOnPage(const FrmArchiv& form, int lSeite) {
     if (form.CurrentPage() == lSeite) return Status::Ok();
-    return Status::Fail(QStringLiteral("Der Assistent steht auf Seite %1 statt auf Seite %2.")
-                            .arg(form.CurrentPage())
-                            .arg(lSeite));
+    return Status::Fail(QCoreApplication::translate(
+                            "WizardPilot", "Der Assistent steht auf Seite %1 statt auf Seite %2.")
+                            .arg(QString::number(form.CurrentPage()), QString::number(lSeite)));
 }
 
 // Ticks exactly the given accounts, clicking boxes as a person would: row 0's box stands for
@@ -48,7 +48,8 @@ Status TickAccounts(KontenGrid& grid, const std::vector<QString>& konten) {
     for (int r = 0; r < grid.Rows(); ++r) bAlle = bAlle && gewaehlt(r);
     if (bAlle) return Status::Ok();
     if (grid.Rows() > 0 && gewaehlt(0))
-        return Status::Fail(QStringLiteral(
+        return Status::Fail(QCoreApplication::translate(
+            "WizardPilot",
             "Das erste Konto der Liste lässt sich im Assistenten nur mit allen Konten ankreuzen."));
     grid.SetCellChecked(0, 0, KontenGrid::flexUnchecked);
     for (int r = 1; r < grid.Rows(); ++r)
@@ -90,7 +91,8 @@ Status DriveCreateJob(FrmArchiv& form, const CreateChoice& auswahl) {
     auto* grid = Control<KontenGrid>(form, QStringLiteral("grdKonten"));
     auto* entfernen = Control<QCheckBox>(form, QStringLiteral("chkEntfern"));
     if (!datum || !grid || !entfernen)
-        return Status::Fail(QStringLiteral("Seite 2 des Assistenten ist unvollständig."));
+        return Status::Fail(QCoreApplication::translate(
+            "WizardPilot", "Seite 2 des Assistenten ist unvollständig."));
     datum->setDate(auswahl.dStichtag);
     if (auswahl.konten)
         if (Status s = TickAccounts(*grid, *auswahl.konten); !s.ok()) return s;
@@ -109,7 +111,8 @@ Status DriveCreateJob(FrmArchiv& form, const CreateChoice& auswahl) {
     auto* sichern = Control<QCheckBox>(form, QStringLiteral("chkSichern"));
     auto* sicherung = Control<CaptionLabel>(form, QStringLiteral("lblSich"));
     if (!sichern || !sicherung)
-        return Status::Fail(QStringLiteral("Seite 4 des Assistenten ist unvollständig."));
+        return Status::Fail(QCoreApplication::translate(
+            "WizardPilot", "Seite 4 des Assistenten ist unvollständig."));
     if (sichern->isChecked() != !auswahl.sSicherung.isEmpty()) sichern->click();
     if (!auswahl.sSicherung.isEmpty()) sicherung->SetCaption(auswahl.sSicherung);
     if (auto* datei = Control<QLineEdit>(form, QStringLiteral("txtDatei_0")))
@@ -124,7 +127,8 @@ Status DriveCreateJob(FrmArchiv& form, const CreateChoice& auswahl) {
 Status RunCreateJob(const QString& sDatenbank, const CreateChoice& auswahl) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen);
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
-    Status gefahren = Status::Fail(QStringLiteral("Der Assistent wurde nicht angezeigt."));
+    Status gefahren = Status::Fail(
+        QCoreApplication::translate("WizardPilot", "Der Assistent wurde nicht angezeigt."));
     RunWithPilot(sDatenbank, [&](FrmArchiv& form) { gefahren = DriveCreateJob(form, auswahl); });
     return gefahren;
 }
@@ -132,7 +136,8 @@ Status RunCreateJob(const QString& sDatenbank, const CreateChoice& auswahl) {
 Status ShowFirstPage(const QString& sDatenbank) {
     ScopedGuiApplication anwendung(GuiPlatform::Screen);
     if (!anwendung.ok()) return Status::Fail(anwendung.Fehler());
-    Status gezeigt = Status::Fail(QStringLiteral("Der Assistent wurde nicht angezeigt."));
+    Status gezeigt = Status::Fail(
+        QCoreApplication::translate("WizardPilot", "Der Assistent wurde nicht angezeigt."));
     RunWithPilot(sDatenbank, [&](FrmArchiv& form) {
         QWindow* fenster = form.windowHandle();
         QElapsedTimer warten;

@@ -10,6 +10,8 @@
 #include "widgets/OleColour.h"
 #include "wizard/FrmArchiv.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace tolva {
@@ -43,7 +45,11 @@ bool HbArchiv::Archiv(QString& sDateiname) {
 
         ScopedGuiApplication anwendung(GuiPlatform::Screen);
         if (!anwendung.ok()) {
-            MsgBox(anwendung.Fehler(), vbCritical, QStringLiteral("Archivierungs-Assistent"));
+            // In the language the window would have shown.
+            const ScopedLanguage fehlerSprache(ChooseHostLanguage());
+            MsgBox(anwendung.Fehler(), vbCritical,
+                   TranslateEarly("HbArchiv",
+                                  QT_TRANSLATE_NOOP("HbArchiv", "Archivierungs-Assistent")));
             ReleaseCall();
             return false;
         }

@@ -3,6 +3,7 @@
 
 #include "files/Folders.h"
 #include "hostlib/MessageBox.h"
+#include "text/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,8 +96,16 @@ QString IniHostServices::DefaultSetting(long lNummer) {
             return OleColour(32, 45, 64);  // dark slate button text
         case 58:
             return QStringLiteral("Tolva");
-        case 1001:
+        case 1001: {
+            // The background's line under the mark is in the language shown, where there is a
+            // picture for it.
+            const QString sSprache =
+                DataFolder() +
+                QStringLiteral("skin/hintergrund_%1.png").arg(LanguageCode(CurrentLanguage()));
+            if (CurrentLanguage() != Sprache::Deutsch && QFileInfo(sSprache).isFile())
+                return sSprache;
             return DataFolder() + QStringLiteral("skin/hintergrund.png");
+        }
         case 1002:
             return DataFolder() + QStringLiteral("skin/tabs.png");
         case 1003:

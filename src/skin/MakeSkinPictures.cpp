@@ -1,5 +1,7 @@
 // Draws the pictures of the shipped skin: window background, tab background, focus marker.
-// Run by hand (tolva_make_skin <folder>); the pictures it writes are kept in skin/.
+// Run by hand (tolva_make_skin <folder> [tolva_en.qm]); the pictures it writes are kept in
+// skin/. With the compiled English translation it draws the background with its English line as
+// well (hintergrund_en.png).
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -7,6 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -17,6 +20,8 @@ const QColor kNachtblau(0x1b, 0x34, 0x54);
 const QColor kTiefblau(0x11, 0x22, 0x37);
 const QColor kAkzent(0x4a, 0x90, 0xd9);
 const QColor kFlaeche(0xf0, 0xf3, 0xf7);  // the frame's background
+// The line under the mark.
+const char* const kUntertitel = QT_TRANSLATE_NOOP("MakeSkinPictures", "Archivierung");
 
 void DrawArchiveBox(QPainter& p, const QRectF& r) {
     const QColor linie(0xc9, 0xd8, 0xea);
@@ -61,7 +66,7 @@ QImage Background() {
     p.setFont(zeile);
     p.setPen(QColor(0x9d, 0xb3, 0xcc));
     p.drawText(QRectF(0, kHoehe - 84, mitte * 2, 26), Qt::AlignCenter,
-               QStringLiteral("Archivierung"));
+               QCoreApplication::translate("MakeSkinPictures", kUntertitel));
     return bild;
 }
 
@@ -105,9 +110,15 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString ordner = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool ok = Background().save(ordner + QStringLiteral("/hintergrund.png")) &&
-                    TabBackground().save(ordner + QStringLiteral("/tabs.png")) &&
-                    FocusPicture().save(ordner + QStringLiteral("/fokus.png"));
+    bool ok = Background().save(ordner + QStringLiteral("/hintergrund.png")) &&
+              TabBackground().save(ordner + QStringLiteral("/tabs.png")) &&
+              FocusPicture().save(ordner + QStringLiteral("/fokus.png"));
+    if (ok && argc > 2) {
+        QTranslator englisch;
+        ok = englisch.load(QString::fromLocal8Bit(argv[2])) &&
+             QCoreApplication::installTranslator(&englisch) &&
+             Background().save(ordner + QStringLiteral("/hintergrund_en.png"));
+    }
     if (!ok)
         QTextStream(stderr) << "tolva_make_skin: die Bilder konnten nicht geschrieben werden\n";
     return ok ? 0 : 1;

@@ -3,9 +3,11 @@
 
 #include "hostlib/MessageBox.h"
 #include "hostlib/widgets/QtMessageBoxPresenter.h"
+#include "text/Language.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 #include <cerrno>  // program_invocation_name
 
@@ -31,18 +33,18 @@ ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform, const ProgramId
     if (QCoreApplication::instance()) {
         ok_ = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
         if (!ok_)
-            fehler_ = QStringLiteral(
-                "Das Programm hat keine grafische Oberfläche; der "
-                "Assistent kann nicht angezeigt werden.");
+            fehler_ = QT_TRANSLATE_NOOP("ScopedGuiApplication",
+                                        "Das Programm hat keine grafische Oberfläche; der "
+                                        "Assistent kann nicht angezeigt werden.");
         return;
     }
     if (platform == GuiPlatform::Offscreen) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!HasDisplay()) {
         if (platform == GuiPlatform::Screen) {
-            fehler_ = QStringLiteral(
-                "Es ist kein Bildschirm verfügbar; der Assistent kann "
-                "nicht angezeigt werden.");
+            fehler_ = QT_TRANSLATE_NOOP("ScopedGuiApplication",
+                                        "Es ist kein Bildschirm verfügbar; der Assistent kann "
+                                        "nicht angezeigt werden.");
             return;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -56,6 +58,22 @@ ScopedGuiApplication::ScopedGuiApplication(GuiPlatform platform, const ProgramId
 }
 
 ScopedGuiApplication::~ScopedGuiApplication() = default;
+
+QString ScopedGuiApplication::Fehler() const {
+    return fehler_ ? TranslateEarly("ScopedGuiApplication", fehler_) : QString();
+}
+
+QString TranslateEarly(const char* sKontext, const char* sText) {
+    if (QCoreApplication::instance() || CurrentLanguage() == Sprache::Deutsch)
+        return QCoreApplication::translate(sKontext, sText);
+    QTranslator uebersetzung;
+    if (uebersetzung.load(
+            QStringLiteral(":/i18n/tolva_%1.qm").arg(LanguageCode(CurrentLanguage())))) {
+        const QString sUebersetzt = uebersetzung.translate(sKontext, sText);
+        if (!sUebersetzt.isEmpty()) return sUebersetzt;
+    }
+    return QString::fromUtf8(sText);
+}
 
 bool ScopedGuiApplication::RealScreen() {
     const QString name = QGuiApplication::platformName();

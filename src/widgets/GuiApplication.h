@@ -41,8 +41,9 @@ class ScopedGuiApplication {
 
     // Whether a QApplication is there for the scope.
     bool ok() const { return ok_; }
-    // Why not (German, for a message).
-    const QString& Fehler() const { return fehler_; }
+    // Why not, for a message: in the language whose translations the application holds when
+    // asked.
+    QString Fehler() const;
     // Whether windows appear on a real screen (not the offscreen or minimal platform).
     static bool RealScreen();
 
@@ -53,8 +54,13 @@ class ScopedGuiApplication {
     char* argv_[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> own_;
     bool ok_ = false;
-    QString fehler_;
+    const char* fehler_ = nullptr;  // a text of the translation, or none
 };
+
+// A text of our translation (sText marked with QT_TRANSLATE_NOOP in sKontext) in the current
+// language, also while no application object exists to hold the translation: a failure to make
+// one is told in the language shown, too.
+QString TranslateEarly(const char* sKontext, const char* sText);
 
 // Qt's message boxes for the length of the scope, when nobody installed a presenter (the
 // terminal one would answer every question with its default) and windows appear on a real

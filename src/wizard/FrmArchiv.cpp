@@ -201,7 +201,7 @@ Status FrmArchiv::ApplyColours() {
     // The progress bar takes the host's progress colour and starts empty.
     qint64 lFortschrittFarbe = 0;
     if (!ParseOleColour(Host().GetSetting(kSettingFortschrittFarbe), lFortschrittFarbe))
-        return Status::Fail(QStringLiteral("Typen unverträglich"));
+        return Status::Fail(tr("Typen unverträglich"));
     Paint(ProgressBar_, OleColour(lFortschrittFarbe), farben.text);
     SetWidth(ProgressBar_, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{chkEntfern_, optPasswort_[0], optPasswort_[1],

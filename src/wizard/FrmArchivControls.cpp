@@ -10,6 +10,7 @@
 #include "skin/SkinImage.h"
 #include "skin/SkinLine.h"
 #include "skin/Twips.h"
+#include "text/DisplayFormat.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -43,6 +44,15 @@ QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
+}
+
+// A date of the display format with every digit a zero and one more for good measure: as wide
+// as the widest date ("00.00.00000").
+QString WidestDate() {
+    QString muster = DisplayDate(QDate(2000, 12, 28));
+    for (QChar& c : muster)
+        if (c.isDigit()) c = QLatin1Char('0');
+    return muster + QLatin1Char('0');
 }
 
 QFont Scaled(const QFont& base, double pointSize, bool bold) {
@@ -153,8 +163,8 @@ QWidget* FrmArchiv::BuildPage1() {
     auto* hinweisLayout = new QHBoxLayout(hinweis);
     hinweisLayout->setContentsMargins(Px(180), Px(90), Px(120), Px(90));
     QLabel* notiz = NewLabel(QStringLiteral("lblEx_8"),
-                             QStringLiteral("Archivierte Daten können während der Archivierung "
-                                            "auch aus der Datenbank entfernt werden."),
+                             tr("Archivierte Daten können während der Archivierung "
+                                "auch aus der Datenbank entfernt werden."),
                              hinweis);
     notiz->setProperty("tolvaRolle", QStringLiteral("leise"));
     hinweisLayout->addWidget(notiz);
@@ -184,13 +194,13 @@ QWidget* FrmArchiv::BuildPage2() {
     dtVon_ = new QDateEdit(page);
     dtVon_->setObjectName(QStringLiteral("dtVon"));
     dtVon_->setCalendarPopup(true);
-    dtVon_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    dtVon_->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-    dtVon_->calendarWidget()->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    dtVon_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    // The date as the language shows it; the calendar's week starts as the locale's does.
+    dtVon_->setDisplayFormat(DisplayDateFormat());
+    dtVon_->calendarWidget()->setFirstDayOfWeek(DisplayLocale().firstDayOfWeek());
+    dtVon_->calendarWidget()->setLocale(DisplayLocale());
+    dtVon_->setLocale(DisplayLocale());
     // Room for the widest date and the drop-down button at every screen resolution.
-    dtVon_->setMinimumWidth(dtVon_->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) +
-                            Px(450));
+    dtVon_->setMinimumWidth(dtVon_->fontMetrics().horizontalAdvance(WidestDate()) + Px(450));
     zeile->addWidget(dtVon_);
     zeile->addWidget(NewLabel(QStringLiteral("lblEx_1"), tr("archivieren"), page));
     zeile->addStretch(1);
@@ -246,11 +256,9 @@ QWidget* FrmArchiv::BuildPage2() {
 QWidget* FrmArchiv::BuildPage3() {
     QVBoxLayout* layout = nullptr;
     QWidget* page = NewPage(3, tr(kTabCaptions[2]), layout);
-    layout->addWidget(
-        NewLabel(QStringLiteral("lblEx_3"),
-                 QStringLiteral(
-                     "Bitte wählen Sie das Passwort mit dem die Datenbank geschützt werden soll:"),
-                 page));
+    layout->addWidget(NewLabel(
+        QStringLiteral("lblEx_3"),
+        tr("Bitte wählen Sie das Passwort mit dem die Datenbank geschützt werden soll:"), page));
     layout->addSpacing(Px(60));
 
     picPasswort_ = new QWidget(page);

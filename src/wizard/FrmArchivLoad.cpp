@@ -28,7 +28,8 @@
 namespace tolva {
 namespace {
 
-const QString kWarnung = QStringLiteral(
+const char* const kWarnung = QT_TRANSLATE_NOOP(
+    "tolva::FrmArchiv",
     "Ist diese Option aktiviert werden alle Ihre Umsätze, gesendete Aufträge und "
     "Sammelaufträge vor diesem Datum aus der aktuellen Datenbank unwiderruflich gelöscht!");
 
@@ -43,8 +44,8 @@ void FrmArchiv::FormLoad() {
         status = Status::Fail(QString::fromLocal8Bit(fehler.what()));
     }
     if (!status.ok())
-        Host().ShowMessage(tr("Ein Fehler ist aufgetreten:\r\n") + status.description(), vbOKOnly,
-                           QStringLiteral("Archiv:FormLoad"), true, 0);
+        Host().ShowMessage(tr("Ein Fehler ist aufgetreten:\r\n%1").arg(status.description()),
+                           vbOKOnly, tr("Archiv:FormLoad"), true, 0);
 }
 
 Status FrmArchiv::LoadHandlerSteps() {
@@ -53,7 +54,7 @@ Status FrmArchiv::LoadHandlerSteps() {
 
     lAktuelleSeite_ = 1;
     LayoutWindow(this, 10800, 0, true);
-    setWindowTitle(host.GetSetting(kSettingProduktTitel) + tr(" - Archivierung von Daten"));
+    setWindowTitle(tr("%1 - Archivierung von Daten").arg(host.GetSetting(kSettingProduktTitel)));
 
     // Setting 601 names the archive folder, with or without its trailing "/"; without the
     // setting the database's folder serves. Either way sArchivPfad ends with "/".
@@ -68,8 +69,8 @@ Status FrmArchiv::LoadHandlerSteps() {
     PlacePanels();
 
     if (!suiButtons_->LoadTemplate(g.sSkinPfad + QStringLiteral("Assistent.atp"))) {
-        host.ShowMessage(g.sSkinPfad + tr("Assistent.atp nicht gefunden!"), vbOKOnly,
-                         QStringLiteral("Archivierungs-Assistent"), true, 0);
+        host.ShowMessage(tr("%1Assistent.atp nicht gefunden!").arg(g.sSkinPfad), vbOKOnly,
+                         tr("Archivierungs-Assistent"), true, 0);
         Unload();
         return Status::Ok();
     }
@@ -109,7 +110,7 @@ Status FrmArchiv::LoadHandlerSteps() {
     optPasswort_Click(1);
     chkEntfern_Click();
     lblSich_->SetCaption(BackupFileName());
-    lblWarnung_->SetCaption(kWarnung);
+    lblWarnung_->SetCaption(tr(kWarnung));
     return Status::Ok();
 }
 

@@ -1,6 +1,7 @@
 // frmArchiv: the start of the job of the last page -- the archive run or the hand-back.
 #include "wizard/FrmArchiv.h"
 
+#include "archive/ArchiveList.h"
 #include "archive/StartArchive.h"
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
@@ -24,7 +25,7 @@ bool OrdinaryFileExists(const QString& sPfad) {
 }  // namespace
 
 void FrmArchiv::ErrorExit(const QString& sBeschreibung) {
-    MsgBox(sBeschreibung, vbOKOnly, QStringLiteral("Archiv:Fertig"));
+    MsgBox(sBeschreibung, vbOKOnly, tr("Archiv:Fertig"));
 }
 
 void FrmArchiv::StartArchive() {
@@ -60,24 +61,24 @@ void FrmArchiv::StartArchive() {
 void FrmArchiv::ViewHandBack() {
     SharedState& g = Shared();
     const QListWidgetItem* eintrag = lstArchiv_->currentItem();
-    const QString pfad = txtDatei_[1]->text() + (eintrag ? eintrag->text() : QString());
-    const qsizetype vom = pfad.indexOf(QStringLiteral(" vom "));
-    if (vom < 0) {
+    // The file's name is the entry's text before its date, in whatever language it is shown.
+    const QString sName = eintrag ? ArchiveEntryName(eintrag->text()) : QString();
+    if (sName.isEmpty()) {
         // No entry chosen: the path cannot be cut.
-        ErrorExit(QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
+        ErrorExit(tr("Ungültiger Prozeduraufruf oder ungültiges Argument"));
         return;
     }
-    g.sArchivDatei = pfad.left(vom);
+    g.sArchivDatei = txtDatei_[1]->text() + sName;
     if (OrdinaryFileExists(g.sArchivDatei)) {
         g.bArchivOK = true;
         Host().SetSetting(kSettingArchivPfad, g.sArchivPfad);
         Unload();
         return;
     }
-    Host().ShowMessage(tr("Die Datei ") + g.sArchivDatei +
-                           QStringLiteral(" existiert nicht!\r\nBitte eine existierende Datei "
-                                          "auswählen."),
-                       0, QStringLiteral("Archivierungs-Assistent"), true, 0);
+    Host().ShowMessage(
+        tr("Die Datei %1 existiert nicht!\r\nBitte eine existierende Datei auswählen.")
+            .arg(g.sArchivDatei),
+        0, tr("Archivierungs-Assistent"), true, 0);
 }
 
 }  // namespace tolva

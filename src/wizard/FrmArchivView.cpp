@@ -11,6 +11,7 @@
 #include "wizard/SuiButtons.h"
 #include "wizard/SuiTabs.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -96,8 +97,8 @@ void FrmArchiv::lstArchiv_Click() {
     const ArchiveDescription beschreibung =
         ReadArchiveDescription(Shared().sArchivPfad + ArchiveEntryName(eintrag->text()));
     if (!beschreibung.bGeoeffnet) {
-        Host().ShowMessage(QString::fromUtf8(kOeffnenFehlerText), vbCritical,
-                           QStringLiteral("Fehler"), true, 0);
+        Host().ShowMessage(QCoreApplication::translate("ArchiveList", kOeffnenFehlerText),
+                           vbCritical, tr("Fehler"), true, 0);
         return;
     }
     lstInhalt_->addItems(beschreibung.aZeilen);

@@ -1,12 +1,12 @@
 // The overview of the plan on the summary page.
 #include "wizard/PlanView.h"
 
+#include "text/DisplayFormat.h"
 #include "wizard/CaptionLabel.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -15,15 +15,12 @@
 namespace tolva {
 namespace {
 
-QString Zahl(qint64 n) {
-    return QLocale(QLocale::German).toString(n);
-}
-
 // The counts of a row: bookings, extras, open bookings, orders, collective orders (items).
 void FillCounts(QTreeWidgetItem* zeile, const PlanKonto& k) {
     const qint64 werte[] = {k.lUmsaetze, k.lZusaetze, k.lOffene, k.lAuftraege};
-    for (int i = 0; i < 4; ++i) zeile->setText(i + 1, Zahl(werte[i]));
-    zeile->setText(5, Zahl(k.lSammel) + QStringLiteral(" (") + Zahl(k.lEinzel) + QLatin1Char(')'));
+    for (int i = 0; i < 4; ++i) zeile->setText(i + 1, DisplayCount(werte[i]));
+    zeile->setText(5,
+                   QStringLiteral("%1 (%2)").arg(DisplayCount(k.lSammel), DisplayCount(k.lEinzel)));
     for (int i = 1; i <= 5; ++i) zeile->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -116,14 +113,13 @@ void PlanView::Show(const RunPlan& plan, const PlanDetails& details) {
 void PlanView::ShowFailure(const QString& sBeschreibung, const PlanDetails& details) {
     trePlan_->clear();
     trePlan_->hide();
-    lblFehler_->setText(tr("Die Übersicht kann nicht gezählt werden: ") + sBeschreibung);
+    lblFehler_->setText(tr("Die Übersicht kann nicht gezählt werden: %1").arg(sBeschreibung));
     lblFehler_->show();
     ShowDetails(details);
 }
 
 void PlanView::ShowDetails(const PlanDetails& details) {
-    lblStichtag_->SetCaption(tr("alle Daten vor dem ") +
-                             details.dStichtag.toString(QStringLiteral("dd.MM.yyyy")));
+    lblStichtag_->SetCaption(tr("alle Daten vor dem %1").arg(DisplayDate(details.dStichtag)));
     lblZiel_->SetCaption(details.sZielDatei);
     lblEntfernen_->SetCaption(
         details.bEntfernen ? tr("ja – die archivierten Daten werden aus der Datenbank gelöscht")

@@ -115,9 +115,8 @@ QString SuiTabsAccessible::text(QAccessible::Text t) const {
         for (int i = 0; aktuell != 0 && i < childCount(); ++i)
             if (TabAt(i) == aktuell)
                 return SuiTabs::tr("Schritt %1 von %2: %3")
-                    .arg(i + 1)
-                    .arg(childCount())
-                    .arg(Tabs()->ItemCaption(aktuell));
+                    .arg(QString::number(i + 1), QString::number(childCount()),
+                         Tabs()->ItemCaption(aktuell));
         return QString();
     }
     return QAccessibleWidget::text(t);

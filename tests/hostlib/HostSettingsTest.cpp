@@ -1,6 +1,7 @@
 // Settings of the default host: persistence across instances and defaults.
 #include "hostlib/HostServices.h"
 #include "hostlib/IniHostServices.h"
+#include "text/Language.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +36,14 @@ TEST(HostSettings, DefaultsPointAtTheShippedFiles) {
     EXPECT_TRUE(QFile::exists(host.GetSetting(3) + "HbLeer.dat")) << qPrintable(data);
     EXPECT_EQ(host.GetSetting(2), data + "skin/");
     EXPECT_EQ(host.GetSetting(58), QStringLiteral("Tolva"));
+    // The background's line is in the language shown: German's own picture, English's own.
+    EXPECT_EQ(host.GetSetting(1001), data + "skin/hintergrund.png");
+    {
+        const ScopedLanguage englisch(Sprache::Englisch);
+        EXPECT_EQ(host.GetSetting(1001), data + "skin/hintergrund_en.png");
+        EXPECT_TRUE(QFile::exists(host.GetSetting(1001)));
+    }
+    EXPECT_EQ(host.GetSetting(1001), data + "skin/hintergrund.png");
 
     EXPECT_EQ(host.GetSetting(9999), QString());
 }
