@@ -177,8 +177,17 @@ Status StatementWriter::OpenAccount(qint64 lKontoID, bool bFortsetzung) {
     QString sKopf = AccountHeading(k ? *k : unbekannt);
     if (bFortsetzung) sKopf = tr("%1 (Fortsetzung)").arg(sKopf);
     const QStringList zeilen = l_.Wrap(sKopf, l_.Body().width(), F::Ueberschrift);
-    const double lHoehe = l_.LineHeight(F::Ueberschrift) * double(zeilen.size()) +
-                          l_.LineHeight(F::Fett) + l_.Mm(bFortsetzung ? 1.5 : 4.5);
+    // The column names, each within its column (a long one in another language wraps).
+    const std::pair<C, QStringList> spalten[] = {
+        {C::Datum, l_.Wrap(tr("Datum"), l_.ColumnWidth(C::Datum), F::Fett)},
+        {C::Valuta, l_.Wrap(tr("Valuta"), l_.ColumnWidth(C::Valuta), F::Fett)},
+        {C::Empfaenger, l_.Wrap(tr("Empfänger"), l_.ColumnWidth(C::Empfaenger), F::Fett)},
+        {C::Zweck, l_.Wrap(tr("Verwendungszweck"), l_.ColumnWidth(C::Zweck), F::Fett)}};
+    qsizetype lNamenZeilen = 1;
+    for (const auto& [spalte, namen] : spalten) lNamenZeilen = std::max(lNamenZeilen, namen.size());
+    const double lNamenHoehe = l_.LineHeight(F::Fett) * double(lNamenZeilen);
+    const double lHoehe = l_.LineHeight(F::Ueberschrift) * double(zeilen.size()) + lNamenHoehe +
+                          l_.Mm(bFortsetzung ? 1.5 : 4.5);
     if (!bFortsetzung) {
         // The heading stays with the first row; a new page opens this account's section anew.
         bKonto_ = false;
@@ -193,13 +202,11 @@ Status StatementWriter::OpenAccount(qint64 lKontoID, bool bFortsetzung) {
         y_ += l_.LineHeight(F::Ueberschrift);
     }
     y_ += l_.Mm(0.5);
-    const std::pair<C, QString> spalten[] = {{C::Datum, tr("Datum")},
-                                             {C::Valuta, tr("Valuta")},
-                                             {C::Empfaenger, tr("Empfänger")},
-                                             {C::Zweck, tr("Verwendungszweck")}};
-    for (const auto& [spalte, sName] : spalten) Text(l_.ColumnX(spalte), y_, sName, F::Fett);
+    for (const auto& [spalte, namen] : spalten)
+        for (qsizetype i = 0; i < namen.size(); ++i)
+            Text(l_.ColumnX(spalte), y_ + l_.LineHeight(F::Fett) * double(i), namen[i], F::Fett);
     RightText(l_.Body().right(), y_, tr("Betrag"), F::Fett);
-    y_ += l_.LineHeight(F::Fett);
+    y_ += lNamenHoehe;
     Rule(l_.Body().left(), l_.Body().right(), y_, 0.2);
     y_ += l_.Mm(1);
     return Status::Ok();
