@@ -1,11 +1,11 @@
 // The dialog that names the database's account for archive accounts without a match.
 #include "browser/AccountMappingDialog.h"
+#include "text/DisplayFormat.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,17 +27,15 @@ AccountMappingDialog::AccountMappingDialog(const std::vector<MissingAccount>& fe
     text->setWordWrap(true);
     layout->addWidget(text);
     auto* formular = new QFormLayout();
-    const QLocale deutsch(QLocale::German);
     for (const MissingAccount& m : fehlend) {
         auto* wahl = new QComboBox(this);
         wahl->setObjectName(QStringLiteral("cboKonto%1").arg(m.id));
         wahl->addItem(tr("nicht zurückholen"));
         for (const auto& [id, sLabel] : lebend)
-            wahl->addItem(tr("%1 (Nummer %2)").arg(sLabel).arg(id), id);
-        const QString sZeile =
-            tr("Konto %1 im Archiv (%2 %3):")
-                .arg(m.id)
-                .arg(deutsch.toString(m.lZeilen), m.tabellen.join(QStringLiteral(", ")));
+            wahl->addItem(tr("%1 (Nummer %2)").arg(sLabel, QString::number(id)), id);
+        const QString sZeile = tr("Konto %1 im Archiv (%2 %3):")
+                                   .arg(QString::number(m.id), DisplayCount(m.lZeilen),
+                                        m.tabellen.join(QStringLiteral(", ")));
         auto* beschriftung = new QLabel(sZeile, this);
         beschriftung->setBuddy(wahl);
         wahl->setAccessibleName(sZeile);

@@ -4,7 +4,6 @@
 
 #include "widgets/MoneyColours.h"
 
-#include <QDate>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -16,11 +15,6 @@ constexpr BookingColumn kSortierung[] = {BookingColumn::Datum,      BookingColum
                                          BookingColumn::Betrag,     BookingColumn::Datum,
                                          BookingColumn::Empfaenger, BookingColumn::Zweck};
 static_assert(std::size(kSortierung) == BookingModel::kSpaltenzahl);
-
-QString GermanDate(const QString& sIso) {
-    const QDate d = QDate::fromString(sIso, Qt::ISODate);
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
-}
 
 }  // namespace
 
@@ -84,7 +78,7 @@ QVariant BookingModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     switch (c) {
         case kDatum:
-            return GermanDate(b.sDatum);
+            return DisplayIsoDate(b.sDatum);
         case kKonto: {
             const auto it = konten_.find(b.lKontoID);
             return it != konten_.end() ? it->second : tr("Konto %1").arg(b.lKontoID);

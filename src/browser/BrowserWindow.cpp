@@ -40,16 +40,6 @@
 namespace tolva {
 namespace {
 
-// A count as people read it: 12.345.
-QString Count(qint64 n) {
-    return QLocale(QLocale::German).toString(n);
-}
-
-QString GermanDate(const QString& sIso) {
-    const QDate d = QDate::fromString(sIso, Qt::ISODate);
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
-}
-
 QTableWidget* NewTable(const QString& sName, const QStringList& spalten, QWidget* parent) {
     auto* t = new QTableWidget(parent);
     t->setObjectName(sName);
@@ -136,8 +126,8 @@ void BrowserWindow::ShowSeal(const ArchivePruefung& pruefung) {
     for (const TabellenPruefung& t : pruefung.tabellen)
         if (!t.bGleich)
             details << tr("%1: %2 Zeilen laut Siegel, %3 gelesen")
-                           .arg(t.sTabelle, t.lErwartet ? Count(*t.lErwartet) : tr("keine"),
-                                t.lGelesen ? Count(*t.lGelesen) : tr("keine"));
+                           .arg(t.sTabelle, t.lErwartet ? DisplayCount(*t.lErwartet) : tr("keine"),
+                                t.lGelesen ? DisplayCount(*t.lGelesen) : tr("keine"));
     QPalette farben = lblSiegel_->palette();
     farben.setColor(QPalette::WindowText, NegativeColour(palette()));
     lblSiegel_->setPalette(farben);
@@ -342,7 +332,7 @@ Status BrowserWindow::Fill() {
     connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
 
     // "Alle Konten", then the accounts under their banks (in the order of their first account).
-    auto* alle = new QTreeWidgetItem(trvKonten_, {tr("Alle Konten"), Count(lAlle)});
+    auto* alle = new QTreeWidgetItem(trvKonten_, {tr("Alle Konten"), DisplayCount(lAlle)});
     QFont fett = trvKonten_->font();
     fett.setBold(true);
     alle->setFont(0, fett);
@@ -356,17 +346,17 @@ Status BrowserWindow::Fill() {
             bank->setFont(0, fett);
             bank->setFlags(Qt::ItemIsEnabled);
         }
-        auto* zeile = new QTreeWidgetItem(bank, {k.sKonto, Count(k.lBuchungen)});
+        auto* zeile = new QTreeWidgetItem(bank, {k.sKonto, DisplayCount(k.lBuchungen)});
         zeile->setData(0, Qt::UserRole, k.lKontoID);
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         QString sDetail = k.sKonto + QLatin1Char('\n') + sBank;
         if (k.lBuchungen > 0)
-            sDetail +=
-                QLatin1Char('\n') + tr("%1 Umsätze vom %2 bis %3, Summe %4")
-                                        .arg(Count(k.lBuchungen))
-                                        .arg(k.dErste.toString(QStringLiteral("dd.MM.yyyy")),
-                                             k.dLetzte.toString(QStringLiteral("dd.MM.yyyy")),
-                                             DisplayCents(k.lSummeCent));
+            sDetail += QLatin1Char('\n') +
+                       // German says "1 Umsätze" too; the one has an entry of its own for English.
+                       (k.lBuchungen == 1 ? tr("%1 Umsätze vom %2 bis %3, Summe %4", "exactly one")
+                                          : tr("%1 Umsätze vom %2 bis %3, Summe %4"))
+                           .arg(DisplayCount(k.lBuchungen), DisplayDate(k.dErste),
+                                DisplayDate(k.dLetzte), DisplayCents(k.lSummeCent));
         for (int c = 0; c < 2; ++c) zeile->setToolTip(c, sDetail);
     }
     trvKonten_->expandAll();
@@ -411,13 +401,11 @@ void BrowserWindow::SetRanges(const QDate& dVon, const QDate& dBis, const QStrin
 
 void BrowserWindow::ApplyFilter() {
     if (!buchungen_) return;
-    // Euros as Germans write them; a text that is no amount leaves that end open.
+    // Euros as the language shown writes them; a text that is no amount leaves that end open.
     const auto cent = [](const QLineEdit* feld) -> std::optional<qint64> {
         bool ok = false;
-        const double euro =
-            QLocale(QLocale::German)
-                .toDouble(QString(feld->text()).remove(QLatin1Char(' ')).remove(QChar(0x20AC)),
-                          &ok);
+        const double euro = DisplayLocale().toDouble(
+            QString(feld->text()).remove(QLatin1Char(' ')).remove(QChar(0x20AC)), &ok);
         return ok ? std::optional<qint64>(qRound64(euro * 100)) : std::nullopt;
     };
     BookingFilter filter = buchungen_->Filter();
@@ -443,7 +431,7 @@ void BrowserWindow::FillOrders() {
         int r = 0;
         for (const OrderRow& a : auftraege.value())
             SetRow(tblAuftraege_, r++,
-                   {GermanDate(a.sDatum), name(a.lKontoID), DisplayCents(a.lBetragCent),
+                   {DisplayIsoDate(a.sDatum), name(a.lKontoID), DisplayCents(a.lBetragCent),
                     a.sEmpfaenger, a.sZweck},
                    2, a.lBetragCent);
     }
@@ -454,8 +442,8 @@ void BrowserWindow::FillOrders() {
         int r = 0;
         for (const CollectiveRow& s : sammel.value())
             SetRow(tblSammel_, r++,
-                   {GermanDate(s.sDatum), GermanDate(s.sAusfuehrung), name(s.lKontoID),
-                    Count(s.lPosten), DisplayCents(s.lSummeCent), s.sBezeichnung},
+                   {DisplayIsoDate(s.sDatum), DisplayIsoDate(s.sAusfuehrung), name(s.lKontoID),
+                    DisplayCount(s.lPosten), DisplayCents(s.lSummeCent), s.sBezeichnung},
                    4, s.lSummeCent);
     }
     tblAuftraege_->resizeColumnsToContents();
@@ -468,8 +456,9 @@ void BrowserWindow::UpdateStatus() {
         lblStatus_->setText(buchungen_->Fehler());
         return;
     }
-    lblStatus_->setText(
-        tr("%1 Umsätze, Summe %2").arg(Count(summe.lAnzahl), DisplayCents(summe.lSummeCent)));
+    lblStatus_->setText((summe.lAnzahl == 1 ? tr("%1 Umsätze, Summe %2", "exactly one")
+                                            : tr("%1 Umsätze, Summe %2"))
+                            .arg(DisplayCount(summe.lAnzahl), DisplayCents(summe.lSummeCent)));
     for (QPushButton* knopf : {cmdExport_, cmdPdf_, cmdDrucken_})
         knopf->setEnabled(summe.lAnzahl > 0);
     // The Saldo only beside a list in date order: in any other order it would add up nothing

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHeaderView>
-#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -109,11 +108,10 @@ void ChartTab::Arrived(int lLauf, Result<std::vector<MonthTotals>> monate) {
 
 void ChartTab::FillYears(const std::vector<MonthTotals>& monate) {
     const std::vector<YearTotals> jahre = YearsOf(monate);
-    const QLocale deutsch(QLocale::German);
     tblJahre_->setRowCount(int(jahre.size()));
     for (int r = 0; r < int(jahre.size()); ++r) {
         const YearTotals& j = jahre[size_t(r)];
-        const QStringList werte{QString::number(j.lJahr), deutsch.toString(j.lAnzahl),
+        const QStringList werte{QString::number(j.lJahr), DisplayCount(j.lAnzahl),
                                 DisplayCents(j.lEingangCent), DisplayCents(j.lAusgangCent),
                                 DisplayCents(j.DifferenzCent())};
         const qint64 betraege[] = {0, 0, j.lEingangCent, j.lAusgangCent, j.DifferenzCent()};

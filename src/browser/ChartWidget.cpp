@@ -46,13 +46,17 @@ double NiceStep(double dWert) {
 
 // An axis label: whole euros ("12.000 €") when the steps are whole euros, else with cents.
 QString AxisText(double dEuro, double dSchritt) {
-    if (dSchritt >= 1)
-        return QLocale(QLocale::German).toString(qRound64(dEuro)) + QStringLiteral(" €");
-    return DisplayCents(qRound64(dEuro * 100));
+    if (dSchritt < 1) return DisplayCents(qRound64(dEuro * 100));
+    return DisplayCents(qRound64(dEuro) * 100)
+        .remove(DisplayLocale().decimalPoint() + QStringLiteral("00"));
 }
 
-QString Count(qint64 n) {
-    return QLocale(QLocale::German).toString(n);
+// A month's name in the language shown: "März 2021", or short without the year ("Mär").
+QString MonthLabel(int lJahr, int lMonat, bool bKurz = false) {
+    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
+    if (bKurz) return DisplayLocale().standaloneMonthName(lMonat, QLocale::ShortFormat);
+    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + u' ' +
+           QString::number(lJahr);
 }
 
 }  // namespace
@@ -146,9 +150,9 @@ QString ChartWidget::ToolTipAt(const QPoint& p) const {
     if (i >= monate_.size()) return QString();
     const MonthTotals& t = monate_[i];
     const QString sAnzahl =
-        t.lAnzahl == 1 ? tr("1 Umsatz") : tr("%1 Umsätze").arg(Count(t.lAnzahl));
+        t.lAnzahl == 1 ? tr("1 Umsatz") : tr("%1 Umsätze").arg(DisplayCount(t.lAnzahl));
     return tr("%1: %2\nEingänge %3\nAusgänge %4\nDifferenz %5")
-        .arg(MonthName(t.lJahr, t.lMonat), sAnzahl, DisplayCents(t.lEingangCent),
+        .arg(MonthLabel(t.lJahr, t.lMonat), sAnzahl, DisplayCents(t.lEingangCent),
              DisplayCents(t.lAusgangCent), DisplayCents(t.DifferenzCent()));
 }
 
@@ -202,7 +206,7 @@ void ChartWidget::PaintAxes(QPainter& p, const Frame& f) const {
     const double dBreite = double(f.plot.width()) / double(monate_.size());
     int lAbstand = 0;
     for (const int k : {1, 2, 3, 6})
-        if (dBreite * k >= m.horizontalAdvance(QStringLiteral("Mär")) + 8) {
+        if (dBreite * k >= m.horizontalAdvance(MonthLabel(0, 3, true)) + 8) {
             lAbstand = k;
             break;
         }
@@ -236,7 +240,7 @@ void ChartWidget::PaintAxes(QPainter& p, const Frame& f) const {
         }
         p.setPen(c.text);
         if (lAbstand > 0 && (t.lMonat - 1) % lAbstand == 0) {
-            const QString sName = MonthName(t.lJahr, t.lMonat, true).section(u' ', 0, 0);
+            const QString sName = MonthLabel(t.lJahr, t.lMonat, true);
             const int w = m.horizontalAdvance(sName);
             const int x = spalte.center().x() - w / 2;
             if (x >= xMonatFrei && x + w <= width()) {

@@ -19,7 +19,9 @@
 namespace tolva {
 namespace {
 
-const QString kTitel = QStringLiteral("Archiv zurückholen");
+QString Title() {
+    return QCoreApplication::translate("tolva::RestoreDialog", "Archiv zurückholen");
+}
 
 // Paints what came so far, keeping clicks and keys for later, as the wizard's run does.
 void PaintNow(QWidget* w) {
@@ -31,7 +33,7 @@ void PaintNow(QWidget* w) {
 
 RestoreDialog::RestoreDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmZurueckholen"));
-    setWindowTitle(kTitel);
+    setWindowTitle(Title());
     setWindowModality(Qt::ApplicationModal);
     resize(620, 340);
 
@@ -132,7 +134,7 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
                     bericht.error().description + QStringLiteral("\r\n\r\n") +
                         tr("Sollen diese Einträge unter neuen Nummern zurückgeholt werden, neben "
                            "den Einträgen, die ihre Nummern jetzt tragen?"),
-                    vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) != vbYes)
+                    vbYesNo + vbQuestion + vbDefaultButton2, Title(), true, 0) != vbYes)
                 return false;
             wahl.bNeueIds = true;
         } else if (IsEngine(bericht.error(), kCodeKontoFehlt)) {
@@ -161,7 +163,7 @@ bool RestoreDialog::Run(RestoreChoice wahl) {
         return true;
     }
     if (!IsEngine(bericht.error(), kCodeNichtGewollt))
-        Host().ShowMessage(bericht.error().description, vbCritical, kTitel, true, 0);
+        Host().ShowMessage(bericht.error().description, vbCritical, Title(), true, 0);
     return false;
 }
 

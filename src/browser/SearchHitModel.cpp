@@ -4,7 +4,6 @@
 
 #include "widgets/MoneyColours.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
@@ -13,11 +12,6 @@
 
 namespace tolva {
 namespace {
-
-QString GermanDate(const QString& sIso) {
-    const QDate d = QDate::fromString(sIso, Qt::ISODate);
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
-}
 
 // Payee and purpose on one line; a part that is empty leaves out its separator.
 QString HitText(const BookingRow& b) {
@@ -83,7 +77,7 @@ QVariant SearchHitModel::data(const QModelIndex& index, int role) const {
         case kKonto:
             return t.sKonto;
         case kDatum:
-            return GermanDate(t.buchung.sDatum);
+            return DisplayIsoDate(t.buchung.sDatum);
         case kBetrag:
             return DisplayCents(t.buchung.lBetragCent);
         case kText:

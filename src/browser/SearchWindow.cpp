@@ -2,14 +2,16 @@
 #include "browser/SearchWindow.h"
 
 #include "browser/SearchHitModel.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -21,16 +23,32 @@
 namespace tolva {
 namespace {
 
-// A count as people read it: 12.345.
-QString Count(qint64 n) {
-    return QLocale(QLocale::German).toString(n);
-}
-
 // The widest that the file and account columns grow by themselves.
 constexpr int kSpalteHoechstens = 260;
 
 QString Files(qint64 n) {
-    return n == 1 ? QStringLiteral("1 Datei") : QStringLiteral("%1 Dateien").arg(Count(n));
+    return n == 1 ? QCoreApplication::translate("tolva::SearchWindow", "1 Datei")
+                  : QCoreApplication::translate("tolva::SearchWindow", "%1 Dateien")
+                        .arg(DisplayCount(n));
+}
+
+// What the window searches, as a sentence.
+QString Places(const SearchRequest& orte) {
+    const QString sDatenbank = QFileInfo(orte.sDatenbank).fileName();
+    const QString sOrdner = QDir::toNativeSeparators(orte.sOrdner);
+    if (!orte.sDatenbank.isEmpty() && !orte.sOrdner.isEmpty())
+        return QCoreApplication::translate("tolva::SearchWindow",
+                                           "Durchsucht werden die Umsätze in der Datenbank %1 "
+                                           "und allen Archiven im Ordner %2.")
+            .arg(sDatenbank, sOrdner);
+    if (!orte.sDatenbank.isEmpty())
+        return QCoreApplication::translate("tolva::SearchWindow",
+                                           "Durchsucht werden die Umsätze in der Datenbank %1.")
+            .arg(sDatenbank);
+    return QCoreApplication::translate("tolva::SearchWindow",
+                                       "Durchsucht werden die Umsätze in allen Archiven im "
+                                       "Ordner %1.")
+        .arg(sOrdner);
 }
 
 }  // namespace
@@ -57,13 +75,7 @@ SearchWindow::SearchWindow(SearchRequest orte, QWidget* parent)
     oben->addWidget(txtText_, 1);
     oben->addWidget(cmdSuchen_);
 
-    QStringList wo;
-    if (!orte_.sDatenbank.isEmpty())
-        wo << tr("der Datenbank %1").arg(QFileInfo(orte_.sDatenbank).fileName());
-    if (!orte_.sOrdner.isEmpty())
-        wo << tr("allen Archiven im Ordner %1").arg(QDir::toNativeSeparators(orte_.sOrdner));
-    auto* lblOrte =
-        new QLabel(tr("Durchsucht werden die Umsätze in %1.").arg(wo.join(tr(" und "))), this);
+    auto* lblOrte = new QLabel(Places(orte_), this);
     lblOrte->setObjectName(QStringLiteral("lblOrte"));
     lblOrte->setWordWrap(true);
 
@@ -89,10 +101,10 @@ SearchWindow::SearchWindow(SearchRequest orte, QWidget* parent)
                         m.horizontalAdvance(QStringLiteral("archiv-2024-12.aba")) + 16);
     kopf->resizeSection(SearchHitModel::kKonto,
                         m.horizontalAdvance(QStringLiteral("Girokonto Privat 12")) + 16);
+    // Room for a date and a six-figure amount with a digit to spare.
     kopf->resizeSection(SearchHitModel::kDatum,
-                        m.horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
-    kopf->resizeSection(SearchHitModel::kBetrag,
-                        m.horizontalAdvance(QStringLiteral("-000.000,00 €")) + 16);
+                        m.horizontalAdvance(DisplayDate(QDate(2000, 12, 28)) + u'0') + 16);
+    kopf->resizeSection(SearchHitModel::kBetrag, m.horizontalAdvance(DisplayCents(-99999999)) + 16);
 
     auto* unten = new QHBoxLayout();
     lblStatus_ = new QLabel(this);
@@ -209,15 +221,21 @@ void SearchWindow::UpdateStatus() {
         return;
     }
     if (Running()) {
-        lblStatus_->setText(tr("Durchsucht: %1 von %2 …").arg(Count(lFertig_), Files(lDateien_)));
+        lblStatus_->setText(
+            tr("Durchsucht: %1 von %2 …").arg(DisplayCount(lFertig_), Files(lDateien_)));
         return;
     }
     const qint64 lTreffer = treffer_->rowCount();
     const int lDurchsucht = lDateien_ - int(uebersprungen_.size());
-    QString sText = lTreffer == 0 ? tr("Keine Treffer in %1").arg(Files(lDurchsucht))
-                                  : tr("%1 Treffer in %2").arg(Count(lTreffer), Files(lDurchsucht));
-    if (bGekuerzt_) sText += tr(" (nur die neuesten %1 werden gezeigt)").arg(Count(lTreffer));
-    sText += QLatin1Char('.');
+    QString sText;
+    if (lTreffer == 0)
+        sText = tr("Keine Treffer in %1.").arg(Files(lDurchsucht));
+    else if (bGekuerzt_)
+        sText = tr("%1 Treffer in %2 (nur die neuesten %1 werden gezeigt).")
+                    .arg(DisplayCount(lTreffer), Files(lDurchsucht));
+    else  // "Treffer" is one and many; the one has an entry of its own for English.
+        sText = (lTreffer == 1 ? tr("%1 Treffer in %2.", "exactly one") : tr("%1 Treffer in %2."))
+                    .arg(DisplayCount(lTreffer), Files(lDurchsucht));
     QStringList namen, gruende;
     for (const auto& [n, datei] : uebersprungen_) {
         const bool bPasswort = BrowseFile::PasswordNeeded(datei.grund);

@@ -9,6 +9,7 @@
 #include "files/SaveFile.h"
 #include "hostlib/Clock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,10 +19,6 @@ namespace {
 
 constexpr double kRandMm = 15;
 constexpr int kPdfAufloesung = 600;
-
-QString DateText(const QDate& d) {
-    return d.toString(QStringLiteral("dd.MM.yyyy"));
-}
 
 // The archive's description lines; none when the file has no description row.
 QStringList Description(const QString& sPfad) {
@@ -35,17 +32,21 @@ QStringList Description(const QString& sPfad) {
 QStringList FilterWords(const BookingFilter& filter) {
     QStringList worte;
     if (!filter.sText.trimmed().isEmpty())
-        worte << QStringLiteral("Suche: „%1“ in Empfänger und Verwendungszweck")
+        worte << QCoreApplication::translate("Statement",
+                                             "Suche: „%1“ in Empfänger und Verwendungszweck")
                      .arg(filter.sText.trimmed());
     if (filter.lBetragVonCent && filter.lBetragBisCent)
-        worte << QStringLiteral("Beträge von %1 bis %2")
+        worte << QCoreApplication::translate("Statement", "Beträge von %1 bis %2")
                      .arg(DisplayCents(*filter.lBetragVonCent),
                           DisplayCents(*filter.lBetragBisCent));
     else if (filter.lBetragVonCent)
-        worte << QStringLiteral("Beträge ab %1").arg(DisplayCents(*filter.lBetragVonCent));
+        worte << QCoreApplication::translate("Statement", "Beträge ab %1")
+                     .arg(DisplayCents(*filter.lBetragVonCent));
     else if (filter.lBetragBisCent)
-        worte << QStringLiteral("Beträge bis %1").arg(DisplayCents(*filter.lBetragBisCent));
-    if (worte.isEmpty()) worte << QStringLiteral("Alle Umsätze des Zeitraums");
+        worte << QCoreApplication::translate("Statement", "Beträge bis %1")
+                     .arg(DisplayCents(*filter.lBetragBisCent));
+    if (worte.isEmpty())
+        worte << QCoreApplication::translate("Statement", "Alle Umsätze des Zeitraums");
     return worte;
 }
 
@@ -64,7 +65,8 @@ Result<StatementHead> ReadHead(BrowseFile& datei, const BookingFilter& filter) {
     const auto account = [&](qint64 lKontoID) {
         StatementAccount k;
         k.lKontoID = lKontoID;
-        k.sKonto = lKontoID == 0 ? QStringLiteral("ohne Konto") : UnknownAccountLabel(lKontoID);
+        k.sKonto = lKontoID == 0 ? QCoreApplication::translate("Statement", "ohne Konto")
+                                 : UnknownAccountLabel(lKontoID);
         for (const BrowseAccount& b : konten.value())
             if (b.lKontoID == lKontoID && lKontoID != 0) {
                 k.sKonto = b.sKonto;
@@ -89,10 +91,10 @@ Result<StatementHead> ReadHead(BrowseFile& datei, const BookingFilter& filter) {
     const QDate dBis =
         filter.dBis.isValid() ? filter.dBis : QDate::fromString(sLetzte, Qt::ISODate);
     kopf.sZeitraum = dVon.isValid() || dBis.isValid()
-                         ? (dVon.isValid() ? DateText(dVon) : QStringLiteral("…")) +
+                         ? (dVon.isValid() ? DisplayDate(dVon) : QStringLiteral("…")) +
                                QStringLiteral(" – ") +
-                               (dBis.isValid() ? DateText(dBis) : QStringLiteral("…"))
-                         : QStringLiteral("ohne Umsätze");
+                               (dBis.isValid() ? DisplayDate(dBis) : QStringLiteral("…"))
+                         : QCoreApplication::translate("Statement", "ohne Umsätze");
     return kopf;
 }
 
@@ -119,18 +121,21 @@ Status WriteStatement(BrowseFile& datei, const BookingFilter& gezeigt, QPagedPai
     QPainter maler;
     if (!maler.begin(&geraet))
         return Status::Fail(
-            QStringLiteral("Die Umsätze können nicht gedruckt werden: das Gerät "
-                           "nimmt keine Seiten an."));
+            QCoreApplication::translate("Statement",
+                                        "Die Umsätze können nicht gedruckt werden: das Gerät "
+                                        "nimmt keine Seiten an."));
     StatementWriter malen(layout, kopf.value(), &maler, &geraet, messen.Pages());
     Status st = Pass(datei, filter, malen);
     // Only a file changed between the passes (the live database) breaks its pages otherwise;
     // its footers would then count wrong.
     if (st.ok() && malen.Pages() != messen.Pages())
-        st =
-            Status::Fail(QStringLiteral("Die Umsätze haben sich während des Druckens geändert. "
+        st = Status::Fail(
+            QCoreApplication::translate("Statement",
+                                        "Die Umsätze haben sich während des Druckens geändert. "
                                         "Bitte versuchen Sie es noch einmal."));
     if (!maler.end() && st.ok())
-        return Status::Fail(QStringLiteral("Die Umsätze konnten nicht fertig gedruckt werden."));
+        return Status::Fail(QCoreApplication::translate(
+            "Statement", "Die Umsätze konnten nicht fertig gedruckt werden."));
     return st;
 }
 
@@ -138,7 +143,8 @@ Status WriteStatementPdf(BrowseFile& datei, const BookingFilter& filter, QIODevi
     QPdfWriter pdf(&ziel);
     pdf.setResolution(kPdfAufloesung);
     pdf.setCreator(QStringLiteral("tolva"));
-    pdf.setTitle(QStringLiteral("Umsätze %1").arg(QFileInfo(datei.Path()).fileName()));
+    pdf.setTitle(QCoreApplication::translate("Statement", "Umsätze %1")
+                     .arg(QFileInfo(datei.Path()).fileName()));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(kRandMm, kRandMm, kRandMm, kRandMm),
                                   QPageLayout::Millimeter));
@@ -152,9 +158,10 @@ Status SaveStatementPdf(BrowseFile& datei, const BookingFilter& filter, const QS
         sZiel, [&](QIODevice& ausgabe) { return WriteStatementPdf(datei, filter, ausgabe); });
     // Every failure names the file (a missing folder is named as the folder).
     if (st.ok() || st.description().contains(sZiel)) return st;
-    return Status::Fail(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. %2")
-                            .arg(sZiel, st.description()),
-                        st.error().code, st.error().kind);
+    return Status::Fail(
+        QCoreApplication::translate("Statement", "Die Datei %1 konnte nicht geschrieben werden. %2")
+            .arg(sZiel, st.description()),
+        st.error().code, st.error().kind);
 }
 
 }  // namespace tolva

@@ -7,6 +7,7 @@
 #include "widgets/FileDialogs.h"
 #include "widgets/PrintDialogs.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,10 @@
 namespace tolva {
 namespace {
 
-const QString kTitel = QStringLiteral("Umsätze");
+// The title of the boxes and the print job.
+QString Title() {
+    return QCoreApplication::translate("StatementActions", "Umsätze");
+}
 
 // The busy pointer for the length of the scope (a statement of 100,000 bookings takes seconds).
 class BusyPointer {
@@ -33,14 +37,15 @@ void PrintStatement(QWidget* fenster, BrowseFile& datei, const BookingFilter& fi
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageOrientation(QPageLayout::Portrait);
-    drucker.setDocName(kTitel + QLatin1Char(' ') + QFileInfo(datei.Path()).fileName());
+    drucker.setDocName(QCoreApplication::translate("StatementActions", "Umsätze %1")
+                           .arg(QFileInfo(datei.Path()).fileName()));
     if (!CurrentPrintDialogs().ChoosePrinter(fenster, drucker)) return;
     Status s;
     {
         const BusyPointer warten;
         s = WriteStatement(datei, filter, drucker);
     }
-    if (!s.ok()) MsgBox(s.description(), vbExclamation, kTitel);
+    if (!s.ok()) MsgBox(s.description(), vbExclamation, Title());
 }
 
 void SaveStatementAsPdf(QWidget* fenster, BrowseFile& datei, const BookingFilter& filter,
@@ -53,20 +58,22 @@ void SaveStatementAsPdf(QWidget* fenster, BrowseFile& datei, const BookingFilter
     // The file dialog does not ask before replacing: a database is never replaced, any other
     // existing file only after "Ja".
     if (Status s = CheckExportTarget(*gewaehlt, geschuetzt); !s.ok()) {
-        MsgBox(s.description(), vbExclamation, kTitel);
+        MsgBox(s.description(), vbExclamation, Title());
         return;
     }
     if (QFileInfo::exists(*gewaehlt) &&
-        MsgBox(QStringLiteral("Die Datei %1 existiert bereits. Soll sie ersetzt werden?")
+        MsgBox(QCoreApplication::translate("StatementActions",
+                                           "Die Datei %1 existiert bereits. Soll sie ersetzt "
+                                           "werden?")
                    .arg(*gewaehlt),
-               vbYesNo + vbQuestion + vbDefaultButton2, kTitel) != vbYes)
+               vbYesNo + vbQuestion + vbDefaultButton2, Title()) != vbYes)
         return;
     Status s;
     {
         const BusyPointer warten;
         s = SaveStatementPdf(datei, filter, *gewaehlt, geschuetzt);
     }
-    if (!s.ok()) MsgBox(s.description(), vbExclamation, kTitel);
+    if (!s.ok()) MsgBox(s.description(), vbExclamation, Title());
 }
 
 }  // namespace tolva

@@ -16,11 +16,6 @@ namespace {
 using C = StatementColumn;
 using F = StatementFont;
 
-QString GermanDate(const QString& sIso) {
-    const QDate d = QDate::fromString(sIso, Qt::ISODate);
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : sIso;
-}
-
 QString AccountHeading(const StatementAccount& k) {
     QStringList teile{k.sKonto};
     // A label that is the number, or names it, is not followed by it again.
@@ -32,9 +27,10 @@ QString AccountHeading(const StatementAccount& k) {
 }  // namespace
 
 QString MonthText(int lJahr, int lMonat) {
-    if (lMonat < 1 || lMonat > 12) return QStringLiteral("ohne Datum");
-    return QLocale(QLocale::German).standaloneMonthName(lMonat, QLocale::LongFormat) +
-           QLatin1Char(' ') + QString::number(lJahr);
+    if (lMonat < 1 || lMonat > 12)
+        return QCoreApplication::translate("StatementWriter", "ohne Datum");
+    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + QLatin1Char(' ') +
+           QString::number(lJahr);
 }
 
 StatementWriter::StatementWriter(const StatementLayout& layout, const StatementHead& kopf,
@@ -96,12 +92,11 @@ void StatementWriter::PageFrame() {
     const QRectF& s = l_.Page();
     maler_->fillRect(s, Qt::white);
     maler_->setPen(Qt::black);
-    const QString sRechts =
-        QStringLiteral("Gedruckt am ") + kopf_.dGedruckt.toString(QStringLiteral("dd.MM.yyyy"));
+    const QString sRechts = tr("Gedruckt am %1").arg(DisplayDate(kopf_.dGedruckt));
     const double lLinks = s.width() - l_.TextWidth(sRechts, F::Kopf) - l_.Mm(5);
     // The header names the archive in one line; the title on the first page has it whole.
     const QStringList name =
-        l_.Wrap(QStringLiteral("Umsätze · ") + kopf_.sArchiv, lLinks - l_.Mm(4), F::Kopf);
+        l_.Wrap(tr("Umsätze · %1").arg(kopf_.sArchiv), lLinks - l_.Mm(4), F::Kopf);
     Text(s.left(), l_.HeaderY(),
          name.size() > 1 ? name.front() + QStringLiteral(" …") : name.front(), F::Kopf);
     RightText(s.right(), l_.HeaderY(), sRechts, F::Kopf);
@@ -109,14 +104,15 @@ void StatementWriter::PageFrame() {
     Rule(s.left(), s.right(), l_.FooterY(), 0.2);
     maler_->setPen(Qt::black);
     RightText(s.right(), l_.FooterY() + l_.Mm(1),
-              QStringLiteral("Seite %1 von %2").arg(lSeite_).arg(lSeiten_), F::Kopf);
+              tr("Seite %1 von %2").arg(QString::number(lSeite_), QString::number(lSeiten_)),
+              F::Kopf);
 }
 
 Status StatementWriter::NewPage() {
     if (maler_) FlushRun();
     if (maler_ && lSeite_ > 0 && !geraet_->newPage())
         return Status::Fail(
-            QStringLiteral("Seite %1 der Umsätze konnte nicht angelegt werden.").arg(lSeite_ + 1));
+            tr("Seite %1 der Umsätze konnte nicht angelegt werden.").arg(lSeite_ + 1));
     ++lSeite_;
     y_ = l_.Body().top();
     PageFrame();
@@ -142,18 +138,19 @@ Status StatementWriter::Title() {
         }
         return Status::Ok();
     };
-    QStringList text{QStringLiteral("Archiv: ") + kopf_.sArchiv};
+    QStringList text{tr("Archiv: %1").arg(kopf_.sArchiv)};
     text << kopf_.beschreibung;
-    Status st = lines(QStringLiteral("Umsätze"), F::Titel);
+    Status st = lines(tr("Umsätze"), F::Titel);
     for (const QString& s : text)
         if (st) st = lines(s, F::Text);
     y_ += l_.Mm(2);
     if (st && !kopf_.konten.empty())
-        st = lines(kopf_.konten.size() == 1 ? QStringLiteral("Konto") : QStringLiteral("Konten"),
-                   F::Fett);
+        st = lines(kopf_.konten.size() == 1 ? tr("Konto") : tr("Konten"), F::Fett);
     for (const StatementAccount& k : kopf_.konten) {
+        // German says "1 Umsätze" here too; the one has an entry of its own for other languages.
         const QString sAnzahl =
-            QStringLiteral("%1 Umsätze").arg(QLocale(QLocale::German).toString(k.lAnzahl));
+            (k.lAnzahl == 1 ? tr("%1 Umsätze", "exactly one") : tr("%1 Umsätze"))
+                .arg(DisplayCount(k.lAnzahl));
         const QStringList zeilen =
             l_.Wrap(AccountHeading(k), l_.ColumnX(C::Betrag) - x - l_.Mm(2), F::Text);
         if (st) st = Room(l_.LineHeight(F::Text) * double(zeilen.size()));
@@ -165,7 +162,7 @@ Status StatementWriter::Title() {
         }
     }
     y_ += l_.Mm(2);
-    if (st) st = lines(QStringLiteral("Zeitraum: ") + kopf_.sZeitraum, F::Text);
+    if (st) st = lines(tr("Zeitraum: %1").arg(kopf_.sZeitraum), F::Text);
     for (const QString& s : kopf_.filter)
         if (st) st = lines(s, F::Text);
     y_ += l_.Mm(4);
@@ -178,10 +175,19 @@ Status StatementWriter::OpenAccount(qint64 lKontoID, bool bFortsetzung) {
     unbekannt.lKontoID = lKontoID;
     unbekannt.sKonto = UnknownAccountLabel(lKontoID);
     QString sKopf = AccountHeading(k ? *k : unbekannt);
-    if (bFortsetzung) sKopf += QStringLiteral(" (Fortsetzung)");
+    if (bFortsetzung) sKopf = tr("%1 (Fortsetzung)").arg(sKopf);
     const QStringList zeilen = l_.Wrap(sKopf, l_.Body().width(), F::Ueberschrift);
-    const double lHoehe = l_.LineHeight(F::Ueberschrift) * double(zeilen.size()) +
-                          l_.LineHeight(F::Fett) + l_.Mm(bFortsetzung ? 1.5 : 4.5);
+    // The column names, each within its column (a long one in another language wraps).
+    const std::pair<C, QStringList> spalten[] = {
+        {C::Datum, l_.Wrap(tr("Datum"), l_.ColumnWidth(C::Datum), F::Fett)},
+        {C::Valuta, l_.Wrap(tr("Valuta"), l_.ColumnWidth(C::Valuta), F::Fett)},
+        {C::Empfaenger, l_.Wrap(tr("Empfänger"), l_.ColumnWidth(C::Empfaenger), F::Fett)},
+        {C::Zweck, l_.Wrap(tr("Verwendungszweck"), l_.ColumnWidth(C::Zweck), F::Fett)}};
+    qsizetype lNamenZeilen = 1;
+    for (const auto& [spalte, namen] : spalten) lNamenZeilen = std::max(lNamenZeilen, namen.size());
+    const double lNamenHoehe = l_.LineHeight(F::Fett) * double(lNamenZeilen);
+    const double lHoehe = l_.LineHeight(F::Ueberschrift) * double(zeilen.size()) + lNamenHoehe +
+                          l_.Mm(bFortsetzung ? 1.5 : 4.5);
     if (!bFortsetzung) {
         // The heading stays with the first row; a new page opens this account's section anew.
         bKonto_ = false;
@@ -196,14 +202,11 @@ Status StatementWriter::OpenAccount(qint64 lKontoID, bool bFortsetzung) {
         y_ += l_.LineHeight(F::Ueberschrift);
     }
     y_ += l_.Mm(0.5);
-    const std::pair<C, const char*> kSpalten[] = {{C::Datum, "Datum"},
-                                                  {C::Valuta, "Valuta"},
-                                                  {C::Empfaenger, "Empfänger"},
-                                                  {C::Zweck, "Verwendungszweck"}};
-    for (const auto& [spalte, sName] : kSpalten)
-        Text(l_.ColumnX(spalte), y_, QString::fromUtf8(sName), F::Fett);
-    RightText(l_.Body().right(), y_, QStringLiteral("Betrag"), F::Fett);
-    y_ += l_.LineHeight(F::Fett);
+    for (const auto& [spalte, namen] : spalten)
+        for (qsizetype i = 0; i < namen.size(); ++i)
+            Text(l_.ColumnX(spalte), y_ + l_.LineHeight(F::Fett) * double(i), namen[i], F::Fett);
+    RightText(l_.Body().right(), y_, tr("Betrag"), F::Fett);
+    y_ += lNamenHoehe;
     Rule(l_.Body().left(), l_.Body().right(), y_, 0.2);
     y_ += l_.Mm(1);
     return Status::Ok();
@@ -229,16 +232,14 @@ Status StatementWriter::CloseMonth() {
     if (!monat_.bOffen) return Status::Ok();
     const Sum summe = monat_;
     monat_ = Sum{};
-    return SumLine(QStringLiteral("Summe ") + MonthText(summe.lJahr, summe.lMonat), summe.lCent,
-                   F::Text);
+    return SumLine(tr("Summe %1").arg(MonthText(summe.lJahr, summe.lMonat)), summe.lCent, F::Text);
 }
 
 Status StatementWriter::CloseAccount() {
     if (Status st = CloseMonth(); !st) return st;
     const StatementAccount* k = AccountOf(lKonto_);
-    const Status st =
-        SumLine(QStringLiteral("Summe ") + (k ? k->sKonto : UnknownAccountLabel(lKonto_)),
-                lKontoCent_, F::Fett);
+    const Status st = SumLine(tr("Summe %1").arg(k ? k->sKonto : UnknownAccountLabel(lKonto_)),
+                              lKontoCent_, F::Fett);
     bKonto_ = false;
     lKontoCent_ = 0;
     return st;
@@ -256,9 +257,9 @@ Status StatementWriter::Row(const BookingRow& z) {
     for (qsizetype i = 0; i < n; ++i) {
         if (!bGanz)
             if (Status st = Room(lZeile); !st) return st;
-        if (i == 0) {
-            Text(l_.ColumnX(C::Datum), y_, GermanDate(z.sDatum), F::Text);
-            Text(l_.ColumnX(C::Valuta), y_, GermanDate(z.sValuta), F::Text);
+        if (i == 0 && maler_) {  // measuring needs no dates and amounts: they never wrap
+            Text(l_.ColumnX(C::Datum), y_, DisplayIsoDate(z.sDatum), F::Text);
+            Text(l_.ColumnX(C::Valuta), y_, DisplayIsoDate(z.sValuta), F::Text);
             RightText(l_.Body().right(), y_, DisplayCents(z.lBetragCent), F::Text);
         }
         if (i < empfaenger.size()) Text(l_.ColumnX(C::Empfaenger), y_, empfaenger[i], F::Text);
@@ -301,12 +302,12 @@ Status StatementWriter::Close() {
         if (Status st = Title(); !st) return st;
     if (lKonten_ == 0) {
         if (Status st = Room(l_.LineHeight(F::Text)); !st) return st;
-        Text(l_.Body().left(), y_, QStringLiteral("Keine Umsätze für diese Auswahl."), F::Text);
+        Text(l_.Body().left(), y_, tr("Keine Umsätze für diese Auswahl."), F::Text);
         return Status::Ok();
     }
     if (bKonto_)
         if (Status st = CloseAccount(); !st) return st;
-    if (lKonten_ > 1) return SumLine(QStringLiteral("Summe aller Konten"), lAlleCent_, F::Fett);
+    if (lKonten_ > 1) return SumLine(tr("Summe aller Konten"), lAlleCent_, F::Fett);
     return Status::Ok();
 }
 

@@ -5,6 +5,7 @@
 #include "browse/BrowseFile.h"
 #include "browser/StatementLayout.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 
@@ -18,7 +19,7 @@ namespace tolva {
 // An account as the statement's title names it, with what the statement holds of it.
 struct StatementAccount {
     qint64 lKontoID = 0;  // 0: the bookings without an account
-    QString sKonto;       // the label ("ohne Konto" for id 0)
+    QString sKonto;       // the label ("ohne Konto" for id 0, in the language shown)
     QString sNummer;      // number, else IBAN; may be empty
     QString sBank;        // may be empty
     qint64 lAnzahl = 0;
@@ -29,7 +30,7 @@ struct StatementHead {
     QString sArchiv;                       // the file's name (without its folder)
     QStringList beschreibung;              // the archive's description lines; none: empty
     std::vector<StatementAccount> konten;  // in the statement's order
-    QString sZeitraum;                     // "01.01.2021 – 31.12.2021"
+    QString sZeitraum;                     // "01.01.2021 – 31.12.2021" as DisplayDate writes it
     QStringList filter;                    // the filter in words, one line each
     QDate dGedruckt;
 };
@@ -45,11 +46,13 @@ struct StatementHead {
 // outlive the writer; the painter paints on the device (black on white, whatever the
 // application's palette).
 class StatementWriter {
+    Q_DECLARE_TR_FUNCTIONS(StatementWriter)
+
   public:
     StatementWriter(const StatementLayout& layout, const StatementHead& kopf,
                     QPainter* maler = nullptr, QPagedPaintDevice* geraet = nullptr,
                     int lSeiten = 0);
-    // Precondition: rows in the order above. Fails (German) when the device refuses a new page.
+    // Precondition: rows in the order above. Fails when the device refuses a new page.
     Status Add(const BookingRow& z);
     // The totals still open; the sentence of an empty statement.
     Status Finish();
@@ -103,7 +106,7 @@ class StatementWriter {
     qint64 lAlleCent_ = 0;
 };
 
-// The German name of a month and year: "März 2021".
+// A month and year in the language shown: "März 2021", "March 2021".
 QString MonthText(int lJahr, int lMonat);
 
 }  // namespace tolva

@@ -2,6 +2,7 @@
 #include "EngineFiles.h"
 #include "WizardFixture.h"
 #include "text/DisplayFormat.h"
+#include "text/Language.h"
 
 #include "browse/BrowseFile.h"
 #include "browse/BrowseMonths.h"
@@ -9,6 +10,7 @@
 #include "browser/BrowserWindow.h"
 #include "browser/ChartTab.h"
 #include "browser/ChartWidget.h"
+#include "browser/DateField.h"
 #include "browser/RestoreDialog.h"
 #include "browser/SealCheck.h"
 #include "hostlib/MessageBox.h"
@@ -27,6 +29,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -62,6 +65,7 @@ class BrowserWindowTest : public QObject {
     void searchAccountsSortAndScrollShowWhatTheFileHolds();
     void aScrolledListKeepsItsBookingsWhileOthersChangeTheFileUntilItIsAppliedAgain();
     void datesAreTypedDigitByDigitAndNeverHoldTheFocus();
+    void inEnglishDatesAreTypedInTheLocalesOrder();
     void restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa();
     void restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses();
     void theChartFollowsTheFilterTellsItsMonthsAndStopsWhenTheWindowCloses();
@@ -310,6 +314,26 @@ void BrowserWindowTest::datesAreTypedDigitByDigitAndNeverHoldTheFocus() {
     QVERIFY(vom->text().isEmpty() && bis->text().isEmpty());
     QCOMPARE(vom->placeholderText(), QStringLiteral("offen"));
     QTRY_COMPARE(zeile->text(), sAlle);
+}
+
+void BrowserWindowTest::inEnglishDatesAreTypedInTheLocalesOrder() {
+    const auto zurueck = qScopeGuard([frueher = QLocale()] { QLocale::setDefault(frueher); });
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ScopedLanguage englisch(Sprache::Englisch);
+    DateField feld(nullptr);
+    // Month first, the slashes come by themselves; a day or month of one digit ends with one.
+    const auto tippe = [&](const char* s) {
+        feld.clear();
+        QTest::keyClicks(&feld, s);
+        return feld.Date();
+    };
+    QCOMPARE(tippe("02152025"), QDate(2025, 2, 15));
+    QCOMPARE(feld.text(), QStringLiteral("02/15/2025"));
+    QCOMPARE(tippe("3/4/2025"), QDate(2025, 3, 4));
+    QCOMPARE(tippe("2/30/2025"), QDate());   // no such day
+    QCOMPARE(tippe("15.02.2025"), QDate());  // read as month 15: no date
+    feld.SetDate(QDate(2025, 12, 31));
+    QCOMPARE(feld.text(), QStringLiteral("12/31/2025"));
 }
 
 void BrowserWindowTest::restoreBringsBackTheShownAccountAndOnConflictRenumbersAfterJa() {
