@@ -40,6 +40,7 @@
     zurückholen                 restore
 -->
 
+
 <context>
     <name>Arguments</name>
     <message>
@@ -251,11 +252,18 @@ Options:
     <name>FileDialogs</name>
     <message>
         <source>Archive (*.aba)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives (*.aba)</translation>
     </message>
     <message>
         <source>%1-Dateien (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 files (*.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>HbArchiv</name>
+    <message>
+        <source>Archivierungs-Assistent</source>
+        <translation>Archiving wizard</translation>
     </message>
 </context>
 <context>
@@ -425,6 +433,50 @@ Commands:
     <message>
         <source>Ordner der Bilder</source>
         <translation>folder for the pictures</translation>
+    </message>
+</context>
+<context>
+    <name>MakeSkinPictures</name>
+    <message>
+        <source>Archivierung</source>
+        <translation>Archiving</translation>
+    </message>
+</context>
+<context>
+    <name>PageRenderer</name>
+    <message>
+        <source>Das Bild %1 konnte nicht geschrieben werden.</source>
+        <translation>The picture %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>pdftoppm (aus poppler-utils) konnte %1 nicht zeichnen: %2</source>
+        <translation>pdftoppm (from poppler-utils) could not render %1: %2</translation>
+    </message>
+    <message>
+        <source>Der Assistent steht auf Seite %1 statt auf Seite %2.</source>
+        <translation>The wizard is on page %1 instead of page %2.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %1 gibt es nicht.</source>
+        <translation>The database %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Es kann kein Arbeitsordner angelegt werden.</source>
+        <translation>No working folder can be created.</translation>
+    </message>
+    <message>
+        <source>kein Archiv</source>
+        <translation>no archive</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht erstellt.</source>
+        <translation>%1 was not created.</translation>
+    </message>
+    <message>
+        <source>%1
+Meldungen: %2</source>
+        <translation>%1
+Messages: %2</translation>
     </message>
 </context>
 <context>
@@ -617,6 +669,17 @@ With --new-ids these entries come back under new numbers (above the table&apos;s
 Mit --map-account ARCHIV_ID=ID gehören die Einträge eines solchen Kontos dem Konto ID der Datenbank; mit --map-account ARCHIV_ID=- bleiben sie im Archiv.</source>
         <translation>
 With --map-account ARCHIVE_ID=ID the entries of such an account belong to the database&apos;s account ID; with --map-account ARCHIVE_ID=- they stay in the archive.</translation>
+    </message>
+</context>
+<context>
+    <name>ScopedGuiApplication</name>
+    <message>
+        <source>Das Programm hat keine grafische Oberfläche; der Assistent kann nicht angezeigt werden.</source>
+        <translation>The program has no graphical interface; the wizard cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Es ist kein Bildschirm verfügbar; der Assistent kann nicht angezeigt werden.</source>
+        <translation>No screen is available; the wizard cannot be shown.</translation>
     </message>
 </context>
 <context>
@@ -850,6 +913,160 @@ With --map-account ARCHIVE_ID=ID the entries of such an account belong to the da
     </message>
 </context>
 <context>
+    <name>Statement</name>
+    <message>
+        <source>Suche: „%1“ in Empfänger und Verwendungszweck</source>
+        <translation>Search: “%1” in payee and reference</translation>
+    </message>
+    <message>
+        <source>Beträge von %1 bis %2</source>
+        <translation>Amounts from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Beträge ab %1</source>
+        <translation>Amounts from %1</translation>
+    </message>
+    <message>
+        <source>Beträge bis %1</source>
+        <translation>Amounts up to %1</translation>
+    </message>
+    <message>
+        <source>Alle Umsätze des Zeitraums</source>
+        <translation>All transactions of the period</translation>
+    </message>
+    <message>
+        <source>ohne Konto</source>
+        <translation>no account</translation>
+    </message>
+    <message>
+        <source>ohne Umsätze</source>
+        <translation>no transactions</translation>
+    </message>
+    <message>
+        <source>Die Umsätze können nicht gedruckt werden: das Gerät nimmt keine Seiten an.</source>
+        <translation>The transactions cannot be printed: the device does not accept any pages.</translation>
+    </message>
+    <message>
+        <source>Die Umsätze haben sich während des Druckens geändert. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The transactions changed while they were being printed. Please try again.</translation>
+    </message>
+    <message>
+        <source>Die Umsätze konnten nicht fertig gedruckt werden.</source>
+        <translation>The transactions could not be printed completely.</translation>
+    </message>
+    <message>
+        <source>Umsätze %1</source>
+        <translation>Transactions %1</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden. %2</source>
+        <translation>The file %1 could not be written. %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatementActions</name>
+    <message>
+        <source>Umsätze</source>
+        <translation>Transactions</translation>
+    </message>
+    <message>
+        <source>Umsätze %1</source>
+        <translation>Transactions %1</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 existiert bereits. Soll sie ersetzt werden?</source>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>StatementWriter</name>
+    <message>
+        <source>ohne Datum</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>Umsätze · %1</source>
+        <translation>Transactions · %1</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Seite %1 der Umsätze konnte nicht angelegt werden.</source>
+        <translation>Page %1 of the transactions could not be started.</translation>
+    </message>
+    <message>
+        <source>Archiv: %1</source>
+        <translation>Archive: %1</translation>
+    </message>
+    <message>
+        <source>Umsätze</source>
+        <translation>Transactions</translation>
+    </message>
+    <message>
+        <source>Konto</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Konten</source>
+        <translation>Accounts</translation>
+    </message>
+    <message>
+        <source>%1 Umsätze</source>
+        <comment>exactly one</comment>
+        <translation>%1 transaction</translation>
+    </message>
+    <message>
+        <source>%1 Umsätze</source>
+        <translation>%1 transactions</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1</source>
+        <translation>Period: %1</translation>
+    </message>
+    <message>
+        <source>%1 (Fortsetzung)</source>
+        <translation>%1 (continued)</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Valuta</source>
+        <translation>Value date</translation>
+    </message>
+    <message>
+        <source>Empfänger</source>
+        <translation>Payee</translation>
+    </message>
+    <message>
+        <source>Verwendungszweck</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Summe %1</source>
+        <translation>Total for %1</translation>
+    </message>
+    <message>
+        <source>Keine Umsätze für diese Auswahl.</source>
+        <translation>No transactions for this selection.</translation>
+    </message>
+    <message>
+        <source>Summe aller Konten</source>
+        <translation>Total of all accounts</translation>
+    </message>
+</context>
+<context>
     <name>SurveyCommand</name>
     <message>
         <source>Zeigt, welche Konten Daten vor dem Stichtag haben (wie Seite 5 des Assistenten).</source>
@@ -997,6 +1214,13 @@ With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the a
     </message>
 </context>
 <context>
+    <name>WindowApi</name>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
     <name>WindowLibrary</name>
     <message>
         <source>Die Fensterbibliothek kann nicht geladen werden: %1</source>
@@ -1008,856 +1232,956 @@ With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the a
     </message>
 </context>
 <context>
+    <name>WizardHost</name>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPilot</name>
+    <message>
+        <source>Der Assistent steht auf Seite %1 statt auf Seite %2.</source>
+        <translation>The wizard is on page %1 instead of page %2.</translation>
+    </message>
+    <message>
+        <source>Das erste Konto der Liste lässt sich im Assistenten nur mit allen Konten ankreuzen.</source>
+        <translation>In the wizard, the first account in the list can only be checked together with all accounts.</translation>
+    </message>
+    <message>
+        <source>Seite 2 des Assistenten ist unvollständig.</source>
+        <translation>Page 2 of the wizard is incomplete.</translation>
+    </message>
+    <message>
+        <source>Seite 4 des Assistenten ist unvollständig.</source>
+        <translation>Page 4 of the wizard is incomplete.</translation>
+    </message>
+    <message>
+        <source>Der Assistent wurde nicht angezeigt.</source>
+        <translation>The wizard was not shown.</translation>
+    </message>
+</context>
+<context>
     <name>tolva::AccountMappingDialog</name>
     <message>
         <source>Konten zuordnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Assign Accounts</translation>
     </message>
     <message>
         <source>Das Archiv enthält Einträge von Konten, die es selbst nicht enthält; es wurde vor der Version angelegt, die jedes Konto mitspeichert. Zu welchem Konto der Datenbank diese Einträge gehören, lässt sich nicht sicher sagen.
 
 Wählen Sie für jedes Konto, wohin seine Einträge zurückgeholt werden, oder lassen Sie sie im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive holds entries of accounts that it does not hold itself; it was created before the version that stores every account along with its entries. Which account of the database these entries belong to cannot be said for certain.
+
+Choose for each account where its entries are to be restored, or leave them in the archive.</translation>
     </message>
     <message>
         <source>nicht zurückholen</source>
-        <translation type="unfinished"></translation>
+        <translation>do not restore</translation>
     </message>
     <message>
         <source>%1 (Nummer %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (number %2)</translation>
     </message>
     <message>
         <source>Konto %1 im Archiv (%2 %3):</source>
-        <translation type="unfinished"></translation>
+        <translation>Account %1 in the archive (%2 %3):</translation>
     </message>
     <message>
         <source>Zurückholen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore</translation>
     </message>
 </context>
 <context>
     <name>tolva::BookingModel</name>
     <message>
         <source>Konto %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Account %1</translation>
     </message>
     <message>
         <source>Summe bis hier: die gezeigten Umsätze in Datumsfolge bis zu dieser Zeile zusammengezählt, bei mehreren Konten ihre gemeinsame Summe. Das Archiv kennt keinen Anfangssaldo; die Summe beginnt mit dem ersten gezeigten Umsatz bei 0,00 € und ist nicht der Kontostand bei der Bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total up to here: the transactions shown, added up in date order down to this row; with several accounts, their combined total. The archive knows no opening balance: the total starts at €0.00 with the first transaction shown and is not the account&apos;s balance at the bank.</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Saldo</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Payee</translation>
     </message>
     <message>
         <source>Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference</translation>
     </message>
 </context>
 <context>
     <name>tolva::BrowserWindow</name>
     <message>
         <source>Archiv %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive %1</translation>
     </message>
     <message>
         <source>Archiv %1 – Prüfung läuft …</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive %1 – checking…</translation>
     </message>
     <message>
         <source>Siegel in Ordnung</source>
-        <translation type="unfinished"></translation>
+        <translation>seal intact</translation>
     </message>
     <message>
         <source>ohne Siegel</source>
-        <translation type="unfinished"></translation>
+        <translation>no seal</translation>
     </message>
     <message>
         <source>beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>damaged: %1</translation>
     </message>
     <message>
         <source>Das Archiv ist nicht mehr so, wie es geschrieben wurde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive is no longer as it was written: %1</translation>
     </message>
     <message>
         <source>nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>not readable</translation>
     </message>
     <message>
         <source>Das Archiv ist nicht vollständig lesbar: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive cannot be read completely: %1</translation>
     </message>
     <message>
         <source>nicht geprüft</source>
-        <translation type="unfinished"></translation>
+        <translation>not checked</translation>
     </message>
     <message>
         <source>Das Siegel wurde nicht geprüft: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The seal was not checked: %1</translation>
     </message>
     <message>
         <source>Archiv %1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive %1 – %2</translation>
     </message>
     <message>
         <source>%1: %2 Zeilen laut Siegel, %3 gelesen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rows according to the seal: %2, read: %3</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>&amp;Suchen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Search:</translation>
     </message>
     <message>
         <source>in Empfänger und Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>in payee and reference</translation>
     </message>
     <message>
         <source>Suchen in Empfänger und Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>Search in payee and reference</translation>
     </message>
     <message>
         <source>&amp;In allen Archiven suchen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Search &amp;in All Archives…</translation>
     </message>
     <message>
         <source>Sucht den Text in der Datenbank und in allen Archiven des Ordners %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Searches for the text in the database and in all archives of the folder %1</translation>
     </message>
     <message>
         <source>offen</source>
-        <translation type="unfinished"></translation>
+        <translation>any</translation>
     </message>
     <message>
         <source>Umsätze vom</source>
-        <translation type="unfinished"></translation>
+        <translation>Transactions from</translation>
     </message>
     <message>
         <source>Umsätze bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Transactions up to</translation>
     </message>
     <message>
         <source>Betrag ab</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount from</translation>
     </message>
     <message>
         <source>Betrag bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount up to</translation>
     </message>
     <message>
         <source>vom</source>
-        <translation type="unfinished"></translation>
+        <translation>from</translation>
     </message>
     <message>
         <source>bis</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Konten</source>
-        <translation type="unfinished"></translation>
+        <translation>Accounts</translation>
     </message>
     <message>
         <source>Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account</translation>
     </message>
     <message>
         <source>Umsätze</source>
-        <translation type="unfinished">Transactions</translation>
+        <translation>Transactions</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Payee</translation>
     </message>
     <message>
         <source>Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference</translation>
     </message>
     <message>
         <source>Gesendete Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sent orders</translation>
     </message>
     <message>
         <source>Ausführung</source>
-        <translation type="unfinished"></translation>
+        <translation>Execution date</translation>
     </message>
     <message>
         <source>Einzelaufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Items</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sammelaufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch orders</translation>
     </message>
     <message>
         <source>&amp;Umsätze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transactions</translation>
     </message>
     <message>
         <source>&amp;Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orders</translation>
     </message>
     <message>
         <source>Sa&amp;mmelaufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Batch Orders</translation>
     </message>
     <message>
         <source>&amp;Verlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;History</translation>
     </message>
     <message>
         <source>Als &amp;CSV speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Drucken …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print…</translation>
     </message>
     <message>
         <source>Als &amp;PDF speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as P&amp;DF…</translation>
     </message>
     <message>
         <source>&amp;Zurückholen …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restore…</translation>
     </message>
     <message>
         <source>Holt die Daten des gewählten Kontos (bei „Alle Konten“: alle Daten) zurück in die Datenbank %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restores the data of the chosen account (with “All accounts”: all data) into the database %1</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Alle Konten</source>
-        <translation type="unfinished"></translation>
+        <translation>All accounts</translation>
     </message>
     <message>
         <source>(ohne Bank)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no bank)</translation>
     </message>
     <message>
         <source>%1 Umsätze vom %2 bis %3, Summe %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transactions from %2 to %3, total %4</translation>
     </message>
     <message>
         <source>Konto %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Account %1</translation>
     </message>
     <message>
         <source>%1 Umsätze, Summe %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transactions, total %2</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Die Datei %1 existiert bereits. Soll sie ersetzt werden?</source>
-        <translation type="unfinished">The file %1 already exists. Do you want to replace it?</translation>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>%1 Umsätze vom %2 bis %3, Summe %4</source>
+        <comment>exactly one</comment>
+        <translation>%1 transaction from %2 to %3, total %4</translation>
+    </message>
+    <message>
+        <source>%1 Umsätze, Summe %2</source>
+        <comment>exactly one</comment>
+        <translation>%1 transaction, total %2</translation>
     </message>
 </context>
 <context>
     <name>tolva::ChartTab</name>
     <message>
         <source>Jahre</source>
-        <translation type="unfinished"></translation>
+        <translation>Years</translation>
     </message>
     <message>
         <source>Jahr</source>
-        <translation type="unfinished"></translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>Anzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Money in</translation>
     </message>
     <message>
         <source>Ausgänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Money out</translation>
     </message>
     <message>
         <source>Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Difference</translation>
     </message>
     <message>
         <source>Der Verlauf kann nicht berechnet werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The history cannot be calculated: %1</translation>
     </message>
 </context>
 <context>
     <name>tolva::ChartWidget</name>
     <message>
         <source>Eingänge und Ausgänge je Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Money in and out per month</translation>
     </message>
     <message>
         <source>Wird berechnet …</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculating…</translation>
     </message>
     <message>
         <source>Keine Umsätze für diese Auswahl.</source>
-        <translation type="unfinished">No transactions for this selection.</translation>
+        <translation>No transactions for this selection.</translation>
     </message>
     <message>
         <source>1 Umsatz</source>
-        <translation type="unfinished"></translation>
+        <translation>1 transaction</translation>
     </message>
     <message>
         <source>%1 Umsätze</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transactions</translation>
     </message>
     <message>
         <source>%1: %2
 Eingänge %3
 Ausgänge %4
 Differenz %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Money in %3
+Money out %4
+Difference %5</translation>
     </message>
     <message>
         <source>Eingänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Money in</translation>
     </message>
     <message>
         <source>Ausgänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Money out</translation>
     </message>
     <message>
         <source>Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Difference</translation>
     </message>
 </context>
 <context>
     <name>tolva::DateField</name>
     <message>
         <source>offen</source>
-        <translation type="unfinished"></translation>
+        <translation>any</translation>
     </message>
     <message>
         <source>Kein gültiges Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a valid date</translation>
     </message>
     <message>
-        <source>TT.MM.JJJJ, leer: offen</source>
-        <translation type="unfinished"></translation>
+        <source>TMJ</source>
+        <comment>the letters for day, month and year in a date pattern</comment>
+        <translation>DMY</translation>
+    </message>
+    <message>
+        <source>%1, leer: offen</source>
+        <translation>%1, empty: any</translation>
     </message>
 </context>
 <context>
     <name>tolva::FrmArchiv</name>
     <message>
         <source>Konten</source>
-        <translation type="unfinished"></translation>
+        <translation>Accounts</translation>
     </message>
     <message>
         <source>Die angekreuzten Konten werden archiviert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The checked accounts will be archived.</translation>
     </message>
     <message>
         <source>Alle Daten älter als</source>
-        <translation type="unfinished"></translation>
+        <translation>All data older than</translation>
     </message>
     <message>
         <source>Neues Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>New password</translation>
     </message>
     <message>
         <source>Neues Passwort zur Kontrolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm new password</translation>
     </message>
     <message>
         <source>Archivdatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive file</translation>
     </message>
     <message>
         <source>Archiv-Pfad</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive folder</translation>
     </message>
     <message>
         <source>Archive im Archiv-Pfad</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives in the archive folder</translation>
     </message>
     <message>
         <source>Inhalt des gewählten Archivs</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents of the selected archive</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>Aufgabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Task</translation>
     </message>
     <message>
         <source>Datenbereich</source>
-        <translation type="unfinished"></translation>
+        <translation>Data range</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Archivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiving</translation>
     </message>
     <message>
         <source>Archiv anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>View archive</translation>
     </message>
     <message>
         <source> &amp;Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Back</translation>
     </message>
     <message>
         <source> &amp;Weiter</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Next</translation>
     </message>
     <message>
         <source> Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation> Cancel</translation>
     </message>
     <message>
         <source>Der Archivierungsassistent unterstützt Sie beim Archivieren Ihrer Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>The archiving wizard helps you archive your data</translation>
     </message>
     <message>
         <source>Hier können Sie ein Archiv erstellen oder Daten aus einem Archiv anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Here you can create an archive or view data from an archive</translation>
     </message>
     <message>
         <source>Was möchten Sie tun?</source>
-        <translation type="unfinished"></translation>
+        <translation>What would you like to do?</translation>
     </message>
     <message>
         <source>Archiv erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create an archive</translation>
     </message>
     <message>
         <source>Daten aus einem Archiv anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>View data from an archive</translation>
     </message>
     <message>
         <source>Bitte geben Sie an, welcher Datenbereich archiviert werden soll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose which data to archive.</translation>
     </message>
     <message>
         <source>archivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>will be archived</translation>
     </message>
     <message>
         <source>Archivierte Daten aus Benutzer-Datenbank unwiderruflich entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanently remove archived data from the user database</translation>
     </message>
     <message>
         <source>ACHTUNG:</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING:</translation>
     </message>
     <message>
         <source>Datensicherung vor der Archivierung erstellen (empfohlen)</source>
-        <translation type="unfinished"></translation>
+        <translation>Make a backup before archiving (recommended)</translation>
     </message>
     <message>
         <source>&amp;Ändern …</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Change…</translation>
     </message>
     <message>
         <source>Einen anderen Ort für die Datensicherung dieses Laufs wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose another place for this run&apos;s backup</translation>
     </message>
     <message>
         <source>Datenbank ohne Passwort archivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive the database without a password</translation>
     </message>
     <message>
         <source>Datenbank mit bestehendem Passwort archivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive the database with its current password</translation>
     </message>
     <message>
         <source>Datenbank mit neuem Passwort archivieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive the database with a new password</translation>
     </message>
     <message>
         <source>zur Kontrolle</source>
-        <translation type="unfinished"></translation>
+        <translation>to confirm</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Namen der Datei an in die archiviert werden soll:</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the name of the file to archive into:</translation>
     </message>
     <message>
         <source>Durchsuchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse…</translation>
     </message>
     <message>
         <source>Bitte wählen Sie den Archiv-Pfad</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the archive folder</translation>
     </message>
     <message>
         <source>Datenbank Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Database password</translation>
     </message>
     <message>
         <source>Bitte geben Sie das Passwort ein!</source>
-        <translation type="unfinished">Please enter the password.</translation>
+        <translation>Please enter the password!</translation>
     </message>
     <message>
         <source>Die beide Passwörte stimmen nicht überein!</source>
-        <translation type="unfinished"></translation>
+        <translation>The two passwords do not match!</translation>
     </message>
     <message>
         <source>Daten archivieren</source>
-        <translation type="unfinished">Archive data</translation>
-    </message>
-    <message>
-        <source>Ein Fehler ist aufgetreten:<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> - Archivierung von Daten</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Assistent.atp nicht gefunden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive data</translation>
     </message>
     <message>
         <source>Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Sie haben keine Konten eingerichtet.</source>
-        <translation type="unfinished">You have not set up any accounts.</translation>
+        <translation>You have not set up any accounts.</translation>
     </message>
     <message>
         <source> Starten</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei </source>
-        <translation type="unfinished"></translation>
+        <translation> Start</translation>
     </message>
     <message>
         <source>Pfad für Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder for the archive</translation>
     </message>
     <message>
         <source> &amp;Anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;View</translation>
     </message>
     <message>
         <source>Wählen Sie das gewünschte Archiv aus und klicken Sie auf &apos;Anzeigen&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the archive you want and click &apos;View&apos;.</translation>
     </message>
     <message>
         <source>Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden.</source>
-        <translation type="unfinished">No archive files were found in the chosen folder.</translation>
+        <translation>No archive files were found in the chosen folder.</translation>
+    </message>
+    <message>
+        <source>Typen unverträglich</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Archivierte Daten können während der Archivierung auch aus der Datenbank entfernt werden.</source>
+        <translation>Archived data can also be removed from the database while archiving.</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie das Passwort mit dem die Datenbank geschützt werden soll:</source>
+        <translation>Please choose the password that will protect the database:</translation>
+    </message>
+    <message>
+        <source>Ist diese Option aktiviert werden alle Ihre Umsätze, gesendete Aufträge und Sammelaufträge vor diesem Datum aus der aktuellen Datenbank unwiderruflich gelöscht!</source>
+        <translation>If this option is on, all your transactions, sent orders and batch orders before this date are permanently deleted from the current database!</translation>
+    </message>
+    <message>
+        <source>Ein Fehler ist aufgetreten:<byte value="xd"/>
+%1</source>
+        <translation>An error occurred:</translation>
+    </message>
+    <message>
+        <source>Archiv:FormLoad</source>
+        <translation>Archive:FormLoad</translation>
+    </message>
+    <message>
+        <source>%1 - Archivierung von Daten</source>
+        <translation>%1 - Data archiving</translation>
+    </message>
+    <message>
+        <source>%1Assistent.atp nicht gefunden!</source>
+        <translation>%1Assistent.atp not found!</translation>
+    </message>
+    <message>
+        <source>Archivierungs-Assistent</source>
+        <translation>Archiving wizard</translation>
+    </message>
+    <message>
+        <source>Archiv:Fertig</source>
+        <translation>Archive:Done</translation>
+    </message>
+    <message>
+        <source>Ungültiger Prozeduraufruf oder ungültiges Argument</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 existiert nicht!<byte value="xd"/>
+Bitte eine existierende Datei auswählen.</source>
+        <translation>The file %1 does not exist!</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>tolva::PasswordDialog</name>
     <message>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist mit einem Passwort geschützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive %1 is protected with a password.</translation>
     </message>
     <message>
         <source>&amp;Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Password:</translation>
     </message>
     <message>
         <source>Das Passwort ist falsch.</source>
-        <translation type="unfinished">The password is wrong.</translation>
+        <translation>The password is wrong.</translation>
     </message>
     <message>
         <source>Ö&amp;ffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>tolva::PlanView</name>
     <message>
         <source>Übersicht: was archiviert wird</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview: what will be archived</translation>
     </message>
     <message>
         <source>Bank und Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank and account</translation>
     </message>
     <message>
         <source>Umsätze</source>
-        <translation type="unfinished">Transactions</translation>
+        <translation>Transactions</translation>
     </message>
     <message>
         <source>Zusätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Offene</source>
-        <translation type="unfinished"></translation>
+        <translation>Pending</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Sammel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch</translation>
     </message>
     <message>
         <source>Umsatz-Zusätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Transaction extras</translation>
     </message>
     <message>
         <source>Offene Umsätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Pending transactions</translation>
     </message>
     <message>
         <source>Gesendete Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sent orders</translation>
     </message>
     <message>
         <source>Sammelaufträge (in Klammern ihre Einzelaufträge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch orders (in brackets: their items)</translation>
     </message>
     <message>
         <source>Stichtag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut-off date:</translation>
     </message>
     <message>
         <source>Archivdatei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive file:</translation>
     </message>
     <message>
         <source>Entfernen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove:</translation>
     </message>
     <message>
         <source>Sicherung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup:</translation>
     </message>
     <message>
         <source>(ohne Bank)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no bank)</translation>
     </message>
     <message>
         <source>Zusammen</source>
-        <translation type="unfinished">Total</translation>
-    </message>
-    <message>
-        <source>Die Übersicht kann nicht gezählt werden: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>alle Daten vor dem </source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>ja – die archivierten Daten werden aus der Datenbank gelöscht</source>
-        <translation type="unfinished"></translation>
+        <translation>yes – the archived data will be deleted from the database</translation>
     </message>
     <message>
         <source>nein – die Datenbank bleibt, wie sie ist</source>
-        <translation type="unfinished"></translation>
+        <translation>no – the database stays as it is</translation>
     </message>
     <message>
         <source>keine – ohne Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>none – no backup</translation>
+    </message>
+    <message>
+        <source>Die Übersicht kann nicht gezählt werden: %1</source>
+        <translation>The overview could not be counted: %1</translation>
+    </message>
+    <message>
+        <source>alle Daten vor dem %1</source>
+        <translation>all data before %1</translation>
     </message>
 </context>
 <context>
     <name>tolva::RestoreDialog</name>
     <message>
         <source>Fortschritt in Prozent</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress in percent</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Aus dem Archiv „%1“ in die Datenbank „%2“</source>
-        <translation type="unfinished"></translation>
+        <translation>From the archive “%1” into the database “%2”</translation>
     </message>
     <message>
         <source>Sollen diese Einträge unter neuen Nummern zurückgeholt werden, neben den Einträgen, die ihre Nummern jetzt tragen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to restore these entries under new numbers, beside the entries that carry their numbers now?</translation>
     </message>
     <message>
         <source>Die Daten wurden erfolgreich zurückgeholt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data was restored successfully.</translation>
     </message>
     <message>
         <source>Zurückholen beendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore Finished</translation>
+    </message>
+    <message>
+        <source>Archiv zurückholen</source>
+        <translation>Restore Archive</translation>
     </message>
 </context>
 <context>
     <name>tolva::SearchHitModel</name>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Empfänger / Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>Payee / reference</translation>
     </message>
 </context>
 <context>
     <name>tolva::SearchWindow</name>
     <message>
         <source>In allen Archiven suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search in All Archives</translation>
     </message>
     <message>
         <source>&amp;Suchen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Search:</translation>
     </message>
     <message>
         <source>in Empfänger und Verwendungszweck</source>
-        <translation type="unfinished"></translation>
+        <translation>in payee and reference</translation>
     </message>
     <message>
         <source>Suchen in allen Archiven</source>
-        <translation type="unfinished"></translation>
+        <translation>Search in all archives</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>der Datenbank %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>allen Archiven im Ordner %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Durchsucht werden die Umsätze in %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> und </source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hits</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Geben Sie einen Text ein, der in Empfänger oder Verwendungszweck vorkommt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a text that occurs in the payee or the reference.</translation>
     </message>
     <message>
         <source>Durchsucht: %1 von %2 …</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keine Treffer in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Treffer in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (nur die neuesten %1 werden gezeigt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Searched: %1 of %2…</translation>
     </message>
     <message>
         <source>mit Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>with a password</translation>
     </message>
     <message>
         <source>nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>not readable</translation>
     </message>
     <message>
         <source>Übersprungen: %1</source>
-        <translation type="unfinished">Skipped: %1</translation>
+        <translation>Skipped: %1</translation>
+    </message>
+    <message>
+        <source>1 Datei</source>
+        <translation>1 file</translation>
+    </message>
+    <message>
+        <source>%1 Dateien</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <source>Durchsucht werden die Umsätze in der Datenbank %1 und allen Archiven im Ordner %2.</source>
+        <translation>Searches the transactions in the database %1 and in all archives in the folder %2.</translation>
+    </message>
+    <message>
+        <source>Durchsucht werden die Umsätze in der Datenbank %1.</source>
+        <translation>Searches the transactions in the database %1.</translation>
+    </message>
+    <message>
+        <source>Durchsucht werden die Umsätze in allen Archiven im Ordner %1.</source>
+        <translation>Searches the transactions in all archives in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Keine Treffer in %1.</source>
+        <translation>No hits in %1.</translation>
+    </message>
+    <message>
+        <source>%1 Treffer in %2 (nur die neuesten %1 werden gezeigt).</source>
+        <translation>%1 hits in %2 (only the newest %1 are shown).</translation>
+    </message>
+    <message>
+        <source>%1 Treffer in %2.</source>
+        <comment>exactly one</comment>
+        <translation>%1 hit in %2.</translation>
+    </message>
+    <message>
+        <source>%1 Treffer in %2.</source>
+        <translation>%1 hits in %2.</translation>
     </message>
 </context>
 <context>
     <name>tolva::SuiTabs</name>
     <message>
         <source>Schritte</source>
-        <translation type="unfinished"></translation>
+        <translation>Steps</translation>
     </message>
     <message>
         <source>Schritt %1 von %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Step %1 of %2: %3</translation>
     </message>
 </context>
 </TS>
