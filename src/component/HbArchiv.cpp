@@ -41,12 +41,16 @@ bool HbArchiv::Archiv(QString& sDateiname) {
         g.bArchivOK = false;
         g.sArchivDatei.clear();
         g.sDatenbank = sDateiname;
+        // The language first: the settings' defaults (the background's picture) follow it too.
+        // Its translations go into the host's application here when there is one, else below
+        // into the one made for the call.
+        const Sprache sprache = ChooseHostLanguage();
+        const ScopedLanguage vorab(sprache);
         LadeEinstellungen();
 
         ScopedGuiApplication anwendung(GuiPlatform::Screen);
         if (!anwendung.ok()) {
             // In the language the window would have shown.
-            const ScopedLanguage fehlerSprache(ChooseHostLanguage());
             MsgBox(anwendung.Fehler(), vbCritical,
                    TranslateEarly("HbArchiv",
                                   QT_TRANSLATE_NOOP("HbArchiv", "Archivierungs-Assistent")));
@@ -54,7 +58,7 @@ bool HbArchiv::Archiv(QString& sDateiname) {
             return false;
         }
         ScopedScreenMessageBoxes boxen;
-        ScopedLanguage sprache(ChooseHostLanguage());
+        const ScopedLanguage uebersetzung(sprache);
         {
             auto form = std::make_unique<FrmArchiv>();
             g.oArchivForm = form.get();
