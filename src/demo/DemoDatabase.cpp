@@ -18,9 +18,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace tolva {
 
 namespace {
+
+constexpr qsizetype kNamensBreite = 16;
 
 QString CheckOptions(const DemoOptions& options) {
     if (options.sPfad.isEmpty())
@@ -80,15 +84,30 @@ Status FillDatabase(const DemoOptions& options, DemoSummary& summary) {
 }  // namespace
 
 QString DemoSummary::Text() const {
-    auto zeile = [&](const QString& sName, qint64 lAnzahl, const QString& sZusatz = QString()) {
-        QString sZeile = QStringLiteral("  %1 %2").arg(sName, -16).arg(DisplayCount(lAnzahl), 10);
-        if (!sZusatz.isEmpty()) sZeile += QStringLiteral("   ") + sZusatz;
-        return sZeile + '\n';
-    };
     QString sZeitraum;
     if (dErsteBuchung.isValid())
         sZeitraum = QCoreApplication::translate("DemoDatabase", "vom %1 bis %2")
                         .arg(DisplayDate(dErsteBuchung), DisplayDate(dLetzteBuchung));
+    const struct {
+        QString sName;
+        qint64 lAnzahl;
+        QString sZusatz;
+    } zeilen[] = {
+        {QCoreApplication::translate("DemoDatabase", "Banken"), lBankDaten, {}},
+        {QCoreApplication::translate("DemoDatabase", "Konten"), lKonten, {}},
+        {QCoreApplication::translate("DemoDatabase", "Umsätze"), lUmsaetze, sZeitraum},
+        {QCoreApplication::translate("DemoDatabase", "Umsatz-Zusätze"), lUmsZusatz, {}},
+        {QCoreApplication::translate("DemoDatabase", "Offene Umsätze"), lOffeneUmsaetze, {}},
+        {QCoreApplication::translate("DemoDatabase", "Aufträge"), lAuftraege, {}},
+        {QCoreApplication::translate("DemoDatabase", "Sammelaufträge"), lSammelAuftraege,
+         QCoreApplication::translate("DemoDatabase", "mit %1 Einzelaufträgen")
+             .arg(DisplayCount(lSammelEinzel))},
+        {QCoreApplication::translate("DemoDatabase", "Kategorien"), lKategorien, {}},
+        {QCoreApplication::translate("DemoDatabase", "Empfänger"), lEmpfaenger, {}},
+    };
+    // The names' column is 16 wide, wider when a language's name needs it.
+    qsizetype lBreite = kNamensBreite;
+    for (const auto& z : zeilen) lBreite = std::max(lBreite, z.sName.size() + 1);
 
     QString sText = QCoreApplication::translate("DemoDatabase", "Demo-Datenbank angelegt: %1\n")
                         .arg(QDir::toNativeSeparators(sPfad));
@@ -96,17 +115,12 @@ QString DemoSummary::Text() const {
                                          "Schema-Version %1, Startwert %2, Passwort „%3“\n")
                  .arg(QString::number(lVersion), QString::number(lSeed),
                       QString::fromLatin1(kDemoPasswort));
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Banken"), lBankDaten);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Konten"), lKonten);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Umsätze"), lUmsaetze, sZeitraum);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Umsatz-Zusätze"), lUmsZusatz);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Offene Umsätze"), lOffeneUmsaetze);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Aufträge"), lAuftraege);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Sammelaufträge"), lSammelAuftraege,
-                   QCoreApplication::translate("DemoDatabase", "mit %1 Einzelaufträgen")
-                       .arg(DisplayCount(lSammelEinzel)));
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Kategorien"), lKategorien);
-    sText += zeile(QCoreApplication::translate("DemoDatabase", "Empfänger"), lEmpfaenger);
+    for (const auto& z : zeilen) {
+        sText += QStringLiteral("  ") + z.sName.leftJustified(lBreite) + QLatin1Char(' ') +
+                 DisplayCount(z.lAnzahl).rightJustified(10);
+        if (!z.sZusatz.isEmpty()) sText += QStringLiteral("   ") + z.sZusatz;
+        sText += QLatin1Char('\n');
+    }
     return sText;
 }
 
