@@ -613,7 +613,7 @@ ERROR: %3</translation>
     <name>RunArchive</name>
     <message>
         <source>Archiv:Fertig</source>
-        <translation>Archive: Done</translation>
+        <translation>Archive Done</translation>
     </message>
     <message>
         <source>Die Datei %1 existiert bereits!<byte value="xd"/>
