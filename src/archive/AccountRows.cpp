@@ -7,6 +7,7 @@
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace tolva {
@@ -55,7 +56,8 @@ Result<std::vector<AccountRow>> ReadAccounts(Connection& cnDatenbank) {
     const int id = rs.FieldIndex(QStringLiteral("id"));
     const int bank = rs.FieldIndex(QStringLiteral("bankID"));
     if (id < 0 || bank < 0)
-        return Error{QStringLiteral("Die Tabelle Konten hat nicht die erwarteten Felder.")};
+        return Error{QCoreApplication::translate(
+            "AccountRows", "Die Tabelle Konten hat nicht die erwarteten Felder.")};
     std::vector<AccountRow> konten;
     std::vector<AccountName> namen;
     while (!rs.Eof()) {

@@ -4,24 +4,39 @@
 #include "database/Connection.h"
 #include "database/ConnectionText.h"
 #include "database/Recordset.h"
+#include "text/DisplayFormat.h"
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace tolva {
 
+namespace {
+
+QString EntryPattern() {
+    return QCoreApplication::translate("ArchiveList", "%1 vom %2");
+}
+
+}  // namespace
+
 QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert) {
-    QString text =
-        sName + QStringLiteral(" vom ") + dGeaendert.date().toString(QStringLiteral("dd.MM.yyyy"));
+    QString sWann = DisplayDate(dGeaendert.date());
     if (dGeaendert.time() != QTime(0, 0))
-        text += QLatin1Char(' ') + dGeaendert.time().toString(QStringLiteral("HH:mm:ss"));
-    return text;
+        sWann += QLatin1Char(' ') + dGeaendert.time().toString(QStringLiteral("HH:mm:ss"));
+    return EntryPattern().arg(sName, sWann);
 }
 
 QString ArchiveEntryName(const QString& sEintrag) {
-    const qsizetype p = sEintrag.indexOf(QStringLiteral(" vom "));
+    // What stands between the name and the date in the language shown.
+    const QString sMuster = EntryPattern();
+    const qsizetype n = sMuster.indexOf(QStringLiteral("%1"));
+    const qsizetype d = sMuster.indexOf(QStringLiteral("%2"));
+    const QString sTrenner =
+        n >= 0 && d > n + 2 ? sMuster.mid(n + 2, d - n - 2) : QStringLiteral(" vom ");
+    const qsizetype p = sEintrag.indexOf(sTrenner);
     return p < 0 ? QString() : sEintrag.left(p);
 }
 
@@ -48,7 +63,8 @@ ArchiveDescription ReadArchiveDescription(const QString& sPfad) {
     beschreibung.bGeoeffnet = true;
     Recordset rs;
     if (!rs.Open(QStringLiteral("select * from Daten where Typ = 99"), cn).ok() || rs.Eof()) {
-        beschreibung.aZeilen << QString::fromUtf8(kKeineBeschreibungText);
+        beschreibung.bOhneBeschreibung = true;
+        beschreibung.aZeilen << QCoreApplication::translate("ArchiveList", kKeineBeschreibungText);
         return beschreibung;
     }
     const int feld = rs.FieldIndex(QStringLiteral("Daten"));

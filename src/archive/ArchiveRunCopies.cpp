@@ -13,6 +13,7 @@
 #include "text/ModCrypt.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <set>
 
@@ -76,16 +77,20 @@ Status ArchiveRun::CheckVersions() {
     if (Status s = rsQuelle.Open(QStringLiteral("Optionen"), cnDatenbank_); !s.ok()) return s;
     if (Status s = rsZiel.Open(QStringLiteral("Optionen"), cnArchiv_); !s.ok()) return s;
     if (rsQuelle.Eof() || rsZiel.Eof())
-        return Status::Fail(QStringLiteral("Die Tabelle Optionen enthält keine Zeile."));
+        return Status::Fail(
+            QCoreApplication::translate("ArchiveRun", "Die Tabelle Optionen enthält keine Zeile."));
     const Result<QVariant> alt = rsQuelle.Field(QStringLiteral("Version"));
     const Result<QVariant> neu = rsZiel.Field(QStringLiteral("Version"));
     if (!alt.ok()) return alt.status();
     if (!neu.ok()) return neu.status();
     if (alt.value() == neu.value()) return Status::Ok();
-    antworten_.ShowMessage(QStringLiteral("Die Datenbank ist in einer alten Version. Bitte "
-                                          "konvertieren Sie die Datenbank zuvor in das neueste "
-                                          "Format oder führen Sie ein Online-Update aus!"),
-                           vbExclamation, QStringLiteral("Archivierungs-Assistent"), true, 0);
+    antworten_.ShowMessage(
+        QCoreApplication::translate("ArchiveRun",
+                                    "Die Datenbank ist in einer alten Version. Bitte "
+                                    "konvertieren Sie die Datenbank zuvor in das neueste "
+                                    "Format oder führen Sie ein Online-Update aus!"),
+        vbExclamation, QCoreApplication::translate("ArchiveRun", "Archivierungs-Assistent"), true,
+        0);
     return Status::Fail(QString(), kCodeGemeldet);
 }
 
@@ -147,7 +152,9 @@ Status ArchiveRun::CopyAccounts() {
             return s;
         if (rsQuelle.Eof()) continue;
         const int nr = rsQuelle.FieldIndex(QStringLiteral("Nr"));
-        if (nr < 0) return Status::Fail(QStringLiteral("Die Tabelle Konten hat kein Feld Nr."));
+        if (nr < 0)
+            return Status::Fail(
+                QCoreApplication::translate("ArchiveRun", "Die Tabelle Konten hat kein Feld Nr."));
         const bool bNegativ = rsQuelle.Field(nr).toLongLong() < 0;
         if (Status s = rsZiel.AddNew(); !s.ok()) return s;
         for (int i = 0; i < rsQuelle.FieldCount(); ++i)
@@ -187,7 +194,7 @@ Status ArchiveRun::CopyBookings() {
         const qint64 id = s.toLongLong(&ok);
         if (ok) gewaehlt.insert(id);
     }
-    AddLine(QStringLiteral("Umsätze archivieren"), false);
+    AddLine(QCoreApplication::translate("ArchiveRun", "Umsätze archivieren"), false);
     for (const BookingTable& b : kBookingTables) {
         const QString sTabelle = QString::fromUtf8(b.tabelle);
         Result<bool> bNurGewaehlte = bWenige.value()
@@ -214,8 +221,8 @@ void ArchiveRun::ReportAccounts() {
     for (size_t i = 0; i < survey.aKontenMitDaten.size(); ++i) {
         ReadAccountLabel(cnDatenbank_, survey.aKontenMitDaten[i].trimmed().toLongLong(), sLabel);
         const qint64 anzahl = i < survey.aAnzahlDaten.size() ? survey.aAnzahlDaten[i] : 0;
-        AddLine(QString::number(anzahl) + QStringLiteral(" Umsätze des Kontos ") + sLabel +
-                QStringLiteral(" archiviert"));
+        AddLine(QCoreApplication::translate("ArchiveRun", "%1 Umsätze des Kontos %2 archiviert")
+                    .arg(QString::number(anzahl), sLabel));
     }
 }
 
@@ -229,7 +236,8 @@ Status ArchiveRun::CopyOrders() {
              OrderWhere(auftrag_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(auftraege); !s.ok()) return s;
     if (auftraege.n != 0)
-        AddLine(QString::number(auftraege.n) + QStringLiteral(" gesendete Aufträge archiviert"));
+        AddLine(QCoreApplication::translate("ArchiveRun", "%1 gesendete Aufträge archiviert")
+                    .arg(QString::number(auftraege.n)));
     return Status::Ok();
 }
 
@@ -247,7 +255,8 @@ Status ArchiveRun::CopyCollectiveOrders() {
         const int ausf = rsQuelle.FieldIndex(QStringLiteral("AusfDatum"));
         const int id = rsQuelle.FieldIndex(QStringLiteral("id"));
         if (ausf < 0 || id < 0)
-            return Status::Fail(QStringLiteral("Die Tabelle SammelAufträge ist unvollständig."));
+            return Status::Fail(QCoreApplication::translate(
+                "ArchiveRun", "Die Tabelle SammelAufträge ist unvollständig."));
         while (!rsQuelle.Eof()) {
             const QByteArray sAusf = rsQuelle.Field(ausf).toByteArray();
             if (ItemsGo(sAusf, sStichtag)) {
@@ -268,8 +277,9 @@ Status ArchiveRun::CopyCollectiveOrders() {
              CollectiveOrderWhere(auftrag_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(sammel); !s.ok()) return s;
     if (sammel.n != 0)
-        AddLine(QString::number(sammel.n) + QStringLiteral(" gesendete Sammelaufträge mit ") +
-                QString::number(lEinzelAnzahl) + QStringLiteral(" Einzelaufträge archiviert"));
+        AddLine(QCoreApplication::translate(
+                    "ArchiveRun", "%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert")
+                    .arg(QString::number(sammel.n), QString::number(lEinzelAnzahl)));
     return Status::Ok();
 }
 
@@ -325,14 +335,15 @@ Status ArchiveRun::CopyMasterData() {
     const struct {
         const char* tabelle;
         const char* zeile;
-    } stammdaten[] = {{"Kategorien", " Kategorien archiviert"},
-                      {"Empfänger", " Empfänger archiviert"}};
+    } stammdaten[] = {{"Kategorien", QT_TRANSLATE_NOOP("ArchiveRun", "%1 Kategorien archiviert")},
+                      {"Empfänger", QT_TRANSLATE_NOOP("ArchiveRun", "%1 Empfänger archiviert")}};
     for (const auto& t : stammdaten) {
         const QString sTabelle = QString::fromUtf8(t.tabelle);
         const CopyTableErgebnis e =
             Copy(QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, QString());
         if (Status s = Copied(e); !s.ok()) return s;
-        if (e.n != 0) AddLine(QString::number(e.n) + QString::fromUtf8(t.zeile));
+        if (e.n != 0)
+            AddLine(QCoreApplication::translate("ArchiveRun", t.zeile).arg(QString::number(e.n)));
     }
     return Status::Ok();
 }

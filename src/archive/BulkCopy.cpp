@@ -8,6 +8,7 @@
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <sqlite3.h>
@@ -82,8 +83,9 @@ Result<QStringList> ColumnsOf(Connection& cn, const QString& sSchema, const QStr
     if (!ergebnis.ok()) return ergebnis.error();
     const QStringList& spalten = ergebnis.value();
     if (spalten.isEmpty())
-        return Error{QStringLiteral("Die Tabelle ") + sTabelle +
-                     QStringLiteral(" fehlt in der Datenbank.")};
+        return Error{
+            QCoreApplication::translate("BulkCopy", "Die Tabelle %1 fehlt in der Datenbank.")
+                .arg(sTabelle)};
     return spalten;
 }
 
@@ -108,7 +110,8 @@ QString SourceWhere(const QString& sRest) {
 }  // namespace
 
 QString DateFormText(const QString& sTabelle, const QString& sFeld, const QString& sWert) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "BulkCopy",
                "In der Tabelle %1 der Benutzer-Datenbank steht im Feld %2 der Wert "
                "„%3“ statt eines Datums der Form JJJJ-MM-TT. Solche Zeilen würden "
                "falsch ausgewählt.")
@@ -117,7 +120,9 @@ QString DateFormText(const QString& sTabelle, const QString& sFeld, const QStrin
 
 Status AttachSource(Connection& cnArchiv, const QString& sDatenbank) {
     sqlite3* db = cnArchiv.Handle();
-    if (!db) return Status::Fail(QStringLiteral("Das Archiv ist nicht geöffnet."));
+    if (!db)
+        return Status::Fail(
+            QCoreApplication::translate("BulkCopy", "Das Archiv ist nicht geöffnet."));
     if (SourceAttached(cnArchiv)) return Status::Ok();
     if (Status s = AttachKeyed(cnArchiv, sDatenbank, QString::fromUtf8(kQuellSchema), false,
                                cnArchiv.MessageName());
@@ -158,8 +163,8 @@ Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, c
         for (int i = 0; i < felder.size() && tally.lDatum < 0; ++i)
             if (felder[i].compare(datum.sFeld, Qt::CaseInsensitive) == 0) tally.lDatum = i;
         if (tally.lDatum < 0)
-            return Error{
-                QStringLiteral("Die Tabelle %1 hat kein Feld %2.").arg(sQuelle, datum.sFeld)};
+            return Error{QCoreApplication::translate("BulkCopy", "Die Tabelle %1 hat kein Feld %2.")
+                             .arg(sQuelle, datum.sFeld)};
         tally.bPraefix = datum.bPraefix;
     }
     int rc = sqlite3_create_function_v2(db, "tolva_erfasse", -1, SQLITE_UTF8, &tally, TallyRow,
@@ -178,9 +183,9 @@ Result<Pruefsumme> CopySelection(Connection& cnArchiv, const QString& sQuelle, c
     if (tally.bFalsch) return Error{DateFormText(sQuelle, felder[tally.lDatum], tally.sFalsch)};
     if (!s.ok()) return s.error();
     if (geaendert != tally.summe.lAnzahl)
-        return Error{QStringLiteral("Es wurden %1 Einträge ausgewählt, aber %2 gespeichert.")
-                         .arg(tally.summe.lAnzahl)
-                         .arg(geaendert)};
+        return Error{QCoreApplication::translate(
+                         "BulkCopy", "Es wurden %1 Einträge ausgewählt, aber %2 gespeichert.")
+                         .arg(QString::number(tally.summe.lAnzahl), QString::number(geaendert))};
     return tally.summe;
 }
 

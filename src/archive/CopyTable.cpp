@@ -9,6 +9,8 @@
 #include "state/ArchivForm.h"
 #include "state/SharedState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tolva {
@@ -23,18 +25,18 @@ qint64 RoundHalfEven(qint64 zaehler, qint64 nenner) {
 }
 
 QString CopyFailureText(qint64 n, qint64 lAnzahl, const QString& sFehler) {
-    return QStringLiteral("Es wurde nur ") + QString::number(n) +
-           QStringLiteral(" von insgesammt ") + QString::number(lAnzahl) + QStringLiteral(" ") +
-           QStringLiteral("Einträge archiviert werden!") + QStringLiteral("\r\n") +
-           QStringLiteral("Es werden keine Änderungen an der Benutzer-Datenbank vorgenommen.") +
-           QStringLiteral("\r\n") + QStringLiteral("FEHLER: ") + sFehler;
+    return QCoreApplication::translate("CopyTable",
+                                       "Es wurde nur %1 von insgesammt %2 Einträge archiviert "
+                                       "werden!\r\nEs werden keine Änderungen an der "
+                                       "Benutzer-Datenbank vorgenommen.\r\nFEHLER: %3")
+        .arg(QString::number(n), QString::number(lAnzahl), sFehler);
 }
 
 }  // namespace
 
 void ShowCopyFailure(Connection& cnDatenbank, qint64 n, qint64 lAnzahl, const Status& fehler) {
     MsgBox(CopyFailureText(n, lAnzahl, fehler.description()), vbOKOnly,
-           QStringLiteral("Archivierungs-Assistent"));
+           QCoreApplication::translate("CopyTable", "Archivierungs-Assistent"));
     if (cnDatenbank.InTransaction()) (void)cnDatenbank.RollbackTrans();  // already failing
 }
 
@@ -70,7 +72,8 @@ CopyTableErgebnis CopyTableIn(const CopyScope& scope, Connection& cnZiel, const 
     const QString sql = sWhere.isEmpty() ? sSelect : sSelect + sWhere;
     static const QString kKopf = QStringLiteral("SELECT * FROM ");
     if (!sql.startsWith(kKopf))
-        return fehler(Status::Fail(QStringLiteral("Unerwartete Auswahl: ") + sql));
+        return fehler(Status::Fail(
+            QCoreApplication::translate("CopyTable", "Unerwartete Auswahl: %1").arg(sql)));
     const qsizetype ende = sql.indexOf(QLatin1Char(' '), kKopf.size());
     const QString sQuelle = sql.mid(kKopf.size(), ende < 0 ? -1 : ende - kKopf.size());
     const QString sRest = ende < 0 ? QString() : sql.mid(ende);

@@ -14,6 +14,7 @@
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -40,8 +41,9 @@ bool ArchiveRun::Run() {
     if (Status s = RunSteps(); !s.ok())
         return IsEngine(s.error(), kCodeGemeldet) ? CleanUp() : Fail(s);
 
-    antworten_.ShowMessage(QStringLiteral("Die Daten wurden erfolgreich archiviert."), vbOKOnly,
-                           QStringLiteral("Archivierung beendet"), true, 0);
+    antworten_.ShowMessage(
+        QCoreApplication::translate("ArchiveRun", "Die Daten wurden erfolgreich archiviert."),
+        vbOKOnly, QCoreApplication::translate("ArchiveRun", "Archivierung beendet"), true, 0);
     if (Status s = cnDatenbank_.CommitTrans(); !s.ok()) return Fail(s);
     cnDatenbank_.Close();
     halten_.reset();
@@ -49,12 +51,15 @@ bool ArchiveRun::Run() {
     // be removed is said; the archive is complete all the same.
     Status s;
     if (!sErsetzt_.isEmpty())
-        s = RemoveFile(sErsetzt_, QStringLiteral("Das bisherige Archiv wurde ersetzt, seine "
-                                                 "zweite Kopie kann aber nicht entfernt werden:"));
+        s = RemoveFile(sErsetzt_, QCoreApplication::translate(
+                                      "ArchiveRun",
+                                      "Das bisherige Archiv wurde ersetzt, seine "
+                                      "zweite Kopie kann aber nicht entfernt werden:"));
     if (Status r = ordner_.Remove(); s.ok()) s = r;
     if (!s.ok())
         antworten_.ShowMessage(s.description(), vbExclamation,
-                               QStringLiteral("Archivierung beendet"), true, 0);
+                               QCoreApplication::translate("ArchiveRun", "Archivierung beendet"),
+                               true, 0);
     return true;
 }
 
@@ -102,16 +107,19 @@ bool ArchiveRun::Fail(const Status& status) {
     form_.SetBusyPointer(false);
     // Everything is undone first, so that the one message can also tell what had to stay.
     const Status aufgeraeumt = Undo();
-    QString sText = QStringLiteral("Beim Archivieren ist folgender Fehler aufgetreten:") +
-                    QStringLiteral("\r\n") + status.description();
+    QString sText = QCoreApplication::translate(
+                        "ArchiveRun", "Beim Archivieren ist folgender Fehler aufgetreten:\r\n%1")
+                        .arg(status.description());
     if (!aufgeraeumt.ok()) sText += QStringLiteral("\r\n") + aufgeraeumt.description();
-    antworten_.ShowMessage(sText, vbCritical, QStringLiteral("Export"), true, 0);
+    antworten_.ShowMessage(sText, vbCritical, QCoreApplication::translate("ArchiveRun", "Export"),
+                           true, 0);
     return false;
 }
 
 bool ArchiveRun::CleanUp() {
     if (Status s = Undo(); !s.ok())
-        antworten_.ShowMessage(s.description(), vbExclamation, QStringLiteral("Export"), true, 0);
+        antworten_.ShowMessage(s.description(), vbExclamation,
+                               QCoreApplication::translate("ArchiveRun", "Export"), true, 0);
     return false;
 }
 
@@ -136,15 +144,20 @@ Status ArchiveRun::Undo() {
     Status s;
     if (bAmZiel_ && !sErsetzt_.isEmpty()) {
         if (Status r = RenameFile(sErsetzt_, sArchivDatei_); !r.ok())
-            s = Status::Fail(QStringLiteral("Das bisherige Archiv liegt weiter unter „%1“: %2")
+            s = Status::Fail(QCoreApplication::translate(
+                                 "ArchiveRun", "Das bisherige Archiv liegt weiter unter „%1“: %2")
                                  .arg(sErsetzt_, r.description()));
     } else if (bAmZiel_) {
-        s = RemoveFile(sArchivDatei_, QStringLiteral("Das neue Archiv kann nicht entfernt "
-                                                     "werden:"));
+        s = RemoveFile(sArchivDatei_,
+                       QCoreApplication::translate("ArchiveRun",
+                                                   "Das neue Archiv kann nicht entfernt "
+                                                   "werden:"));
     } else if (!sErsetzt_.isEmpty()) {
         // The old archive was never touched; its second name goes.
-        s = RemoveFile(sErsetzt_, QStringLiteral("Die zweite Kopie des bisherigen Archivs kann "
-                                                 "nicht entfernt werden:"));
+        s = RemoveFile(sErsetzt_,
+                       QCoreApplication::translate("ArchiveRun",
+                                                   "Die zweite Kopie des bisherigen Archivs kann "
+                                                   "nicht entfernt werden:"));
     }
     sErsetzt_.clear();
     if (Status r = ordner_.Remove(); s.ok()) s = r;
@@ -162,8 +175,9 @@ void ArchiveRun::AddLine(const QString& sZeile, bool bNeuZeichnen) {
 Status ArchiveRun::MakeArchiveFile() {
     const QString& sVorlage = auftrag_.sVorlage;
     if (!QFile::exists(sVorlage))
-        return Status::Fail(QStringLiteral("Die Archivvorlage \"") + sVorlage +
-                            QStringLiteral("\" wurde nicht gefunden."));
+        return Status::Fail(QCoreApplication::translate(
+                                "ArchiveRun", "Die Archivvorlage \"%1\" wurde nicht gefunden.")
+                                .arg(sVorlage));
     // The archive holds the same banking data: nobody may read it who may not read the
     // user database.
     return CopyToNewFile(sVorlage, sTemp_, PrivateCopyMode(auftrag_.sDatenbank), sArchivDatei_);
@@ -245,7 +259,7 @@ Status ArchiveRun::PutArchiveInPlace() {
     // too long, a file system that renames but does not open again): the run then fails and
     // takes the file back.
     return ProveReopens(sArchivDatei_, "SELECT 1 FROM Daten WHERE Typ = 99",
-                        QStringLiteral("Die Archivdatei"));
+                        QCoreApplication::translate("ArchiveRun", "Die Archivdatei"));
 }
 
 CopyTableErgebnis ArchiveRun::Copy(const QString& sSelect, const QString& sTabelle,

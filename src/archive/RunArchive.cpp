@@ -16,10 +16,11 @@
 #include "hostlib/HostTools.h"
 #include "hostlib/MessageBox.h"
 #include "survey/CreatePath.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +31,7 @@ namespace {
 
 // The start's error exit: its one message; nothing has been written.
 Error ErrorExit(const QString& sBeschreibung) {
-    MsgBox(sBeschreibung, vbOKOnly, QStringLiteral("Archiv:Fertig"));
+    MsgBox(sBeschreibung, vbOKOnly, QCoreApplication::translate("RunArchive", "Archiv:Fertig"));
     return Error{sBeschreibung};
 }
 
@@ -49,10 +50,13 @@ struct MadeFolders {
 
 bool AskOverwrite(HostServices& antworten, const QString& sArchivDatei) {
     return antworten.ShowMessage(
-               QStringLiteral("Die Datei ") + sArchivDatei + QStringLiteral(" existiert bereits!") +
-                   QStringLiteral("\r\n") + QStringLiteral("Soll Sie überschrieben werden?"),
+               QCoreApplication::translate("RunArchive",
+                                           "Die Datei %1 existiert bereits!\r\nSoll Sie "
+                                           "überschrieben werden?")
+                   .arg(sArchivDatei),
                vbYesNo + vbInformation + vbDefaultButton2,
-               QStringLiteral("Archivierungs-Assistent"), true, 0) != vbNo;
+               QCoreApplication::translate("RunArchive", "Archivierungs-Assistent"), true,
+               0) != vbNo;
 }
 
 // The removal without a backup: once, before anything else is asked or written.
@@ -61,23 +65,33 @@ bool AskRemovalWithoutBackup(const RunRequest& auftrag) {
                             auftrag.survey.dStichtag};
     const Result<qint64> anzahl =
         CountPlannedBookings(quelle, auftrag.aKontenAuswahl, auftrag.dStichtag);
-    const QString sUmsaetze =
-        anzahl.ok() ? QLocale(QLocale::German).toString(anzahl.value()) + QStringLiteral(" Umsätze")
-                    : QStringLiteral("Alle archivierten Umsätze");
+    const QString sText =
+        anzahl.ok()
+            ? QCoreApplication::translate("RunArchive",
+                                          "Die archivierten Daten werden aus der Datenbank "
+                                          "entfernt, ohne dass vorher eine Datensicherung "
+                                          "erstellt wird.\r\n%1 Umsätze werden damit "
+                                          "unwiderruflich gelöscht.\r\n\r\nOhne "
+                                          "Datensicherung fortfahren?")
+                  .arg(DisplayCount(anzahl.value()))
+            : QCoreApplication::translate("RunArchive",
+                                          "Die archivierten Daten werden aus der Datenbank "
+                                          "entfernt, ohne dass vorher eine Datensicherung "
+                                          "erstellt wird.\r\nAlle archivierten Umsätze werden "
+                                          "damit unwiderruflich gelöscht.\r\n\r\nOhne "
+                                          "Datensicherung fortfahren?");
     return auftrag.antworten->ShowMessage(
-               QStringLiteral("Die archivierten Daten werden aus der Datenbank entfernt, ohne "
-                              "dass vorher eine Datensicherung erstellt wird.\r\n") +
-                   sUmsaetze +
-                   QStringLiteral(" werden damit unwiderruflich gelöscht.\r\n\r\n"
-                                  "Ohne Datensicherung fortfahren?"),
-               vbYesNo + vbExclamation + vbDefaultButton2,
-               QStringLiteral("Archivierungs-Assistent"), true, 0) == vbYes;
+               sText, vbYesNo + vbExclamation + vbDefaultButton2,
+               QCoreApplication::translate("RunArchive", "Archivierungs-Assistent"), true,
+               0) == vbYes;
 }
 
 bool AskCreateFolder(HostServices& antworten, const QString& sArchivPfad) {
     return antworten.ShowMessage(
-               QStringLiteral("Der Archiv-Pfad ") + sArchivPfad +
-                   QStringLiteral(" existiert nicht! Soll dieses Verzeichnis angelegt werden?"),
+               QCoreApplication::translate("RunArchive",
+                                           "Der Archiv-Pfad %1 existiert nicht! Soll dieses "
+                                           "Verzeichnis angelegt werden?")
+                   .arg(sArchivPfad),
                vbYesNo + vbQuestion, QString(), true, 0) == vbYes;
 }
 
@@ -94,8 +108,9 @@ Status MakeFolder(const QString& sArchivPfad, MadeFolders& angelegt) {
         angelegt.aEbenen << sOrdner;
         return Status::Ok();
     }
-    return FileFailure(QStringLiteral("Der Archiv-Pfad kann nicht angelegt werden:"), sArchivPfad,
-                       fehler);
+    return FileFailure(
+        QCoreApplication::translate("RunArchive", "Der Archiv-Pfad kann nicht angelegt werden:"),
+        sArchivPfad, fehler);
 }
 
 // The backup's folder is the host's own unless the user chose another; a missing one is made
@@ -105,7 +120,9 @@ Status MakeBackupFolder(const QString& sSicherung, MadeFolders& angelegt) {
     if (QFileInfo(sOrdner).isDir()) return Status::Ok();
     if (Status s = CreatePath(sOrdner, &angelegt.aEbenen); !s.ok()) return s;
     if (QFileInfo(sOrdner).isDir()) return Status::Ok();
-    return Status::Fail(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(sOrdner));
+    return Status::Fail(
+        QCoreApplication::translate("RunArchive", "Der Ordner „%1“ kann nicht angelegt werden.")
+            .arg(sOrdner));
 }
 
 // Writes the backup under its own lock, with the user database's connection closed while the
@@ -137,13 +154,14 @@ Status Backup(const RunRequest& auftrag) {
 // own error box, with what the user can do about it.
 Error BackupFailure(HostServices& antworten, const QString& sSicherung, const Status& fehler) {
     antworten.ShowMessage(
-        QStringLiteral("Die Datensicherung „%1“ kann nicht geschrieben werden:\r\n")
-                .arg(sSicherung) +
-            fehler.description() +
-            QStringLiteral("\r\n\r\nEs wurde nichts archiviert und nichts verändert. Wählen Sie "
-                           "auf der Seite „Datenbereich“ mit „Ändern …“ einen Ort für die "
-                           "Datensicherung, an dem Sie schreiben dürfen, und starten Sie erneut."),
-        vbCritical, QStringLiteral("Export"), true, 0);
+        QCoreApplication::translate("RunArchive",
+                                    "Die Datensicherung „%1“ kann nicht geschrieben "
+                                    "werden:\r\n%2\r\n\r\nEs wurde nichts archiviert und "
+                                    "nichts verändert. Wählen Sie auf der Seite „Datenbereich“ "
+                                    "mit „Ändern …“ einen Ort für die Datensicherung, an dem Sie "
+                                    "schreiben dürfen, und starten Sie erneut.")
+            .arg(sSicherung, fehler.description()),
+        vbCritical, QCoreApplication::translate("RunArchive", "Export"), true, 0);
     return fehler.error();
 }
 
@@ -165,11 +183,13 @@ Result<RunOutcome> RunArchive(const RunRequest& auftrag) {
     const QString& sArchivDatei = auftrag.sZielDatei;
     const QString sArchivPfad = ArchiveFolderOf(sArchivDatei);
     if (sArchivPfad.isEmpty())
-        return ErrorExit(QStringLiteral("Der Dateiname \"") + sArchivDatei +
-                         QStringLiteral("\" enthält keinen Ordner."));
+        return ErrorExit(
+            QCoreApplication::translate("RunArchive", "Der Dateiname \"%1\" enthält keinen Ordner.")
+                .arg(sArchivDatei));
     if (QFileInfo(sArchivDatei).isDir())
-        return ErrorExit(QStringLiteral("\"") + sArchivDatei +
-                         QStringLiteral("\" ist ein Ordner und kann kein Archiv aufnehmen."));
+        return ErrorExit(QCoreApplication::translate(
+                             "RunArchive", "\"%1\" ist ein Ordner und kann kein Archiv aufnehmen.")
+                             .arg(sArchivDatei));
 
     // Before anything is written: the names, then what the copying assumes.
     const QString sSicherung = auftrag.bSichern ? auftrag.sSicherungsDatei : QString();

@@ -9,6 +9,7 @@
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -65,15 +66,18 @@ Status CheckColumns(Connection& cnDatenbank, Connection& cnVorlage) {
         Result<QStringList> ist = Columns(cnDatenbank, sTabelle);
         if (!ist.ok()) return ist.status();
         if (ist.value().isEmpty())
-            return Status::Fail(
-                QStringLiteral("Die Tabelle %1 fehlt in der Benutzer-Datenbank.").arg(sName));
+            return Status::Fail(QCoreApplication::translate(
+                                    "RunChecks", "Die Tabelle %1 fehlt in der Benutzer-Datenbank.")
+                                    .arg(sName));
         if (ist.value().join(u',').toLower() == soll.value().join(u',').toLower()) continue;
-        return Status::Fail(QStringLiteral("Die Tabelle %1 der Benutzer-Datenbank hat andere "
-                                           "Spalten als die Archivvorlage: „%2“ statt „%3“. "
-                                           "Ihre Zeilen würden im Archiv an falscher Stelle "
-                                           "stehen.")
-                                .arg(sName, ist.value().join(QStringLiteral(", ")),
-                                     soll.value().join(QStringLiteral(", "))));
+        return Status::Fail(
+            QCoreApplication::translate("RunChecks",
+                                        "Die Tabelle %1 der Benutzer-Datenbank hat andere "
+                                        "Spalten als die Archivvorlage: „%2“ statt „%3“. "
+                                        "Ihre Zeilen würden im Archiv an falscher Stelle "
+                                        "stehen.")
+                .arg(sName, ist.value().join(QStringLiteral(", ")),
+                     soll.value().join(QStringLiteral(", "))));
     }
     return Status::Ok();
 }
@@ -105,9 +109,11 @@ Status CheckTriggers(Connection& cn, const RunChoice& wahl, bool bNummern) {
     for (const QStringList& t : trigger.value())
         if (tabellen.contains(t.value(1).toLower()))
             return Status::Fail(
-                QStringLiteral("Auf der Tabelle %1 der Benutzer-Datenbank liegt der Trigger „%2“. "
-                               "Er würde beim Archivieren Zeilen ändern oder löschen, die nicht "
-                               "ins Archiv kommen. Bitte entfernen Sie ihn zuvor.")
+                QCoreApplication::translate(
+                    "RunChecks",
+                    "Auf der Tabelle %1 der Benutzer-Datenbank liegt der Trigger „%2“. "
+                    "Er würde beim Archivieren Zeilen ändern oder löschen, die nicht "
+                    "ins Archiv kommen. Bitte entfernen Sie ihn zuvor.")
                     .arg(t.value(1), t.value(0)));
     return Status::Ok();
 }
@@ -130,7 +136,8 @@ Status CheckDates(Connection& cn, const RunChoice& wahl) {
         if (roh.isEmpty()) continue;
         // Without the cipher library a scrambled date reads as noise and compares wrong.
         if (!CipherLibraryLoaded())
-            return Status::Fail(QStringLiteral(
+            return Status::Fail(QCoreApplication::translate(
+                "RunChecks",
                 "Die Bibliothek liborvcbf.so wurde nicht gefunden. Ohne sie können die "
                 "verschlüsselten Ausführungsdaten der Sammelaufträge nicht gelesen werden; "
                 "es wurde nichts archiviert."));
@@ -147,15 +154,19 @@ Status CheckWritable(const QString& sDatenbank) {
     const QFileInfo info(sDatenbank);
     const QString sOrdner = info.absolutePath();
     if (::access(QFile::encodeName(sOrdner).constData(), W_OK) != 0)
-        return Status::Fail(QStringLiteral("Der Ordner „%1/“ der Benutzer-Datenbank ist "
-                                           "schreibgeschützt. Die archivierten Daten könnten "
-                                           "nicht aus der Benutzer-Datenbank entfernt werden.")
-                                .arg(sOrdner));
+        return Status::Fail(
+            QCoreApplication::translate("RunChecks",
+                                        "Der Ordner „%1/“ der Benutzer-Datenbank ist "
+                                        "schreibgeschützt. Die archivierten Daten könnten "
+                                        "nicht aus der Benutzer-Datenbank entfernt werden.")
+                .arg(sOrdner));
     if (::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0)
-        return Status::Fail(QStringLiteral("Die Benutzer-Datenbank „%1“ ist schreibgeschützt. "
-                                           "Die archivierten Daten könnten nicht aus ihr "
-                                           "entfernt werden.")
-                                .arg(sDatenbank));
+        return Status::Fail(
+            QCoreApplication::translate("RunChecks",
+                                        "Die Benutzer-Datenbank „%1“ ist schreibgeschützt. "
+                                        "Die archivierten Daten könnten nicht aus ihr "
+                                        "entfernt werden.")
+                .arg(sDatenbank));
     return Status::Ok();
 }
 

@@ -20,8 +20,8 @@ struct RunChoice {
 };
 
 // Checks what copying by position and removing by statement assume, on the open user
-// database and the template sVorlage, and fails with a German message that names the table
-// and what is wrong:
+// database and the template sVorlage, and fails with a message in the language shown that names the
+// table and what is wrong:
 // - every table the run copies has the template's columns, by name and in order;
 // - no trigger sits on a table the run deletes from (with bEntfernen) or changes (Konten,
 //   when an account to be copied has a negative number): it would change rows that are

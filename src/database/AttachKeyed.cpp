@@ -5,6 +5,7 @@
 #include "database/ConnectionText.h"
 #include "database/SqlValue.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -14,7 +15,9 @@ namespace tolva {
 Status AttachKeyed(Connection& cn, const QString& sPfad, const QString& sSchema, bool bNurLesen,
                    const QString& sName) {
     sqlite3* db = cn.Handle();
-    if (!db) return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    if (!db)
+        return Status::Fail(
+            QCoreApplication::translate("AttachKeyed", "Die Datenbank ist nicht geöffnet."));
     const QString sDatei = bNurLesen
                                ? QStringLiteral("file:") +
                                      QString::fromLatin1(QUrl::toPercentEncoding(sPfad, "/")) +

@@ -1,6 +1,8 @@
 // The process's cancellation request: lock-free atomics, so a signal handler may set it.
 #include "database/Cancel.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 
 namespace tolva {
@@ -32,7 +34,8 @@ bool CancelRequested() noexcept {
 
 Status CheckCancel() {
     if (!CancelRequested()) return Status::Ok();
-    return Status::Fail(QStringLiteral("Der Vorgang wurde abgebrochen."), kCodeAbgebrochen);
+    return Status::Fail(QCoreApplication::translate("Cancel", "Der Vorgang wurde abgebrochen."),
+                        kCodeAbgebrochen);
 }
 
 CancelHold::CancelHold() noexcept {

@@ -6,6 +6,7 @@
 #include "database/Keying.h"
 #include "database/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,7 +18,8 @@ namespace {
 constexpr int kBusyTimeoutMs = 1500;
 
 Status notOpen() {
-    return Status::Fail(QStringLiteral("Die Verbindung zur Datenbank ist nicht geöffnet."),
+    return Status::Fail(QCoreApplication::translate(
+                            "Connection", "Die Verbindung zur Datenbank ist nicht geöffnet."),
                         SQLITE_MISUSE, ErrorKind::Sqlite);
 }
 
@@ -58,27 +60,33 @@ Connection::~Connection() {
 Status Connection::Open(const QString& connectionText, const QString&, const QString&, long) {
     if (db_)
         return Status::Fail(
-            QStringLiteral("Die Verbindung zur Datenbank „%1“ ist bereits geöffnet.")
+            QCoreApplication::translate("Connection",
+                                        "Die Verbindung zur Datenbank „%1“ ist bereits geöffnet.")
                 .arg(dataSource_),
             SQLITE_MISUSE, ErrorKind::Sqlite);
     const auto teile = ParseConnectionText(connectionText);
     if (!teile)
-        return Status::Fail(QStringLiteral("Die Verbindungsangabe nennt keine Datenbankdatei."),
+        return Status::Fail(QCoreApplication::translate(
+                                "Connection", "Die Verbindungsangabe nennt keine Datenbankdatei."),
                             SQLITE_MISUSE, ErrorKind::Sqlite);
     const QString sDatei = teile->dataSource;
     // What the messages call the file.
     const QString sName = displayName_.isEmpty() ? sDatei : displayName_;
     const QFileInfo info(sDatei);
     if (!info.exists())
-        return Status::Fail(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(sName),
-                            SQLITE_CANTOPEN, ErrorKind::Sqlite);
-    if (!info.isFile())
-        return Status::Fail(QStringLiteral("„%1“ ist keine Datei.").arg(sName), SQLITE_CANTOPEN,
-                            ErrorKind::Sqlite);
-    if (info.size() == 0)
         return Status::Fail(
-            QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sName),
-            SQLITE_NOTADB, ErrorKind::Sqlite);
+            QCoreApplication::translate("Connection", "Die Datenbank „%1“ wurde nicht gefunden.")
+                .arg(sName),
+            SQLITE_CANTOPEN, ErrorKind::Sqlite);
+    if (!info.isFile())
+        return Status::Fail(
+            QCoreApplication::translate("Connection", "„%1“ ist keine Datei.").arg(sName),
+            SQLITE_CANTOPEN, ErrorKind::Sqlite);
+    if (info.size() == 0)
+        return Status::Fail(QCoreApplication::translate(
+                                "Connection", "Die Datei „%1“ ist leer und keine Datenbank.")
+                                .arg(sName),
+                            SQLITE_NOTADB, ErrorKind::Sqlite);
 
     sqlite3* db = nullptr;
     const auto fail = [&](Error error) {
@@ -97,10 +105,11 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     if (isTruncated(db, sDatei, rc))
-        return fail(
-            Error{QStringLiteral("Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
-                      .arg(sName),
-                  SQLITE_CORRUPT, ErrorKind::Sqlite});
+        return fail(Error{
+            QCoreApplication::translate(
+                "Connection", "Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
+                .arg(sName),
+            SQLITE_CORRUPT, ErrorKind::Sqlite});
     if (rc != SQLITE_OK) return fail(DatabaseError(db, rc, sName));
     if (mode_ == adModeShareExclusive) {
         // Takes the exclusive lock now and keeps it until the handle closes. "main." keeps
@@ -125,28 +134,32 @@ Status Connection::Open(const QString& connectionText, const QString&, const QSt
 Status Connection::BeginTrans() {
     if (!db_) return notOpen();
     if (inTransaction_)
-        return Status::Fail(QStringLiteral("Auf der Datenbank „%1“ ist bereits eine Transaktion "
-                                           "offen.")
-                                .arg(dataSource_),
-                            SQLITE_MISUSE, ErrorKind::Sqlite);
+        return Status::Fail(
+            QCoreApplication::translate("Connection",
+                                        "Auf der Datenbank „%1“ ist bereits eine Transaktion "
+                                        "offen.")
+                .arg(dataSource_),
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 Status Connection::CommitTrans() {
     if (!db_) return notOpen();
     if (!inTransaction_)
-        return Status::Fail(
-            QStringLiteral("Auf der Datenbank „%1“ ist keine Transaktion offen.").arg(dataSource_),
-            SQLITE_MISUSE, ErrorKind::Sqlite);
+        return Status::Fail(QCoreApplication::translate(
+                                "Connection", "Auf der Datenbank „%1“ ist keine Transaktion offen.")
+                                .arg(dataSource_),
+                            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("COMMIT"));
 }
 
 Status Connection::RollbackTrans() {
     if (!db_) return notOpen();
     if (!inTransaction_)
-        return Status::Fail(
-            QStringLiteral("Auf der Datenbank „%1“ ist keine Transaktion offen.").arg(dataSource_),
-            SQLITE_MISUSE, ErrorKind::Sqlite);
+        return Status::Fail(QCoreApplication::translate(
+                                "Connection", "Auf der Datenbank „%1“ ist keine Transaktion offen.")
+                                .arg(dataSource_),
+                            SQLITE_MISUSE, ErrorKind::Sqlite);
     return Execute(QStringLiteral("ROLLBACK"));
 }
 

@@ -39,8 +39,8 @@ class Connection {
     QString MessageName() const;
 
     // Opens the file named by the connection text (see ConnectionText.h) and keys it with
-    // the text's password. Never creates a file. Fails with a German description when the
-    // file is missing, is not a database, is not opened by the key, or is locked. In
+    // the text's password. Never creates a file. Fails with a description in the language shown
+    // when the file is missing, is not a database, is not opened by the key, or is locked. In
     // adModeShareExclusive the exclusive lock covers this file only, not files attached
     // later. Every statement on the connection ends early when a cancellation is requested
     // (database/Cancel.h).
@@ -92,7 +92,8 @@ class Connection {
     QString displayName_;
 };
 
-// Turns the last error of a handle into a German description, naming the file where useful.
+// Turns the last error of a handle into a description in the language shown, naming the file where
+// useful.
 Error DatabaseError(sqlite3* db, int rc, const QString& sDatei = QString());
 
 }  // namespace tolva

@@ -3,6 +3,8 @@
 
 #include "database/Connection.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 namespace tolva {
@@ -10,8 +12,9 @@ namespace tolva {
 // An empty passphrase leaves the file unkeyed (a plain SQLite file).
 Status ApplyKey(sqlite3* db, const QString& passphrase) {
     if (!db)
-        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE,
-                            ErrorKind::Sqlite);
+        return Status::Fail(
+            QCoreApplication::translate("Keying", "Die Datenbank ist nicht geöffnet."),
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     if (passphrase.isEmpty()) return Status::Ok();
     QString sSchluessel = passphrase;
     sSchluessel.replace(u'\'', QStringLiteral("''"));

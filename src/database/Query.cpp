@@ -1,4 +1,4 @@
-// Query: one prepared statement with its failure kept as a German message.
+// Query: one prepared statement with its failure kept as a message in the language shown.
 #include "database/Query.h"
 
 #include "database/Connection.h"

@@ -12,8 +12,8 @@ struct sqlite3_stmt;
 namespace tolva {
 
 // One prepared statement on a connection (the engine's own or a read-only one). A failure
-// (preparing, binding or stepping) is kept as a German message naming sDatei; Next then returns
-// false and status() tells. Does not own the connection.
+// (preparing, binding or stepping) is kept as a message in the language shown naming sDatei; Next
+// then returns false and status() tells. Does not own the connection.
 class Query {
   public:
     Query(sqlite3* db, const QByteArray& sql, const QString& sDatei);

@@ -5,6 +5,8 @@
 #include "database/SqlDialect.h"
 #include "database/SqlValue.h"
 
+#include <QCoreApplication>
+
 namespace tolva {
 namespace {
 
@@ -91,9 +93,12 @@ Recordset::~Recordset() {
 }
 
 Status Recordset::Open(const QString& source, Connection& connection, int, int, long) {
-    if (d_->open) return usage(QStringLiteral("Die Datensatzgruppe ist bereits geöffnet."));
+    if (d_->open)
+        return usage(
+            QCoreApplication::translate("Recordset", "Die Datensatzgruppe ist bereits geöffnet."));
     if (connection.State() != Connection::adStateOpen)
-        return usage(QStringLiteral("Die Verbindung zur Datenbank ist nicht geöffnet."));
+        return usage(QCoreApplication::translate(
+            "Recordset", "Die Verbindung zur Datenbank ist nicht geöffnet."));
     Impl& d = *d_;
     d.db = connection.Handle();
     d.sDatei = connection.MessageName();
@@ -114,7 +119,9 @@ Status Recordset::Open(const QString& source, Connection& connection, int, int, 
     if (rc != SQLITE_OK) {
         st = d.dbError(rc);
     } else if (!d.walk || !onlyTerminators(tail) || !sqlite3_stmt_readonly(d.walk)) {
-        st = usage(QStringLiteral("„%1“ ist keine einzelne lesende Abfrage.").arg(d.source));
+        st = usage(
+            QCoreApplication::translate("Recordset", "„%1“ ist keine einzelne lesende Abfrage.")
+                .arg(d.source));
     }
     if (st.ok()) {
         for (int i = d.offset; i < sqlite3_column_count(d.walk); ++i)
@@ -140,7 +147,9 @@ void Recordset::Close() {
 
 Status Recordset::MoveFirst() {
     Impl& d = *d_;
-    if (!d.open) return usage(QStringLiteral("Die Datensatzgruppe ist nicht geöffnet."));
+    if (!d.open)
+        return usage(
+            QCoreApplication::translate("Recordset", "Die Datensatzgruppe ist nicht geöffnet."));
     if (d.edit != Impl::Edit::None)
         if (Status st = Update(); !st) return st;
     d.leaveStored();
@@ -153,7 +162,9 @@ Status Recordset::MoveFirst() {
 
 Status Recordset::MoveNext() {
     Impl& d = *d_;
-    if (!d.open) return usage(QStringLiteral("Die Datensatzgruppe ist nicht geöffnet."));
+    if (!d.open)
+        return usage(
+            QCoreApplication::translate("Recordset", "Die Datensatzgruppe ist nicht geöffnet."));
     if (d.edit != Impl::Edit::None)
         if (Status st = Update(); !st) return st;
     if (d.eof) return noCurrentRow();
@@ -177,7 +188,10 @@ bool Recordset::Bof() const {
 
 Result<qint64> Recordset::RecordCount() {
     Impl& d = *d_;
-    if (!d.open) return usage(QStringLiteral("Die Datensatzgruppe ist nicht geöffnet.")).error();
+    if (!d.open)
+        return usage(QCoreApplication::translate("Recordset",
+                                                 "Die Datensatzgruppe ist nicht geöffnet."))
+            .error();
     if (d.recordCount >= 0) return d.recordCount;
     QString sQuelle = d.table.isEmpty() ? d.walkSql.trimmed() : QuoteIdentifier(d.table);
     while (sQuelle.endsWith(u';')) sQuelle = sQuelle.chopped(1).trimmed();
@@ -217,7 +231,9 @@ QVariant Recordset::Field(int index) const {
 Result<QVariant> Recordset::Field(const QString& name) const {
     const int index = FieldIndex(name);
     if (index < 0)
-        return usage(QStringLiteral("Das Feld „%1“ gibt es in „%2“ nicht.").arg(name, d_->source))
+        return usage(
+                   QCoreApplication::translate("Recordset", "Das Feld „%1“ gibt es in „%2“ nicht.")
+                       .arg(name, d_->source))
             .error();
     if (d_->edit != Impl::Edit::Add && !d_->row()) return noCurrentRow().error();
     return Field(index);

@@ -2,6 +2,8 @@
 #include "database/RecordsetImpl.h"
 #include "database/SqlValue.h"
 
+#include <QCoreApplication>
+
 namespace tolva {
 namespace {
 
@@ -11,10 +13,13 @@ using recordset_detail::usage;
 }  // namespace
 
 Status Recordset::Impl::writable() const {
-    if (!open) return usage(QStringLiteral("Die Datensatzgruppe ist nicht geöffnet."));
-    if (table.isEmpty())
+    if (!open)
         return usage(
-            QStringLiteral("Die Datensatzgruppe „%1“ kann nicht geändert werden.").arg(source));
+            QCoreApplication::translate("Recordset", "Die Datensatzgruppe ist nicht geöffnet."));
+    if (table.isEmpty())
+        return usage(QCoreApplication::translate(
+                         "Recordset", "Die Datensatzgruppe „%1“ kann nicht geändert werden.")
+                         .arg(source));
     return Status::Ok();
 }
 
@@ -36,12 +41,15 @@ Status Recordset::SetField(int index, const QVariant& value) {
     if (Status st = d.writable(); !st) return st;
     if (index < 0 || index >= d.names.size())
         return usage(
-            QStringLiteral("Das Feld Nr. %1 gibt es in „%2“ nicht.").arg(index).arg(d.source));
+            QCoreApplication::translate("Recordset", "Das Feld Nr. %1 gibt es in „%2“ nicht.")
+                .arg(QString::number(index), d.source));
     if (!IsStorable(value))
-        return Status::Fail(QStringLiteral("Der Wert für das Feld „%1“ hat einen Typ, den die "
-                                           "Datenbank nicht speichern kann.")
-                                .arg(d.names[index]),
-                            SQLITE_MISMATCH, ErrorKind::Sqlite);
+        return Status::Fail(
+            QCoreApplication::translate("Recordset",
+                                        "Der Wert für das Feld „%1“ hat einen Typ, den die "
+                                        "Datenbank nicht speichern kann.")
+                .arg(d.names[index]),
+            SQLITE_MISMATCH, ErrorKind::Sqlite);
     if (d.edit == Impl::Edit::None) {
         if (!d.row()) return noCurrentRow();
         d.edit = Impl::Edit::Change;
@@ -56,7 +64,9 @@ Status Recordset::SetField(int index, const QVariant& value) {
 Status Recordset::SetField(const QString& name, const QVariant& value) {
     const int index = FieldIndex(name);
     if (index < 0)
-        return usage(QStringLiteral("Das Feld „%1“ gibt es in „%2“ nicht.").arg(name, d_->source));
+        return usage(
+            QCoreApplication::translate("Recordset", "Das Feld „%1“ gibt es in „%2“ nicht.")
+                .arg(name, d_->source));
     return SetField(index, value);
 }
 
@@ -74,7 +84,9 @@ Status Recordset::AddNew() {
 // A failed Update drops the pending row or change, so that the next row can be started.
 Status Recordset::Update() {
     Impl& d = *d_;
-    if (!d.open) return usage(QStringLiteral("Die Datensatzgruppe ist nicht geöffnet."));
+    if (!d.open)
+        return usage(
+            QCoreApplication::translate("Recordset", "Die Datensatzgruppe ist nicht geöffnet."));
     Status st;
     if (d.edit == Impl::Edit::Add) st = d.storeNewRow();
     if (d.edit == Impl::Edit::Change) st = d.storeChangedRow();
@@ -122,14 +134,17 @@ Status Recordset::AppendCopyOf(const Recordset& quelle) {
     Impl& d = *d_;
     if (!d.open || d.table.isEmpty() || d.edit != Impl::Edit::None) {
         if (Status st = d.writable(); !st) return st;
-        return usage(QStringLiteral("In „%1“ wird gerade ein Datensatz bearbeitet.").arg(d.source));
+        return usage(QCoreApplication::translate("Recordset",
+                                                 "In „%1“ wird gerade ein Datensatz bearbeitet.")
+                         .arg(d.source));
     }
     const Impl& q = *quelle.d_;
     sqlite3_stmt* source = q.open ? q.row() : nullptr;
     if (!source) return noCurrentRow();
     const int n = int(q.names.size());
     if (n > int(d.names.size()))
-        return usage(QStringLiteral("„%1“ hat mehr Felder als „%2“.").arg(q.source, d.source));
+        return usage(QCoreApplication::translate("Recordset", "„%1“ hat mehr Felder als „%2“.")
+                         .arg(q.source, d.source));
     if (Status st = d.ensureInsert(); !st) return st;
     if (n < int(d.names.size())) sqlite3_clear_bindings(d.insert);
     for (int i = 0; i < n; ++i)

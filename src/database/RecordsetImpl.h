@@ -4,6 +4,8 @@
 #include "database/Connection.h"
 #include "database/Recordset.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 namespace tolva {
@@ -14,7 +16,7 @@ inline Status usage(const QString& sText) {
     return Status::Fail(sText, SQLITE_MISUSE, ErrorKind::Sqlite);
 }
 inline Status noCurrentRow() {
-    return usage(QStringLiteral("Es gibt keinen aktuellen Datensatz."));
+    return usage(QCoreApplication::translate("Recordset", "Es gibt keinen aktuellen Datensatz."));
 }
 }  // namespace recordset_detail
 

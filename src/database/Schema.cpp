@@ -5,6 +5,8 @@
 #include "database/ConnectionText.h"
 #include "database/Keying.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 namespace tolva {
@@ -48,8 +50,9 @@ CREATE INDEX ixSammelEinzelSammelID ON SammelEinzel (SammelID);
 
 Status CreateSchema(sqlite3* db, int lVersion) {
     if (!db)
-        return Status::Fail(QStringLiteral("Die Datenbank ist nicht geöffnet."), SQLITE_MISUSE,
-                            ErrorKind::Sqlite);
+        return Status::Fail(
+            QCoreApplication::translate("Schema", "Die Datenbank ist nicht geöffnet."),
+            SQLITE_MISUSE, ErrorKind::Sqlite);
     const QByteArray sql = QByteArray("SAVEPOINT schema;") + kTables + kIndexes +
                            "INSERT INTO Optionen (Version, Paßwort) VALUES (" +
                            QByteArray::number(lVersion) + ", NULL); RELEASE schema;";

@@ -6,6 +6,8 @@
 #include "database/Query.h"
 #include "database/SqlValue.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace tolva {
@@ -112,8 +114,9 @@ Result<Pruefsumme> TableChecksum(sqlite3* db, const QString& sTabelle, const QSt
     Result<QStringList> spalten = TableColumns(db, QStringLiteral("main"), sTabelle, sDatei);
     if (!spalten.ok()) return spalten.error();
     if (spalten.value().isEmpty())
-        return Error{QStringLiteral("Die Tabelle ") + sTabelle +
-                     QStringLiteral(" fehlt in der Datenbank.")};
+        return Error{
+            QCoreApplication::translate("TableChecksum", "Die Tabelle %1 fehlt in der Datenbank.")
+                .arg(sTabelle)};
     QStringList teile;
     for (const QString& s : spalten.value()) teile << QuoteIdentifier(s);
     if (const int rc = RegisterChecksum(db); rc != SQLITE_OK) return DatabaseError(db, rc, sDatei);

@@ -8,7 +8,9 @@
 #include "demo/DemoWriter.h"
 #include "files/DatabaseFile.h"
 #include "files/FileSystem.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,24 +18,34 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace tolva {
 
 namespace {
 
+constexpr qsizetype kNamensBreite = 16;
+
 QString CheckOptions(const DemoOptions& options) {
     if (options.sPfad.isEmpty())
-        return QStringLiteral("Es ist keine Datei für die Demo-Datenbank angegeben.");
+        return QCoreApplication::translate("DemoDatabase",
+                                           "Es ist keine Datei für die Demo-Datenbank angegeben.");
     if (options.lKonten < 1 || options.lKonten > 10000)
-        return QStringLiteral("Die Zahl der Konten muss zwischen 1 und 10000 liegen.");
+        return QCoreApplication::translate("DemoDatabase",
+                                           "Die Zahl der Konten muss zwischen 1 und 10000 liegen.");
     if (options.lBanken < 1 || options.lBanken > 1000)
-        return QStringLiteral("Die Zahl der Banken muss zwischen 1 und 1000 liegen.");
+        return QCoreApplication::translate("DemoDatabase",
+                                           "Die Zahl der Banken muss zwischen 1 und 1000 liegen.");
     if (options.lBuchungen < 0 || options.lBuchungen > 100000000)
-        return QStringLiteral("Die Zahl der Umsätze muss zwischen 0 und 100000000 liegen.");
+        return QCoreApplication::translate(
+            "DemoDatabase", "Die Zahl der Umsätze muss zwischen 0 und 100000000 liegen.");
     if (options.lJahre < 1 || options.lJahre > 100)
-        return QStringLiteral("Die Zahl der Jahre muss zwischen 1 und 100 liegen.");
+        return QCoreApplication::translate("DemoDatabase",
+                                           "Die Zahl der Jahre muss zwischen 1 und 100 liegen.");
     if (!options.dBis.isValid() || options.dBis.year() > 9999 ||
         options.dBis.addYears(-options.lJahre).year() < 1)
-        return QStringLiteral("Das Enddatum der Umsätze ist ungültig.");
+        return QCoreApplication::translate("DemoDatabase",
+                                           "Das Enddatum der Umsätze ist ungültig.");
     return QString();
 }
 
@@ -62,7 +74,8 @@ Status FillDatabase(const DemoOptions& options, DemoSummary& summary) {
     if (st) st = Exec(db, "COMMIT", options.sPfad);
     rc = sqlite3_close_v2(db);  // every statement is finalized by now
     if (st && rc != SQLITE_OK)
-        st = Status::Fail(QStringLiteral("Die Datei „%1“ konnte nicht geschlossen werden.")
+        st = Status::Fail(QCoreApplication::translate(
+                              "DemoDatabase", "Die Datei „%1“ konnte nicht geschlossen werden.")
                               .arg(QDir::toNativeSeparators(options.sPfad)),
                           rc, ErrorKind::Sqlite);
     return st;
@@ -71,35 +84,43 @@ Status FillDatabase(const DemoOptions& options, DemoSummary& summary) {
 }  // namespace
 
 QString DemoSummary::Text() const {
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
-    auto zeile = [&](const QString& sName, qint64 lAnzahl, const QString& sZusatz = QString()) {
-        QString sZeile =
-            QStringLiteral("  %1 %2").arg(sName, -16).arg(deutsch.toString(lAnzahl), 10);
-        if (!sZusatz.isEmpty()) sZeile += QStringLiteral("   ") + sZusatz;
-        return sZeile + '\n';
-    };
     QString sZeitraum;
     if (dErsteBuchung.isValid())
-        sZeitraum = QStringLiteral("vom %1 bis %2")
-                        .arg(dErsteBuchung.toString(QStringLiteral("dd.MM.yyyy")),
-                             dLetzteBuchung.toString(QStringLiteral("dd.MM.yyyy")));
+        sZeitraum = QCoreApplication::translate("DemoDatabase", "vom %1 bis %2")
+                        .arg(DisplayDate(dErsteBuchung), DisplayDate(dLetzteBuchung));
+    const struct {
+        QString sName;
+        qint64 lAnzahl;
+        QString sZusatz;
+    } zeilen[] = {
+        {QCoreApplication::translate("DemoDatabase", "Banken"), lBankDaten, {}},
+        {QCoreApplication::translate("DemoDatabase", "Konten"), lKonten, {}},
+        {QCoreApplication::translate("DemoDatabase", "Umsätze"), lUmsaetze, sZeitraum},
+        {QCoreApplication::translate("DemoDatabase", "Umsatz-Zusätze"), lUmsZusatz, {}},
+        {QCoreApplication::translate("DemoDatabase", "Offene Umsätze"), lOffeneUmsaetze, {}},
+        {QCoreApplication::translate("DemoDatabase", "Aufträge"), lAuftraege, {}},
+        {QCoreApplication::translate("DemoDatabase", "Sammelaufträge"), lSammelAuftraege,
+         QCoreApplication::translate("DemoDatabase", "mit %1 Einzelaufträgen")
+             .arg(DisplayCount(lSammelEinzel))},
+        {QCoreApplication::translate("DemoDatabase", "Kategorien"), lKategorien, {}},
+        {QCoreApplication::translate("DemoDatabase", "Empfänger"), lEmpfaenger, {}},
+    };
+    // The names' column is 16 wide, wider when a language's name needs it.
+    qsizetype lBreite = kNamensBreite;
+    for (const auto& z : zeilen) lBreite = std::max(lBreite, z.sName.size() + 1);
 
-    QString sText =
-        QStringLiteral("Demo-Datenbank angelegt: %1\n").arg(QDir::toNativeSeparators(sPfad));
-    sText += QStringLiteral("Schema-Version %1, Startwert %2, Passwort „%3“\n")
-                 .arg(lVersion)
-                 .arg(lSeed)
-                 .arg(QString::fromLatin1(kDemoPasswort));
-    sText += zeile(QStringLiteral("Banken"), lBankDaten);
-    sText += zeile(QStringLiteral("Konten"), lKonten);
-    sText += zeile(QStringLiteral("Umsätze"), lUmsaetze, sZeitraum);
-    sText += zeile(QStringLiteral("Umsatz-Zusätze"), lUmsZusatz);
-    sText += zeile(QStringLiteral("Offene Umsätze"), lOffeneUmsaetze);
-    sText += zeile(QStringLiteral("Aufträge"), lAuftraege);
-    sText += zeile(QStringLiteral("Sammelaufträge"), lSammelAuftraege,
-                   QStringLiteral("mit %1 Einzelaufträgen").arg(deutsch.toString(lSammelEinzel)));
-    sText += zeile(QStringLiteral("Kategorien"), lKategorien);
-    sText += zeile(QStringLiteral("Empfänger"), lEmpfaenger);
+    QString sText = QCoreApplication::translate("DemoDatabase", "Demo-Datenbank angelegt: %1\n")
+                        .arg(QDir::toNativeSeparators(sPfad));
+    sText += QCoreApplication::translate("DemoDatabase",
+                                         "Schema-Version %1, Startwert %2, Passwort „%3“\n")
+                 .arg(QString::number(lVersion), QString::number(lSeed),
+                      QString::fromLatin1(kDemoPasswort));
+    for (const auto& z : zeilen) {
+        sText += QStringLiteral("  ") + z.sName.leftJustified(lBreite) + QLatin1Char(' ') +
+                 DisplayCount(z.lAnzahl).rightJustified(10);
+        if (!z.sZusatz.isEmpty()) sText += QStringLiteral("   ") + z.sZusatz;
+        sText += QLatin1Char('\n');
+    }
     return sText;
 }
 
@@ -107,9 +128,11 @@ Result<DemoSummary> MakeDemoDatabase(const DemoOptions& options) {
     const QString sFehler = CheckOptions(options);
     if (!sFehler.isEmpty()) return Error{sFehler};
     if (QFileInfo::exists(options.sPfad))
-        return Error{QStringLiteral("Die Datei „%1“ gibt es bereits; eine Demo-Datenbank wird "
-                                    "nur als neue Datei angelegt.")
-                         .arg(QDir::toNativeSeparators(options.sPfad))};
+        return Error{
+            QCoreApplication::translate("DemoDatabase",
+                                        "Die Datei „%1“ gibt es bereits; eine Demo-Datenbank wird "
+                                        "nur als neue Datei angelegt.")
+                .arg(QDir::toNativeSeparators(options.sPfad))};
 
     Status st = CreateDatabaseFile(options.sPfad, options.lVersion);
     if (!st) return st;

@@ -41,12 +41,12 @@ struct DemoSummary {
     QDate dErsteBuchung;   // invalid when there are no bookings
     QDate dLetzteBuchung;  // invalid when there are no bookings
 
-    // A short German report of what was made, one line per table.
+    // A short report in the language shown of what was made, one line per table.
     QString Text() const;
 };
 
 // Creates options.sPfad with the host's schema (keyed with the fixed database key) and fills
-// every table. Refuses an existing file and bad options with a German description; a
+// every table. Refuses an existing file and bad options with a description in the language shown; a
 // generation that fails removes the file it started. Time grows linearly with the bookings;
 // memory does not.
 Result<DemoSummary> MakeDemoDatabase(const DemoOptions& options);

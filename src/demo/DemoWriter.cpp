@@ -6,6 +6,8 @@
 #include "demo/DemoText.h"
 #include "text/ModCrypt.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -107,8 +109,9 @@ Status DemoWriter::WritePassword() {
     if (!st) return st;
     if (sqlite3_changes(db_) != 1)
         return Status::Fail(
-            QStringLiteral("Die neue Datenbank hat keine Zeile in der Tabelle "
-                           "Optionen."));
+            QCoreApplication::translate("DemoWriter",
+                                        "Die neue Datenbank hat keine Zeile in der Tabelle "
+                                        "Optionen."));
     return Status::Ok();
 }
 

@@ -5,6 +5,7 @@
 #include "database/Cancel.h"
 #include "files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,8 +36,9 @@ Status WriteAll(int fd, const char* p, ssize_t n, const QString& sAnzeige) {
         const ssize_t w = Files().Write(fd, p + geschrieben, static_cast<size_t>(n - geschrieben));
         if (w < 0) {
             if (errno == EINTR) continue;
-            return FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
-                               errno);
+            return FileFailure(QCoreApplication::translate(
+                                   "ArchiveFile", "Die Datei kann nicht geschrieben werden:"),
+                               sAnzeige, errno);
         }
         geschrieben += w;
     }
@@ -67,50 +69,59 @@ Status CopyLink(const QString& sLink, const QString& sName) {
     QByteArray ziel(4096, Qt::Uninitialized);
     const ssize_t n = ::readlink(Native(sLink).constData(), ziel.data(), ziel.size());
     if (n < 0 || n >= ziel.size())
-        return FileFailure(QStringLiteral("Die Verknüpfung kann nicht gelesen werden:"), sLink,
-                           n < 0 ? errno : ENAMETOOLONG);
+        return FileFailure(QCoreApplication::translate(
+                               "ArchiveFile", "Die Verknüpfung kann nicht gelesen werden:"),
+                           sLink, n < 0 ? errno : ENAMETOOLONG);
     ziel.truncate(n);
     if (Files().Symlink(ziel.constData(), Native(sName).constData()) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sName, errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht angelegt werden:"),
+            sName, errno);
     return Status::Ok();
 }
 
 }  // namespace
 
 Status FileFailure(const QString& sWas, const QString& sPfad, int errorNumber) {
-    return Status::Fail(
-        sWas + QStringLiteral(" „") + sPfad + QStringLiteral("“: ") + FileErrorText(errorNumber),
-        errorNumber, ErrorKind::System);
+    return Status::Fail(QCoreApplication::translate("ArchiveFile", "%1 „%2“: %3")
+                            .arg(sWas, sPfad, FileErrorText(errorNumber)),
+                        errorNumber, ErrorKind::System);
 }
 
 QString FileErrorText(int errorNumber) {
     switch (errorNumber) {
         case ENOENT:
-            return QStringLiteral("Die Datei oder der Ordner existiert nicht.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Die Datei oder der Ordner existiert nicht.");
         case EACCES:
         case EPERM:
-            return QStringLiteral("Zugriff verweigert.");
+            return QCoreApplication::translate("ArchiveFile", "Zugriff verweigert.");
         case EROFS:
-            return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Der Datenträger ist schreibgeschützt.");
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("Der Datenträger ist voll.");
+            return QCoreApplication::translate("ArchiveFile", "Der Datenträger ist voll.");
         case EISDIR:
-            return QStringLiteral("Der Name gehört zu einem Ordner.");
+            return QCoreApplication::translate("ArchiveFile", "Der Name gehört zu einem Ordner.");
         case ENOTDIR:
-            return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Ein Teil des Pfades ist kein Ordner.");
         case ENAMETOOLONG:
-            return QStringLiteral("Der Pfad ist zu lang.");
+            return QCoreApplication::translate("ArchiveFile", "Der Pfad ist zu lang.");
         case EEXIST:
-            return QStringLiteral("Eine Datei dieses Namens existiert bereits.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Eine Datei dieses Namens existiert bereits.");
         case ELOOP:
-            return QStringLiteral("Der Name ist eine symbolische Verknüpfung.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Der Name ist eine symbolische Verknüpfung.");
         case EIO:
-            return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
+            return QCoreApplication::translate("ArchiveFile",
+                                               "Ein-/Ausgabefehler des Datenträgers.");
         default:
-            return QStringLiteral("Systemfehler %1 (%2).")
-                .arg(errorNumber)
-                .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
+            return QCoreApplication::translate("ArchiveFile", "Systemfehler %1 (%2).")
+                .arg(QString::number(errorNumber),
+                     QString::fromLocal8Bit(std::strerror(errorNumber)));
     }
 }
 
@@ -126,17 +137,22 @@ Status CopyToNewFile(const QString& sQuelle, const QString& sZiel, mode_t lModus
     FileDescriptor in{
         Files().Open(Native(sQuelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0)};
     if (in.fd < 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle, errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht gelesen werden:"),
+            sQuelle, errno);
     struct stat info {};
     if (::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return Status::Fail(QStringLiteral("„%1“ ist keine gewöhnliche Datei.").arg(sQuelle));
+        return Status::Fail(
+            QCoreApplication::translate("ArchiveFile", "„%1“ ist keine gewöhnliche Datei.")
+                .arg(sQuelle));
     const BlockReader lesen = [&](char* puffer, qint64 lMax) -> Result<qint64> {
         for (;;) {
             const ssize_t n = Files().Read(in.fd, puffer, static_cast<size_t>(lMax));
             if (n >= 0) return static_cast<qint64>(n);
             if (errno != EINTR)
-                return FileFailure(QStringLiteral("Die Datei kann nicht gelesen werden:"), sQuelle,
-                                   errno)
+                return FileFailure(QCoreApplication::translate(
+                                       "ArchiveFile", "Die Datei kann nicht gelesen werden:"),
+                                   sQuelle, errno)
                     .error();
         }
     };
@@ -149,21 +165,24 @@ Status CopyToNewFile(const BlockReader& lesen, const QString& sZiel, mode_t lMod
                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                     S_IRUSR | S_IWUSR)};
     if (out.fd < 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sAnzeige,
-                           errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht angelegt werden:"),
+            sAnzeige, errno);
     // From here on the name is this call's own: a failure removes it.
     Status s;
     // A file system without permissions (a FAT stick) refuses the call for a file of our own;
     // who may read there is set when it is mounted.
     if (Files().SetMode(out.fd, lModus) != 0 && errno != EPERM && errno != EOPNOTSUPP)
-        s = FileFailure(QStringLiteral("Die Rechte der Datei können nicht gesetzt werden:"),
+        s = FileFailure(QCoreApplication::translate(
+                            "ArchiveFile", "Die Rechte der Datei können nicht gesetzt werden:"),
                         sAnzeige, errno);
     if (s.ok()) s = CopyContents(lesen, out.fd, sAnzeige);
     const int fd = out.fd;
     out.fd = -1;
     if (Files().Close(fd) != 0 && s.ok())
-        s = FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sAnzeige,
-                        errno);
+        s = FileFailure(
+            QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht geschrieben werden:"),
+            sAnzeige, errno);
     if (!s.ok()) Files().Remove(Native(sZiel).constData());
     return s;
 }
@@ -172,15 +191,19 @@ Status FlushFile(const QString& sPfad, const QString& sAnzeige) {
     FileDescriptor f{
         Files().Open(Native(sPfad).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0)};
     if (f.fd < 0 || Files().Flush(f.fd) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht auf den Datenträger geschrieben "
-                                          "werden:"),
-                           sAnzeige, errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile",
+                                        "Die Datei kann nicht auf den Datenträger geschrieben "
+                                        "werden:"),
+            sAnzeige, errno);
     return Status::Ok();
 }
 
 Status RenameFile(const QString& sQuelle, const QString& sZiel) {
     if (Files().Rename(Native(sQuelle).constData(), Native(sZiel).constData()) != 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht umbenannt werden:"), sZiel, errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht umbenannt werden:"),
+            sZiel, errno);
     return Status::Ok();
 }
 
@@ -193,17 +216,20 @@ Status MoveToNewName(const QString& sQuelle, const QString& sZiel) {
     const int fehler = errno;
     if (fehler != EEXIST && NoHardLinks(fehler) && !EntryExists(sZiel))
         return RenameFile(sQuelle, sZiel);
-    return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sZiel,
-                       NoHardLinks(fehler) ? EEXIST : fehler);
+    return FileFailure(
+        QCoreApplication::translate("ArchiveFile", "Die Datei kann nicht angelegt werden:"), sZiel,
+        NoHardLinks(fehler) ? EEXIST : fehler);
 }
 
 Status SyncFolder(const QString& sOrdner) {
     FileDescriptor dir{
         Files().Open(Native(sOrdner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0)};
     if (dir.fd < 0 || Files().SyncFolder(dir.fd) != 0)
-        return FileFailure(QStringLiteral("Der Ordner kann nicht auf den Datenträger geschrieben "
-                                          "werden:"),
-                           sOrdner, errno);
+        return FileFailure(
+            QCoreApplication::translate("ArchiveFile",
+                                        "Der Ordner kann nicht auf den Datenträger geschrieben "
+                                        "werden:"),
+            sOrdner, errno);
     return Status::Ok();
 }
 
@@ -247,7 +273,8 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
     const QString sStamm = sArchivDatei.left(sArchivDatei.size() - sEndung.size());
     struct stat alt {};
     if (::lstat(Native(sArchivDatei).constData(), &alt) != 0)
-        return FileFailure(QStringLiteral("Das bisherige Archiv kann nicht gelesen werden:"),
+        return FileFailure(QCoreApplication::translate(
+                               "ArchiveFile", "Das bisherige Archiv kann nicht gelesen werden:"),
                            sArchivDatei, errno);
     for (int n = 1; n <= 100; ++n) {
         const QString sName = sStamm + QStringLiteral(" (ersetzt") +
@@ -257,8 +284,10 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
             return sName;
         if (errno == EEXIST) continue;
         if (!NoHardLinks(errno))
-            return FileFailure(QStringLiteral("Das bisherige Archiv kann nicht aufbewahrt werden:"),
-                               sName, errno);
+            return FileFailure(
+                QCoreApplication::translate("ArchiveFile",
+                                            "Das bisherige Archiv kann nicht aufbewahrt werden:"),
+                sName, errno);
         // No hard links here (a FAT stick, some network shares): a copy keeps it as well.
         Status s = S_ISLNK(alt.st_mode)
                        ? CopyLink(sArchivDatei, sName)
@@ -272,8 +301,11 @@ Result<QString> KeepReplacedArchive(const QString& sArchivDatei) {
             }
         return sName;
     }
-    return Status::Fail(QStringLiteral("Für das bisherige Archiv „") + sArchivDatei +
-                        QStringLiteral("“ ist kein freier Name zum Aufbewahren zu finden."));
+    return Status::Fail(QCoreApplication::translate(
+                            "ArchiveFile",
+                            "Für das bisherige Archiv „%1“ ist kein freier Name zum Aufbewahren "
+                            "zu finden.")
+                            .arg(sArchivDatei));
 }
 
 }  // namespace tolva

@@ -74,7 +74,7 @@ Status RemoveFile(const QString& sPfad, const QString& sWas);
 // Whether a directory entry of that name exists, of any kind (a dangling link too).
 bool EntryExists(const QString& sPfad);
 
-// A German text for an errno value, for messages about files.
+// A text in the language shown for an errno value, for messages about files.
 QString FileErrorText(int errorNumber);
 
 // "<sWas> „<sPfad>“: <reason>", with errno kept as the code.

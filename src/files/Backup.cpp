@@ -7,6 +7,7 @@
 #include "files/ReopenCheck.h"
 #include "files/RunFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -99,7 +100,7 @@ Status WriteBackup(const QString& sDatenbank, RunFolder& ordner, const QString& 
     // folder, which takes it away.
     if (s.ok())
         s = ProveReopens(sSicherung, "SELECT count(*) FROM sqlite_master",
-                         QStringLiteral("Die Sicherungsdatei"), true);
+                         QCoreApplication::translate("Backup", "Die Sicherungsdatei"), true);
     if (!s.ok()) (void)RenameFile(sSicherung, sTemp);
     return s;
 }

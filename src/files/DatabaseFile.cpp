@@ -6,6 +6,7 @@
 #include "database/Keying.h"
 #include "files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,7 +17,8 @@ namespace tolva {
 Status CreateDatabaseFile(const QString& sPfad, int lVersion) {
     if (QFileInfo::exists(sPfad))
         return Status::Fail(
-            QStringLiteral("Die Datei „%1“ gibt es bereits; sie wird nicht überschrieben.")
+            QCoreApplication::translate(
+                "DatabaseFile", "Die Datei „%1“ gibt es bereits; sie wird nicht überschrieben.")
                 .arg(sPfad),
             SQLITE_CANTOPEN, ErrorKind::Sqlite);
     sqlite3* db = nullptr;
@@ -29,9 +31,11 @@ Status CreateDatabaseFile(const QString& sPfad, int lVersion) {
     if (st && rc != SQLITE_OK) st = DatabaseError(nullptr, rc, sPfad);
     if (!st) {
         Files().Remove(QFile::encodeName(sPfad).constData());  // the half-made file of this call
-        return Status::Fail(QStringLiteral("Die Datenbank „%1“ konnte nicht angelegt werden: %2")
-                                .arg(sPfad, st.description()),
-                            st.error().code, st.error().kind);
+        return Status::Fail(
+            QCoreApplication::translate("DatabaseFile",
+                                        "Die Datenbank „%1“ konnte nicht angelegt werden: %2")
+                .arg(sPfad, st.description()),
+            st.error().code, st.error().kind);
     }
     return Status::Ok();
 }

@@ -13,8 +13,8 @@ namespace tolva {
 inline constexpr qsizetype kErsteZeileHoechstens = 1024;
 
 // Reads sPfad up to its first line end ("\n" or "\r\n", which is not part of the line) or its
-// end. A pipe is read and waited on, since the user named it. Fails with a German message
-// naming sPfad and the reason when it cannot be opened or read, and when the line is longer
+// end. A pipe is read and waited on, since the user named it. Fails with a message in the language
+// shown naming sPfad and the reason when it cannot be opened or read, and when the line is longer
 // than kErsteZeileHoechstens bytes. Never writes.
 Result<QByteArray> ReadFirstLine(const QString& sPfad);
 

@@ -4,6 +4,7 @@
 #include "files/ArchiveFile.h"
 #include "files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,8 +24,9 @@ Status MakeFolders(const QString& sPfad) {
             fehler = errno;
     }
     if (QFileInfo(sVoll).isDir()) return Status::Ok();
-    return FileFailure(QStringLiteral("Der Ordner kann nicht angelegt werden:"), sVoll,
-                       fehler ? fehler : ENOTDIR);
+    return FileFailure(
+        QCoreApplication::translate("Folders", "Der Ordner kann nicht angelegt werden:"), sVoll,
+        fehler ? fehler : ENOTDIR);
 }
 
 }  // namespace tolva

@@ -8,6 +8,7 @@
 #include "files/FileSystem.h"
 #include "files/ReadOnlyVfs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,20 +22,22 @@ namespace tolva {
 Status CheckPathLength(const QString& sPfad, const QString& sWas) {
     const qsizetype lLaenge = QFile::encodeName(QFileInfo(sPfad).absoluteFilePath()).size();
     if (lLaenge <= kLaengsterPfad) return Status::Ok();
-    return Status::Fail(QStringLiteral("%1 „%2“ hat einen Pfad von %3 Byte; eine Datenbank lässt "
-                                       "sich nur unter höchstens %4 Byte wieder öffnen. Bitte "
-                                       "wählen Sie einen kürzeren Namen oder Ordner.")
-                            .arg(sWas, sPfad)
-                            .arg(lLaenge)
-                            .arg(kLaengsterPfad));
+    return Status::Fail(
+        QCoreApplication::translate("ReopenCheck",
+                                    "%1 „%2“ hat einen Pfad von %3 Byte; eine Datenbank lässt "
+                                    "sich nur unter höchstens %4 Byte wieder öffnen. Bitte "
+                                    "wählen Sie einen kürzeren Namen oder Ordner.")
+            .arg(sWas, sPfad, QString::number(lLaenge), QString::number(kLaengsterPfad)));
 }
 
 Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& sWas,
                     bool bWalModus) {
     const auto fehlgeschlagen = [&](const QString& sGrund) {
-        return Status::Fail(QStringLiteral("%1 „%2“ lässt sich unter ihrem Namen nicht wieder "
-                                           "öffnen: %3")
-                                .arg(sWas, sPfad, sGrund));
+        return Status::Fail(
+            QCoreApplication::translate("ReopenCheck",
+                                        "%1 „%2“ lässt sich unter ihrem Namen nicht wieder "
+                                        "öffnen: %3")
+                .arg(sWas, sPfad, sGrund));
     };
     if (Status s = CheckPathLength(sPfad, sWas); !s.ok()) return s;
     // A file in WAL mode is opened as its readers open it; the "-wal" and "-shm" files that
@@ -55,7 +58,8 @@ Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& 
         if (rc == SQLITE_OK) rc = sqlite3_step(stmt);
         if (rc != SQLITE_ROW)
             st = rc == SQLITE_DONE
-                     ? Status::Fail(QStringLiteral("Sie enthält nicht, was geschrieben wurde."))
+                     ? Status::Fail(QCoreApplication::translate(
+                           "ReopenCheck", "Sie enthält nicht, was geschrieben wurde."))
                      : Status(DatabaseError(db, rc, sPfad));
     }
     sqlite3_finalize(stmt);
@@ -63,7 +67,9 @@ Status ProveReopens(const QString& sPfad, const char* sPruefung, const QString& 
     for (const QString& sNeu : neu)
         if (QFileInfo::exists(sNeu) && Files().Remove(QFile::encodeName(sNeu).constData()) != 0 &&
             st)
-            st = FileFailure(QStringLiteral("Die Datei kann nicht entfernt werden:"), sNeu, errno);
+            st = FileFailure(
+                QCoreApplication::translate("ReopenCheck", "Die Datei kann nicht entfernt werden:"),
+                sNeu, errno);
     return st ? Status::Ok() : fehlgeschlagen(st.description());
 }
 

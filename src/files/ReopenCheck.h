@@ -11,8 +11,9 @@ namespace tolva {
 // The longest absolute path, in bytes, under which SQLite opens a file on this system.
 inline constexpr int kLaengsterPfad = 512;
 
-// Fails with a German message naming sPfad (sWas says what it is: "Die Archivdatei", ...) when
-// its absolute path is longer than SQLite opens. Looks at nothing on the disk.
+// Fails with a message in the language shown naming sPfad (sWas, translated already, says what
+// it is: "Die Archivdatei", ...) when its absolute path is longer than SQLite opens. Looks at
+// nothing on the disk.
 Status CheckPathLength(const QString& sPfad, const QString& sWas);
 
 // Opens sPfad through the layer that never writes, with the fixed key, as the viewer opens an

@@ -4,6 +4,7 @@
 #include "files/ArchiveFile.h"
 #include "files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -53,11 +54,13 @@ bool IsRunFileName(const QString& sName) {
 // A failed removal, told by the folder that the user knows; the run's own names stay out.
 Status LeftBehind(const QString& sPfad, int errorNumber) {
     const QString sOrdner = QFileInfo(sPfad).absolutePath();
-    return Status::Fail(QStringLiteral("Im Ordner „%1/“ konnte eine Arbeitsdatei des Laufs nicht "
-                                       "entfernt werden: %2 Der nächste Lauf in diesen Ordner "
-                                       "entfernt sie.")
-                            .arg(sOrdner, FileErrorText(errorNumber)),
-                        errorNumber, ErrorKind::System);
+    return Status::Fail(
+        QCoreApplication::translate("RunFolder",
+                                    "Im Ordner „%1/“ konnte eine Arbeitsdatei des Laufs nicht "
+                                    "entfernt werden: %2 Der nächste Lauf in diesen Ordner "
+                                    "entfernt sie.")
+            .arg(sOrdner, FileErrorText(errorNumber)),
+        errorNumber, ErrorKind::System);
 }
 
 // Removes the private folder sPfad and the run's files in it; a folder holding anything else
@@ -117,7 +120,8 @@ Result<NameLock> NameLock::Acquire(const QString& sPfad) {
     const qsizetype p = sName.lastIndexOf(QLatin1Char('/'));
     const QString sOrdner = sName.left(p);
     if (!QFileInfo(sOrdner.isEmpty() ? QStringLiteral("/") : sOrdner).isDir())
-        return FileFailure(QStringLiteral("Der Ordner existiert nicht:"), sOrdner, ENOENT);
+        return FileFailure(QCoreApplication::translate("RunFolder", "Der Ordner existiert nicht:"),
+                           sOrdner, ENOENT);
     return AcquireKey(sOrdner, KeyOf(sName.mid(p + 1)), sPfad);
 }
 
@@ -127,7 +131,8 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
     const QByteArray pfad = Native(sSperre);
     const auto fremd = [&] {
         return Status::Fail(
-            QStringLiteral("„%1“ ist keine Sperrdatei der Archivierung; bitte entfernen Sie sie.")
+            QCoreApplication::translate(
+                "RunFolder", "„%1“ ist keine Sperrdatei der Archivierung; bitte entfernen Sie sie.")
                 .arg(sSperre));
     };
     // A run that held the name may remove the lock file between our open and our lock; the
@@ -150,7 +155,8 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
             if (fd < 0 && errno == ELOOP) return fremd();  // a link put there since
         }
         if (fd < 0)
-            return FileFailure(QStringLiteral("Im Ordner kann keine Datei angelegt werden:"),
+            return FileFailure(QCoreApplication::translate(
+                                   "RunFolder", "Im Ordner kann keine Datei angelegt werden:"),
                                sOrdner + QLatin1Char('/'), errno);
         NameLock lock;
         lock.fd_ = fd;
@@ -170,25 +176,31 @@ Result<NameLock> NameLock::AcquireKey(const QString& sOrdner, const QString& sKe
             Files().Close(fd);
             lock.fd_ = -1;
             if (fehler == EWOULDBLOCK)
-                return Status::Fail(QStringLiteral("Die Datei „%1“ wird gerade von einem anderen "
-                                                   "Archivierungslauf geschrieben. Bitte warten "
-                                                   "Sie, bis er beendet ist, oder wählen Sie "
-                                                   "einen anderen Namen.")
-                                        .arg(sAnzeige),
-                                    kCodeNameGesperrt);
-            return Status::Fail(QStringLiteral("Der Ordner „%1/“ liegt auf einem Datenträger "
-                                               "ohne Dateisperren (%2). Dort kann nicht sicher "
-                                               "archiviert werden; bitte wählen Sie einen "
-                                               "anderen Ordner.")
-                                    .arg(sOrdner, FileErrorText(fehler)),
-                                fehler, ErrorKind::System);
+                return Status::Fail(
+                    QCoreApplication::translate("RunFolder",
+                                                "Die Datei „%1“ wird gerade von einem anderen "
+                                                "Archivierungslauf geschrieben. Bitte warten "
+                                                "Sie, bis er beendet ist, oder wählen Sie "
+                                                "einen anderen Namen.")
+                        .arg(sAnzeige),
+                    kCodeNameGesperrt);
+            return Status::Fail(
+                QCoreApplication::translate("RunFolder",
+                                            "Der Ordner „%1/“ liegt auf einem Datenträger "
+                                            "ohne Dateisperren (%2). Dort kann nicht sicher "
+                                            "archiviert werden; bitte wählen Sie einen "
+                                            "anderen Ordner.")
+                    .arg(sOrdner, FileErrorText(fehler)),
+                fehler, ErrorKind::System);
         }
         struct stat benannt {};
         if (::lstat(pfad.constData(), &benannt) == 0 && SameInode(benannt, offen)) return lock;
         Files().Close(fd);
         lock.fd_ = -1;
     }
-    return Status::Fail(QStringLiteral("Die Datei „%1“ kann nicht gesperrt werden.").arg(sAnzeige));
+    return Status::Fail(
+        QCoreApplication::translate("RunFolder", "Die Datei „%1“ kann nicht gesperrt werden.")
+            .arg(sAnzeige));
 }
 
 Status NameLock::Release() {
@@ -217,11 +229,14 @@ RunFolder& RunFolder::operator=(RunFolder&& other) noexcept {
 }
 
 Result<RunFolder> RunFolder::Create(NameLock lock) {
-    if (!lock.Held()) return Status::Fail(QStringLiteral("Der Name ist nicht gesperrt."));
+    if (!lock.Held())
+        return Status::Fail(
+            QCoreApplication::translate("RunFolder", "Der Name ist nicht gesperrt."));
     QByteArray muster =
         Native(lock.Folder() + QLatin1Char('/') + kPrefix + lock.Key() + QStringLiteral(".XXXXXX"));
     if (!Files().MakePrivateFolder(muster.data()))
-        return FileFailure(QStringLiteral("Im Ordner kann kein Arbeitsordner angelegt werden:"),
+        return FileFailure(QCoreApplication::translate(
+                               "RunFolder", "Im Ordner kann kein Arbeitsordner angelegt werden:"),
                            lock.Folder() + QLatin1Char('/'), errno);
     RunFolder ordner;
     ordner.lock_ = std::move(lock);

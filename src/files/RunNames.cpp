@@ -5,6 +5,7 @@
 #include "files/ReopenCheck.h"
 #include "files/RunFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <utility>
@@ -25,55 +26,63 @@ Status CheckOne(const QString& sPfad, const Geschuetzt& geschuetzt, const QStrin
     for (const QString& s : SpellingsOf(sPfad))
         for (const auto& [sName, sWas] : geschuetzt)
             if (s == sName)
-                return Status::Fail(sRolle + QStringLiteral(" „") + sPfad +
-                                    QStringLiteral("“ ist ") + sWas + QStringLiteral(". ") +
-                                    sBitte);
+                return Status::Fail(QCoreApplication::translate("RunNames", "%1 „%2“ ist %3. %4")
+                                        .arg(sRolle, sPfad, sWas, sBitte));
     return Status::Ok();
 }
 
 }  // namespace
 
 Status CheckRunNames(const RunNames& namen) {
-    if (Status s = CheckPathLength(namen.sZiel, QStringLiteral("Die Archivdatei")); !s.ok())
-        return s;
+    const QString sArchivDatei = QCoreApplication::translate("RunNames", "Die Archivdatei");
+    const QString sSicherungsDatei = QCoreApplication::translate("RunNames", "Die Sicherungsdatei");
+    if (Status s = CheckPathLength(namen.sZiel, sArchivDatei); !s.ok()) return s;
     if (!namen.sSicherung.isEmpty())
-        if (Status s = CheckPathLength(namen.sSicherung, QStringLiteral("Die Sicherungsdatei"));
-            !s.ok())
-            return s;
+        if (Status s = CheckPathLength(namen.sSicherung, sSicherungsDatei); !s.ok()) return s;
     Geschuetzt geschuetzt;
-    const QString sDb =
-        QStringLiteral(" der Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“");
     Protect(geschuetzt, namen.sDatenbank,
-            QStringLiteral("die Benutzer-Datenbank „") + namen.sDatenbank + QStringLiteral("“"));
+            QCoreApplication::translate("RunNames", "die Benutzer-Datenbank „%1“")
+                .arg(namen.sDatenbank));
     // SQLite names its side files after the path as it was opened and after the real file.
     const QStringList basen = SpellingsOf(namen.sDatenbank) << namen.sDatenbank;
     for (const QString& sBasis : basen) {
         Protect(geschuetzt, sBasis + QStringLiteral("-journal"),
-                QStringLiteral("das Änderungsprotokoll") + sDb);
+                QCoreApplication::translate("RunNames",
+                                            "das Änderungsprotokoll der Benutzer-Datenbank „%1“")
+                    .arg(namen.sDatenbank));
         Protect(geschuetzt, sBasis + QStringLiteral("-wal"),
-                QStringLiteral("das Schreibprotokoll") + sDb);
+                QCoreApplication::translate("RunNames",
+                                            "das Schreibprotokoll der Benutzer-Datenbank „%1“")
+                    .arg(namen.sDatenbank));
         Protect(geschuetzt, sBasis + QStringLiteral("-shm"),
-                QStringLiteral("der gemeinsame Speicher") + sDb);
+                QCoreApplication::translate("RunNames",
+                                            "der gemeinsame Speicher der Benutzer-Datenbank „%1“")
+                    .arg(namen.sDatenbank));
     }
-    Protect(geschuetzt, namen.sVorlage, QStringLiteral("die Archivvorlage"));
+    Protect(geschuetzt, namen.sVorlage,
+            QCoreApplication::translate("RunNames", "die Archivvorlage"));
 
     Geschuetzt fuerZiel = geschuetzt;
     Geschuetzt fuerSicherung = geschuetzt;
     if (!namen.sSicherung.isEmpty()) {
-        Protect(fuerZiel, namen.sSicherung, QStringLiteral("die Sicherungsdatei"));
+        Protect(fuerZiel, namen.sSicherung,
+                QCoreApplication::translate("RunNames", "die Sicherungsdatei"));
         Protect(fuerZiel, LockFileOf(namen.sSicherung),
-                QStringLiteral("die Sperrdatei der Sicherung"));
-        Protect(fuerSicherung, namen.sZiel, QStringLiteral("die Archivdatei"));
+                QCoreApplication::translate("RunNames", "die Sperrdatei der Sicherung"));
+        Protect(fuerSicherung, namen.sZiel,
+                QCoreApplication::translate("RunNames", "die Archivdatei"));
         Protect(fuerSicherung, LockFileOf(namen.sZiel),
-                QStringLiteral("die Sperrdatei des Archivs"));
+                QCoreApplication::translate("RunNames", "die Sperrdatei des Archivs"));
     }
-    if (Status s = CheckOne(namen.sZiel, fuerZiel, QStringLiteral("Die Archivdatei"),
-                            QStringLiteral("Bitte wählen Sie einen anderen Dateinamen."));
+    if (Status s = CheckOne(
+            namen.sZiel, fuerZiel, sArchivDatei,
+            QCoreApplication::translate("RunNames", "Bitte wählen Sie einen anderen Dateinamen."));
         !s.ok())
         return s;
     if (namen.sSicherung.isEmpty()) return Status::Ok();
-    return CheckOne(namen.sSicherung, fuerSicherung, QStringLiteral("Die Sicherungsdatei"),
-                    QStringLiteral("Bitte wählen Sie einen anderen Namen für die Sicherung."));
+    return CheckOne(namen.sSicherung, fuerSicherung, sSicherungsDatei,
+                    QCoreApplication::translate(
+                        "RunNames", "Bitte wählen Sie einen anderen Namen für die Sicherung."));
 }
 
 }  // namespace tolva

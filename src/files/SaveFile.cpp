@@ -5,6 +5,7 @@
 #include "files/FileSystem.h"
 #include "files/RunFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -61,22 +62,29 @@ Status WriteWholeFile(const QString& sZiel, const std::function<Status(QIODevice
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                 S_IRUSR | S_IWUSR);  // bookings: for the owner alone
     if (fd < 0)
-        return FileFailure(QStringLiteral("Die Datei kann nicht angelegt werden:"), sZiel, errno);
+        return FileFailure(
+            QCoreApplication::translate("SaveFile", "Die Datei kann nicht angelegt werden:"), sZiel,
+            errno);
     Status s;
     {
         SeamDevice geraet(fd);
         s = schreiben(geraet);
         // A failed write is told with the file's name, whatever the writer made of it.
         if (geraet.Fehler())
-            s = FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sZiel,
-                            geraet.Fehler());
+            s = FileFailure(
+                QCoreApplication::translate("SaveFile", "Die Datei kann nicht geschrieben werden:"),
+                sZiel, geraet.Fehler());
     }
     if (s.ok() && Files().Flush(fd) != 0)
-        s = FileFailure(QStringLiteral("Die Datei kann nicht auf den Datenträger geschrieben "
-                                       "werden:"),
-                        sZiel, errno);
+        s = FileFailure(
+            QCoreApplication::translate("SaveFile",
+                                        "Die Datei kann nicht auf den Datenträger geschrieben "
+                                        "werden:"),
+            sZiel, errno);
     if (Files().Close(fd) != 0 && s.ok())
-        s = FileFailure(QStringLiteral("Die Datei kann nicht geschrieben werden:"), sZiel, errno);
+        s = FileFailure(
+            QCoreApplication::translate("SaveFile", "Die Datei kann nicht geschrieben werden:"),
+            sZiel, errno);
     if (s.ok()) s = RenameFile(sNeu, sZiel);
     if (s.ok()) s = SyncFolder(sOrdner);
     // The file is complete under its name; what of the private folder cannot go is said.

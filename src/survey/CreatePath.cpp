@@ -3,14 +3,17 @@
 
 #include "files/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace tolva {
 
 Status CreatePath(const QString& sPfad, QStringList* aAngelegt) {
     if (!sPfad.startsWith(QLatin1Char('/')))
-        return Status::Fail(QStringLiteral("Ungültiger Pfad: \"") + sPfad +
-                            QStringLiteral("\" beginnt nicht beim Wurzelverzeichnis."));
+        return Status::Fail(
+            QCoreApplication::translate(
+                "CreatePath", "Ungültiger Pfad: \"%1\" beginnt nicht beim Wurzelverzeichnis.")
+                .arg(sPfad));
     const QStringList teil = sPfad.mid(1).split(QLatin1Char('/'));
     QString pfad;
     for (const QString& name : teil) {

@@ -5,7 +5,9 @@
 #include "hostlib/HostTools.h"
 #include "state/ArchivForm.h"
 #include "state/SharedState.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace tolva {
@@ -35,10 +37,12 @@ Status CountAccounts(Connection& cnDatenbank, HostTools& tools,
             if (!opened.ok() || rs.State() != adStateOpen || rs.Eof()) {
                 rs.Close();
                 if (!bUebergehen)
-                    return opened.ok() ? Status::Fail(QStringLiteral("Die Abfrage „%1“ gibt "
-                                                                     "keine Zeile zurück.")
-                                                          .arg(sql))
-                                       : opened;
+                    return opened.ok()
+                               ? Status::Fail(QCoreApplication::translate("Survey",
+                                                                          "Die Abfrage „%1“ gibt "
+                                                                          "keine Zeile zurück.")
+                                                  .arg(sql))
+                               : opened;
                 break;  // the remaining queries of this account are not asked
             }
             const qint64 anzahl = rs.Field(0).toLongLong();
@@ -95,7 +99,8 @@ void FindAccountsWithData() {
 Status CollectBanks() {
     SharedState& g = Shared();
     if (!g.oArchivForm && !g.aKontenMitDaten.empty())
-        return Status::Fail(QStringLiteral("Die Kontenliste des Assistenten fehlt."));
+        return Status::Fail(
+            QCoreApplication::translate("Survey", "Die Kontenliste des Assistenten fehlt."));
     std::vector<QString> liste = DistinctBanks(
         g.aKontenMitDaten, [](qint64 id) { return GetAccountBank(QString::number(id)); });
     if (!liste.empty()) g.aInstitute = std::move(liste);
@@ -117,17 +122,23 @@ qint64 GetAccountBank(const QString& sId) {
 }
 
 QString SummaryText(qint64 n, qint64 m) {
-    const QString konten =
-        m == 1 ? QStringLiteral("1 Konto(") : QString::number(m) + QStringLiteral(" Konten");
-    return QStringLiteral("Es wurden Daten für ") + QString::number(n) +
-           QStringLiteral(" Institut(e) und ") + konten + QStringLiteral(" gefunden.") +
-           QStringLiteral("\r\n") +
-           QStringLiteral("Um die Daten zu archivieren, klicken Sie auf 'Starten'");
+    // The counts stay plain numbers, as the system writes them.
+    if (m == 1)
+        return QCoreApplication::translate("Survey",
+                                           "Es wurden Daten für %1 Institut(e) und 1 Konto( "
+                                           "gefunden.\r\nUm die Daten zu archivieren, klicken Sie "
+                                           "auf 'Starten'")
+            .arg(QString::number(n));
+    return QCoreApplication::translate("Survey",
+                                       "Es wurden Daten für %1 Institut(e) und %2 Konten "
+                                       "gefunden.\r\nUm die Daten zu archivieren, klicken Sie "
+                                       "auf 'Starten'")
+        .arg(QString::number(n), QString::number(m));
 }
 
 QString NoDataText(const QDate& dStichtag) {
-    return QStringLiteral("Es wurden keine Daten vor dem ") +
-           dStichtag.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" gefunden.");
+    return QCoreApplication::translate("Survey", "Es wurden keine Daten vor dem %1 gefunden.")
+        .arg(DisplayDate(dStichtag));
 }
 
 }  // namespace tolva

@@ -55,7 +55,7 @@ qint64 GetAccountBank(const QString& sId);
 // The summary text of the create side's summary page for m accounts at n banks.
 QString SummaryText(qint64 n, qint64 m);
 
-// "Es wurden keine Daten vor dem <date> gefunden." in the German short date form.
+// "Es wurden keine Daten vor dem <date> gefunden." in the language shown, the date in its form.
 QString NoDataText(const QDate& dStichtag);
 
 }  // namespace tolva

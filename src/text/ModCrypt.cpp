@@ -4,6 +4,7 @@
 #include "text/CipherLibrary.h"
 #include "text/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <limits>
@@ -43,8 +44,9 @@ Result<QByteArray> Encrypt(const QString& sText, bool bFlag) {
     const int lSumme = lCode + kScrambleBase;
     if (lSumme > std::numeric_limits<qint16>::max())
         return Error{
-            QStringLiteral("Überlauf: Das erste Zeichen des Textes liegt außerhalb "
-                           "der Codepage Windows-1252.")};
+            QCoreApplication::translate("ModCrypt",
+                                        "Überlauf: Das erste Zeichen des Textes liegt außerhalb "
+                                        "der Codepage Windows-1252.")};
     const qint32 lKey = static_cast<qint16>(lSumme);
     return CryptText(lKey, ToCp1252(sText), bFlag);
 }
@@ -66,7 +68,8 @@ Result<QString> ReplacePassword(const QString& sAlt, const QString& sNeu) {
 
 Result<QString> MergePassword(QString& sPasswort, const QString& sFueller) {
     if (sPasswort.size() > kPasswortLaenge)
-        return Error{QStringLiteral("Das Passwort darf höchstens 16 Zeichen lang sein.")};
+        return Error{QCoreApplication::translate(
+            "ModCrypt", "Das Passwort darf höchstens 16 Zeichen lang sein.")};
     sPasswort += QString(kPasswortLaenge - sPasswort.size(), QLatin1Char(' '));
 
     QString sSatz;

@@ -2,8 +2,10 @@
 #include "EngineFiles.h"
 
 #include "archive/ArchiveList.h"
+#include "text/Language.h"
 #include "text/ModCrypt.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,6 +36,16 @@ TEST(ArchiveEntryTest, TheNameEndsBeforeTheFirstVom) {
               QStringLiteral("Konto VOM Mai.aba"));
     EXPECT_EQ(ArchiveEntryName(QStringLiteral("ohne.aba")), QString());
     EXPECT_EQ(ArchiveEntryName(QString()), QString());
+}
+
+TEST(ArchiveEntryTest, AnEnglishEntryGivesBackItsNameAlsoWhenTheNameHoldsVom) {
+    const ScopedLanguage englisch(Sprache::Englisch);
+    if (QCoreApplication::translate("ArchiveList", "%1 vom %2") == QLatin1String("%1 vom %2"))
+        GTEST_SKIP() << "the English texts are not compiled in";
+    const QString sEintrag = ArchiveEntryText(QStringLiteral("Konto vom Mai.aba"),
+                                              QDateTime(QDate(2013, 7, 5), QTime(9, 0)));
+    EXPECT_FALSE(sEintrag.contains(QStringLiteral("05.07.2013"))) << sEintrag.toStdString();
+    EXPECT_EQ(ArchiveEntryName(sEintrag), QStringLiteral("Konto vom Mai.aba"));
 }
 
 void Touch(const QString& sPfad, const QDateTime& dZeit) {
