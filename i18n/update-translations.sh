@@ -18,7 +18,7 @@ for ts in "${files[@]}"; do
   glossary=$(mktemp)
   [ -f "$ts" ] && sed -n '/^<TS /,/^<context>/{/^<TS /d;/^<context>/d;p}' "$ts" >"$glossary"
   "$lupdate" -silent -no-obsolete -locations none -source-language de -target-language "$lang" \
-    -extensions cpp,h src app -ts "$ts"
+    -extensions cpp,h -I src -I app src app -ts "$ts"
   sed -i "/^<TS /r $glossary" "$ts"
   rm -f "$glossary"
 done
