@@ -99,11 +99,17 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
             const QString& eintrag = eintraege[i];
             const QString sPfad = sArchivPfad + ArchiveEntryName(eintrag);
             const ArchiveDescription b = ReadArchiveDescription(sPfad);
+            // The fixed German form, whatever language the terminal shows.
+            const QFileInfo datei(sPfad);
+            const QStringList aZeilen = b.bOhneBeschreibung
+                                            ? QStringList{QString::fromUtf8(kKeineBeschreibungText)}
+                                            : b.aZeilen;
             QJsonObject archiv{
                 {QStringLiteral("datei"), sPfad},
-                {QStringLiteral("eintrag"), eintrag},
+                {QStringLiteral("eintrag"),
+                 ArchiveEntryTextGerman(datei.fileName(), datei.lastModified())},
                 {QStringLiteral("lesbar"), b.bGeoeffnet},
-                {QStringLiteral("beschreibung"), QJsonArray::fromStringList(b.aZeilen)}};
+                {QStringLiteral("beschreibung"), QJsonArray::fromStringList(aZeilen)}};
             if (bPruefen) archiv[QStringLiteral("pruefung")] = CheckJson(pruefungen[size_t(i)]);
             liste.append(archiv);
         }
@@ -125,7 +131,8 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
         const ArchiveDescription b =
             ReadArchiveDescription(sArchivPfad + ArchiveEntryName(eintrag));
         if (!b.bGeoeffnet) {
-            out << "    " << kOeffnenFehlerText << Qt::endl;
+            out << "    " << QCoreApplication::translate("ArchiveList", kOeffnenFehlerText)
+                << Qt::endl;
             continue;
         }
         for (const QString& zeile : b.aZeilen) out << "    " << zeile << Qt::endl;

@@ -20,13 +20,22 @@ QString EntryPattern() {
     return QCoreApplication::translate("ArchiveList", "%1 vom %2");
 }
 
+// The date of an entry, with the time of day unless it is exactly midnight.
+QString EntryWhen(const QString& sDatum, const QDateTime& dGeaendert) {
+    if (dGeaendert.time() == QTime(0, 0)) return sDatum;
+    return sDatum + QLatin1Char(' ') + dGeaendert.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
 }  // namespace
 
 QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert) {
-    QString sWann = DisplayDate(dGeaendert.date());
-    if (dGeaendert.time() != QTime(0, 0))
-        sWann += QLatin1Char(' ') + dGeaendert.time().toString(QStringLiteral("HH:mm:ss"));
-    return EntryPattern().arg(sName, sWann);
+    return EntryPattern().arg(sName, EntryWhen(DisplayDate(dGeaendert.date()), dGeaendert));
+}
+
+QString ArchiveEntryTextGerman(const QString& sName, const QDateTime& dGeaendert) {
+    return QStringLiteral("%1 vom %2")
+        .arg(sName,
+             EntryWhen(dGeaendert.date().toString(QStringLiteral("dd.MM.yyyy")), dGeaendert));
 }
 
 QString ArchiveEntryName(const QString& sEintrag) {

@@ -11,6 +11,10 @@ namespace tolva {
 // language shown and its date form.
 QString ArchiveEntryText(const QString& sName, const QDateTime& dGeaendert);
 
+// The same entry in the system's own German form ("name vom 05.07.2013 14:03:22") whatever the
+// language shown: for --json, which keeps one fixed format.
+QString ArchiveEntryTextGerman(const QString& sName, const QDateTime& dGeaendert);
+
 // The file name of an entry of the language shown: the text before the first " vom " (its
 // translation in another language). Empty when there is none.
 QString ArchiveEntryName(const QString& sEintrag);

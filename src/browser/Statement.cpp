@@ -23,9 +23,7 @@ constexpr int kPdfAufloesung = 600;
 // The archive's description lines; none when the file has no description row.
 QStringList Description(const QString& sPfad) {
     const ArchiveDescription beschreibung = ReadArchiveDescription(sPfad);
-    if (!beschreibung.bGeoeffnet ||
-        beschreibung.aZeilen == QStringList{QString::fromUtf8(kKeineBeschreibungText)})
-        return {};
+    if (!beschreibung.bGeoeffnet || beschreibung.bOhneBeschreibung) return {};
     return beschreibung.aZeilen;
 }
 
