@@ -483,7 +483,7 @@ Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage NEU.aba�
     </message>
     <message>
         <source>, %1 waren schon vorhanden</source>
-        <translation>, %1 were already there</translation>
+        <translation>, %1 already there</translation>
     </message>
     <message>
         <source>, %1 seitdem geändert (bleiben, wie sie sind)</source>

@@ -247,11 +247,11 @@ QString CheckTextIn(const ArchivePruefung& pruefung, bool bGezeigt) {
 }  // namespace
 
 QString CheckText(const ArchivePruefung& pruefung) {
-    return CheckTextIn(pruefung, true);
+    return CheckTextIn(pruefung, false);
 }
 
-QString CheckTextGerman(const ArchivePruefung& pruefung) {
-    return CheckTextIn(pruefung, false);
+QString ShownCheckText(const ArchivePruefung& pruefung) {
+    return CheckTextIn(pruefung, true);
 }
 
 ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort,

@@ -38,13 +38,14 @@ struct ArchivePruefung {
     std::vector<TabellenPruefung> tabellen;
 };
 
-// The check's one line in the language shown: "in Ordnung", "ohne Siegel (1.234 Zeilen
-// lesbar)", the differences ("Umsätze: 3 Zeilen fehlen; Siegel passt nicht zu seinen Zeilen"),
-// "nicht lesbar: …" or "nicht geprüft: …". Table names stay as the file spells them.
+// The check's one line in the fixed German that --json writes ("meldung"), whatever the
+// language shown: "in Ordnung", "ohne Siegel (1.234 Zeilen lesbar)", the differences
+// ("Umsätze: 3 Zeilen fehlen; Siegel passt nicht zu seinen Zeilen"), "nicht lesbar: …" or
+// "nicht geprüft: …". sGrund in it stays as the check wrote it (in the language shown while it
+// ran); table names as the file spells them.
 QString CheckText(const ArchivePruefung& pruefung);
-// The same line in the fixed German that --json writes ("meldung"), whatever the language
-// shown; sGrund in it stays as the check wrote it, in the language shown while it ran.
-QString CheckTextGerman(const ArchivePruefung& pruefung);
+// The same line for people: in the language shown, its counts in that language's format.
+QString ShownCheckText(const ArchivePruefung& pruefung);
 
 // The state as JSON names it: "in_ordnung", "ohne_siegel", "beschaedigt", "nicht_lesbar",
 // "nicht_geprueft".

@@ -111,7 +111,7 @@ Error DamageRefusal(const RestoreChoice& wahl, const Error& fehler) {
     if (p.eZustand != PruefZustand::NichtLesbar && p.eZustand != PruefZustand::Beschaedigt)
         return fehler;
     const std::vector<QString> tabellen = UnreadableTables(wahl.sArchiv, wahl.sPasswort);
-    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, CheckText(p)).error();
+    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, ShownCheckText(p)).error();
     QStringList namen;
     for (const QString& t : tabellen) namen << t;
     const QString sWas = namen.size() == 1

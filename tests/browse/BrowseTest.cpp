@@ -354,9 +354,9 @@ TEST(CheckTextTest, TheJsonLineStaysGermanWhileEnglishIsShown) {
     pruefung.eZustand = PruefZustand::OhneSiegel;
     pruefung.lZeilen = 12345;
     const ScopedLanguage englisch(Sprache::Englisch);
-    EXPECT_EQ(CheckTextGerman(pruefung), QStringLiteral("ohne Siegel (12.345 Zeilen lesbar)"));
-    EXPECT_TRUE(CheckText(pruefung).contains(QStringLiteral("12,345")))
-        << CheckText(pruefung).toStdString();
+    EXPECT_EQ(CheckText(pruefung), QStringLiteral("ohne Siegel (12.345 Zeilen lesbar)"));
+    EXPECT_TRUE(ShownCheckText(pruefung).contains(QStringLiteral("12,345")))
+        << ShownCheckText(pruefung).toStdString();
 }
 
 TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
