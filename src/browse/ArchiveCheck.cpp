@@ -11,7 +11,9 @@
 #include "database/Query.h"
 #include "database/TableChecksum.h"
 #include "files/ReadOnlyVfs.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QStringList>
@@ -128,9 +130,15 @@ void Compare(const Inhalt& inhalt, ArchivePruefung& pruefung) {
         bGleich && pruefung.bSiegelPasst ? PruefZustand::InOrdnung : PruefZustand::Beschaedigt;
 }
 
-QString Rows(qint64 n, const char* sEine, const char* sMehrere) {
-    return n == 1 ? QString::fromUtf8(sEine)
-                  : QString::fromUtf8(sMehrere).arg(QLocale(QLocale::German).toString(n));
+// A text of the check in the language shown (bGezeigt), or in the fixed German of --json.
+QString Say(const char* sText, bool bGezeigt) {
+    return bGezeigt ? QCoreApplication::translate("ArchiveCheck", sText) : QString::fromUtf8(sText);
+}
+
+QString Rows(qint64 n, const char* sEine, const char* sMehrere, bool bGezeigt) {
+    if (n == 1) return Say(sEine, bGezeigt);
+    return Say(sMehrere, bGezeigt)
+        .arg(bGezeigt ? DisplayCount(n) : QLocale(QLocale::German).toString(n));
 }
 
 // The check itself; with pAbbruch set meanwhile it ends early, having found nothing.
@@ -189,38 +197,61 @@ const char* CheckStateName(PruefZustand eZustand) {
     return "";
 }
 
-QString CheckText(const ArchivePruefung& pruefung) {
+namespace {
+
+QString TableDifference(const TabellenPruefung& t, bool bGezeigt) {
+    if (!t.lGelesen)
+        return Say(QT_TRANSLATE_NOOP("ArchiveCheck", "Tabelle %1 fehlt"), bGezeigt).arg(t.sTabelle);
+    if (!t.lErwartet)
+        return Say(QT_TRANSLATE_NOOP("ArchiveCheck", "Tabelle %1 steht nicht im Siegel"), bGezeigt)
+            .arg(t.sTabelle);
+    if (*t.lGelesen < *t.lErwartet)
+        return t.sTabelle + QStringLiteral(": ") +
+               Rows(*t.lErwartet - *t.lGelesen, QT_TRANSLATE_NOOP("ArchiveCheck", "1 Zeile fehlt"),
+                    QT_TRANSLATE_NOOP("ArchiveCheck", "%1 Zeilen fehlen"), bGezeigt);
+    if (*t.lGelesen > *t.lErwartet)
+        return t.sTabelle + QStringLiteral(": ") +
+               Rows(*t.lGelesen - *t.lErwartet,
+                    QT_TRANSLATE_NOOP("ArchiveCheck", "1 Zeile zu viel"),
+                    QT_TRANSLATE_NOOP("ArchiveCheck", "%1 Zeilen zu viel"), bGezeigt);
+    return t.sTabelle + QStringLiteral(": ") +
+           Say(QT_TRANSLATE_NOOP("ArchiveCheck", "Zeilen geändert"), bGezeigt);
+}
+
+QString CheckTextIn(const ArchivePruefung& pruefung, bool bGezeigt) {
     switch (pruefung.eZustand) {
         case PruefZustand::InOrdnung:
-            return QStringLiteral("in Ordnung");
+            return Say(QT_TRANSLATE_NOOP("ArchiveCheck", "in Ordnung"), bGezeigt);
         case PruefZustand::OhneSiegel:
-            return QStringLiteral("ohne Siegel (%1 lesbar)")
-                .arg(Rows(pruefung.lZeilen, "1 Zeile", "%1 Zeilen"));
+            return Rows(
+                pruefung.lZeilen, QT_TRANSLATE_NOOP("ArchiveCheck", "ohne Siegel (1 Zeile lesbar)"),
+                QT_TRANSLATE_NOOP("ArchiveCheck", "ohne Siegel (%1 Zeilen lesbar)"), bGezeigt);
         case PruefZustand::NichtLesbar:
-            return QStringLiteral("nicht lesbar: ") + pruefung.sGrund;
+            return Say(QT_TRANSLATE_NOOP("ArchiveCheck", "nicht lesbar: %1"), bGezeigt)
+                .arg(pruefung.sGrund);
         case PruefZustand::NichtGeprueft:
-            return QStringLiteral("nicht geprüft: ") + pruefung.sGrund;
+            return Say(QT_TRANSLATE_NOOP("ArchiveCheck", "nicht geprüft: %1"), bGezeigt)
+                .arg(pruefung.sGrund);
         case PruefZustand::Beschaedigt:
             break;
     }
     QStringList teile;
-    for (const TabellenPruefung& t : pruefung.tabellen) {
-        if (t.bGleich) continue;
-        if (!t.lGelesen)
-            teile << QStringLiteral("Tabelle %1 fehlt").arg(t.sTabelle);
-        else if (!t.lErwartet)
-            teile << QStringLiteral("Tabelle %1 steht nicht im Siegel").arg(t.sTabelle);
-        else if (*t.lGelesen < *t.lErwartet)
-            teile << t.sTabelle + QStringLiteral(": ") +
-                         Rows(*t.lErwartet - *t.lGelesen, "1 Zeile fehlt", "%1 Zeilen fehlen");
-        else if (*t.lGelesen > *t.lErwartet)
-            teile << t.sTabelle + QStringLiteral(": ") +
-                         Rows(*t.lGelesen - *t.lErwartet, "1 Zeile zu viel", "%1 Zeilen zu viel");
-        else
-            teile << t.sTabelle + QStringLiteral(": Zeilen geändert");
-    }
-    if (!pruefung.bSiegelPasst) teile << QStringLiteral("Siegel passt nicht zu seinen Zeilen");
+    for (const TabellenPruefung& t : pruefung.tabellen)
+        if (!t.bGleich) teile << TableDifference(t, bGezeigt);
+    if (!pruefung.bSiegelPasst)
+        teile << Say(QT_TRANSLATE_NOOP("ArchiveCheck", "Siegel passt nicht zu seinen Zeilen"),
+                     bGezeigt);
     return teile.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+QString CheckText(const ArchivePruefung& pruefung) {
+    return CheckTextIn(pruefung, false);
+}
+
+QString ShownCheckText(const ArchivePruefung& pruefung) {
+    return CheckTextIn(pruefung, true);
 }
 
 ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort,
@@ -229,7 +260,8 @@ ArchivePruefung CheckArchive(const QString& sPfad, const QString& sPasswort,
     if (pAbbruch && pAbbruch->load()) {
         // Stopped halfway: what it found says nothing about the file.
         pruefung.eZustand = PruefZustand::NichtGeprueft;
-        pruefung.sGrund = QStringLiteral("Die Prüfung wurde abgebrochen.");
+        pruefung.sGrund =
+            QCoreApplication::translate("ArchiveCheck", "Die Prüfung wurde abgebrochen.");
         pruefung.tabellen.clear();
     }
     return pruefung;

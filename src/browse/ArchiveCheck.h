@@ -30,7 +30,7 @@ struct TabellenPruefung {
 struct ArchivePruefung {
     QString sDatei;
     PruefZustand eZustand = PruefZustand::NichtLesbar;
-    QString sGrund;            // NichtLesbar, NichtGeprueft: why
+    QString sGrund;            // NichtLesbar, NichtGeprueft: why, in the language shown
     qint64 lZeilen = 0;        // the rows read, in every table
     bool bSiegelPasst = true;  // the seal's hash is the one its rows give
     // Every table of the seal and of the file but the seal's own, by name; empty when the file
@@ -38,10 +38,14 @@ struct ArchivePruefung {
     std::vector<TabellenPruefung> tabellen;
 };
 
-// The check's one line: "in Ordnung", "ohne Siegel (1.234 Zeilen lesbar)", the differences
+// The check's one line in the fixed German that --json writes ("meldung"), whatever the
+// language shown: "in Ordnung", "ohne Siegel (1.234 Zeilen lesbar)", the differences
 // ("Umsätze: 3 Zeilen fehlen; Siegel passt nicht zu seinen Zeilen"), "nicht lesbar: …" or
-// "nicht geprüft: …".
+// "nicht geprüft: …". sGrund in it stays as the check wrote it (in the language shown while it
+// ran); table names as the file spells them.
 QString CheckText(const ArchivePruefung& pruefung);
+// The same line for people: in the language shown, its counts in that language's format.
+QString ShownCheckText(const ArchivePruefung& pruefung);
 
 // The state as JSON names it: "in_ordnung", "ohne_siegel", "beschaedigt", "nicht_lesbar",
 // "nicht_geprueft".

@@ -14,10 +14,11 @@
 #include "files/ReopenCheck.h"
 #include "files/RunFolder.h"
 #include "hostlib/Clock.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <sqlite3.h>
 
@@ -45,6 +46,11 @@ Result<std::vector<Eintrag>> SchemaOf(sqlite3* db, const QString& sDatei) {
     return eintraege;
 }
 
+// The new file as the messages of the file steps name it.
+QString NewArchiveName() {
+    return QCoreApplication::translate("ArchiveSalvage", "Die neue Archivdatei");
+}
+
 // The names the new archive must not take; nothing is written before they pass.
 Status CheckTarget(const SalvageRequest& auftrag) {
     const QStringList alt = SpellingsOf(auftrag.sArchiv);
@@ -52,21 +58,26 @@ Status CheckTarget(const SalvageRequest& auftrag) {
     for (const QString& sName : SpellingsOf(auftrag.sZiel))
         bSelbst = bSelbst || alt.contains(sName);
     if (bSelbst)
-        return Status::Fail(QStringLiteral("„%1“ ist das beschädigte Archiv selbst; es wird nie "
-                                           "verändert. Bitte eine neue Datei angeben.")
+        return Status::Fail(QCoreApplication::translate("ArchiveSalvage",
+                                                        "„%1“ ist das beschädigte Archiv selbst; "
+                                                        "es wird nie verändert. Bitte eine neue "
+                                                        "Datei angeben.")
                                 .arg(auftrag.sZiel));
-    if (Status s = CheckPathLength(auftrag.sZiel, QStringLiteral("Die neue Archivdatei")); !s.ok())
-        return s;
+    if (Status s = CheckPathLength(auftrag.sZiel, NewArchiveName()); !s.ok()) return s;
     if (!QFileInfo(QFileInfo(auftrag.sZiel).absolutePath()).isDir())
         return Status::Fail(
-            QStringLiteral("Der Ordner von „%1“ existiert nicht.").arg(auftrag.sZiel));
+            QCoreApplication::translate("ArchiveSalvage", "Der Ordner von „%1“ existiert nicht.")
+                .arg(auftrag.sZiel));
     if (!EntryExists(auftrag.sZiel)) return Status::Ok();
     if (IsDatabaseFile(auftrag.sZiel))
-        return Status::Fail(
-            QStringLiteral("„%1“ ist eine Datenbank und wird nicht ersetzt.").arg(auftrag.sZiel));
+        return Status::Fail(QCoreApplication::translate(
+                                "ArchiveSalvage", "„%1“ ist eine Datenbank und wird nicht ersetzt.")
+                                .arg(auftrag.sZiel));
     if (!auftrag.bErsetzen)
-        return Status::Fail(QStringLiteral("Die Datei „%1“ existiert bereits.").arg(auftrag.sZiel),
-                            kCodeZielVorhanden);
+        return Status::Fail(
+            QCoreApplication::translate("ArchiveSalvage", "Die Datei „%1“ existiert bereits.")
+                .arg(auftrag.sZiel),
+            kCodeZielVorhanden);
     return Status::Ok();
 }
 
@@ -122,9 +133,10 @@ class Salvage {
         if (vorlage.value().isEmpty()) {
             if (Status s = neu_.Execute(e.sSql); !s.ok()) return s;
         } else if (vorlage.value() != spalten.value()) {
-            return Status::Fail(QStringLiteral("Die Tabelle %1 des Archivs „%2“ hat andere Spalten "
-                                               "als die Archivvorlage; es wurde nichts "
-                                               "geschrieben.")
+            return Status::Fail(QCoreApplication::translate(
+                                    "ArchiveSalvage",
+                                    "Die Tabelle %1 des Archivs „%2“ hat andere Spalten als die "
+                                    "Archivvorlage; es wurde nichts geschrieben.")
                                     .arg(e.sName, auftrag_.sArchiv));
         }
         const QString qT = QuoteIdentifier(e.sName);
@@ -207,16 +219,18 @@ Status CheckWritten(const QString& sTemp, const QString& sZiel,
         Result<Pruefsumme> gelesen = TableChecksum(cn, sTabelle);
         if (!gelesen.ok()) return gelesen.status();
         if (!(gelesen.value() == summe))
-            return Status::Fail(QStringLiteral("Die Prüfung des neuen Archivs ist fehlgeschlagen: "
-                                               "Die Tabelle %1 enthält nicht, was geschrieben "
-                                               "wurde.")
-                                    .arg(sTabelle));
+            return Status::Fail(
+                QCoreApplication::translate("ArchiveSalvage",
+                                            "Die Prüfung des neuen Archivs ist fehlgeschlagen: Die "
+                                            "Tabelle %1 enthält nicht, was geschrieben wurde.")
+                    .arg(sTabelle));
     }
     if (Result<std::optional<ArchiveSeal>> siegel = ReadSeal(cn.Handle(), sZiel);
         !siegel.ok() || !siegel.value() || !SealMatches(*siegel.value()))
-        return Status::Fail(
-            QStringLiteral("Die Prüfung des neuen Archivs ist fehlgeschlagen: Das Siegel passt "
-                           "nicht zu seinen Zeilen."));
+        return Status::Fail(QCoreApplication::translate(
+            "ArchiveSalvage",
+            "Die Prüfung des neuen Archivs ist fehlgeschlagen: Das Siegel passt nicht zu seinen "
+            "Zeilen."));
     cn.Close();
     return Status::Ok();
 }
@@ -230,14 +244,15 @@ std::optional<qint64> SalvagedTable::Verloren() const {
 }
 
 QString SalvageLine(const SalvagedTable& t) {
-    const QLocale deutsch(QLocale::German);
     if (t.lImSiegel)
-        return QStringLiteral("%1: %2 von %3 gerettet, %4 verloren")
-            .arg(t.sTabelle, deutsch.toString(t.lGerettet), deutsch.toString(*t.lImSiegel),
-                 deutsch.toString(*t.Verloren()));
-    return QStringLiteral("%1: %2 gerettet%3")
-        .arg(t.sTabelle, deutsch.toString(t.lGerettet),
-             t.bBeschaedigt ? QStringLiteral(", Teile nicht lesbar") : QString());
+        return QCoreApplication::translate("ArchiveSalvage", "%1: %2 von %3 gerettet, %4 verloren")
+            .arg(t.sTabelle, DisplayCount(t.lGerettet), DisplayCount(*t.lImSiegel),
+                 DisplayCount(*t.Verloren()));
+    if (t.bBeschaedigt)
+        return QCoreApplication::translate("ArchiveSalvage", "%1: %2 gerettet, Teile nicht lesbar")
+            .arg(t.sTabelle, DisplayCount(t.lGerettet));
+    return QCoreApplication::translate("ArchiveSalvage", "%1: %2 gerettet")
+        .arg(t.sTabelle, DisplayCount(t.lGerettet));
 }
 
 Result<SalvageReport> SalvageArchive(const SalvageRequest& eingabe) {
@@ -250,9 +265,10 @@ Result<SalvageReport> SalvageArchive(const SalvageRequest& eingabe) {
     if (!offen.ok()) {
         if (BrowseFile::PasswordNeeded(offen.error())) return offen.error();
         Error e = offen.error();
-        e.description = QStringLiteral(
-                            "Aus „%1“ ist nichts zu retten; die Datei öffnet sich "
-                            "nicht: %2 Es wurde nichts geschrieben.")
+        e.description = QCoreApplication::translate("ArchiveSalvage",
+                                                    "Aus „%1“ ist nichts zu retten; die Datei "
+                                                    "öffnet sich nicht: %2 Es wurde nichts "
+                                                    "geschrieben.")
                             .arg(auftrag.sArchiv, e.description);
         return e;
     }
@@ -268,8 +284,9 @@ Result<SalvageReport> SalvageArchive(const SalvageRequest& eingabe) {
     if (Status s = CheckTarget(auftrag); !s.ok()) return s.error();
     const QString sTemp = arbeit.PathOf(RunFolder::kArchivDatei);
     if (!QFileInfo::exists(auftrag.sVorlage))
-        return Error{
-            QStringLiteral("Die Archivvorlage \"%1\" wurde nicht gefunden.").arg(auftrag.sVorlage)};
+        return Error{QCoreApplication::translate("ArchiveSalvage",
+                                                 "Die Archivvorlage \"%1\" wurde nicht gefunden.")
+                         .arg(auftrag.sVorlage)};
     if (Status s =
             CopyToNewFile(auftrag.sVorlage, sTemp, PrivateCopyMode(auftrag.sArchiv), auftrag.sZiel);
         !s.ok())
@@ -301,9 +318,9 @@ Result<SalvageReport> SalvageArchive(const SalvageRequest& eingabe) {
     Status s = SyncFolder(arbeit.TargetFolder());
     if (s.ok())
         s = ProveReopens(auftrag.sZiel, "SELECT 1 FROM TolvaSiegel WHERE Art = 'gerettet_aus'",
-                         QStringLiteral("Die neue Archivdatei"));
+                         NewArchiveName());
     if (!s.ok()) {
-        (void)RemoveFile(auftrag.sZiel, QStringLiteral("Die neue Archivdatei"));
+        (void)RemoveFile(auftrag.sZiel, NewArchiveName());
         return s.error();
     }
     if (Status r = arbeit.Remove(); !r.ok()) return r.error();

@@ -1,10 +1,11 @@
-// Amounts as people read them, and the CSV export.
+// The CSV export, in its one fixed format whatever the language shown.
 #include "browse/BrowseExport.h"
 
 #include "files/ArchiveFile.h"
 #include "files/ReopenCheck.h"
 #include "files/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -80,7 +81,7 @@ class CsvSink {
     }
     Status Add(const BookingRow& z) {
         const auto konto = namen_.konten.find(z.lKontoID);
-        Text(konto != namen_.konten.end() ? konto->second : UnknownAccountLabel(z.lKontoID));
+        Text(konto != namen_.konten.end() ? konto->second : UnknownAccountLabelGerman(z.lKontoID));
         Text(Lookup(namen_.nummern, z.lKontoID));
         Text(GermanDate(z.sDatum));
         Text(GermanDate(z.sValuta));
@@ -95,8 +96,10 @@ class CsvSink {
     }
     Status Flush() {
         if (!puffer_.isEmpty() && ziel_.write(puffer_) != puffer_.size())
-            return Status::Fail(QStringLiteral("Die Umsätze konnten nicht geschrieben werden: %1")
-                                    .arg(ziel_.errorString()));
+            return Status::Fail(
+                QCoreApplication::translate("BrowseExport",
+                                            "Die Umsätze konnten nicht geschrieben werden: %1")
+                    .arg(ziel_.errorString()));
         puffer_.clear();
         return Status::Ok();
     }
@@ -147,9 +150,11 @@ Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter, QIODevic
 
 Status CheckExportTarget(const QString& sZiel, const QStringList& geschuetzt) {
     const auto abgelehnt = [&] {
-        return Status::Fail(QStringLiteral("Die Datei %1 ist eine Datenbank (oder gehört zu einer) "
-                                           "und wird nicht durch die Umsätze ersetzt. Bitte "
-                                           "wählen Sie einen anderen Namen.")
+        return Status::Fail(QCoreApplication::translate(
+                                "BrowseExport",
+                                "Die Datei %1 ist eine Datenbank (oder gehört zu einer) und wird "
+                                "nicht durch die Umsätze ersetzt. Bitte wählen Sie einen anderen "
+                                "Namen.")
                                 .arg(sZiel));
     };
     const QStringList ziel = SpellingsOf(sZiel);

@@ -24,7 +24,7 @@ Result<CsvNames> ReadCsvNames(BrowseFile& datei);
 // with a byte-order mark, semicolons, CR LF line ends, dates TT.MM.JJJJ, amounts with a decimal
 // comma and neither thousands separator nor currency ("-1234,56"). Columns: Konto;
 // Kontonummer/IBAN; Buchungsdatum; Valuta; Betrag; Empfänger; Verwendungszweck; Kategorie;
-// BuchungsID. An account id that namen lacks gets UnknownAccountLabel and no number, a
+// BuchungsID. An account id that namen lacks gets UnknownAccountLabelGerman and no number, a
 // category id it lacks an empty cell. A text cell that a spreadsheet would take for a formula
 // (it begins with "=", "+", "-", "@", a tab or a carriage return) gets a leading "'"; amounts
 // never do. Fields holding ";", '"', CR or LF are quoted with their quotes doubled. ziel must
@@ -36,7 +36,7 @@ Status WriteBookingsCsv(const std::vector<BookingRow>& rows, const CsvNames& nam
 // names read from datei; streamed (an export of a million bookings is never held in memory).
 Status WriteBookingsCsv(BrowseFile& datei, const BookingFilter& filter, QIODevice& ziel);
 
-// Refuses, with a German message naming sZiel, an export's target (the CSV, the printed
+// Refuses, with a message naming sZiel, an export's target (the CSV, the printed
 // statement as PDF) that would replace a database:
 // one of geschuetzt (the shown file, the user database) or its "-journal", "-wal" or "-shm"
 // file, compared by canonical path, and any existing file that is a database (an archive, a

@@ -12,6 +12,7 @@
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -40,19 +41,27 @@ Error FileError(const QString& sText, int rc) {
 std::optional<Error> CheckBeforeOpening(const QString& sPfad) {
     const QFileInfo info(sPfad);
     if (!info.exists())
-        return FileError(QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(sPfad),
-                         SQLITE_CANTOPEN);
+        return FileError(
+            QCoreApplication::translate("BrowseFile", "Die Datei „%1“ wurde nicht gefunden.")
+                .arg(sPfad),
+            SQLITE_CANTOPEN);
     if (!info.isFile())
-        return FileError(QStringLiteral("„%1“ ist keine Datei.").arg(sPfad), SQLITE_CANTOPEN);
+        return FileError(
+            QCoreApplication::translate("BrowseFile", "„%1“ ist keine Datei.").arg(sPfad),
+            SQLITE_CANTOPEN);
     if (info.size() == 0)
-        return FileError(QStringLiteral("Die Datei „%1“ ist leer und keine Datenbank.").arg(sPfad),
+        return FileError(QCoreApplication::translate("BrowseFile",
+                                                     "Die Datei „%1“ ist leer und keine Datenbank.")
+                             .arg(sPfad),
                          SQLITE_NOTADB);
     const QFileInfo journal(sPfad + QStringLiteral("-journal"));
     if (journal.exists() && journal.size() > 0)
         return FileError(
-            QStringLiteral("Die Datei „%1“ wurde nicht vollständig geschrieben: Das Programm, "
-                           "das sie zuletzt geändert hat, wurde dabei unterbrochen. Sie wird "
-                           "erst wieder gelesen, wenn dieses Programm sie geöffnet hat.")
+            QCoreApplication::translate("BrowseFile",
+                                        "Die Datei „%1“ wurde nicht vollständig geschrieben: Das "
+                                        "Programm, das sie zuletzt geändert hat, wurde dabei "
+                                        "unterbrochen. Sie wird erst wieder gelesen, wenn dieses "
+                                        "Programm sie geöffnet hat.")
                 .arg(sPfad),
             SQLITE_CANTOPEN);
     return std::nullopt;
@@ -69,7 +78,9 @@ std::optional<Error> CheckComplete(sqlite3* db, const QString& sPfad) {
     }
     if (seiten.Int(0) * groesse.Int(0) > QFileInfo(sPfad).size())
         return FileError(
-            QStringLiteral("Die Datenbank „%1“ ist beschädigt: Die Datei ist unvollständig.")
+            QCoreApplication::translate("BrowseFile",
+                                        "Die Datenbank „%1“ ist beschädigt: Die Datei ist "
+                                        "unvollständig.")
                 .arg(sPfad),
             SQLITE_CORRUPT);
     return std::nullopt;
@@ -84,9 +95,11 @@ Result<QString> StoredPassword(sqlite3* db, const QString& sPfad) {
         if (st.ok()) return QString();
         // SQLITE_ERROR here is a missing table or field.
         if (!IsSqlite(st.error(), SQLITE_ERROR)) return st.error();
-        return FileError(QStringLiteral("Die Datei „%1“ ist keine Datenbank dieses Programms (%2).")
-                             .arg(sPfad, QString::fromUtf8(sqlite3_errmsg(db))),
-                         SQLITE_NOTADB);
+        return FileError(
+            QCoreApplication::translate("BrowseFile",
+                                        "Die Datei „%1“ ist keine Datenbank dieses Programms (%2).")
+                .arg(sPfad, QString::fromUtf8(sqlite3_errmsg(db))),
+            SQLITE_NOTADB);
     }
     const QString sSatz = Decrypt(optionen.Blob(0), true);
     QString sPasswort;
@@ -103,14 +116,17 @@ Status CheckPassword(sqlite3* db, const QString& sPfad, QString sPasswort) {
     if (!gespeichert.ok() || gespeichert.value().isEmpty()) return gespeichert.status();
     while (sPasswort.endsWith(u' ')) sPasswort.chop(1);
     if (sPasswort.isEmpty())
-        return Status::Fail(QStringLiteral("Das Archiv „%1“ ist mit einem Passwort geschützt. "
-                                           "Bitte geben Sie das Passwort ein.")
+        return Status::Fail(QCoreApplication::translate("BrowseFile",
+                                                        "Das Archiv „%1“ ist mit einem Passwort "
+                                                        "geschützt. Bitte geben Sie das Passwort "
+                                                        "ein.")
                                 .arg(sPfad),
                             kCodePasswortFehlt);
     if (sPasswort != gespeichert.value())
-        return Status::Fail(
-            QStringLiteral("Das Passwort für das Archiv „%1“ ist falsch.").arg(sPfad),
-            kCodePasswortFalsch);
+        return Status::Fail(QCoreApplication::translate(
+                                "BrowseFile", "Das Passwort für das Archiv „%1“ ist falsch.")
+                                .arg(sPfad),
+                            kCodePasswortFalsch);
     return Status::Ok();
 }
 
@@ -193,6 +209,10 @@ Result<sqlite3*> OpenSecondConnection(const QString& sPfad, const std::atomic<bo
 }
 
 QString UnknownAccountLabel(qint64 lKontoID) {
+    return QCoreApplication::translate("BrowseFile", "Konto %1").arg(lKontoID);
+}
+
+QString UnknownAccountLabelGerman(qint64 lKontoID) {
     return QStringLiteral("Konto %1").arg(lKontoID);
 }
 

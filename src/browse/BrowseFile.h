@@ -24,7 +24,9 @@ struct BookingIds;
 // One account of the file with what the file holds of it.
 struct BrowseAccount {
     qint64 lKontoID = 0;
-    QString sKonto;           // the unscrambled name, else the number, else "Konto <id>" (no row)
+    // The unscrambled name, else the number, else UnknownAccountLabel (no row: bKontozeile is
+    // false), in the language shown.
+    QString sKonto;
     QString sBank;            // the bank's name; empty when unknown
     bool bKontozeile = true;  // false: rows refer to an account that the file has no row for
     qint64 lBuchungen = 0;
@@ -111,10 +113,10 @@ inline constexpr int kCodePasswortFalsch = -6;  // the given password is not the
 // stamps stay as they are. Single-threaded; owns its connection.
 class BrowseFile {
   public:
-    // Opens sPfad. Fails with a German message that names the file when it is missing, no
-    // keyed database of ours, was not completely written (a hot journal beside it: a run that
-    // died while writing; it is not read half-written), or holds a password (an archive made
-    // "mit neuem Passwort" or "mit bestehendem Passwort") and sPasswort is not that password.
+    // Opens sPfad. Fails with a message (in the language shown) that names the file when it is
+    // missing, no keyed database of ours, was not completely written (a hot journal beside it: a
+    // run that died while writing; it is not read half-written), or holds a password (an archive
+    // made "mit neuem Passwort" or "mit bestehendem Passwort") and sPasswort is not that password.
     // The message for a missing password says so ("... ist mit einem Passwort geschützt ..."),
     // so that a caller can ask for it; PasswordNeeded tells it apart (kCodePasswortFehlt,
     // kCodePasswortFalsch). The live database is opened with bPasswortPruefen false: its
@@ -234,9 +236,10 @@ class BrowseFile {
     std::optional<MergeEnd> mergeEnde_;
 };
 
-// The label of an account that the file has no row for (or whose row has neither name nor
-// number): "Konto <id>".
+// The label of an account that the file has no row for, in the language shown: "Konto <id>".
 QString UnknownAccountLabel(qint64 lKontoID);
+// The same label in the fixed German that the CSV and --json write, whatever the language shown.
+QString UnknownAccountLabelGerman(qint64 lKontoID);
 
 // Folds a text for searching: lower case, accents and umlauts to their base letter, "ß" to
 // "ss". The same function is registered in SQL as tolva_falte(text).

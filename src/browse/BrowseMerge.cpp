@@ -3,6 +3,8 @@
 
 #include "browse/BrowseQuery.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <queue>
@@ -62,7 +64,9 @@ Status DistinctAccounts(sqlite3* db, const QString& sPfad, std::vector<Value>& w
         sqlite3_bind_value(naechste.Handle(), 1, werte.back().get());
         if (!naechste.Next()) return naechste.status();
         werte.emplace_back(sqlite3_value_dup(sqlite3_column_value(naechste.Handle(), 0)));
-        if (!werte.back()) return Status::Fail(QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        if (!werte.back())
+            return Status::Fail(
+                QCoreApplication::translate("BrowseMerge", "Nicht genügend Arbeitsspeicher."));
     }
 }
 

@@ -44,7 +44,7 @@ struct YearTotals {
 // filter lets none through. A booking whose date is no "JJJJ-MM-…" text belongs to no month
 // and is left out. One pass over the rows the filter's account and dates leave (the account
 // index serves an account), added up inside SQLite without a sort. Reads only; fails with a
-// German message naming sDatei.
+// message naming sDatei.
 Result<std::vector<MonthTotals>> CountMonths(sqlite3* db, const QString& sDatei,
                                              const BookingFilter& filter);
 
@@ -77,7 +77,7 @@ class MonthReader {
     std::atomic<bool> bAbbruch_{false};
 };
 
-// A month as people name it: "März 2021" (bKurz: "Mär 2021").
+// A month as people name it, in the language shown: "März 2021" (bKurz: "Mär 2021").
 QString MonthName(int lJahr, int lMonat, bool bKurz = false);
 
 }  // namespace tolva

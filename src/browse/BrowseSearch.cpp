@@ -1,6 +1,7 @@
 // The search across files: the files in their order, one file's hits, the merged list.
 #include "browse/BrowseSearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,9 +24,9 @@ Status SearchFile(BrowseFile& datei, const QString& sText, qint64 lHoechstens,
     treffer.reserve(zeilen.value().size());
     for (const BookingRow& z : zeilen.value()) {
         const auto it = labels.value().find(z.lKontoID);
+        const bool bZeile = it != labels.value().end();
         treffer.push_back(SearchHit{
-            datei.Path(), it != labels.value().end() ? it->second : UnknownAccountLabel(z.lKontoID),
-            z});
+            datei.Path(), bZeile ? it->second : UnknownAccountLabel(z.lKontoID), z, bZeile});
     }
     return Status::Ok();
 }
@@ -78,9 +79,9 @@ FileHits SearchOneFile(const SearchRequest& auftrag, int lNummer, const QString&
     ergebnis.treffer.clear();
     Error grund = st.error();
     if (IsEngine(grund, kCodePasswortFehlt))
-        grund.description = QStringLiteral(
-                                "Das Archiv „%1“ ist mit einem Passwort geschützt und "
-                                "wurde nicht durchsucht.")
+        grund.description = QCoreApplication::translate("BrowseSearch",
+                                                        "Das Archiv „%1“ ist mit einem Passwort "
+                                                        "geschützt und wurde nicht durchsucht.")
                                 .arg(sDatei);
     ergebnis.uebersprungen = SkippedFile{sDatei, grund};
     return ergebnis;

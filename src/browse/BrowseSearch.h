@@ -17,14 +17,16 @@ namespace tolva {
 // One hit of a search.
 struct SearchHit {
     QString sDatei;  // the file's full path
-    QString sKonto;
+    QString sKonto;  // the account's label (BrowseFile::AccountLabels), else UnknownAccountLabel
     BookingRow buchung;
+    bool bKontozeile = true;  // false: the file has no row for the account (sKonto is made up)
 };
 
 // A file that a search left out, and why.
 struct SkippedFile {
     QString sDatei;  // full path
-    Error grund;     // German; code kCodePasswortFehlt or kCodePasswortFalsch for the password
+    Error grund;  // in the language shown; code kCodePasswortFehlt or kCodePasswortFalsch for the
+                  // password
 };
 
 struct SearchResult {
@@ -66,7 +68,7 @@ bool ComesBefore(const SearchHit& a, const SearchHit& b);
 
 // Searches file lNummer of FilesToSearch(auftrag), sDatei, on the calling thread with a
 // connection of its own. Archives with a password are skipped unless auftrag.passwoerter
-// holds theirs; a file that cannot be read is skipped with a German message naming it and the
+// holds theirs; a file that cannot be read is skipped with a message naming it and the
 // reason. pAbbruch (may be null) stops the work as in BrowseFile::Open; the result
 // of a stopped file says it was skipped and is meant to be thrown away. pOffen (may be empty)
 // is told of the open file before its first statement and with nullptr before it is closed,

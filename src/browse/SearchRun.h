@@ -65,7 +65,7 @@ int SearchThreads(int lGewuenscht, int lDateien);
 // archive (*.aba) in sOrdner (may be empty: none) for sText, as BookingFilter's text does,
 // lThreads files at once (SearchThreads). Archives with a password are skipped unless
 // aPasswoerter holds theirs (by full path); files that cannot be read are skipped, each with
-// a German message naming it and the reason. A text that folds to nothing finds nothing.
+// a message naming it and the reason. A text that folds to nothing finds nothing.
 // Hits come in ComesBefore order; lHoechstens > 0 keeps only that many hits, the newest. The
 // result does not depend on lThreads. Never writes.
 SearchResult SearchEverywhere(const QString& sText, const QString& sDatenbank,

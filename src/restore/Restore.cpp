@@ -17,9 +17,10 @@
 #include "hostlib/HostServices.h"
 #include "hostlib/MessageBox.h"
 #include "restore/RestoreRun.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cerrno>
 #include <map>
@@ -27,7 +28,15 @@
 namespace tolva {
 namespace {
 
-const QString kTitel = QStringLiteral("Archiv zurückholen");
+// A text of several lines in the language shown, with the line ends of the restore's messages
+// (CR LF); its source and translation keep plain LF.
+QString Lines(const char* sText) {
+    return QCoreApplication::translate("Restore", sText).replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString Title() {
+    return QCoreApplication::translate("Restore", "Archiv zurückholen");
+}
 
 RestoreChoice Absolute(RestoreChoice wahl) {
     wahl.sArchiv = QFileInfo(wahl.sArchiv).absoluteFilePath();
@@ -69,7 +78,6 @@ Result<bool> ArchiveHasAccount(Connection& cn, const QString& sArchiv, qint64 id
 Status CompareCounts(Connection& cn, const RestoreChoice& wahl,
                      const std::map<QString, Pruefsumme>& siegel,
                      const std::vector<RestoreCount>& zaehler) {
-    const QLocale deutsch(QLocale::German);
     for (const auto& [sTabelle, summe] : siegel) {
         std::optional<qint64> lGezaehlt;
         if (IsMovedTable(sTabelle)) {
@@ -87,8 +95,9 @@ Status CompareCounts(Connection& cn, const RestoreChoice& wahl,
         if (lGezaehlt && *lGezaehlt != summe.lAnzahl)
             return DamagedArchive(
                 wahl.sArchiv,
-                QStringLiteral("die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
-                    .arg(sTabelle, deutsch.toString(*lGezaehlt), deutsch.toString(summe.lAnzahl)));
+                QCoreApplication::translate("Restore",
+                                            "die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
+                    .arg(sTabelle, DisplayCount(*lGezaehlt), DisplayCount(summe.lAnzahl)));
     }
     return Status::Ok();
 }
@@ -102,16 +111,15 @@ Error DamageRefusal(const RestoreChoice& wahl, const Error& fehler) {
     if (p.eZustand != PruefZustand::NichtLesbar && p.eZustand != PruefZustand::Beschaedigt)
         return fehler;
     const std::vector<QString> tabellen = UnreadableTables(wahl.sArchiv, wahl.sPasswort);
-    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, CheckText(p)).error();
+    if (tabellen.empty()) return DamagedArchive(wahl.sArchiv, ShownCheckText(p)).error();
     QStringList namen;
     for (const QString& t : tabellen) namen << t;
-    return DamagedArchive(wahl.sArchiv, QStringLiteral("%1 %2 %3 sich nicht ganz lesen (%4)")
-                                            .arg(namen.size() == 1 ? QStringLiteral("die Tabelle")
-                                                                   : QStringLiteral("die Tabellen"),
-                                                 namen.join(QStringLiteral(", ")),
-                                                 namen.size() == 1 ? QStringLiteral("lässt")
-                                                                   : QStringLiteral("lassen"))
-                                            .arg(p.sGrund))
+    const QString sWas = namen.size() == 1
+                             ? QCoreApplication::translate(
+                                   "Restore", "die Tabelle %1 lässt sich nicht ganz lesen (%2)")
+                             : QCoreApplication::translate(
+                                   "Restore", "die Tabellen %1 lassen sich nicht ganz lesen (%2)");
+    return DamagedArchive(wahl.sArchiv, sWas.arg(namen.join(QStringLiteral(", ")), p.sGrund))
         .error();
 }
 
@@ -124,7 +132,8 @@ Result<std::vector<RestoreCount>> CheckAndCount(
     std::optional<std::map<QString, Pruefsumme>>& siegel) {
     if (CanonicalName(wahl.sArchiv) == CanonicalName(wahl.sDatenbank))
         return Error{
-            QStringLiteral("„%1“ ist die Datenbank selbst und kein Archiv.").arg(wahl.sArchiv)};
+            QCoreApplication::translate("Restore", "„%1“ ist die Datenbank selbst und kein Archiv.")
+                .arg(wahl.sArchiv)};
     {
         Result<std::unique_ptr<BrowseFile>> archiv = BrowseFile::Open(wahl.sArchiv, wahl.sPasswort);
         if (!archiv.ok()) return archiv.error();
@@ -133,7 +142,8 @@ Result<std::vector<RestoreCount>> CheckAndCount(
         if (!gelesen.ok()) return gelesen.error();
         if (gelesen.value() && !SealMatches(*gelesen.value()))
             return DamagedArchive(wahl.sArchiv,
-                                  QStringLiteral("sein Siegel passt nicht zu seinen Zeilen"))
+                                  QCoreApplication::translate(
+                                      "Restore", "sein Siegel passt nicht zu seinen Zeilen"))
                 .error();
         if (gelesen.value()) siegel = gelesen.value()->tabellen;
     }
@@ -144,9 +154,9 @@ Result<std::vector<RestoreCount>> CheckAndCount(
             Result<bool> da = ArchiveHasAccount(cn, wahl.sArchiv, id);
             if (!da.ok()) return da.error();
             if (!da.value())
-                return Error{QStringLiteral("Im Archiv „%1“ steht nichts vom Konto %2.")
-                                 .arg(wahl.sArchiv)
-                                 .arg(id)};
+                return Error{QCoreApplication::translate(
+                                 "Restore", "Im Archiv „%1“ steht nichts vom Konto %2.")
+                                 .arg(wahl.sArchiv, QString::number(id))};
         }
     std::vector<RestoreCount> zaehler;
     for (const RestoreTable& t : kRestoreTables) {
@@ -163,38 +173,43 @@ Result<std::vector<RestoreCount>> CheckAndCount(
 // The question before a restore: per table what goes back, what is there already and what
 // was edited since.
 bool AskRestore(const RestoreChoice& wahl, const std::vector<RestoreCount>& plan) {
-    const QLocale deutsch(QLocale::German);
     QString sListe;
     for (const RestoreCount& z : plan) {
         if (z.lImArchiv == 0 || !IsMovedTable(z.sTabelle)) continue;
-        sListe += QStringLiteral("    %1: %2 zurück").arg(z.sName, deutsch.toString(z.lZurueck));
+        sListe += QCoreApplication::translate("Restore", "    %1: %2 zurück")
+                      .arg(ShownRowsName(z.sName), DisplayCount(z.lZurueck));
         if (z.lNeueIds > 0)
-            sListe += QStringLiteral(" (%1 unter neuen Nummern)").arg(deutsch.toString(z.lNeueIds));
+            sListe += QCoreApplication::translate("Restore", " (%1 unter neuen Nummern)")
+                          .arg(DisplayCount(z.lNeueIds));
         if (z.lVorhanden > 0)
-            sListe += QStringLiteral(", %1 schon vorhanden").arg(deutsch.toString(z.lVorhanden));
+            sListe += QCoreApplication::translate("Restore", ", %1 schon vorhanden")
+                          .arg(DisplayCount(z.lVorhanden));
         if (z.lGeaendert > 0)
-            sListe += QStringLiteral(", %1 seitdem geändert (bleiben, wie sie sind)")
-                          .arg(deutsch.toString(z.lGeaendert));
+            sListe += QCoreApplication::translate("Restore",
+                                                  ", %1 seitdem geändert (bleiben, wie sie sind)")
+                          .arg(DisplayCount(z.lGeaendert));
         sListe += QStringLiteral("\r\n");
     }
     QString sKonten;
     if (wahl.konten) {
         QStringList ids;
         for (qint64 id : *wahl.konten) ids << QString::number(id);
-        sKonten = QStringLiteral(" (nur %1 %2)")
-                      .arg(ids.size() == 1 ? QStringLiteral("Konto") : QStringLiteral("Konten"),
-                           ids.join(QStringLiteral(", ")));
+        sKonten = (ids.size() == 1 ? QCoreApplication::translate("Restore", " (nur Konto %1)")
+                                   : QCoreApplication::translate("Restore", " (nur Konten %1)"))
+                      .arg(ids.join(QStringLiteral(", ")));
     }
     const QString sText =
-        QStringLiteral(
-            "Aus dem Archiv „%1“%2 werden in die Datenbank „%3“ zurückgeholt:\r\n"
-            "\r\n%4\r\nWas dort schon steht, wird übersprungen; was seitdem geändert wurde, "
-            "bleibt, wie es ist.%5\r\n\r\n"
-            "Daten jetzt zurückholen?")
+        Lines(QT_TRANSLATE_NOOP("Restore",
+                                "Aus dem Archiv „%1“%2 werden in die Datenbank „%3“ "
+                                "zurückgeholt:\n\n%4\nWas dort schon steht, wird übersprungen; "
+                                "was seitdem geändert wurde, bleibt, wie es ist.%5\n\nDaten "
+                                "jetzt zurückholen?"))
             .arg(wahl.sArchiv, sKonten, wahl.sDatenbank, sListe,
-                 wahl.bSichern ? QStringLiteral(" Vorher wird die Datenbank gesichert.")
-                               : QStringLiteral(" Eine Datensicherung wird nicht erstellt."));
-    return Host().ShowMessage(sText, vbYesNo + vbQuestion + vbDefaultButton2, kTitel, true, 0) ==
+                 wahl.bSichern ? QCoreApplication::translate(
+                                     "Restore", " Vorher wird die Datenbank gesichert.")
+                               : QCoreApplication::translate(
+                                     "Restore", " Eine Datensicherung wird nicht erstellt."));
+    return Host().ShowMessage(sText, vbYesNo + vbQuestion + vbDefaultButton2, Title(), true, 0) ==
            vbYes;
 }
 
@@ -239,7 +254,8 @@ Result<QString> WriteRestoreBackup(const QString& sDatenbank) {
         if (Status r = arbeit.Remove(); !r.ok()) return r.error();
         return sName;
     }
-    return Error{QStringLiteral("Für die Sicherung von „%1“ ist kein freier Name zu finden.")
+    return Error{QCoreApplication::translate(
+                     "Restore", "Für die Sicherung von „%1“ ist kein freier Name zu finden.")
                      .arg(sDatenbank)};
 }
 
@@ -256,17 +272,24 @@ Error Undo(Connection& cn, const RestoreChoice& wahl, const Error& fehler,
     }
     Error e = fehler;
     if (!sSicherung.isEmpty() && !IsEngine(e, kCodeAbgebrochen))
-        e.description += QStringLiteral("\r\nDie Sicherung „%1“ bleibt erhalten.").arg(sSicherung);
+        e.description +=
+            Lines(QT_TRANSLATE_NOOP("Restore", "\nDie Sicherung „%1“ bleibt erhalten."))
+                .arg(sSicherung);
     return e;
 }
 
 }  // namespace
 
+QString ShownRowsName(const QString& sName) {
+    return QCoreApplication::translate("RestoreNames", sName.toUtf8().constData());
+}
+
 Status DamagedArchive(const QString& sArchiv, const QString& sWas) {
     return Status::Fail(
-        QStringLiteral("Das Archiv „%1“ ist beschädigt: %2. Es wurde nichts zurückgeholt.\r\n"
-                       "Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage "
-                       "NEU.aba“ in ein neues Archiv.")
+        Lines(QT_TRANSLATE_NOOP("Restore",
+                                "Das Archiv „%1“ ist beschädigt: %2. Es wurde nichts "
+                                "zurückgeholt.\nWas sich noch lesen lässt, rettet „tolva-archiv "
+                                "verify %1 --salvage NEU.aba“ in ein neues Archiv."))
             .arg(sArchiv, sWas),
         kCodeBeschaedigt);
 }
@@ -307,8 +330,9 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
         lZeilen += z.lImArchiv;
     }
     if (lZeilen == 0)
-        return Error{QStringLiteral("Im Archiv „%1“ stehen für diese Auswahl keine Daten; es "
-                                    "wurde nichts zurückgeholt.")
+        return Error{QCoreApplication::translate("Restore",
+                                                 "Im Archiv „%1“ stehen für diese Auswahl keine "
+                                                 "Daten; es wurde nichts zurückgeholt.")
                          .arg(wahl.sArchiv)};
     if (wahl.bProbe || wahl.bFragen) {
         Result<std::vector<RestoreCount>> plan = PlanRestore(cn, wahl, vorab, siegel);
@@ -329,7 +353,8 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
         Result<QString> sicherung = WriteRestoreBackup(wahl.sDatenbank);
         if (!sicherung.ok()) return sicherung.error();
         bericht.sSicherung = sicherung.value();
-        zeile(QStringLiteral("Datenbank gesichert: %1").arg(bericht.sSicherung));
+        zeile(QCoreApplication::translate("Restore", "Datenbank gesichert: %1")
+                  .arg(bericht.sSicherung));
     }
 
     const auto fehlgeschlagen = [&](const Error& e) {
@@ -341,7 +366,7 @@ Result<RestoreReport> StartRestore(const RestoreChoice& auswahl,
     if (Status s = cn.Execute(QStringLiteral("BEGIN; DELETE FROM main.Optionen WHERE 0")); !s.ok())
         return fehlgeschlagen(s.error());
     if (Status s = CheckRestoreTables(cn); !s.ok()) return fehlgeschlagen(s.error());
-    zeile(QStringLiteral("Daten zurückholen"));
+    zeile(QCoreApplication::translate("Restore", "Daten zurückholen"));
     std::optional<Error> fehler;
     {
         // The run's functions and temporary tables go with it, before the connection closes.

@@ -45,8 +45,10 @@ struct RestoreChoice {
 
 // One table of the restore: what went back, what was there already, what was edited since.
 struct RestoreCount {
-    QString sTabelle;       // the table's name in the database
-    QString sName;          // as people call its rows ("Umsätze", "Sammelaufträge", ...)
+    QString sTabelle;  // the table's name in the database
+    // As people call its rows ("Umsätze", "gesendete Sammelaufträge", ...), in the fixed
+    // German that --json writes; ShownRowsName gives it in the language shown.
+    QString sName;
     qint64 lImArchiv = 0;   // the rows of the choice in the archive
     qint64 lZurueck = 0;    // inserted
     qint64 lVorhanden = 0;  // skipped: a live row equal in every field but the id
@@ -72,9 +74,12 @@ struct RestoreProgress {
 // written before runs kept every referred account): what refers to it.
 struct MissingAccount {
     qint64 id = 0;         // the id the rows carry
-    QStringList tabellen;  // as people call the rows ("gesendete Aufträge", ...)
+    QStringList tabellen;  // as people call the rows, in the language shown ("gesendete Aufträge")
     qint64 lZeilen = 0;    // how many rows
 };
+
+// A RestoreCount's sName in the language shown.
+QString ShownRowsName(const QString& sName);
 
 // The rows of the choice in the archive, per table, for the question before a restore. Opens
 // the archive read-only under the password rule of every reader (an archive with a password

@@ -7,10 +7,11 @@
 #include "database/Connection.h"
 #include "database/Query.h"
 #include "database/SqlValue.h"
+#include "text/DisplayFormat.h"
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -122,7 +123,7 @@ Result<std::vector<MissingAccount>> MissingAccountsOf(Connection& cn, const Rest
             if (wahl.zuordnung.count(id)) continue;
             MissingAccount& m = fehlend[id];
             m.id = id;
-            m.tabellen << QString::fromUtf8(t.sName);
+            m.tabellen << QCoreApplication::translate("RestoreNames", t.sName);
             m.lZeilen += q.Int(1);
         }
         if (!q.status().ok()) return q.status().error();
@@ -136,19 +137,20 @@ namespace {
 
 // Rows of an account the archive does not carry go nowhere the user has not named.
 Status RefuseMissingAccounts(Connection& cn, const RestoreChoice& wahl, const QString& sArchiv) {
-    const QLocale deutsch(QLocale::German);
     Result<std::vector<MissingAccount>> fehlend = MissingAccountsOf(cn, wahl);
     if (!fehlend.ok()) return fehlend.status();
     if (fehlend.value().empty()) return Status::Ok();
     QStringList teile;
     for (const MissingAccount& m : fehlend.value())
         teile << QStringLiteral("%1 (%2 %3)")
-                     .arg(m.id)
-                     .arg(deutsch.toString(m.lZeilen), m.tabellen.join(QStringLiteral(", ")));
+                     .arg(QString::number(m.id), DisplayCount(m.lZeilen),
+                          m.tabellen.join(QStringLiteral(", ")));
     return Status::Fail(
-        QStringLiteral("Das Archiv „%1“ enthält Einträge von Konten, die es selbst nicht "
-                       "enthält: %2. Zu welchem Konto der Datenbank sie gehören, lässt "
-                       "sich nicht sicher sagen; es wurde nichts zurückgeholt.")
+        QCoreApplication::translate("RestoreAccounts",
+                                    "Das Archiv „%1“ enthält Einträge von Konten, die es selbst "
+                                    "nicht enthält: %2. Zu welchem Konto der Datenbank sie "
+                                    "gehören, lässt sich nicht sicher sagen; es wurde nichts "
+                                    "zurückgeholt.")
             .arg(sArchiv, teile.join(QStringLiteral(", "))),
         kCodeKontoFehlt);
 }
@@ -226,12 +228,12 @@ Status RestoreRun::PlanAccounts() {
     for (const auto& [alt, ziel] : wahl_.zuordnung) {
         if (!ziel) continue;
         if (!lebendNachId.count(*ziel))
-            return Status::Fail(QStringLiteral("Das Konto %1, dem die Einträge des Kontos %2 "
-                                               "zugeordnet werden sollen, gibt es in der "
-                                               "Datenbank „%3“ nicht.")
-                                    .arg(*ziel)
-                                    .arg(alt)
-                                    .arg(cn_.DataSource()));
+            return Status::Fail(
+                QCoreApplication::translate(
+                    "RestoreAccounts",
+                    "Das Konto %1, dem die Einträge des Kontos %2 zugeordnet "
+                    "werden sollen, gibt es in der Datenbank „%3“ nicht.")
+                    .arg(QString::number(*ziel), QString::number(alt), cn_.DataSource()));
         konten_[alt] = *ziel;
     }
 
@@ -242,7 +244,7 @@ Status RestoreRun::PlanAccounts() {
     };
     std::vector<const Konto*> zurueck;
     std::vector<qint64> konflikte;
-    RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QStringLiteral("Konten"));
+    RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QString::fromUtf8(kNameKonten));
     for (const Konto& a : archiv) {
         if (wahl_.zuordnung.count(a.id)) continue;
         if (wahl_.konten &&
@@ -271,7 +273,8 @@ Status RestoreRun::PlanAccounts() {
     if (!konflikte.empty()) {
         const std::vector<qint64> erste(konflikte.begin(),
                                         konflikte.begin() + std::min<size_t>(konflikte.size(), 5));
-        return Conflict(QStringLiteral("Konten"), static_cast<qint64>(konflikte.size()), erste);
+        return Conflict(QString::fromUtf8(kNameKonten), static_cast<qint64>(konflikte.size()),
+                        erste);
     }
     zaehler.lZurueck = static_cast<qint64>(zurueck.size());
 
@@ -283,7 +286,7 @@ Status RestoreRun::PlanAccounts() {
     qint64 lMaxBank = 0;
     for (const auto& [id, b] : lebendBanken) lMaxBank = std::max(lMaxBank, id);
     for (const auto& [id, b] : archivBanken) lMaxBank = std::max(lMaxBank, id);
-    RestoreCount banken{QStringLiteral("BankDaten"), QStringLiteral("Banken")};
+    RestoreCount banken{QStringLiteral("BankDaten"), QString::fromUtf8(kNameBanken)};
     std::set<qint64> noetig;  // archive bank ids, ascending
     for (const Konto* a : zurueck)
         if (a->bBank && archivBanken.count(a->lBankID)) noetig.insert(a->lBankID);
@@ -312,7 +315,7 @@ Status RestoreRun::PlanAccounts() {
         bankZiel[alt] = lZiel;
     }
     if (!bankKonflikte.empty())
-        return Conflict(QStringLiteral("Banken"), static_cast<qint64>(bankKonflikte.size()),
+        return Conflict(QString::fromUtf8(kNameBanken), static_cast<qint64>(bankKonflikte.size()),
                         bankKonflikte);
     if (banken.lZurueck > 0) zaehler_.push_back(banken);
 
@@ -338,16 +341,16 @@ Status RestoreRun::InsertAccounts() {
     if (Status s = InsertPlanned(QStringLiteral("Konten"), neueKonten_, "bankID"); !s.ok())
         return s;
     if (fortschritt_.onLine) {
-        const RestoreCount& zaehler = Counts(QStringLiteral("Konten"), QStringLiteral("Konten"));
-        if (zaehler.lImArchiv > 0) {
-            const QLocale deutsch(QLocale::German);
-            QString sZeile =
-                QStringLiteral("%1 Konten zugeordnet").arg(deutsch.toString(zaehler.lVorhanden));
-            if (zaehler.lZurueck > 0)
-                sZeile += QStringLiteral(", %1 Konten neu angelegt")
-                              .arg(deutsch.toString(zaehler.lZurueck));
-            fortschritt_.onLine(sZeile);
-        }
+        const RestoreCount& zaehler =
+            Counts(QStringLiteral("Konten"), QString::fromUtf8(kNameKonten));
+        if (zaehler.lImArchiv > 0)
+            fortschritt_.onLine(
+                zaehler.lZurueck > 0
+                    ? QCoreApplication::translate("RestoreAccounts",
+                                                  "%1 Konten zugeordnet, %2 Konten neu angelegt")
+                          .arg(DisplayCount(zaehler.lVorhanden), DisplayCount(zaehler.lZurueck))
+                    : QCoreApplication::translate("RestoreAccounts", "%1 Konten zugeordnet")
+                          .arg(DisplayCount(zaehler.lVorhanden)));
     }
     return Status::Ok();
 }

@@ -5,7 +5,9 @@
 
 #include "database/Connection.h"
 #include "database/Query.h"
+#include "text/DisplayFormat.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -100,7 +102,7 @@ Status RestoreRun::PlanCategories() {
         if (!kategorien_.count(id))
             kategorien_[id] = kategorien_.at(archivNachPfad.at(NamePath(archiv, id)));
 
-    RestoreCount zaehler{QStringLiteral("Kategorien"), QStringLiteral("Kategorien")};
+    RestoreCount zaehler{QStringLiteral("Kategorien"), QString::fromUtf8(kNameKategorien)};
     for (qint64 id : zurueck) {
         const Kategorie& k = archiv.at(id);
         std::optional<qint64> parent;
@@ -122,7 +124,8 @@ Status RestoreRun::InsertCategories() {
         return s;
     if (fortschritt_.onLine)
         fortschritt_.onLine(
-            QStringLiteral("%1 Kategorien zurückgeholt").arg(neueKategorien_.size()));
+            QCoreApplication::translate("RestoreCategories", "%1 Kategorien zurückgeholt")
+                .arg(DisplayCount(static_cast<qint64>(neueKategorien_.size()))));
     return Status::Ok();
 }
 

@@ -13,8 +13,9 @@
 #include "database/Query.h"
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
+#include "text/DisplayFormat.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QStringList>
 
@@ -27,6 +28,14 @@ namespace {
 
 // How many ids a refusal or a report names.
 constexpr int kGenannteIds = 5;
+
+// The refusal when a table's inserts do not add up.
+QString WrongCount(const QString& sTabelle, qint64 lEingefuegt, qint64 lErwartet) {
+    return QCoreApplication::translate("RestoreRows",
+                                       "In die Tabelle %1 wurden %2 statt %3 Einträge "
+                                       "zurückgeholt. Es wurde nichts zurückgeholt.")
+        .arg(sTabelle, QString::number(lEingefuegt), QString::number(lErwartet));
+}
 
 bool Is(const QString& a, const char* b) {
     return a.compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
@@ -128,19 +137,19 @@ Status RestoreRun::CheckItemsHaveOrders() {
     qint64 lAnzahl = 0;
     while (q.Next()) {
         if (sammel.size() < kGenannteIds)
-            sammel << (q.IsNull(0) ? QStringLiteral("ohne Nummer") : QString::number(q.Int(0)));
+            sammel << (q.IsNull(0) ? QCoreApplication::translate("RestoreRows", "ohne Nummer")
+                                   : QString::number(q.Int(0)));
         lAnzahl += q.Int(1);
     }
     if (!q.status().ok()) return q.status();
     if (lAnzahl == 0) return Status::Ok();
     return Status::Fail(
-        QStringLiteral("Das Archiv „%1“ enthält %2 Einzelaufträge von Sammelaufträgen (Nummer "
-                       "%3), die weder das Archiv noch die Datenbank enthält. Zu welchem "
-                       "Sammelauftrag sie gehören, lässt sich nicht sicher sagen; es wurde "
-                       "nichts zurückgeholt.")
-            .arg(sArchiv)
-            .arg(QLocale(QLocale::German).toString(lAnzahl))
-            .arg(sammel.join(QStringLiteral(", "))),
+        QCoreApplication::translate("RestoreRows",
+                                    "Das Archiv „%1“ enthält %2 Einzelaufträge von "
+                                    "Sammelaufträgen (Nummer %3), die weder das Archiv noch die "
+                                    "Datenbank enthält. Zu welchem Sammelauftrag sie gehören, "
+                                    "lässt sich nicht sicher sagen; es wurde nichts zurückgeholt.")
+            .arg(sArchiv, DisplayCount(lAnzahl), sammel.join(QStringLiteral(", "))),
         kCodeKontoFehlt);
 }
 
@@ -354,15 +363,16 @@ Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
     const auto vergleiche = [&]() {
         if (!bSiegel || versiegelt_ == versiegelt->second) return Status::Ok();
         const qint64 lSoll = versiegelt->second.lAnzahl;
-        const QLocale deutsch(QLocale::German);
         return DamagedArchive(
             QString::fromUtf8(sqlite3_db_filename(db_, kArchivSchema)),
             versiegelt_.lAnzahl == lSoll
-                ? QStringLiteral("Zeilen der Tabelle %1 sind nicht mehr die, die ihr Siegel nennt")
+                ? QCoreApplication::translate(
+                      "RestoreRows",
+                      "Zeilen der Tabelle %1 sind nicht mehr die, die ihr Siegel nennt")
                       .arg(sTabelle)
-                : QStringLiteral("die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
-                      .arg(sTabelle, deutsch.toString(versiegelt_.lAnzahl),
-                           deutsch.toString(lSoll)));
+                : QCoreApplication::translate("RestoreRows",
+                                              "die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3")
+                      .arg(sTabelle, DisplayCount(versiegelt_.lAnzahl), DisplayCount(lSoll)));
     };
     if (!bSchreiben) {
         Result<qint64> n = FirstInt(
@@ -406,11 +416,8 @@ Status RestoreRun::SiftRows(const QString& sTabelle, bool bSchreiben) {
                               .arg(sSiegel, sKlar));
         if (!eingefuegt.ok()) return eingefuegt.status();
         if (eingefuegt.value() != aktuellerPlan_->lKlar - lVorher)
-            return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
-                                               "zurückgeholt. Es wurde nichts zurückgeholt.")
-                                    .arg(sTabelle)
-                                    .arg(eingefuegt.value())
-                                    .arg(aktuellerPlan_->lKlar - lVorher));
+            return Status::Fail(
+                WrongCount(sTabelle, eingefuegt.value(), aktuellerPlan_->lKlar - lVorher));
         if (eingefuegt.value() > 0)
             if (Status s = VerifyInserted(sTabelle); !s.ok()) return s;
     }
@@ -566,12 +573,13 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
         if (!q.Next()) return q.status().ok() ? Status::Fail(QString()) : q.status();
         if (q.Int(0) != plan.lPaare || q.Int(1) != 0)
             return Status::Fail(
-                QStringLiteral("Die Prüfung ist fehlgeschlagen: Von %1 Einträgen der Tabelle %2, "
-                               "die schon in der Datenbank stehen, sind dort %3 nicht zu finden "
-                               "oder anders. Es wurde nichts zurückgeholt.")
-                    .arg(plan.lPaare)
-                    .arg(sTabelle)
-                    .arg(plan.lPaare - q.Int(0) + q.Int(1)));
+                QCoreApplication::translate("RestoreRows",
+                                            "Die Prüfung ist fehlgeschlagen: Von %1 Einträgen der "
+                                            "Tabelle %2, die schon in der Datenbank stehen, sind "
+                                            "dort %3 nicht zu finden oder anders. Es wurde nichts "
+                                            "zurückgeholt.")
+                    .arg(QString::number(plan.lPaare), sTabelle,
+                         QString::number(plan.lPaare - q.Int(0) + q.Int(1))));
     }
 
     // Items follow their collective order to where it went; one that went back in the pass
@@ -593,29 +601,25 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
                           .arg(static_cast<int>(Verbleib::Zurueck)));
     if (!zurueck.ok()) return zurueck.status();
     if (zurueck.value() != lZurueck)
-        return Status::Fail(QStringLiteral("In die Tabelle %1 wurden %2 statt %3 Einträge "
-                                           "zurückgeholt. Es wurde nichts zurückgeholt.")
-                                .arg(sTabelle)
-                                .arg(zurueck.value())
-                                .arg(lZurueck));
+        return Status::Fail(WrongCount(sTabelle, zurueck.value(), lZurueck));
     return VerifyInserted(sTabelle);
 }
 
 void RestoreRun::Report(const RestoreCount& zaehler) {
     if (!fortschritt_.onLine) return;
-    // Counts as people read them: 12.345.
-    const QLocale deutsch(QLocale::German);
-    QString sZeile =
-        QStringLiteral("%1 %2 zurückgeholt").arg(deutsch.toString(zaehler.lZurueck), zaehler.sName);
+    // Counts as people read them: 12.345 (12,345).
+    QString sZeile = QCoreApplication::translate("RestoreRows", "%1 %2 zurückgeholt")
+                         .arg(DisplayCount(zaehler.lZurueck), ShownRowsName(zaehler.sName));
     if (zaehler.lVorhanden > 0)
-        sZeile +=
-            QStringLiteral(", %1 waren schon vorhanden").arg(deutsch.toString(zaehler.lVorhanden));
+        sZeile += QCoreApplication::translate("RestoreRows", ", %1 waren schon vorhanden")
+                      .arg(DisplayCount(zaehler.lVorhanden));
     if (zaehler.lGeaendert > 0)
-        sZeile += QStringLiteral(", %1 seitdem geändert (bleiben, wie sie sind)")
-                      .arg(deutsch.toString(zaehler.lGeaendert));
+        sZeile += QCoreApplication::translate("RestoreRows",
+                                              ", %1 seitdem geändert (bleiben, wie sie sind)")
+                      .arg(DisplayCount(zaehler.lGeaendert));
     if (zaehler.lNeueIds > 0)
-        sZeile += QStringLiteral(", %1 davon unter neuen Nummern")
-                      .arg(deutsch.toString(zaehler.lNeueIds));
+        sZeile += QCoreApplication::translate("RestoreRows", ", %1 davon unter neuen Nummern")
+                      .arg(DisplayCount(zaehler.lNeueIds));
     fortschritt_.onLine(sZeile);
 }
 

@@ -9,6 +9,8 @@
 #include "database/SqlValue.h"
 #include "database/TableChecksum.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -120,21 +122,26 @@ Status CheckRestoreTables(Connection& cn) {
         Result<QStringList> dort = Columns(db, kArchivSchema, t, sArchiv);
         if (!dort.ok()) return dort.status();
         if (hier.value().isEmpty())
-            return Status::Fail(QStringLiteral("Die Tabelle %1 fehlt in der Datenbank „%2“.")
+            return Status::Fail(QCoreApplication::translate(
+                                    "RestoreRun", "Die Tabelle %1 fehlt in der Datenbank „%2“.")
                                     .arg(t, cn.DataSource()));
         if (dort.value().isEmpty())
             return Status::Fail(
-                QStringLiteral("Die Tabelle %1 fehlt im Archiv „%2“.").arg(t, sArchiv));
+                QCoreApplication::translate("RestoreRun", "Die Tabelle %1 fehlt im Archiv „%2“.")
+                    .arg(t, sArchiv));
         if (hier.value() != dort.value())
             return Status::Fail(
-                QStringLiteral("Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) als in der "
-                               "Datenbank (%4). Es wurde nichts zurückgeholt.")
+                QCoreApplication::translate("RestoreRun",
+                                            "Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) "
+                                            "als in der Datenbank (%4). Es wurde nichts "
+                                            "zurückgeholt.")
                     .arg(t, sArchiv, dort.value().join(QStringLiteral(", ")),
                          hier.value().join(QStringLiteral(", "))));
         if (t != QLatin1String("Optionen") &&
             hier.value().front().compare(QLatin1String("id"), Qt::CaseInsensitive) != 0)
-            return Status::Fail(
-                QStringLiteral("Die Tabelle %1 beginnt nicht mit dem Feld id.").arg(t));
+            return Status::Fail(QCoreApplication::translate(
+                                    "RestoreRun", "Die Tabelle %1 beginnt nicht mit dem Feld id.")
+                                    .arg(t));
     }
     Result<qint64> version =
         FirstInt(db, QStringLiteral("SELECT Version FROM main.Optionen"), cn.DataSource());
@@ -152,8 +159,10 @@ Status CheckRestoreTables(Connection& cn) {
         if (!dort.ok()) return dort.status();
         if (hier.value() != dort.value())
             return Status::Fail(
-                QStringLiteral("Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) als die "
-                               "Tabelle %4 der Datenbank (%5). Es wurde nichts zurückgeholt.")
+                QCoreApplication::translate("RestoreRun",
+                                            "Die Tabelle %1 hat im Archiv „%2“ andere Felder (%3) "
+                                            "als die Tabelle %4 der Datenbank (%5). Es wurde "
+                                            "nichts zurückgeholt.")
                     .arg(QString::fromUtf8(sVerwiesen), sArchiv,
                          dort.value().join(QStringLiteral(", ")), QString::fromUtf8(sWie),
                          hier.value().join(QStringLiteral(", "))));
@@ -163,11 +172,11 @@ Status CheckRestoreTables(Connection& cn) {
     if (!archivVersion.ok()) return archivVersion.status();
     if (version.value() != archivVersion.value())
         return Status::Fail(
-            QStringLiteral("Das Archiv „%1“ hat die Version %2, die Datenbank die Version %3. "
-                           "Es wurde nichts zurückgeholt.")
-                .arg(sArchiv)
-                .arg(archivVersion.value())
-                .arg(version.value()));
+            QCoreApplication::translate("RestoreRun",
+                                        "Das Archiv „%1“ hat die Version %2, die Datenbank die "
+                                        "Version %3. Es wurde nichts zurückgeholt.")
+                .arg(sArchiv, QString::number(archivVersion.value()),
+                     QString::number(version.value())));
     // A trigger on a table that gets rows would change rows that the read-back never sees.
     for (const QString& t : tabellen) {
         Result<qint64> trigger = FirstInt(
@@ -179,9 +188,11 @@ Status CheckRestoreTables(Connection& cn) {
         if (!trigger.ok()) return trigger.status();
         if (trigger.value() > 0)
             return Status::Fail(
-                QStringLiteral("Auf der Tabelle %1 der Datenbank „%2“ liegt ein Trigger. Er "
-                               "würde beim Zurückholen Einträge ändern, die nicht aus dem "
-                               "Archiv stammen; es wurde nichts zurückgeholt.")
+                QCoreApplication::translate("RestoreRun",
+                                            "Auf der Tabelle %1 der Datenbank „%2“ liegt ein "
+                                            "Trigger. Er würde beim Zurückholen Einträge ändern, "
+                                            "die nicht aus dem Archiv stammen; es wurde nichts "
+                                            "zurückgeholt.")
                     .arg(t, cn.DataSource()));
     }
     return Status::Ok();
@@ -316,10 +327,11 @@ Status RestoreRun::InsertPlanned(const QString& sTabelle, const std::vector<Neue
                                              .arg(n.alt));
         if (!r.ok()) return r.status();
         if (r.value() != 1)
-            return Status::Fail(QStringLiteral("Der Eintrag %1 der Tabelle %2 ist im Archiv nicht "
-                                               "zu lesen. Es wurde nichts zurückgeholt.")
-                                    .arg(n.alt)
-                                    .arg(n.sQuelle));
+            return Status::Fail(QCoreApplication::translate(
+                                    "RestoreRun",
+                                    "Der Eintrag %1 der Tabelle %2 ist im Archiv nicht zu lesen. "
+                                    "Es wurde nichts zurückgeholt.")
+                                    .arg(QString::number(n.alt), n.sQuelle));
     }
     return VerifyInserted(sTabelle);
 }
@@ -366,11 +378,10 @@ Result<qint64> RestoreRun::InsertCounted(const QString& sTabelle, const QStringL
     const qint64 lGezaehlt = gezaehlt_[sTabelle].lAnzahl - vorher;
     const qint64 lGeaendert = sqlite3_total_changes(db_) - lVorher;
     if (lGeaendert != lGezaehlt)
-        return Error{QStringLiteral("In die Tabelle %1 wurden %2 Einträge ausgewählt, aber %3 "
-                                    "gespeichert.")
-                         .arg(sTabelle)
-                         .arg(lGezaehlt)
-                         .arg(lGeaendert)};
+        return Error{QCoreApplication::translate("RestoreRun",
+                                                 "In die Tabelle %1 wurden %2 Einträge "
+                                                 "ausgewählt, aber %3 gespeichert.")
+                         .arg(sTabelle, QString::number(lGezaehlt), QString::number(lGeaendert))};
     return lGezaehlt;
 }
 
@@ -427,7 +438,8 @@ Status RestoreRun::VerifyInserted(const QString& sTabelle) {
             gelesen.lAnzahl = q.Int(0);
             gelesen.lSumme = static_cast<quint64>(q.Int(1));
         } else if (q.status().ok()) {
-            gelesenStatus = Status::Fail(QStringLiteral("Die Prüfsumme gibt keine Zeile zurück."));
+            gelesenStatus = Status::Fail(QCoreApplication::translate(
+                "RestoreRun", "Die Prüfsumme gibt keine Zeile zurück."));
         }
         if (gelesenStatus.ok()) gelesenStatus = q.status();
     }
@@ -439,14 +451,17 @@ Status RestoreRun::VerifyInserted(const QString& sTabelle) {
     std::vector<qint64>().swap(ids);
     if (gelesen == erwartet) return Status::Ok();
     return Status::Fail(
-        QStringLiteral("Die Prüfung ist fehlgeschlagen: Die Tabelle %1 der Datenbank enthält "
-                       "von den zurückgeholten Einträgen %2 statt %3%4. Es wurde nichts "
-                       "zurückgeholt.")
-            .arg(sTabelle)
-            .arg(gelesen.lAnzahl)
-            .arg(erwartet.lAnzahl)
-            .arg(gelesen.lAnzahl == erwartet.lAnzahl ? QStringLiteral(", mit anderem Inhalt")
-                                                     : QString()));
+        (gelesen.lAnzahl == erwartet.lAnzahl
+             ? QCoreApplication::translate("RestoreRun",
+                                           "Die Prüfung ist fehlgeschlagen: Die Tabelle %1 der "
+                                           "Datenbank enthält von den zurückgeholten Einträgen %2 "
+                                           "statt %3, mit anderem Inhalt. Es wurde nichts "
+                                           "zurückgeholt.")
+             : QCoreApplication::translate("RestoreRun",
+                                           "Die Prüfung ist fehlgeschlagen: Die Tabelle %1 der "
+                                           "Datenbank enthält von den zurückgeholten Einträgen %2 "
+                                           "statt %3. Es wurde nichts zurückgeholt."))
+            .arg(sTabelle, QString::number(gelesen.lAnzahl), QString::number(erwartet.lAnzahl)));
 }
 
 Status RestoreRun::Conflict(const QString& sName, qint64 lAnzahl,
@@ -455,12 +470,14 @@ Status RestoreRun::Conflict(const QString& sName, qint64 lAnzahl,
     for (qint64 id : ids) nummern << QString::number(id);
     QString sText = nummern.join(QStringLiteral(", "));
     if (lAnzahl > static_cast<qint64>(ids.size()))
-        sText += QStringLiteral(" und %1 weitere").arg(lAnzahl - static_cast<qint64>(ids.size()));
+        sText += QCoreApplication::translate("RestoreRun", " und %1 weitere")
+                     .arg(lAnzahl - static_cast<qint64>(ids.size()));
     return Status::Fail(
-        QStringLiteral("Das Archiv kann nicht zurückgeholt werden: In der Tabelle %1 der "
-                       "Datenbank sind die Nummern (id) %2 schon mit anderen Daten belegt. Es "
-                       "wurde nichts geändert.")
-            .arg(sName, sText),
+        QCoreApplication::translate("RestoreRun",
+                                    "Das Archiv kann nicht zurückgeholt werden: In der Tabelle %1 "
+                                    "der Datenbank sind die Nummern (id) %2 schon mit anderen "
+                                    "Daten belegt. Es wurde nichts geändert.")
+            .arg(ShownRowsName(sName), sText),
         kCodeKonflikt);
 }
 

@@ -8,6 +8,7 @@
 #include "restore/RestoreIdentity.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -37,15 +38,20 @@ struct RestoreTable {
     const char* sTabelle;
     const char* sName;
 };
-inline constexpr RestoreTable kRestoreTables[] = {{"Umsätze", "Umsätze"},
-                                                  {"UmsZusatz", "Umsatzzusätze"},
-                                                  {"OffeneUmsätze", "offene Umsätze"},
-                                                  {"Aufträge", "gesendete Aufträge"},
-                                                  {"SammelAufträge", "gesendete Sammelaufträge"},
-                                                  {"SammelEinzel", "Einzelaufträge"}};
+inline constexpr RestoreTable kRestoreTables[] = {
+    {"Umsätze", QT_TRANSLATE_NOOP("RestoreNames", "Umsätze")},
+    {"UmsZusatz", QT_TRANSLATE_NOOP("RestoreNames", "Umsatzzusätze")},
+    {"OffeneUmsätze", QT_TRANSLATE_NOOP("RestoreNames", "offene Umsätze")},
+    {"Aufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Aufträge")},
+    {"SammelAufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Sammelaufträge")},
+    {"SammelEinzel", QT_TRANSLATE_NOOP("RestoreNames", "Einzelaufträge")}};
+// What people call the rows of the other tables that get rows.
+inline constexpr const char* kNameKonten = QT_TRANSLATE_NOOP("RestoreNames", "Konten");
+inline constexpr const char* kNameBanken = QT_TRANSLATE_NOOP("RestoreNames", "Banken");
+inline constexpr const char* kNameKategorien = QT_TRANSLATE_NOOP("RestoreNames", "Kategorien");
 
-// The refusal of a damaged archive (kCodeBeschaedigt): "Das Archiv „…“ ist beschädigt: <sWas>",
-// that nothing was put back, and how to salvage what still reads.
+// The refusal of a damaged archive (kCodeBeschaedigt) in the language shown: "Das Archiv „…“
+// ist beschädigt: <sWas>", that nothing was put back, and how to salvage what still reads.
 Status DamagedArchive(const QString& sArchiv, const QString& sWas);
 
 // Whether the table is one of kRestoreTables.
@@ -68,7 +74,7 @@ Status AttachArchive(Connection& cn, const QString& sArchiv);
 // Checks, reading only, what putting rows back by position assumes: every table the restore
 // reads has the same columns by name and order in archive and user database, both carry the
 // same schema version, and no trigger sits on a table that gets rows (it would change what
-// the checks read back). Fails with a German message naming the table.
+// the checks read back). Fails with a message naming the table.
 Status CheckRestoreTables(Connection& cn);
 
 // " AND <the choice>" on archive row "a" of the table; empty for every row. The choice is

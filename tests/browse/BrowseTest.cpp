@@ -3,7 +3,9 @@
 #include "EngineFiles.h"
 #include "ProgramRun.h"
 #include "text/DisplayFormat.h"
+#include "text/Language.h"
 
+#include "browse/ArchiveCheck.h"
 #include "browse/BrowseExport.h"
 #include "demo/DemoDatabase.h"
 #include "hostlib/IniHostServices.h"
@@ -326,7 +328,11 @@ TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
                          {{7, QStringLiteral("Wohnen / Miete")}}};
     QBuffer ziel;
     ziel.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(WriteBookingsCsv(zeilen, namen, ziel).ok());
+    {
+        // The CSV is a fixed format: English shown changes none of its bytes.
+        const ScopedLanguage englisch(Sprache::Englisch);
+        ASSERT_TRUE(WriteBookingsCsv(zeilen, namen, ziel).ok());
+    }
     EXPECT_EQ(ziel.data(),
               QByteArray("\xEF\xBB\xBF"
                          "Konto;Kontonummer/IBAN;Buchungsdatum;Valuta;Betrag;Empfänger;"
@@ -340,6 +346,17 @@ TEST_F(BrowseTest, CsvAndAmountsAreWrittenTheGermanWay) {
     EXPECT_EQ(DisplayCents(12345), QStringLiteral("123,45 €"));
     EXPECT_EQ(DisplayCents(-99999999), QStringLiteral("-999.999,99 €"));
     EXPECT_EQ(DisplayCents(-5), QStringLiteral("-0,05 €"));
+}
+
+// The check's line follows the language shown; the line --json writes stays German.
+TEST(CheckTextTest, TheJsonLineStaysGermanWhileEnglishIsShown) {
+    ArchivePruefung pruefung;
+    pruefung.eZustand = PruefZustand::OhneSiegel;
+    pruefung.lZeilen = 12345;
+    const ScopedLanguage englisch(Sprache::Englisch);
+    EXPECT_EQ(CheckText(pruefung), QStringLiteral("ohne Siegel (12.345 Zeilen lesbar)"));
+    EXPECT_TRUE(ShownCheckText(pruefung).contains(QStringLiteral("12,345")))
+        << ShownCheckText(pruefung).toStdString();
 }
 
 TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
