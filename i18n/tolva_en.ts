@@ -43,6 +43,7 @@
 
 
 
+
 <context>
     <name>AccountRows</name>
     <message>
@@ -284,7 +285,8 @@
     <message>
         <source>Beim Archivieren ist folgender Fehler aufgetreten:<byte value="xd"/>
 %1</source>
-        <translation>The following error occurred while archiving:</translation>
+        <translation>The following error occurred while archiving:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>Export</source>
@@ -713,7 +715,9 @@ Options:
         <source>Es wurde nur %1 von insgesammt %2 Einträge archiviert werden!<byte value="xd"/>
 Es werden keine Änderungen an der Benutzer-Datenbank vorgenommen.<byte value="xd"/>
 FEHLER: %3</source>
-        <translation>Only %1 of %2 entries could be archived!</translation>
+        <translation>Only %1 of %2 entries could be archived!<byte value="xd"/>
+No changes are made to the user database.<byte value="xd"/>
+ERROR: %3</translation>
     </message>
     <message>
         <source>Archivierungs-Assistent</source>
@@ -1839,7 +1843,8 @@ With --map-account ARCHIVE_ID=ID the entries of such an account belong to the da
     <message>
         <source>Die Datei %1 existiert bereits!<byte value="xd"/>
 Soll Sie überschrieben werden?</source>
-        <translation>The file %1 already exists!</translation>
+        <translation>The file %1 already exists!<byte value="xd"/>
+Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>Archivierungs-Assistent</source>
@@ -1850,14 +1855,20 @@ Soll Sie überschrieben werden?</source>
 %1 Umsätze werden damit unwiderruflich gelöscht.<byte value="xd"/>
 <byte value="xd"/>
 Ohne Datensicherung fortfahren?</source>
-        <translation>The archived data will be removed from the database without a backup being made first.</translation>
+        <translation>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+%1 transactions will be deleted for good.<byte value="xd"/>
+<byte value="xd"/>
+Continue without a backup?</translation>
     </message>
     <message>
         <source>Die archivierten Daten werden aus der Datenbank entfernt, ohne dass vorher eine Datensicherung erstellt wird.<byte value="xd"/>
 Alle archivierten Umsätze werden damit unwiderruflich gelöscht.<byte value="xd"/>
 <byte value="xd"/>
 Ohne Datensicherung fortfahren?</source>
-        <translation>The archived data will be removed from the database without a backup being made first.</translation>
+        <translation>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+All archived transactions will be deleted for good.<byte value="xd"/>
+<byte value="xd"/>
+Continue without a backup?</translation>
     </message>
     <message>
         <source>Der Archiv-Pfad %1 existiert nicht! Soll dieses Verzeichnis angelegt werden?</source>
@@ -1876,7 +1887,10 @@ Ohne Datensicherung fortfahren?</source>
 %2<byte value="xd"/>
 <byte value="xd"/>
 Es wurde nichts archiviert und nichts verändert. Wählen Sie auf der Seite „Datenbereich“ mit „Ändern …“ einen Ort für die Datensicherung, an dem Sie schreiben dürfen, und starten Sie erneut.</source>
-        <translation>The backup “%1” cannot be written:</translation>
+        <translation>The backup “%1” cannot be written:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing was archived and nothing was changed. On the “Data range” page, use “Change…” to choose a place for the backup where you may write, and start again.</translation>
     </message>
     <message>
         <source>Export</source>
@@ -2446,12 +2460,14 @@ Es wurde nichts archiviert und nichts verändert. Wählen Sie auf der Seite „D
     <message>
         <source>Es wurden Daten für %1 Institut(e) und 1 Konto( gefunden.<byte value="xd"/>
 Um die Daten zu archivieren, klicken Sie auf &apos;Starten&apos;</source>
-        <translation>Data was found for %1 bank(s) and 1 account.</translation>
+        <translation>Data was found for %1 bank(s) and 1 account.<byte value="xd"/>
+To archive the data, click &apos;Start&apos;</translation>
     </message>
     <message>
         <source>Es wurden Daten für %1 Institut(e) und %2 Konten gefunden.<byte value="xd"/>
 Um die Daten zu archivieren, klicken Sie auf &apos;Starten&apos;</source>
-        <translation>Data was found for %1 bank(s) and %2 accounts.</translation>
+        <translation>Data was found for %1 bank(s) and %2 accounts.<byte value="xd"/>
+To archive the data, click &apos;Start&apos;</translation>
     </message>
     <message>
         <source>Es wurden keine Daten vor dem %1 gefunden.</source>
@@ -3272,7 +3288,8 @@ Difference %5</translation>
     <message>
         <source>Ein Fehler ist aufgetreten:<byte value="xd"/>
 %1</source>
-        <translation>An error occurred:</translation>
+        <translation>An error occurred:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>Archiv:FormLoad</source>
@@ -3301,7 +3318,8 @@ Difference %5</translation>
     <message>
         <source>Die Datei %1 existiert nicht!<byte value="xd"/>
 Bitte eine existierende Datei auswählen.</source>
-        <translation>The file %1 does not exist!</translation>
+        <translation>The file %1 does not exist!<byte value="xd"/>
+Please choose an existing file.</translation>
     </message>
     <message>
         <source>Fehler</source>

@@ -126,7 +126,7 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
         if (bPruefen)
             out << '\t'
                 << QCoreApplication::translate("ListCommand", "Prüfung: %1")
-                       .arg(CheckText(pruefungen[size_t(i)]));
+                       .arg(ShownCheckText(pruefungen[size_t(i)]));
         out << Qt::endl;
         const ArchiveDescription b =
             ReadArchiveDescription(sArchivPfad + ArchiveEntryName(eintrag));

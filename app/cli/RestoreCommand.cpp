@@ -47,7 +47,7 @@ void PrintReport(const CommandStreams& io, const RestoreReport& bericht, bool bP
     }
     out << '\n';
     for (const RestoreCount& z : bericht.tabellen) {
-        out << z.sName.leftJustified(26);
+        out << ShownRowsName(z.sName).leftJustified(26);
         const qint64 zahlen[] = {z.lImArchiv, z.lZurueck, z.lVorhanden, z.lGeaendert};
         for (size_t i = 0; i < std::size(zahlen); ++i)
             out << ' ' << QString::number(zahlen[i]).rightJustified(spalten[i].lBreite);
@@ -65,10 +65,11 @@ void PrintReport(const CommandStreams& io, const RestoreReport& bericht, bool bP
                     ? QCoreApplication::translate(
                           "RestoreCommand",
                           "Seitdem geändert und behalten (%1): Nummer %2 und %3 weitere")
-                          .arg(z.sName, ids.join(QStringLiteral(", ")), QString::number(lWeitere))
+                          .arg(ShownRowsName(z.sName), ids.join(QStringLiteral(", ")),
+                               QString::number(lWeitere))
                     : QCoreApplication::translate("RestoreCommand",
                                                   "Seitdem geändert und behalten (%1): Nummer %2")
-                          .arg(z.sName, ids.join(QStringLiteral(", "))))
+                          .arg(ShownRowsName(z.sName), ids.join(QStringLiteral(", "))))
             << '\n';
     }
     if (!bericht.sSicherung.isEmpty())

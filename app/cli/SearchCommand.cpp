@@ -28,7 +28,9 @@ QString ArchiveFolder(const QString& sDatenbank) {
 
 QJsonObject HitJson(const SearchHit& t) {
     return QJsonObject{{QStringLiteral("datei"), t.sDatei},
-                       {QStringLiteral("konto"), t.sKonto},
+                       // German and fixed for an account the file has no row for.
+                       {QStringLiteral("konto"),
+                        t.bKontozeile ? t.sKonto : UnknownAccountLabelGerman(t.buchung.lKontoID)},
                        {QStringLiteral("konto_id"), t.buchung.lKontoID},
                        {QStringLiteral("id"), t.buchung.id},
                        {QStringLiteral("datum"), t.buchung.sDatum},

@@ -58,9 +58,15 @@ QString Label(const std::map<qint64, QString>& konten, qint64 id) {
     return it != konten.end() ? it->second : UnknownAccountLabel(id);
 }
 
+// An account's label as --json writes it: an account the file has no row for is called
+// "Konto <id>" in German whatever the language shown.
+QString JsonLabel(const BrowseAccount& k) {
+    return k.bKontozeile ? k.sKonto : UnknownAccountLabelGerman(k.lKontoID);
+}
+
 QJsonObject AccountJson(const BrowseAccount& k) {
     return QJsonObject{{QStringLiteral("id"), k.lKontoID},
-                       {QStringLiteral("konto"), k.sKonto},
+                       {QStringLiteral("konto"), JsonLabel(k)},
                        {QStringLiteral("bank"), k.sBank},
                        {QStringLiteral("kontozeile"), k.bKontozeile},
                        {QStringLiteral("buchungen"), k.lBuchungen},
@@ -130,9 +136,16 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
     QTextStream& out = io.out;
     if (wahl.bJson) {
         QJsonArray aKonten, aZeilen;
-        for (const BrowseAccount& k : konten.value()) aKonten.append(AccountJson(k));
-        for (const BookingRow& z : zeilen)
-            aZeilen.append(BookingJson(z, Label(labels, z.lKontoID)));
+        std::map<qint64, QString> jsonLabels;
+        for (const BrowseAccount& k : konten.value()) {
+            aKonten.append(AccountJson(k));
+            jsonLabels[k.lKontoID] = JsonLabel(k);
+        }
+        for (const BookingRow& z : zeilen) {
+            const auto it = jsonLabels.find(z.lKontoID);
+            aZeilen.append(BookingJson(
+                z, it != jsonLabels.end() ? it->second : UnknownAccountLabelGerman(z.lKontoID)));
+        }
         const QJsonObject umsaetze{{QStringLiteral("anzahl"), summe.lAnzahl},
                                    {QStringLiteral("summe_cent"), summe.lSummeCent},
                                    {QStringLiteral("zeilen"), aZeilen}};

@@ -199,7 +199,7 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
         if (bJson)
             liste.append(CheckJson(p));
         else
-            io.out << sDatei << ": " << CheckText(p) << Qt::endl;
+            io.out << sDatei << ": " << ShownCheckText(p) << Qt::endl;
     }
     if (bJson)
         io.out << QJsonDocument(liste).toJson(QJsonDocument::Indented);

@@ -107,9 +107,9 @@ void BrowserWindow::ShowSeal(const ArchivePruefung& pruefung) {
             sZustand = tr("ohne Siegel");
             break;
         case PruefZustand::Beschaedigt:
-            sZustand = tr("beschädigt: %1").arg(CheckText(pruefung));
+            sZustand = tr("beschädigt: %1").arg(ShownCheckText(pruefung));
             sZeile = tr("Das Archiv ist nicht mehr so, wie es geschrieben wurde: %1")
-                         .arg(CheckText(pruefung));
+                         .arg(ShownCheckText(pruefung));
             break;
         case PruefZustand::NichtLesbar:
             sZustand = tr("nicht lesbar");
@@ -328,7 +328,7 @@ Status BrowserWindow::Fill() {
     tblUmsaetze_->setModel(buchungen_);
     tblUmsaetze_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     tblUmsaetze_->horizontalHeader()->resizeSection(BookingModel::kKonto, 130);
-    tblUmsaetze_->horizontalHeader()->resizeSection(BookingModel::kEmpfaenger, 170);
+    tblUmsaetze_->horizontalHeader()->resizeSection(BookingModel::kEmpfaenger, 160);
     connect(buchungen_, &BookingModel::TotalsChanged, this, &BrowserWindow::UpdateStatus);
 
     // "Alle Konten", then the accounts under their banks (in the order of their first account).

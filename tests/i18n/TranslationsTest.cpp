@@ -96,7 +96,8 @@ TEST(TranslationsTest, TranslationsKeepPlaceholdersAcceleratorsAndLineBreaks) {
                 aFehler << Name(e) + QStringLiteral(" -> accelerator of ") + sForm;
             if (e.sQuelle.count(u'\n') != sForm.count(u'\n'))
                 aFehler << Name(e) + QStringLiteral(" -> line breaks of ") + sForm;
-            if (e.sQuelle.endsWith(u'…') != sForm.endsWith(u'…'))
+            // An English button that opens a dialog may say so where the German does not.
+            if (e.sQuelle.endsWith(u'…') && !sForm.endsWith(u'…'))
                 aFehler << Name(e) + QStringLiteral(" -> the ellipsis of ") + sForm;
         }
     }

@@ -106,13 +106,18 @@ QStringList CutTexts(QWidget* fenster) {
                     fehler << Name(w, reiter->tabText(i)) + QStringLiteral(" (tab too narrow)");
         } else if (auto* kopf = qobject_cast<QHeaderView*>(w);
                    kopf && kopf->model() && kopf->orientation() == Qt::Horizontal) {
-            const int lRand =
-                2 * kopf->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, kopf);
             for (int i = 0; i < kopf->count(); ++i) {
                 if (kopf->isSectionHidden(i)) continue;
                 const QString sText =
                     kopf->model()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
-                if (kopf->fontMetrics().horizontalAdvance(sText) + lRand > kopf->sectionSize(i))
+                // Where the style draws the section's text (inside its margins).
+                QStyleOptionHeader opt;
+                opt.initFrom(kopf);
+                opt.rect = QRect(0, 0, kopf->sectionSize(i), kopf->height());
+                opt.section = i;
+                opt.text = sText;
+                const QRect r = kopf->style()->subElementRect(QStyle::SE_HeaderLabel, &opt, kopf);
+                if (kopf->fontMetrics().horizontalAdvance(sText) > r.width())
                     fehler << Name(w, sText) + QStringLiteral(" (column narrower than its header)");
             }
         }
