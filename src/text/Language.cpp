@@ -14,6 +14,11 @@ namespace {
 std::atomic<Sprache> g_sprache{Sprache::Deutsch};
 std::atomic<int> g_programm{-1};  // the program's language, -1 while no program chose one
 
+// Our translation of a language other than German, in the engine's resources.
+bool LoadOurs(QTranslator& uebersetzung, Sprache sprache) {
+    return uebersetzung.load(QStringLiteral(":/i18n/tolva_%1.qm").arg(LanguageCode(sprache)));
+}
+
 std::optional<Sprache> FromEnvironment() {
     return LanguageFromName(qEnvironmentVariable("TOLVA_LANG"));
 }
@@ -63,6 +68,17 @@ Sprache CurrentLanguage() {
     return g_sprache;
 }
 
+QString TranslateEarly(const char* sKontext, const char* sText) {
+    if (QCoreApplication::instance() || CurrentLanguage() == Sprache::Deutsch)
+        return QCoreApplication::translate(sKontext, sText);
+    QTranslator uebersetzung;
+    if (LoadOurs(uebersetzung, CurrentLanguage())) {
+        const QString sUebersetzt = uebersetzung.translate(sKontext, sText);
+        if (!sUebersetzt.isEmpty()) return sUebersetzt;
+    }
+    return QString::fromUtf8(sText);
+}
+
 bool QtTextsTranslated() {
     // Qt's own buttons take their texts from this context. (Names, not literals, in the call, so
     // that our translation file does not take Qt's text for one of ours.)
@@ -74,7 +90,7 @@ bool QtTextsTranslated() {
 ScopedLanguage::ScopedLanguage(Sprache sprache) : frueher_(g_sprache.exchange(sprache)) {
     if (!QCoreApplication::instance()) return;
     if (sprache == Sprache::Englisch) {
-        ok_ = unsere_.load(QStringLiteral(":/i18n/tolva_en.qm"));
+        ok_ = LoadOurs(unsere_, sprache);
         if (ok_) unsereInstalliert_ = QCoreApplication::installTranslator(&unsere_);
     } else if (!QtTextsTranslated() &&
                qt_.load(QStringLiteral("qtbase_de"),

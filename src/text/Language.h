@@ -42,6 +42,11 @@ Sprache ChooseHostLanguage();
 // The language shown now; German until a program or a call of the component chooses one.
 Sprache CurrentLanguage();
 
+// A text of ours (sText marked with QT_TRANSLATE_NOOP in sKontext) in the current language, also
+// while no application object exists to hold the translation: a failure to make one is told in
+// the language shown, too.
+QString TranslateEarly(const char* sKontext, const char* sText);
+
 // Whether the application translates Qt's own texts already (a host's translator).
 // Precondition: an application object exists.
 bool QtTextsTranslated();

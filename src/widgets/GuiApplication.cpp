@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTranslator>
 
 #include <cerrno>  // program_invocation_name
 
@@ -61,18 +60,6 @@ ScopedGuiApplication::~ScopedGuiApplication() = default;
 
 QString ScopedGuiApplication::Fehler() const {
     return fehler_ ? TranslateEarly("ScopedGuiApplication", fehler_) : QString();
-}
-
-QString TranslateEarly(const char* sKontext, const char* sText) {
-    if (QCoreApplication::instance() || CurrentLanguage() == Sprache::Deutsch)
-        return QCoreApplication::translate(sKontext, sText);
-    QTranslator uebersetzung;
-    if (uebersetzung.load(
-            QStringLiteral(":/i18n/tolva_%1.qm").arg(LanguageCode(CurrentLanguage())))) {
-        const QString sUebersetzt = uebersetzung.translate(sKontext, sText);
-        if (!sUebersetzt.isEmpty()) return sUebersetzt;
-    }
-    return QString::fromUtf8(sText);
 }
 
 bool ScopedGuiApplication::RealScreen() {

@@ -57,11 +57,6 @@ class ScopedGuiApplication {
     const char* fehler_ = nullptr;  // a text of the translation, or none
 };
 
-// A text of our translation (sText marked with QT_TRANSLATE_NOOP in sKontext) in the current
-// language, also while no application object exists to hold the translation: a failure to make
-// one is told in the language shown, too.
-QString TranslateEarly(const char* sKontext, const char* sText);
-
 // Qt's message boxes for the length of the scope, when nobody installed a presenter (the
 // terminal one would answer every question with its default) and windows appear on a real
 // screen. A host's or a test's presenter stays.
