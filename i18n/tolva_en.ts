@@ -410,6 +410,22 @@ Options:
         <source>Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).</source>
         <translation>Invalid date “%1” (expected DD.MM.YYYY or YYYY-MM-DD).</translation>
     </message>
+    <message>
+        <source>PFAD</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>die Benutzer-Datenbank</source>
+        <translation>the user database</translation>
+    </message>
+    <message>
+        <source>DATUM</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT</source>
+        <translation>the cut-off date, DD.MM.YYYY or YYYY-MM-DD</translation>
+    </message>
 </context>
 <context>
     <name>AttachKeyed</name>
@@ -749,22 +765,6 @@ ERROR: %3</translation>
     <message>
         <source>Erstellt ein Archiv, wie &quot;Starten&quot; im Assistenten.</source>
         <translation>Creates an archive, like &quot;Start&quot; in the wizard.</translation>
-    </message>
-    <message>
-        <source>PFAD</source>
-        <translation>PATH</translation>
-    </message>
-    <message>
-        <source>die Benutzer-Datenbank</source>
-        <translation>the user database</translation>
-    </message>
-    <message>
-        <source>DATUM</source>
-        <translation>DATE</translation>
-    </message>
-    <message>
-        <source>der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT</source>
-        <translation>the cut-off date, DD.MM.YYYY or YYYY-MM-DD</translation>
     </message>
     <message>
         <source>DATEI</source>
@@ -1225,14 +1225,6 @@ Commands:
         <translation>Opens the wizard on the database as a host calls it; prints the archive chosen for viewing.</translation>
     </message>
     <message>
-        <source>PFAD</source>
-        <translation>PATH</translation>
-    </message>
-    <message>
-        <source>die Benutzer-Datenbank</source>
-        <translation>the user database</translation>
-    </message>
-    <message>
         <source>schließt, sobald die erste Seite gezeichnet ist (Startzeit)</source>
         <translation>closes as soon as the first page is drawn (start-up time)</translation>
     </message>
@@ -1623,14 +1615,6 @@ Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage NEU.aba�
     <message>
         <source>Holt die Daten eines Archivs zurück in die Benutzer-Datenbank. Was dort schon steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie es ist; eine Nummer (id), die dort ein anderer Eintrag trägt, lässt das Zurückholen ablehnen, ohne etwas zu ändern.</source>
         <translation>Restores the data of an archive into the user database. What is there already is skipped, and what was changed since then stays as it is; if another entry there has the same number (id), the restore is refused without changing anything.</translation>
-    </message>
-    <message>
-        <source>PFAD</source>
-        <translation>PATH</translation>
-    </message>
-    <message>
-        <source>die Benutzer-Datenbank</source>
-        <translation>the user database</translation>
     </message>
     <message>
         <source>nur die Daten dieser Konten des Archivs (sonst alle)</source>
@@ -2070,14 +2054,6 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
         <translation>Searches the transactions of the user database and of every archive for a text (ignoring case and umlauts).</translation>
     </message>
     <message>
-        <source>PFAD</source>
-        <translation>PATH</translation>
-    </message>
-    <message>
-        <source>die Benutzer-Datenbank</source>
-        <translation>the user database</translation>
-    </message>
-    <message>
         <source>ORDNER</source>
         <translation>FOLDER</translation>
     </message>
@@ -2479,22 +2455,6 @@ To archive the data, click &apos;Start&apos;</translation>
     <message>
         <source>Zeigt, welche Konten Daten vor dem Stichtag haben (wie Seite 5 des Assistenten).</source>
         <translation>Shows which accounts have data before the cut-off date (like page 5 of the wizard).</translation>
-    </message>
-    <message>
-        <source>PFAD</source>
-        <translation>PATH</translation>
-    </message>
-    <message>
-        <source>die Benutzer-Datenbank</source>
-        <translation>the user database</translation>
-    </message>
-    <message>
-        <source>DATUM</source>
-        <translation>DATE</translation>
-    </message>
-    <message>
-        <source>der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT</source>
-        <translation>the cut-off date, DD.MM.YYYY or YYYY-MM-DD</translation>
     </message>
     <message>
         <source>nur diese Konten (sonst alle)</source>

@@ -52,6 +52,17 @@ QString HelpText(const CommandDefinition& befehl) {
     return s;
 }
 
+OptionDefinition DatabaseOption() {
+    return {QStringLiteral("db"), QCoreApplication::translate("Arguments", "PFAD"),
+            QCoreApplication::translate("Arguments", "die Benutzer-Datenbank"), true};
+}
+
+OptionDefinition CutOffOption() {
+    return {QStringLiteral("before"), QCoreApplication::translate("Arguments", "DATUM"),
+            QCoreApplication::translate("Arguments", "der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"),
+            true};
+}
+
 std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QStringList& args,
                                       int* lStatus, const CommandStreams& io) {
     auto parser = std::make_shared<QCommandLineParser>();

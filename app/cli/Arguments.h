@@ -29,6 +29,11 @@ struct OptionDefinition {
     bool bPflicht = false;
 };
 
+// The options several commands share, with one help text: "--db PFAD" (required), the user
+// database, and "--before DATUM" (required), the cut-off date.
+OptionDefinition DatabaseOption();
+OptionDefinition CutOffOption();
+
 // What a command takes: its options and its positional arguments.
 struct CommandDefinition {
     CommandDefinition(QString befehl, QString zweck, std::vector<OptionDefinition> optionen_,

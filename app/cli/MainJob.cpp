@@ -60,8 +60,7 @@ const CommandDefinition& WindowDefinition() {
         QCoreApplication::translate("MainJob",
                                     "Öffnet den Assistenten auf der Datenbank, wie ein Host ihn "
                                     "aufruft; gibt das zum Ansehen gewählte Archiv aus."),
-        {{QStringLiteral("db"), QCoreApplication::translate("MainJob", "PFAD"),
-          QCoreApplication::translate("MainJob", "die Benutzer-Datenbank"), true},
+        {DatabaseOption(),
          {QStringLiteral("first-page"), QString(),
           QCoreApplication::translate(
               "MainJob", "schließt, sobald die erste Seite gezeichnet ist (Startzeit)")}}};
@@ -74,8 +73,7 @@ const CommandDefinition& PagesDefinition() {
         QCoreApplication::translate("MainJob",
                                     "Zeichnet jede Seite beider Aufgaben als PNG, ohne "
                                     "Bildschirm, auf einer Kopie der Datenbank."),
-        {{QStringLiteral("db"), QCoreApplication::translate("MainJob", "PFAD"),
-          QCoreApplication::translate("MainJob", "die Benutzer-Datenbank"), true},
+        {DatabaseOption(),
          {QStringLiteral("out"), QCoreApplication::translate("MainJob", "ORDNER"),
           QCoreApplication::translate("MainJob", "Ordner der Bilder"), true}}};
     return definition;

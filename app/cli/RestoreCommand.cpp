@@ -136,8 +136,7 @@ const CommandDefinition& RestoreDefinition() {
              "steht, wird übersprungen, was seitdem geändert wurde, bleibt, wie es ist; eine "
              "Nummer (id), die dort ein anderer Eintrag trägt, lässt das Zurückholen ablehnen, "
              "ohne etwas zu ändern."),
-         {{QStringLiteral("db"), QCoreApplication::translate("RestoreCommand", "PFAD"),
-           QCoreApplication::translate("RestoreCommand", "die Benutzer-Datenbank"), true},
+         {DatabaseOption(),
           {QStringLiteral("accounts"), QStringLiteral("ID,..."),
            QCoreApplication::translate("RestoreCommand",
                                        "nur die Daten dieser Konten des Archivs (sonst alle)")},

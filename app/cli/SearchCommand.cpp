@@ -58,8 +58,7 @@ const CommandDefinition& SearchDefinition() {
                                      "Sucht einen Text in den Umsätzen der Benutzer-Datenbank und "
                                      "aller Archive (ohne Unterschied von Groß- und "
                                      "Kleinschreibung und Umlauten)."),
-         {{QStringLiteral("db"), QCoreApplication::translate("SearchCommand", "PFAD"),
-           QCoreApplication::translate("SearchCommand", "die Benutzer-Datenbank"), true},
+         {DatabaseOption(),
           {QStringLiteral("folder"), QCoreApplication::translate("SearchCommand", "ORDNER"),
            QCoreApplication::translate("SearchCommand",
                                        "der Ordner der Archive (Vorgabe: der Archiv-Ordner der "

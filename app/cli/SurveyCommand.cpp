@@ -53,11 +53,8 @@ const CommandDefinition& SurveyDefinition() {
         QCoreApplication::translate("SurveyCommand",
                                     "Zeigt, welche Konten Daten vor dem Stichtag haben (wie "
                                     "Seite 5 des Assistenten)."),
-        {{QStringLiteral("db"), QCoreApplication::translate("SurveyCommand", "PFAD"),
-          QCoreApplication::translate("SurveyCommand", "die Benutzer-Datenbank"), true},
-         {QStringLiteral("before"), QCoreApplication::translate("SurveyCommand", "DATUM"),
-          QCoreApplication::translate("SurveyCommand", "der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT"),
-          true},
+        {DatabaseOption(),
+         CutOffOption(),
          {QStringLiteral("accounts"), QStringLiteral("ID,..."),
           QCoreApplication::translate("SurveyCommand", "nur diese Konten (sonst alle)")},
          {QStringLiteral("json"), QString(),
