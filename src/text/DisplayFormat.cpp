@@ -12,15 +12,26 @@ QLocale DisplayLocale() {
     return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-QString DisplayDateFormat() {
-    QString sFormat = DisplayLocale().dateFormat(QLocale::ShortFormat);
+namespace {
+
+// A locale's short date format with a four-digit year.
+QString ShortDateFormat(const QLocale& ort) {
+    QString sFormat = ort.dateFormat(QLocale::ShortFormat);
     if (!sFormat.contains(QLatin1String("yyyy")))
         sFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return sFormat;
 }
 
+}  // namespace
+
+QString DisplayDateFormat() {
+    return ShortDateFormat(DisplayLocale());
+}
+
 QString DisplayDate(const QDate& d) {
-    return d.isValid() ? DisplayLocale().toString(d, DisplayDateFormat()) : QString();
+    if (!d.isValid()) return QString();
+    const QLocale ort = DisplayLocale();
+    return ort.toString(d, ShortDateFormat(ort));
 }
 
 QString DisplayIsoDate(const QString& sIso) {
