@@ -85,7 +85,7 @@ total=${#patches[@]}
 echo "$caught of $total planted faults caught"
 unexplained=0
 for s in "${survivors[@]}"; do
-    if [[ -f $README ]] && sed -n '/^Equivalent mutants/,$p' "$README" | grep -q -- "$s"; then
+    if [[ -f $README ]] && sed -n '/^Equivalent mutants/,$p' "$README" | grep -- "$s" >/dev/null; then
         echo "survivor (equivalent, see README): $s"
     else
         echo "survivor: $s"

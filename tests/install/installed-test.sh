@@ -83,7 +83,7 @@ depends=$(dpkg-deb -f "$deb_lib" Depends)
 # Each file in exactly one package; the header and the .so link only in -dev.
 for deb in "$deb_lib" "$deb_dev" "$deb_bin"; do dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}'; done |
     sort | uniq -d | grep . && fail "files in two packages"
-dpkg-deb -c "$deb_lib" | grep -q -e 'hbarchiv.h' -e 'libOrvHbArchiv5.so$' && fail "development files in the library package"
+dpkg-deb -c "$deb_lib" | grep -e 'hbarchiv.h' -e 'libOrvHbArchiv5.so$' >/dev/null && fail "development files in the library package"
 
 # Unpacked as merged /usr lays them out (lib is a link to usr/lib): a C host built with the
 # root's pkg-config file, loading the component through the linked folder, runs a whole job.

@@ -20,7 +20,7 @@ page=$work/prefix/share/man/man1/tolva-archiv.1.gz
     fail "$page has a name or a time stamp in its gzip header"
 
 version=$("$prog" --version) || fail "--version"
-zcat "$page" | grep -q "^\.TH TOLVA-ARCHIV 1 .*\"$version\"" ||
+zcat "$page" | grep "^\.TH TOLVA-ARCHIV 1 .*\"$version\"" >/dev/null ||
     fail "the .TH line does not name \"$version\""
 
 # Every warning that groff (all of them) or man --warnings, as lintian runs it, prints.
