@@ -182,13 +182,6 @@ int PrintOverview(const CommandStreams& io, BrowseFile& datei, const ShowChoice&
     return 0;
 }
 
-// A month of the table as the language names it: "März 2021", "March 2021".
-QString ScreenMonthName(int lJahr, int lMonat) {
-    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
-    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + QLatin1Char(' ') +
-           QString::number(lJahr);
-}
-
 QJsonObject TotalsJson(qint64 lAnzahl, qint64 lEingang, qint64 lAusgang) {
     return QJsonObject{{QStringLiteral("anzahl"), lAnzahl},
                        {QStringLiteral("eingang_cent"), lEingang},
@@ -239,7 +232,7 @@ int PrintMonths(const CommandStreams& io, BrowseFile& datei, const ShowChoice& w
                                        "Monat\tAnzahl\tEingänge\tAusgänge\tDifferenz")
         << '\n';
     for (const MonthTotals& m : monate.value())
-        zeile(ScreenMonthName(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
+        zeile(DisplayMonth(m.lJahr, m.lMonat), m.lAnzahl, m.lEingangCent, m.lAusgangCent);
     out << '\n'
         << QCoreApplication::translate("ShowCommand", "Jahr\tAnzahl\tEingänge\tAusgänge\tDifferenz")
         << '\n';

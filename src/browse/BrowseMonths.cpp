@@ -5,7 +5,6 @@
 #include "database/Connection.h"
 #include "database/Query.h"
 
-#include <QCoreApplication>
 
 #include <sqlite3.h>
 
@@ -154,39 +153,6 @@ Result<std::vector<MonthTotals>> MonthReader::Read(const BookingFilter& filter) 
 void MonthReader::Cancel() {
     bAbbruch_.store(true);
     sqlite3_interrupt(db_);
-}
-
-QString MonthName(int lJahr, int lMonat, bool bKurz) {
-    static const char* const kLang[] = {QT_TRANSLATE_NOOP("BrowseMonths", "Januar"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Februar"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "März"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "April"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Mai"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Juni"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Juli"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "August"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "September"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Oktober"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "November"),
-                                        QT_TRANSLATE_NOOP("BrowseMonths", "Dezember")};
-    // The short names: a context of their own, since "Mai" is both.
-    static const char* const kKurz[] = {QT_TRANSLATE_NOOP("BrowseMonthsShort", "Jan"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Feb"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Mär"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Apr"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Mai"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Jun"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Jul"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Aug"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Sep"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Okt"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Nov"),
-                                        QT_TRANSLATE_NOOP("BrowseMonthsShort", "Dez")};
-    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
-    const QString sMonat = bKurz
-                               ? QCoreApplication::translate("BrowseMonthsShort", kKurz[lMonat - 1])
-                               : QCoreApplication::translate("BrowseMonths", kLang[lMonat - 1]);
-    return QStringLiteral("%1 %2").arg(sMonat, QString::number(lJahr));
 }
 
 }  // namespace tolva

@@ -77,7 +77,4 @@ class MonthReader {
     std::atomic<bool> bAbbruch_{false};
 };
 
-// A month as people name it, in the language shown: "März 2021" (bKurz: "Mär 2021").
-QString MonthName(int lJahr, int lMonat, bool bKurz = false);
-
 }  // namespace tolva

@@ -53,10 +53,9 @@ QString AxisText(double dEuro, double dSchritt) {
 
 // A month's name in the language shown: "März 2021", or short without the year ("Mär").
 QString MonthLabel(int lJahr, int lMonat, bool bKurz = false) {
-    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
-    if (bKurz) return DisplayLocale().standaloneMonthName(lMonat, QLocale::ShortFormat);
-    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + u' ' +
-           QString::number(lJahr);
+    if (bKurz && lMonat >= 1 && lMonat <= 12)
+        return DisplayLocale().standaloneMonthName(lMonat, QLocale::ShortFormat);
+    return DisplayMonth(lJahr, lMonat);
 }
 
 }  // namespace

@@ -29,8 +29,7 @@ QString AccountHeading(const StatementAccount& k) {
 QString MonthText(int lJahr, int lMonat) {
     if (lMonat < 1 || lMonat > 12)
         return QCoreApplication::translate("StatementWriter", "ohne Datum");
-    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + QLatin1Char(' ') +
-           QString::number(lJahr);
+    return DisplayMonth(lJahr, lMonat);
 }
 
 StatementWriter::StatementWriter(const StatementLayout& layout, const StatementHead& kopf,

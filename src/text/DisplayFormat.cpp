@@ -39,6 +39,12 @@ QString DisplayIsoDate(const QString& sIso) {
     return d.isValid() ? DisplayDate(d) : sIso;
 }
 
+QString DisplayMonth(int lJahr, int lMonat) {
+    if (lMonat < 1 || lMonat > 12) return QString::number(lJahr);
+    return DisplayLocale().standaloneMonthName(lMonat, QLocale::LongFormat) + QLatin1Char(' ') +
+           QString::number(lJahr);
+}
+
 QString DisplayCount(qint64 l) {
     return DisplayLocale().toString(l);
 }

@@ -22,6 +22,10 @@ QString DisplayDate(const QDate& d);
 // such date comes back as it stands.
 QString DisplayIsoDate(const QString& sIso);
 
+// A month with its year as people name it: "März 2021" / "March 2021"; a month outside 1 to 12
+// gives the year alone.
+QString DisplayMonth(int lJahr, int lMonat);
+
 // A whole number with the locale's group separators ("1.234" / "1,234").
 QString DisplayCount(qint64 l);
 
