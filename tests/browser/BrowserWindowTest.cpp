@@ -57,6 +57,16 @@ QString FocusName() {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+// An archive of everything before dStichtag without a password, made by the create job.
+Status ArchiveWithoutPassword(const QString& sDatenbank, const QDate& dStichtag,
+                              const QString& sArchiv) {
+    CreateChoice archivieren;
+    archivieren.dStichtag = dStichtag;
+    archivieren.lPasswortModus = 0;
+    archivieren.sZielDatei = sArchiv;
+    return RunCreateJob(sDatenbank, archivieren);
+}
+
 }  // namespace
 
 class BrowserWindowTest : public QObject {
@@ -460,11 +470,7 @@ void BrowserWindowTest::restoreOfAnOldArchiveAsksWhoseRowsTheyAreAndNeverGuesses
     WizardEnvironment env;
     const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
     const QString sArchiv = env.ArchiveFolder() + QStringLiteral("alt.aba");
-    CreateChoice archivieren;
-    archivieren.dStichtag = QDate(2025, 6, 1);
-    archivieren.lPasswortModus = 0;
-    archivieren.sZielDatei = sArchiv;
-    const Status lauf = RunCreateJob(db, archivieren);
+    const Status lauf = ArchiveWithoutPassword(db, QDate(2025, 6, 1), sArchiv);
     QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
     // An archive made before archives carried every account (and before seals): two orders of
     // an account 77 that neither it nor the database knows.
@@ -625,11 +631,7 @@ void BrowserWindowTest::theTitleTellsTheSealsStateAndClosingStopsTheCheck() {
     WizardEnvironment env;
     const QString db = env.MakeDatabase(QStringLiteral("Bank.dat"), 3, 2);
     const QString sArchiv = env.ArchiveFolder() + QStringLiteral("neu.aba");
-    CreateChoice archivieren;
-    archivieren.dStichtag = QDate(2100, 1, 1);
-    archivieren.lPasswortModus = 0;
-    archivieren.sZielDatei = sArchiv;
-    const Status lauf = RunCreateJob(db, archivieren);
+    const Status lauf = ArchiveWithoutPassword(db, QDate(2100, 1, 1), sArchiv);
     QVERIFY2(lauf.ok(), qPrintable(lauf.description()));
     // Copies as an archive from before seals and a changed row would leave them.
     const auto kopie = [&](const QString& sName, const QString& sql) {
