@@ -5,7 +5,6 @@
 #include "database/Connection.h"
 #include "database/Query.h"
 
-
 #include <sqlite3.h>
 
 #include <chrono>
