@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -361,7 +362,22 @@ Status BrowserWindow::Fill() {
     }
     trvKonten_->expandAll();
     trvKonten_->setCurrentItem(alle);  // shows every account's rows
+    FitAccountTree();
     return Status::Ok();
+}
+
+// As wide as the longest account label and the counts need (the English header is wider than
+// the German one), within a third of the window; the tabs keep the rest.
+void BrowserWindow::FitAccountTree() {
+    auto* teiler = qobject_cast<QSplitter*>(trvKonten_->parentWidget());
+    if (!teiler) return;
+    const QAbstractItemView* baum = trvKonten_;  // where sizeHintForColumn is public
+    const int lZahlen =
+        std::max(baum->sizeHintForColumn(1), trvKonten_->header()->sectionSizeHint(1));
+    const int lBedarf = baum->sizeHintForColumn(0) + lZahlen + 2 * trvKonten_->frameWidth() +
+                        trvKonten_->verticalScrollBar()->sizeHint().width();
+    const int lLinks = std::clamp(lBedarf, 260, std::max(260, width() / 3));
+    teiler->setSizes({lLinks, std::max(1, width() - lLinks)});
 }
 
 void BrowserWindow::SetSearchText(const QString& sText) {

@@ -86,6 +86,7 @@ class BrowserWindow : public QDialog {
     QHBoxLayout* BuildButtonBar();  // status, export, restore, close
     void ConnectControls();
     Status Fill();
+    void FitAccountTree();  // the account tree as wide as its labels need
     void ApplyFilter();
     void FillOrders();
     void UpdateStatus();

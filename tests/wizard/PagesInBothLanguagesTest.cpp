@@ -35,7 +35,7 @@ void PagesInBothLanguagesTest::everyWindowFitsAndSpeaksItsLanguage() {
     QFETCH(Sprache, sprache);
     const TranslationFile ts = TranslationFile::English();
     WizardEnvironment env;
-    const QString sDatenbank = env.MakeDatabase(QStringLiteral("Haushaltsbuch.dat"), 6, 3);
+    const QString sDatenbank = env.MakeDatabase(QStringLiteral("Haushaltsbuch.dat"), 12, 4);
     QTemporaryDir bilder;
     const ScopedLanguage sprachScope(sprache);
     QStringList fehler;

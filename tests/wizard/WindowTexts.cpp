@@ -11,6 +11,7 @@
 #include <QStyleOptionHeader>
 #include <QTabBar>
 #include <QTextDocument>
+#include <QTreeView>
 
 namespace tolva::test {
 namespace {
@@ -35,6 +36,22 @@ int TextWidth(const QLabel* label) {
     for (const QString& sZeile : Plain(label->text()).split(u'\n'))
         lBreite = std::max(lBreite, label->fontMetrics().horizontalAdvance(sZeile));
     return lBreite;
+}
+
+// The rows of a tree whose text its column cuts, as "name: text".
+void CutTreeRows(QTreeView* baum, const QModelIndex& eltern, QStringList& fehler) {
+    const QAbstractItemModel* m = baum->model();
+    for (int r = 0; r < m->rowCount(eltern); ++r) {
+        for (int c = 0; c < m->columnCount(eltern); ++c) {
+            const QModelIndex i = m->index(r, c, eltern);
+            const QRect rect = baum->visualRect(i);
+            if (rect.isEmpty() || baum->isColumnHidden(c)) continue;
+            if (baum->sizeHintForIndex(i).width() > rect.width())
+                fehler << Name(baum, i.data().toString()) + QStringLiteral(" (cut in its column)");
+        }
+        const QModelIndex kind = m->index(r, 0, eltern);
+        if (baum->isExpanded(kind)) CutTreeRows(baum, kind, fehler);
+    }
 }
 
 }  // namespace
@@ -104,6 +121,8 @@ QStringList CutTexts(QWidget* fenster) {
                         reiter->tabRect(i).width() ||
                     reiter->tabRect(i).right() > reiter->width())
                     fehler << Name(w, reiter->tabText(i)) + QStringLiteral(" (tab too narrow)");
+        } else if (auto* baum = qobject_cast<QTreeView*>(w); baum && baum->model()) {
+            CutTreeRows(baum, QModelIndex(), fehler);
         } else if (auto* kopf = qobject_cast<QHeaderView*>(w);
                    kopf && kopf->model() && kopf->orientation() == Qt::Horizontal) {
             for (int i = 0; i < kopf->count(); ++i) {

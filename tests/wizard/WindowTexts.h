@@ -12,7 +12,7 @@ namespace tolva::test {
 QStringList VisibleTexts(QWidget* fenster);
 
 // The visible controls of the window whose text is cut off, as "name: text". Labels, buttons,
-// check boxes, radio buttons, group titles, tabs and column headers.
+// check boxes, radio buttons, group titles, tabs, column headers and the rows of trees.
 QStringList CutTexts(QWidget* fenster);
 
 }  // namespace tolva::test
