@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian packages where users meet them: built from BUILD_DIR, checked by lintian and the
 # desktop validators, installed with apt into the real /usr, used from / (the program, its man
-# page, a C host built with pkg-config against /usr), purged, and nothing of ours left behind.
+# pages in German and English, a C host built with pkg-config against /usr), purged, and
+# nothing of ours left behind.
 # Needs root (or sudo) and a machine that may be changed: CI runs it after the tests.
 # Usage: packaging/check-packages.sh BUILD_DIR
 set -euo pipefail
@@ -48,6 +49,10 @@ find /usr /etc -xdev 2>/dev/null | sort >"$vorher"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${debs[@]}" >/dev/null
 (cd / && tolva-archiv --help >/dev/null) || fail "tolva-archiv --help from /"
 (cd / && man -w tolva-archiv) || fail "man -w tolva-archiv"
+# English users get the English page from en/man1/, everyone else the German one. man -L en is
+# what LANG=en_US.UTF-8 makes of it, without needing that locale on the machine.
+seite=$(cd / && man -L en -w tolva-archiv) || fail "man -L en -w tolva-archiv"
+[[ $seite == /usr/share/man/en/man1/tolva-archiv.1.gz ]] || fail "man -L en -w: $seite"
 
 # A C host built the Debian way against the installed package runs a whole job through it,
 # loading the component through /lib when that is a link to usr/lib (merged /usr), as the
