@@ -2372,7 +2372,7 @@ To archive the data, click &apos;Start&apos;</translation>
     </message>
     <message>
         <source>Konto-ID	Konto	Bank	Umsätze	Zusätze	Offene	Aufträge	Sammelaufträge	Einzelaufträge</source>
-        <translation>Account ID	Account	Bank	Transactions	Supplements	Pending	Orders	Batch orders	Items</translation>
+        <translation>Account ID	Account	Bank	Transactions	Extras	Pending	Orders	Batch orders	Items</translation>
     </message>
     <message>
         <source>Zusammen</source>
@@ -2421,7 +2421,7 @@ Eine Zeile je Archiv: „in Ordnung“, „ohne Siegel (N Zeilen lesbar)“ (ein
 Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) oder ein Fehler, 2 falscher Aufruf, 3 lesbar, aber ohne Siegel, 4 beschädigt oder nicht lesbar.
 Mit --salvage NEU.aba (ein ARCHIV): rettet, was sich vom Archiv noch lesen lässt, in ein neues Archiv mit eigenem Siegel und nennt je Tabelle die geretteten und die verlorenen Zeilen. Das beschädigte Archiv bleibt unverändert. Status: 0 nichts verloren, 5 neues Archiv geschrieben, aber Zeilen verloren, 6 nichts geschrieben, 1 Passwort fehlt oder falsch.</source>
         <translation>Verifies that archives are still complete and unchanged: reads every page and every row and compares them with the seal that the run wrote into the archive.
-One line per archive: “OK”, “without seal (N rows readable)” (an archive from before seals), what differs, “unreadable: …” or “not checked: …”.
+One line per archive: “OK”, “no seal (N rows readable)” (an archive from before seals), what differs, “unreadable: …” or “not checked: …”.
 Status: 0 all OK, 1 not all checked (password missing or wrong) or an error, 2 wrong usage, 3 readable but without seal, 4 damaged or unreadable.
 With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the archive into a new archive with its own seal and names the salvaged and the lost rows per table. The damaged archive stays unchanged. Status: 0 nothing lost, 5 new archive written but rows lost, 6 nothing written, 1 password missing or wrong.</translation>
     </message>
