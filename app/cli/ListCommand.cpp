@@ -2,6 +2,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
+#include "text/Language.h"
 
 #include "archive/ArchiveList.h"
 #include "browse/ArchiveChecks.h"
@@ -13,6 +14,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <optional>
 
 namespace tolva {
 namespace {
@@ -89,6 +92,9 @@ int RunListCommand(const QStringList& args, const CommandStreams& io) {
         if (!gegeben.ok()) return RefusePassword(ListDefinition(), gegeben.error(), io.err);
         QStringList dateien;
         for (const QString& eintrag : eintraege) dateien << sArchivPfad + ArchiveEntryName(eintrag);
+        // For --json the checks run in German: their reasons go into the fixed "meldung".
+        std::optional<ScopedLanguage> deutsch;
+        if (a->Flag(QStringLiteral("json"))) deutsch.emplace(Sprache::Deutsch);
         pruefungen = CheckArchives(dateien, gegeben.value().value_or(QString()));
     }
 

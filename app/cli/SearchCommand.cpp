@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
 #include "text/DisplayFormat.h"
+#include "text/Language.h"
 
 #include "browse/SearchRun.h"
 #include "hostlib/HostServices.h"
@@ -16,6 +17,7 @@
 #include <QTextStream>
 
 #include <map>
+#include <optional>
 
 namespace tolva {
 namespace {
@@ -102,19 +104,28 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
             passwoerter[sArchiv] = passwort.value();
         }
     // TOLVA_SEARCH_THREADS caps the files searched at once (the benchmark compares 1 with
-    // one per core); unset or 0: one per core.
+    // one per core); unset or 0: one per core. For --json the search runs in German: the
+    // reasons of the files it skipped go into the fixed "uebersprungen".
+    const bool bJson = a->Flag(QStringLiteral("json"));
+    std::optional<ScopedLanguage> deutsch;
+    if (bJson) deutsch.emplace(Sprache::Deutsch);
     const SearchResult ergebnis =
         SearchEverywhere(a->positionen().front(), sDatenbank, sOrdner, passwoerter, 0,
                          qEnvironmentVariableIntValue("TOLVA_SEARCH_THREADS"));
     QStringList uebersprungen;
+    for (const SkippedFile& datei : ergebnis.uebersprungen) {
+        const QString sGrund = OpenFailureText(datei.grund);
+        uebersprungen << (sGrund.contains(datei.sDatei)
+                              ? sGrund
+                              : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
+    }
+    deutsch.reset();
     bool bFalsch = false;
     QTextStream& err = io.err;
     for (const SkippedFile& datei : ergebnis.uebersprungen) {
         bFalsch = bFalsch || IsEngine(datei.grund, kCodePasswortFalsch);
         const QString sGrund = OpenFailureText(datei.grund);
-        // --json lists each reason in its fixed form; the terminal gets the language shown.
         const bool bGenannt = sGrund.contains(datei.sDatei);
-        uebersprungen << (bGenannt ? sGrund : QStringLiteral("„%1“: %2").arg(datei.sDatei, sGrund));
         err << (bGenannt
                     ? QCoreApplication::translate("SearchCommand", "Übersprungen: %1").arg(sGrund)
                     : QCoreApplication::translate("SearchCommand", "Übersprungen: „%1“: %2")
@@ -122,7 +133,7 @@ int RunSearchCommand(const QStringList& args, const CommandStreams& io) {
             << Qt::endl;
     }
     QTextStream& out = io.out;
-    if (a->Flag(QStringLiteral("json"))) {
+    if (bJson) {
         QJsonArray treffer;
         for (const SearchHit& t : ergebnis.treffer) treffer.append(HitJson(t));
         out << QJsonDocument(QJsonObject{{QStringLiteral("treffer"), treffer},

@@ -2,6 +2,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/PasswordInput.h"
+#include "text/Language.h"
 
 #include "archive/ArchiveList.h"
 #include "browse/ArchiveCheck.h"
@@ -16,6 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <optional>
 
 namespace tolva {
 namespace {
@@ -194,7 +197,11 @@ int RunVerifyCommand(const QStringList& args, const CommandStreams& io) {
     QJsonArray liste;
     int lErgebnis = 0;
     for (const QString& sDatei : dateien) {
+        // For --json the check runs in German: its reason goes into the fixed "meldung".
+        std::optional<ScopedLanguage> deutsch;
+        if (bJson) deutsch.emplace(Sprache::Deutsch);
         const ArchivePruefung p = CheckArchive(sDatei, gegeben.value().value_or(QString()));
+        deutsch.reset();
         if (Rank(StatusOf(p.eZustand)) > Rank(lErgebnis)) lErgebnis = StatusOf(p.eZustand);
         if (bJson)
             liste.append(CheckJson(p));

@@ -29,9 +29,11 @@ namespace {
 
 // A failure to read with SQLite's own reason beside ours.
 QString Reason(const Error& fehler) {
-    if (fehler.kind != ErrorKind::Sqlite) return fehler.description;
-    return QStringLiteral("%1 (%2)").arg(fehler.description,
-                                         QString::fromUtf8(sqlite3_errstr(fehler.code)));
+    const QString sArt = QString::fromUtf8(sqlite3_errstr(fehler.code));
+    // SQLite's general text for the code, unless the message says it already.
+    if (fehler.kind != ErrorKind::Sqlite || fehler.description.contains(sArt))
+        return fehler.description;
+    return QStringLiteral("%1 (%2)").arg(fehler.description, sArt);
 }
 
 // PRAGMA integrity_check over every page: nothing when all are sound, else the first fault it

@@ -12,6 +12,8 @@ namespace tolva {
 namespace {
 
 std::atomic<Sprache> g_sprache{Sprache::Deutsch};
+// The innermost scope of a language (ScopedLanguage); scopes are made on the main thread.
+ScopedLanguage* g_innerste = nullptr;
 std::atomic<int> g_programm{-1};  // the program's language, -1 while no program chose one
 
 // Our translation of a language other than German, in the engine's resources.
@@ -87,23 +89,48 @@ bool QtTextsTranslated() {
     return QCoreApplication::translate(kKontext, kAbbrechen) != QLatin1String(kAbbrechen);
 }
 
-ScopedLanguage::ScopedLanguage(Sprache sprache) : frueher_(g_sprache.exchange(sprache)) {
+ScopedLanguage::ScopedLanguage(Sprache sprache)
+    : frueher_(g_sprache.exchange(sprache)), aussen_(g_innerste) {
+    g_innerste = this;
     if (!QCoreApplication::instance()) return;
+    // The enclosing scope's translations give way: a German scope inside an English one (the
+    // fixed German of --json) shows German.
+    if (aussen_) aussen_->Remove();
     if (sprache == Sprache::Englisch) {
         ok_ = LoadOurs(unsere_, sprache);
-        if (ok_) unsereInstalliert_ = QCoreApplication::installTranslator(&unsere_);
-    } else if (!QtTextsTranslated() &&
-               qt_.load(QStringLiteral("qtbase_de"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        unsereGeladen_ = ok_;
+    } else if (!QtTextsTranslated()) {
         // Without the file (Debian: qt6-translations-l10n) Qt's buttons stay English.
-        qtInstalliert_ = QCoreApplication::installTranslator(&qt_);
+        qtGeladen_ = qt_.load(QStringLiteral("qtbase_de"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
+    Add();
 }
 
 ScopedLanguage::~ScopedLanguage() {
+    Remove();
+    if (g_innerste == this) {
+        g_innerste = aussen_;
+        if (aussen_ && QCoreApplication::instance()) aussen_->Add();
+    } else {
+        // Ended before a scope inside it (an application made anew meanwhile): that one now
+        // encloses in this one's place.
+        for (ScopedLanguage* s = g_innerste; s; s = s->aussen_)
+            if (s->aussen_ == this) s->aussen_ = aussen_;
+    }
+    g_sprache = frueher_;
+}
+
+void ScopedLanguage::Add() {
+    if (unsereGeladen_ && !unsereInstalliert_)
+        unsereInstalliert_ = QCoreApplication::installTranslator(&unsere_);
+    if (qtGeladen_ && !qtInstalliert_) qtInstalliert_ = QCoreApplication::installTranslator(&qt_);
+}
+
+void ScopedLanguage::Remove() {
     if (unsereInstalliert_) QCoreApplication::removeTranslator(&unsere_);
     if (qtInstalliert_) QCoreApplication::removeTranslator(&qt_);
-    g_sprache = frueher_;
+    unsereInstalliert_ = qtInstalliert_ = false;
 }
 
 }  // namespace tolva

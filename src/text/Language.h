@@ -55,7 +55,9 @@ bool QtTextsTranslated();
 // application object exists its translations are installed in it: ours (none for German) and
 // Qt's own German (qtbase_de) when the host has installed no translation of Qt's texts. At the
 // end of the scope they are removed and the earlier language is current again, since a
-// translator changes the whole host process. Scopes nest.
+// translator changes the whole host process. Scopes nest: while an inner one lasts, the
+// translations of the one around it are taken out, so that German inside English is German.
+// Made and ended on the main thread.
 class ScopedLanguage {
   public:
     explicit ScopedLanguage(Sprache sprache);
@@ -67,9 +69,15 @@ class ScopedLanguage {
     bool ok() const { return ok_; }
 
   private:
+    void Add();     // installs what this scope loaded, when not installed yet
+    void Remove();  // takes it out of the application again
+
     Sprache frueher_;
+    ScopedLanguage* aussen_;  // the scope around this one; not owned
     QTranslator unsere_;
     QTranslator qt_;
+    bool unsereGeladen_ = false;
+    bool qtGeladen_ = false;
     bool unsereInstalliert_ = false;
     bool qtInstalliert_ = false;
     bool ok_ = true;

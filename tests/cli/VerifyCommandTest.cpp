@@ -4,8 +4,10 @@
 #include "EngineFiles.h"
 
 #include "demo/DemoDatabase.h"
+#include "text/Language.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -198,4 +200,41 @@ TEST_F(VerifyCommandTest, ListWithVerifyNamesEachArchivesStateAndListAloneDoesNo
 }
 
 }  // namespace
+// --json says the same in every language, the reasons of archives left unchecked or unreadable
+// included; the lines for people follow the language shown.
+TEST_F(VerifyCommandTest, JsonIsTheSameGermanInEveryLanguage) {
+    Create(QStringLiteral("a-geheim.aba"),
+           {QStringLiteral("new"), QStringLiteral("--password"), QStringLiteral("Ge#h31m")});
+    QFile keins(sOrdner_ + QStringLiteral("/b-keins.aba"));
+    ASSERT_TRUE(keins.open(QIODevice::WriteOnly));
+    keins.write(QByteArray(8192, 'x'));
+    keins.close();
+    const QStringList falsch{QStringLiteral("--password"), QStringLiteral("falsch")};
+    const QStringList laeufe[] = {
+        QStringList{QStringLiteral("verify"), QStringLiteral("--json"), QStringLiteral("--folder"),
+                    sOrdner_} +
+            falsch,
+        QStringList{QStringLiteral("list"), QStringLiteral("--verify"), QStringLiteral("--json"),
+                    sOrdner_} +
+            falsch,
+        QStringList{QStringLiteral("search"), QStringLiteral("--json"), QStringLiteral("--db"),
+                    sBank_, QStringLiteral("--folder"), sOrdner_, QStringLiteral("Miete")} +
+            falsch};
+    for (const QStringList& args : laeufe) {
+        const ProgramRun deutsch = Here(args);
+        EXPECT_TRUE(deutsch.sOut.contains(QStringLiteral("Das Passwort")))
+            << deutsch.sOut.toStdString();
+        const ScopedLanguage englisch(Sprache::Englisch);
+        ASSERT_TRUE(englisch.ok());
+        const ProgramRun en = Here(args);
+        EXPECT_EQ(en.sOut, deutsch.sOut) << args.join(u' ').toStdString();
+        EXPECT_EQ(en.lExitCode, deutsch.lExitCode);
+    }
+    const ScopedLanguage englisch(Sprache::Englisch);
+    const ProgramRun zeilen = Verify(QStringList{QStringLiteral("--folder"), sOrdner_} + falsch);
+    EXPECT_TRUE(zeilen.sOut.contains(QStringLiteral(": not checked: ")) &&
+                zeilen.sOut.contains(QStringLiteral(": unreadable: ")))
+        << zeilen.sOut.toStdString();
+}
+
 }  // namespace tolva::test
