@@ -1,6 +1,8 @@
 // Parsing of one command's options with QCommandLineParser, in the program's language.
 #include "cli/Arguments.h"
 
+#include "text/DisplayFormat.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -129,15 +131,30 @@ std::optional<Arguments> ParseCommand(const CommandDefinition& befehl, const QSt
 }
 
 Result<QDate> ParseDate(const QString& sText) {
-    for (const QString& form :
-         {QStringLiteral("dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
+    // The fixed forms that scripts use, and the one the terminal shows dates in (M/d/yyyy in US
+    // English), so that a date shown can be given back.
+    const QString sGezeigt = DisplayDateFormat();
+    QString sLocker = sGezeigt;  // leading zeros optional: 1/2/2024 as well as 01/02/2024
+    sLocker.replace(QLatin1String("dd"), QLatin1String("d"))
+        .replace(QLatin1String("MM"), QLatin1String("M"));
+    for (const QString& form : {QStringLiteral("dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"),
+                                QStringLiteral("d.M.yyyy"), sGezeigt, sLocker}) {
         const QDate d = QDate::fromString(sText.trimmed(), form);
         if (d.isValid()) return d;
     }
+    if (sGezeigt == QLatin1String("dd.MM.yyyy"))
+        return Error{
+            QCoreApplication::translate(
+                "Arguments", "Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).")
+                .arg(sText),
+        };
+    // The shown form as people write it: "M/D/YYYY", "DD/MM/YYYY".
+    const QString sForm = sGezeigt.toUpper();
     return Error{
         QCoreApplication::translate("Arguments",
-                                    "Ungültiges Datum „%1“ (erwartet TT.MM.JJJJ oder JJJJ-MM-TT).")
-            .arg(sText),
+                                    "Ungültiges Datum „%1“ (erwartet %2, TT.MM.JJJJ oder "
+                                    "JJJJ-MM-TT).")
+            .arg(sText, sForm),
     };
 }
 

@@ -80,7 +80,7 @@ int RefuseArguments(const CommandDefinition& befehl, const QString& sFehler, QTe
 // The help of one command, as --help prints it.
 QString HelpText(const CommandDefinition& befehl);
 
-// A date as TT.MM.JJJJ or JJJJ-MM-TT.
+// A date as TT.MM.JJJJ or JJJJ-MM-TT, or in the form dates are shown in (DisplayDateFormat).
 Result<QDate> ParseDate(const QString& sText);
 
 }  // namespace tolva
