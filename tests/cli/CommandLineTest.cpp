@@ -8,6 +8,7 @@
 
 #include "browse/BrowseFile.h"
 #include "demo/DemoDatabase.h"
+#include "text/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 
 #include <csignal>
 #include <thread>
+#include <tuple>
 
 namespace tolva::test {
 namespace {
@@ -209,6 +211,23 @@ TEST_F(CommandLineTest, DatesInEitherFormAndJsonTellTheSameSurvey) {
     const QString sIso = survey(QStringLiteral("2023-11-30"), false);
     EXPECT_EQ(survey(QStringLiteral("30.11.2023"), false), sIso);
     EXPECT_EQ(survey(QStringLiteral(" 30.11.2023 "), false), sIso);  // pasted with blanks
+    // In English the form the terminal shows dates in is taken too: month first in the US, day
+    // first in Britain, the other order refused.
+    const QString sJson = survey(QStringLiteral("2023-11-30"), true);
+    const QLocale vorher;
+    for (const auto& [land, sGezeigt, sFalsch] :
+         {std::tuple{QLocale::UnitedStates, "11/30/2023", "30/11/2023"},
+          std::tuple{QLocale::UnitedKingdom, "30/11/2023", "11/30/2023"}}) {
+        QLocale::setDefault(QLocale(QLocale::English, land));
+        const ScopedLanguage englisch(Sprache::Englisch);
+        EXPECT_EQ(survey(QString::fromLatin1(sGezeigt), true), sJson) << sGezeigt;
+        EXPECT_EQ(Here({QStringLiteral("survey"), QStringLiteral("--db"), sBank_,
+                        QStringLiteral("--before"), QString::fromLatin1(sFalsch)})
+                      .lExitCode,
+                  2)
+            << sFalsch;
+    }
+    QLocale::setDefault(vorher);
     const QJsonObject json =
         QJsonDocument::fromJson(survey(QStringLiteral("30.11.2023"), true).toUtf8()).object();
     EXPECT_EQ(json.value(QStringLiteral("stichtag")).toString(), QStringLiteral("2023-11-30"));
