@@ -40,13 +40,14 @@ Result<qint64> WholeNumber(const Arguments& a, const QString& sName, qint64 lMin
     return l;
 }
 
+// The columns by their German names and, in every language alike, by their English ones.
 Result<BookingColumn> SortColumn(const QString& sName) {
     static const std::pair<const char*, BookingColumn> kSpalten[] = {
-        {"datum", BookingColumn::Datum},
-        {"konto", BookingColumn::Konto},
-        {"betrag", BookingColumn::Betrag},
-        {"empfaenger", BookingColumn::Empfaenger},
-        {"zweck", BookingColumn::Zweck}};
+        {"datum", BookingColumn::Datum},           {"date", BookingColumn::Datum},
+        {"konto", BookingColumn::Konto},           {"account", BookingColumn::Konto},
+        {"betrag", BookingColumn::Betrag},         {"amount", BookingColumn::Betrag},
+        {"empfaenger", BookingColumn::Empfaenger}, {"payee", BookingColumn::Empfaenger},
+        {"zweck", BookingColumn::Zweck},           {"reference", BookingColumn::Zweck}};
     for (const auto& [name, spalte] : kSpalten)
         if (sName == QLatin1String(name)) return spalte;
     return Error{QCoreApplication::translate(

@@ -366,6 +366,11 @@ TEST_F(BrowseTest, ShowAndSearchRunAsCommands) {
     EXPECT_EQ(zeigen.lExitCode, 0) << zeigen.sErr.toStdString();
     EXPECT_TRUE(zeigen.sOut.contains("05.05.2023\t"));
     EXPECT_TRUE(zeigen.sOut.contains("\t-99,00 \xE2\x82\xAC\tHausverwaltung\tMiete Stra\xC3\x9F"));
+    // The columns' English names sort alike, in every language.
+    EXPECT_EQ(Run({QStringLiteral("show"), sArchiv_, QStringLiteral("--search"),
+                   QStringLiteral("STRASSE"), QStringLiteral("--sort"), QStringLiteral("amount")})
+                  .sOut,
+              zeigen.sOut);
     const Ausgabe csv = Run({QStringLiteral("show"), sArchiv_, QStringLiteral("--csv"),
                              QStringLiteral("--account"), QStringLiteral("3")});
     EXPECT_EQ(csv.lExitCode, 0);
