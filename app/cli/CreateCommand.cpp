@@ -23,10 +23,12 @@ namespace tolva {
 namespace {
 
 // The archive's full path; a name without ".aba" gets it, since the archive list and the
-// wizard show only such files (a folder stays a folder, for the start's message).
+// wizard show only such files (a folder, also one that does not exist yet ("neu/"), stays a
+// folder, for the start's message).
 QString TargetOf(const Arguments& a) {
     QString sZiel = QFileInfo(a.Value(QStringLiteral("out"))).absoluteFilePath();
-    if (!sZiel.endsWith(QStringLiteral(".aba"), Qt::CaseInsensitive) && !QFileInfo(sZiel).isDir())
+    if (!sZiel.endsWith(QStringLiteral(".aba"), Qt::CaseInsensitive) && !QFileInfo(sZiel).isDir() &&
+        !sZiel.endsWith(QLatin1Char('/')))
         sZiel += QStringLiteral(".aba");
     return sZiel;
 }

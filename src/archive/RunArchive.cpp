@@ -186,7 +186,8 @@ Result<RunOutcome> RunArchive(const RunRequest& auftrag) {
         return ErrorExit(
             QCoreApplication::translate("RunArchive", "Der Dateiname \"%1\" enthält keinen Ordner.")
                 .arg(sArchivDatei));
-    if (QFileInfo(sArchivDatei).isDir())
+    // A name that ends in "/" means a folder, though none is there yet.
+    if (QFileInfo(sArchivDatei).isDir() || QFileInfo(sArchivDatei).fileName().isEmpty())
         return ErrorExit(QCoreApplication::translate(
                              "RunArchive", "\"%1\" ist ein Ordner und kann kein Archiv aufnehmen.")
                              .arg(sArchivDatei));

@@ -291,6 +291,15 @@ TEST_F(CommandLineTest, AnArchiveNameGetsItsEndingOnceAndListShowsThatOneArchive
     EXPECT_TRUE(BrowseFile::PasswordNeeded(ohnePasswort.error()))
         << ohnePasswort.error().description.toStdString();
     EXPECT_TRUE(BrowseFile::Open(sGross, QString::fromUtf8(kDemoPasswort)).ok());
+
+    // A folder that is not there yet ("neu/") is a folder all the same: no hidden ".aba" in it.
+    const QString sNeu = dir_.filePath(QStringLiteral("neu/"));
+    const Ausgabe c = Here({QStringLiteral("create"), QStringLiteral("--db"), sBank_,
+                            QStringLiteral("--before"), QStringLiteral("30.11.2023"),
+                            QStringLiteral("--out"), sNeu, QStringLiteral("--yes")});
+    EXPECT_NE(c.lExitCode, 0);
+    EXPECT_TRUE(c.sErr.contains(QStringLiteral("ist ein Ordner"))) << c.sErr.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sNeu));
 }
 
 // The demo host looks at the database before it calls the component: a wizard without
