@@ -863,9 +863,12 @@ ERROR: %3</translation>
         <source>Sammelaufträge</source>
         <translation>Batch orders</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>mit %1 Einzelaufträgen</source>
-        <translation>with %1 items</translation>
+        <translation>
+            <numerusform>with %1 item</numerusform>
+            <numerusform>with %1 items</numerusform>
+        </translation>
     </message>
     <message>
         <source>Kategorien</source>
@@ -1794,15 +1797,21 @@ Do you want to overwrite it?</translation>
         <source>Archivierungs-Assistent</source>
         <translation>Archiving Wizard</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Die archivierten Daten werden aus der Datenbank entfernt, ohne dass vorher eine Datensicherung erstellt wird.<byte value="xd"/>
 %1 Umsätze werden damit unwiderruflich gelöscht.<byte value="xd"/>
 <byte value="xd"/>
 Ohne Datensicherung fortfahren?</source>
-        <translation>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+        <translation>
+            <numerusform>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+%1 transaction will be permanently deleted.<byte value="xd"/>
+<byte value="xd"/>
+Continue without a backup?</numerusform>
+            <numerusform>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
 %1 transactions will be permanently deleted.<byte value="xd"/>
 <byte value="xd"/>
-Continue without a backup?</translation>
+Continue without a backup?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Die archivierten Daten werden aus der Datenbank entfernt, ohne dass vorher eine Datensicherung erstellt wird.<byte value="xd"/>
