@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Die Prüfung wurde abgebrochen.</source>
-        <translation>The check was cancelled.</translation>
+        <translation>The check was canceled.</translation>
     </message>
 </context>
 <context>
@@ -246,29 +246,44 @@
         <source>Umsätze archivieren</source>
         <translation>Archiving transactions</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Umsätze des Kontos %2 archiviert</source>
-        <translation>%1 transactions of account %2 archived</translation>
+        <translation>
+            <numerusform>%1 transaction of account %2 archived</numerusform>
+            <numerusform>%1 transactions of account %2 archived</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 gesendete Aufträge archiviert</source>
-        <translation>%1 sent orders archived</translation>
+        <translation>
+            <numerusform>%1 sent order archived</numerusform>
+            <numerusform>%1 sent orders archived</numerusform>
+        </translation>
     </message>
     <message>
         <source>Die Tabelle SammelAufträge ist unvollständig.</source>
         <translation>The table SammelAufträge is incomplete.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert</source>
-        <translation>%1 sent batch orders with %2 items archived</translation>
+        <translation>
+            <numerusform>%1 sent batch order archived (items: %2)</numerusform>
+            <numerusform>%1 sent batch orders archived (items: %2)</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Kategorien archiviert</source>
-        <translation>%1 categories archived</translation>
+        <translation>
+            <numerusform>%1 category archived</numerusform>
+            <numerusform>%1 categories archived</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Empfänger archiviert</source>
-        <translation>%1 payees archived</translation>
+        <translation>
+            <numerusform>%1 payee archived</numerusform>
+            <numerusform>%1 payees archived</numerusform>
+        </translation>
     </message>
     <message>
         <source>Die Daten wurden erfolgreich archiviert.</source>
@@ -306,7 +321,7 @@
     </message>
     <message>
         <source>Die Archivvorlage &quot;%1&quot; wurde nicht gefunden.</source>
-        <translation>The archive template &quot;%1&quot; was not found.</translation>
+        <translation>The archive template “%1” was not found.</translation>
     </message>
     <message>
         <source>Die Archivdatei</source>
@@ -365,7 +380,7 @@
     </message>
     <message>
         <source>Die Archivvorlage &quot;%1&quot; wurde nicht gefunden.</source>
-        <translation>The archive template &quot;%1&quot; was not found.</translation>
+        <translation>The archive template “%1” was not found.</translation>
     </message>
 </context>
 <context>
@@ -543,7 +558,7 @@ Options:
     </message>
     <message>
         <source>Der Lauf wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.</source>
-        <translation>The run was cancelled. The user database is unchanged.</translation>
+        <translation>The run was canceled. The user database is unchanged.</translation>
     </message>
     <message>
         <source>kam, als das Archiv schon an seinem Platz stand; der Lauf wurde zu Ende geführt.</source>
@@ -562,7 +577,7 @@ Options:
     </message>
     <message>
         <source>Ungültige Konto-Nummer &quot;%1&quot; in --accounts.</source>
-        <translation>Invalid account number &quot;%1&quot; in --accounts.</translation>
+        <translation>Invalid account number “%1” in --accounts.</translation>
     </message>
     <message>
         <source>--accounts nennt kein Konto.</source>
@@ -620,7 +635,7 @@ Options:
     </message>
     <message>
         <source>Beim Entfernen aus der Benutzer-Datenbank hätte &quot;%1&quot; %2 statt %3 Einträge geändert.</source>
-        <translation>While removing from the user database, &quot;%1&quot; would have changed %2 entries instead of %3.</translation>
+        <translation>While removing from the user database, “%1” would have changed %2 entries instead of %3.</translation>
     </message>
 </context>
 <context>
@@ -654,15 +669,15 @@ ERROR: %3</translation>
     </message>
     <message>
         <source>Daten archivieren</source>
-        <translation>Archive data</translation>
+        <translation>Archive Data</translation>
     </message>
     <message>
         <source>Lauf: %1 ms, davon Siegel: %2 ms</source>
-        <translation>Run: %1 ms, of which the seal: %2 ms</translation>
+        <translation>Run: %1 ms (seal: %2 ms)</translation>
     </message>
     <message>
         <source>Erstellt ein Archiv, wie &quot;Starten&quot; im Assistenten.</source>
-        <translation>Creates an archive, like &quot;Start&quot; in the wizard.</translation>
+        <translation>Creates an archive, like “Start” in the wizard.</translation>
     </message>
     <message>
         <source>DATEI</source>
@@ -670,7 +685,7 @@ ERROR: %3</translation>
     </message>
     <message>
         <source>das Archiv (&quot;.aba&quot; wird angehängt, wenn es fehlt)</source>
-        <translation>the archive (&quot;.aba&quot; is added when it is missing)</translation>
+        <translation>the archive (“.aba” is added when it is missing)</translation>
     </message>
     <message>
         <source>nur diese Konten (sonst alle)</source>
@@ -698,7 +713,7 @@ ERROR: %3</translation>
     </message>
     <message>
         <source>nennt auf der Standardfehlerausgabe, wie lange der Lauf und darin das Siegel gedauert haben</source>
-        <translation>tells on standard error how long the run, and the seal within it, took</translation>
+        <translation>reports on standard error how long the run, and the seal within it, took</translation>
     </message>
     <message>
         <source>das neue Passwort (mit --password-mode new)</source>
@@ -717,7 +732,7 @@ ERROR: %3</translation>
     <name>CreatePath</name>
     <message>
         <source>Ungültiger Pfad: &quot;%1&quot; beginnt nicht beim Wurzelverzeichnis.</source>
-        <translation>Invalid path: &quot;%1&quot; does not start at the root folder.</translation>
+        <translation>Invalid path: “%1” does not start at the root folder.</translation>
     </message>
 </context>
 <context>
@@ -848,9 +863,12 @@ ERROR: %3</translation>
         <source>Sammelaufträge</source>
         <translation>Batch orders</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>mit %1 Einzelaufträgen</source>
-        <translation>with %1 items</translation>
+        <translation>
+            <numerusform>with %1 item</numerusform>
+            <numerusform>with %1 items</numerusform>
+        </translation>
     </message>
     <message>
         <source>Kategorien</source>
@@ -917,7 +935,7 @@ ERROR: %3</translation>
     </message>
     <message>
         <source>Erzeugt in %1 s</source>
-        <translation>Made in %1 s</translation>
+        <translation>Created in %1 s</translation>
     </message>
 </context>
 <context>
@@ -968,7 +986,7 @@ ERROR: %3</translation>
     <name>HbArchiv</name>
     <message>
         <source>Archivierungs-Assistent</source>
-        <translation>Archiving wizard</translation>
+        <translation>Archiving Wizard</translation>
     </message>
 </context>
 <context>
@@ -1037,7 +1055,7 @@ ERROR: %3</translation>
     </message>
     <message>
         <source>erstellt ein Archiv (wie &quot;Starten&quot; im Assistenten)</source>
-        <translation>creates an archive (like &quot;Start&quot; in the wizard)</translation>
+        <translation>creates an archive (like “Start” in the wizard)</translation>
     </message>
     <message>
         <source>listet die Archive eines Ordners mit Beschreibung</source>
@@ -1074,7 +1092,7 @@ Befehle:
         <translation>Usage: tolva-archiv [COMMAND] [OPTIONS]
 
 Without a command, tolva-archiv opens the wizard on the demo database
-(made the first time).
+(creating it on first use).
 
 Commands:
 </translation>
@@ -1100,7 +1118,7 @@ Commands:
 &quot;tolva-archiv help BEFEHL&quot; oder &quot;tolva-archiv BEFEHL --help&quot; zeigt die Optionen eines Befehls.
 </source>
         <translation>
-&quot;tolva-archiv help COMMAND&quot; or &quot;tolva-archiv COMMAND --help&quot; shows the options of a command.
+“tolva-archiv help COMMAND” or “tolva-archiv COMMAND --help” shows the options of a command.
 </translation>
     </message>
     <message>
@@ -1327,7 +1345,7 @@ Messages: %2</translation>
     <name>Restore</name>
     <message>
         <source>Archiv zurückholen</source>
-        <translation>Restore archive</translation>
+        <translation>Restore Archive</translation>
     </message>
     <message>
         <source>die Tabelle %1 hat %2 Zeilen, ihr Siegel nennt %3</source>
@@ -1355,7 +1373,7 @@ Messages: %2</translation>
     </message>
     <message>
         <source>    %1: %2 zurück</source>
-        <translation>    %1: %2 back</translation>
+        <translation>    %1: %2</translation>
     </message>
     <message>
         <source> (%1 unter neuen Nummern)</source>
@@ -1367,7 +1385,7 @@ Messages: %2</translation>
     </message>
     <message>
         <source>, %1 seitdem geändert (bleiben, wie sie sind)</source>
-        <translation>, %1 changed since (stay as they are)</translation>
+        <translation>, %1 changed since then (kept as is)</translation>
     </message>
     <message>
         <source> (nur Konto %1)</source>
@@ -1438,20 +1456,29 @@ Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage NEU.aba�
         <source>Das Konto %1, dem die Einträge des Kontos %2 zugeordnet werden sollen, gibt es in der Datenbank „%3“ nicht.</source>
         <translation>Account %1, to which the entries of account %2 are to be assigned, does not exist in the database “%3”.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Konten zugeordnet, %2 Konten neu angelegt</source>
-        <translation>%1 accounts matched, %2 accounts created</translation>
+        <translation>
+            <numerusform>%1 account assigned, %2 created</numerusform>
+            <numerusform>%1 accounts assigned, %2 created</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 Konten zugeordnet</source>
-        <translation>%1 accounts matched</translation>
+        <translation>
+            <numerusform>%1 account assigned</numerusform>
+            <numerusform>%1 accounts assigned</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RestoreCategories</name>
-    <message>
+    <message numerus="yes">
         <source>%1 Kategorien zurückgeholt</source>
-        <translation>%1 categories restored</translation>
+        <translation>
+            <numerusform>%1 category restored</numerusform>
+            <numerusform>%1 categories restored</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1468,19 +1495,19 @@ Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage NEU.aba�
     </message>
     <message>
         <source> ginge zurück</source>
-        <translation>would restore</translation>
+        <translation> would restore</translation>
     </message>
     <message>
         <source>zurückgeholt</source>
-        <translation>were restored</translation>
+        <translation> were restored</translation>
     </message>
     <message>
         <source>schon da</source>
-        <translation>already there</translation>
+        <translation> already there</translation>
     </message>
     <message>
         <source>seitdem geändert</source>
-        <translation>changed since then</translation>
+        <translation> changed since then</translation>
     </message>
     <message>
         <source>Tabelle</source>
@@ -1556,7 +1583,7 @@ Was sich noch lesen lässt, rettet „tolva-archiv verify %1 --salvage NEU.aba�
     </message>
     <message>
         <source>Das Zurückholen wurde abgebrochen. Die Benutzer-Datenbank ist unverändert.</source>
-        <translation>The restore was cancelled. The user database is unchanged.</translation>
+        <translation>The restore was canceled. The user database is unchanged.</translation>
     </message>
     <message>
         <source>kam, als die Daten schon zurückgeholt waren; das Zurückholen wurde zu Ende geführt.</source>
@@ -1641,20 +1668,58 @@ With --map-account ARCHIVE_ID=ID the entries of such an account belong to the da
         <translation>The check failed: of %1 entries of the table %2 that are already in the database, %3 cannot be found there or differ. Nothing was restored.</translation>
     </message>
     <message>
-        <source>%1 %2 zurückgeholt</source>
-        <translation>%1 %2 restored</translation>
-    </message>
-    <message>
         <source>, %1 waren schon vorhanden</source>
         <translation>, %1 already there</translation>
     </message>
     <message>
         <source>, %1 seitdem geändert (bleiben, wie sie sind)</source>
-        <translation>, %1 changed since (stay as they are)</translation>
+        <translation>, %1 changed since then (kept as is)</translation>
     </message>
     <message>
         <source>, %1 davon unter neuen Nummern</source>
         <translation>, %1 of them under new numbers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Umsätze zurückgeholt</source>
+        <translation>
+            <numerusform>%1 transaction restored</numerusform>
+            <numerusform>%1 transactions restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Umsatzzusätze zurückgeholt</source>
+        <translation>
+            <numerusform>%1 transaction extra restored</numerusform>
+            <numerusform>%1 transaction extras restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 offene Umsätze zurückgeholt</source>
+        <translation>
+            <numerusform>%1 pending transaction restored</numerusform>
+            <numerusform>%1 pending transactions restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gesendete Aufträge zurückgeholt</source>
+        <translation>
+            <numerusform>%1 sent order restored</numerusform>
+            <numerusform>%1 sent orders restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 gesendete Sammelaufträge zurückgeholt</source>
+        <translation>
+            <numerusform>%1 sent batch order restored</numerusform>
+            <numerusform>%1 sent batch orders restored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Einzelaufträge zurückgeholt</source>
+        <translation>
+            <numerusform>%1 batch order item restored</numerusform>
+            <numerusform>%1 batch order items restored</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1720,7 +1785,7 @@ With --map-account ARCHIVE_ID=ID the entries of such an account belong to the da
     <name>RunArchive</name>
     <message>
         <source>Archiv:Fertig</source>
-        <translation>Archive Done</translation>
+        <translation>Archiving</translation>
     </message>
     <message>
         <source>Die Datei %1 existiert bereits!<byte value="xd"/>
@@ -1732,15 +1797,21 @@ Do you want to overwrite it?</translation>
         <source>Archivierungs-Assistent</source>
         <translation>Archiving Wizard</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Die archivierten Daten werden aus der Datenbank entfernt, ohne dass vorher eine Datensicherung erstellt wird.<byte value="xd"/>
 %1 Umsätze werden damit unwiderruflich gelöscht.<byte value="xd"/>
 <byte value="xd"/>
 Ohne Datensicherung fortfahren?</source>
-        <translation>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
-%1 transactions will be deleted for good.<byte value="xd"/>
+        <translation>
+            <numerusform>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+%1 transaction will be permanently deleted.<byte value="xd"/>
 <byte value="xd"/>
-Continue without a backup?</translation>
+Continue without a backup?</numerusform>
+            <numerusform>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
+%1 transactions will be permanently deleted.<byte value="xd"/>
+<byte value="xd"/>
+Continue without a backup?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Die archivierten Daten werden aus der Datenbank entfernt, ohne dass vorher eine Datensicherung erstellt wird.<byte value="xd"/>
@@ -1748,7 +1819,7 @@ Alle archivierten Umsätze werden damit unwiderruflich gelöscht.<byte value="xd
 <byte value="xd"/>
 Ohne Datensicherung fortfahren?</source>
         <translation>The archived data will be removed from the database without a backup being made first.<byte value="xd"/>
-All archived transactions will be deleted for good.<byte value="xd"/>
+All archived transactions will be permanently deleted.<byte value="xd"/>
 <byte value="xd"/>
 Continue without a backup?</translation>
     </message>
@@ -1780,11 +1851,11 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
     </message>
     <message>
         <source>Der Dateiname &quot;%1&quot; enthält keinen Ordner.</source>
-        <translation>The file name &quot;%1&quot; contains no folder.</translation>
+        <translation>The file name “%1” contains no folder.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ist ein Ordner und kann kein Archiv aufnehmen.</source>
-        <translation>&quot;%1&quot; is a folder and cannot hold an archive.</translation>
+        <translation>“%1” is a folder and cannot hold an archive.</translation>
     </message>
 </context>
 <context>
@@ -2000,15 +2071,15 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
     </message>
     <message>
         <source>Erste Seite %1 ms</source>
-        <translation>First screen %1 ms</translation>
+        <translation>First screen: %1 ms</translation>
     </message>
     <message>
         <source>, Stück %1 (Mitte) %2 ms</source>
-        <translation>, piece %1 (middle) %2 ms</translation>
+        <translation>, piece %1 (middle): %2 ms</translation>
     </message>
     <message>
         <source>, Stück %1 %2 ms</source>
-        <translation>, piece %1 %2 ms</translation>
+        <translation>, piece %1: %2 ms</translation>
     </message>
     <message>
         <source>Datei: %1</source>
@@ -2124,7 +2195,7 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
     </message>
     <message>
         <source>nennt auf stderr, wie lange die erste Seite und das Nachladen des 2., des 10. und des mittleren Stücks der Liste gedauert haben</source>
-        <translation>reports on stderr how long the first screen and loading the 2nd, the 10th and the middle piece of the list took</translation>
+        <translation>reports on standard error how long the first screen and loading the 2nd, the 10th and the middle piece of the list took</translation>
     </message>
     <message>
         <source>zeigt das Archiv im Fenster (fragt ein fehlendes Passwort ab)</source>
@@ -2331,21 +2402,29 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
         <source>Die Kontenliste des Assistenten fehlt.</source>
         <translation>The wizard&apos;s account list is missing.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Es wurden Daten für %1 Institut(e) und 1 Konto( gefunden.<byte value="xd"/>
 Um die Daten zu archivieren, klicken Sie auf &apos;Starten&apos;</source>
-        <translation>Data was found for %1 bank(s) and 1 account.<byte value="xd"/>
-To archive the data, click &apos;Start&apos;</translation>
+        <translation>
+            <numerusform>Data was found for %1 bank and 1 account.<byte value="xd"/>
+To archive it, click “Start”.</numerusform>
+            <numerusform>Data was found for %1 banks and 1 account.<byte value="xd"/>
+To archive it, click “Start”.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Es wurden Daten für %1 Institut(e) und %2 Konten gefunden.<byte value="xd"/>
 Um die Daten zu archivieren, klicken Sie auf &apos;Starten&apos;</source>
-        <translation>Data was found for %1 bank(s) and %2 accounts.<byte value="xd"/>
-To archive the data, click &apos;Start&apos;</translation>
+        <translation>
+            <numerusform>Data was found for %1 bank and %2 accounts.<byte value="xd"/>
+To archive it, click “Start”.</numerusform>
+            <numerusform>Data was found for %1 banks and %2 accounts.<byte value="xd"/>
+To archive it, click “Start”.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Es wurden keine Daten vor dem %1 gefunden.</source>
-        <translation>No data before %1 was found.</translation>
+        <translation>No data was found before %1.</translation>
     </message>
 </context>
 <context>
@@ -2364,11 +2443,11 @@ To archive the data, click &apos;Start&apos;</translation>
     </message>
     <message>
         <source>nennt auf stderr, wie lange Suche und Übersicht gedauert haben</source>
-        <translation>tells on stderr how long the search and the summary took</translation>
+        <translation>reports on standard error how long the search and the summary took</translation>
     </message>
     <message>
         <source>Suche %1 ms, Übersicht %2 ms</source>
-        <translation>Search %1 ms, summary %2 ms</translation>
+        <translation>Search: %1 ms, summary: %2 ms</translation>
     </message>
     <message>
         <source>Konto-ID	Konto	Bank	Umsätze	Zusätze	Offene	Aufträge	Sammelaufträge	Einzelaufträge</source>
@@ -2422,8 +2501,8 @@ Status: 0 alle in Ordnung, 1 nicht alle geprüft (Passwort fehlt oder falsch) od
 Mit --salvage NEU.aba (ein ARCHIV): rettet, was sich vom Archiv noch lesen lässt, in ein neues Archiv mit eigenem Siegel und nennt je Tabelle die geretteten und die verlorenen Zeilen. Das beschädigte Archiv bleibt unverändert. Status: 0 nichts verloren, 5 neues Archiv geschrieben, aber Zeilen verloren, 6 nichts geschrieben, 1 Passwort fehlt oder falsch.</source>
         <translation>Verifies that archives are still complete and unchanged: reads every page and every row and compares them with the seal that the run wrote into the archive.
 One line per archive: “OK”, “no seal (N rows readable)” (an archive from before seals), what differs, “unreadable: …” or “not checked: …”.
-Status: 0 all OK, 1 not all checked (password missing or wrong) or an error, 2 wrong usage, 3 readable but without seal, 4 damaged or unreadable.
-With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the archive into a new archive with its own seal and names the salvaged and the lost rows per table. The damaged archive stays unchanged. Status: 0 nothing lost, 5 new archive written but rows lost, 6 nothing written, 1 password missing or wrong.</translation>
+Exit status: 0 all OK, 1 not all checked (password missing or wrong) or an error, 2 wrong usage, 3 readable but without seal, 4 damaged or unreadable.
+With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the archive into a new archive with its own seal and names the salvaged and the lost rows per table. The damaged archive stays unchanged. Exit status: 0 nothing lost, 5 new archive written but rows lost, 6 nothing written, 1 password missing or wrong.</translation>
     </message>
     <message>
         <source>ORDNER</source>
@@ -2439,7 +2518,7 @@ With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the a
     </message>
     <message>
         <source>das Passwort, das für jedes Archiv mit Passwort versucht wird; „-“: die erste Zeile der Standardeingabe (TEXT ist für andere Benutzer sichtbar; besser --password-file oder --password -). Ohne beides werden Archive mit Passwort nicht geprüft.</source>
-        <translation>the password tried on every archive that has one; “-”: the first line of standard input (TEXT is visible to other users; better --password-file or --password -). Without either, archives with a password are not checked.</translation>
+        <translation>the password tried on every archive that has one; “-”: the first line of standard input (TEXT is visible to other users; better use --password-file or --password -). Without either, archives with a password are not checked.</translation>
     </message>
     <message>
         <source>DATEI</source>
@@ -2467,7 +2546,7 @@ With --salvage NEW.aba (one ARCHIVE): salvages what can still be read from the a
     </message>
     <message>
         <source>Entweder ARCHIV... oder --folder ORDNER angeben.</source>
-        <translation>Give either ARCHIVE... or --folder FOLDER.</translation>
+        <translation>Specify either ARCHIVE... or --folder FOLDER.</translation>
     </message>
     <message>
         <source>Der Ordner „%1“ existiert nicht.</source>
@@ -2772,7 +2851,7 @@ Choose for each account where its entries are to be restored, or leave them in t
     </message>
     <message>
         <source>Als &amp;CSV speichern …</source>
-        <translation>Save as &amp;CSV…</translation>
+        <translation>Save As &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Drucken …</source>
@@ -2780,7 +2859,7 @@ Choose for each account where its entries are to be restored, or leave them in t
     </message>
     <message>
         <source>Als &amp;PDF speichern …</source>
-        <translation>Save as P&amp;DF…</translation>
+        <translation>Save As P&amp;DF…</translation>
     </message>
     <message>
         <source>&amp;Zurückholen …</source>
@@ -3093,7 +3172,7 @@ Difference %5</translation>
     </message>
     <message>
         <source>Daten archivieren</source>
-        <translation>Archive data</translation>
+        <translation>Archive Data</translation>
     </message>
     <message>
         <source>Konto</source>
@@ -3121,7 +3200,7 @@ Difference %5</translation>
     </message>
     <message>
         <source>Wählen Sie das gewünschte Archiv aus und klicken Sie auf &apos;Anzeigen&apos;.</source>
-        <translation>Select the archive you want and click &apos;View&apos;.</translation>
+        <translation>Select the archive you want and click “View”.</translation>
     </message>
     <message>
         <source>Im gewählten Verzeichnis wurden keine Archiv-Dateien gefunden.</source>
@@ -3151,11 +3230,11 @@ Difference %5</translation>
     </message>
     <message>
         <source>Archiv:FormLoad</source>
-        <translation>Archive:FormLoad</translation>
+        <translation>Archiving</translation>
     </message>
     <message>
         <source>%1 - Archivierung von Daten</source>
-        <translation>%1 - Data archiving</translation>
+        <translation>%1 – Data Archiving</translation>
     </message>
     <message>
         <source>%1Assistent.atp nicht gefunden!</source>
@@ -3163,11 +3242,11 @@ Difference %5</translation>
     </message>
     <message>
         <source>Archivierungs-Assistent</source>
-        <translation>Archiving wizard</translation>
+        <translation>Archiving Wizard</translation>
     </message>
     <message>
         <source>Archiv:Fertig</source>
-        <translation>Archive:Done</translation>
+        <translation>Archiving</translation>
     </message>
     <message>
         <source>Ungültiger Prozeduraufruf oder ungültiges Argument</source>
@@ -3255,7 +3334,7 @@ Please choose an existing file.</translation>
     </message>
     <message>
         <source>Sammelaufträge (in Klammern ihre Einzelaufträge)</source>
-        <translation>Batch orders (in brackets: their items)</translation>
+        <translation>Batch orders (their items in parentheses)</translation>
     </message>
     <message>
         <source>Stichtag:</source>
@@ -3420,15 +3499,15 @@ Please choose an existing file.</translation>
     </message>
     <message>
         <source>Durchsucht werden die Umsätze in der Datenbank %1 und allen Archiven im Ordner %2.</source>
-        <translation>Searches the transactions in the database %1 and in all archives in the folder %2.</translation>
+        <translation>Searching the transactions in the database %1 and in all archives in the folder %2.</translation>
     </message>
     <message>
         <source>Durchsucht werden die Umsätze in der Datenbank %1.</source>
-        <translation>Searches the transactions in the database %1.</translation>
+        <translation>Searching the transactions in the database %1.</translation>
     </message>
     <message>
         <source>Durchsucht werden die Umsätze in allen Archiven im Ordner %1.</source>
-        <translation>Searches the transactions in all archives in the folder %1.</translation>
+        <translation>Searching the transactions in all archives in the folder %1.</translation>
     </message>
     <message>
         <source>Keine Treffer in %1.</source>

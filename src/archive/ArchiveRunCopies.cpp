@@ -10,6 +10,7 @@
 #include "hostlib/HostTools.h"
 #include "hostlib/MessageBox.h"
 #include "state/ArchivForm.h"
+#include "text/DisplayFormat.h"
 #include "text/ModCrypt.h"
 
 #include <sqlite3.h>
@@ -221,7 +222,8 @@ void ArchiveRun::ReportAccounts() {
     for (size_t i = 0; i < survey.aKontenMitDaten.size(); ++i) {
         ReadAccountLabel(cnDatenbank_, survey.aKontenMitDaten[i].trimmed().toLongLong(), sLabel);
         const qint64 anzahl = i < survey.aAnzahlDaten.size() ? survey.aAnzahlDaten[i] : 0;
-        AddLine(QCoreApplication::translate("ArchiveRun", "%1 Umsätze des Kontos %2 archiviert")
+        AddLine(QCoreApplication::translate("ArchiveRun", "%1 Umsätze des Kontos %2 archiviert",
+                                            nullptr, PluralCount(anzahl))
                     .arg(QString::number(anzahl), sLabel));
     }
 }
@@ -236,7 +238,8 @@ Status ArchiveRun::CopyOrders() {
              OrderWhere(auftrag_.dStichtag, sKontenIds_), hinweise);
     if (Status s = Copied(auftraege); !s.ok()) return s;
     if (auftraege.n != 0)
-        AddLine(QCoreApplication::translate("ArchiveRun", "%1 gesendete Aufträge archiviert")
+        AddLine(QCoreApplication::translate("ArchiveRun", "%1 gesendete Aufträge archiviert",
+                                            nullptr, PluralCount(auftraege.n))
                     .arg(QString::number(auftraege.n)));
     return Status::Ok();
 }
@@ -278,7 +281,8 @@ Status ArchiveRun::CopyCollectiveOrders() {
     if (Status s = Copied(sammel); !s.ok()) return s;
     if (sammel.n != 0)
         AddLine(QCoreApplication::translate(
-                    "ArchiveRun", "%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert")
+                    "ArchiveRun", "%1 gesendete Sammelaufträge mit %2 Einzelaufträge archiviert",
+                    nullptr, PluralCount(sammel.n))
                     .arg(QString::number(sammel.n), QString::number(lEinzelAnzahl)));
     return Status::Ok();
 }
@@ -335,15 +339,16 @@ Status ArchiveRun::CopyMasterData() {
     const struct {
         const char* tabelle;
         const char* zeile;
-    } stammdaten[] = {{"Kategorien", QT_TRANSLATE_NOOP("ArchiveRun", "%1 Kategorien archiviert")},
-                      {"Empfänger", QT_TRANSLATE_NOOP("ArchiveRun", "%1 Empfänger archiviert")}};
+    } stammdaten[] = {{"Kategorien", QT_TRANSLATE_N_NOOP("ArchiveRun", "%1 Kategorien archiviert")},
+                      {"Empfänger", QT_TRANSLATE_N_NOOP("ArchiveRun", "%1 Empfänger archiviert")}};
     for (const auto& t : stammdaten) {
         const QString sTabelle = QString::fromUtf8(t.tabelle);
         const CopyTableErgebnis e =
             Copy(QStringLiteral("SELECT * FROM ") + sTabelle, sTabelle, QString());
         if (Status s = Copied(e); !s.ok()) return s;
         if (e.n != 0)
-            AddLine(QCoreApplication::translate("ArchiveRun", t.zeile).arg(QString::number(e.n)));
+            AddLine(QCoreApplication::translate("ArchiveRun", t.zeile, nullptr, PluralCount(e.n))
+                        .arg(QString::number(e.n)));
     }
     return Status::Ok();
 }

@@ -72,7 +72,8 @@ bool AskRemovalWithoutBackup(const RunRequest& auftrag) {
                                           "entfernt, ohne dass vorher eine Datensicherung "
                                           "erstellt wird.\r\n%1 Umsätze werden damit "
                                           "unwiderruflich gelöscht.\r\n\r\nOhne "
-                                          "Datensicherung fortfahren?")
+                                          "Datensicherung fortfahren?",
+                                          nullptr, PluralCount(anzahl.value()))
                   .arg(DisplayCount(anzahl.value()))
             : QCoreApplication::translate("RunArchive",
                                           "Die archivierten Daten werden aus der Datenbank "

@@ -100,7 +100,8 @@ QString DemoSummary::Text() const {
         {QCoreApplication::translate("DemoDatabase", "Offene Umsätze"), lOffeneUmsaetze, {}},
         {QCoreApplication::translate("DemoDatabase", "Aufträge"), lAuftraege, {}},
         {QCoreApplication::translate("DemoDatabase", "Sammelaufträge"), lSammelAuftraege,
-         QCoreApplication::translate("DemoDatabase", "mit %1 Einzelaufträgen")
+         QCoreApplication::translate("DemoDatabase", "mit %1 Einzelaufträgen", nullptr,
+                                     PluralCount(lSammelEinzel))
              .arg(DisplayCount(lSammelEinzel))},
         {QCoreApplication::translate("DemoDatabase", "Kategorien"), lKategorien, {}},
         {QCoreApplication::translate("DemoDatabase", "Empfänger"), lEmpfaenger, {}},

@@ -347,9 +347,11 @@ Status RestoreRun::InsertAccounts() {
             fortschritt_.onLine(
                 zaehler.lZurueck > 0
                     ? QCoreApplication::translate("RestoreAccounts",
-                                                  "%1 Konten zugeordnet, %2 Konten neu angelegt")
+                                                  "%1 Konten zugeordnet, %2 Konten neu angelegt",
+                                                  nullptr, PluralCount(zaehler.lVorhanden))
                           .arg(DisplayCount(zaehler.lVorhanden), DisplayCount(zaehler.lZurueck))
-                    : QCoreApplication::translate("RestoreAccounts", "%1 Konten zugeordnet")
+                    : QCoreApplication::translate("RestoreAccounts", "%1 Konten zugeordnet",
+                                                  nullptr, PluralCount(zaehler.lVorhanden))
                           .arg(DisplayCount(zaehler.lVorhanden)));
     }
     return Status::Ok();

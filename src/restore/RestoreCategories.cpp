@@ -122,10 +122,12 @@ Status RestoreRun::InsertCategories() {
     if (Status s = InsertPlanned(QStringLiteral("Kategorien"), neueKategorien_, "ParentID");
         !s.ok())
         return s;
+    const qint64 lAnzahl = static_cast<qint64>(neueKategorien_.size());
     if (fortschritt_.onLine)
-        fortschritt_.onLine(
-            QCoreApplication::translate("RestoreCategories", "%1 Kategorien zurückgeholt")
-                .arg(DisplayCount(static_cast<qint64>(neueKategorien_.size()))));
+        fortschritt_.onLine(QCoreApplication::translate("RestoreCategories",
+                                                        "%1 Kategorien zurückgeholt", nullptr,
+                                                        PluralCount(lAnzahl))
+                                .arg(DisplayCount(lAnzahl)));
     return Status::Ok();
 }
 

@@ -329,7 +329,7 @@ Status RestoreRun::RestoreRows(const RestoreTable& tabelle, int lNummer, bool bS
     if (!plan.behalten.empty() || !plan.selbe.empty())
         if (Status s = ResolveKept(sTabelle, sName, lMaxLebend, bSchreiben); !s.ok()) return s;
     std::vector<qint64>().swap(plan.lebendeIds);
-    if (bSchreiben) Report(Counts(sTabelle, sName));
+    if (bSchreiben) Report(tabelle, Counts(sTabelle, sName));
     return Status::Ok();
 }
 
@@ -605,11 +605,12 @@ Status RestoreRun::ResolveKept(const QString& sTabelle, const QString& sName, qi
     return VerifyInserted(sTabelle);
 }
 
-void RestoreRun::Report(const RestoreCount& zaehler) {
+void RestoreRun::Report(const RestoreTable& tabelle, const RestoreCount& zaehler) {
     if (!fortschritt_.onLine) return;
     // Counts as people read them: 12.345 (12,345).
-    QString sZeile = QCoreApplication::translate("RestoreRows", "%1 %2 zurückgeholt")
-                         .arg(DisplayCount(zaehler.lZurueck), ShownRowsName(zaehler.sName));
+    QString sZeile = QCoreApplication::translate("RestoreRows", tabelle.sZurueckgeholt, nullptr,
+                                                 PluralCount(zaehler.lZurueck))
+                         .arg(DisplayCount(zaehler.lZurueck));
     if (zaehler.lVorhanden > 0)
         sZeile += QCoreApplication::translate("RestoreRows", ", %1 waren schon vorhanden")
                       .arg(DisplayCount(zaehler.lVorhanden));

@@ -33,18 +33,26 @@ inline constexpr const char* kVerwiesenKonten = "tolva_Konten";
 inline constexpr const char* kVerwiesenBanken = "tolva_BankDaten";
 
 // The tables of moved rows in the order they go back (collective orders before their items),
-// with what people call their rows.
+// with what people call their rows and the line that tells how many went back (the name in
+// it, so that a language can say one row otherwise than several).
 struct RestoreTable {
     const char* sTabelle;
     const char* sName;
+    const char* sZurueckgeholt;
 };
 inline constexpr RestoreTable kRestoreTables[] = {
-    {"Umsätze", QT_TRANSLATE_NOOP("RestoreNames", "Umsätze")},
-    {"UmsZusatz", QT_TRANSLATE_NOOP("RestoreNames", "Umsatzzusätze")},
-    {"OffeneUmsätze", QT_TRANSLATE_NOOP("RestoreNames", "offene Umsätze")},
-    {"Aufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Aufträge")},
-    {"SammelAufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Sammelaufträge")},
-    {"SammelEinzel", QT_TRANSLATE_NOOP("RestoreNames", "Einzelaufträge")}};
+    {"Umsätze", QT_TRANSLATE_NOOP("RestoreNames", "Umsätze"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 Umsätze zurückgeholt")},
+    {"UmsZusatz", QT_TRANSLATE_NOOP("RestoreNames", "Umsatzzusätze"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 Umsatzzusätze zurückgeholt")},
+    {"OffeneUmsätze", QT_TRANSLATE_NOOP("RestoreNames", "offene Umsätze"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 offene Umsätze zurückgeholt")},
+    {"Aufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Aufträge"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 gesendete Aufträge zurückgeholt")},
+    {"SammelAufträge", QT_TRANSLATE_NOOP("RestoreNames", "gesendete Sammelaufträge"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 gesendete Sammelaufträge zurückgeholt")},
+    {"SammelEinzel", QT_TRANSLATE_NOOP("RestoreNames", "Einzelaufträge"),
+     QT_TRANSLATE_N_NOOP("RestoreRows", "%1 Einzelaufträge zurückgeholt")}};
 // What people call the rows of the other tables that get rows.
 inline constexpr const char* kNameKonten = QT_TRANSLATE_NOOP("RestoreNames", "Konten");
 inline constexpr const char* kNameBanken = QT_TRANSLATE_NOOP("RestoreNames", "Banken");
@@ -176,7 +184,7 @@ class RestoreRun {
     // The expression a column of archive row "a" goes back with: its references mapped.
     QString Expression(const QString& sTabelle, const QString& sSpalte) const;
     // The table's progress line.
-    void Report(const RestoreCount& zaehler);
+    void Report(const RestoreTable& tabelle, const RestoreCount& zaehler);
     // Inserts the rows of "SELECT <ausdruecke> <sRest>" into main.<sTabelle>, counting and
     // hashing each in the statement; checks the count of changes and adds to the table's tally.
     Result<qint64> InsertCounted(const QString& sTabelle, const QStringList& ausdruecke,

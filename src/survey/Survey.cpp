@@ -127,12 +127,14 @@ QString SummaryText(qint64 n, qint64 m) {
         return QCoreApplication::translate("Survey",
                                            "Es wurden Daten für %1 Institut(e) und 1 Konto( "
                                            "gefunden.\r\nUm die Daten zu archivieren, klicken Sie "
-                                           "auf 'Starten'")
+                                           "auf 'Starten'",
+                                           nullptr, PluralCount(n))
             .arg(QString::number(n));
     return QCoreApplication::translate("Survey",
                                        "Es wurden Daten für %1 Institut(e) und %2 Konten "
                                        "gefunden.\r\nUm die Daten zu archivieren, klicken Sie "
-                                       "auf 'Starten'")
+                                       "auf 'Starten'",
+                                       nullptr, PluralCount(n))
         .arg(QString::number(n), QString::number(m));
 }
 

@@ -3,6 +3,9 @@
 
 #include "text/Language.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace tolva {
 
 QLocale DisplayLocale() {
@@ -47,6 +50,10 @@ QString DisplayMonth(int lJahr, int lMonat) {
 
 QString DisplayCount(qint64 l) {
     return DisplayLocale().toString(l);
+}
+
+int PluralCount(qint64 l) {
+    return static_cast<int>(std::clamp<qint64>(l, INT_MIN, INT_MAX));
 }
 
 QString DisplayCents(qint64 lCent) {

@@ -29,6 +29,10 @@ QString DisplayMonth(int lJahr, int lMonat);
 // A whole number with the locale's group separators ("1.234" / "1,234").
 QString DisplayCount(qint64 l);
 
+// The count that picks between a text's singular and plural (the n of translate): l, held
+// within int's range.
+int PluralCount(qint64 l);
+
 // Euro cents as an amount: "-1.234,56 €" in German, "-€1,234.56" in English. Exact for every
 // qint64 (no floating point).
 QString DisplayCents(qint64 lCent);

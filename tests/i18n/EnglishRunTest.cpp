@@ -26,6 +26,7 @@ struct Pattern {
     QRegularExpression muster;
     QList<int> nummern;  // the placeholder's number for each captured group
     QString sEnglisch;
+    QString sEinzahl;  // an entry with plural forms: its English for a count (%1) of one
 };
 
 std::vector<Pattern> Patterns(const TranslationFile& ts) {
@@ -34,7 +35,7 @@ std::vector<Pattern> Patterns(const TranslationFile& ts) {
     std::vector<Pattern> muster;
     for (const TranslationEntry& e : ts.Entries()) {
         // A text of placeholders and punctuation alone would pass any line through.
-        if (e.bNumerus || e.aFormen.isEmpty() || ohneText.match(e.sQuelle).hasMatch()) continue;
+        if (e.aFormen.isEmpty() || ohneText.match(e.sQuelle).hasMatch()) continue;
         const QString sQuelle =
             QString(e.sQuelle).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         Pattern p;
@@ -49,7 +50,11 @@ std::vector<Pattern> Patterns(const TranslationFile& ts) {
         }
         sRegex += QRegularExpression::escape(sQuelle.mid(lVon));
         p.muster.setPattern(QRegularExpression::anchoredPattern(sRegex));
-        p.sEnglisch = QString(e.aFormen[0]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        p.sEnglisch =
+            QString(e.aFormen.last()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (e.bNumerus)
+            p.sEinzahl =
+                QString(e.aFormen[0]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         muster.push_back(std::move(p));
     }
     return muster;
@@ -69,6 +74,9 @@ bool TranslatedAlike(const std::vector<Pattern>& muster, const QString& sDeutsch
         const QRegularExpressionMatch m = p.muster.match(sDeutsch);
         if (!m.hasMatch()) continue;
         QString sErwartet = p.sEnglisch;
+        const qsizetype lZahl = p.nummern.indexOf(1);
+        if (!p.sEinzahl.isEmpty() && lZahl >= 0 && m.captured(lZahl + 1) == u"1")
+            sErwartet = p.sEinzahl;
         // Highest numbers first, so that %1 does not take the front of %10.
         QList<int> reihe(p.nummern.size());
         for (int i = 0; i < reihe.size(); ++i) reihe[i] = i;

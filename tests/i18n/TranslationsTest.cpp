@@ -112,11 +112,16 @@ TEST(TranslationsTest, TheProgramShowsTheFilesEnglishAndGermanAgainAfterwards) {
         ASSERT_TRUE(englisch.ok());
         EXPECT_EQ(CurrentLanguage(), Sprache::Englisch);
         for (const TranslationEntry& e : ts.Entries()) {
-            if (e.bNumerus || e.aFormen.isEmpty()) continue;
-            const QString s = QCoreApplication::translate(
-                e.sKontext.toUtf8().constData(), e.sQuelle.toUtf8().constData(),
-                e.sKommentar.isEmpty() ? nullptr : e.sKommentar.toUtf8().constData());
-            if (s != e.aFormen[0]) aFehler << Name(e) + QStringLiteral(" -> ") + s;
+            if (e.aFormen.isEmpty()) continue;
+            const auto shown = [&](int n) {
+                return QCoreApplication::translate(
+                    e.sKontext.toUtf8().constData(), e.sQuelle.toUtf8().constData(),
+                    e.sKommentar.isEmpty() ? nullptr : e.sKommentar.toUtf8().constData(), n);
+            };
+            // One of a thing in the singular, two in the plural.
+            for (int n : e.bNumerus ? QList<int>{1, 2} : QList<int>{-1})
+                if (shown(n) != e.aFormen[n == 2 ? e.aFormen.size() - 1 : 0])
+                    aFehler << Name(e) + QStringLiteral(" -> ") + shown(n);
         }
     }
     ExpectNone(aFehler, "texts the program shows otherwise than the file says");
