@@ -441,6 +441,10 @@ Options:
         <source>der Stichtag, TT.MM.JJJJ oder JJJJ-MM-TT</source>
         <translation>the cut-off date, DD.MM.YYYY or YYYY-MM-DD</translation>
     </message>
+    <message>
+        <source>Ungültiges Datum „%1“ (erwartet %2, TT.MM.JJJJ oder JJJJ-MM-TT).</source>
+        <translation>Invalid date “%1” (expected %2, DD.MM.YYYY or YYYY-MM-DD).</translation>
+    </message>
 </context>
 <context>
     <name>AttachKeyed</name>
@@ -2067,7 +2071,7 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
     </message>
     <message>
         <source>--sort kennt datum, konto, betrag, empfaenger und zweck.</source>
-        <translation>--sort takes datum, konto, betrag, empfaenger or zweck.</translation>
+        <translation>--sort takes date, account, amount, payee or reference (or their German names datum, konto, betrag, empfaenger and zweck).</translation>
     </message>
     <message>
         <source>Erste Seite %1 ms</source>
@@ -2159,7 +2163,7 @@ Nothing was archived and nothing was changed. On the “Data range” page, use 
     </message>
     <message>
         <source>sortiert nach datum (Vorgabe), konto, betrag, empfaenger oder zweck</source>
-        <translation>sorts by datum (date, the default), konto (account), betrag (amount), empfaenger (payee) or zweck (reference)</translation>
+        <translation>sorts by date (the default), account, amount, payee or reference; the German names work too</translation>
     </message>
     <message>
         <source>sortiert absteigend</source>

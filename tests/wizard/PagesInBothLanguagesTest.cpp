@@ -37,6 +37,8 @@ void PagesInBothLanguagesTest::everyWindowFitsAndSpeaksItsLanguage() {
     WizardEnvironment env;
     const QString sDatenbank = env.MakeDatabase(QStringLiteral("Haushaltsbuch.dat"), 12, 4);
     QTemporaryDir bilder;
+    // As "tolva-archiv --lang" chooses it: the component's calls follow the program's language.
+    SetProgramLanguage(sprache);
     const ScopedLanguage sprachScope(sprache);
     QStringList fehler;
     QSet<QString> gesehen;
