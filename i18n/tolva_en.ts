@@ -213,7 +213,7 @@
     <name>ArchiveList</name>
     <message>
         <source>%1 vom %2</source>
-        <translation>%1 of %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. Eventuell ist es keine Tolva-Backup-Datei</source>

@@ -5,6 +5,7 @@
 #include "database/ConnectionText.h"
 #include "database/Recordset.h"
 #include "text/DisplayFormat.h"
+#include "text/Language.h"
 #include "text/ModCrypt.h"
 #include "text/PlainText.h"
 
@@ -45,7 +46,11 @@ QString ArchiveEntryName(const QString& sEintrag) {
     const qsizetype d = sMuster.indexOf(QStringLiteral("%2"));
     const QString sTrenner =
         n >= 0 && d > n + 2 ? sMuster.mid(n + 2, d - n - 2) : QStringLiteral(" vom ");
-    const qsizetype p = sEintrag.indexOf(sTrenner);
+    // German cuts at the first " vom ", as the system always has. The entries of another
+    // language are ours alone; their date never holds the separator, so they are cut at the
+    // last one, and a name like "Archiv (ersetzt).aba" stays whole.
+    const qsizetype p = CurrentLanguage() == Sprache::Deutsch ? sEintrag.indexOf(sTrenner)
+                                                              : sEintrag.lastIndexOf(sTrenner);
     return p < 0 ? QString() : sEintrag.left(p);
 }
 

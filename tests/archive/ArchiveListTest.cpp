@@ -46,6 +46,12 @@ TEST(ArchiveEntryTest, AnEnglishEntryGivesBackItsNameAlsoWhenTheNameHoldsVom) {
                                               QDateTime(QDate(2013, 7, 5), QTime(9, 0)));
     EXPECT_FALSE(sEintrag.contains(QStringLiteral("05.07.2013"))) << sEintrag.toStdString();
     EXPECT_EQ(ArchiveEntryName(sEintrag), QStringLiteral("Konto vom Mai.aba"));
+    // A name that holds the English separator itself.
+    for (const QString& sName :
+         {QStringLiteral("Archiv (ersetzt).aba"), QStringLiteral("list of 2013 (Mai).aba")})
+        EXPECT_EQ(
+            ArchiveEntryName(ArchiveEntryText(sName, QDateTime(QDate(2013, 7, 5), QTime(9, 0)))),
+            sName);
 }
 
 void Touch(const QString& sPfad, const QDateTime& dZeit) {
